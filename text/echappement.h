@@ -11,8 +11,10 @@ namespace corrinom {
 // stay raw.
 std::string EchappeChamp(std::string_view champ);
 
-// The exact inverse of EchappeChamp. ok is false (and the result unspecified)
-// when the text holds a backslash sequence EchappeChamp never writes.
+// The inverse of EchappeChamp: \\, \t, \r, \n and \xHH (hex digits of either
+// case, any byte value) are read back, every other byte is taken raw. ok is
+// false (and the result unusable) on any other backslash sequence, including
+// one cut short at the end of the text.
 std::string DesechappeChamp(std::string_view texte, bool& ok);
 
 }  // namespace corrinom
