@@ -1,0 +1,19 @@
+// Comparison keys shared by the matching passes (internal to the library).
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace corrinom::detail {
+
+// EnleveAccents, then ASCII a-z to A-Z: two texts are equal as keys exactly when
+// their folded forms are equal case-insensitively (same length, same bytes otherwise).
+std::string CleNom(std::string_view texte);
+
+// ASCII a-z to A-Z, every other byte unchanged.
+std::string MajusculeAscii(std::string texte);
+
+// Leading and trailing bytes up to 32 (blanks and control characters) removed.
+std::string_view Rogne(std::string_view texte);
+
+}  // namespace corrinom::detail

@@ -1,0 +1,119 @@
+#include "reconcile/deplacements.h"
+
+#include <iterator>
+#include <utility>
+
+#include "reconcile/marques.h"
+#include "reconcile/textes.h"
+
+namespace corrinom {
+namespace {
+
+std::string TexteDeplacement(std::string_view nom, std::string_view prenoms,
+                             std::string_view fin) {
+  std::string texte = AjouteEspace(nom);
+  texte += prenoms;
+  texte += fin;
+  return texte;
+}
+
+void Rafraichit(EtatRapprochement& etat) {
+  AfficheNombres(etat);
+  AfficheResume(etat);
+}
+
+}  // namespace
+
+std::string AjouteEspace(std::string_view texte) {
+  std::string r(texte);
+  if (!r.empty() && r.back() != ' ') r += ' ';
+  return r;
+}
+
+bool ListViewUsersDragOver(ListeSource source) {
+  return source == ListeSource::Comptes || source == ListeSource::Rebus;
+}
+
+bool ListViewRebusDragOver(ListeSource source) { return source == ListeSource::Comptes; }
+
+bool ListViewUsersDragDrop(EtatRapprochement& etat, Dialogues& dialogues, ListeSource source,
+                           std::optional<std::size_t> selection,
+                           std::optional<std::size_t> cible) {
+  if (!ListViewUsersDragOver(source)) return false;
+  if (!cible || *cible >= etat.comptes.size()) return false;
+  LigneCompte& arrivee = etat.comptes[*cible];
+  if (arrivee.attachee()) {
+    dialogues.indication(textes::kSupprimezAvant);
+    return false;
+  }
+
+  if (source == ListeSource::Comptes) {
+    if (!selection || *selection >= etat.comptes.size() || *selection == *cible) return false;
+    LigneCompte& depart = etat.comptes[*selection];
+    if (!depart.attachee() || depart.sousItems[kNouveauNom].empty()) return false;
+    AttachePersonne(arrivee, depart.sousItems[kNouveauNom], depart.sousItems[kNouveauxPrenoms],
+                    depart.sousItems[kNouvelleDateNaiss]);
+    MarqueLigne(arrivee);
+    dialogues.indication(TexteDeplacement(depart.sousItems[kNouveauNom],
+                                          depart.sousItems[kNouveauxPrenoms],
+                                          textes::kVientDEtreDeplacePoint));
+    DetachePersonne(depart);
+    MarqueLigne(depart);
+    Rafraichit(etat);
+    return true;
+  }
+
+  if (!selection || *selection >= etat.rebus.size()) return false;
+  const auto position = etat.rebus.begin() + static_cast<std::ptrdiff_t>(*selection);
+  if (position->nom.empty()) return false;
+  dialogues.indication(
+      TexteDeplacement(position->nom, position->prenoms, textes::kVientDEtreDeplacePoint));
+  AttachePersonne(arrivee, std::move(position->nom), std::move(position->prenoms),
+                  std::move(position->dateNaiss));
+  MarqueLigne(arrivee);
+  etat.rebus.erase(position);
+  Rafraichit(etat);
+  return true;
+}
+
+bool ListViewRebusDragDrop(EtatRapprochement& etat, Dialogues& dialogues, ListeSource source,
+                           std::optional<std::size_t> selection,
+                           std::optional<std::size_t> cible) {
+  if (!ListViewRebusDragOver(source)) return false;
+  if (!selection || *selection >= etat.comptes.size()) return false;
+  LigneCompte& depart = etat.comptes[*selection];
+  if (!depart.attachee()) return false;
+
+  if (!depart.sousItems[kNouveauNom].empty()) {
+    const std::size_t position =
+        cible && *cible < etat.rebus.size() ? *cible : etat.rebus.size();
+    etat.rebus.insert(etat.rebus.begin() + static_cast<std::ptrdiff_t>(position),
+                      LigneRebus{depart.sousItems[kNouveauNom],
+                                 depart.sousItems[kNouveauxPrenoms],
+                                 depart.sousItems[kNouvelleDateNaiss]});
+    dialogues.indication(TexteDeplacement(depart.sousItems[kNouveauNom],
+                                          depart.sousItems[kNouveauxPrenoms],
+                                          textes::kVientDEtreDeplace));
+  }
+  DetachePersonne(depart);
+  MarqueLigne(depart);
+  Rafraichit(etat);
+  return true;
+}
+
+bool ListViewUsersKeyDown(EtatRapprochement& etat, int touche,
+                          std::optional<std::size_t> selection) {
+  if (touche != kToucheSuppr) return false;
+  if (!selection || *selection >= etat.comptes.size()) return false;
+  LigneCompte& ligne = etat.comptes[*selection];
+  if (!ligne.attachee()) return false;
+  if (!ligne.sousItems[kNouveauNom].empty())
+    etat.rebus.push_back({ligne.sousItems[kNouveauNom], ligne.sousItems[kNouveauxPrenoms],
+                          ligne.sousItems[kNouvelleDateNaiss]});
+  DetachePersonne(ligne);
+  ligne.marque = kMarqueGris;
+  Rafraichit(etat);
+  return true;
+}
+
+}  // namespace corrinom

@@ -1,0 +1,47 @@
+// Manual moves between and within the two lists (drag and drop, the Delete key).
+//
+// The window turns the drop point into a row index (the row found 10 pixels from the
+// list's left edge at the drop's height) and passes the selected row of the source
+// list. An empty index means "no selection" or "below the last row". Each function
+// returns true when it changed a row; the hint panel is written through Dialogues.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "reconcile/dialogues.h"
+#include "reconcile/etat.h"
+
+namespace corrinom {
+
+enum class ListeSource { Comptes, Rebus, Autre };
+
+inline constexpr int kToucheSuppr = 46;
+
+// The text with one blank appended, unless it is empty or already ends in a blank.
+std::string AjouteEspace(std::string_view texte);
+
+// Which drags each list accepts while the pointer is over it.
+bool ListViewUsersDragOver(ListeSource source);
+bool ListViewRebusDragOver(ListeSource source);
+
+// A drop on the account list. selection: the selected row of the source list;
+// cible: the account row under the drop.
+bool ListViewUsersDragDrop(EtatRapprochement& etat, Dialogues& dialogues, ListeSource source,
+                           std::optional<std::size_t> selection,
+                           std::optional<std::size_t> cible);
+
+// A drop on the not-found list. selection: the selected account row; cible: the
+// not-found row under the drop (none: append at the end).
+bool ListViewRebusDragDrop(EtatRapprochement& etat, Dialogues& dialogues, ListeSource source,
+                           std::optional<std::size_t> selection,
+                           std::optional<std::size_t> cible);
+
+// A key pressed in the account list; only Delete (46) sends the attached person of
+// the selected row back to the not-found list.
+bool ListViewUsersKeyDown(EtatRapprochement& etat, int touche,
+                          std::optional<std::size_t> selection);
+
+}  // namespace corrinom

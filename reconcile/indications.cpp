@@ -1,0 +1,36 @@
+#include "reconcile/indications.h"
+
+namespace corrinom {
+
+const std::array<IndicationFocus, 9> kIndicationsFocus = {{
+    {"EditNomFich", "EditNomFichEnter",
+     "Tapez le chemin ou cliquez sur \"Ouvrir\" pour choisir un fichier \xE0 importer"},
+    {"ButtonOuvrir", "ButtonOuvrirEnter",
+     "Ouvre et fait correspondre les utilisateurs trouv\xE9s avec ceux qui existent d\xE9j\xE0"},
+    {"Button3", "Button3Enter",
+     "Recherche parmi les utilisateurs non trouv\xE9s ceux qui ont des pr\xE9noms en plus ou en "
+     "moins."},
+    {"Button6", "Button6Enter", "Compare les dates de naissance et vous demande confirmation."},
+    {"ListViewRebus", "ListViewRebusEnter", "Faites glissez vers la liste des utilisateurs TAVO"},
+    {"ListViewUsers", "ListViewUsersEnter",
+     "Pour supprimer, faites glissez vers la liste des utilisateurs non trouv\xE9s"},
+    {"Button1", "Button1Enter", "Effectue les modifications des noms dans dans votre serveur TAVO"},
+    {"Button2", "Button2Enter", "Quitte ce programme"},
+    {"Button4", "Button4Enter",
+     "Donne une fen\xEAtre d'aide et de conseils sur l'utilisation de ce programme"},
+}};
+
+std::string_view TexteIndicationFocus(std::string_view controle) {
+  for (const IndicationFocus& i : kIndicationsFocus)
+    if (i.controle == controle) return i.texte;
+  return {};
+}
+
+void AfficheIndicationFocus(Dialogues& dialogues, std::string_view controle) {
+  const std::string_view texte = TexteIndicationFocus(controle);
+  if (!texte.empty()) dialogues.indication(texte);
+}
+
+void ButtonExitEffaceStatusbar(Dialogues& dialogues) { dialogues.indication({}); }
+
+}  // namespace corrinom

@@ -1,0 +1,59 @@
+// The French texts the reconciliation shows to the operator, in CP1252.
+#pragma once
+
+#include <string_view>
+
+namespace corrinom::textes {
+
+inline constexpr std::string_view kNombreDePersonnes = "Nombre de personnes : ";
+
+// Counters of "Travail à faire": count, then these pieces, with Pluriel where marked.
+inline constexpr std::string_view kCompte = " compte";                       // + s
+inline constexpr std::string_view kANePasChanger = " \xE0 ne pas changer";
+inline constexpr std::string_view kDejaBon = " d\xE9j\xE0 bon";            // + s
+inline constexpr std::string_view kModification = " modification";           // + s
+inline constexpr std::string_view kMineure = " mineure";                     // + s
+inline constexpr std::string_view kImportante = " importante";               // + s
+
+// The matching aids.
+inline constexpr std::string_view kListeRebusVide =
+    "Aucun changement.\nLa liste des utilisateurs non trouv\xE9s est vide.";
+inline constexpr std::string_view kResultatNomPrenom =
+    "Nombre d'utilisateurs avec m\xEAme nom et m\xEAme premier pr\xE9nom d\xE9plac\xE9s : ";
+inline constexpr std::string_view kResultatDateNaissance =
+    "Nombre d'utilisateurs trouv\xE9s par la date de naissance : ";
+inline constexpr std::string_view kVerifiezPointsRouges =
+    "Prenez le temps de v\xE9rifier dans la liste des utilisateurs TAVO les lignes avec un "
+    "point rouge.";
+inline constexpr std::string_view kTitreConfirmation = "Confirmation";
+inline constexpr std::string_view kQuestionDebut =
+    "Les deux personnes suivantes ont la m\xEAme date de naissance\n\n"
+    "Utilisateur TAVO existant d\xE9j\xE0 :\n";
+inline constexpr std::string_view kQuestionPersonne = "Personne pr\xE9sente dans les fichiers :";
+inline constexpr std::string_view kQuestionFin = "S'agit-il de la m\xEAme personne ?";
+
+// Manual moves.
+inline constexpr std::string_view kSupprimezAvant = "Supprimez avant d'en placer un autre";
+inline constexpr std::string_view kVientDEtreDeplacePoint = " vient d'\xEAtre d\xE9plac\xE9.";
+inline constexpr std::string_view kVientDEtreDeplace = " vient d'\xEAtre d\xE9plac\xE9";
+
+// Sorting.
+inline constexpr std::string_view kTriIcones =
+    "La liste des utilisateurs TAVO vient d'\xEAtre rang\xE9" "e suivant les ic\xF4nes";
+inline constexpr std::string_view kTriLogins =
+    "La liste des utilisateurs TAVO vient d'\xEAtre rang\xE9" "e suivant les noms de login";
+inline constexpr std::string_view kTriNomsActuels =
+    "La liste des utilisateurs TAVO vient d'\xEAtre rang\xE9" "e suivant les noms actuels";
+inline constexpr std::string_view kTriPrenomsActuels =
+    "La liste des utilisateurs TAVO vient d'\xEAtre rang\xE9" "e suivant les pr\xE9noms actuels";
+inline constexpr std::string_view kTriNouveauxNoms =
+    "La liste des utilisateurs TAVO vient d'\xEAtre rang\xE9" "e suivant les Nouveaux noms";
+inline constexpr std::string_view kTriNouveauxPrenoms =
+    "La liste des utilisateurs TAVO vient d'\xEAtre rang\xE9" "e suivant les Nouveaux pr\xE9noms";
+inline constexpr std::string_view kTriRebusNoms =
+    "La liste des utilisateurs non trouv\xE9s vient d'\xEAtre rang\xE9" "e suivant les noms";
+inline constexpr std::string_view kTriRebusPrenoms =
+    "La liste des utilisateurs non trouv\xE9s vient d'\xEAtre rang\xE9" "e suivant les pr\xE9noms";
+inline constexpr std::string_view kPasDeTriDates = "Pas de tri en fonction des dates";
+
+}  // namespace corrinom::textes
