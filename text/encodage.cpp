@@ -223,15 +223,17 @@ std::string Iso885915VersCp1252Personne(std::string_view latin9) {
   return sortie;
 }
 
+// U+0000 inside a text is kept by the account conversion, but as a character
+// of its own (a numeric reference &#0;) it is no character.
 std::string CaracterePersonne(std::uint32_t codePoint) {
-  if (!EstCaractere(codePoint)) return "?";
+  if (codePoint == 0 || !EstCaractere(codePoint)) return "?";
   std::string sortie;
   AjoutePersonne(sortie, codePoint);
   return sortie;
 }
 
 std::string CaractereCompte(std::uint32_t codePoint) {
-  if (!EstCaractere(codePoint)) return "?";
+  if (codePoint == 0 || !EstCaractere(codePoint)) return "?";
   std::string sortie;
   AjouteCompte(sortie, codePoint);
   return sortie;

@@ -13,7 +13,9 @@ std::string Cp1252VersUtf8(std::string_view cp1252);
 
 // Text from an account store: every character CP1252 has becomes its byte
 // (0x80-0x9F included), a Latin letter outside CP1252 becomes its ASCII base
-// letter, anything else '?'. Bytes that are not well-formed UTF-8 are kept.
+// letter, anything else '?'. The C1 controls U+0080-U+009F are kept as their
+// byte, as Windows' best-fit mapping keeps them. Bytes that are not
+// well-formed UTF-8 are kept as they are.
 std::string Utf8VersCp1252Compte(std::string_view utf8);
 
 // Text from a person file: as for accounts, except that the characters CP1252
@@ -26,7 +28,7 @@ std::string Utf8VersCp1252Personne(std::string_view utf8);
 std::string Iso885915VersCp1252Personne(std::string_view latin9);
 
 // One code point through each conversion; a value that is no character
-// (a surrogate, beyond U+10FFFF) gives "?".
+// (0, a surrogate, beyond U+10FFFF) gives "?".
 std::string CaracterePersonne(std::uint32_t codePoint);
 std::string CaractereCompte(std::uint32_t codePoint);
 

@@ -39,11 +39,11 @@ constexpr std::array<EntreeErreur, 19> kTable{{
     {30034, "Adresse IP non r\xE9solue"},
 }};
 
-// The system's text on one line: trailing control characters, blanks and full
-// stops removed, every line break inside replaced by one blank. A CR LF pair is
-// one line break; a lone CR or LF counts as one too, so the result never
-// spans two lines whatever the system's line ends are.
-std::string MetSurUneLigne(std::string texte) {
+}  // namespace
+
+// A CR LF pair is one line break; a lone CR or LF counts as one too, so that
+// the result never spans two lines whatever the system's line ends are.
+std::string TexteSystemeSurUneLigne(std::string texte) {
   while (!texte.empty() &&
          (static_cast<unsigned char>(texte.back()) <= 0x20 || texte.back() == '.')) {
     texte.pop_back();
@@ -63,13 +63,11 @@ std::string MetSurUneLigne(std::string texte) {
   return resultat;
 }
 
-}  // namespace
-
 std::string MessErreur(std::int32_t code) {
   for (const EntreeErreur& e : kTable) {
     if (e.code == code) return std::string(e.texte);
   }
-  std::string systeme = MetSurUneLigne(TexteSysteme(static_cast<std::uint32_t>(code)));
+  std::string systeme = TexteSystemeSurUneLigne(TexteSysteme(static_cast<std::uint32_t>(code)));
   if (!systeme.empty()) return systeme;
   return "Erreur n\xB0" + std::to_string(code);
 }

@@ -11,4 +11,9 @@ namespace corrinom {
 // Codes are signed: a status read as an unsigned value wraps to its negative.
 std::string MessErreur(std::int32_t code);
 
+// A system message text made one line: trailing control characters, blanks and
+// full stops removed, then every line break (CR LF, or a lone CR or LF) inside
+// replaced by one blank.
+std::string TexteSystemeSurUneLigne(std::string texte);
+
 }  // namespace corrinom
