@@ -4,6 +4,7 @@
 #include <array>
 #include <cstddef>
 
+#include "text/composition.h"
 #include "text/lettres_latines.h"
 
 namespace corrinom {
@@ -144,8 +145,19 @@ std::string DecodeEtConvertit(std::string_view utf8, Ajoute ajoute) {
       sortie.push_back(utf8[i]);  // not UTF-8: the byte stays as it is
       ++i;
     } else {
-      ajoute(sortie, seq.codePoint);
+      // A letter followed by combining accents is composed first, one accent
+      // at a time, while the table knows the pair.
+      std::uint32_t cp = seq.codePoint;
       i += seq.longueur;
+      while (i < utf8.size()) {
+        const Sequence accent = DecodeSequence(utf8.substr(i));
+        if (accent.longueur == 0 || !EstAccentCombinant(accent.codePoint)) break;
+        const std::uint32_t compose = ComposeLettre(cp, accent.codePoint);
+        if (compose == 0) break;
+        cp = compose;
+        i += accent.longueur;
+      }
+      ajoute(sortie, cp);
     }
   }
   return sortie;

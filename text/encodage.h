@@ -11,6 +11,9 @@ namespace corrinom {
 // (0x81, 0x8D, 0x8F, 0x90, 0x9D) go to U+0081 etc., so every byte round-trips.
 std::string Cp1252VersUtf8(std::string_view cp1252);
 
+// Both conversions from UTF-8 first compose a Latin letter followed by
+// combining accents (e + U+0301) into the one letter they stand for.
+
 // Text from an account store: every character CP1252 has becomes its byte
 // (0x80-0x9F included), a Latin letter outside CP1252 becomes its ASCII base
 // letter, anything else '?'. The C1 controls U+0080-U+009F are kept as their

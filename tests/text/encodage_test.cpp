@@ -1,4 +1,5 @@
 #include "text/encodage.h"
+#include "text/composition.h"
 
 #include <gtest/gtest.h>
 
@@ -153,6 +154,47 @@ TEST(Utf8VersCp1252, MalformedSequencesKeepTheirBytes) {
 // An independent check of the decoder on every two-byte pair and every
 // three-byte sequence with a continuation byte at the end: well-formed means
 // the right lead and continuation bytes, no overlong form, no surrogate.
+// Decomposed letters (as some systems write file contents) are composed before
+// the conversion; an accent that composes with nothing stays a '?'.
+TEST(Utf8VersCp1252, CombiningAccentsAreComposedFirst) {
+  struct {
+    const char* utf8;
+    const char* personne;
+  } cas[] = {
+      {"He\xCC\x81le\xCC\x80ne", "H\xE9l\xE8ne"},           // e + acute, e + grave
+      {"C\xCC\xA7" "a", "\xC7" "a"},                      // C + cedilla
+      {"Nguye\xCC\xA3\xCC\x82n", "Nguyen"},                // e + dot below + circumflex
+      {"Nguy\xC3\xAA\xCC\xA3n", "Nguyen"},                 // ê + dot below
+      {"Lo\xCC\x88we", "L\xF6we"},
+      {"x\xCC\x81", "x?"},                                  // nothing to compose with
+      {"\xCC\x81" "a", "?a"},                               // an accent on its own
+      {"e\xCC\x81\xCC\x81", "\xE9?"},                      // the second one has no letter
+      {"a\xCC", "a\xCC"},                                   // a cut sequence stays raw
+  };
+  for (const auto& c : cas) {
+    EXPECT_EQ(Utf8VersCp1252Personne(c.utf8), c.personne) << c.utf8;
+    EXPECT_EQ(Utf8VersCp1252Compte(c.utf8), c.personne) << c.utf8;
+  }
+}
+
+TEST(ComposeLettre, PairsAcrossTheTable) {
+  struct {
+    std::uint32_t base, accent, lettre;
+  } cas[] = {
+      {'A', 0x0300, 0x00C0},    {'e', 0x0301, 0x00E9},    {'n', 0x0303, 0x00F1},
+      {'L', 0x0301, 0x0139},    {'s', 0x0326, 0x0219},    {0x00EA, 0x0323, 0x1EC7},
+      {0x1EE7, 0x031B, 0x1EED}, {'q', 0x0301, 0},         {'e', 0x0041, 0},
+      {0x10041, 0x0301, 0},     {'e', 0x10301, 0},        {0x00E9, 0x0301, 0},
+  };
+  for (const auto& c : cas) {
+    EXPECT_EQ(ComposeLettre(c.base, c.accent), c.lettre) << std::hex << c.base << " " << c.accent;
+  }
+  EXPECT_TRUE(EstAccentCombinant(0x0300));
+  EXPECT_TRUE(EstAccentCombinant(0x036F));
+  EXPECT_FALSE(EstAccentCombinant(0x0370));
+  EXPECT_FALSE(EstAccentCombinant(0x02FF));
+}
+
 TEST(EstUtf8MultiOctets, AgreesWithTheDefinitionOnShortSequences) {
   const auto suite = [](int c) { return c >= 0x80 && c <= 0xBF; };
   for (int a = 0x80; a < 256; ++a) {
