@@ -10,6 +10,7 @@
 
 #include <array>
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -85,6 +86,19 @@ class MagasinComptes {
 
   // NetUserSetInfo at level 3: writes the record back whole (all or nothing).
   virtual std::uint32_t ecrit(std::string_view login, const CompteStocke& compte) = 0;
+
+  // The rows of the account list carry the CP1252 view of a login only. The
+  // enumeration remembers each listed login by that view, so that a write finds
+  // the account again even when its login holds characters CP1252 lacks.
+  void retiensLogin(std::string_view vueAnsi, std::string_view loginMagasin);
+
+  // The store's login for a row's login: the remembered one, or the view itself
+  // in UTF-8 for an account that was not listed. Nothing when two listed
+  // accounts share the same view (the row cannot tell them apart).
+  std::optional<std::string> loginMagasin(std::string_view vueAnsi) const;
+
+ private:
+  std::map<std::string, std::optional<std::string>, std::less<>> logins_;
 };
 
 // What the operator chose to work on (options of the platform layer).

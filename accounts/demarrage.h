@@ -1,0 +1,37 @@
+// Start-up as the window and `corrinom-cli comptes` both run it: domain
+// controller lookup, the security object, the account store the operator chose,
+// and the account load.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "accounts/comptes.h"
+#include "accounts/securite.h"
+#include "accounts/store/magasin_comptes.h"
+#include "reconcile/dialogues.h"
+#include "reconcile/etat.h"
+
+namespace corrinom {
+
+struct Demarrage {
+  enum class Issue {
+    Ok,                // the accounts were loaded
+    ArretSecurite,     // the "ERREUR" box was shown: the program ends
+    MagasinNonOuvert,  // the store could not be opened: told, empty list
+    EchecEnumeration,  // a page of the enumeration failed: told, rows read stay
+  };
+  Issue issue = Issue::Ok;
+  std::string serveurComptes;          // UTF-8, empty for the local machine
+  std::unique_ptr<TSecurRep> securite; // lives until the program ends
+  MagasinOuvert magasin;               // magasin null unless opened
+  std::uint32_t statutEnumeration = 0;
+};
+
+// Runs start-up in order. Every message goes through `dialogues`; the account
+// rows go into `etat`. Stops after the "ERREUR" box when a group is not found.
+Demarrage Demarre(const ChoixMagasin& choix, EtatRapprochement& etat, Dialogues& dialogues,
+                  ServicesSecurite& services, PlateformeSysteme& plateforme);
+
+}  // namespace corrinom

@@ -1,0 +1,128 @@
+// Writing the new names of the confirmed rows back to their accounts.
+#include "accounts/comptes.h"
+#include "reconcile/marques.h"
+#include "text/encodage.h"
+#include "text/noms.h"
+
+namespace corrinom {
+
+const std::string_view kQuestionEffectuer =
+    "Les modifications vont \xEAtre effecu\xE9" "es dans la base de comptes de votre serveur TAVO";
+const std::string_view kQuestionFermeture =
+    "Des modifications ont \xE9t\xE9 faites, voulez-vous effectuer ces modifications dans votre "
+    "serveur TAVO ?";
+
+namespace {
+
+bool EnAttente(const LigneCompte& ligne) {
+  return ligne.marque == kMarqueRose || ligne.marque == kMarqueRouge;
+}
+
+// A pending row is written only when a person with a last name is attached.
+bool AEcrire(const LigneCompte& ligne) {
+  return ligne.sousItems.size() == kSousItemsAttache && EnAttente(ligne) &&
+         !ligne.sousItems[kNouveauNom].empty();
+}
+
+std::string EchecLecture(std::uint32_t statut, std::string_view login) {
+  return "Erreur  " + std::to_string(statut) + " en obtenant le compte " + std::string(login);
+}
+
+}  // namespace
+
+bool ModificationsEnAttente(const EtatRapprochement& etat) {
+  for (const LigneCompte& ligne : etat.comptes)
+    if (EnAttente(ligne)) return true;
+  return false;
+}
+
+bool ModifieCompte(MagasinComptes& magasin, std::string_view login, std::string_view nom,
+                   std::string_view prenoms, Dialogues& dialogues) {
+  // The row knows the login in CP1252 only; the store may spell it otherwise.
+  const std::optional<std::string> loginMagasin = magasin.loginMagasin(login);
+  if (!loginMagasin) {
+    dialogues.message(EchecLecture(kErrorNoneMapped, login));
+    return false;
+  }
+  CompteStocke compte;
+  std::uint32_t e = magasin.lit(*loginMagasin, compte);
+  if (e != kNerrSuccess) {
+    dialogues.message(EchecLecture(e, login));
+    return false;
+  }
+  // Only the full name and field 7 of the user comment change. The comment is
+  // rebuilt on the store's own text: its ';' are the same bytes in UTF-8, so
+  // every other character, even one CP1252 lacks, goes back as it came.
+  compte.full_name = ChampTexte::de(Cp1252VersUtf8(AssembleNoms(nom, prenoms)));
+  if (!compte.usr_comment.nul && !compte.usr_comment.texte.empty())
+    compte.usr_comment.texte =
+        RemplaceLongueurNom(compte.usr_comment.texte, static_cast<std::int64_t>(nom.size()));
+  e = magasin.ecrit(*loginMagasin, compte);
+  if (e != kNerrSuccess) {
+    dialogues.message("Erreur " + std::to_string(e) + " en modifiant le compte " +
+                      std::string(login));
+    return false;
+  }
+  return true;
+}
+
+std::string ResumeChangements(int suppressions, int changements) {
+  std::string r = std::to_string(suppressions) + " suppression";
+  r += Pluriel(suppressions);
+  r += " effectu\xE9" "e";
+  r += Pluriel(suppressions);
+  r += "\n" + std::to_string(changements) + " changement";
+  r += Pluriel(changements);
+  r += " de nom effectu\xE9";
+  r += Pluriel(changements);
+  return r;
+}
+
+int EffectueChangements(EtatRapprochement& etat, MagasinComptes& magasin, Dialogues& dialogues) {
+  const int suppressions = 0;  // nothing here ever deletes an account
+  int changements = 0;
+  {
+    CurseurAttente attente(dialogues);
+    for (LigneCompte& ligne : etat.comptes) {
+      if (!AEcrire(ligne)) continue;
+      if (!ModifieCompte(magasin, ligne.login, ligne.sousItems[kNouveauNom],
+                         ligne.sousItems[kNouveauxPrenoms], dialogues))
+        break;
+      ++changements;
+      ligne.sousItems[kNomActuel] = ligne.sousItems[kNouveauNom];
+      ligne.sousItems[kPrenomsActuels] = ligne.sousItems[kNouveauxPrenoms];
+      ligne.marque = kMarqueVert;
+    }
+    AfficheNombres(etat);
+    AfficheResume(etat);
+  }
+  dialogues.message(ResumeChangements(suppressions, changements));
+  return changements;
+}
+
+bool Button1Click(EtatRapprochement& etat, MagasinComptes& magasin, Dialogues& dialogues) {
+  if (ModificationsEnAttente(etat) &&
+      dialogues.question(kTitreConfirmation, kQuestionEffectuer, Icone::Aucune, Reponse::Oui) !=
+          Reponse::Oui)
+    return false;
+  EffectueChangements(etat, magasin, dialogues);
+  return true;
+}
+
+bool FormCloseQuery(EtatRapprochement& etat, MagasinComptes& magasin, Dialogues& dialogues) {
+  while (ModificationsEnAttente(etat)) {
+    switch (dialogues.question(kTitreConfirmation, kQuestionFermeture, Icone::Aucune,
+                               Reponse::Oui)) {
+      case Reponse::Oui:
+        EffectueChangements(etat, magasin, dialogues);
+        break;
+      case Reponse::Non:
+        return true;
+      case Reponse::Annuler:
+        return false;
+    }
+  }
+  return true;
+}
+
+}  // namespace corrinom

@@ -1,0 +1,118 @@
+// Reading the accounts of the store into the account list, one page at a time.
+#include "accounts/comptes.h"
+#include "reconcile/marques.h"
+#include "text/encodage.h"
+#include "text/erreurs.h"
+
+namespace corrinom {
+namespace {
+
+ChampAnsi VueAnsi(const ChampTexte& champ) {
+  if (champ.nul) return {};
+  return ChampAnsi{false, Utf8VersCp1252Compte(champ.texte)};
+}
+
+bool SuccesEnumeration(std::uint32_t statut) {
+  return statut == kNerrSuccess || statut == kErrorMoreData;
+}
+
+}  // namespace
+
+TInfoUser InfoDepuisCompte(const CompteStocke& c) {
+  TInfoUser i;
+  i.usri3_name = VueAnsi(c.name);
+  i.usri3_password = VueAnsi(c.password);
+  i.usri3_password_age = c.password_age;
+  i.usri3_priv = c.priv;
+  i.usri3_home_dir = VueAnsi(c.home_dir);
+  i.usri3_comment = VueAnsi(c.comment);
+  i.usri3_flags = c.flags;
+  i.usri3_script_path = VueAnsi(c.script_path);
+  i.usri3_auth_flags = c.auth_flags;
+  i.usri3_full_name = VueAnsi(c.full_name);
+  i.usri3_full_name.texte = OemVersAnsi(i.usri3_full_name.texte);
+  i.usri3_usr_comment = VueAnsi(c.usr_comment);
+  i.usri3_parms = VueAnsi(c.parms);
+  i.usri3_workstations = VueAnsi(c.workstations);
+  i.usri3_last_logon = c.last_logon;
+  i.usri3_last_logoff = c.last_logoff;
+  i.usri3_acct_expires = c.acct_expires;
+  i.usri3_max_storage = c.max_storage;
+  i.usri3_units_per_week = c.units_per_week;
+  i.usri3_logon_hours = c.logon_hours;
+  i.usri3_bad_pw_count = c.bad_pw_count;
+  i.usri3_num_logons = c.num_logons;
+  i.usri3_logon_server = VueAnsi(c.logon_server);
+  i.usri3_country_code = c.country_code;
+  i.usri3_code_page = c.code_page;
+  i.usri3_user_id = c.user_id;
+  i.usri3_primary_group_id = c.primary_group_id;
+  i.usri3_profile = VueAnsi(c.profile);
+  i.usri3_home_dir_drive = VueAnsi(c.home_dir_drive);
+  i.usri3_password_expired = c.password_expired;
+  return i;
+}
+
+std::uint32_t TEnumUsers::Ouvre() {
+  position_ = 0;
+  reprise_ = 0;
+  page_.clear();
+  entreesLues_ = 0;
+  dernierStatut_ = magasin_.enumere(kLongueurPreferee, page_, totalEntrees_, reprise_);
+  entreesLues_ = static_cast<std::uint32_t>(page_.size());
+  return SuccesEnumeration(dernierStatut_) ? 0 : dernierStatut_;
+}
+
+bool TEnumUsers::Suivant(TInfoUser& info, std::uint32_t& statut) {
+  if (position_ == entreesLues_ && dernierStatut_ == kErrorMoreData) {
+    page_.clear();
+    entreesLues_ = 0;
+    dernierStatut_ = magasin_.enumere(kLongueurPreferee, page_, totalEntrees_, reprise_);
+    entreesLues_ = static_cast<std::uint32_t>(page_.size());
+    if (!SuccesEnumeration(dernierStatut_)) {
+      statut = dernierStatut_;
+      return false;
+    }
+    position_ = 0;
+  }
+  statut = 0;
+  if (position_ >= entreesLues_) return false;
+  const CompteStocke& compte = page_[position_];
+  info = InfoDepuisCompte(compte);
+  loginMagasin_ = compte.name.texte;
+  ++position_;
+  return true;
+}
+
+std::string MessageEchecEnumeration(std::uint32_t statut) {
+  return "Erreur " + std::to_string(statut) + " en lisant la liste des comptes du serveur.\n" +
+         MessErreur(static_cast<std::int32_t>(statut));
+}
+
+std::uint32_t ChargeUtilisateurs(MagasinComptes& magasin, EtatRapprochement& etat,
+                                 Dialogues& dialogues) {
+  std::uint32_t echec = 0;
+  {
+    TEnumUsers enumeration(magasin);
+    echec = enumeration.Ouvre();
+    TInfoUser info;
+    std::uint32_t statut = 0;
+    while (echec == 0 && enumeration.Suivant(info, statut)) {
+      magasin.retiensLogin(info.usri3_name.texte, enumeration.loginMagasin());
+      if (info.usri3_full_name.texte.empty()) continue;
+      const TUsrComment record = LitUsrComment(info.usri3_usr_comment.texte);
+      if (record.Marqueur != kMarqueurTavo) continue;
+      const std::string& nomComplet = info.usri3_full_name.texte;
+      etat.comptes.push_back(LigneCompte::Libre(info.usri3_name.texte,
+                                                ExtraitNom(nomComplet, record.LongueurNom),
+                                                ExtraitPrenoms(nomComplet, record.LongueurNom),
+                                                record.DateNaiss));
+    }
+    if (echec == 0) echec = statut;
+  }
+  AfficheResume(etat);
+  if (echec != 0) dialogues.message(MessageEchecEnumeration(echec));
+  return echec;
+}
+
+}  // namespace corrinom

@@ -1,0 +1,95 @@
+// The embedded account base: one SQLite file holding one row per account with
+// every USER_INFO_3 field, in the order the accounts were added.
+//
+// Accounts of other kinds than normal user accounts are kept but never
+// enumerated. Faults can be stored in the base to make reads, writes or a given
+// page of the enumeration fail with a chosen status code.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "accounts/store/magasin_comptes.h"
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+namespace corrinom {
+
+// The kind of an account, as a server's account database knows them.
+enum class SorteCompte { Normal, Workstation, Server, Interdomain, TempDuplicate };
+
+std::string_view NomSorte(SorteCompte sorte);                        // "normal", "workstation"...
+std::optional<SorteCompte> SorteDeNom(std::string_view nom);
+
+struct CompteBase {
+  CompteStocke compte;
+  SorteCompte sorte = SorteCompte::Normal;
+  friend bool operator==(const CompteBase&, const CompteBase&) = default;
+};
+
+// Which operation a stored fault hits.
+enum class OperationPanne { Lecture, Ecriture, Enumeration };
+
+struct Panne {
+  OperationPanne operation = OperationPanne::Lecture;
+  std::uint32_t statut = 0;
+  std::optional<std::string> login;  // Lecture/Ecriture: nothing for every login
+  std::optional<std::uint32_t> page; // Enumeration: 1 is the first call; nothing for every call
+};
+
+// The preferred page length a real server is asked for, and the size our pages
+// count per account: USER_INFO_3 itself plus its UTF-16 strings and the bitmap.
+inline constexpr std::uint32_t kLongueurPageEnumeration = 4096;
+std::uint32_t TailleEntreeEnumeration(const CompteStocke& compte);
+
+class MagasinSqlite final : public MagasinComptes {
+ public:
+  // Opens an existing base; null with a French (CP1252) text in erreur when the
+  // file is missing, unreadable or not an account base.
+  static std::unique_ptr<MagasinSqlite> Ouvre(const std::string& chemin, std::string& erreur);
+  // Opens the base, creating the file and its tables when they do not exist.
+  static std::unique_ptr<MagasinSqlite> OuvreOuCree(const std::string& chemin, std::string& erreur);
+
+  ~MagasinSqlite() override;
+  MagasinSqlite(const MagasinSqlite&) = delete;
+  MagasinSqlite& operator=(const MagasinSqlite&) = delete;
+
+  std::uint32_t enumere(std::uint32_t longueurPreferee, std::vector<CompteStocke>& page,
+                        std::uint32_t& totalEntrees, std::uint32_t& reprise) override;
+  std::uint32_t lit(std::string_view login, CompteStocke& compte) override;
+  std::uint32_t ecrit(std::string_view login, const CompteStocke& compte) override;
+
+  // Adds accounts in one transaction: all or none. False with a French text
+  // naming the account when one cannot be added (login already present...).
+  // `echec` receives the index of the account that could not be added.
+  bool ajoute(const std::vector<CompteBase>& comptes, std::string& erreur,
+              std::size_t* echec = nullptr);
+
+  // Every account, of every kind, in the order they were added.
+  std::vector<CompteBase> tous();
+
+  bool ajoutePanne(const Panne& panne, std::string& erreur);
+
+  // The file is removed when the store is closed (the demo's temporary copy).
+  void supprimeALaFermeture() { supprimer_ = true; }
+
+ private:
+  MagasinSqlite(sqlite3* db, std::string chemin);
+  struct Instructions;
+  std::optional<std::uint32_t> panne(OperationPanne op, std::string_view login,
+                                     std::uint32_t page);
+
+  sqlite3* db_;
+  std::string chemin_;
+  bool supprimer_ = false;
+  std::unique_ptr<Instructions> instr_;
+  std::uint32_t appelsEnumeration_ = 0;  // calls since the enumeration began
+  std::uint32_t totalNormaux_ = 0;
+};
+
+}  // namespace corrinom

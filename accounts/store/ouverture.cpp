@@ -1,0 +1,86 @@
+// Opening the store the operator chose: the system's, an embedded base or the demo.
+#include "accounts/store/ouverture.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <random>
+
+#include "text/encodage.h"
+
+#ifdef CORRINOM_WITH_SQLITE
+#include "accounts/store/base_demo.h"
+#include "accounts/store/magasin_sqlite.h"
+#endif
+
+namespace corrinom {
+namespace {
+
+constexpr std::string_view kNomDemo = "Base de d\xE9monstration";
+
+#ifdef CORRINOM_WITH_SQLITE
+// A new, empty file of our own in the temporary directory.
+std::optional<std::string> FichierTemporaire(std::string& erreur) {
+  std::error_code ec;
+  const std::filesystem::path dossier = std::filesystem::temp_directory_path(ec);
+  if (ec) {
+    erreur = "Impossible de trouver le dossier temporaire pour la base de d\xE9monstration.";
+    return std::nullopt;
+  }
+  std::random_device alea;
+  for (int essai = 0; essai < 100; ++essai) {
+    const std::string nom = "corrinom-demo-" + std::to_string(alea()) + ".sqlite";
+    const std::string chemin = (dossier / nom).string();
+    // "x": fails when the file exists, so no other program's file is reused.
+    if (std::FILE* f = std::fopen(chemin.c_str(), "wbx")) {
+      std::fclose(f);
+      return chemin;
+    }
+  }
+  erreur = "Impossible de cr\xE9" "er la base de d\xE9monstration dans le dossier temporaire.";
+  return std::nullopt;
+}
+#endif
+
+}  // namespace
+
+MagasinOuvert OuvreMagasin(const ChoixMagasin& choix) {
+  MagasinOuvert r;
+  switch (choix.sorte) {
+    case ChoixMagasin::Sorte::Systeme:
+      r.magasin = OuvreMagasinSysteme(choix, r.erreur);
+      return r;
+#ifdef CORRINOM_WITH_SQLITE
+    case ChoixMagasin::Sorte::Base:
+      r.magasin = MagasinSqlite::Ouvre(choix.fichier, r.erreur);
+      if (r.magasin)
+        r.nomAffiche =
+            Utf8VersCp1252Compte(std::filesystem::path(choix.fichier).filename().string());
+      return r;
+    case ChoixMagasin::Sorte::Demo: {
+      const std::optional<std::string> chemin = FichierTemporaire(r.erreur);
+      if (!chemin) return r;
+      if (!EcritBaseDemo(*chemin, r.erreur)) {
+        std::remove(chemin->c_str());
+        return r;
+      }
+      std::unique_ptr<MagasinSqlite> base = MagasinSqlite::Ouvre(*chemin, r.erreur);
+      if (base) {
+        base->supprimeALaFermeture();
+        r.magasin = std::move(base);
+        r.nomAffiche = std::string(kNomDemo);
+      }
+      return r;
+    }
+#else
+    case ChoixMagasin::Sorte::Base:
+    case ChoixMagasin::Sorte::Demo:
+      r.erreur =
+          "Cette version de Corrinom ne sait pas lire les bases de comptes int\xE9gr\xE9" "es "
+          "(elle a \xE9t\xE9 construite sans SQLite).";
+      return r;
+#endif
+  }
+  return r;
+}
+
+}  // namespace corrinom

@@ -1,0 +1,22 @@
+// The memory of listed logins shared by every account store.
+#include "accounts/store/magasin_comptes.h"
+#include "text/encodage.h"
+
+namespace corrinom {
+
+void MagasinComptes::retiensLogin(std::string_view vueAnsi, std::string_view loginMagasin) {
+  auto it = logins_.find(vueAnsi);
+  if (it == logins_.end()) {
+    logins_.emplace(std::string(vueAnsi), std::string(loginMagasin));
+  } else if (it->second && *it->second != loginMagasin) {
+    it->second.reset();  // two accounts look alike in CP1252
+  }
+}
+
+std::optional<std::string> MagasinComptes::loginMagasin(std::string_view vueAnsi) const {
+  auto it = logins_.find(vueAnsi);
+  if (it == logins_.end()) return Cp1252VersUtf8(vueAnsi);
+  return it->second;
+}
+
+}  // namespace corrinom

@@ -1,0 +1,106 @@
+// The TAVO record of a user comment and the name fields of an account.
+#include <algorithm>
+
+#include "accounts/comptes.h"
+#include "text/noms.h"
+
+namespace corrinom {
+
+std::string ChampSuivant(std::string& reste) {
+  const auto p = reste.find(';');
+  if (p == std::string::npos) {
+    std::string champ = std::move(reste);
+    reste.clear();
+    return champ;
+  }
+  std::string champ = reste.substr(0, p);
+  reste.erase(0, p + 1);
+  return champ;
+}
+
+std::int32_t EntierChamp(std::string_view champ) {
+  bool negatif = false;
+  if (!champ.empty() && (champ.front() == '+' || champ.front() == '-')) {
+    negatif = champ.front() == '-';
+    champ.remove_prefix(1);
+  }
+  if (champ.empty()) return 0;
+  const std::int64_t limite = negatif ? std::int64_t{1} << 31 : (std::int64_t{1} << 31) - 1;
+  std::int64_t valeur = 0;
+  for (const char c : champ) {
+    if (c < '0' || c > '9') return 0;
+    valeur = valeur * 10 + (c - '0');
+    if (valeur > limite) return 0;
+  }
+  return static_cast<std::int32_t>(negatif ? -valeur : valeur);
+}
+
+TUsrComment LitUsrComment(std::string_view texte) {
+  std::string reste(texte);
+  TUsrComment r;
+  r.Marqueur = ChampSuivant(reste);
+  r.Champ2 = ChampSuivant(reste);
+  r.Champ3 = ChampSuivant(reste);
+  r.Champ4 = ChampSuivant(reste);
+  r.Champ5 = ChampSuivant(reste);
+  r.Champ6 = ChampSuivant(reste);
+  r.LongueurNom = EntierChamp(ChampSuivant(reste));
+  r.Champ8 = ChampSuivant(reste);
+  r.DateNaiss = ChampSuivant(reste);
+  r.Champ10 = ChampSuivant(reste);
+  r.Champ11 = ChampSuivant(reste);
+  r.Champ12 = EntierChamp(ChampSuivant(reste));
+  r.Champ13 = EntierChamp(ChampSuivant(reste));
+  return r;
+}
+
+std::string ExtraitNom(std::string_view nomComplet, std::int64_t longueurNom) {
+  if (longueurNom > 0) {
+    const auto n = static_cast<std::size_t>(longueurNom);
+    return NettoieNom(MajusculeSimple(nomComplet.substr(0, std::min(n, nomComplet.size()))));
+  }
+  const std::string f = NettoieNom(nomComplet);
+  const auto k = static_cast<std::size_t>(std::max(0, LongueurPremierMot(f)));
+  return MajusculeSimple(std::string_view(f).substr(0, std::min(k, f.size())));
+}
+
+std::string ExtraitPrenoms(std::string_view nomComplet, std::int64_t longueurNom) {
+  if (longueurNom > 0) {
+    // Positions n + 2 onwards: the character at n + 1 is the separating blank.
+    const auto debut = static_cast<std::uint64_t>(longueurNom) + 1;
+    if (debut >= nomComplet.size()) return {};
+    return NettoieNom(nomComplet.substr(static_cast<std::size_t>(debut)));
+  }
+  const std::string f = NettoieNom(nomComplet);
+  const auto debut = static_cast<std::size_t>(std::max(0, LongueurPremierMot(f))) + 1;
+  if (debut >= f.size()) return {};
+  return f.substr(debut, 256);
+}
+
+std::string OemVersAnsi(std::string_view texte) {
+  // Code page 437 at 0x80-0x97, written in CP1252: "ÇüéâäàåçêëèïîìÄÅÉæÆôöòûù".
+  static constexpr unsigned char kLettres[24] = {
+      0xC7, 0xFC, 0xE9, 0xE2, 0xE4, 0xE0, 0xE5, 0xE7, 0xEA, 0xEB, 0xE8, 0xEF,
+      0xEE, 0xEC, 0xC4, 0xC5, 0xC9, 0xE6, 0xC6, 0xF4, 0xF6, 0xF2, 0xFB, 0xF9};
+  std::string r(texte);
+  for (char& c : r) {
+    const auto o = static_cast<unsigned char>(c);
+    if (o >= 0x80 && o <= 0x97) c = static_cast<char>(kLettres[o - 0x80]);
+  }
+  return r;
+}
+
+std::string RemplaceLongueurNom(std::string_view commentaire, std::int64_t n) {
+  std::size_t p = std::string_view::npos;
+  for (int i = 0; i < 6; ++i) {
+    p = commentaire.find(';', p == std::string_view::npos ? 0 : p + 1);
+    if (p == std::string_view::npos) return std::string(commentaire);
+  }
+  std::string r(commentaire.substr(0, p + 1));
+  r += std::to_string(n);
+  const auto suite = commentaire.find(';', p + 1);
+  if (suite != std::string_view::npos) r += commentaire.substr(suite);
+  return r;
+}
+
+}  // namespace corrinom

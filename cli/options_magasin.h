@@ -1,0 +1,23 @@
+// The store options of corrinom-cli's subcommands that read accounts:
+// --base FILE, --demo, --serveur HOST, --utilisateur NAME, --mot-de-passe-stdin.
+#pragma once
+
+#include <istream>
+#include <string>
+#include <vector>
+
+#include "accounts/store/magasin_comptes.h"
+
+namespace corrinom::cli {
+
+struct OptionsMagasin {
+  ChoixMagasin choix;              // Systeme unless --base or --demo
+  std::vector<std::string> reste;  // the other arguments, in order
+};
+
+// False with an English usage text in erreur when the options are wrong
+// (the caller exits with kExitUsage). The password is the first line of `entree`.
+bool LitOptionsMagasin(const std::vector<std::string>& args, OptionsMagasin& options,
+                       std::string& erreur, std::istream& entree);
+
+}  // namespace corrinom::cli
