@@ -1,0 +1,307 @@
+#include "xml/analyse.h"
+
+#include <cstring>
+
+#include "text/encodage.h"
+#include "xml/lexique.h"
+
+namespace corrinom {
+
+using xml::EstBlanc;
+using xml::EstDebutNom;
+using xml::EstSuiteNom;
+
+namespace {
+
+bool EstUtf8Declare(std::string_view encodage) {
+  return xml::EgalSansCasse(encodage, "UTF-8") || xml::EgalSansCasse(encodage, "UTF8");
+}
+
+bool EstLatin9Declare(std::string_view encodage) {
+  for (std::string_view nom : {"ISO-8859-15", "ISO8859-15", "LATIN-9", "LATIN9"})
+    if (xml::EgalSansCasse(encodage, nom)) return true;
+  return false;
+}
+
+}  // namespace
+
+XMLAnalyseur::XMLAnalyseur(std::string_view texte, TXMLDoc& doc)
+    : doc_(doc), p_(texte.data()), fin_(texte.data() + texte.size()) {}
+
+void XMLAnalyseur::Analyse(std::string_view octets, TXMLDoc& doc) {
+  // The first zero byte ends the text.
+  const std::size_t zero = octets.find('\0');
+  if (zero != std::string_view::npos) octets = octets.substr(0, zero);
+  if (octets.empty()) return;
+
+  // A byte-order mark decides the encoding whatever the declaration says; it
+  // is dropped, so a declaration right after it is at the first byte.
+  if (CommenceParBomUtf8(octets)) {
+    XMLAnalyseur a(std::string_view(), doc);
+    a.converti_ = Utf8VersCp1252Personne(octets);
+    a.p_ = a.converti_.data();
+    a.fin_ = a.p_ + a.converti_.size();
+    a.LitDocument(true);
+    return;
+  }
+  XMLAnalyseur a(octets, doc);
+  a.LitDocument(false);
+}
+
+void XMLAnalyseur::LitDocument(bool convertiDepuisUtf8) {
+  if (p_ == fin_) return;
+  LitDeclaration();
+  if (!convertiDepuisUtf8) ConvertitSelonEncodage();
+
+  bool racineLue = false;
+  SauteBlancs();
+  while (p_ < fin_) {
+    if (Suit("<!DOCTYPE") && fin_ - p_ > 9 && EstBlanc(p_[9])) {
+      Refuse("DTD not handle in this version.");
+    } else if (Suit("<?")) {
+      LitInstruction(nullptr);
+    } else if (Suit("<!--")) {
+      LitCommentaire(nullptr);
+    } else if (*p_ == '<') {
+      if (racineLue) Refuse("The main xml document is empty.");
+      LitRacine();
+      racineLue = true;
+    } else {
+      Refuse("The main xml document is empty.");
+    }
+    SauteBlancs();
+  }
+  if (!racineLue) Refuse("The main xml document is empty.");
+}
+
+// ---- Declaration ----
+
+void XMLAnalyseur::LitDeclaration() {
+  if (!(Suit("<?xml") && fin_ - p_ > 5 && EstBlanc(p_[5]))) return;
+  p_ += 6;
+  if (!Suit("version"))
+    Refuse("The xml declaration must have 'version' and 'encoding' and/or 'standalone' in this order.");
+  p_ += 7;
+  SauteBlancs();
+  if (p_ == fin_ || *p_ != '=') Refuse("Missing equal sign for an attribute.");
+  ++p_;
+  SauteBlancs();
+  if (p_ == fin_ || (*p_ != '\'' && *p_ != '"')) Refuse("Missing quote for an attribute's value.");
+  const char guillemet = *p_++;
+  if (!Suit("1.0")) Refuse("Unsupported XML version, must be '1.0'.");
+  TXMLDeclaration& declaration = doc_.Declaration();
+  declaration.SetVersion("1.0");
+  p_ += 3;
+  if (p_ == fin_ || *p_ != guillemet) Refuse("Missing quote for an attribute's value.");
+  ++p_;
+  SauteBlancs();
+  if (Suit("encoding")) {
+    p_ += 8;
+    declaration.SetEncoding(LitValeurPseudoAttribut());
+    SauteBlancs();
+  }
+  if (Suit("standalone")) {
+    p_ += 10;
+    declaration.SetStandalone(LitValeurPseudoAttribut());
+  }
+  SauteBlancs();
+  if (!Suit("?>")) FinDeBaliseManquante("<?xml", "?>");
+  p_ += 2;
+}
+
+// "=", a quote, the value up to the same quote; leaves the position after it.
+std::string_view XMLAnalyseur::LitValeurPseudoAttribut() {
+  SauteBlancs();
+  if (p_ == fin_ || *p_ != '=') Refuse("Missing equal sign for an attribute.");
+  ++p_;
+  SauteBlancs();
+  if (p_ == fin_ || (*p_ != '\'' && *p_ != '"')) Refuse("Missing quote for an attribute's value.");
+  const char guillemet = *p_++;
+  const void* ferme = std::memchr(p_, guillemet, static_cast<std::size_t>(fin_ - p_));
+  if (!ferme) Refuse("Missing quote for an attribute's value.");
+  const char* f = static_cast<const char*>(ferme);
+  std::string_view valeur(p_, static_cast<std::size_t>(f - p_));
+  p_ = f + 1;
+  return valeur;
+}
+
+// A file declared UTF-8 or ISO-8859-15 is turned into CP1252 by the person-file
+// conversion before the rest is read; every other file keeps its bytes. The
+// declaration itself is ASCII, so converting only what follows it is the same
+// as converting the whole file.
+void XMLAnalyseur::ConvertitSelonEncodage() {
+  const std::string& encodage = doc_.Declaration().Encoding();
+  std::string_view reste(p_, static_cast<std::size_t>(fin_ - p_));
+  if (EstUtf8Declare(encodage)) {
+    converti_ = Utf8VersCp1252Personne(reste);
+  } else if (EstLatin9Declare(encodage)) {
+    converti_ = Iso885915VersCp1252Personne(reste);
+  } else {
+    return;
+  }
+  p_ = converti_.data();
+  fin_ = p_ + converti_.size();
+}
+
+// ---- Elements ----
+
+void XMLAnalyseur::LitRacine() {
+  bool vide = false;
+  TXMLNode* racine = LitBaliseOuvrante(nullptr, 1, vide);
+  if (vide) return;
+  ouverts_.clear();
+  ouverts_.push_back(racine);
+  while (!ouverts_.empty()) {
+    TXMLNode& courant = *ouverts_.back();
+    if (p_ == fin_) {
+      const std::string& nom = courant.Name();
+      FinDeBaliseManquante("<" + nom + ">", "</" + nom + ">");
+    }
+    if (*p_ != '<') {
+      LitTexte(courant);
+    } else if (FermeElement(courant)) {
+      ouverts_.pop_back();
+    } else if (Suit("<?")) {
+      LitInstruction(&courant);
+    } else if (Suit("<!--")) {
+      LitCommentaire(&courant);
+    } else if (Suit("<![CDATA[")) {
+      LitCData(courant);
+    } else {
+      TXMLNode* enfant = LitBaliseOuvrante(&courant, ouverts_.size() + 1, vide);
+      if (!vide) ouverts_.push_back(enfant);
+    }
+  }
+}
+
+// At "</" followed by the element's name, white space and ">": steps over
+// them. Anything else (such as "</ab>" inside "a") is left for the caller,
+// which reads it as a child element and refuses it.
+bool XMLAnalyseur::FermeElement(const TXMLNode& element) {
+  const std::string& nom = element.Name();
+  const std::size_t reste = static_cast<std::size_t>(fin_ - p_);
+  if (reste < nom.size() + 2 || p_[1] != '/' || std::memcmp(p_ + 2, nom.data(), nom.size()) != 0) return false;
+  const char* q = p_ + 2 + nom.size();
+  while (q < fin_ && EstBlanc(*q)) ++q;
+  if (q == fin_ || *q != '>') return false;
+  p_ = q + 1;
+  return true;
+}
+
+TXMLNode* XMLAnalyseur::LitBaliseOuvrante(TXMLNode* parent, std::size_t profondeur, bool& vide) {
+  ++p_;
+  const std::string_view nom = LitNom();
+  if (nom.empty()) Refuse("Invalid element name.");
+  // Each open element costs only a slot of ouverts_, but the tree must stay
+  // shallow enough for every walk over it that recurses.
+  if (profondeur > static_cast<std::size_t>(kProfondeurMaxXML)) Refuse("Element nesting too deep.");
+  TXMLNode* element = NouveauNoeud(parent, nkElement);
+  element->name_.assign(nom);
+
+  TXMLAttributes& attributs = element->lists_->attributes;
+  for (;;) {
+    SauteBlancs();
+    if (p_ == fin_ || !EstDebutNom(*p_)) break;
+    const std::string_view nomAttribut = LitNom();
+    SauteBlancs();
+    if (p_ == fin_ || *p_ != '=') Refuse("Missing equal sign for an attribute.");
+    ++p_;
+    SauteBlancs();
+    if (p_ == fin_ || (*p_ != '\'' && *p_ != '"')) Refuse("Missing quote for an attribute's value.");
+    const char guillemet = *p_++;
+    const void* ferme = std::memchr(p_, guillemet, static_cast<std::size_t>(fin_ - p_));
+    if (!ferme) Refuse("Missing quote for an attribute's value.");
+    const char* f = static_cast<const char*>(ferme);
+    attributs.Add(std::make_unique<TXMLAttribute>(std::string(nomAttribut),
+                                                  std::string(p_, static_cast<std::size_t>(f - p_))));
+    p_ = f + 1;
+  }
+  if (Suit("/>")) {
+    p_ += 2;
+    vide = true;
+    return element;
+  }
+  if (p_ == fin_ || *p_ != '>') FinDeBaliseManquante("<", ">");
+  ++p_;
+  vide = false;
+  return element;
+}
+
+// ---- Other constructs ----
+
+void XMLAnalyseur::LitInstruction(TXMLNode* parent) {
+  p_ += 2;
+  const std::string_view cible = LitNom();
+  if (cible.empty()) Refuse("Processing Instruction target name missing.");
+  if (cible == "xml") Refuse("The xml declaration must be on the first line and first character.");
+  if (xml::EgalSansCasse(cible, "xml")) Refuse("Processing Instruction target name is 'xml'.");
+  SauteBlancs();
+  const std::string_view reste(p_, static_cast<std::size_t>(fin_ - p_));
+  const std::size_t fin = reste.find("?>");
+  if (fin == std::string_view::npos) FinDeBaliseManquante("<?", "?>");
+  TXMLNode* instruction = NouveauNoeud(parent, nkProcessingInstruction);
+  instruction->SetName(cible);
+  instruction->SetValue(reste.substr(0, fin));
+  p_ += fin + 2;
+}
+
+void XMLAnalyseur::LitCommentaire(TXMLNode* parent) {
+  p_ += 4;
+  const std::string_view reste(p_, static_cast<std::size_t>(fin_ - p_));
+  const std::size_t fin = reste.find("-->");
+  if (fin == std::string_view::npos) FinDeBaliseManquante("<!--", "-->");
+  NouveauNoeud(parent, nkComment)->SetName(reste.substr(0, fin));
+  p_ += fin + 3;
+}
+
+void XMLAnalyseur::LitCData(TXMLNode& parent) {
+  p_ += 9;
+  const std::string_view reste(p_, static_cast<std::size_t>(fin_ - p_));
+  const std::size_t fin = reste.find("]]>");
+  if (fin == std::string_view::npos) FinDeBaliseManquante("<![CDATA[", "]]>");
+  NouveauNoeud(&parent, nkCData)->name_.assign(reste.substr(0, fin));
+  p_ += fin + 3;
+}
+
+// Character data up to the next "<"; white space alone between tags makes no node.
+void XMLAnalyseur::LitTexte(TXMLNode& parent) {
+  const void* chevron = std::memchr(p_, '<', static_cast<std::size_t>(fin_ - p_));
+  const char* f = chevron ? static_cast<const char*>(chevron) : fin_;
+  const std::string_view donnees(p_, static_cast<std::size_t>(f - p_));
+  p_ = f;
+  if (xml::Rogne(donnees).empty()) return;
+  NouveauNoeud(&parent, nkText)->SetValue(donnees);
+}
+
+// ---- Helpers ----
+
+TXMLNode* XMLAnalyseur::NouveauNoeud(TXMLNode* parent, TXMLNodeKind kind) {
+  if (parent) return parent->AddChild(kind);
+  auto noeud = std::make_unique<TXMLNode>(kind);
+  TXMLNode* n = noeud.get();
+  doc_.Nodes().Add(std::move(noeud));
+  return n;
+}
+
+bool XMLAnalyseur::Suit(std::string_view s) const {
+  return static_cast<std::size_t>(fin_ - p_) >= s.size() && std::memcmp(p_, s.data(), s.size()) == 0;
+}
+
+void XMLAnalyseur::SauteBlancs() {
+  while (p_ < fin_ && EstBlanc(*p_)) ++p_;
+}
+
+std::string_view XMLAnalyseur::LitNom() {
+  if (p_ == fin_ || !EstDebutNom(*p_)) return {};
+  const char* debut = p_++;
+  while (p_ < fin_ && EstSuiteNom(*p_)) ++p_;
+  return std::string_view(debut, static_cast<std::size_t>(p_ - debut));
+}
+
+void XMLAnalyseur::Refuse(const std::string& message) { throw EXMLException(message); }
+
+void XMLAnalyseur::FinDeBaliseManquante(std::string_view debut, std::string_view fin) {
+  throw EXMLException("End of tag '" + std::string(debut) + "' missing (" + std::string(fin) + ").");
+}
+
+}  // namespace corrinom

@@ -1,0 +1,51 @@
+// The parser behind TXMLDoc::LoadFromFile: one forward pass over the bytes,
+// with an explicit stack of open elements instead of recursion.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "xml/xml.h"
+
+namespace corrinom {
+
+class XMLAnalyseur {
+ public:
+  // Fills doc (already cleared) from the file's bytes. On a refusal the caller
+  // clears the document; EXMLException carries the message.
+  static void Analyse(std::string_view octets, TXMLDoc& doc);
+
+ private:
+  XMLAnalyseur(std::string_view texte, TXMLDoc& doc);
+
+  void LitDocument(bool convertiDepuisUtf8);
+  void LitDeclaration();
+  std::string_view LitValeurPseudoAttribut();
+  void ConvertitSelonEncodage();
+  void LitRacine();
+  // Reads a start tag and its attributes; parent is nullptr at the top level.
+  // Returns the element, and sets vide when it ended with "/>".
+  TXMLNode* LitBaliseOuvrante(TXMLNode* parent, std::size_t profondeur, bool& vide);
+  bool FermeElement(const TXMLNode& element);
+  void LitInstruction(TXMLNode* parent);
+  void LitCommentaire(TXMLNode* parent);
+  void LitCData(TXMLNode& parent);
+  void LitTexte(TXMLNode& parent);
+
+  TXMLNode* NouveauNoeud(TXMLNode* parent, TXMLNodeKind kind);
+  bool Suit(std::string_view s) const;
+  void SauteBlancs();
+  std::string_view LitNom();
+  [[noreturn]] static void Refuse(const std::string& message);
+  [[noreturn]] static void FinDeBaliseManquante(std::string_view debut, std::string_view fin);
+
+  TXMLDoc& doc_;
+  // The text being read; points into the caller's bytes or into converti_.
+  const char* p_;
+  const char* fin_;
+  std::string converti_;
+  std::vector<TXMLNode*> ouverts_;
+};
+
+}  // namespace corrinom

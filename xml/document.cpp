@@ -1,0 +1,66 @@
+// TXMLDoc: the document, and reading its file.
+#include <cerrno>
+#include <cstdio>
+#include <memory>
+
+#include "xml/analyse.h"
+#include "xml/xml.h"
+
+namespace corrinom {
+
+TXMLDoc::TXMLDoc() : nodes_(nullptr) { Clear(); }
+
+TXMLDoc::~TXMLDoc() { Clear(); }
+
+void TXMLDoc::Clear() {
+  declaration_.Clear();
+  nodes_.Clear();
+}
+
+namespace {
+
+struct FermeFichier {
+  void operator()(std::FILE* f) const { std::fclose(f); }
+};
+
+// The whole file, byte for byte.
+std::string LitFichier(const std::string& fileName) {
+  std::unique_ptr<std::FILE, FermeFichier> f(std::fopen(fileName.c_str(), "rb"));
+  if (!f) throw EFOpenError(fileName);
+  std::string octets;
+  if (std::fseek(f.get(), 0, SEEK_END) == 0) {
+    const long taille = std::ftell(f.get());
+    if (taille > 0) octets.reserve(static_cast<std::size_t>(taille));
+    std::rewind(f.get());
+  }
+  char tampon[65536];
+  for (;;) {
+    const std::size_t lus = std::fread(tampon, 1, sizeof tampon, f.get());
+    octets.append(tampon, lus);
+    if (lus < sizeof tampon) break;
+  }
+  if (std::ferror(f.get())) throw EReadError();
+  return octets;
+}
+
+}  // namespace
+
+void TXMLDoc::LoadFromFile(const std::string& fileName) {
+  Clear();
+  fileName_ = fileName;
+  if (fileName.empty()) return;
+  const std::string octets = LitFichier(fileName);
+  LoadFromMemory(octets);
+}
+
+void TXMLDoc::LoadFromMemory(std::string_view bytes) {
+  Clear();
+  try {
+    XMLAnalyseur::Analyse(bytes, *this);
+  } catch (...) {
+    Clear();
+    throw;
+  }
+}
+
+}  // namespace corrinom

@@ -1,0 +1,238 @@
+// The XML document model: a document with its declaration and a tree of nodes
+// held in owning lists. The parser (LoadFromFile) builds the tree through the
+// same write operations that callers see; nothing here turns a tree back into
+// text.
+//
+// Every string is single-byte text (CP1252 inside the core). Comparisons are
+// exact, case-sensitive byte comparisons unless a comment says otherwise.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace corrinom {
+
+// A refusal of the parser or of the model. Its messages are English.
+class EXMLException : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// The general list-index error: "Indice de liste hors limites (%d)".
+class EListError : public std::out_of_range {
+ public:
+  explicit EListError(int index);
+};
+
+// The file system's errors while loading: "Impossible d'ouvrir le fichier %s"
+// when the file cannot be opened, "Erreur de lecture du flux" when it cannot be
+// read. They are not EXMLException.
+class EFOpenError : public std::runtime_error {
+ public:
+  explicit EFOpenError(const std::string& fileName);
+};
+class EReadError : public std::runtime_error {
+ public:
+  EReadError();
+};
+
+// Node kinds; the codes 0 to 4 are fixed.
+enum TXMLNodeKind : std::uint8_t {
+  nkElement = 0,
+  nkComment = 1,
+  nkText = 2,
+  nkCData = 3,
+  nkProcessingInstruction = 4,
+};
+
+// Deepest element nesting a document may have (the root is level 1).
+inline constexpr int kProfondeurMaxXML = 10000;
+
+class TXMLNode;
+class TXMLNodes;
+
+class TXMLAttribute {
+ public:
+  TXMLAttribute(std::string name, std::string value);
+
+  const std::string& Name() const { return name_; }
+  // Exactly as written between the quotes; references are not decoded.
+  const std::string& Value() const { return value_; }
+
+ private:
+  std::string name_;
+  std::string value_;
+};
+
+// An owning list of attributes, indexed from 0. No two have the same Name and
+// no Name is empty.
+class TXMLAttributes {
+ public:
+  TXMLAttributes();
+  ~TXMLAttributes();
+  TXMLAttributes(const TXMLAttributes&) = delete;
+  TXMLAttributes& operator=(const TXMLAttributes&) = delete;
+
+  int Count() const { return static_cast<int>(items_.size()); }
+  // Raises EListError outside 0 .. Count - 1.
+  TXMLAttribute* Items(int index) const;
+  // Takes the attribute and returns its index. Raises EXMLException with
+  // "Attribute's name is empty." or "Attribute %s already used."; a refused
+  // attribute stays with the caller (the pointer is not moved from).
+  int Add(std::unique_ptr<TXMLAttribute>&& attribute);
+  // Frees the attribute at index; any other index is ignored.
+  void Delete(int index);
+  void Clear();
+
+ private:
+  class NameIndex;
+  std::vector<std::unique_ptr<TXMLAttribute>> items_;
+  // Built only once the list grows past a few items, so that the duplicate
+  // check of a huge attribute list is not quadratic.
+  std::unique_ptr<NameIndex> index_;
+};
+
+// An owning list of nodes, indexed from 0. Owner is the element whose
+// children it holds, none for a document's top-level list.
+class TXMLNodes {
+ public:
+  explicit TXMLNodes(TXMLNode* owner);
+  ~TXMLNodes();
+  TXMLNodes(const TXMLNodes&) = delete;
+  TXMLNodes& operator=(const TXMLNodes&) = delete;
+
+  TXMLNode* Owner() const { return owner_; }
+  int Count() const { return static_cast<int>(items_.size()); }
+  // Raises EListError outside 0 .. Count - 1.
+  TXMLNode* Items(int index) const;
+  // Sets the node's ParentNodes to this list, takes it and returns its index.
+  int Add(std::unique_ptr<TXMLNode> node);
+  // Frees the node at index and its subtree; any other index is ignored.
+  void Delete(int index);
+  // Deletes the last item until the list is empty.
+  void Clear();
+
+ private:
+  friend class TXMLNode;
+  TXMLNode* owner_;
+  std::vector<std::unique_ptr<TXMLNode>> items_;
+};
+
+class TXMLNode {
+ public:
+  // Name and Value empty, no ParentNodes; an element gets an empty attribute
+  // list and an empty child list, every other kind neither.
+  explicit TXMLNode(TXMLNodeKind kind);
+  // Frees the subtree without recursing once per level.
+  ~TXMLNode();
+  TXMLNode(const TXMLNode&) = delete;
+  TXMLNode& operator=(const TXMLNode&) = delete;
+
+  TXMLNodeKind Kind() const { return kind_; }
+  // Element: its name. Comment and CDATA: the content. Text: the character
+  // data with references decoded, trimmed. Processing instruction: the target.
+  const std::string& Name() const { return name_; }
+  // Text: the raw character data, trimmed. Processing instruction: the data
+  // after the target. Empty for every other kind.
+  const std::string& Value() const { return value_; }
+  // Present for elements only (nullptr otherwise).
+  TXMLAttributes* Attributes() const { return lists_ ? &lists_->attributes : nullptr; }
+  TXMLNodes* Children() const { return lists_ ? &lists_->children : nullptr; }
+  // The list that holds this node, none until it is added to one.
+  TXMLNodes* ParentNodes() const { return parentNodes_; }
+
+  // The number of children; 0 for a node that is not an element.
+  int ChildCount() const { return lists_ ? lists_->children.Count() : 0; }
+  // The child at index, or nullptr when the index is out of range. Never raises.
+  TXMLNode* GetChild(int index) const;
+  // Creates a node of that kind and appends it to this element's children.
+  // A node that is not an element has no children: nullptr, nothing created.
+  TXMLNode* AddChild(TXMLNodeKind kind);
+
+  // Validated by kind before anything changes (EXMLException on refusal):
+  // a processing-instruction target must be a valid name other than "xml" in
+  // any letter case; CDATA must not contain "]]>"; a comment must neither
+  // contain "--" nor end with "-". Setting the current Name again never raises.
+  void SetName(std::string_view s);
+  // Processing instruction: stores s. Text: decodes the trimmed s, then stores
+  // the trimmed s as Value and the trimmed decoding as Name (neither changes
+  // when the decoding fails). Other kinds: no effect. Setting the current
+  // Value again does nothing.
+  void SetValue(std::string_view s);
+
+ private:
+  friend class TXMLNodes;
+  friend class XMLAnalyseur;
+  struct Lists {
+    explicit Lists(TXMLNode* owner) : children(owner) {}
+    TXMLAttributes attributes;
+    TXMLNodes children;
+  };
+
+  std::string name_;
+  std::string value_;
+  TXMLNodes* parentNodes_ = nullptr;
+  std::unique_ptr<Lists> lists_;
+  TXMLNodeKind kind_;
+};
+
+class TXMLDeclaration {
+ public:
+  // Either empty or "1.0".
+  const std::string& Version() const { return version_; }
+  const std::string& Encoding() const { return encoding_; }
+  const std::string& Standalone() const { return standalone_; }
+
+  // Each checks the new value only when it differs from the current one.
+  // Version must be "1.0"; Encoding an ASCII letter followed by letters,
+  // digits, ".", "_" or "-"; Standalone "yes" or "no". Encoding and Standalone
+  // set Version to "1.0" first.
+  void SetVersion(std::string_view value);
+  void SetEncoding(std::string_view value);
+  void SetStandalone(std::string_view value);
+  void Clear();
+
+ private:
+  std::string version_;
+  std::string encoding_;
+  std::string standalone_;
+};
+
+class TXMLDoc {
+ public:
+  TXMLDoc();
+  virtual ~TXMLDoc();
+  TXMLDoc(const TXMLDoc&) = delete;
+  TXMLDoc& operator=(const TXMLDoc&) = delete;
+
+  // The name last given to LoadFromFile; Clear does not empty it.
+  const std::string& FileName() const { return fileName_; }
+  const TXMLDeclaration& Declaration() const { return declaration_; }
+  TXMLDeclaration& Declaration() { return declaration_; }
+  // The top-level nodes: after a load, one root element and the comments and
+  // processing instructions around it.
+  const TXMLNodes& Nodes() const { return nodes_; }
+  TXMLNodes& Nodes() { return nodes_; }
+
+  // Empties the declaration and frees every node. FileName stays.
+  void Clear();
+  // Clear, store the name, and (unless it is empty) read the file and build
+  // the tree. A refused document is left cleared and EXMLException is raised;
+  // a file that cannot be opened or read raises EFOpenError or EReadError.
+  // The name is passed to the operating system as it is.
+  void LoadFromFile(const std::string& fileName);
+  // The same parse over bytes already in memory, as if they were a file's
+  // whole content. FileName is not changed.
+  void LoadFromMemory(std::string_view bytes);
+
+ private:
+  std::string fileName_;
+  TXMLDeclaration declaration_;
+  TXMLNodes nodes_;
+};
+
+}  // namespace corrinom
