@@ -1,0 +1,142 @@
+// corrinom-cli base: building, exporting and breaking an embedded account base.
+//
+//   base importer BASE TSV                 create or extend BASE from a TSV file
+//   base exporter BASE                     every account as TSV, in enumeration order
+//   base panne BASE get|set STATUS [LOGIN] make reading/writing fail with STATUS
+//   base panne BASE enum STATUS [PAGE]     make the enumeration fail at PAGE (1: the first call)
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "command.h"
+#include "text/encodage.h"
+
+#ifdef CORRINOM_WITH_SQLITE
+#include "accounts/store/magasin_sqlite.h"
+#include "accounts/tsv_comptes.h"
+#endif
+
+namespace corrinom::cli {
+namespace {
+
+constexpr const char* kUsage =
+    "base importer BASE TSV | base exporter BASE | base panne BASE get|set STATUS [LOGIN] | "
+    "base panne BASE enum STATUS [PAGE]";
+constexpr int kRefus = 1;
+
+int Usage(const std::string& raison) {
+  std::fprintf(stderr, "corrinom-cli base: %s\nusage: corrinom-cli %s\n", raison.c_str(), kUsage);
+  return kExitUsage;
+}
+
+int Refus(const std::string& texteCp1252) {
+  std::fprintf(stderr, "corrinom-cli base: %s\n", Cp1252VersUtf8(texteCp1252).c_str());
+  return kRefus;
+}
+
+#ifdef CORRINOM_WITH_SQLITE
+
+// A decimal number within 32 bits.
+bool Nombre(const std::string& t, std::uint32_t& v) {
+  if (t.empty() || t.size() > 10 || t.find_first_not_of("0123456789") != std::string::npos)
+    return false;
+  const unsigned long long n = std::stoull(t);
+  if (n > 0xFFFFFFFFull) return false;
+  v = static_cast<std::uint32_t>(n);
+  return true;
+}
+
+int Importe(const std::string& chemin, const std::string& tsv) {
+  std::ifstream f(tsv, std::ios::binary);
+  if (!f) return Refus("Impossible de lire le fichier " + Utf8VersCp1252Compte(tsv) + ".");
+  std::ostringstream contenu;
+  contenu << f.rdbuf();
+  std::vector<CompteBase> comptes;
+  std::vector<std::size_t> lignes;
+  std::string erreur;
+  if (!ImporteTsv(contenu.str(), comptes, erreur, &lignes)) return Refus(erreur);
+
+  std::error_code ec;
+  const bool existait = std::filesystem::exists(chemin, ec);
+  std::unique_ptr<MagasinSqlite> base = MagasinSqlite::OuvreOuCree(chemin, erreur);
+  if (!base) return Refus(erreur);
+  std::size_t echec = 0;
+  if (!base->ajoute(comptes, erreur, &echec)) {
+    base.reset();
+    if (!existait) std::filesystem::remove(chemin, ec);  // leave nothing behind
+    if (echec < lignes.size()) erreur = "Ligne " + std::to_string(lignes[echec]) + " : " + erreur;
+    return Refus(erreur);
+  }
+  return 0;
+}
+
+int Exporte(const std::string& chemin) {
+  std::string erreur;
+  std::unique_ptr<MagasinSqlite> base = MagasinSqlite::Ouvre(chemin, erreur);
+  if (!base) return Refus(erreur);
+  const std::string tsv = ExporteTsv(base->tous());
+  std::fwrite(tsv.data(), 1, tsv.size(), stdout);
+  return std::fflush(stdout) == 0 ? 0 : kRefus;
+}
+
+int AjoutePanne(const std::vector<std::string>& args) {
+  // args: panne BASE OPERATION STATUS [LOGIN|PAGE]
+  if (args.size() < 4 || args.size() > 5) return Usage("panne needs BASE, an operation and STATUS");
+  Panne p;
+  const std::string& op = args[2];
+  if (op == "get")
+    p.operation = OperationPanne::Lecture;
+  else if (op == "set")
+    p.operation = OperationPanne::Ecriture;
+  else if (op == "enum")
+    p.operation = OperationPanne::Enumeration;
+  else
+    return Usage("unknown operation " + op + " (get, set or enum)");
+  if (!Nombre(args[3], p.statut) || p.statut == kNerrSuccess)
+    return Usage("STATUS must be a non-zero decimal number within 32 bits");
+  if (p.operation == OperationPanne::Enumeration && p.statut == kErrorMoreData)
+    return Usage("234 means more pages, not a failure of the enumeration");
+  if (args.size() == 5) {
+    if (p.operation == OperationPanne::Enumeration) {
+      std::uint32_t page = 0;
+      if (!Nombre(args[4], page) || page == 0) return Usage("PAGE must be a number from 1");
+      p.page = page;
+    } else {
+      p.login = args[4];
+    }
+  }
+  std::string erreur;
+  std::unique_ptr<MagasinSqlite> base = MagasinSqlite::Ouvre(args[1], erreur);
+  if (!base) return Refus(erreur);
+  return base->ajoutePanne(p, erreur) ? 0 : Refus(erreur);
+}
+
+int run(const std::vector<std::string>& args) {
+  if (args.empty()) return Usage("missing action");
+  const std::string& action = args[0];
+  if (action == "importer") {
+    if (args.size() != 3) return Usage("importer needs BASE and TSV");
+    return Importe(args[1], args[2]);
+  }
+  if (action == "exporter") {
+    if (args.size() != 2) return Usage("exporter needs BASE");
+    return Exporte(args[1]);
+  }
+  if (action == "panne") return AjoutePanne(args);
+  return Usage("unknown action " + action);
+}
+
+#else
+
+int run(const std::vector<std::string>& args) {
+  if (args.empty()) return Usage("missing action");
+  return Refus("Cette version de Corrinom a \xE9t\xE9 construite sans les bases de comptes int\xE9gr\xE9" "es.");
+}
+
+#endif
+
+const CommandRegistrar reg("base", kUsage, &run);
+
+}  // namespace
+}  // namespace corrinom::cli

@@ -1,0 +1,56 @@
+// corrinom-cli comptes: start-up as the window runs it, then the account rows.
+#include <cstdio>
+#include <iostream>
+
+#include "accounts/demarrage.h"
+#include "command.h"
+#include "console_dialogues.h"
+#include "options_magasin.h"
+#include "text/echappement.h"
+#include "text/encodage.h"
+
+namespace corrinom::cli {
+namespace {
+
+constexpr const char* kUsage =
+    "comptes [--base BASE | --demo | --serveur HOST --utilisateur NAME --mot-de-passe-stdin]";
+
+std::string Champ(std::string_view cp1252) { return EchappeChamp(Cp1252VersUtf8(cp1252)); }
+
+int run(const std::vector<std::string>& args) {
+  OptionsMagasin options;
+  std::string erreur;
+  if (!LitOptionsMagasin(args, options, erreur, std::cin) || !options.reste.empty()) {
+    if (erreur.empty()) erreur = "unexpected argument " + options.reste.front();
+    std::fprintf(stderr, "corrinom-cli comptes: %s\nusage: corrinom-cli %s\n", erreur.c_str(), kUsage);
+    return kExitUsage;
+  }
+
+  ConsoleDialogues dialogues(false);
+  EtatRapprochement etat;
+  std::unique_ptr<ServicesSecurite> securite = ServicesSecuriteSysteme();
+  PlateformeSysteme plateforme = PlateformeCourante();
+  const Demarrage d = Demarre(options.choix, etat, dialogues, *securite, plateforme);
+
+  for (const LigneCompte& ligne : etat.comptes) {
+    const std::string texte = Champ(ligne.login) + '\t' + Champ(ligne.sousItem(kNomActuel)) + '\t' +
+                              Champ(ligne.sousItem(kPrenomsActuels)) + '\t' +
+                              Champ(ligne.sousItem(kDateNaissActuelle)) + '\n';
+    std::fwrite(texte.data(), 1, texte.size(), stdout);
+  }
+  switch (d.issue) {
+    case Demarrage::Issue::Ok:
+      return 0;
+    case Demarrage::Issue::ArretSecurite:
+    case Demarrage::Issue::EchecEnumeration:
+      return 1;
+    case Demarrage::Issue::MagasinNonOuvert:
+      return 2;
+  }
+  return 1;
+}
+
+const CommandRegistrar reg("comptes", kUsage, &run);
+
+}  // namespace
+}  // namespace corrinom::cli
