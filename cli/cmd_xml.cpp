@@ -1,0 +1,104 @@
+// corrinom-cli xml FILE: loads FILE as TXMLDoc::LoadFromFile does and dumps the
+// declaration and every node, one line each, in document order.
+#include <cstdio>
+#include <exception>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "command.h"
+#include "text/echappement.h"
+#include "text/encodage.h"
+#include "xml/xml.h"
+
+namespace corrinom::cli {
+namespace {
+
+void AjouteChamp(std::string& ligne, const std::string& champ) {
+  ligne += '\t';
+  ligne += EchappeChamp(champ);
+}
+
+void AjouteNoeud(std::string& sortie, const TXMLNode& n, std::size_t profondeur) {
+  sortie.append(2 * profondeur, ' ');
+  switch (n.Kind()) {
+    case nkElement: {
+      sortie += 'E';
+      AjouteChamp(sortie, n.Name());
+      const TXMLAttributes& attributs = *n.Attributes();
+      for (int i = 0; i < attributs.Count(); ++i) {
+        const TXMLAttribute& a = *attributs.Items(i);
+        AjouteChamp(sortie, a.Name() + "=" + a.Value());
+      }
+      break;
+    }
+    case nkText:
+      sortie += 'T';
+      AjouteChamp(sortie, n.Name());
+      AjouteChamp(sortie, n.Value());
+      break;
+    case nkComment:
+      sortie += 'C';
+      AjouteChamp(sortie, n.Name());
+      break;
+    case nkCData:
+      sortie += 'D';
+      AjouteChamp(sortie, n.Name());
+      break;
+    case nkProcessingInstruction:
+      sortie += 'P';
+      AjouteChamp(sortie, n.Name());
+      AjouteChamp(sortie, n.Value());
+      break;
+  }
+  sortie += '\n';
+}
+
+// Pre-order walk with an explicit stack: a document may nest 10,000 deep.
+std::string Decrit(const TXMLDoc& doc) {
+  const TXMLDeclaration& d = doc.Declaration();
+  std::string sortie = "declaration";
+  AjouteChamp(sortie, d.Version());
+  AjouteChamp(sortie, d.Encoding());
+  AjouteChamp(sortie, d.Standalone());
+  sortie += '\n';
+
+  // Each entry: a list and the index of its next node to write.
+  std::vector<std::pair<const TXMLNodes*, int>> pile{{&doc.Nodes(), 0}};
+  while (!pile.empty()) {
+    auto& [liste, suivant] = pile.back();
+    if (suivant >= liste->Count()) {
+      pile.pop_back();
+      continue;
+    }
+    const TXMLNode& n = *liste->Items(suivant++);
+    AjouteNoeud(sortie, n, pile.size() - 1);
+    if (n.ChildCount() > 0) pile.emplace_back(n.Children(), 0);
+  }
+  return sortie;
+}
+
+int Run(const std::vector<std::string>& args) {
+  if (args.size() != 1) {
+    std::fputs("usage: corrinom-cli xml FICHIER\n", stderr);
+    return kExitUsage;
+  }
+  TXMLDoc doc;
+  try {
+    doc.LoadFromFile(args[0]);
+  } catch (const EXMLException& e) {
+    std::fprintf(stderr, "EXMLException: %s\n", Cp1252VersUtf8(e.what()).c_str());
+    return 1;
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "%s\n", Cp1252VersUtf8(e.what()).c_str());
+    return 2;
+  }
+  const std::string sortie = Decrit(doc);
+  std::fwrite(sortie.data(), 1, sortie.size(), stdout);
+  return std::fflush(stdout) == 0 ? 0 : 2;
+}
+
+const CommandRegistrar reg("xml", "xml FICHIER", &Run);
+
+}  // namespace
+}  // namespace corrinom::cli
