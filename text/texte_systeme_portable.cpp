@@ -29,7 +29,7 @@ constexpr std::array<TexteCode, 27> kTextes{{
     {1311, "Aucun serveur d'ouverture de session n'est actuellement disponible pour traiter la "
            "demande d'ouverture de session.\r\n"},
     {1317, "L'utilisateur sp\xE9" "cifi\xE9 n'existe pas.\r\n"},
-    {1326, "Nom d'utilisateur ou mot de passe incorrect.\r\n"},
+    {1326, "Le nom d'utilisateur ou le mot de passe est incorrect.\r\n"},
     {1331, "Ce compte d'utilisateur est actuellement d\xE9" "sactiv\xE9.\r\n"},
     {1332, "Le mappage entre les noms de compte et les ID de s\xE9" "curit\xE9 n'a pas \xE9t\xE9 "
            "effectu\xE9.\r\n"},
