@@ -42,7 +42,7 @@ class TFormChercheChamp {
 
  private:
   Dialogues& dialogues_;
-  std::vector<std::string> lignes_;
+  LignesFichier lignes_;
   FormatTexte format_;
 };
 

@@ -13,7 +13,7 @@
 namespace corrinom {
 
 class Dialogues;
-class EtatRapprochement;
+struct EtatRapprochement;
 
 // The open-file dialog's filter, in the Windows form "label|patterns|label|patterns".
 inline constexpr const char* kFiltreOuvrir =

@@ -1,8 +1,140 @@
 #include "import/texte_delimite.h"
 
+#include <cerrno>
+#include <cstdio>
+#include <memory>
+
+#include "import/cherche_champ.h"
 #include "reconcile/dialogues.h"
+#include "text/encodage.h"
+#include "text/erreurs.h"
+#include "text/noms.h"
 
 namespace corrinom {
+
+namespace {
+
+bool EstBlancOuControle(char c) { return static_cast<unsigned char>(c) <= 0x20; }
+
+// Removes leading and trailing characters at or below the blank.
+std::string_view Rogne(std::string_view s) {
+  while (!s.empty() && EstBlancOuControle(s.front())) s.remove_prefix(1);
+  while (!s.empty() && EstBlancOuControle(s.back())) s.remove_suffix(1);
+  return s;
+}
+
+// Where the field after `debut` ends: at the next separator, or, in a quoted
+// file, at the next separator outside double quotes; the line's length when
+// none follows.
+std::size_t FinDuChamp(std::string_view ligne, std::size_t debut, const FormatTexte& format) {
+  if (!format.guillemets) {
+    const std::size_t p = ligne.find(format.separateur, debut);
+    return p == std::string_view::npos ? ligne.size() : p;
+  }
+  bool dansGuillemets = false;
+  for (std::size_t i = debut; i < ligne.size(); ++i) {
+    const char c = ligne[i];
+    if (c == '"')
+      dansGuillemets = !dansGuillemets;
+    else if (c == format.separateur && !dansGuillemets)
+      return i;
+  }
+  return ligne.size();
+}
+
+// The raw text of field n, or nothing when the line has fewer than n separators.
+bool ChampBrut(std::string_view ligne, int n, const FormatTexte& format, std::string_view& champ) {
+  if (n < 0) return false;
+  std::size_t debut = 0;
+  for (int k = 0; k < n; ++k) {
+    const std::size_t fin = FinDuChamp(ligne, debut, format);
+    if (fin == ligne.size()) return false;
+    debut = fin + 1;
+  }
+  champ = ligne.substr(debut, FinDuChamp(ligne, debut, format) - debut);
+  return true;
+}
+
+// Maps the C library's error numbers to the Windows codes the error texts know.
+int CodeSysteme(int numero) {
+  switch (numero) {
+    case 0: return 0;
+    case ENOENT: return 2;        // ERROR_FILE_NOT_FOUND
+    case ENOTDIR: return 3;       // ERROR_PATH_NOT_FOUND
+    case EMFILE:
+    case ENFILE: return 4;        // ERROR_TOO_MANY_OPEN_FILES
+    case EACCES:
+    case EPERM:
+    case EISDIR: return 5;        // ERROR_ACCESS_DENIED (Windows' answer for a folder too)
+    case ENOMEM: return 8;        // ERROR_NOT_ENOUGH_MEMORY
+    case EBUSY: return 32;        // ERROR_SHARING_VIOLATION
+    case ENAMETOOLONG: return 206;  // ERROR_FILENAME_EXCED_RANGE
+    case EIO: return 1117;        // ERROR_IO_DEVICE
+    default: return 31;           // ERROR_GEN_FAILURE
+  }
+}
+
+struct FermeFichier {
+  void operator()(std::FILE* f) const { std::fclose(f); }
+};
+
+// Reads the whole file; on failure returns false with the error number.
+bool LitOctets(const std::string& nomFichier, std::string& contenu, int& numero) {
+  contenu.clear();
+  numero = 0;
+  errno = 0;
+  std::unique_ptr<std::FILE, FermeFichier> f(std::fopen(nomFichier.c_str(), "rb"));
+  if (!f) {
+    numero = errno == 0 ? ENOENT : errno;
+    return false;
+  }
+  constexpr std::size_t kBloc = 1 << 20;
+  for (;;) {
+    const std::size_t avant = contenu.size();
+    contenu.resize(avant + kBloc);
+    const std::size_t lus = std::fread(contenu.data() + avant, 1, kBloc, f.get());
+    contenu.resize(avant + lus);
+    if (lus < kBloc) break;
+  }
+  if (std::ferror(f.get())) {
+    numero = errno == 0 ? EIO : errno;
+    contenu.clear();
+    return false;
+  }
+  return true;
+}
+
+struct Recherche {
+  const char* titre;
+  const char* message;
+  const char* defaut;
+};
+
+// The chooser's texts for each piece of information.
+const Recherche kRechercheNom{"Champ des noms",
+                              "Aide pour trouver le nom du champ qui contient les noms", "NOM"};
+const Recherche kRecherchePrenom1{
+    "Champ des premiers pr\xE9noms",
+    "Aide pour trouver le nom du champ qui contient les premiers pr\xE9noms", "Pr\xE9nom 1"};
+const Recherche kRecherchePrenom2{
+    "Champ des deuxi\xE8mes pr\xE9noms",
+    "Aide pour trouver le nom du champ qui contient les deuxi\xE8mes pr\xE9noms", "Pr\xE9nom 2"};
+const Recherche kRecherchePrenom3{
+    "Champ des troisi\xE8mes pr\xE9noms",
+    "Aide pour trouver le nom du champ qui contient les troisi\xE8mes pr\xE9noms", "Pr\xE9nom 3"};
+const Recherche kRechercheDate{
+    "Champ dates de naissance",
+    "Aide pour trouver le nom du champ qui contient les dates de naissance", "NE(E) LE"};
+
+// Asks the operator for a field the header does not name, and looks the answer up.
+int ChoisitEtCherche(Dialogues& dialogues, const std::string& nomFichier, std::string_view entete,
+                     const FormatTexte& format, const Recherche& r) {
+  TFormChercheChamp chercheChamp(dialogues);
+  const std::string choisi = chercheChamp.ChoisirChamp(nomFichier, r.titre, r.defaut, r.message);
+  return IndiceChamp(entete, choisi, format);
+}
+
+}  // namespace
 
 FormatTexte FormatDeLEntete(std::string_view entete) {
   FormatTexte f;
@@ -11,17 +143,176 @@ FormatTexte FormatDeLEntete(std::string_view entete) {
   return f;
 }
 
-std::string TexteDuFichier(std::string contenu) { return contenu; }
-std::vector<std::string> DecoupeLignes(std::string_view) { return {}; }
-bool LitLignesFichier(const std::string&, std::vector<std::string>&, int& code) {
-  code = 0;
-  return false;
+std::string TexteDuFichier(std::string contenu) {
+  const std::size_t zero = contenu.find('\0');
+  if (zero != std::string::npos) contenu.resize(zero);
+  if (CommenceParBomUtf8(contenu) || EstUtf8MultiOctets(contenu))
+    return Utf8VersCp1252Personne(contenu);
+  return contenu;
 }
-std::vector<std::string_view> DecoupeChamps(std::string_view, const FormatTexte&) { return {}; }
-std::string EnleveGuillemets(std::string_view champ, const FormatTexte&) { return std::string(champ); }
-int IndiceChamp(std::string_view, std::string_view, const FormatTexte&) { return -1; }
-std::string ValeurChamp(std::string_view, int, const FormatTexte&) { return {}; }
-std::string ExtraitChamp(std::string_view, int, const FormatTexte&) { return {}; }
-bool LitFichierTexte(const std::string&, RemisePersonnes&, Dialogues&) { return false; }
+
+std::vector<std::string_view> DecoupeLignes(std::string_view texte) {
+  std::vector<std::string_view> lignes;
+  std::size_t debut = 0;
+  const std::size_t n = texte.size();
+  while (debut < n) {
+    std::size_t fin = debut;
+    while (fin < n && texte[fin] != '\r' && texte[fin] != '\n') ++fin;
+    lignes.push_back(texte.substr(debut, fin - debut));
+    if (fin < n && texte[fin] == '\r' && fin + 1 < n && texte[fin + 1] == '\n') ++fin;
+    debut = fin + 1;
+  }
+  return lignes;
+}
+
+bool LitLignesFichier(const std::string& nomFichier, LignesFichier& resultat, int& codeErreur) {
+  resultat.vide();
+  codeErreur = 0;
+  std::string contenu;
+  int numero = 0;
+  if (!LitOctets(nomFichier, contenu, numero)) {
+    codeErreur = CodeSysteme(numero);
+    return false;
+  }
+  resultat.texte = TexteDuFichier(std::move(contenu));
+  resultat.lignes = DecoupeLignes(resultat.texte);
+  return true;
+}
+
+std::string NomFichierAffiche(std::string_view nomFichier) {
+  // File names come from the system as UTF-8 on this side; messages are CP1252.
+  if (EstUtf8MultiOctets(nomFichier)) return Utf8VersCp1252Compte(nomFichier);
+  return std::string(nomFichier);
+}
+
+std::vector<std::string_view> DecoupeChamps(std::string_view ligne, const FormatTexte& format) {
+  std::vector<std::string_view> champs;
+  std::size_t debut = 0;
+  for (;;) {
+    const std::size_t fin = FinDuChamp(ligne, debut, format);
+    champs.push_back(ligne.substr(debut, fin - debut));
+    if (fin == ligne.size()) break;
+    debut = fin + 1;
+  }
+  return champs;
+}
+
+std::string EnleveGuillemets(std::string_view champ, const FormatTexte& format) {
+  if (!format.guillemets || champ.size() < 2 || champ.front() != '"' || champ.back() != '"')
+    return std::string(champ);
+  const std::string_view dedans = champ.substr(1, champ.size() - 2);
+  std::string r;
+  r.reserve(dedans.size());
+  for (std::size_t i = 0; i < dedans.size(); ++i) {
+    r.push_back(dedans[i]);
+    // A doubled quote inside the quotes stands for one.
+    if (dedans[i] == '"' && i + 1 < dedans.size() && dedans[i + 1] == '"') ++i;
+  }
+  return r;
+}
+
+namespace {
+
+// A field's value: in a quoted file the blanks around the quotes go first, so
+// that « "DUPONT" » still loses its quotes; then the quotes; then the blanks.
+std::string Nettoie(std::string_view champ, const FormatTexte& format) {
+  if (format.guillemets) champ = Rogne(champ);
+  return std::string(Rogne(EnleveGuillemets(champ, format)));
+}
+
+}  // namespace
+
+int IndiceChamp(std::string_view entete, std::string_view nom, const FormatTexte& format) {
+  int indice = 0;
+  std::size_t debut = 0;
+  // Walks the header field by field; a separator at its very end leaves no
+  // empty field to compare.
+  while (debut < entete.size()) {
+    const std::size_t fin = FinDuChamp(entete, debut, format);
+    if (EgalSansCasse(Nettoie(entete.substr(debut, fin - debut), format), nom)) return indice;
+    if (fin == entete.size()) break;
+    debut = fin + 1;
+    ++indice;
+  }
+  return -1;
+}
+
+std::string ValeurChamp(std::string_view ligne, int indice, const FormatTexte& format) {
+  std::string_view champ;
+  if (!ChampBrut(ligne, indice, format, champ)) return {};
+  return Nettoie(champ, format);
+}
+
+std::string ExtraitChamp(std::string_view ligne, int n, const FormatTexte& format) {
+  std::string_view champ;
+  if (!ChampBrut(ligne, n, format, champ)) return {};
+  return std::string(champ);
+}
+
+bool LitFichierTexte(const std::string& nomFichier, RemisePersonnes& remise, Dialogues& dialogues) {
+  if (nomFichier.empty()) return false;
+
+  bool remis = false;
+  {
+    LignesFichier fichier;
+    int code = 0;
+    if (!LitLignesFichier(nomFichier, fichier, code)) {
+      if (code != 0)
+        dialogues.message("Erreur en lisant le fichier " + NomFichierAffiche(nomFichier) + " " +
+                          MessErreur(code));
+      else
+        dialogues.message("Fichier vide");
+    } else if (fichier.lignes.size() < 2) {
+      dialogues.message("Fichier vide");
+    } else {
+      const std::string_view entete = fichier.lignes.front();
+      const FormatTexte format = FormatDeLEntete(entete);
+
+      int iNom = IndiceChamp(entete, "NOM", format);
+      if (iNom < 0) iNom = ChoisitEtCherche(dialogues, nomFichier, entete, format, kRechercheNom);
+
+      if (iNom < 0) {
+        dialogues.message("Abandon");
+      } else {
+        int iPrenom1 = IndiceChamp(entete, "PRENOM", format);
+        if (iPrenom1 < 0) iPrenom1 = IndiceChamp(entete, "Pr\xE9nom 1", format);
+        if (iPrenom1 < 0)
+          iPrenom1 = ChoisitEtCherche(dialogues, nomFichier, entete, format, kRecherchePrenom1);
+
+        int iPrenom2 = -1;
+        if (iPrenom1 >= 0) {
+          iPrenom2 = IndiceChamp(entete, "Pr\xE9nom 2", format);
+          if (iPrenom2 < 0)
+            iPrenom2 = ChoisitEtCherche(dialogues, nomFichier, entete, format, kRecherchePrenom2);
+        }
+        int iPrenom3 = -1;
+        if (iPrenom2 >= 0) {
+          iPrenom3 = IndiceChamp(entete, "Pr\xE9nom 3", format);
+          if (iPrenom3 < 0)
+            iPrenom3 = ChoisitEtCherche(dialogues, nomFichier, entete, format, kRecherchePrenom3);
+        }
+        int iDate = IndiceChamp(entete, "NE(E) LE", format);
+        if (iDate < 0) iDate = ChoisitEtCherche(dialogues, nomFichier, entete, format, kRechercheDate);
+
+        remise.videNonTrouves();
+        for (std::size_t i = 1; i < fichier.lignes.size(); ++i) {
+          const std::string_view ligne = fichier.lignes[i];
+          Personne p;
+          p.Prenoms = AssemblePrenoms(NettoieTexte(ValeurChamp(ligne, iPrenom1, format)),
+                                      NettoieTexte(ValeurChamp(ligne, iPrenom2, format)),
+                                      NettoieTexte(ValeurChamp(ligne, iPrenom3, format)));
+          p.DateNaiss = ValeurChamp(ligne, iDate, format);
+          p.Nom = MajusculeNom(ValeurChamp(ligne, iNom, format));
+          remise.rapprocheExact(p);
+        }
+        remis = true;
+      }
+    }
+  }  // the lines are released before the lists are sorted and counted
+
+  remise.trieNonTrouves();
+  remise.afficheNombresEtResume();
+  return remis;
+}
 
 }  // namespace corrinom

@@ -28,13 +28,32 @@ FormatTexte FormatDeLEntete(std::string_view entete);
 std::string TexteDuFichier(std::string contenu);
 
 // Splits a text into lines at CR, LF or CR LF; a line end at the very end adds no
-// empty line.
-std::vector<std::string> DecoupeLignes(std::string_view texte);
+// empty line. The lines point into `texte`.
+std::vector<std::string_view> DecoupeLignes(std::string_view texte);
 
-// Reads a file into lines. On failure returns false and sets `codeErreur` to the
-// system's error code for it (0 when there is none).
-bool LitLignesFichier(const std::string& nomFichier, std::vector<std::string>& lignes,
-                      int& codeErreur);
+// A file's text and its lines, which point into the text.
+struct LignesFichier {
+  std::string texte;
+  std::vector<std::string_view> lignes;
+
+  LignesFichier() = default;
+  LignesFichier(const LignesFichier&) = delete;
+  LignesFichier& operator=(const LignesFichier&) = delete;
+  void vide() {
+    lignes.clear();
+    texte.clear();
+    texte.shrink_to_fit();
+  }
+};
+
+// Reads a file (through TexteDuFichier) into lines. On failure returns false,
+// leaves `resultat` empty and sets `codeErreur` to the system's error code for it
+// (a Windows code: 2 file not found, 3 path not found, 5 access denied, ...; 0
+// when there is none).
+bool LitLignesFichier(const std::string& nomFichier, LignesFichier& resultat, int& codeErreur);
+
+// The file name as the operator's messages show it (CP1252).
+std::string NomFichierAffiche(std::string_view nomFichier);
 
 // The fields of one line split on the format's separator. In a quoted file a
 // separator between double quotes does not split. The fields are raw.
