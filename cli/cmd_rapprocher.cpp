@@ -1,0 +1,135 @@
+// corrinom-cli rapprocher: the whole road of the window without the window.
+// Start-up and account load, each FILE as "Ouvrir" reads it, the two matching
+// aids on request, the write-back on request, then the two lists and the four
+// counters on stdout.
+#include <cstdio>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "accounts/comptes.h"
+#include "accounts/demarrage.h"
+#include "command.h"
+#include "console_dialogues.h"
+#include "import/ouvrir.h"
+#include "options_magasin.h"
+#include "reconcile/aides.h"
+#include "reconcile/etat.h"
+#include "text/echappement.h"
+#include "text/encodage.h"
+
+namespace corrinom::cli {
+namespace {
+
+constexpr const char* kUsage =
+    "rapprocher [--base FICHIER | --demo | --serveur HOTE [--utilisateur NOM] "
+    "[--mot-de-passe-stdin]] [--meme-prenom] [--date-naissance] [--oui] [--appliquer] "
+    "FICHIER...";
+
+struct Options {
+  OptionsMagasin magasin;
+  bool memePrenom = false;
+  bool dateNaissance = false;
+  bool oui = false;
+  bool appliquer = false;
+  std::vector<std::string> fichiers;
+};
+
+bool LitOptions(const std::vector<std::string>& args, Options& o, std::string& erreur) {
+  if (!LitOptionsMagasin(args, o.magasin, erreur, std::cin)) return false;
+  bool finOptions = false;
+  for (const std::string& a : o.magasin.reste) {
+    if (!finOptions && a == "--") {
+      finOptions = true;
+    } else if (!finOptions && a == "--meme-prenom") {
+      o.memePrenom = true;
+    } else if (!finOptions && a == "--date-naissance") {
+      o.dateNaissance = true;
+    } else if (!finOptions && a == "--oui") {
+      o.oui = true;
+    } else if (!finOptions && a == "--appliquer") {
+      o.appliquer = true;
+    } else if (!finOptions && a.size() > 1 && a[0] == '-') {
+      erreur = "unknown option " + a;
+      return false;
+    } else {
+      o.fichiers.push_back(a);
+    }
+  }
+  if (o.fichiers.empty()) {
+    erreur = "no person file given";
+    return false;
+  }
+  return true;
+}
+
+void Ecrit(std::string& ligne, bool premier, const std::string& texteCp1252) {
+  if (!premier) ligne += '\t';
+  ligne += EchappeChamp(Cp1252VersUtf8(texteCp1252));
+}
+
+void Imprime(const std::string& ligne) {
+  std::fwrite(ligne.data(), 1, ligne.size(), stdout);
+  std::fputc('\n', stdout);
+}
+
+void ImprimeEtat(const EtatRapprochement& etat) {
+  for (const LigneCompte& c : etat.comptes) {
+    std::string ligne = std::to_string(c.marque);
+    Ecrit(ligne, false, c.login);
+    for (const std::string& s : c.sousItems) Ecrit(ligne, false, s);
+    Imprime(ligne);
+  }
+  Imprime("--");
+  for (const LigneRebus& r : etat.rebus) {
+    std::string ligne;
+    Ecrit(ligne, true, r.nom);
+    Ecrit(ligne, false, r.prenoms);
+    Ecrit(ligne, false, r.dateNaiss);
+    Imprime(ligne);
+  }
+  Imprime("--");
+  for (const std::string* label :
+       {&etat.LabelRienAFaire, &etat.LabelDejaBon, &etat.LabelAFaireMineur, &etat.LabelAFaire}) {
+    std::string ligne;
+    Ecrit(ligne, true, *label);
+    Imprime(ligne);
+  }
+}
+
+int run(const std::vector<std::string>& args) {
+  Options o;
+  std::string erreur;
+  if (!LitOptions(args, o, erreur)) {
+    std::fprintf(stderr, "corrinom-cli rapprocher: %s\nusage: corrinom-cli %s\n", erreur.c_str(),
+                 kUsage);
+    return kExitUsage;
+  }
+
+  ConsoleDialogues dialogues(o.oui);
+  EtatRapprochement etat;
+  std::unique_ptr<ServicesSecurite> services = ServicesSecuriteSysteme();
+  PlateformeSysteme plateforme = PlateformeCourante();
+  Demarrage demarrage = Demarre(o.magasin.choix, etat, dialogues, *services, plateforme);
+  if (demarrage.issue == Demarrage::Issue::ArretSecurite) return 1;
+  if (demarrage.issue == Demarrage::Issue::MagasinNonOuvert) return 2;
+
+  for (const std::string& fichier : o.fichiers) ButtonOuvrirClick(etat, dialogues, fichier);
+  if (o.memePrenom) RapprocheNomPrenom(etat, dialogues);
+  if (o.dateNaissance) RapprocheDateNaissance(etat, dialogues);
+
+  int code = 0;
+  if (o.appliquer && demarrage.magasin.magasin) {
+    EffectueChangements(etat, *demarrage.magasin.magasin, dialogues);
+    // The first failure stops the run and leaves its row pink or red.
+    if (ModificationsEnAttente(etat)) code = 1;
+  }
+  ImprimeEtat(etat);
+  std::fflush(stdout);
+  return code;
+}
+
+const CommandRegistrar reg("rapprocher", kUsage, &run);
+
+}  // namespace
+}  // namespace corrinom::cli
