@@ -1,0 +1,312 @@
+// The account store over Samba's libnetapi, loaded with dlopen.
+//
+// libnetapi keeps one process-wide context (credentials, cached connections), so
+// the store owns it for its lifetime. Every buffer the library returns is freed
+// with NetApiBufferFree through a small owner, whatever path the call takes.
+#include "accounts/store/samba_store.h"
+
+#include <dlfcn.h>
+#include <fcntl.h>
+#include <stdint.h>  // netapi.h uses the fixed-width types without including them
+
+#include <samba-4.0/netapi.h>
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <iostream>
+#include <utility>
+
+namespace corrinom {
+namespace {
+
+// The header defines no NERR_*/UF_*/FILTER_* constants: these are NetApi's values.
+constexpr std::uint32_t kFilterNormalAccount = 0x0002;
+constexpr std::uint32_t kNiveauInfo3 = 3;
+constexpr std::size_t kOctetsHeuresConnexion = 21;  // 168 hours, one bit each
+
+// The entry points the store uses, resolved by name.
+struct PointsEntree {
+  decltype(&libnetapi_init) init = nullptr;
+  decltype(&libnetapi_free) free = nullptr;
+  decltype(&libnetapi_set_username) setUsername = nullptr;
+  decltype(&libnetapi_set_password) setPassword = nullptr;
+  decltype(&libnetapi_set_debuglevel) setDebuglevel = nullptr;
+  decltype(&NetApiBufferFree) bufferFree = nullptr;
+  decltype(&NetUserEnum) userEnum = nullptr;
+  decltype(&NetUserGetInfo) userGetInfo = nullptr;
+  decltype(&NetUserSetInfo) userSetInfo = nullptr;
+};
+
+// Owns the dlopen handle.
+class Bibliotheque {
+ public:
+  explicit Bibliotheque(void* poignee) : poignee_(poignee) {}
+  ~Bibliotheque() {
+    if (poignee_ != nullptr) dlclose(poignee_);
+  }
+  Bibliotheque(const Bibliotheque&) = delete;
+  Bibliotheque& operator=(const Bibliotheque&) = delete;
+
+  template <typename Fonction>
+  bool resous(const char* nom, Fonction& f) const {
+    f = reinterpret_cast<Fonction>(dlsym(poignee_, nom));
+    return f != nullptr;
+  }
+
+ private:
+  void* poignee_;
+};
+
+// Owns one buffer returned by the library.
+class Tampon {
+ public:
+  explicit Tampon(decltype(&NetApiBufferFree) libere) : libere_(libere) {}
+  ~Tampon() {
+    if (octets_ != nullptr) libere_(octets_);
+  }
+  Tampon(const Tampon&) = delete;
+  Tampon& operator=(const Tampon&) = delete;
+
+  std::uint8_t** adresse() { return &octets_; }
+  template <typename T>
+  const T* comme() const {
+    return reinterpret_cast<const T*>(octets_);
+  }
+
+ private:
+  decltype(&NetApiBufferFree) libere_;
+  std::uint8_t* octets_ = nullptr;
+};
+
+// libnetapi prints some connection failures ("session setup failed: ...") on
+// standard output, where corrinom-cli writes its results. Standard output is
+// pointed at /dev/null for the length of each library call; the failure itself
+// comes back as the call's status. The program is single-threaded.
+class SortieMuette {
+ public:
+  SortieMuette() {
+    std::cout.flush();
+    std::fflush(stdout);
+    const int vide = open("/dev/null", O_WRONLY | O_CLOEXEC);
+    if (vide < 0) return;
+    sauvee_ = fcntl(STDOUT_FILENO, F_DUPFD_CLOEXEC, 0);
+    if (sauvee_ >= 0 && dup2(vide, STDOUT_FILENO) < 0) {
+      close(sauvee_);
+      sauvee_ = -1;
+    }
+    close(vide);
+  }
+  ~SortieMuette() {
+    if (sauvee_ < 0) return;
+    std::fflush(stdout);
+    dup2(sauvee_, STDOUT_FILENO);
+    close(sauvee_);
+  }
+  SortieMuette(const SortieMuette&) = delete;
+  SortieMuette& operator=(const SortieMuette&) = delete;
+
+ private:
+  int sauvee_ = -1;
+};
+
+ChampTexte ChampDe(const char* texte) {
+  return texte == nullptr ? ChampTexte{} : ChampTexte::de(texte);
+}
+
+const char* TexteDe(const ChampTexte& champ) { return champ.nul ? nullptr : champ.texte.c_str(); }
+
+CompteStocke CompteDe(const USER_INFO_3& u) {
+  CompteStocke c;
+  c.name = ChampDe(u.usri3_name);
+  c.password = ChampTexte{};  // level 3 of libnetapi carries no password
+  c.password_age = u.usri3_password_age;
+  c.priv = u.usri3_priv;
+  c.home_dir = ChampDe(u.usri3_home_dir);
+  c.comment = ChampDe(u.usri3_comment);
+  c.flags = u.usri3_flags;
+  c.script_path = ChampDe(u.usri3_script_path);
+  c.auth_flags = u.usri3_auth_flags;
+  c.full_name = ChampDe(u.usri3_full_name);
+  c.usr_comment = ChampDe(u.usri3_usr_comment);
+  c.parms = ChampDe(u.usri3_parms);
+  c.workstations = ChampDe(u.usri3_workstations);
+  c.last_logon = u.usri3_last_logon;
+  c.last_logoff = u.usri3_last_logoff;
+  c.acct_expires = u.usri3_acct_expires;
+  c.max_storage = u.usri3_max_storage;
+  c.units_per_week = u.usri3_units_per_week;
+  if (u.usri3_logon_hours != nullptr) {
+    std::array<std::uint8_t, kOctetsHeuresConnexion> heures{};
+    std::copy_n(u.usri3_logon_hours, heures.size(), heures.begin());
+    c.logon_hours = heures;
+  }
+  c.bad_pw_count = u.usri3_bad_pw_count;
+  c.num_logons = u.usri3_num_logons;
+  c.logon_server = ChampDe(u.usri3_logon_server);
+  c.country_code = u.usri3_country_code;
+  c.code_page = u.usri3_code_page;
+  c.user_id = u.usri3_user_id;
+  c.primary_group_id = u.usri3_primary_group_id;
+  c.profile = ChampDe(u.usri3_profile);
+  c.home_dir_drive = ChampDe(u.usri3_home_dir_drive);
+  c.password_expired = u.usri3_password_expired;
+  return c;
+}
+
+// The record to write. `heures` must outlive the result (it points into it).
+USER_INFO_3 Info3De(const CompteStocke& c, std::array<std::uint8_t, kOctetsHeuresConnexion>& heures) {
+  USER_INFO_3 u{};
+  u.usri3_name = TexteDe(c.name);
+  u.usri3_password_age = c.password_age;
+  u.usri3_priv = c.priv;
+  u.usri3_home_dir = TexteDe(c.home_dir);
+  u.usri3_comment = TexteDe(c.comment);
+  // libnetapi copies usri3_flags into the server's account flags without
+  // translating them, which would disable the account and hide it from the
+  // normal-account enumeration. 0 leaves the flags as the server has them.
+  u.usri3_flags = 0;
+  u.usri3_script_path = TexteDe(c.script_path);
+  u.usri3_auth_flags = c.auth_flags;
+  u.usri3_full_name = TexteDe(c.full_name);
+  u.usri3_usr_comment = TexteDe(c.usr_comment);
+  u.usri3_parms = TexteDe(c.parms);
+  u.usri3_workstations = TexteDe(c.workstations);
+  u.usri3_last_logon = c.last_logon;
+  u.usri3_last_logoff = c.last_logoff;
+  u.usri3_acct_expires = c.acct_expires;
+  u.usri3_max_storage = c.max_storage;
+  u.usri3_units_per_week = c.units_per_week;
+  if (c.logon_hours) {
+    heures = *c.logon_hours;
+    u.usri3_logon_hours = heures.data();
+  }
+  u.usri3_bad_pw_count = c.bad_pw_count;
+  u.usri3_num_logons = c.num_logons;
+  u.usri3_logon_server = TexteDe(c.logon_server);
+  u.usri3_country_code = c.country_code;
+  u.usri3_code_page = c.code_page;
+  u.usri3_user_id = c.user_id;
+  u.usri3_primary_group_id = c.primary_group_id;
+  u.usri3_profile = TexteDe(c.profile);
+  u.usri3_home_dir_drive = TexteDe(c.home_dir_drive);
+  u.usri3_password_expired = c.password_expired;
+  return u;
+}
+
+class MagasinSamba final : public MagasinComptes {
+ public:
+  MagasinSamba(std::unique_ptr<Bibliotheque> bibliotheque, const PointsEntree& f, libnetapi_ctx* contexte,
+               std::string serveur)
+      : bibliotheque_(std::move(bibliotheque)), f_(f), contexte_(contexte), serveur_(std::move(serveur)) {}
+
+  ~MagasinSamba() override { f_.free(contexte_); }
+
+  MagasinSamba(const MagasinSamba&) = delete;
+  MagasinSamba& operator=(const MagasinSamba&) = delete;
+
+  std::uint32_t enumere(std::uint32_t longueurPreferee, std::vector<CompteStocke>& page,
+                        std::uint32_t& totalEntrees, std::uint32_t& reprise) override {
+    page.clear();
+    Tampon tampon(f_.bufferFree);
+    std::uint32_t lues = 0;
+    std::uint32_t total = 0;
+    SortieMuette muette;
+    const auto statut = static_cast<std::uint32_t>(f_.userEnum(
+        serveur(), kNiveauInfo3, kFilterNormalAccount, tampon.adresse(), longueurPreferee, &lues, &total, &reprise));
+    if (statut != kNerrSuccess && statut != kErrorMoreData) return statut;
+    totalEntrees = total;
+    const auto* infos = tampon.comme<USER_INFO_3>();
+    if (infos != nullptr) {
+      page.reserve(lues);
+      for (std::uint32_t i = 0; i < lues; ++i) page.push_back(CompteDe(infos[i]));
+    }
+    return statut;
+  }
+
+  std::uint32_t lit(std::string_view login, CompteStocke& compte) override {
+    Tampon tampon(f_.bufferFree);
+    const std::string nom(login);
+    SortieMuette muette;
+    const auto statut =
+        static_cast<std::uint32_t>(f_.userGetInfo(serveur(), nom.c_str(), kNiveauInfo3, tampon.adresse()));
+    if (statut != kNerrSuccess) return statut;
+    const auto* info = tampon.comme<USER_INFO_3>();
+    if (info == nullptr) return kNerrUserNotFound;
+    compte = CompteDe(*info);
+    return kNerrSuccess;
+  }
+
+  std::uint32_t ecrit(std::string_view login, const CompteStocke& compte) override {
+    std::array<std::uint8_t, kOctetsHeuresConnexion> heures{};
+    USER_INFO_3 info = Info3De(compte, heures);
+    const std::string nom(login);
+    std::uint32_t champFautif = 0;
+    SortieMuette muette;
+    return static_cast<std::uint32_t>(f_.userSetInfo(serveur(), nom.c_str(), kNiveauInfo3,
+                                                     reinterpret_cast<std::uint8_t*>(&info), &champFautif));
+  }
+
+ private:
+  const char* serveur() const { return serveur_.empty() ? nullptr : serveur_.c_str(); }
+
+  std::unique_ptr<Bibliotheque> bibliotheque_;  // declared first: unloaded last
+  PointsEntree f_;
+  libnetapi_ctx* contexte_;
+  std::string serveur_;
+};
+
+bool ResousTout(const Bibliotheque& b, PointsEntree& f) {
+  return b.resous("libnetapi_init", f.init) && b.resous("libnetapi_free", f.free) &&
+         b.resous("libnetapi_set_username", f.setUsername) && b.resous("libnetapi_set_password", f.setPassword) &&
+         b.resous("libnetapi_set_debuglevel", f.setDebuglevel) && b.resous("NetApiBufferFree", f.bufferFree) &&
+         b.resous("NetUserEnum", f.userEnum) && b.resous("NetUserGetInfo", f.userGetInfo) &&
+         b.resous("NetUserSetInfo", f.userSetInfo);
+}
+
+std::string Code(std::uint32_t statut) { return std::to_string(statut); }
+
+}  // namespace
+
+std::unique_ptr<MagasinComptes> OuvreMagasinSamba(const ChoixMagasin& choix, std::string& erreur,
+                                                  const char* nomBibliotheque) {
+  void* poignee = dlopen(nomBibliotheque, RTLD_NOW | RTLD_LOCAL);
+  if (poignee == nullptr) {
+    erreur = std::string("La base de comptes du syst\xE8me n'est pas disponible : la biblioth\xE8que ") +
+             nomBibliotheque + " de Samba est introuvable (paquet samba-libs).";
+    return nullptr;
+  }
+  auto bibliotheque = std::make_unique<Bibliotheque>(poignee);
+  PointsEntree f;
+  if (!ResousTout(*bibliotheque, f)) {
+    erreur = std::string("La base de comptes du syst\xE8me n'est pas disponible : la biblioth\xE8que ") +
+             nomBibliotheque + " de Samba est incompl\xE8te.";
+    return nullptr;
+  }
+
+  libnetapi_ctx* contexte = nullptr;
+  const auto statut = static_cast<std::uint32_t>(f.init(&contexte));
+  if (statut != kNerrSuccess || contexte == nullptr) {
+    erreur = "La base de comptes du syst\xE8me n'est pas disponible : la biblioth\xE8que de Samba n'a pas pu "
+             "\xEAtre initialis\xE9" "e (erreur " + Code(statut) + ").";
+    return nullptr;
+  }
+  // The store owns the context from here on, so a failure below still frees it.
+  auto magasin = std::make_unique<MagasinSamba>(std::move(bibliotheque), f, contexte, choix.serveur);
+  f.setDebuglevel(contexte, "0");
+  // Both are set before any call: with a name and a password (even an empty
+  // one) the library never falls back to asking on the terminal.
+  const std::string utilisateur = choix.utilisateur.empty() ? "root" : choix.utilisateur;
+  const auto su = static_cast<std::uint32_t>(f.setUsername(contexte, utilisateur.c_str()));
+  const auto sp = static_cast<std::uint32_t>(f.setPassword(contexte, choix.motDePasse.c_str()));
+  if (su != kNerrSuccess || sp != kNerrSuccess) {
+    erreur = "Les identifiants n'ont pas pu \xEAtre transmis \xE0 la biblioth\xE8que de Samba (erreur " +
+             Code(su != kNerrSuccess ? su : sp) + ").";
+    return nullptr;
+  }
+  return magasin;
+}
+
+}  // namespace corrinom
