@@ -1,0 +1,111 @@
+#include "app/dialogues_qt.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <memory>
+
+#include "app/form_cherche_champ.h"
+#include "app/texte_qt.h"
+
+namespace corrinom::app {
+
+QString TitreApplication() { return QStringLiteral("Corrinom"); }
+
+namespace {
+
+QString Legende(std::string_view titre) {
+  return titre.empty() ? TitreApplication() : VersQt(titre);
+}
+
+QMessageBox::Icon IconeQt(Icone i) {
+  switch (i) {
+    case Icone::Question: return QMessageBox::Question;
+    case Icone::Information: return QMessageBox::Information;
+    case Icone::Avertissement: return QMessageBox::Warning;
+    case Icone::Erreur: return QMessageBox::Critical;
+    case Icone::Aucune: break;
+  }
+  return QMessageBox::NoIcon;
+}
+
+void MontreBoite(QWidget* proprietaire, QMessageBox::Icon icone, std::string_view titre,
+                 std::string_view texte) {
+  QMessageBox boite(icone, Legende(titre), VersQt(texte), QMessageBox::NoButton, proprietaire);
+  boite.setTextFormat(Qt::PlainText);
+  QPushButton* ok = boite.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+  boite.setDefaultButton(ok);
+  boite.setEscapeButton(ok);
+  boite.exec();
+}
+
+}  // namespace
+
+DialoguesQt::DialoguesQt(QWidget* proprietaire, std::function<void(const QString&)> panneau)
+    : proprietaire_(proprietaire), panneau_(std::move(panneau)) {}
+
+void DialoguesQt::message(std::string_view texte, std::string_view titre) {
+  MontreBoite(proprietaire_, QMessageBox::NoIcon, titre, texte);
+}
+
+void DialoguesQt::erreur(std::string_view texte, std::string_view titre) {
+  MontreBoite(proprietaire_, QMessageBox::Critical, titre, texte);
+}
+
+QMessageBox* DialoguesQt::CreeQuestion(QWidget* proprietaire, std::string_view titre,
+                                       std::string_view texte, Icone icone, Reponse parDefaut) {
+  auto* boite = new QMessageBox(IconeQt(icone), Legende(titre), VersQt(texte),
+                                QMessageBox::NoButton, proprietaire);
+  boite->setTextFormat(Qt::PlainText);
+  QPushButton* oui = boite->addButton(QStringLiteral("&Oui"), QMessageBox::YesRole);
+  QPushButton* non = boite->addButton(QStringLiteral("&Non"), QMessageBox::NoRole);
+  QPushButton* annuler = boite->addButton(QStringLiteral("Annuler"), QMessageBox::RejectRole);
+  oui->setObjectName(QStringLiteral("Oui"));
+  non->setObjectName(QStringLiteral("Non"));
+  annuler->setObjectName(QStringLiteral("Annuler"));
+  boite->setEscapeButton(annuler);
+  switch (parDefaut) {
+    case Reponse::Oui: boite->setDefaultButton(oui); break;
+    case Reponse::Non: boite->setDefaultButton(non); break;
+    case Reponse::Annuler: boite->setDefaultButton(annuler); break;
+  }
+  return boite;
+}
+
+Reponse DialoguesQt::ReponseDe(const QMessageBox& boite) {
+  const QAbstractButton* b = boite.clickedButton();
+  if (!b) return Reponse::Annuler;
+  if (b->objectName() == QLatin1String("Oui")) return Reponse::Oui;
+  if (b->objectName() == QLatin1String("Non")) return Reponse::Non;
+  return Reponse::Annuler;
+}
+
+Reponse DialoguesQt::question(std::string_view titre, std::string_view texte, Icone icone,
+                              Reponse parDefaut) {
+  std::unique_ptr<QMessageBox> boite(CreeQuestion(proprietaire_, titre, texte, icone, parDefaut));
+  boite->exec();
+  return ReponseDe(*boite);
+}
+
+std::optional<int> DialoguesQt::choisirChamp(const DemandeChamp& demande) {
+  TFormChercheChamp dialogue(proprietaire_);
+  return dialogue.ChoisirChamp(demande);
+}
+
+void DialoguesQt::debutAttente() {
+  ++attente_;
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+void DialoguesQt::finAttente() {
+  if (attente_ == 0) return;
+  --attente_;
+  QApplication::restoreOverrideCursor();
+}
+
+void DialoguesQt::indication(std::string_view texte) {
+  if (panneau_) panneau_(VersQt(texte));
+}
+
+}  // namespace corrinom::app

@@ -1,0 +1,51 @@
+// The operator seam with real Qt dialogs: message boxes, the Yes/No/Cancel
+// question, error boxes, the field chooser, the hourglass cursor and the hint panel.
+#pragma once
+
+#include <QString>
+#include <functional>
+
+#include "reconcile/dialogues.h"
+
+class QMessageBox;
+class QWidget;
+
+namespace corrinom::app {
+
+// The caption of the plain message boxes.
+QString TitreApplication();
+
+class DialoguesQt : public Dialogues {
+ public:
+  // `proprietaire` owns the boxes (they are centred on it); `panneau` receives the
+  // hint panel's text.
+  explicit DialoguesQt(QWidget* proprietaire = nullptr,
+                       std::function<void(const QString&)> panneau = {});
+
+  void setProprietaire(QWidget* w) { proprietaire_ = w; }
+  void setPanneau(std::function<void(const QString&)> p) { panneau_ = std::move(p); }
+
+  void message(std::string_view texte, std::string_view titre = {}) override;
+  Reponse question(std::string_view titre, std::string_view texte, Icone icone,
+                   Reponse parDefaut) override;
+  void erreur(std::string_view texte, std::string_view titre = {}) override;
+  std::optional<int> choisirChamp(const DemandeChamp& demande) override;
+  void debutAttente() override;
+  void finAttente() override;
+  void indication(std::string_view texte) override;
+
+  // Builds the question box without running it, so that its buttons, icon and
+  // default can be checked; `question` runs exactly this box.
+  static QMessageBox* CreeQuestion(QWidget* proprietaire, std::string_view titre,
+                                   std::string_view texte, Icone icone, Reponse parDefaut);
+
+  // The answer a finished question box stands for (Escape and its close box: Annuler).
+  static Reponse ReponseDe(const QMessageBox& boite);
+
+ private:
+  QWidget* proprietaire_;
+  std::function<void(const QString&)> panneau_;
+  int attente_ = 0;
+};
+
+}  // namespace corrinom::app

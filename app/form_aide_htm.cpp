@@ -1,0 +1,148 @@
+#include "app/form_aide_htm.h"
+
+#include <QFile>
+#include <QKeyEvent>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QStringDecoder>
+#include <QTextBrowser>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace corrinom::app {
+
+namespace {
+constexpr int kHauteurPanneau = 41;
+constexpr int kHautBoutons = 8;
+}  // namespace
+
+PositionsBoutonsAide PlaceBoutonsAide(int largeurPanneau, int largeurFermer, int largeurImprimer) {
+  // Integer division rounds toward zero, as the layout wants for odd widths.
+  return {std::max(0, (largeurPanneau - largeurFermer) / 2),
+          std::max(0, largeurPanneau - (largeurImprimer + 8))};
+}
+
+QByteArray PageAide() {
+  QFile f(QStringLiteral(":/aide/aide.htm"));
+  if (!f.open(QIODevice::ReadOnly)) return {};
+  return f.readAll();
+}
+
+QString TextePageAide(const QByteArray& octets) {
+  // The page says which character set it is written in (ISO-8859-1); the decoder
+  // for HTML reads that declaration, and Latin-1 is what it falls back on.
+  QStringDecoder decodeur = QStringDecoder::decoderForHtml(octets);
+  if (decodeur.isValid()) return decodeur.decode(octets);
+  return QString::fromLatin1(octets);
+}
+
+TFormAideHtm::TFormAideHtm(QWidget* parent) : QDialog(parent) {
+  setObjectName(QStringLiteral("FormAideHtm"));
+  setWindowTitle(QStringLiteral("Aide Corrinom"));
+  resize(534, 634);
+
+  auto* disposition = new QVBoxLayout(this);
+  disposition->setContentsMargins(0, 0, 0, 0);
+  disposition->setSpacing(0);
+
+  WebBrowser1_ = new QTextBrowser(this);
+  WebBrowser1_->setObjectName(QStringLiteral("WebBrowser1"));
+  WebBrowser1_->setOpenExternalLinks(false);
+  disposition->addWidget(WebBrowser1_, 1);
+
+  // The bottom panel places its two buttons itself (FormResize), as the guide's
+  // layout rule says, rather than through a layout.
+  PanelBas_ = new QWidget(this);
+  PanelBas_->setObjectName(QStringLiteral("PanelBas"));
+  PanelBas_->setFixedHeight(kHauteurPanneau);
+  disposition->addWidget(PanelBas_);
+
+  ButtonFermer_ = new QPushButton(QStringLiteral("Fermer"), PanelBas_);
+  ButtonFermer_->setObjectName(QStringLiteral("ButtonFermer"));
+  ButtonFermer_->setGeometry(0, kHautBoutons, 75, 25);
+  ButtonFermer_->setAutoDefault(false);
+  connect(ButtonFermer_, &QPushButton::clicked, this, &QDialog::reject);
+
+  BitBtnImprimer_ = new QPushButton(PanelBas_);
+  BitBtnImprimer_->setObjectName(QStringLiteral("BitBtnImprimer"));
+  BitBtnImprimer_->setIcon(QIcon(QStringLiteral(":/images/imprimer.png")));
+  BitBtnImprimer_->setToolTip(QStringLiteral("Imprimer"));
+  BitBtnImprimer_->setGeometry(0, kHautBoutons, 29, 25);
+  BitBtnImprimer_->setAutoDefault(false);
+  connect(BitBtnImprimer_, &QPushButton::clicked, this, &TFormAideHtm::BitBtnImprimerClick);
+
+  StatusBar1_ = new QStatusBar(this);
+  StatusBar1_->setObjectName(QStringLiteral("StatusBar1"));
+  StatusBar1_->setSizeGripEnabled(false);
+  disposition->addWidget(StatusBar1_);
+
+  FormCreate();
+  FormResize();
+}
+
+void TFormAideHtm::FormCreate() {
+  // A page that cannot be loaded leaves the window blank, without a message.
+  const QByteArray octets = PageAide();
+  if (!octets.isEmpty()) WebBrowser1_->setHtml(TextePageAide(octets));
+}
+
+void TFormAideHtm::FormResize() {
+  const PositionsBoutonsAide p =
+      PlaceBoutonsAide(PanelBas_->width(), ButtonFermer_->width(), BitBtnImprimer_->width());
+  ButtonFermer_->move(p.fermer, kHautBoutons);
+  BitBtnImprimer_->move(p.imprimer, kHautBoutons);
+  StatusBar1_->showMessage(QStringLiteral("Aide Corrinom."));
+}
+
+void TFormAideHtm::resizeEvent(QResizeEvent* e) {
+  QDialog::resizeEvent(e);
+  // The panel gets its new width from the layout, which runs before this handler
+  // returns only once the layout is activated; do it now so the buttons follow.
+  if (layout()) layout()->activate();
+  FormResize();
+}
+
+void TFormAideHtm::showEvent(QShowEvent* e) {
+  QDialog::showEvent(e);
+  // Once the window is up, the keyboard goes to the page so that the arrow and page
+  // keys scroll it straight away.
+  QTimer::singleShot(0, this, &TFormAideHtm::DonneFocusPage);
+}
+
+void TFormAideHtm::DonneFocusPage() {
+  WebBrowser1_->setFocus(Qt::OtherFocusReason);
+  WebBrowser1_->viewport()->setFocus(Qt::OtherFocusReason);
+}
+
+void TFormAideHtm::keyPressEvent(QKeyEvent* e) {
+  if (e->key() == Qt::Key_Escape) {
+    reject();
+    return;
+  }
+  QDialog::keyPressEvent(e);
+}
+
+void TFormAideHtm::Imprime(QPrinter& imprimante) {
+  if (!imprimante.isValid()) return;
+  WebBrowser1_->document()->print(&imprimante);
+}
+
+void TFormAideHtm::BitBtnImprimerClick() {
+  QPrinter imprimante;
+  QPrintDialog dialogue(&imprimante, this);
+  dialogue.setWindowTitle(QStringLiteral("Imprimer"));
+  if (dialogue.exec() != QDialog::Accepted) return;
+  Imprime(imprimante);
+}
+
+void MontreAide(QWidget* parent) {
+  // Created anew on each press and freed when it closes: nothing survives between two
+  // openings.
+  TFormAideHtm aide(parent);
+  aide.exec();
+}
+
+}  // namespace corrinom::app

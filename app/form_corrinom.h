@@ -1,0 +1,119 @@
+// The main window: the two report lists, the matching aids, the counters of
+// "Travail à faire", the buttons and the status bar. It shows the core's state and
+// calls the core from its handlers; it holds no working data of its own.
+#pragma once
+
+#include <QByteArray>
+#include <QMainWindow>
+#include <array>
+#include <memory>
+#include <optional>
+
+#include "reconcile/deplacements.h"
+#include "reconcile/dialogues.h"
+#include "reconcile/etat.h"
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QSplitter;
+
+namespace corrinom {
+class MagasinComptes;
+}
+
+namespace corrinom::app {
+
+class DialoguesQt;
+class ListeRapport;
+class ModeleComptes;
+class ModeleRebus;
+
+inline constexpr const char* kTexteVersion = "Corrinom version 1.02. Ostrel";
+
+class TFormCorrinom : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  // `etat` holds the accounts as start-up loaded them; `magasin` is the store they
+  // were read from and that changes are written to. `nomBase` names an embedded base
+  // in a third status label (empty for the system's store). `boites` answers the
+  // operator's boxes (null: real Qt dialogs); the hint panel is always this window's.
+  TFormCorrinom(EtatRapprochement& etat, MagasinComptes& magasin, const QString& nomBase = {},
+                Dialogues* boites = nullptr, QWidget* parent = nullptr);
+  ~TFormCorrinom() override;
+
+  // Places the window: centred on `ecran` at its design size, then AjusteFenetre with
+  // that resolution.
+  void PlaceFenetre(int dpi, const QRect& ecran);
+
+  // The handlers, callable directly (tests, the screenshot program).
+  void ButtonOuvrirClick();
+  void OuvreFichier(const QString& nomFichier);  // what follows the open-file dialog
+  void Button1Click();
+  void Button2Click();
+  void Button3Click();
+  void Button4Click();
+  void Button6Click();
+  void ListViewUsersColumnClick(int colonne);
+  void ListViewRebusColumnClick(int colonne);
+  void ListViewUsersDragDrop(ListeSource source, std::optional<std::size_t> cible);
+  void ListViewRebusDragDrop(ListeSource source, std::optional<std::size_t> cible);
+  void ListViewUsersKeyDown();
+
+  // Brings every view back in line with the core's state.
+  void Rafraichit();
+
+  // The open-file dialog's filter in Qt's syntax.
+  static QStringList FiltresOuvrir();
+
+  // Identifies this window in drag data.
+  const QByteArray& JetonGlisse() const { return jeton_; }
+
+  QLineEdit* EditNomFich() const { return EditNomFich_; }
+  ListeRapport* ListViewUsers() const { return ListViewUsers_; }
+  ListeRapport* ListViewRebus() const { return ListViewRebus_; }
+  QLabel* Panneau(int i) const { return panneaux_.at(static_cast<std::size_t>(i)); }
+  QLabel* PanneauBase() const { return panneauBase_; }
+
+ protected:
+  void closeEvent(QCloseEvent* e) override;
+  bool eventFilter(QObject* objet, QEvent* e) override;
+
+ private:
+  class DialoguesFenetre;
+
+  void CreeControles();
+  void CreeBandeHaut(QWidget* centre);
+  void CreeGroupeAides(QWidget* parent);
+  void CreeBandeBas(QWidget* centre);
+  void CreeBarreEtat(const QString& nomBase);
+  void FormCreate();
+  void OrdreFocus();
+  void SuitFocus(QWidget* controle, const char* nom);
+  void Indication(const QString& texte);
+  void LanceAide(QPushButton* bouton, void (*aide)(EtatRapprochement&, Dialogues&));
+
+  EtatRapprochement& etat_;
+  MagasinComptes& magasin_;
+  std::unique_ptr<DialoguesQt> boitesQt_;
+  std::unique_ptr<DialoguesFenetre> dialogues_;
+  QByteArray jeton_;
+  QObject* controleFocus_ = nullptr;  // the control the focus hints last entered
+  bool occupe_ = false;  // a handler is running (its modal boxes may be open)
+
+  ModeleComptes* modeleComptes_ = nullptr;
+  ModeleRebus* modeleRebus_ = nullptr;
+
+  QLineEdit* EditNomFich_ = nullptr;
+  ListeRapport* ListViewUsers_ = nullptr;
+  ListeRapport* ListViewRebus_ = nullptr;
+  QPushButton* Button3_ = nullptr;
+  QPushButton* Button6_ = nullptr;
+  std::array<QLabel*, 4> compteurs_{};  // RienAFaire, DejaBon, AFaireMineur, AFaire
+  std::array<QLabel*, 2> panneaux_{};
+  QLabel* panneauBase_ = nullptr;
+};
+
+}  // namespace corrinom::app

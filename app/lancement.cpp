@@ -1,0 +1,83 @@
+#include "app/lancement.h"
+
+#include <QApplication>
+#include <QFile>
+#include <cstdio>
+
+#include "app/dialogues_qt.h"
+#include "app/form_corrinom.h"
+#include "app/form_identifiants.h"
+#include "app/options.h"
+#include "app/texte_qt.h"
+
+namespace corrinom::app {
+
+Session::Session() = default;
+Session::~Session() = default;
+
+MagasinComptes& Session::magasin() {
+  if (demarrage.magasin.magasin) return *demarrage.magasin.magasin;
+  return vide;
+}
+
+std::unique_ptr<Session> Demarre(ChoixMagasin choix, int& codeSortie) {
+  codeSortie = 0;
+  if (choix.sorte == ChoixMagasin::Sorte::Systeme && MagasinSystemeDemandeIdentifiants()) {
+    FormIdentifiants identifiants(QString::fromUtf8(choix.serveur.c_str()));
+    if (identifiants.exec() != QDialog::Accepted) return nullptr;  // the operator gave up
+    choix.utilisateur = identifiants.Utilisateur().toStdString();
+    choix.motDePasse = identifiants.MotDePasse().toStdString();
+  }
+
+  auto s = std::make_unique<Session>();
+  s->boites = std::make_unique<DialoguesQt>();
+  s->services = ServicesSecuriteSysteme();
+  s->plateforme = PlateformeCourante();
+  s->demarrage = corrinom::Demarre(choix, s->etat, *s->boites, *s->services, s->plateforme);
+  // The password is not kept longer than the store needs it.
+  choix.motDePasse.assign(choix.motDePasse.size(), '\0');
+  if (s->demarrage.issue == Demarrage::Issue::ArretSecurite) {
+    codeSortie = 1;
+    return nullptr;
+  }
+  s->fenetre = std::make_unique<TFormCorrinom>(s->etat, s->magasin(),
+                                               VersQt(s->demarrage.magasin.nomAffiche), s->boites.get());
+  s->boites->setProprietaire(s->fenetre.get());
+  return s;
+}
+
+int Lance(int argc, char** argv) {
+  QApplication application(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("corrinom"));
+  QApplication::setApplicationVersion(QStringLiteral("1.02"));
+  QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/corrinom.png")));
+
+  std::vector<std::string> args;
+  const QStringList mots = QApplication::arguments();
+  for (qsizetype i = 1; i < mots.size(); ++i) args.push_back(mots[i].toStdString());
+  OptionsLancement options = LitOptions(args);
+  switch (options.action) {
+    case OptionsLancement::Action::Aide:
+      std::fputs(TexteAide().c_str(), stdout);
+      return 0;
+    case OptionsLancement::Action::Version:
+      std::fputs(TexteVersion().c_str(), stdout);
+      return 0;
+    case OptionsLancement::Action::Erreur:
+      std::fprintf(stderr, "corrinom : %s\n%s", options.erreur.c_str(), TexteAide().c_str());
+      return 64;
+    case OptionsLancement::Action::Lance:
+      break;
+  }
+  // The base is a path of this system: its own bytes, as the file system spells them.
+  if (options.choix.sorte == ChoixMagasin::Sorte::Base)
+    options.choix.fichier = QFile::encodeName(QString::fromStdString(options.choix.fichier)).toStdString();
+
+  int code = 0;
+  std::unique_ptr<Session> session = Demarre(std::move(options.choix), code);
+  if (!session) return code;
+  session->fenetre->show();
+  return QApplication::exec();
+}
+
+}  // namespace corrinom::app

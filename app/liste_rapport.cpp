@@ -1,0 +1,143 @@
+#include "app/liste_rapport.h"
+
+#include <QDrag>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMimeData>
+
+namespace corrinom::app {
+
+namespace {
+
+QByteArray NomSource(ListeSource s) {
+  switch (s) {
+    case ListeSource::Comptes: return QByteArrayLiteral("ListViewUsers");
+    case ListeSource::Rebus: return QByteArrayLiteral("ListViewRebus");
+    case ListeSource::Autre: break;
+  }
+  return {};
+}
+
+}  // namespace
+
+QMimeData* DonneesGlisse(ListeSource source, const QByteArray& jeton) {
+  auto* d = new QMimeData;
+  d->setData(QString::fromLatin1(kTypeGlisse), jeton + '\n' + NomSource(source));
+  return d;
+}
+
+ListeSource SourceGlisse(const QMimeData* donnees, const QByteArray& jeton) {
+  if (!donnees || !donnees->hasFormat(QString::fromLatin1(kTypeGlisse))) return ListeSource::Autre;
+  const QByteArray octets = donnees->data(QString::fromLatin1(kTypeGlisse));
+  const qsizetype fin = octets.indexOf('\n');
+  if (fin < 0 || octets.left(fin) != jeton) return ListeSource::Autre;
+  const QByteArray nom = octets.mid(fin + 1);
+  if (nom == NomSource(ListeSource::Comptes)) return ListeSource::Comptes;
+  if (nom == NomSource(ListeSource::Rebus)) return ListeSource::Rebus;
+  return ListeSource::Autre;
+}
+
+ListeRapport::ListeRapport(ListeSource moi, QByteArray jeton, QWidget* parent)
+    : QTreeView(parent), moi_(moi), jeton_(std::move(jeton)) {
+  setRootIsDecorated(false);
+  setItemsExpandable(false);
+  setUniformRowHeights(true);
+  setAllColumnsShowFocus(true);
+  setSelectionMode(QAbstractItemView::SingleSelection);
+  setSelectionBehavior(QAbstractItemView::SelectRows);
+  setEditTriggers(QAbstractItemView::NoEditTriggers);
+  setSortingEnabled(false);
+  setDragEnabled(true);
+  setAcceptDrops(true);
+  setDropIndicatorShown(false);
+  setDragDropMode(QAbstractItemView::DragDrop);
+  setDefaultDropAction(Qt::MoveAction);
+  header()->setSectionsClickable(true);
+  header()->setSectionsMovable(false);
+  header()->setStretchLastSection(false);
+  header()->setSortIndicatorShown(false);
+}
+
+std::optional<std::size_t> ListeRapport::LigneSelectionnee() const {
+  if (!selectionModel()) return std::nullopt;
+  const QModelIndexList lignes = selectionModel()->selectedRows();
+  if (lignes.isEmpty()) return std::nullopt;
+  const int r = lignes.front().row();
+  if (r < 0 || !model() || r >= model()->rowCount()) return std::nullopt;
+  return static_cast<std::size_t>(r);
+}
+
+void ListeRapport::SelectionneLigne(std::optional<std::size_t> ligne) {
+  if (!model() || !selectionModel()) return;
+  if (!ligne || static_cast<int>(*ligne) >= model()->rowCount()) {
+    selectionModel()->clearSelection();
+    return;
+  }
+  const QModelIndex i = model()->index(static_cast<int>(*ligne), 0);
+  selectionModel()->setCurrentIndex(
+      i, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+}
+
+std::optional<std::size_t> ListeRapport::LigneALaHauteur(int y) const {
+  const QModelIndex i = indexAt(QPoint(10, y));
+  if (!i.isValid()) return std::nullopt;
+  return static_cast<std::size_t>(i.row());
+}
+
+void ListeRapport::startDrag(Qt::DropActions) {
+  // The dragged row is always the selected one; a press on empty space drags nothing.
+  if (!LigneSelectionnee()) return;
+  auto* glisse = new QDrag(this);
+  glisse->setMimeData(DonneesGlisse(moi_, jeton_));
+  glisse->exec(Qt::MoveAction);
+}
+
+bool ListeRapport::Accepte(const QMimeData* donnees) const {
+  return accepte_ && accepte_(SourceGlisse(donnees, jeton_));
+}
+
+void ListeRapport::dragEnterEvent(QDragEnterEvent* e) {
+  if (Accepte(e->mimeData())) {
+    e->setDropAction(Qt::MoveAction);
+    e->accept();
+  } else {
+    e->ignore();
+  }
+}
+
+void ListeRapport::dragMoveEvent(QDragMoveEvent* e) {
+  // Accepted wherever the pointer is over the list, rows or empty space alike.
+  if (Accepte(e->mimeData())) {
+    e->setDropAction(Qt::MoveAction);
+    e->accept();
+  } else {
+    e->ignore();
+  }
+}
+
+void ListeRapport::dragLeaveEvent(QDragLeaveEvent* e) { e->accept(); }
+
+void ListeRapport::dropEvent(QDropEvent* e) {
+  const ListeSource source = SourceGlisse(e->mimeData(), jeton_);
+  if (!accepte_ || !accepte_(source)) {
+    e->ignore();
+    return;
+  }
+  // The model is never changed by Qt itself: the window asks the core to move.
+  e->setDropAction(Qt::CopyAction);
+  e->accept();
+  emit Depose(source, LigneALaHauteur(e->position().toPoint().y()));
+}
+
+void ListeRapport::keyPressEvent(QKeyEvent* e) {
+  if (e->key() == Qt::Key_Delete) {
+    emit ToucheSuppr();
+    e->accept();
+    return;
+  }
+  QTreeView::keyPressEvent(e);
+}
+
+}  // namespace corrinom::app

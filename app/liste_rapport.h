@@ -1,0 +1,64 @@
+// A report-style list (one selected row, whole-row selection, read-only) with the
+// drag and drop and keys of the main window's two lists.
+//
+// Drag data carries which list of which window the drag started from, so that a
+// drop decides its source from the data itself: drags from other programs, other
+// windows or other instances of Corrinom count as foreign sources.
+#pragma once
+
+#include <QByteArray>
+#include <QTreeView>
+#include <optional>
+
+#include "reconcile/deplacements.h"
+
+class QMimeData;
+
+namespace corrinom::app {
+
+inline constexpr const char* kTypeGlisse = "application/x-corrinom-ligne";
+
+// The drag data of a row of `source` started in the window identified by `jeton`.
+QMimeData* DonneesGlisse(ListeSource source, const QByteArray& jeton);
+
+// The source a drag's data stands for, seen from the window identified by `jeton`.
+ListeSource SourceGlisse(const QMimeData* donnees, const QByteArray& jeton);
+
+class ListeRapport : public QTreeView {
+  Q_OBJECT
+
+ public:
+  ListeRapport(ListeSource moi, QByteArray jeton, QWidget* parent = nullptr);
+
+  // The selected row, or none.
+  std::optional<std::size_t> LigneSelectionnee() const;
+  void SelectionneLigne(std::optional<std::size_t> ligne);
+
+  // The row found 10 pixels from the list's left edge at the given height of the
+  // viewport, or none (below the last row).
+  std::optional<std::size_t> LigneALaHauteur(int y) const;
+
+  // Which drags this list accepts, as the window decides it.
+  void setAccepte(bool (*accepte)(ListeSource)) { accepte_ = accepte; }
+
+ signals:
+  void Depose(corrinom::ListeSource source, std::optional<std::size_t> cible);
+  void ToucheSuppr();
+
+ protected:
+  void startDrag(Qt::DropActions actions) override;
+  void dragEnterEvent(QDragEnterEvent* e) override;
+  void dragMoveEvent(QDragMoveEvent* e) override;
+  void dragLeaveEvent(QDragLeaveEvent* e) override;
+  void dropEvent(QDropEvent* e) override;
+  void keyPressEvent(QKeyEvent* e) override;
+
+ private:
+  bool Accepte(const QMimeData* donnees) const;
+
+  ListeSource moi_;
+  QByteArray jeton_;
+  bool (*accepte_)(ListeSource) = nullptr;
+};
+
+}  // namespace corrinom::app

@@ -1,0 +1,443 @@
+// The main window: its controls, the focus hints, column clicks, drag and drop, the
+// Delete key, the matching aids, the write and the close question, and input that
+// must change nothing.
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QTest>
+
+#include "app/modeles.h"
+#include "app/texte_qt.h"
+#include "tests/app/outils.h"
+#include "tests/app/suites.h"
+
+namespace corrinom::app::test {
+
+namespace {
+
+using Genre = DialoguesScript::Genre;
+
+std::vector<CompteBase> QuatreComptes() {
+  return {CompteTavo("dupontj", "DUPONT", "Jean", "01/02/2003"),
+          CompteTavo("martinl", "MARTIN", "L\xE9" "a", "03/04/2004"),
+          CompteTavo("bernardp", "BERNARD", "Paul", "05/06/2005"),
+          CompteTavo("petitc", "PETIT", "Claire", "07/08/2006")};
+}
+
+template <typename T = QWidget>
+T* Controle(QWidget& fenetre, const char* nom) {
+  return fenetre.findChild<T*>(QString::fromLatin1(nom));
+}
+
+QString Panneau1(TFormCorrinom& f) { return f.Panneau(1)->text(); }
+
+// The script's texts of one kind, decoded for comparison with Qt strings.
+QStringList Textes(const DialoguesScript& s, Genre g) {
+  QStringList r;
+  for (const std::string& t : s.textes(g)) r << VersQt(t);
+  return r;
+}
+
+}  // namespace
+
+class TestFenetre : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void controlesEtTextes() {
+    Banc banc(QuatreComptes());
+    TFormCorrinom& f = *banc.fenetre;
+    QCOMPARE(f.windowTitle(), QStringLiteral("Correction des noms et prénoms des utilisateurs TAVO"));
+    QCOMPARE(f.size(), QSize(863, 497));
+
+    struct Attendu { const char* nom; QString texte; QRect place; };
+    const Attendu boutons[] = {
+        {"ButtonOuvrir", QStringLiteral("Ouvrir"), QRect(632, 4, 61, 21)},
+        {"Button3", QStringLiteral("Rapprocher ceux qui ont le même nom et le même premier prénom"), QRect()},
+        {"Button6", QStringLiteral("Rapprocher en fonction de la date de naissance"), QRect()},
+        {"Button1", QStringLiteral("Effectuer les changements dans le serveur"), QRect(88, 8, 277, 21)},
+        {"Button2", QStringLiteral("Quitter"), QRect(380, 8, 150, 21)},
+        {"Button4", QStringLiteral("Aide"), QRect(540, 8, 150, 21)},
+    };
+    for (const Attendu& a : boutons) {
+      auto* b = Controle<QPushButton>(f, a.nom);
+      QVERIFY2(b, a.nom);
+      QCOMPARE(b->text(), a.texte);
+      if (!a.place.isNull()) QCOMPARE(b->geometry(), a.place);
+    }
+    QCOMPARE(Controle<QPushButton>(f, "Button3")->size(), QSize(337, 25));
+    QCOMPARE(Controle<QPushButton>(f, "Button6")->size(), QSize(337, 25));
+    QCOMPARE(Controle<QPushButton>(f, "Button6")->y() - Controle<QPushButton>(f, "Button3")->y(), 28);
+    QCOMPARE(f.EditNomFich()->geometry(), QRect(236, 4, 389, 21));
+
+    const std::pair<const char*, QString> cadres[] = {
+        {"GroupBox3", QStringLiteral("Aide au rapprochement")},
+        {"GroupBoxResume", QStringLiteral("Travail à faire")},
+        {"GroupBox4", QStringLiteral("Utilisateurs non trouvés")},
+        {"GroupBox1", QStringLiteral("Liste des utilisateurs TAVO")}};
+    for (const auto& [nom, titre] : cadres) QCOMPARE(Controle<QGroupBox>(f, nom)->title(), titre);
+    QCOMPARE(Controle<QGroupBox>(f, "GroupBoxResume")->height(), 74);
+    QCOMPARE(Controle<QWidget>(f, "Panel1")->height(), 29);
+    QCOMPARE(Controle<QWidget>(f, "Panel2")->height(), 72);
+    QCOMPARE(Controle<QWidget>(f, "Panel3")->height(), 37);
+    QCOMPARE(Controle<QLabel>(f, "Label3")->text(),
+             QStringLiteral("Utilisez le bouton Aide pour obtenir des conseils sur l'utilisation de ce programme."));
+    QCOMPARE(Controle<QLabel>(f, "Label1")->pos(), QPoint(0, 8));
+    QCOMPARE(Controle<QSplitter>(f, "Splitter1")->handleWidth(), 3);
+    QCOMPARE(Controle<QSplitter>(f, "PanelHaut")->handleWidth(), 3);
+
+    // Both lists with their columns and widths.
+    const QStringList colonnesComptes{"Login", "Noms actuels", "Prénoms actuels", "Date naiss",
+                                      "Nouv. noms", "Nouv. prénoms", "Date naiss"};
+    const QStringList colonnesRebus{"Noms", "Prénoms", "Date naiss"};
+    for (int c = 0; c < 7; ++c) {
+      QCOMPARE(f.ListViewUsers()->model()->headerData(c, Qt::Horizontal).toString(), colonnesComptes[c]);
+      QCOMPARE(f.ListViewUsers()->header()->sectionSize(c), ModeleComptes::kLargeurs[static_cast<std::size_t>(c)]);
+    }
+    for (int c = 0; c < 3; ++c) {
+      QCOMPARE(f.ListViewRebus()->model()->headerData(c, Qt::Horizontal).toString(), colonnesRebus[c]);
+      QCOMPARE(f.ListViewRebus()->header()->sectionSize(c), ModeleRebus::kLargeurs[static_cast<std::size_t>(c)]);
+    }
+    QCOMPARE(f.ListViewUsers()->selectionBehavior(), QAbstractItemView::SelectRows);
+    QCOMPARE(f.ListViewUsers()->selectionMode(), QAbstractItemView::SingleSelection);
+    QCOMPARE(f.ListViewUsers()->editTriggers(), QAbstractItemView::NoEditTriggers);
+
+    // The rows as loaded, grey, with the login and three sub-items.
+    QAbstractItemModel* m = f.ListViewUsers()->model();
+    QCOMPARE(m->rowCount(), 4);
+    QCOMPARE(m->index(1, 0).data().toString(), QStringLiteral("martinl"));
+    QCOMPARE(m->index(1, 2).data().toString(), QStringLiteral("Léa"));
+    QCOMPARE(m->index(1, 4).data().toString(), QString());
+    QCOMPARE(m->index(1, 0).data(Qt::DecorationRole).value<QIcon>().cacheKey(),
+             ImageListRougeVertGris::Image(kMarqueGris).cacheKey());
+
+    // Status bar: version text, empty hint panel, no base label for the system store.
+    QCOMPARE(f.Panneau(0)->text(), QStringLiteral("Corrinom version 1.02. Ostrel"));
+    QCOMPARE(f.Panneau(0)->width(), 220);
+    QCOMPARE(f.Panneau(1)->width(), 300);
+    QCOMPARE(f.Panneau(1)->text(), QString());
+    QVERIFY(!f.PanneauBase());
+
+    // Counters from the load, the account list's hint until the first count.
+    QCOMPARE(Controle<QLabel>(f, "LabelRienAFaire")->text(), QStringLiteral("4 comptes à ne pas changer"));
+    QCOMPARE(Controle<QLabel>(f, "LabelDejaBon")->text(), QStringLiteral("0 compte déjà bon"));
+    QCOMPARE(Controle<QLabel>(f, "LabelAFaireMineur")->text(), QStringLiteral("0 modification mineure"));
+    QCOMPARE(Controle<QLabel>(f, "LabelAFaire")->text(), QStringLiteral("0 modification importante"));
+    QCOMPARE(f.ListViewUsers()->toolTip(), QStringLiteral("Aucun nom"));
+    QCOMPARE(f.ListViewRebus()->toolTip(), QString());
+  }
+
+  void baseNommeeDansLaBarreEtat() {
+    Banc banc({}, QStringLiteral("Base de démonstration"));
+    QVERIFY(banc.fenetre->PanneauBase());
+    QCOMPARE(banc.fenetre->PanneauBase()->text(), QStringLiteral("Base de démonstration"));
+    // With no account at all the counters read 0, in the singular.
+    QCOMPARE(Controle<QLabel>(*banc.fenetre, "LabelRienAFaire")->text(), QStringLiteral("0 compte à ne pas changer"));
+  }
+
+  // Tab walks the nine controls in order; each shows its hint on entry and the panel
+  // is emptied on leaving it.
+  void ordreDuFocusEtIndications() {
+    Banc banc(QuatreComptes());
+    TFormCorrinom& f = *banc.fenetre;
+    f.show();
+    QVERIFY(QTest::qWaitForWindowActive(&f));
+    const char* ordre[] = {"EditNomFich", "ButtonOuvrir", "Button3", "Button6", "ListViewRebus",
+                           "ListViewUsers", "Button1", "Button2", "Button4"};
+    const QString indications[] = {
+        QStringLiteral("Tapez le chemin ou cliquez sur \"Ouvrir\" pour choisir un fichier à importer"),
+        QStringLiteral("Ouvre et fait correspondre les utilisateurs trouvés avec ceux qui existent déjà"),
+        QStringLiteral("Recherche parmi les utilisateurs non trouvés ceux qui ont des prénoms en plus ou en moins."),
+        QStringLiteral("Compare les dates de naissance et vous demande confirmation."),
+        QStringLiteral("Faites glissez vers la liste des utilisateurs TAVO"),
+        QStringLiteral("Pour supprimer, faites glissez vers la liste des utilisateurs non trouvés"),
+        QStringLiteral("Effectue les modifications des noms dans dans votre serveur TAVO"),
+        QStringLiteral("Quitte ce programme"),
+        QStringLiteral("Donne une fenêtre d'aide et de conseils sur l'utilisation de ce programme")};
+    // The window opens with the file name's edit box, and its hint.
+    QCOMPARE(QApplication::focusWidget()->objectName(), QString::fromLatin1(ordre[0]));
+    QCOMPARE(Panneau1(f), indications[0]);
+    for (int i = 1; i < 9; ++i) {
+      banc.script.appels.clear();
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+      QCOMPARE(QApplication::focusWidget()->objectName(), QString::fromLatin1(ordre[i]));
+      QCOMPARE(Panneau1(f), indications[i]);
+      // Leaving the previous control emptied the panel before the new hint came.
+      const QStringList vus = Textes(banc.script, Genre::Indication);
+      QCOMPARE(vus, (QStringList{QString(), indications[i]}));
+    }
+  }
+
+  void clicsSurLesColonnes() {
+    Banc banc(QuatreComptes());
+    TFormCorrinom& f = *banc.fenetre;
+    banc.Attache(3, "PETIT", "claire", "07/08/2006");  // pink
+    QAbstractItemModel* m = f.ListViewUsers()->model();
+    auto logins = [&] {
+      QStringList r;
+      for (int i = 0; i < m->rowCount(); ++i) r << m->index(i, 0).data().toString();
+      return r;
+    };
+    emit f.ListViewUsers()->header()->sectionClicked(0);
+    QCOMPARE(Panneau1(f), QStringLiteral("La liste des utilisateurs TAVO vient d'être rangée suivant les icônes"));
+    QCOMPARE(logins(), (QStringList{"bernardp", "dupontj", "martinl", "petitc"}));
+    emit f.ListViewUsers()->header()->sectionClicked(2);
+    QCOMPARE(Panneau1(f), QStringLiteral("La liste des utilisateurs TAVO vient d'être rangée suivant les prénoms actuels"));
+    QCOMPARE(logins(), (QStringList{"petitc", "dupontj", "martinl", "bernardp"}));
+    emit f.ListViewUsers()->header()->sectionClicked(0);
+    QCOMPARE(Panneau1(f), QStringLiteral("La liste des utilisateurs TAVO vient d'être rangée suivant les noms de login"));
+    QCOMPARE(logins(), (QStringList{"bernardp", "dupontj", "martinl", "petitc"}));
+    emit f.ListViewUsers()->header()->sectionClicked(6);
+    QCOMPARE(Panneau1(f), QStringLiteral("Pas de tri en fonction des dates"));
+
+    // A real click on a header section goes the same way.
+    QHeaderView* entete = f.ListViewRebus()->header();
+    f.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f));
+    QTest::mouseClick(entete->viewport(), Qt::LeftButton, {},
+                      QPoint(entete->sectionViewportPosition(2) + 5, entete->height() / 2));
+    QCOMPARE(Panneau1(f), QStringLiteral("Pas de tri en fonction des dates"));
+  }
+
+  // Drags decided from our own drag data: which lists accept them, and what a drop
+  // on a row, on an attached row and below the last row does.
+  void glisserDeposer() {
+    Banc banc(QuatreComptes());
+    TFormCorrinom& f = *banc.fenetre;
+    f.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f));
+    banc.etat.rebus.push_back({"DURAND", "Marc", "09/09/2009"});
+    banc.etat.rebus.push_back({"", "Sans", "01/01/2001"});
+    banc.Attache(0, "DUPONT", "Jean-Marc", "01/02/2003");  // red
+    const QByteArray& jeton = f.JetonGlisse();
+    ListeRapport* comptes = f.ListViewUsers();
+    ListeRapport* rebus = f.ListViewRebus();
+
+    // Accept rules while the pointer moves over each list.
+    struct Regle { ListeSource source; ListeRapport* vue; bool accepte; };
+    const Regle regles[] = {{ListeSource::Comptes, comptes, true}, {ListeSource::Rebus, comptes, true},
+                            {ListeSource::Comptes, rebus, true}, {ListeSource::Rebus, rebus, false}};
+    for (const Regle& r : regles) {
+      std::unique_ptr<QMimeData> d(DonneesGlisse(r.source, jeton));
+      QCOMPARE(GlisseDepose(r.vue, d.get(), 5, false), r.accepte);
+    }
+    // Foreign drags: another program's data, another window's token.
+    QMimeData fichiers;
+    fichiers.setText(QStringLiteral("/etc/passwd"));
+    QVERIFY(!GlisseDepose(comptes, &fichiers, HauteurLigne(comptes, 1)));
+    std::unique_ptr<QMimeData> autre(DonneesGlisse(ListeSource::Rebus, "1-autre"));
+    rebus->SelectionneLigne(0);
+    QVERIFY(!GlisseDepose(comptes, autre.get(), HauteurLigne(comptes, 1)));
+    QCOMPARE(banc.etat.comptes[1].sousItems.size(), std::size_t{3});
+
+    // Not-found person onto the free row 1.
+    rebus->SelectionneLigne(0);
+    std::unique_ptr<QMimeData> deRebus(DonneesGlisse(ListeSource::Rebus, jeton));
+    QVERIFY(GlisseDepose(comptes, deRebus.get(), HauteurLigne(comptes, 1)));
+    QCOMPARE(QString::fromStdString(banc.etat.comptes[1].sousItem(kNouveauNom)), QStringLiteral("DURAND"));
+    QCOMPARE(banc.etat.rebus.size(), std::size_t{1});
+    QCOMPARE(Panneau1(f), QStringLiteral("DURAND Marc vient d'être déplacé."));
+    QCOMPARE(comptes->model()->index(1, 4).data().toString(), QStringLiteral("DURAND"));
+    QCOMPARE(f.ListViewRebus()->toolTip(), QStringLiteral("Nombre de personnes : 1"));
+
+    // Onto an attached row: refused with its hint, nothing moves.
+    comptes->SelectionneLigne(0);
+    std::unique_ptr<QMimeData> deComptes(DonneesGlisse(ListeSource::Comptes, jeton));
+    GlisseDepose(comptes, deComptes.get(), HauteurLigne(comptes, 1));
+    QCOMPARE(Panneau1(f), QStringLiteral("Supprimez avant d'en placer un autre"));
+    QCOMPARE(QString::fromStdString(banc.etat.comptes[0].sousItem(kNouveauNom)), QStringLiteral("DUPONT"));
+
+    // Below the last row: nothing.
+    const auto avant = banc.etat.comptes;
+    GlisseDepose(comptes, deComptes.get(), comptes->viewport()->height() - 2);
+    QCOMPARE(banc.etat.comptes.size(), avant.size());
+    for (std::size_t i = 0; i < avant.size(); ++i) QCOMPARE(banc.etat.comptes[i].sousItems, avant[i].sousItems);
+
+    // The not-found person without a last name cannot be placed.
+    rebus->SelectionneLigne(0);
+    GlisseDepose(comptes, deRebus.get(), HauteurLigne(comptes, 2));
+    QCOMPARE(banc.etat.comptes[2].sousItems.size(), std::size_t{3});
+
+    // Row 0's person within the account list onto free row 3.
+    comptes->SelectionneLigne(0);
+    GlisseDepose(comptes, deComptes.get(), HauteurLigne(comptes, 3));
+    QCOMPARE(banc.etat.comptes[0].marque, kMarqueGris);
+    QCOMPARE(QString::fromStdString(banc.etat.comptes[3].sousItem(kNouveauxPrenoms)), QStringLiteral("Jean-Marc"));
+
+    // Row 3's person back onto the first row of the not-found list: inserted before it.
+    comptes->SelectionneLigne(3);
+    GlisseDepose(rebus, deComptes.get(), HauteurLigne(rebus, 0));
+    QCOMPARE(banc.etat.rebus.size(), std::size_t{2});
+    QCOMPARE(banc.etat.rebus[0].nom, std::string("DUPONT"));
+    QCOMPARE(Panneau1(f), QStringLiteral("DUPONT Jean-Marc vient d'être déplacé"));
+    QCOMPARE(banc.etat.comptes[3].marque, kMarqueGris);
+
+    // Row 1's person below the last not-found row: appended.
+    comptes->SelectionneLigne(1);
+    GlisseDepose(rebus, deComptes.get(), rebus->viewport()->height() - 2);
+    QCOMPARE(banc.etat.rebus.back().nom, std::string("DURAND"));
+    QCOMPARE(Controle<QLabel>(f, "LabelRienAFaire")->text(), QStringLiteral("4 comptes à ne pas changer"));
+  }
+
+  void toucheSuppr() {
+    Banc banc(QuatreComptes());
+    TFormCorrinom& f = *banc.fenetre;
+    f.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f));
+    banc.Attache(2, "BERNARD", "Paule", "05/06/2005");
+    ListeRapport* comptes = f.ListViewUsers();
+    comptes->setFocus();
+
+    // Nothing selected, then a free row selected: nothing happens.
+    comptes->SelectionneLigne(std::nullopt);
+    QTest::keyClick(comptes, Qt::Key_Delete);
+    comptes->SelectionneLigne(1);
+    QTest::keyClick(comptes, Qt::Key_Delete);
+    QVERIFY(banc.etat.rebus.empty());
+    const QString indication = Panneau1(f);
+
+    // The attached row, with Shift held: its person goes to the end of the not-found list.
+    comptes->SelectionneLigne(2);
+    QTest::keyClick(comptes, Qt::Key_Delete, Qt::ShiftModifier);
+    QCOMPARE(banc.etat.rebus.size(), std::size_t{1});
+    QCOMPARE(banc.etat.rebus[0].prenoms, std::string("Paule"));
+    QCOMPARE(banc.etat.comptes[2].marque, kMarqueGris);
+    QCOMPARE(Panneau1(f), indication);
+    QCOMPARE(f.ListViewRebus()->model()->rowCount(), 1);
+  }
+
+  // Button3 and Button6 are disabled while their aid runs (seen from the aid's own
+  // messages) and enabled again afterwards.
+  void aidesDesactiventLeurBouton() {
+    struct Espion : DialoguesScript {
+      QPushButton* b3 = nullptr;
+      QPushButton* b6 = nullptr;
+      std::vector<std::pair<bool, bool>> etats;
+      void message(std::string_view t, std::string_view titre = {}) override {
+        etats.emplace_back(b3->isEnabled(), b6->isEnabled());
+        DialoguesScript::message(t, titre);
+      }
+    };
+    Banc banc(QuatreComptes());
+    Espion espion;
+    TFormCorrinom f(banc.etat, *banc.magasin, {}, &espion);
+    espion.b3 = Controle<QPushButton>(f, "Button3");
+    espion.b6 = Controle<QPushButton>(f, "Button6");
+    f.Button3Click();  // empty not-found list: the refusal
+    banc.etat.rebus.push_back({"MARTIN", "L\xE9" "a Marie", "03/04/2004"});
+    espion.reponses = {Reponse::Oui};
+    f.Button6Click();
+    QCOMPARE(espion.etats, (std::vector<std::pair<bool, bool>>{{false, true}, {true, false}}));
+    QVERIFY(espion.b3->isEnabled() && espion.b6->isEnabled());
+    QCOMPARE(banc.etat.comptes[1].marque, kMarqueRouge);
+    QCOMPARE(Controle<QLabel>(f, "LabelAFaire")->text(), QStringLiteral("1 modification importante"));
+  }
+
+  void ecritureParButton1() {
+    Banc banc(QuatreComptes());
+    TFormCorrinom& f = *banc.fenetre;
+    banc.Attache(0, "DUPONT", "Jean Pierre", "01/02/2003");
+    banc.script.reponses = {Reponse::Non};
+    f.Button1Click();
+    QCOMPARE(QString::fromStdString(banc.Compte("dupontj").full_name.texte), QStringLiteral("DUPONT Jean"));
+    banc.script.reponses = {Reponse::Oui};
+    f.Button1Click();
+    QCOMPARE(QString::fromStdString(banc.Compte("dupontj").full_name.texte), QStringLiteral("DUPONT Jean Pierre"));
+    QCOMPARE(banc.etat.comptes[0].marque, kMarqueVert);
+    QCOMPARE(f.ListViewUsers()->model()->index(0, 2).data().toString(), QStringLiteral("Jean Pierre"));
+    QCOMPARE(Textes(banc.script, Genre::Message).back(),
+             QStringLiteral("0 suppression effectuée\n1 changement de nom effectué"));
+  }
+
+  // The close question: No, Cancel, Yes with a failing write, Yes with a row that
+  // can never be written; and no question at all without pending rows.
+  void questionDeFermeture_data() {
+    QTest::addColumn<bool>("attache");
+    QTest::addColumn<bool>("sansNom");
+    QTest::addColumn<bool>("panne");
+    QTest::addColumn<QList<int>>("reponses");
+    QTest::addColumn<bool>("fermee");
+    QTest::addColumn<int>("questions");
+    QTest::addColumn<QString>("nomEcrit");
+    const QList<int> non{int(Reponse::Non)}, annuler{int(Reponse::Annuler)};
+    const QString ancien = QStringLiteral("DUPONT Jean"), nouveau = QStringLiteral("DUPOND Jean");
+    QTest::newRow("nothing pending") << false << false << false << QList<int>{} << true << 0 << ancien;
+    QTest::newRow("No closes, nothing written") << true << false << false << non << true << 1 << ancien;
+    QTest::newRow("Cancel keeps the window") << true << false << false << annuler << false << 1 << ancien;
+    QTest::newRow("Yes writes and closes")
+        << true << false << false << QList<int>{int(Reponse::Oui)} << true << 1 << nouveau;
+    QTest::newRow("Yes with a failing write asks again")
+        << true << false << true << QList<int>{int(Reponse::Oui), int(Reponse::Non)} << true << 2 << ancien;
+    QTest::newRow("Yes with a row that can never be written asks again")
+        << true << true << false << QList<int>{int(Reponse::Oui), int(Reponse::Annuler)} << false << 2 << ancien;
+  }
+
+  void questionDeFermeture() {
+    QFETCH(bool, attache);
+    QFETCH(bool, sansNom);
+    QFETCH(bool, panne);
+    QFETCH(QList<int>, reponses);
+    QFETCH(bool, fermee);
+    QFETCH(int, questions);
+    QFETCH(QString, nomEcrit);
+    Banc banc(QuatreComptes());
+    TFormCorrinom& f = *banc.fenetre;
+    f.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f));
+    if (attache) banc.Attache(0, sansNom ? "" : "DUPOND", "Jean", "01/02/2003");
+    if (panne) {
+      std::string erreur;
+      QVERIFY(banc.magasin->ajoutePanne({OperationPanne::Ecriture, 5, std::string("dupontj"), {}}, erreur));
+    }
+    for (int r : reponses) banc.script.reponses.push_back(static_cast<Reponse>(r));
+    // Button2 goes through the same close as the window's close box.
+    Controle<QPushButton>(f, "Button2")->click();
+    QCOMPARE(f.isVisible(), !fermee);
+    QCOMPARE(int(banc.script.nombre(Genre::Question)), questions);
+    for (const auto& a : banc.script.appels)
+      if (a.genre == Genre::Question) QCOMPARE(VersQt(a.titre), QStringLiteral("Confirmation"));
+    QCOMPARE(QString::fromStdString(banc.Compte("dupontj").full_name.texte), nomEcrit);
+    if (panne) QVERIFY(Textes(banc.script, Genre::Message).front().startsWith(QStringLiteral("Erreur ")));
+  }
+
+  // Input that must neither crash nor change anything.
+  void mauvaisesManipulations() {
+    Banc banc(QuatreComptes());
+    TFormCorrinom& f = *banc.fenetre;
+    f.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f));
+    const auto avant = banc.etat.comptes;
+    f.resize(1, 1);
+    QCoreApplication::processEvents();
+    f.ListViewUsersKeyDown();
+    f.ListViewUsersDragDrop(ListeSource::Autre, 0);
+    f.ListViewRebusDragDrop(ListeSource::Rebus, 0);
+    f.ListViewUsersDragDrop(ListeSource::Comptes, std::nullopt);
+    f.ListViewUsersColumnClick(42);
+    f.ListViewRebusColumnClick(-1);
+    QTest::mouseDClick(f.ListViewUsers()->viewport(), Qt::LeftButton);
+    f.OuvreFichier(QString());
+    f.resize(863, 497);
+    QCOMPARE(banc.etat.comptes.size(), avant.size());
+    for (std::size_t i = 0; i < avant.size(); ++i) {
+      QCOMPARE(banc.etat.comptes[i].sousItems, avant[i].sousItems);
+      QCOMPARE(banc.etat.comptes[i].marque, avant[i].marque);
+    }
+    // A file name the core's text cannot hold is refused with a message, never read
+    // under another name.
+    f.OuvreFichier(QStringLiteral("/tmp/\u0142\u00F3d\u017A.csv"));
+    QCOMPARE(banc.script.nombre(Genre::Message), std::size_t{1});
+    QVERIFY(Textes(banc.script, Genre::Message).front().contains(QStringLiteral("ne sait pas lire")));
+    QCOMPARE(f.EditNomFich()->text(), QStringLiteral("/tmp/\u0142\u00F3d\u017A.csv"));
+  }
+};
+
+static InscritSuite<TestFenetre> inscrit;
+
+}  // namespace corrinom::app::test
+
+#include "test_fenetre.moc"
