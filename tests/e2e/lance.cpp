@@ -34,6 +34,8 @@ std::string LitTout(const std::filesystem::path& p) {
 
 }  // namespace
 
+std::string LitFichier(const std::string& nom) { return LitTout(nom); }
+
 std::vector<std::string> Sortie::lignesOut() const { return Lignes(out); }
 std::vector<std::string> Sortie::lignesErr() const { return Lignes(err); }
 

@@ -37,4 +37,10 @@ inline std::string Exemple(std::string_view nom) {
   return std::string(CORRINOM_EXEMPLES) + "/" + std::string(nom);
 }
 
+inline std::string Attendu(std::string_view nom) {
+  return std::string(CORRINOM_ATTENDU) + "/" + std::string(nom);
+}
+
+std::string LitFichier(const std::string& nom);
+
 }  // namespace corrinom::e2e

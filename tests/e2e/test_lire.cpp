@@ -20,16 +20,10 @@ TEST(Lire, SampleFiles) {
     Lignes err;
   };
   const Cas cas[] = {
-      {"ElevesSansAdresses.xml",
-       {"DUPONT\tJean\t12/05/2011", "MOREAU\tLucas\t03/09/2011", "LEFEVRE\tHélène\t21/01/2012",
-        "BERNARD\tChloé Marie\t17/10/2011", "GARCIA-LOPEZ\tInès\t14/02/2012",
-        "NGUYEN\tThi Mai\t25/12/2012", "ROUX\tCamille\t30/06/2011",
-        "DE LA FONTAINE\tÉlodie\t12/05/2012", "DURAND\tMarie Anne Sophie\t02/03/2013",
-        "MARTIN\tPaul\t02/01/2011", "N'DIAYE\tAminata\t19/04/2012", "FONTAINE\tLéo\t11/11/2013"},
-       {}},
       {"sts_emp_0339999Z_2026.xml",
        {"ROUSSEAU\tClaire\t08/04/1975", "BLANC\tSophie\t23/11/1980", "GIRARD\tMICHEL\t29/02/1968",
-        "LAMBERT\tJean Marc\t15/06/1972", "LEFEVRE\tFrançois\t12/03/1979"},
+        "LAMBERT\tJean Marc\t15/06/1972", "LEFEVRE\tFrançois\t12/03/1979",
+        "MULLER\tÉric\t21/01/1972"},
        {}},
       {"eleves_ent_guillemets.csv",
        {"DUPONT\tJean\t12/05/2011", "MOREAU\tLucas\t03/09/2011", "BERNARD\tChloé Marie\t17/10/2011",
@@ -45,6 +39,19 @@ TEST(Lire, SampleFiles) {
     EXPECT_EQ(s.code, 0) << c.fichier << "\n" << s.err;
     EXPECT_EQ(s.lignesOut(), c.out) << c.fichier;
     EXPECT_EQ(s.lignesErr(), c.err) << c.fichier;
+  }
+  // The student export, against the persons expected in it.
+  {
+    const Sortie s = Lance({"lire", Exemple("ElevesSansAdresses.xml")});
+    EXPECT_EQ(s.code, 0) << s.err;
+    EXPECT_TRUE(s.err.empty()) << s.err;
+    EXPECT_EQ(s.out, LitFichier(Attendu("lire_eleves.txt")));
+    const Lignes l = s.lignesOut();
+    ASSERT_EQ(l.size(), 33u);  // 34 pupils, one of whom has left
+    EXPECT_EQ(l[2], "LEFEVRE\tHélène\t21/01/2012");    // family name of a current export
+    EXPECT_EQ(l[4], "GARCIA-LOPEZ\tInès\t14/02/2012");  // the usage name first
+    EXPECT_EQ(l[5], "NGUYEN\tThi Mai\t25/12/2012");     // PETIT Hugo has left before it
+    EXPECT_EQ(l[8], "DURAND\tMarie Anne Sophie\t02/03/2013");
   }
   // The division export: one chooser, for the second first names, cancelled.
   const Sortie s = Lance({"lire", Exemple("EXP_Liste_des_eleves_par_division.csv")});
