@@ -10,6 +10,10 @@ namespace corrinom::detail {
 // their folded forms are equal case-insensitively (same length, same bytes otherwise).
 std::string CleNom(std::string_view texte);
 
+// Appends CleNom(texte) to sortie without building the intermediate texts.
+// EnleveAccents works byte by byte, so the key is one table look-up per byte.
+void AjouteCleNom(std::string& sortie, std::string_view texte);
+
 // ASCII a-z to A-Z, every other byte unchanged.
 std::string MajusculeAscii(std::string texte);
 

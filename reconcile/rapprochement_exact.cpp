@@ -1,5 +1,10 @@
 #include "reconcile/rapprochement_exact.h"
 
+#include <algorithm>
+#include <functional>
+#include <limits>
+#include <stdexcept>
+
 #include "reconcile/cles.h"
 #include "reconcile/marques.h"
 #include "text/noms.h"
@@ -7,15 +12,14 @@
 namespace corrinom {
 namespace {
 
-// One key for the pair (last name, first names): the length of the first part
-// keeps ("AB", "C") apart from ("A", "BC").
-std::string ClePaire(std::string_view nom, std::string_view prenoms) {
-  std::string cleNom = detail::CleNom(nom);
-  std::string cle = std::to_string(cleNom.size());
-  cle += ':';
-  cle += cleNom;
-  cle += detail::CleNom(prenoms);
-  return cle;
+// One key for the pair (last name, first names), written into cle: the length of
+// the last name comes first, so that ("AB", "C") and ("A", "BC") differ.
+void ClePaire(std::string& cle, std::string_view nom, std::string_view prenoms) {
+  cle.clear();
+  const std::uint64_t longueur = nom.size();
+  cle.append(reinterpret_cast<const char*>(&longueur), sizeof longueur);
+  detail::AjouteCleNom(cle, nom);
+  detail::AjouteCleNom(cle, prenoms);
 }
 
 // Steps 4 and 5 of the visit, for a row whose folded names and date already agree:
@@ -40,6 +44,11 @@ bool PrendOuRemplace(EtatRapprochement& etat, LigneCompte& ligne, const std::str
   return true;
 }
 
+std::uint32_t Hachage(const std::string& cle) {
+  const std::uint64_t h = std::hash<std::string_view>{}(cle);
+  return static_cast<std::uint32_t>(h ^ (h >> 32));
+}
+
 }  // namespace
 
 bool DatesCompatibles(std::string_view dateCompte, std::string_view dateLue) {
@@ -60,24 +69,70 @@ void RapprocheExact(EtatRapprochement& etat, const std::string& nom, const std::
 }
 
 RemiseFichier::RemiseFichier(EtatRapprochement& etat) : etat_(etat) {
-  index_.reserve(etat_.comptes.size());
-  for (std::size_t i = 0; i < etat_.comptes.size(); ++i) {
-    const LigneCompte& ligne = etat_.comptes[i];
-    index_[ClePaire(ligne.sousItem(kNomActuel), ligne.sousItem(kPrenomsActuels))].push_back(i);
+  const std::size_t n = etat_.comptes.size();
+  if (n >= kGroupe) throw std::length_error("RemiseFichier: too many account rows");
+  cases_.assign(std::max<std::size_t>(16, n + n / 2 + 1), Case{});
+
+  // First pass: each row joins the slot of its key; a new slot names its first row.
+  std::vector<std::uint32_t> caseDeLigne(n);
+  std::vector<std::uint32_t> effectif(cases_.size(), 0);
+  for (std::size_t i = 0; i < n; ++i) {
+    const LigneCompte& l = etat_.comptes[i];
+    ClePaire(tampon_, l.sousItem(kNomActuel), l.sousItem(kPrenomsActuels));
+    const std::uint32_t h = Hachage(tampon_);
+    const std::size_t k = cherche(h);
+    if (cases_[k].ref == kVide) cases_[k] = Case{h, static_cast<std::uint32_t>(i)};
+    ++effectif[k];
+    caseDeLigne[i] = static_cast<std::uint32_t>(k);
   }
+
+  // Second pass: a run for each key of two or more rows, the rows in list order.
+  std::vector<std::uint32_t> suite(cases_.size(), 0);
+  std::size_t taille = 0;
+  for (std::size_t k = 0; k < cases_.size(); ++k) {
+    if (effectif[k] < 2) continue;
+    suite[k] = static_cast<std::uint32_t>(taille + 1);
+    taille += 1 + effectif[k];
+  }
+  if (taille >= kGroupe) throw std::length_error("RemiseFichier: too many account rows");
+  lignes_.resize(taille);
+  for (std::size_t i = 0; i < n; ++i) {
+    const std::uint32_t k = caseDeLigne[i];
+    if (effectif[k] >= 2) lignes_[suite[k]++] = static_cast<std::uint32_t>(i);
+  }
+  for (std::size_t k = 0; k < cases_.size(); ++k) {
+    if (effectif[k] < 2) continue;
+    const std::uint32_t debut = suite[k] - effectif[k] - 1;
+    lignes_[debut] = effectif[k];
+    cases_[k].ref = kGroupe | debut;
+  }
+}
+
+std::size_t RemiseFichier::cherche(std::uint32_t hachage) {
+  // The slot from the hash by multiply-and-shift, which needs no power-of-two size.
+  const std::size_t taille = cases_.size();
+  std::size_t k = static_cast<std::size_t>((std::uint64_t{hachage} * taille) >> 32);
+  for (; cases_[k].ref != kVide; k = k + 1 == taille ? 0 : k + 1) {
+    const Case& c = cases_[k];
+    if (c.hachage != hachage) continue;
+    const LigneCompte& l = etat_.comptes[ligne(c, 0)];
+    ClePaire(tamponLigne_, l.sousItem(kNomActuel), l.sousItem(kPrenomsActuels));
+    if (tamponLigne_ == tampon_) break;
+  }
+  return k;
 }
 
 void RemiseFichier::RapprocheExact(const std::string& nom, const std::string& prenoms,
                                    const std::string& dateNaiss) {
-  // The index holds, in list order, exactly the rows that pass the two name steps
-  // of the visit, so walking it is the visit with the other rows skipped.
-  const auto trouve = index_.find(ClePaire(nom, prenoms));
-  if (trouve != index_.end()) {
-    for (const std::size_t i : trouve->second) {
-      LigneCompte& ligne = etat_.comptes[i];
-      if (!DatesCompatibles(ligne.sousItem(kDateNaissActuelle), dateNaiss)) continue;
-      if (PrendOuRemplace(etat_, ligne, nom, prenoms, dateNaiss)) return;
-    }
+  // A group holds, in list order, exactly the rows that pass the two name steps of
+  // the visit, so walking it is the visit with the other rows skipped.
+  ClePaire(tampon_, nom, prenoms);
+  const Case& c = cases_[cherche(Hachage(tampon_))];
+  const std::size_t n = nombre(c);
+  for (std::size_t j = 0; j < n; ++j) {
+    LigneCompte& l = etat_.comptes[ligne(c, j)];
+    if (!DatesCompatibles(l.sousItem(kDateNaissActuelle), dateNaiss)) continue;
+    if (PrendOuRemplace(etat_, l, nom, prenoms, dateNaiss)) return;
   }
   etat_.rebus.push_back({nom, prenoms, dateNaiss});
 }

@@ -11,9 +11,9 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 #include "reconcile/etat.h"
@@ -29,8 +29,8 @@ void RapprocheExact(EtatRapprochement& etat, const std::string& nom, const std::
                     const std::string& dateNaiss);
 
 // The hand-over of one file's persons to exact matching. The constructor indexes the
-// account rows by their folded current names once; each person then costs only the
-// rows that carry the same names. The results are those of RapprocheExact person by
+// account rows by their folded current names once; each person then costs one
+// look-up and the rows that carry the same names. The results are those of RapprocheExact person by
 // person. While the object is in use the account rows must not be reordered and
 // their current names (sub-items 0 and 1) must not change; exact matching itself
 // changes neither.
@@ -42,9 +42,34 @@ class RemiseFichier {
                       const std::string& dateNaiss);
 
  private:
+  // The rows are grouped by key (folded, upper-cased current last name and first
+  // names) in an open-addressing table of 8-byte slots, which stays small enough for
+  // the processor's second-level cache on lists of tens of thousands of rows. A slot
+  // names its row directly when the key has one row, else a run of lignes_ (its
+  // length, then the rows in list order). Keys are not stored: a candidate slot is
+  // checked against the key of its first row.
+  struct Case {
+    std::uint32_t hachage = 0;
+    std::uint32_t ref = kVide;
+  };
+  static constexpr std::uint32_t kVide = 0xFFFFFFFFu;
+  static constexpr std::uint32_t kGroupe = 0x80000000u;  // ref is a run of lignes_
+
+  std::size_t nombre(const Case& c) const {
+    return c.ref == kVide ? 0 : (c.ref & kGroupe) ? lignes_[c.ref & ~kGroupe] : 1;
+  }
+  // Row j of a slot's group, in list order.
+  std::size_t ligne(const Case& c, std::size_t j) const {
+    return (c.ref & kGroupe) ? lignes_[(c.ref & ~kGroupe) + 1 + j] : c.ref;
+  }
+  // The slot holding the key in tampon_, or the empty slot that ends its probe.
+  std::size_t cherche(std::uint32_t hachage);
+
   EtatRapprochement& etat_;
-  // Folded, upper-cased current names -> ascending row positions.
-  std::unordered_map<std::string, std::vector<std::size_t>> index_;
+  std::vector<Case> cases_;            // at most two thirds full
+  std::vector<std::uint32_t> lignes_;  // runs for the keys of two or more rows
+  std::string tampon_;                 // the key being looked up
+  std::string tamponLigne_;            // the key of a row it is checked against
 };
 
 }  // namespace corrinom
