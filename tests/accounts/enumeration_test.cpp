@@ -1,0 +1,207 @@
+// Loading the accounts of a base into the account list.
+#include <gtest/gtest.h>
+
+#include "accounts/comptes.h"
+#include "accounts/store/magasin_sqlite.h"
+#include "outils_test.h"
+#include "reconcile/dialogues_script.h"
+#include "text/erreurs.h"
+
+namespace corrinom {
+namespace {
+
+using test::Compte;
+using test::DossierTemporaire;
+using test::Tavo;
+
+class ChargeTest : public ::testing::Test {
+ protected:
+  MagasinSqlite& base(const std::vector<CompteBase>& comptes) {
+    std::string erreur;
+    base_ = MagasinSqlite::OuvreOuCree(dossier_.fichier("base.sqlite"), erreur);
+    EXPECT_TRUE(base_) << erreur;
+    EXPECT_TRUE(base_->ajoute(comptes, erreur)) << erreur;
+    return *base_;
+  }
+  static std::vector<CompteBase> Normaux(int n) {
+    std::vector<CompteBase> r;
+    for (int i = 0; i < n; ++i)
+      r.push_back({Compte("l" + std::to_string(i), "NOM" + std::to_string(i) + " Jean", Tavo(0, "d")),
+                   SorteCompte::Normal});
+    return r;
+  }
+  static std::vector<std::string> Logins(const EtatRapprochement& etat) {
+    std::vector<std::string> r;
+    for (const LigneCompte& l : etat.comptes) r.push_back(l.login);
+    return r;
+  }
+
+  DossierTemporaire dossier_;
+  std::unique_ptr<MagasinSqlite> base_;
+  EtatRapprochement etat;
+  DialoguesScript d;
+};
+
+TEST_F(ChargeTest, KeepsOnlyTavoAccountsWithAFullName) {
+  CompteStocke sansCommentaire = Compte("sans", "SANS Commentaire", "");
+  sansCommentaire.usr_comment = ChampTexte{};
+  CompteStocke nomNul = Compte("nomnul", "", Tavo(6, ""));
+  nomNul.full_name = ChampTexte{};
+  auto& b = base({
+      {Compte("dupont", "DUPONT Jean", Tavo(6, "12/05/2011")), SorteCompte::Normal},
+      {Compte("minuscule", "MIN Paul", "tavo;E;2026"), SorteCompte::Normal},
+      {Compte("blanc", "BLANC Eva", " TAVO;E;2026"), SorteCompte::Normal},
+      {Compte("suivi", "SUIVI Eva", "TAVOX;E"), SorteCompte::Normal},
+      {sansCommentaire, SorteCompte::Normal},
+      {Compte("vide", "", Tavo(6, "")), SorteCompte::Normal},
+      {nomNul, SorteCompte::Normal},
+      {Compte("POSTE$", "POSTE", Tavo(5, "")), SorteCompte::Workstation},
+      {Compte("seul", "DE LA TOUR Jean Paul", "TAVO"), SorteCompte::Normal},
+      {Compte("\xC5\x82ukasz", "NOWAK \xC5\x81ukasz", Tavo(5, "16/08/2011")), SorteCompte::Normal},
+      {Compte("renee", "GIRARD Ren\xE2\x80\x9A" "e", Tavo(6, "02/10/2010;x")), SorteCompte::Normal},
+  });
+  EXPECT_EQ(ChargeUtilisateurs(b, etat, d), 0u);
+  EXPECT_TRUE(d.appels.empty());
+  ASSERT_EQ(Logins(etat), (std::vector<std::string>{"dupont", "seul", "lukasz", "renee"}));
+  const std::vector<std::vector<std::string>> sousItems = {
+      {"DUPONT", "Jean", "12/05/2011"},
+      {"DE LA", "TOUR Jean Paul", ""},
+      {"NOWAK", "Lukasz", "16/08/2011"},
+      {"GIRARD", "Ren\xE9" "e", "02/10/2010"},  // OEM byte repaired
+  };
+  for (std::size_t i = 0; i < etat.comptes.size(); ++i) {
+    EXPECT_EQ(etat.comptes[i].sousItems, sousItems[i]) << i;
+    EXPECT_EQ(etat.comptes[i].marque, kMarqueGris);
+  }
+  EXPECT_EQ(etat.LabelRienAFaire, "4 comptes \xE0 ne pas changer");
+  EXPECT_EQ(etat.LabelDejaBon, "0 compte d\xE9j\xE0 bon");
+}
+
+TEST_F(ChargeTest, EveryAccountOfEveryPageGetsOneRow) {
+  auto& b = base(Normaux(500));
+  EXPECT_EQ(ChargeUtilisateurs(b, etat, d), 0u);
+  ASSERT_EQ(etat.comptes.size(), 500u);
+  for (int i = 0; i < 500; ++i) EXPECT_EQ(etat.comptes[static_cast<std::size_t>(i)].login, "l" + std::to_string(i));
+  EXPECT_EQ(etat.LabelRienAFaire, "500 comptes \xE0 ne pas changer");
+}
+
+TEST_F(ChargeTest, EmptyBaseGivesEmptyListAndNoMessage) {
+  auto& b = base({});
+  EXPECT_EQ(ChargeUtilisateurs(b, etat, d), 0u);
+  EXPECT_TRUE(etat.comptes.empty());
+  EXPECT_TRUE(d.appels.empty());
+  EXPECT_EQ(etat.LabelRienAFaire, "0 compte \xE0 ne pas changer");
+  EXPECT_EQ(etat.LabelAFaire, "0 modification importante");
+}
+
+TEST_F(ChargeTest, EnumerationFailureIsToldAndEarlierRowsStay) {
+  for (const std::uint32_t page : {1u, 2u, 4u}) {
+    SCOPED_TRACE(page);
+    DossierTemporaire dossier;
+    std::string erreur;
+    auto b = MagasinSqlite::OuvreOuCree(dossier.fichier("b.sqlite"), erreur);
+    ASSERT_TRUE(b->ajoute(Normaux(200), erreur));
+    ASSERT_TRUE(b->ajoutePanne({OperationPanne::Enumeration, 53, {}, page}, erreur));
+
+    // How many accounts the pages before the failing one hold.
+    std::size_t avant = 0;
+    std::uint32_t reprise = 0, total = 0;
+    for (std::uint32_t p = 1; p < page; ++p) {
+      std::vector<CompteStocke> lus;
+      b->enumere(kLongueurPreferee, lus, total, reprise);
+      avant += lus.size();
+    }
+
+    EtatRapprochement e;
+    DialoguesScript dd;
+    EXPECT_EQ(ChargeUtilisateurs(*b, e, dd), 53u);
+    EXPECT_EQ(e.comptes.size(), avant);
+    ASSERT_EQ(dd.appels.size(), 1u);
+    EXPECT_EQ(dd.appels[0].genre, DialoguesScript::Genre::Message);
+    EXPECT_EQ(dd.appels[0].texte,
+              "Erreur 53 en lisant la liste des comptes du serveur.\n" + MessErreur(53));
+    EXPECT_EQ(e.LabelRienAFaire, std::to_string(avant) + (avant > 1 ? " comptes" : " compte") +
+                                     " \xE0 ne pas changer");
+  }
+}
+
+// A store that hands out pages as told, to follow TEnumUsers call by call.
+class MagasinPages : public MagasinComptes {
+ public:
+  std::vector<std::pair<std::uint32_t, std::vector<std::string>>> reponses;
+  std::size_t appels = 0;
+  std::vector<std::uint32_t> reprises;
+
+  std::uint32_t enumere(std::uint32_t longueur, std::vector<CompteStocke>& page, std::uint32_t& total,
+                        std::uint32_t& reprise) override {
+    EXPECT_EQ(longueur, 4096u);
+    reprises.push_back(reprise);
+    page.clear();
+    const auto& [statut, logins] = reponses.at(appels++);
+    for (const std::string& l : logins) page.push_back(test::Compte(l, "N P", "TAVO"));
+    total = 99;
+    reprise = static_cast<std::uint32_t>(appels);
+    return statut;
+  }
+  std::uint32_t lit(std::string_view, CompteStocke&) override { return 2221; }
+  std::uint32_t ecrit(std::string_view, const CompteStocke&) override { return 2221; }
+};
+
+TEST(TEnumUsers, FollowsTheStatusOfEachCall) {
+  MagasinPages m;
+  m.reponses = {{234, {"a", "b"}}, {234, {}}, {234, {"c"}}, {0, {"d"}}};
+  TEnumUsers e(m);
+  EXPECT_EQ(e.Ouvre(), 0u);
+  std::vector<std::string> lus;
+  TInfoUser info;
+  std::uint32_t statut = 7;
+  while (e.Suivant(info, statut)) lus.push_back(info.usri3_name.texte);
+  // An empty page with 234 ends the enumeration as the loop reads it.
+  EXPECT_EQ(lus, (std::vector<std::string>{"a", "b"}));
+  EXPECT_EQ(statut, 0u);
+  EXPECT_EQ(m.reprises, (std::vector<std::uint32_t>{0, 1}));
+}
+
+TEST(TEnumUsers, FailuresGiveTheirStatus) {
+  {
+    MagasinPages m;
+    m.reponses = {{5, {}}};
+    TEnumUsers e(m);
+    EXPECT_EQ(e.Ouvre(), 5u);
+    TInfoUser info;
+    std::uint32_t statut = 7;
+    EXPECT_FALSE(e.Suivant(info, statut));
+    EXPECT_EQ(m.appels, 1u);  // nothing more is asked after a failed start
+  }
+  {
+    MagasinPages m;
+    m.reponses = {{234, {"a"}}, {1722, {}}};
+    TEnumUsers e(m);
+    EXPECT_EQ(e.Ouvre(), 0u);
+    TInfoUser info;
+    std::uint32_t statut = 7;
+    EXPECT_TRUE(e.Suivant(info, statut));
+    EXPECT_EQ(statut, 0u);
+    EXPECT_FALSE(e.Suivant(info, statut));
+    EXPECT_EQ(statut, 1722u);
+  }
+}
+
+TEST(InfoDepuisCompte, MirrorsEveryFieldInCp1252) {
+  CompteStocke c = test::Compte("\xC3\xA9l\xC3\xA8ve", "L\xC3\xA9vy \xE2\x80\x9A", "TAVO;\xE2\x98\x83");
+  c.home_dir = ChampTexte::de("");
+  c.logon_hours = std::array<std::uint8_t, 21>{1, 2, 3};
+  c.user_id = 77;
+  const TInfoUser i = InfoDepuisCompte(c);
+  EXPECT_EQ(i.usri3_name, (ChampAnsi{false, "\xE9l\xE8ve"}));
+  EXPECT_EQ(i.usri3_full_name, (ChampAnsi{false, "L\xE9vy \xE9"}));  // U+201A is the OEM é
+  EXPECT_EQ(i.usri3_usr_comment, (ChampAnsi{false, "TAVO;?"}));
+  EXPECT_EQ(i.usri3_home_dir, (ChampAnsi{false, ""}));
+  EXPECT_EQ(i.usri3_password, (ChampAnsi{true, ""}));
+  EXPECT_EQ(i.usri3_logon_hours, c.logon_hours);
+  EXPECT_EQ(i.usri3_user_id, 77u);
+  EXPECT_EQ(i.usri3_flags, 0x0201u);
+}
+
+}  // namespace
+}  // namespace corrinom
