@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "app/ajuste_fenetre.h"
+#include "app/form_corrinom.h"
 #include "app/texte_qt.h"
 #include "import/cherche_champ.h"
 
@@ -29,6 +30,7 @@ TFormChercheChamp::TFormChercheChamp(QWidget* parent) : QDialog(parent) {
   // A fixed dialog border with the system menu only: no resizing, no help button.
   setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                  Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+  setFont(PoliceFenetres());
   setFixedSize(336, 309);
 
   LabelMess_ = Etiquette(this, QStringLiteral("LabelMess"), {}, QRect(8, 6, 320, 30));

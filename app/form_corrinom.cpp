@@ -91,11 +91,42 @@ QLabel* Compteur(QWidget* parent, const char* nom, int marque, QPoint texte) {
   return l;
 }
 
+// Keeps a child docked along the bottom of its parent, full width, at its height.
+class DockeEnBas : public QObject {
+ public:
+  explicit DockeEnBas(QWidget* enfant) : QObject(enfant), enfant_(enfant) {
+    enfant->parentWidget()->installEventFilter(this);
+  }
+  bool eventFilter(QObject* objet, QEvent* e) override {
+    if (objet == enfant_->parentWidget() && e->type() == QEvent::Resize) {
+      const QSize taille = enfant_->parentWidget()->size();
+      enfant_->setGeometry(0, taille.height() - enfant_->height(), taille.width(), enfant_->height());
+    }
+    return false;
+  }
+
+ private:
+  QWidget* enfant_;
+};
+
 void LargeursColonnes(ListeRapport* vue, const int* largeurs, std::size_t n) {
   for (std::size_t i = 0; i < n; ++i) vue->header()->resizeSection(static_cast<int>(i), largeurs[i]);
 }
 
 }  // namespace
+
+QFont PoliceFenetres() {
+  // The windows are laid out for an 8 point "MS Sans Serif", a narrow face; where it
+  // is missing, the faces of the same width come first, so that the captions fit
+  // their controls.
+  QFont police;
+  police.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
+                      QStringLiteral("Tahoma"), QStringLiteral("Liberation Sans"),
+                      QStringLiteral("Arimo"), QStringLiteral("Nimbus Sans"), QStringLiteral("Arial")});
+  police.setStyleHint(QFont::SansSerif);
+  police.setPointSize(8);
+  return police;
+}
 
 TFormCorrinom::TFormCorrinom(EtatRapprochement& etat, MagasinComptes& magasin,
                              const QString& nomBase, Dialogues* boites, QWidget* parent)
@@ -112,9 +143,7 @@ TFormCorrinom::TFormCorrinom(EtatRapprochement& etat, MagasinComptes& magasin,
   setObjectName(QStringLiteral("FormCorrinom"));
   setWindowTitle(QStringLiteral("Correction des noms et pr\u00E9noms des utilisateurs TAVO"));
   setWindowIcon(QIcon(QStringLiteral(":/images/corrinom.png")));
-  QFont police(QStringLiteral("MS Sans Serif"), 8);
-  police.setStyleHint(QFont::SansSerif);
-  setFont(police);
+  setFont(PoliceFenetres());
 
   CreeControles();
   CreeBarreEtat(nomBase);
@@ -252,32 +281,24 @@ void TFormCorrinom::CreeGroupeAides(QWidget* parent) {
   auto* GroupBox3 = new QGroupBox(QStringLiteral("Aide au rapprochement"), parent);
   GroupBox3->setObjectName(QStringLiteral("GroupBox3"));
   GroupBox3->setMinimumWidth(120);
-  auto* pile = new QVBoxLayout(GroupBox3);
-  pile->setContentsMargins(0, 0, 0, 0);
-  pile->setSpacing(0);
 
-  // The two buttons at their fixed places, the counters docked at the bottom.
-  auto* boutons = new QWidget(GroupBox3);
-  boutons->setObjectName(QStringLiteral("GroupBox3Boutons"));
-  boutons->setMinimumHeight(0);
-  Button3_ = Bouton(boutons, "Button3",
+  // The two buttons at their fixed places; the counters docked at the bottom.
+  Button3_ = Bouton(GroupBox3, "Button3",
                     QStringLiteral("Rapprocher ceux qui ont le m\u00EAme nom et le m\u00EAme premier pr\u00E9nom"),
-                    QRect(12, 20 - 16, 337, 25));
-  Button6_ = Bouton(boutons, "Button6", QStringLiteral("Rapprocher en fonction de la date de naissance"),
-                    QRect(12, 48 - 16, 337, 25));
+                    QRect(12, 20, 337, 25));
+  Button6_ = Bouton(GroupBox3, "Button6", QStringLiteral("Rapprocher en fonction de la date de naissance"),
+                    QRect(12, 48, 337, 25));
   connect(Button3_, &QPushButton::clicked, this, &TFormCorrinom::Button3Click);
   connect(Button6_, &QPushButton::clicked, this, &TFormCorrinom::Button6Click);
-  pile->addSpacing(16);
-  pile->addWidget(boutons, 1);
 
   auto* GroupBoxResume = new QGroupBox(QStringLiteral("Travail \u00E0 faire"), GroupBox3);
   GroupBoxResume->setObjectName(QStringLiteral("GroupBoxResume"));
-  GroupBoxResume->setFixedHeight(74);
+  GroupBoxResume->setGeometry(0, 168 - 74, 461, 74);
   compteurs_[0] = Compteur(GroupBoxResume, "LabelRienAFaire", kMarqueGris, QPoint(32, 22));
   compteurs_[1] = Compteur(GroupBoxResume, "LabelDejaBon", kMarqueVert, QPoint(32, 42));
   compteurs_[2] = Compteur(GroupBoxResume, "LabelAFaireMineur", kMarqueRose, QPoint(228, 24));
   compteurs_[3] = Compteur(GroupBoxResume, "LabelAFaire", kMarqueRouge, QPoint(228, 42));
-  pile->addWidget(GroupBoxResume);
+  new DockeEnBas(GroupBoxResume);
 
   SuitFocus(Button3_, "Button3");
   SuitFocus(Button6_, "Button6");
@@ -380,7 +401,11 @@ void TFormCorrinom::FormCreate() {
   panneaux_[0]->setText(QString::fromLatin1(kTexteVersion));
 }
 
-void TFormCorrinom::Indication(const QString& texte) { panneaux_[1]->setText(texte); }
+void TFormCorrinom::Indication(const QString& texte) {
+  // The panel is narrower than the longest texts; the whole text stays in its tooltip.
+  panneaux_[1]->setText(texte);
+  panneaux_[1]->setToolTip(texte);
+}
 
 void TFormCorrinom::Rafraichit() {
   const std::optional<std::size_t> selComptes = ListViewUsers_->LigneSelectionnee();

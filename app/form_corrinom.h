@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QFont>
 #include <QMainWindow>
 #include <array>
 #include <memory>
@@ -29,6 +30,9 @@ class DialoguesQt;
 class ListeRapport;
 class ModeleComptes;
 class ModeleRebus;
+
+// The font of the program's windows.
+QFont PoliceFenetres();
 
 inline constexpr const char* kTexteVersion = "Corrinom version 1.02. Ostrel";
 

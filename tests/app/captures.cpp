@@ -1,0 +1,101 @@
+// Drives the real program on the demo base and saves pictures of its windows:
+// the main window after a sample file and the name aid, the field chooser that
+// file calls up, and the help window. Used by scripts/screenshot.
+//
+// usage: app_captures SAMPLE_FILE OUTPUT_DIR
+#include <QApplication>
+#include <QDir>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <cstdio>
+
+#include "app/form_aide_htm.h"
+#include "app/form_cherche_champ.h"
+#include "app/form_corrinom.h"
+#include "app/lancement.h"
+#include "app/liste_rapport.h"
+
+namespace {
+
+using namespace corrinom::app;
+
+// Answers the boxes that come up, after taking the pictures wanted of them.
+class Pilote : public QObject {
+ public:
+  explicit Pilote(QString dossier) : dossier_(std::move(dossier)) {
+    auto* t = new QTimer(this);
+    connect(t, &QTimer::timeout, this, &Pilote::Regarde);
+    t->start(100);
+  }
+
+  bool Enregistre(QWidget* w, const QString& nom) {
+    const QString chemin = QDir(dossier_).filePath(nom);
+    const bool ok = w->grab().save(chemin);
+    std::fprintf(stderr, "%s %s\n", ok ? "saved" : "FAILED", qPrintable(chemin));
+    ok_ = ok_ && ok;
+    return ok;
+  }
+
+  bool ok() const { return ok_; }
+
+ private:
+  void Regarde() {
+    QWidget* w = QApplication::activeModalWidget();
+    if (!w || !w->isVisible()) return;
+    if (auto* choix = qobject_cast<corrinom::app::TFormChercheChamp*>(w)) {
+      if (!chercheChamp_) {
+        chercheChamp_ = true;
+        Enregistre(choix, QStringLiteral("chercheChamp.png"));
+      }
+      choix->ButtonAnnuler()->click();
+    } else if (auto* aide = qobject_cast<TFormAideHtm*>(w)) {
+      Enregistre(aide, QStringLiteral("aide.png"));
+      aide->ButtonFermer()->click();
+    } else if (auto* boite = qobject_cast<QMessageBox*>(w)) {
+      std::fprintf(stderr, "box: %s\n", qPrintable(boite->text().replace('\n', ' ')));
+      boite->button(QMessageBox::Ok) ? boite->button(QMessageBox::Ok)->click() : boite->accept();
+    }
+  }
+
+  QString dossier_;
+  bool chercheChamp_ = false;
+  bool ok_ = true;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication application(argc, argv);
+  if (argc < 3) {
+    std::fputs("usage: app_captures SAMPLE_FILE OUTPUT_DIR\n", stderr);
+    return 64;
+  }
+  const QString echantillon = QString::fromLocal8Bit(argv[1]);
+  const QString dossier = QString::fromLocal8Bit(argv[2]);
+  QDir().mkpath(dossier);
+  Pilote pilote(dossier);
+
+  corrinom::ChoixMagasin choix;
+  choix.sorte = corrinom::ChoixMagasin::Sorte::Demo;
+  int code = 0;
+  std::unique_ptr<Session> session = Demarre(choix, code);
+  if (!session) return code ? code : 1;
+  TFormCorrinom& f = *session->fenetre;
+  f.show();
+  QApplication::processEvents();
+
+  f.OuvreFichier(QFileInfo(echantillon).absoluteFilePath());
+  f.Button3Click();
+  f.ListViewUsersColumnClick(0);  // group the rows by mark: grey, green, pink, red
+  const int dernier = f.ListViewUsers()->model()->rowCount() - 1;
+  f.ListViewUsers()->SelectionneLigne(dernier > 0 ? std::optional<std::size_t>(dernier) : std::nullopt);
+  f.ListViewUsers()->scrollToBottom();
+  f.ListViewUsers()->setFocus();
+  QApplication::processEvents();
+  pilote.Enregistre(&f, QStringLiteral("corrinom.png"));
+
+  f.Button4Click();
+  QApplication::processEvents();
+  return pilote.ok() ? 0 : 1;
+}
