@@ -68,8 +68,9 @@ void RapprocheExact(EtatRapprochement& etat, const std::string& nom, const std::
   etat.rebus.push_back({nom, prenoms, dateNaiss});
 }
 
-RemiseFichier::RemiseFichier(EtatRapprochement& etat) : etat_(etat) {
-  const std::size_t n = etat_.comptes.size();
+RemiseFichier::RemiseFichier(EtatRapprochement& etat)
+    : etat_(etat), nombreLignes_(etat.comptes.size()) {
+  const std::size_t n = nombreLignes_;
   if (n >= kGroupe) throw std::length_error("RemiseFichier: too many account rows");
   cases_.assign(std::max<std::size_t>(16, n + n / 2 + 1), Case{});
 
@@ -126,6 +127,8 @@ void RemiseFichier::RapprocheExact(const std::string& nom, const std::string& pr
                                    const std::string& dateNaiss) {
   // A group holds, in list order, exactly the rows that pass the two name steps of
   // the visit, so walking it is the visit with the other rows skipped.
+  if (etat_.comptes.size() != nombreLignes_)
+    return corrinom::RapprocheExact(etat_, nom, prenoms, dateNaiss);
   ClePaire(tampon_, nom, prenoms);
   const Case& c = cases_[cherche(Hachage(tampon_))];
   const std::size_t n = nombre(c);

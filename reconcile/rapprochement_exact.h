@@ -66,6 +66,7 @@ class RemiseFichier {
   std::size_t cherche(std::uint32_t hachage);
 
   EtatRapprochement& etat_;
+  std::size_t nombreLignes_;           // the row count the index was built for
   std::vector<Case> cases_;            // at most two thirds full
   std::vector<std::uint32_t> lignes_;  // runs for the keys of two or more rows
   std::string tampon_;                 // the key being looked up
