@@ -1,0 +1,161 @@
+// corrinom-cli base and comptes, run as the program itself.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <sys/wait.h>
+
+#include "outils_test.h"
+
+namespace corrinom {
+namespace {
+
+struct Resultat {
+  int code = -1;
+  std::string sortie;
+  std::string erreurs;
+};
+
+std::string Lit(const std::string& chemin) {
+  std::ifstream f(chemin, std::ios::binary);
+  std::ostringstream s;
+  s << f.rdbuf();
+  return s.str();
+}
+
+void Ecrit(const std::string& chemin, const std::string& texte) {
+  std::ofstream(chemin, std::ios::binary) << texte;
+}
+
+std::string Guillemets(const std::string& mot) { return "'" + mot + "'"; }
+
+class CliTest : public ::testing::Test {
+ protected:
+  Resultat lance(const std::vector<std::string>& args) {
+    std::string commande = Guillemets(CORRINOM_CLI);
+    for (const std::string& a : args) commande += " " + Guillemets(a);
+    const std::string sortie = dossier.fichier("stdout"), erreurs = dossier.fichier("stderr");
+    commande += " </dev/null >" + Guillemets(sortie) + " 2>" + Guillemets(erreurs);
+    const int etat = std::system(commande.c_str());
+    Resultat r;
+    r.code = WIFEXITED(etat) ? WEXITSTATUS(etat) : -1;
+    r.sortie = Lit(sortie);
+    r.erreurs = Lit(erreurs);
+    return r;
+  }
+  std::string f(const std::string& nom) { return dossier.fichier(nom); }
+
+  test::DossierTemporaire dossier;
+};
+
+const std::string kEntete = "login\tfull_name\tusr_comment\tkind\n";
+
+TEST_F(CliTest, ExportImportsBackByteForByte) {
+  ASSERT_EQ(lance({"base", "importer", f("a.sqlite"), CORRINOM_DEMO_TSV}).code, 0);
+  const Resultat export1 = lance({"base", "exporter", f("a.sqlite")});
+  ASSERT_EQ(export1.code, 0) << export1.erreurs;
+  EXPECT_EQ(std::count(export1.sortie.begin(), export1.sortie.end(), '\n'), 55);
+  Ecrit(f("export.tsv"), export1.sortie);
+  ASSERT_EQ(lance({"base", "importer", f("b.sqlite"), f("export.tsv")}).code, 0);
+  const Resultat export2 = lance({"base", "exporter", f("b.sqlite")});
+  EXPECT_EQ(export2.sortie, export1.sortie);
+}
+
+TEST_F(CliTest, ImportExtendsAndRefusesWholeFiles) {
+  Ecrit(f("un.tsv"), kEntete + "dupont\tDUPONT Jean\tTAVO;;;;;;6;;12/05/2011\tnormal\n");
+  Ecrit(f("deux.tsv"), kEntete + "martin\tMARTIN Paul\tTAVO\tnormal\n"
+                                  "DUPONT\tDUPONT Jean\tTAVO\tnormal\n");
+  Ecrit(f("mauvais.tsv"), kEntete + "durand\tDURAND Luc\tTAVO\tnormal\n"
+                                     "petit\tPETIT Luc\tTAVO\n");
+  ASSERT_EQ(lance({"base", "importer", f("b.sqlite"), f("un.tsv")}).code, 0);
+  const std::string avant = lance({"base", "exporter", f("b.sqlite")}).sortie;
+
+  Resultat r = lance({"base", "importer", f("b.sqlite"), f("deux.tsv")});
+  EXPECT_EQ(r.code, 1);
+  EXPECT_NE(r.erreurs.find("Ligne 3 : Le compte \xC2\xAB DUPONT \xC2\xBB existe d\xC3\xA9j\xC3\xA0"),
+            std::string::npos)
+      << r.erreurs;
+  r = lance({"base", "importer", f("b.sqlite"), f("mauvais.tsv")});
+  EXPECT_EQ(r.code, 1);
+  EXPECT_NE(r.erreurs.find("Ligne 3 : 3 champs au lieu de 4"), std::string::npos) << r.erreurs;
+  EXPECT_EQ(lance({"base", "exporter", f("b.sqlite")}).sortie, avant);
+
+  // A refused file leaves no new base behind.
+  EXPECT_EQ(lance({"base", "importer", f("neuve.sqlite"), f("mauvais.tsv")}).code, 1);
+  EXPECT_FALSE(std::ifstream(f("neuve.sqlite")).good());
+  EXPECT_EQ(lance({"base", "importer", f("neuve.sqlite"), f("absent.tsv")}).code, 1);
+  EXPECT_EQ(lance({"base", "exporter", f("absente.sqlite")}).code, 1);
+}
+
+TEST_F(CliTest, UsageErrorsExit64) {
+  const std::vector<std::vector<std::string>> cas = {
+      {"base"},
+      {"base", "importer", f("b.sqlite")},
+      {"base", "exporter"},
+      {"base", "exporter", "a", "b"},
+      {"base", "inconnu", "b"},
+      {"base", "panne", f("b.sqlite"), "get"},
+      {"base", "panne", f("b.sqlite"), "lire", "5"},
+      {"base", "panne", f("b.sqlite"), "get", "0"},
+      {"base", "panne", f("b.sqlite"), "get", "cinq"},
+      {"base", "panne", f("b.sqlite"), "set", "4294967296"},
+      {"base", "panne", f("b.sqlite"), "enum", "234"},
+      {"base", "panne", f("b.sqlite"), "enum", "5", "0"},
+      {"base", "panne", f("b.sqlite"), "enum", "5", "x"},
+      {"base", "panne", f("b.sqlite"), "get", "5", "login", "de trop"},
+      {"comptes", "de-trop"},
+      {"comptes", "--base"},
+      {"comptes", "--demo", "--base", "x"},
+  };
+  for (const auto& args : cas) {
+    const Resultat r = lance(args);
+    EXPECT_EQ(r.code, 64) << args.back();
+    EXPECT_NE(r.erreurs.find("usage"), std::string::npos);
+  }
+}
+
+TEST_F(CliTest, ComptesListsRowsAndExitsByOutcome) {
+  Ecrit(f("b.tsv"), kEntete +
+                        "thomas.lea\tTHOMAS L\xC3\xA9" "a\tTAVO;;;;;;6;;17/12/2011\tnormal\n"
+                        "echappe\tECHAPPE Paul\tTAVO;;;;;;7;;01\\\\02\\t03\tnormal\n"
+                        "autre\tAUTRE Eva\tcompte local\tnormal\n");
+  ASSERT_EQ(lance({"base", "importer", f("b.sqlite"), f("b.tsv")}).code, 0);
+  Resultat r = lance({"comptes", "--base", f("b.sqlite")});
+  EXPECT_EQ(r.code, 0) << r.erreurs;
+  EXPECT_EQ(r.sortie,
+            "thomas.lea\tTHOMAS\tL\xC3\xA9" "a\t17/12/2011\n"
+            "echappe\tECHAPPE\tPaul\t01\\\\02\\t03\n");
+  EXPECT_EQ(r.erreurs, "");
+
+  // A fault on reading or writing does not disturb the load.
+  ASSERT_EQ(lance({"base", "panne", f("b.sqlite"), "get", "5", "thomas.lea"}).code, 0);
+  ASSERT_EQ(lance({"base", "panne", f("b.sqlite"), "set", "5"}).code, 0);
+  EXPECT_EQ(lance({"comptes", "--base", f("b.sqlite")}).code, 0);
+
+  ASSERT_EQ(lance({"base", "panne", f("b.sqlite"), "enum", "53"}).code, 0);
+  r = lance({"comptes", "--base", f("b.sqlite")});
+  EXPECT_EQ(r.code, 1);
+  EXPECT_EQ(r.sortie, "");
+  EXPECT_EQ(r.erreurs.rfind("message: Erreur 53 en lisant la liste des comptes du serveur.\\n", 0), 0u)
+      << r.erreurs;
+
+  r = lance({"comptes", "--base", f("absente.sqlite")});
+  EXPECT_EQ(r.code, 2);
+  EXPECT_EQ(r.sortie, "");
+  EXPECT_NE(r.erreurs.find("message: La base de comptes \xC2\xAB "), std::string::npos) << r.erreurs;
+
+  EXPECT_EQ(lance({"base", "panne", f("absente.sqlite"), "get", "5"}).code, 1);
+}
+
+TEST_F(CliTest, ComptesOnTheDemoBase) {
+  const Resultat r = lance({"comptes", "--demo"});
+  EXPECT_EQ(r.code, 0) << r.erreurs;
+  EXPECT_EQ(std::count(r.sortie.begin(), r.sortie.end(), '\n'), 43);
+  EXPECT_EQ(r.sortie.substr(0, r.sortie.find('\n') + 1), "dupont.j\tDUPONT\tJean\t12/05/2011\n");
+  EXPECT_NE(r.sortie.find("\nlukasz.nowak\tNOWAK\tLukasz\t16/08/2011\n"), std::string::npos);
+  EXPECT_NE(r.sortie.find("\nfontaine.l\tFONTAINE\tL\xC3\xA9o\t11/11/2013\n"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace corrinom
