@@ -88,12 +88,19 @@ bool LitOctets(const std::string& nomFichier, std::string& contenu, int& numero)
     numero = errno == 0 ? ENOENT : errno;
     return false;
   }
+  // A zero byte ends the text, so reading stops there: a device that never ends
+  // (/dev/zero) cannot keep the reader busy.
   constexpr std::size_t kBloc = 1 << 20;
   for (;;) {
     const std::size_t avant = contenu.size();
     contenu.resize(avant + kBloc);
     const std::size_t lus = std::fread(contenu.data() + avant, 1, kBloc, f.get());
     contenu.resize(avant + lus);
+    const std::size_t zero = contenu.find('\0', avant);
+    if (zero != std::string::npos) {
+      contenu.resize(zero);
+      return true;
+    }
     if (lus < kBloc) break;
   }
   if (std::ferror(f.get())) {
