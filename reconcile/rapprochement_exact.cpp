@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <functional>
-#include <limits>
 #include <stdexcept>
+#include <utility>
 
 #include "reconcile/cles.h"
 #include "reconcile/marques.h"
@@ -35,8 +35,9 @@ bool PrendOuRemplace(EtatRapprochement& etat, LigneCompte& ligne, const std::str
   if (!EgalSansCasse(ligne.sousItems[kNomActuel], nom) ||
       !EgalSansCasse(ligne.sousItems[kPrenomsActuels], prenoms))
     return false;
-  etat.rebus.push_back({ligne.sousItems[kNouveauNom], ligne.sousItems[kNouveauxPrenoms],
-                        ligne.sousItems[kNouvelleDateNaiss]});
+  etat.rebus.push_back({std::move(ligne.sousItems[kNouveauNom]),
+                        std::move(ligne.sousItems[kNouveauxPrenoms]),
+                        std::move(ligne.sousItems[kNouvelleDateNaiss])});
   ligne.sousItems[kNouveauNom] = nom;
   ligne.sousItems[kNouveauxPrenoms] = prenoms;
   ligne.sousItems[kNouvelleDateNaiss] = dateNaiss;
