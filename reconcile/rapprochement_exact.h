@@ -30,10 +30,11 @@ void RapprocheExact(EtatRapprochement& etat, const std::string& nom, const std::
 
 // The hand-over of one file's persons to exact matching. The constructor indexes the
 // account rows by their folded current names once; each person then costs one
-// look-up and the rows that carry the same names. The results are those of RapprocheExact person by
-// person. While the object is in use the account rows must not be reordered and
-// their current names (sub-items 0 and 1) must not change; exact matching itself
-// changes neither.
+// look-up and the rows that carry the same names. The results are those of
+// RapprocheExact person by person. While the object is in use the account rows must
+// not be reordered and their current names (sub-items 0 and 1) must not change;
+// exact matching itself changes neither. Should the number of rows change anyway,
+// persons go through the row-by-row visit rather than a stale index.
 class RemiseFichier {
  public:
   explicit RemiseFichier(EtatRapprochement& etat);
