@@ -148,6 +148,7 @@ std::string ConvertitDate(std::string_view s) {
 DocumentSconet ChargeDocumentSconet(const std::string& nomFichier) {
   DocumentSconet d;
   d.nomFichier = nomFichier;
+  if (!EstFichierLisible(nomFichier)) return d;
   try {
     auto doc = std::make_unique<TXMLDoc>();
     doc->LoadFromFile(nomFichier);

@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <filesystem>
 #include <memory>
 
 #include "import/cherche_champ.h"
@@ -82,6 +83,10 @@ struct FermeFichier {
 bool LitOctets(const std::string& nomFichier, std::string& contenu, int& numero) {
   contenu.clear();
   numero = 0;
+  if (!EstFichierLisible(nomFichier)) {
+    numero = EACCES;
+    return false;
+  }
   errno = 0;
   std::unique_ptr<std::FILE, FermeFichier> f(std::fopen(nomFichier.c_str(), "rb"));
   if (!f) {
@@ -170,6 +175,15 @@ std::vector<std::string_view> DecoupeLignes(std::string_view texte) {
     debut = fin + 1;
   }
   return lignes;
+}
+
+bool EstFichierLisible(const std::string& nomFichier) {
+  // A pipe or a device would block the reader or never end; only plain files and
+  // folders (refused by the read itself) get as far as opening.
+  std::error_code ec;
+  const std::filesystem::file_status etat = std::filesystem::status(nomFichier, ec);
+  if (ec || !std::filesystem::exists(etat)) return true;  // the open reports it
+  return std::filesystem::is_regular_file(etat) || std::filesystem::is_directory(etat);
 }
 
 bool LitLignesFichier(const std::string& nomFichier, LignesFichier& resultat, int& codeErreur) {

@@ -1,5 +1,6 @@
 // corrinom-cli lire: the road from a file to exact matching, on real files.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <chrono>
 #include <filesystem>
@@ -127,15 +128,24 @@ TEST(Lire, BadInputNeverCrashesOrHangs) {
   for (int i = 0; i < 3; ++i) longues += std::string(1'000'000, 'a' + i) + ";x;" + std::to_string(i) + "\n";
   std::string profond;
   for (int i = 0; i < 200000; ++i) profond += "<a>";
+  std::filesystem::create_symlink("/dev/zero", d.nom("zero.csv"));
+  std::filesystem::create_symlink("/dev/zero", d.nom("zero.xml"));
+  ASSERT_EQ(mkfifo(d.nom("tube.csv").c_str(), 0600), 0);
+  ASSERT_EQ(mkfifo(d.nom("tube.xml").c_str(), 0600), 0);
   const std::vector<Cas> cas{
       {d.ecrit("binaire.csv", binaire), -2, 0},
       {d.ecrit("binaire.xml", binaire), 1, 0},
       {d.ecrit("longues.csv", longues), 0, 3},
       {d.ecrit("profond.xml", profond), 1, 0},
       {d.ecrit("zeros.csv", std::string(4096, '\0')), 1, 0},
+      {d.ecrit("zeros.xml", std::string(4096, '\0')), 1, 0},
       {d.ecrit("cr.csv", "NOM\rDUPONT\rMARTIN"), 0, 2},
       {d.ecrit("plus.csv", "NOM;PRENOM\nA;B;C;D;E;F\n"), 0, 1},
-      {"/dev/zero", 1, 0},  // a zero byte ends the text: "Fichier vide", no endless read
+      // A device or a pipe is refused before it is opened: no endless read, no wait.
+      {d.nom("zero.csv"), 1, 0},
+      {d.nom("zero.xml"), 1, 0},
+      {d.nom("tube.csv"), 1, 0},
+      {d.nom("tube.xml"), 1, 0},
   };
   for (const Cas& c : cas) {
     const auto debut = std::chrono::steady_clock::now();
