@@ -1,30 +1,11 @@
 // The system directory and the domain controller lookup.
 #include "accounts/comptes.h"
 
-#ifdef _WIN32
-#include <windows.h>
-#endif
-
 namespace corrinom {
 
 const std::string_view kMessageControleurAbsent =
     "Attention, erreur en recherchant le contr\xF4le" "ur principal de domaine.\n"
     "Certaines parties risquent de ne pas fonctionner.";
-
-PlateformeSysteme PlateformeCourante() {
-  PlateformeSysteme p;
-#ifdef _WIN32
-  p.demandeRepertoire = []() -> std::optional<std::string> {
-    char tampon[MAX_PATH];
-    const UINT n = GetSystemDirectoryA(tampon, MAX_PATH);
-    if (n == 0 || n >= MAX_PATH) return std::nullopt;
-    return std::string(tampon, n);
-  };
-#endif
-  // Every system still running is past Windows NT 4.0: the accounts are the
-  // local machine's (on a domain controller, the domain's), and no lookup runs.
-  return p;
-}
 
 std::string RepertoireSysteme(PlateformeSysteme& plateforme) {
   if (!plateforme.repertoireEnCache.empty()) return plateforme.repertoireEnCache;

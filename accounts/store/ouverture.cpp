@@ -1,9 +1,18 @@
 // Opening the store the operator chose: the system's, an embedded base or the demo.
 #include "accounts/store/ouverture.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+
 #include <cstdio>
 #include <filesystem>
 #include <random>
+
+#ifdef _WIN32
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
 
 #include "text/encodage.h"
 
@@ -18,6 +27,20 @@ namespace {
 constexpr std::string_view kNomDemo = "Base de d\xE9monstration";
 
 #ifdef CORRINOM_WITH_SQLITE
+// Creates the file only when it does not exist, so no other program's file is reused.
+bool CreeFichierNeuf(const std::string& chemin) {
+#ifdef _WIN32
+  const int f = _open(chemin.c_str(), _O_CREAT | _O_EXCL | _O_WRONLY | _O_BINARY, _S_IREAD | _S_IWRITE);
+  if (f < 0) return false;
+  _close(f);
+#else
+  const int f = open(chemin.c_str(), O_CREAT | O_EXCL | O_WRONLY, 0600);
+  if (f < 0) return false;
+  close(f);
+#endif
+  return true;
+}
+
 // A new, empty file of our own in the temporary directory.
 std::optional<std::string> FichierTemporaire(std::string& erreur) {
   std::error_code ec;
@@ -30,11 +53,7 @@ std::optional<std::string> FichierTemporaire(std::string& erreur) {
   for (int essai = 0; essai < 100; ++essai) {
     const std::string nom = "corrinom-demo-" + std::to_string(alea()) + ".sqlite";
     const std::string chemin = (dossier / nom).string();
-    // "x": fails when the file exists, so no other program's file is reused.
-    if (std::FILE* f = std::fopen(chemin.c_str(), "wbx")) {
-      std::fclose(f);
-      return chemin;
-    }
+    if (CreeFichierNeuf(chemin)) return chemin;
   }
   erreur = "Impossible de cr\xE9" "er la base de d\xE9monstration dans le dossier temporaire.";
   return std::nullopt;
