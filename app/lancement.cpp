@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFile>
 #include <cstdio>
+#include <optional>
 
 #include "app/dialogues_qt.h"
 #include "app/form_corrinom.h"
@@ -46,16 +47,11 @@ std::unique_ptr<Session> Demarre(ChoixMagasin choix, int& codeSortie) {
   return s;
 }
 
-int Lance(int argc, char** argv) {
-  QApplication application(argc, argv);
-  QApplication::setApplicationName(QStringLiteral("corrinom"));
-  QApplication::setApplicationVersion(QStringLiteral("1.02"));
-  QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/corrinom.png")));
+namespace {
 
-  std::vector<std::string> args;
-  const QStringList mots = QApplication::arguments();
-  for (qsizetype i = 1; i < mots.size(); ++i) args.push_back(mots[i].toStdString());
-  OptionsLancement options = LitOptions(args);
+// Answers --help, --version and a wrong command line. Returns the exit code, or
+// nothing when the program goes on.
+std::optional<int> RepondOptions(const OptionsLancement& options) {
   switch (options.action) {
     case OptionsLancement::Action::Aide:
       std::fputs(TexteAide().c_str(), stdout);
@@ -69,6 +65,33 @@ int Lance(int argc, char** argv) {
     case OptionsLancement::Action::Lance:
       break;
   }
+  return std::nullopt;
+}
+
+}  // namespace
+
+int Lance(int argc, char** argv) {
+  // --help and --version answer without a display. Words with a single dash may be
+  // Qt's own options (-platform, -display...): those are judged once Qt took its own.
+  std::vector<std::string> mots(argv + 1, argv + argc);
+  bool motsDeQt = false;
+  for (const std::string& m : mots) motsDeQt = motsDeQt || (m.size() > 1 && m[0] == '-' && m[1] != '-');
+  const OptionsLancement avant = LitOptions(mots);
+  if (avant.action != OptionsLancement::Action::Lance &&
+      (avant.action != OptionsLancement::Action::Erreur || !motsDeQt))
+    return *RepondOptions(avant);
+
+  QApplication application(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("corrinom"));
+  QApplication::setApplicationVersion(QStringLiteral("1.02"));
+  QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/corrinom.png")));
+
+  std::vector<std::string> args;
+  const QStringList restants = QApplication::arguments();
+  for (qsizetype i = 1; i < restants.size(); ++i) args.push_back(restants[i].toStdString());
+  OptionsLancement options = LitOptions(args);
+  if (std::optional<int> code = RepondOptions(options)) return *code;
+
   // The base is a path of this system: its own bytes, as the file system spells them.
   if (options.choix.sorte == ChoixMagasin::Sorte::Base)
     options.choix.fichier = QFile::encodeName(QString::fromStdString(options.choix.fichier)).toStdString();

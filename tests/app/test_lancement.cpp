@@ -1,0 +1,61 @@
+// Start-up of the window program over the stores the command line can choose.
+#include <QLabel>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+
+#include "app/form_corrinom.h"
+#include "app/lancement.h"
+#include "app/liste_rapport.h"
+#include "tests/app/suites.h"
+
+namespace corrinom::app::test {
+
+class TestLancement : public QObject {
+  Q_OBJECT
+
+ private slots:
+  // --demo: a fresh copy of the built-in base, named in the status bar.
+  void demo() {
+    ChoixMagasin choix;
+    choix.sorte = ChoixMagasin::Sorte::Demo;
+    int code = -1;
+    std::unique_ptr<Session> s = Demarre(choix, code);
+    QVERIFY(s);
+    QCOMPARE(code, 0);
+    QVERIFY(!s->etat.comptes.empty());
+    QCOMPARE(s->fenetre->ListViewUsers()->model()->rowCount(), static_cast<int>(s->etat.comptes.size()));
+    QVERIFY(s->fenetre->PanneauBase());
+    QCOMPARE(s->fenetre->PanneauBase()->text(), QStringLiteral("Base de démonstration"));
+  }
+
+  // A base that cannot be opened: the operator is told in French, and the window
+  // opens with an empty list over a store that can write nothing.
+  void baseIllisible() {
+    ChoixMagasin choix;
+    choix.sorte = ChoixMagasin::Sorte::Base;
+    choix.fichier = "/nonexistent-folder/comptes.db";
+    QString vu;
+    QTimer::singleShot(0, [&] {
+      if (auto* b = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+        vu = b->text();
+        b->accept();
+      }
+    });
+    int code = -1;
+    std::unique_ptr<Session> s = Demarre(choix, code);
+    QVERIFY(s);
+    QVERIFY(!vu.isEmpty());
+    QVERIFY(s->etat.comptes.empty());
+    QVERIFY(!s->demarrage.magasin.magasin);
+    CompteStocke c;
+    QVERIFY(s->magasin().lit("x", c) != 0);
+    QVERIFY(s->magasin().ecrit("x", c) != 0);
+  }
+};
+
+static InscritSuite<TestLancement> inscrit;
+
+}  // namespace corrinom::app::test
+
+#include "test_lancement.moc"
