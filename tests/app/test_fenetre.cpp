@@ -404,6 +404,43 @@ class TestFenetre : public QObject {
     if (panne) QVERIFY(Textes(banc.script, Genre::Message).front().startsWith(QStringLiteral("Erreur ")));
   }
 
+  // While a box of a handler is open the operator may still reach the window's close
+  // box or another button: neither is acted on, and nothing unconfirmed is written.
+  void gestesPendantUneQuestion() {
+    struct Impatient : DialoguesScript {
+      TFormCorrinom* f = nullptr;
+      Reponse question(std::string_view titre, std::string_view texte, Icone icone,
+                       Reponse parDefaut) override {
+        if (f) {
+          TFormCorrinom* fenetre = f;
+          f = nullptr;  // once
+          fenetre->close();
+          fenetre->Button1Click();
+          fenetre->Button3Click();
+          fenetre->ListViewUsersKeyDown();
+          fenetre->OuvreFichier(QStringLiteral("/nonexistent.csv"));
+        }
+        return DialoguesScript::question(titre, texte, icone, parDefaut);
+      }
+    };
+    Banc banc(QuatreComptes());
+    Impatient impatient;
+    TFormCorrinom f(banc.etat, *banc.magasin, {}, &impatient);
+    f.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f));
+    AttachePersonne(banc.etat.comptes[0], "DUPOND", "Jean", "01/02/2003");
+    MarqueLigne(banc.etat.comptes[0]);
+    banc.etat.rebus.push_back({"MARTIN", "L\xE9" "a Marie", "03/04/2004"});
+    impatient.f = &f;
+    impatient.reponses = {Reponse::Non};
+    f.Button6Click();
+    QVERIFY(f.isVisible());
+    QCOMPARE(impatient.nombre(Genre::Question), std::size_t{1});
+    QCOMPARE(QString::fromStdString(banc.Compte("dupontj").full_name.texte), QStringLiteral("DUPONT Jean"));
+    QCOMPARE(banc.etat.comptes[0].sousItems.size(), std::size_t{6});
+    QCOMPARE(f.EditNomFich()->text(), QString());
+  }
+
   // Input that must neither crash nor change anything.
   void mauvaisesManipulations() {
     Banc banc(QuatreComptes());
