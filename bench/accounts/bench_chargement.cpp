@@ -55,15 +55,24 @@ const char* kNoms[] = {"MARTIN", "BERNARD", "DUBOIS", "THOMAS", "ROBERT", "RICHA
 const char* kPrenoms[] = {"Lucas", "Emma", "Hugo", "L\xC3\xA9" "a", "Chlo\xC3\xA9" " Anne",
                           "Jean Paul", "Ma\xC3\xABlle", "In\xC3\xA8s", "Nathan Pierre", "Zo\xC3\xA9"};
 
+// The bases made for this run, removed when it ends.
+struct Bases {
+  std::map<int, std::string> chemins;
+  ~Bases() {
+    std::error_code ec;
+    for (const auto& [n, chemin] : chemins) std::filesystem::remove(chemin, ec);
+  }
+};
+
 // One base per size, made once and kept in the temporary folder for the run.
 const std::string& Base(int n) {
-  static std::map<int, std::string> bases;
-  auto it = bases.find(n);
-  if (it != bases.end()) return it->second;
+  static Bases bases;
+  auto it = bases.chemins.find(n);
+  if (it != bases.chemins.end()) return it->second;
   const std::string chemin =
-      (std::filesystem::temp_directory_path() / ("corrinom-bench-" + std::to_string(n) + ".sqlite"))
+      (std::filesystem::temp_directory_path() /
+       ("corrinom-bench-" + std::to_string(getpid()) + "-" + std::to_string(n) + ".sqlite"))
           .string();
-  std::filesystem::remove(chemin);
   std::mt19937 alea(static_cast<unsigned>(n));
   std::vector<CompteBase> comptes;
   for (int i = 0; i < n + n / 10; ++i) {
@@ -86,7 +95,7 @@ const std::string& Base(int n) {
   std::string erreur;
   auto base = MagasinSqlite::OuvreOuCree(chemin, erreur);
   if (!base || !base->ajoute(comptes, erreur)) std::abort();
-  return bases[n] = chemin;
+  return bases.chemins[n] = chemin;
 }
 
 // The resident memory now, in bytes (Linux).
