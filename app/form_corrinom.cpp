@@ -430,20 +430,25 @@ QStringList TFormCorrinom::FiltresOuvrir() {
           QStringLiteral("Tous les fichiers (*)")};
 }
 
+std::unique_ptr<QFileDialog> TFormCorrinom::CreeOpenDialog1() {
+  auto dialogue = std::make_unique<QFileDialog>(this);
+  dialogue->setObjectName(QStringLiteral("OpenDialog1"));
+  dialogue->setAcceptMode(QFileDialog::AcceptOpen);
+  dialogue->setFileMode(QFileDialog::AnyFile);  // the file need not exist
+  dialogue->setOption(QFileDialog::HideNameFilterDetails, true);
+  dialogue->setNameFilters(FiltresOuvrir());
+  dialogue->selectNameFilter(FiltresOuvrir().front());
+  dialogue->setDefaultSuffix(QString());
+  const QString initial = EditNomFich_->text();
+  if (!initial.isEmpty()) dialogue->selectFile(initial);
+  return dialogue;
+}
+
 void TFormCorrinom::ButtonOuvrirClick() {
   if (occupe_) return;
-  QFileDialog dialogue(this);
-  dialogue.setObjectName(QStringLiteral("OpenDialog1"));
-  dialogue.setAcceptMode(QFileDialog::AcceptOpen);
-  dialogue.setFileMode(QFileDialog::AnyFile);  // the file need not exist
-  dialogue.setOption(QFileDialog::HideNameFilterDetails, true);
-  dialogue.setNameFilters(FiltresOuvrir());
-  dialogue.selectNameFilter(FiltresOuvrir().front());
-  dialogue.setDefaultSuffix(QString());
-  const QString initial = EditNomFich_->text();
-  if (!initial.isEmpty()) dialogue.selectFile(initial);
-  if (dialogue.exec() != QDialog::Accepted) return;
-  const QStringList choisis = dialogue.selectedFiles();
+  std::unique_ptr<QFileDialog> dialogue = CreeOpenDialog1();
+  if (dialogue->exec() != QDialog::Accepted) return;
+  const QStringList choisis = dialogue->selectedFiles();
   if (choisis.isEmpty()) return;
   OuvreFichier(QDir::toNativeSeparators(choisis.front()));
 }

@@ -14,6 +14,7 @@
 #include "reconcile/dialogues.h"
 #include "reconcile/etat.h"
 
+class QFileDialog;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -69,8 +70,9 @@ class TFormCorrinom : public QMainWindow {
   // Brings every view back in line with the core's state.
   void Rafraichit();
 
-  // The open-file dialog's filter in Qt's syntax.
+  // The open-file dialog's filter in Qt's syntax, and the dialog as "Ouvrir" runs it.
   static QStringList FiltresOuvrir();
+  std::unique_ptr<QFileDialog> CreeOpenDialog1();
 
   // Identifies this window in drag data.
   const QByteArray& JetonGlisse() const { return jeton_; }

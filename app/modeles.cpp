@@ -66,6 +66,9 @@ QVariant ModeleComptes::data(const QModelIndex& index, int role) const {
       return {};
     case Qt::ForegroundRole:
       return QBrush(Qt::black);
+    case Qt::ToolTipRole:
+      // The list's hint, wherever the pointer rests on it.
+      return VersQt(etat_.indicationComptes);
     default:
       return {};
   }
@@ -84,7 +87,12 @@ int ModeleRebus::rowCount(const QModelIndex& parent) const {
 }
 
 QVariant ModeleRebus::data(const QModelIndex& index, int role) const {
-  if (!index.isValid() || index.row() >= rowCount() || role != Qt::DisplayRole) return {};
+  if (!index.isValid() || index.row() >= rowCount()) return {};
+  if (role == Qt::ToolTipRole) {
+    if (etat_.indicationRebus.empty()) return {};
+    return VersQt(etat_.indicationRebus);
+  }
+  if (role != Qt::DisplayRole) return {};
   const LigneRebus& ligne = etat_.rebus[static_cast<std::size_t>(index.row())];
   switch (index.column()) {
     case 0: return VersQt(ligne.nom);

@@ -1,6 +1,9 @@
 // The main window: its controls, the focus hints, column clicks, drag and drop, the
 // Delete key, the matching aids, the write and the close question, and input that
 // must change nothing.
+#include <QComboBox>
+#include <QFileDialog>
+#include <QFileSystemModel>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -129,6 +132,27 @@ class TestFenetre : public QObject {
     QCOMPARE(Controle<QLabel>(f, "LabelAFaire")->text(), QStringLiteral("0 modification importante"));
     QCOMPARE(f.ListViewUsers()->toolTip(), QStringLiteral("Aucun nom"));
     QCOMPARE(f.ListViewRebus()->toolTip(), QString());
+
+    // The open-file dialog: the two entries under their own labels, the first one
+    // chosen, the typed name proposed, a file that need not exist, no default suffix.
+    f.EditNomFich()->setText(QStringLiteral("/tmp/ElevesSansAdresses.xml"));
+    std::unique_ptr<QFileDialog> d = f.CreeOpenDialog1();
+    d->setOption(QFileDialog::DontUseNativeDialog, true);
+    auto* types = d->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+    QVERIFY(types);
+    QCOMPARE(types->count(), 2);
+    QCOMPARE(types->itemText(0), QStringLiteral("Fichiers Sconet (*.xml;*.csv;*.txt)"));
+    QCOMPARE(types->itemText(1), QStringLiteral("Tous les fichiers"));
+    QCOMPARE(types->currentIndex(), 0);
+    // Qt took the patterns of the first entry, separated by blanks.
+    auto* modele = d->findChild<QFileSystemModel*>();
+    QVERIFY(modele);
+    QCOMPARE(modele->nameFilters(), (QStringList{"*.xml", "*.csv", "*.txt"}));
+    d->selectNameFilter(TFormCorrinom::FiltresOuvrir().back());
+    QCOMPARE(modele->nameFilters(), (QStringList{"*"}));
+    QCOMPARE(d->fileMode(), QFileDialog::AnyFile);
+    QCOMPARE(d->defaultSuffix(), QString());
+    QCOMPARE(QFileInfo(d->selectedFiles().value(0)).fileName(), QStringLiteral("ElevesSansAdresses.xml"));
   }
 
   void baseNommeeDansLaBarreEtat() {
