@@ -1,9 +1,11 @@
 #include "xml/analyse.h"
 
+#include <array>
 #include <cstring>
 
 #include "text/encodage.h"
 #include "xml/lexique.h"
+#include "xml/reserve.h"
 
 namespace corrinom {
 
@@ -17,6 +19,39 @@ bool EstUtf8Declare(std::string_view encodage) {
   return xml::EgalSansCasse(encodage, "UTF-8") || xml::EgalSansCasse(encodage, "UTF8");
 }
 
+// The person-file conversion changes a Latin-9 text only where it holds a C1
+// control (0x80-0x9F) or one of the eight characters Latin-9 puts in place
+// of Latin-1's; a UTF-8 text only where it holds a byte above 0x7F. A text
+// without them is its own conversion, and is read where it lies.
+constexpr std::array<bool, 256> ConstruitOctetsLatin9Changes() {
+  std::array<bool, 256> t{};
+  for (int c = 0x80; c <= 0x9F; ++c) t[c] = true;
+  for (int c : {0xA4, 0xA6, 0xA8, 0xB4, 0xB8, 0xBC, 0xBD, 0xBE}) t[c] = true;
+  return t;
+}
+constexpr std::array<bool, 256> kOctetsLatin9Changes = ConstruitOctetsLatin9Changes();
+
+bool Latin9Inchange(std::string_view s) {
+  const auto* p = reinterpret_cast<const unsigned char*>(s.data());
+  const auto* fin = p + s.size();
+  // Eight lookups per test: this runs over the whole file.
+  for (; fin - p >= 8; p += 8) {
+    const bool change = kOctetsLatin9Changes[p[0]] | kOctetsLatin9Changes[p[1]] | kOctetsLatin9Changes[p[2]] |
+                        kOctetsLatin9Changes[p[3]] | kOctetsLatin9Changes[p[4]] | kOctetsLatin9Changes[p[5]] |
+                        kOctetsLatin9Changes[p[6]] | kOctetsLatin9Changes[p[7]];
+    if (change) return false;
+  }
+  for (; p < fin; ++p)
+    if (kOctetsLatin9Changes[*p]) return false;
+  return true;
+}
+
+bool EstAscii(std::string_view s) {
+  unsigned char ou = 0;
+  for (char c : s) ou |= static_cast<unsigned char>(c);
+  return ou < 0x80;
+}
+
 bool EstLatin9Declare(std::string_view encodage) {
   for (std::string_view nom : {"ISO-8859-15", "ISO8859-15", "LATIN-9", "LATIN9"})
     if (xml::EgalSansCasse(encodage, nom)) return true;
@@ -26,7 +61,7 @@ bool EstLatin9Declare(std::string_view encodage) {
 }  // namespace
 
 XMLAnalyseur::XMLAnalyseur(std::string_view texte, TXMLDoc& doc)
-    : doc_(doc), p_(texte.data()), fin_(texte.data() + texte.size()) {}
+    : doc_(doc), reserve_(doc.reserve_.get()), p_(texte.data()), fin_(texte.data() + texte.size()) {}
 
 void XMLAnalyseur::Analyse(std::string_view octets, TXMLDoc& doc) {
   // The first zero byte ends the text.
@@ -133,8 +168,10 @@ void XMLAnalyseur::ConvertitSelonEncodage() {
   const std::string& encodage = doc_.Declaration().Encoding();
   std::string_view reste(p_, static_cast<std::size_t>(fin_ - p_));
   if (EstUtf8Declare(encodage)) {
+    if (EstAscii(reste)) return;
     converti_ = Utf8VersCp1252Personne(reste);
   } else if (EstLatin9Declare(encodage)) {
+    if (Latin9Inchange(reste)) return;
     converti_ = Iso885915VersCp1252Personne(reste);
   } else {
     return;
@@ -198,7 +235,7 @@ TXMLNode* XMLAnalyseur::LitBaliseOuvrante(TXMLNode* parent, std::size_t profonde
   TXMLNode* element = NouveauNoeud(parent, nkElement);
   element->name_.assign(nom);
 
-  TXMLAttributes& attributs = element->lists_->attributes;
+  TXMLAttributes& attributs = element->lists()->attributes;
   for (;;) {
     SauteBlancs();
     if (p_ == fin_ || !EstDebutNom(*p_)) break;
@@ -212,8 +249,8 @@ TXMLNode* XMLAnalyseur::LitBaliseOuvrante(TXMLNode* parent, std::size_t profonde
     const void* ferme = std::memchr(p_, guillemet, static_cast<std::size_t>(fin_ - p_));
     if (!ferme) Refuse("Missing quote for an attribute's value.");
     const char* f = static_cast<const char*>(ferme);
-    attributs.Add(std::make_unique<TXMLAttribute>(std::string(nomAttribut),
-                                                  std::string(p_, static_cast<std::size_t>(f - p_))));
+    attributs.Add(std::unique_ptr<TXMLAttribute>(new (reserve_) TXMLAttribute(
+        std::string(nomAttribut), std::string(p_, static_cast<std::size_t>(f - p_)))));
     p_ = f + 1;
   }
   if (Suit("/>")) {
@@ -276,10 +313,9 @@ void XMLAnalyseur::LitTexte(TXMLNode& parent) {
 // ---- Helpers ----
 
 TXMLNode* XMLAnalyseur::NouveauNoeud(TXMLNode* parent, TXMLNodeKind kind) {
-  if (parent) return parent->AddChild(kind);
-  auto noeud = std::make_unique<TXMLNode>(kind);
+  std::unique_ptr<TXMLNode> noeud(new (reserve_) TXMLNode(kind, reserve_));
   TXMLNode* n = noeud.get();
-  doc_.Nodes().Add(std::move(noeud));
+  (parent ? parent->lists()->children : doc_.Nodes()).Add(std::move(noeud));
   return n;
 }
 

@@ -41,6 +41,7 @@ class XMLAnalyseur {
   [[noreturn]] static void FinDeBaliseManquante(std::string_view debut, std::string_view fin);
 
   TXMLDoc& doc_;
+  ReserveXML* reserve_;
   // The text being read; points into the caller's bytes or into converti_.
   const char* p_;
   const char* fin_;

@@ -1,14 +1,18 @@
 // TXMLDoc: the document, and reading its file.
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
+#include <filesystem>
+#include <system_error>
 #include <memory>
 
 #include "xml/analyse.h"
+#include "xml/reserve.h"
 #include "xml/xml.h"
 
 namespace corrinom {
 
-TXMLDoc::TXMLDoc() : nodes_(nullptr) { Clear(); }
+TXMLDoc::TXMLDoc() : reserve_(std::make_unique<ReserveXML>()), nodes_(nullptr) { Clear(); }
 
 TXMLDoc::~TXMLDoc() { Clear(); }
 
@@ -28,10 +32,12 @@ std::string LitFichier(const std::string& fileName) {
   std::unique_ptr<std::FILE, FermeFichier> f(std::fopen(fileName.c_str(), "rb"));
   if (!f) throw EFOpenError(fileName);
   std::string octets;
-  if (std::fseek(f.get(), 0, SEEK_END) == 0) {
-    const long taille = std::ftell(f.get());
-    if (taille > 0) octets.reserve(static_cast<std::size_t>(taille));
-    std::rewind(f.get());
+  // Reserving helps only for a regular file; the size of anything else (a
+  // directory, a device) means nothing.
+  std::error_code ec;
+  if (std::filesystem::is_regular_file(fileName, ec)) {
+    const std::uintmax_t taille = std::filesystem::file_size(fileName, ec);
+    if (!ec && taille < octets.max_size()) octets.reserve(static_cast<std::size_t>(taille));
   }
   char tampon[65536];
   for (;;) {

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "xml/lexique.h"
+#include "xml/reserve.h"
 #include "xml/xml.h"
 
 namespace corrinom {
@@ -34,6 +35,7 @@ constexpr std::size_t kSeuilIndex = 16;
 }  // namespace
 
 TXMLAttributes::TXMLAttributes() = default;
+TXMLAttributes::TXMLAttributes(ReserveXML* reserve) : items_(xmldetail::Allocateur<Element>(reserve)) {}
 TXMLAttributes::~TXMLAttributes() = default;
 
 TXMLAttribute* TXMLAttributes::Items(int index) const {
@@ -76,6 +78,8 @@ void TXMLAttributes::Clear() {
 // ---- TXMLNodes ----
 
 TXMLNodes::TXMLNodes(TXMLNode* owner) : owner_(owner) {}
+TXMLNodes::TXMLNodes(TXMLNode* owner, ReserveXML* reserve)
+    : owner_(owner), items_(xmldetail::Allocateur<Element>(reserve)) {}
 
 TXMLNodes::~TXMLNodes() {
   owner_ = nullptr;
@@ -104,48 +108,90 @@ void TXMLNodes::Clear() {
 
 // ---- TXMLNode ----
 
-TXMLNode::TXMLNode(TXMLNodeKind kind) : kind_(kind) {
-  if (kind == nkElement) lists_ = std::make_unique<Lists>(this);
+TXMLNode::TXMLNode(TXMLNodeKind kind) : TXMLNode(kind, nullptr) {}
+
+TXMLNode::TXMLNode(TXMLNodeKind kind, ReserveXML* reserve) : kind_(kind), extraEnReserve_(reserve != nullptr) {
+  if (kind == nkElement) {
+    extra_ = reserve ? new (reserve->Prend(sizeof(Lists))) Lists(this, reserve) : new Lists(this, nullptr);
+  } else if (kind == nkText || kind == nkProcessingInstruction) {
+    extra_ = reserve ? new (reserve->Prend(sizeof(std::string))) std::string() : new std::string();
+  }
 }
 
-// Destroying a child that still has children of its own would recurse once per
-// level of nesting. Instead the whole subtree below this node is moved, level
-// by level, onto one explicit stack, and each node is destroyed only once its
-// children have been taken from it.
+const std::string& TXMLNode::ChaineVide() {
+  static const std::string vide;
+  return vide;
+}
+
+namespace {
+// Moves every child that has children of its own onto the stack.
+void DetacheProfonds(std::vector<std::unique_ptr<TXMLNode>>& pile, std::unique_ptr<TXMLNode>* debut,
+                     std::unique_ptr<TXMLNode>* fin) {
+  for (auto* e = debut; e != fin; ++e)
+    if (*e && (*e)->ChildCount() > 0) pile.push_back(std::move(*e));
+}
+
+// How many destructors of elements are running on this thread, one inside
+// the other. Up to the bound a subtree is freed by plain recursion, which is
+// the fastest way; below it, iteratively.
+constexpr int kRecursionMax = 64;
+thread_local int t_destructionsImbriquees = 0;
+}  // namespace
+
+// Past kRecursionMax levels, every child that has children is moved onto one
+// explicit stack, and a node taken from the stack is destroyed only once its
+// own such children have been moved there too: each of those destructors then
+// frees leaves only, so the depth of the tree never becomes depth of the
+// call stack.
 TXMLNode::~TXMLNode() {
-  if (!lists_) return;
-  std::vector<std::unique_ptr<TXMLNode>>& enfants = lists_->children.items_;
-  bool profond = false;
-  for (const auto& e : enfants)
-    if (e->ChildCount() > 0) {
-      profond = true;
-      break;
+  if (std::string* v = valeur()) {
+    if (extraEnReserve_) {
+      using std::string;
+      v->~string();
+    } else {
+      delete v;
     }
-  if (!profond) return;
-  std::vector<std::unique_ptr<TXMLNode>> pile = std::move(enfants);
-  enfants.clear();
+    return;
+  }
+  Lists* l = lists();
+  if (!l) return;
+  auto& enfants = l->children.items_;
+  if (t_destructionsImbriquees < kRecursionMax) {
+    ++t_destructionsImbriquees;
+    if (extraEnReserve_) {
+      l->~Lists();
+    } else {
+      delete l;
+    }
+    --t_destructionsImbriquees;
+    return;
+  }
+  std::vector<std::unique_ptr<TXMLNode>> pile;
+  DetacheProfonds(pile, enfants.data(), enfants.data() + enfants.size());
   while (!pile.empty()) {
     std::unique_ptr<TXMLNode> n = std::move(pile.back());
     pile.pop_back();
-    if (n->lists_) {
-      auto& sesEnfants = n->lists_->children.items_;
-      for (auto& e : sesEnfants) pile.push_back(std::move(e));
-      sesEnfants.clear();
-    }
-    // n has no children left: its own destructor frees only itself.
+    auto& siens = n->lists()->children.items_;
+    DetacheProfonds(pile, siens.data(), siens.data() + siens.size());
+  }
+  if (extraEnReserve_) {
+    l->~Lists();
+  } else {
+    delete l;
   }
 }
 
 TXMLNode* TXMLNode::GetChild(int index) const {
-  if (!lists_ || index < 0 || index >= lists_->children.Count()) return nullptr;
-  return lists_->children.items_[static_cast<std::size_t>(index)].get();
+  Lists* l = lists();
+  if (!l || index < 0 || index >= l->children.Count()) return nullptr;
+  return l->children.items_[static_cast<std::size_t>(index)].get();
 }
 
 TXMLNode* TXMLNode::AddChild(TXMLNodeKind kind) {
-  if (!lists_) return nullptr;
+  if (!lists()) return nullptr;
   auto node = std::make_unique<TXMLNode>(kind);
   TXMLNode* n = node.get();
-  lists_->children.Add(std::move(node));
+  lists()->children.Add(std::move(node));
   return n;
 }
 
@@ -171,21 +217,30 @@ void TXMLNode::SetName(std::string_view s) {
 }
 
 void TXMLNode::SetValue(std::string_view s) {
-  if (s == value_) return;
+  std::string* value = valeur();
+  if (!value || s == *value) return;
   switch (kind_) {
     case nkProcessingInstruction:
-      value_.assign(s);
+      value->assign(s);
       break;
     case nkText: {
+      // s may be a view of this node's own Name or Value: the decoding is
+      // done first (a refusal changes nothing), Value is assigned from s
+      // before Name changes, and Name from a separate string.
       const std::string_view brut = xml::Rogne(s);
+      if (brut.find('&') == std::string_view::npos) {
+        value->assign(brut);
+        name_.assign(*value);
+        break;
+      }
       std::string decode = xml::DecodeReferences(brut);
+      value->assign(brut);
       const std::string_view rogne = xml::Rogne(decode);
       if (rogne.size() == decode.size()) {
         name_ = std::move(decode);
       } else {
         name_.assign(rogne);
       }
-      value_.assign(brut);
       break;
     }
     case nkElement:

@@ -55,7 +55,48 @@ inline constexpr int kProfondeurMaxXML = 10000;
 class TXMLNode;
 class TXMLNodes;
 
-class TXMLAttribute {
+// Where the parser puts the nodes of one document (xml/reserve.h). Nodes made
+// with new or make_unique live on the heap as usual; both kinds are freed
+// with delete.
+class ReserveXML;
+
+namespace xmldetail {
+void* AlloueObjet(std::size_t octets, ReserveXML* reserve);
+void LibereObjet(void* p) noexcept;
+void* AlloueTableau(std::size_t octets, ReserveXML* reserve);
+void LibereTableau(void* p, ReserveXML* reserve) noexcept;
+
+// The allocator of the lists' arrays: from the reserve when the list belongs
+// to a parsed node, from the heap otherwise.
+template <class T>
+struct Allocateur {
+  using value_type = T;
+  ReserveXML* reserve = nullptr;
+  Allocateur() = default;
+  explicit Allocateur(ReserveXML* r) : reserve(r) {}
+  template <class U>
+  Allocateur(const Allocateur<U>& autre) : reserve(autre.reserve) {}
+  T* allocate(std::size_t n) { return static_cast<T*>(AlloueTableau(n * sizeof(T), reserve)); }
+  void deallocate(T* p, std::size_t) noexcept { LibereTableau(p, reserve); }
+  template <class U>
+  bool operator==(const Allocateur<U>& autre) const {
+    return reserve == autre.reserve;
+  }
+};
+}  // namespace xmldetail
+
+namespace xmldetail {
+// The base of the tree's objects: they allocate through it, so that the
+// parser can place them in its reserve while delete works the same for all.
+struct ObjetEnReserve {
+  static void* operator new(std::size_t n) { return AlloueObjet(n, nullptr); }
+  static void* operator new(std::size_t n, ReserveXML* r) { return AlloueObjet(n, r); }
+  static void operator delete(void* p) noexcept { LibereObjet(p); }
+  static void operator delete(void* p, ReserveXML*) noexcept { LibereObjet(p); }
+};
+}  // namespace xmldetail
+
+class TXMLAttribute : public xmldetail::ObjetEnReserve {
  public:
   TXMLAttribute(std::string name, std::string value);
 
@@ -73,6 +114,7 @@ class TXMLAttribute {
 class TXMLAttributes {
  public:
   TXMLAttributes();
+  explicit TXMLAttributes(ReserveXML* reserve);
   ~TXMLAttributes();
   TXMLAttributes(const TXMLAttributes&) = delete;
   TXMLAttributes& operator=(const TXMLAttributes&) = delete;
@@ -90,7 +132,8 @@ class TXMLAttributes {
 
  private:
   class NameIndex;
-  std::vector<std::unique_ptr<TXMLAttribute>> items_;
+  using Element = std::unique_ptr<TXMLAttribute>;
+  std::vector<Element, xmldetail::Allocateur<Element>> items_;
   // Built only once the list grows past a few items, so that the duplicate
   // check of a huge attribute list is not quadratic.
   std::unique_ptr<NameIndex> index_;
@@ -101,6 +144,7 @@ class TXMLAttributes {
 class TXMLNodes {
  public:
   explicit TXMLNodes(TXMLNode* owner);
+  TXMLNodes(TXMLNode* owner, ReserveXML* reserve);
   ~TXMLNodes();
   TXMLNodes(const TXMLNodes&) = delete;
   TXMLNodes& operator=(const TXMLNodes&) = delete;
@@ -118,11 +162,12 @@ class TXMLNodes {
 
  private:
   friend class TXMLNode;
+  using Element = std::unique_ptr<TXMLNode>;
   TXMLNode* owner_;
-  std::vector<std::unique_ptr<TXMLNode>> items_;
+  std::vector<Element, xmldetail::Allocateur<Element>> items_;
 };
 
-class TXMLNode {
+class TXMLNode : public xmldetail::ObjetEnReserve {
  public:
   // Name and Value empty, no ParentNodes; an element gets an empty attribute
   // list and an empty child list, every other kind neither.
@@ -138,15 +183,15 @@ class TXMLNode {
   const std::string& Name() const { return name_; }
   // Text: the raw character data, trimmed. Processing instruction: the data
   // after the target. Empty for every other kind.
-  const std::string& Value() const { return value_; }
+  const std::string& Value() const { return valeur() ? *valeur() : ChaineVide(); }
   // Present for elements only (nullptr otherwise).
-  TXMLAttributes* Attributes() const { return lists_ ? &lists_->attributes : nullptr; }
-  TXMLNodes* Children() const { return lists_ ? &lists_->children : nullptr; }
+  TXMLAttributes* Attributes() const { return lists() ? &lists()->attributes : nullptr; }
+  TXMLNodes* Children() const { return lists() ? &lists()->children : nullptr; }
   // The list that holds this node, none until it is added to one.
   TXMLNodes* ParentNodes() const { return parentNodes_; }
 
   // The number of children; 0 for a node that is not an element.
-  int ChildCount() const { return lists_ ? lists_->children.Count() : 0; }
+  int ChildCount() const { return lists() ? lists()->children.Count() : 0; }
   // The child at index, or nullptr when the index is out of range. Never raises.
   TXMLNode* GetChild(int index) const;
   // Creates a node of that kind and appends it to this element's children.
@@ -168,16 +213,28 @@ class TXMLNode {
   friend class TXMLNodes;
   friend class XMLAnalyseur;
   struct Lists {
-    explicit Lists(TXMLNode* owner) : children(owner) {}
+    Lists(TXMLNode* owner, ReserveXML* reserve) : attributes(reserve), children(owner, reserve) {}
     TXMLAttributes attributes;
     TXMLNodes children;
   };
+  // A node made by the parser: its lists' arrays come from the same reserve.
+  TXMLNode(TXMLNodeKind kind, ReserveXML* reserve);
+
+  // What only some kinds have lives beside the node, so that the many text
+  // nodes of a document do not carry empty lists, nor elements an empty value.
+  Lists* lists() const { return kind_ == nkElement ? static_cast<Lists*>(extra_) : nullptr; }
+  std::string* valeur() const {
+    return kind_ == nkText || kind_ == nkProcessingInstruction ? static_cast<std::string*>(extra_) : nullptr;
+  }
+  static const std::string& ChaineVide();
 
   std::string name_;
-  std::string value_;
   TXMLNodes* parentNodes_ = nullptr;
-  std::unique_ptr<Lists> lists_;
+  // The Lists of an element, the Value of a text or processing instruction,
+  // nothing for the other kinds; in the node's reserve when it has one.
+  void* extra_ = nullptr;
   TXMLNodeKind kind_;
+  bool extraEnReserve_ = false;
 };
 
 class TXMLDeclaration {
@@ -230,9 +287,13 @@ class TXMLDoc {
   void LoadFromMemory(std::string_view bytes);
 
  private:
+  friend class XMLAnalyseur;
   std::string fileName_;
   TXMLDeclaration declaration_;
+  // Declared before nodes_ so that it outlives every node placed in it.
+  std::unique_ptr<ReserveXML> reserve_;
   TXMLNodes nodes_;
 };
+
 
 }  // namespace corrinom
