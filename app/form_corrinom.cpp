@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QScreen>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QVBoxLayout>
@@ -408,12 +409,18 @@ void TFormCorrinom::Indication(const QString& texte) {
 }
 
 void TFormCorrinom::Rafraichit() {
+  // The models are reset as a whole; the selection and the scrolled position are
+  // kept, so that a move deep in a long list leaves the operator where they were.
   const std::optional<std::size_t> selComptes = ListViewUsers_->LigneSelectionnee();
   const std::optional<std::size_t> selRebus = ListViewRebus_->LigneSelectionnee();
+  const int defileComptes = ListViewUsers_->verticalScrollBar()->value();
+  const int defileRebus = ListViewRebus_->verticalScrollBar()->value();
   modeleComptes_->Rafraichit();
   modeleRebus_->Rafraichit();
   ListViewUsers_->SelectionneLigne(selComptes);
   ListViewRebus_->SelectionneLigne(selRebus);
+  ListViewUsers_->verticalScrollBar()->setValue(defileComptes);
+  ListViewRebus_->verticalScrollBar()->setValue(defileRebus);
   ListViewUsers_->setToolTip(VersQt(etat_.indicationComptes));
   ListViewRebus_->setToolTip(VersQt(etat_.indicationRebus));
   compteurs_[0]->setText(VersQt(etat_.LabelRienAFaire));

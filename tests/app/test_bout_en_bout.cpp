@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 
 #include "accounts/store/base_demo.h"
@@ -75,9 +76,13 @@ class TestBoutEnBout : public QObject {
     QVERIFY(personne && compte);
     QVERIFY(!etat.comptes[*compte].attachee());
     f.ListViewRebus()->SelectionneLigne(*personne);
-    f.ListViewUsers()->scrollTo(f.ListViewUsers()->model()->index(static_cast<int>(*compte), 0));
+    f.ListViewUsers()->scrollTo(f.ListViewUsers()->model()->index(static_cast<int>(*compte), 0),
+                                QAbstractItemView::PositionAtTop);
+    const int defile = f.ListViewUsers()->verticalScrollBar()->value();
+    QVERIFY(defile > 0);
     std::unique_ptr<QMimeData> donnees(DonneesGlisse(ListeSource::Rebus, f.JetonGlisse()));
     QVERIFY(GlisseDepose(f.ListViewUsers(), donnees.get(), HauteurLigne(f.ListViewUsers(), static_cast<int>(*compte))));
+    QCOMPARE(f.ListViewUsers()->verticalScrollBar()->value(), defile);  // the list did not jump
     QCOMPARE(etat.comptes[*compte].marque, kMarqueRouge);
     QVERIFY(!Rebus(etat, "GARCIA-LOPEZ"));
 
