@@ -23,9 +23,10 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 # dpkg-shlibdeps finds the libraries the two programs link (Qt, SQLite, the C++
 # runtime); Samba's libnetapi is loaded at run time only when the system's store is
-# used, so it is a recommendation rather than a dependency.
+# used, so it is a recommendation rather than a dependency, as are Qt's French
+# translations of its own dialogs.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "samba-libs")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "samba-libs, qt6-translations-l10n")
 if(CORRINOM_BUILD_APP)
   # The Qt platform plugins are a separate package that no library dependency names.
   set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")

@@ -2,6 +2,9 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 #include <cstdio>
 #include <optional>
 
@@ -85,6 +88,12 @@ int Lance(int argc, char** argv) {
   QApplication::setApplicationName(QStringLiteral("corrinom"));
   QApplication::setApplicationVersion(QStringLiteral("1.02"));
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/corrinom.png")));
+  // Qt's own dialogs (the file and print dialogs) speak French too, when Debian's Qt
+  // translations are installed; without them they stay in English.
+  QTranslator traductionQt;
+  if (traductionQt.load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    QApplication::installTranslator(&traductionQt);
 
   std::vector<std::string> args;
   const QStringList restants = QApplication::arguments();
