@@ -88,6 +88,8 @@ int Lance(int argc, char** argv) {
   QApplication::setApplicationName(QStringLiteral("corrinom"));
   QApplication::setApplicationVersion(QStringLiteral("1.02"));
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/corrinom.png")));
+  // Every window and box in the main window's face.
+  QApplication::setFont(PoliceFenetres());
   // Qt's own dialogs (the file and print dialogs) speak French too, when Debian's Qt
   // translations are installed; without them they stay in English.
   QTranslator traductionQt;

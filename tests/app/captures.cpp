@@ -13,6 +13,7 @@
 #include "app/form_aide_htm.h"
 #include "app/form_cherche_champ.h"
 #include "app/form_corrinom.h"
+#include "app/form_identifiants.h"
 #include "app/lancement.h"
 #include "app/liste_rapport.h"
 
@@ -67,6 +68,7 @@ class Pilote : public QObject {
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
+  QApplication::setFont(PoliceFenetres());
   if (argc < 3) {
     std::fputs("usage: app_captures SAMPLE_FILE OUTPUT_DIR\n", stderr);
     return 64;
@@ -97,5 +99,11 @@ int main(int argc, char** argv) {
 
   f.Button4Click();
   QApplication::processEvents();
+
+  // The credentials dialog the system's store asks with on Linux.
+  FormIdentifiants identifiants(QString{});
+  identifiants.show();
+  QApplication::processEvents();
+  pilote.Enregistre(&identifiants, QStringLiteral("identifiants.png"));
   return pilote.ok() ? 0 : 1;
 }
