@@ -87,7 +87,7 @@ int main(int argc, char** argv) {
   f.show();
   QApplication::processEvents();
 
-  f.OuvreFichier(QFileInfo(echantillon).absoluteFilePath());
+  f.OuvreFichier(echantillon);
   f.Button3Click();
   f.ListViewUsersColumnClick(0);  // group the rows by mark: grey, green, pink, red
   const int dernier = f.ListViewUsers()->model()->rowCount() - 1;
