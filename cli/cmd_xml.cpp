@@ -90,7 +90,9 @@ int Run(const std::vector<std::string>& args) {
     std::fprintf(stderr, "EXMLException: %s\n", Cp1252VersUtf8(e.what()).c_str());
     return 1;
   } catch (const std::exception& e) {
-    std::fprintf(stderr, "%s\n", Cp1252VersUtf8(e.what()).c_str());
+    // The file errors are ASCII around the name the system was given, which
+    // is already in the terminal's encoding: no conversion.
+    std::fprintf(stderr, "%s\n", e.what());
     return 2;
   }
   const std::string sortie = Decrit(doc);

@@ -1,6 +1,7 @@
 #include "xml/analyse.h"
 
 #include <array>
+#include <cstdint>
 #include <cstring>
 
 #include "text/encodage.h"
@@ -23,20 +24,20 @@ bool EstUtf8Declare(std::string_view encodage) {
 // control (0x80-0x9F) or one of the eight characters Latin-9 puts in place
 // of Latin-1's; a UTF-8 text only where it holds a byte above 0x7F. A text
 // without them is its own conversion, and is read where it lies.
-constexpr std::array<bool, 256> ConstruitOctetsLatin9Changes() {
-  std::array<bool, 256> t{};
-  for (int c = 0x80; c <= 0x9F; ++c) t[c] = true;
-  for (int c : {0xA4, 0xA6, 0xA8, 0xB4, 0xB8, 0xBC, 0xBD, 0xBE}) t[c] = true;
+constexpr std::array<std::uint8_t, 256> ConstruitOctetsLatin9Changes() {
+  std::array<std::uint8_t, 256> t{};
+  for (int c = 0x80; c <= 0x9F; ++c) t[c] = 1;
+  for (int c : {0xA4, 0xA6, 0xA8, 0xB4, 0xB8, 0xBC, 0xBD, 0xBE}) t[c] = 1;
   return t;
 }
-constexpr std::array<bool, 256> kOctetsLatin9Changes = ConstruitOctetsLatin9Changes();
+constexpr std::array<std::uint8_t, 256> kOctetsLatin9Changes = ConstruitOctetsLatin9Changes();
 
 bool Latin9Inchange(std::string_view s) {
   const auto* p = reinterpret_cast<const unsigned char*>(s.data());
   const auto* fin = p + s.size();
   // Eight lookups per test: this runs over the whole file.
   for (; fin - p >= 8; p += 8) {
-    const bool change = kOctetsLatin9Changes[p[0]] | kOctetsLatin9Changes[p[1]] | kOctetsLatin9Changes[p[2]] |
+    const unsigned change = kOctetsLatin9Changes[p[0]] | kOctetsLatin9Changes[p[1]] | kOctetsLatin9Changes[p[2]] |
                         kOctetsLatin9Changes[p[3]] | kOctetsLatin9Changes[p[4]] | kOctetsLatin9Changes[p[5]] |
                         kOctetsLatin9Changes[p[6]] | kOctetsLatin9Changes[p[7]];
     if (change) return false;

@@ -53,6 +53,9 @@ expect refus_conversion 1 "$work/empty" "$work/grand.err" xml "$work/grand.xml"
 # A file that cannot be opened: exit 2 and one line on stderr.
 printf "Impossible d'ouvrir le fichier %s\n" "$work/absent.xml" >"$work/absent.err"
 expect absent 2 "$work/empty" "$work/absent.err" xml "$work/absent.xml"
+# The name is the system's own, shown as given.
+printf "Impossible d'ouvrir le fichier %s\n" "$work/élèves.xml" >"$work/absent_accent.err"
+expect absent_nom_accentue 2 "$work/empty" "$work/absent_accent.err" xml "$work/élèves.xml"
 
 # Usage errors.
 expect sans_argument 64 "$work/empty" "" xml
