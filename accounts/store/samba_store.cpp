@@ -196,13 +196,22 @@ USER_INFO_3 Info3De(const CompteStocke& c, std::array<std::uint8_t, kOctetsHeure
   return u;
 }
 
+// libnetapi has one context per process: its credentials and connections are
+// shared, and freeing it ends every session. So one store is open at a time.
+bool sessionOuverte = false;
+
 class MagasinSamba final : public MagasinComptes {
  public:
   MagasinSamba(std::unique_ptr<Bibliotheque> bibliotheque, const PointsEntree& f, libnetapi_ctx* contexte,
                std::string serveur)
-      : bibliotheque_(std::move(bibliotheque)), f_(f), contexte_(contexte), serveur_(std::move(serveur)) {}
+      : bibliotheque_(std::move(bibliotheque)), f_(f), contexte_(contexte), serveur_(std::move(serveur)) {
+    sessionOuverte = true;
+  }
 
-  ~MagasinSamba() override { f_.free(contexte_); }
+  ~MagasinSamba() override {
+    f_.free(contexte_);
+    sessionOuverte = false;
+  }
 
   MagasinSamba(const MagasinSamba&) = delete;
   MagasinSamba& operator=(const MagasinSamba&) = delete;
@@ -272,6 +281,10 @@ std::string Code(std::uint32_t statut) { return std::to_string(statut); }
 
 std::unique_ptr<MagasinComptes> OuvreMagasinSamba(const ChoixMagasin& choix, std::string& erreur,
                                                   const char* nomBibliotheque) {
+  if (sessionOuverte) {
+    erreur = "Une session sur la base de comptes de Samba est d\xE9j\xE0 ouverte dans ce programme.";
+    return nullptr;
+  }
   void* poignee = dlopen(nomBibliotheque, RTLD_NOW | RTLD_LOCAL);
   if (poignee == nullptr) {
     erreur = std::string("La base de comptes du syst\xE8me n'est pas disponible : la biblioth\xE8que ") +
