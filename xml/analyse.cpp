@@ -236,7 +236,7 @@ TXMLNode* XMLAnalyseur::LitBaliseOuvrante(TXMLNode* parent, std::size_t profonde
   TXMLNode* element = NouveauNoeud(parent, nkElement);
   element->name_.assign(nom);
 
-  TXMLAttributes& attributs = element->lists()->attributes;
+  TXMLNode::Lists& listes = *element->lists();
   for (;;) {
     SauteBlancs();
     if (p_ == fin_ || !EstDebutNom(*p_)) break;
@@ -250,7 +250,7 @@ TXMLNode* XMLAnalyseur::LitBaliseOuvrante(TXMLNode* parent, std::size_t profonde
     const void* ferme = std::memchr(p_, guillemet, static_cast<std::size_t>(fin_ - p_));
     if (!ferme) Refuse("Missing quote for an attribute's value.");
     const char* f = static_cast<const char*>(ferme);
-    attributs.Add(std::unique_ptr<TXMLAttribute>(new (reserve_) TXMLAttribute(
+    listes.Attributs()->Add(std::unique_ptr<TXMLAttribute>(new (reserve_) TXMLAttribute(
         std::string(nomAttribut), std::string(p_, static_cast<std::size_t>(f - p_)))));
     p_ = f + 1;
   }

@@ -118,6 +118,22 @@ TXMLNode::TXMLNode(TXMLNodeKind kind, ReserveXML* reserve) : kind_(kind), extraE
   }
 }
 
+TXMLAttributes* TXMLNode::Lists::CreeAttributs() {
+  ReserveXML* reserve = children.items_.get_allocator().reserve;
+  attributes = reserve ? new (reserve->Prend(sizeof(TXMLAttributes))) TXMLAttributes(reserve)
+                       : new TXMLAttributes(nullptr);
+  return attributes;
+}
+
+TXMLNode::Lists::~Lists() {
+  if (!attributes) return;
+  if (children.items_.get_allocator().reserve) {
+    attributes->~TXMLAttributes();
+  } else {
+    delete attributes;
+  }
+}
+
 const std::string& TXMLNode::ChaineVide() {
   static const std::string vide;
   return vide;

@@ -185,7 +185,7 @@ class TXMLNode : public xmldetail::ObjetEnReserve {
   // after the target. Empty for every other kind.
   const std::string& Value() const { return valeur() ? *valeur() : ChaineVide(); }
   // Present for elements only (nullptr otherwise).
-  TXMLAttributes* Attributes() const { return lists() ? &lists()->attributes : nullptr; }
+  TXMLAttributes* Attributes() const { return lists() ? lists()->Attributs() : nullptr; }
   TXMLNodes* Children() const { return lists() ? &lists()->children : nullptr; }
   // The list that holds this node, none until it is added to one.
   TXMLNodes* ParentNodes() const { return parentNodes_; }
@@ -212,10 +212,17 @@ class TXMLNode : public xmldetail::ObjetEnReserve {
  private:
   friend class TXMLNodes;
   friend class XMLAnalyseur;
+  // Most elements never have an attribute: their attribute list is made the
+  // first time it is asked for, in the same reserve as the children's array.
   struct Lists {
-    Lists(TXMLNode* owner, ReserveXML* reserve) : attributes(reserve), children(owner, reserve) {}
-    TXMLAttributes attributes;
+    Lists(TXMLNode* owner, ReserveXML* reserve) : children(owner, reserve) {}
+    ~Lists();
+    Lists(const Lists&) = delete;
+    Lists& operator=(const Lists&) = delete;
+    TXMLAttributes* Attributs() { return attributes ? attributes : CreeAttributs(); }
+    TXMLAttributes* CreeAttributs();
     TXMLNodes children;
+    TXMLAttributes* attributes = nullptr;
   };
   // A node made by the parser: its lists' arrays come from the same reserve.
   TXMLNode(TXMLNodeKind kind, ReserveXML* reserve);
