@@ -1,10 +1,13 @@
 // Start-up of the window program over the stores the command line can choose.
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
 
 #include "app/form_corrinom.h"
+#include "app/form_identifiants.h"
 #include "app/lancement.h"
 #include "app/liste_rapport.h"
 #include "tests/app/suites.h"
@@ -27,6 +30,25 @@ class TestLancement : public QObject {
     QCOMPARE(s->fenetre->ListViewUsers()->model()->rowCount(), static_cast<int>(s->etat.comptes.size()));
     QVERIFY(s->fenetre->PanneauBase());
     QCOMPARE(s->fenetre->PanneauBase()->text(), QStringLiteral("Base de démonstration"));
+  }
+
+  // The system's store that needs credentials asks for them first; giving up there
+  // ends the program before anything is read.
+  void identifiantsRefuses() {
+    if (!MagasinSystemeDemandeIdentifiants()) QSKIP("this build's system store needs no credentials");
+    bool demande = false;
+    QTimer::singleShot(0, [&] {
+      if (auto* d = qobject_cast<FormIdentifiants*>(QApplication::activeModalWidget())) {
+        demande = d->EditUtilisateur()->text() == QLatin1String("root");
+        d->ButtonAnnuler()->click();
+      }
+    });
+    int code = -1;
+    ChoixMagasin choix;  // the system's store
+    std::unique_ptr<Session> s = Demarre(choix, code);
+    QVERIFY(demande);
+    QVERIFY(!s);
+    QCOMPARE(code, 0);
   }
 
   // A base that cannot be opened: the operator is told in French, and the window
