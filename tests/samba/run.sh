@@ -1,0 +1,158 @@
+#!/usr/bin/env bash
+# Runs the Samba tests against a real Samba server on loopback, twice: with a
+# few hundred accounts (one page) and with 1,200 (so that the enumeration pages).
+#
+#   run.sh BUILD_DIR     BUILD_DIR holds corrinom-cli, samba_tests, samba_seme
+#
+# Prints "SKIP: ..." and exits 0 when the server cannot run here (not root,
+# Samba missing, port 445 taken by another server, which is left alone).
+set -uo pipefail
+
+ici=$(cd "$(dirname "$0")" && pwd)
+build=$(cd "${1:?usage: run.sh BUILD_DIR}" && pwd)
+cli=$build/cli/corrinom-cli
+tests=$build/tests/samba/samba_tests
+semeur=$build/tests/samba/samba_seme
+serveur=$ici/serveur.sh
+
+readonly MDP=Corrinom-Essai-1 MDP_LECTEUR=Lecteur-Essai-2
+echecs=0
+dir=
+
+echoue() { echo "FAIL: $*" >&2; echecs=$((echecs + 1)); }
+ok() { echo "ok: $*"; }
+
+nettoie() {
+  if [ -n "$dir" ] && [ -d "$dir" ]; then
+    "$serveur" arrete "$dir"
+    rm -rf "$dir"
+  fi
+  dir=
+}
+trap nettoie EXIT
+
+# The logins corrinom-cli comptes must list, in sorted order.
+logins_attendus() {
+  local n=$1 i
+  for ((i = 1; i <= n; i++)); do
+    if ((i % 10 != 0 && i % 50 != 3)); then printf 'eleve%04d\n' "$i"; fi
+  done
+}
+
+cli_serveur() {  # cli_serveur PASSWORD SUBCOMMAND ARGS...
+  local mdp=$1 sous=$2
+  shift 2
+  printf '%s\n' "$mdp" | "$cli" "$sous" --serveur 127.0.0.1 --utilisateur root --mot-de-passe-stdin "$@"
+}
+
+essais_cli() {
+  local n=$1 sortie err rc
+  sortie=$(mktemp) err=$(mktemp)
+
+  # The account list: every TAVO account with a full name, once, nothing else.
+  cli_serveur "$MDP" comptes >"$sortie" 2>"$err"
+  rc=$?
+  if [ $rc -ne 0 ]; then echoue "comptes ($n accounts) exited $rc: $(cat "$err")"
+  elif ! diff <(cut -f1 "$sortie" | sort) <(logins_attendus "$n") >/dev/null; then
+    echoue "comptes ($n accounts) did not list exactly the TAVO accounts"
+  elif ! grep -qx $'eleve0007\tNOMH\tZo\xc3\xa9 Marie\t08/08/2007' "$sortie"; then
+    echoue "comptes ($n accounts): eleve0007 not shown as seeded"
+  else ok "comptes lists the $(wc -l <"$sortie") TAVO accounts of $n"
+  fi
+
+  # A wrong password: the French message with the status, no prompt, no rows.
+  cli_serveur pas-le-bon comptes >"$sortie" 2>"$err" </dev/null
+  rc=$?
+  if [ $rc -ne 1 ] || [ -s "$sortie" ] || ! grep -Eq '^message: Erreur (1003|5) en lisant la liste des comptes du serveur\.\\n.+' "$err"; then
+    echoue "comptes with a wrong password: exit $rc, stdout $(wc -c <"$sortie") bytes, stderr: $(cat "$err")"
+  else ok "wrong password: $(head -c 120 "$err")"
+  fi
+
+  # rapprocher --appliquer: eleve0001 differs in case only (exact matching),
+  # eleve0002 in its first names (matched by last name and first first-name).
+  local personnes=$dir/personnes.csv
+  printf 'NOM;PRENOM;NE(E) LE\r\nNOMB;JEAN PAUL;02/02/2001\r\nNOMC;Jean Pierre;03/03/2002\r\nINCONNU;Personne;01/01/2000\r\n' >"$personnes"
+  local avant1 avant2 avant4
+  avant1=$("$serveur" pdbedit "$dir" -v -u eleve0001 2>/dev/null)
+  avant2=$("$serveur" pdbedit "$dir" -v -u eleve0002 2>/dev/null)
+  avant4=$("$serveur" pdbedit "$dir" -v -u eleve0004 2>/dev/null)
+  cli_serveur "$MDP" rapprocher --meme-prenom --appliquer "$personnes" >"$sortie" 2>"$err"
+  rc=$?
+  if [ $rc -ne 0 ]; then echoue "rapprocher --appliquer exited $rc: $(cat "$err")"
+  elif ! grep -q $'^1\televe0001\tNOMB\tJEAN PAUL\t' "$sortie" || ! grep -q $'^1\televe0002\tNOMC\tJean Pierre\t' "$sortie"; then
+    echoue "rapprocher --appliquer: rows not green with the new names: $(grep -E 'eleve000[12]' "$sortie")"
+  elif ! grep -q '2 changements de nom effectu' "$err"; then
+    echoue "rapprocher --appliquer: summary missing: $(cat "$err")"
+  else ok "rapprocher --appliquer wrote two accounts"
+  fi
+
+  # On the server: only the full name changed, and nothing else was touched.
+  local compte avant apres
+  for compte in 1 2; do
+    if [ $compte = 1 ]; then avant=$avant1; else avant=$avant2; fi
+    apres=$("$serveur" pdbedit "$dir" -v -u eleve000$compte 2>/dev/null)
+    local differences
+    differences=$(diff <(echo "$avant") <(echo "$apres") | grep '^[<>]')
+    if [ "$(printf '%s\n' "$differences" | grep -c .)" -ne 2 ] || ! grep -q '^> Full Name:' <<<"$differences"; then
+      echoue "eleve000$compte: pdbedit shows more than the full name changed"
+      printf '%s\n' "$differences" >&2
+    fi
+  done
+  apres=$("$serveur" pdbedit "$dir" -v -u eleve0004 2>/dev/null)
+  [ "$apres" = "$avant4" ] || echoue "eleve0004 changed although no person was paired with it"
+  cli_serveur "$MDP" comptes >"$sortie" 2>"$err"
+  if grep -q $'^eleve0002\tNOMC\tJean Pierre\t' "$sortie" && [ "$(cut -f1 "$sortie" | sort)" = "$(logins_attendus "$n")" ]; then
+    ok "the rewritten accounts are still listed, with their new names"
+  else
+    echoue "after rapprocher: eleve0002 not listed with its new name, or accounts lost"
+  fi
+
+  # Put the two accounts back as seeded for the store tests.
+  CORRINOM_SAMBA_MOT_DE_PASSE=$MDP "$semeur" 127.0.0.1 seme 2 >/dev/null || echoue "reseeding eleve0001-2"
+  rm -f "$sortie" "$err"
+}
+
+essais_store() {
+  local n=$1
+  export CORRINOM_SAMBA_SERVEUR=127.0.0.1 CORRINOM_SAMBA_MOT_DE_PASSE=$MDP \
+    CORRINOM_SAMBA_MOT_DE_PASSE_LECTEUR=$MDP_LECTEUR CORRINOM_SAMBA_REPERTOIRE=$dir \
+    CORRINOM_SAMBA_SCRIPT=$serveur CORRINOM_SAMBA_SEMEUR=$semeur CORRINOM_SAMBA_COMPTES=$n
+  local seul
+  for seul in "" CoeurSurSamba ArretDuServeur; do
+    local filtre='*'
+    [ -n "$seul" ] && filtre="$seul.*"
+    if CORRINOM_SAMBA_SEUL=$seul "$tests" --gtest_filter="$filtre" --gtest_brief=1 >"$dir/gtest.log" 2>&1; then
+      ok "samba_tests ${seul:-(store)} with $n accounts"
+    else
+      echoue "samba_tests ${seul:-(store)} with $n accounts"
+      cat "$dir/gtest.log" >&2
+    fi
+  done
+}
+
+for n in 300 1200; do
+  dir=$(mktemp -d /tmp/corrinom-samba.XXXXXX)
+  "$serveur" demarre "$dir" "$n"
+  rc=$?
+  if [ $rc -eq 77 ]; then
+    echo "test-samba: skipped, the Samba server cannot run here (reason above)"
+    exit 0
+  elif [ $rc -ne 0 ]; then
+    echoue "the Samba server did not start"
+    break
+  fi
+  if ! CORRINOM_SAMBA_MOT_DE_PASSE=$MDP "$semeur" 127.0.0.1 seme "$n"; then
+    echoue "seeding $n accounts"
+    break
+  fi
+  echo "test-samba: server on 127.0.0.1:445 with $n accounts in $dir"
+  essais_cli "$n"
+  essais_store "$n"
+  nettoie
+done
+
+if [ $echecs -ne 0 ]; then
+  echo "test-samba: $echecs failure(s)" >&2
+  exit 1
+fi
+echo "test-samba: every Samba test passed"
