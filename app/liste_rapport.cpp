@@ -100,6 +100,7 @@ bool ListeRapport::Accepte(const QMimeData* donnees) const {
 
 void ListeRapport::dragEnterEvent(QDragEnterEvent* e) {
   if (Accepte(e->mimeData())) {
+    setState(DraggingState);
     e->setDropAction(Qt::MoveAction);
     e->accept();
   } else {
@@ -108,7 +109,9 @@ void ListeRapport::dragEnterEvent(QDragEnterEvent* e) {
 }
 
 void ListeRapport::dragMoveEvent(QDragMoveEvent* e) {
-  // Accepted wherever the pointer is over the list, rows or empty space alike.
+  // Qt's own handling scrolls a long list when the pointer nears its edge; whether
+  // the drag is accepted is ours to say: wherever the pointer is, rows or empty space.
+  QTreeView::dragMoveEvent(e);
   if (Accepte(e->mimeData())) {
     e->setDropAction(Qt::MoveAction);
     e->accept();
@@ -117,9 +120,11 @@ void ListeRapport::dragMoveEvent(QDragMoveEvent* e) {
   }
 }
 
-void ListeRapport::dragLeaveEvent(QDragLeaveEvent* e) { e->accept(); }
+void ListeRapport::dragLeaveEvent(QDragLeaveEvent* e) { QTreeView::dragLeaveEvent(e); }
 
 void ListeRapport::dropEvent(QDropEvent* e) {
+  stopAutoScroll();
+  setState(NoState);
   const ListeSource source = SourceGlisse(e->mimeData(), jeton_);
   if (!accepte_ || !accepte_(source)) {
     e->ignore();
