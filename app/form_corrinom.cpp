@@ -528,15 +528,27 @@ void TFormCorrinom::closeEvent(QCloseEvent* e) {
 
 void TFormCorrinom::ListViewUsersColumnClick(int colonne) {
   if (occupe_) return;
+  // The selection follows its row to the row's new place: a Delete pressed after a
+  // sort acts on the row the operator chose. Logins are unique.
+  const std::optional<std::size_t> avant = ListViewUsers_->LigneSelectionnee();
+  const std::string login = avant ? etat_.comptes[*avant].login : std::string();
   corrinom::ListViewUsersColumnClick(etat_, *dialogues_, colonne);
-  ListViewUsers_->SelectionneLigne(std::nullopt);
+  std::optional<std::size_t> apres;
+  for (std::size_t i = 0; avant && i < etat_.comptes.size() && !apres; ++i)
+    if (etat_.comptes[i].login == login) apres = i;
+  ListViewUsers_->SelectionneLigne(apres);
   Rafraichit();
 }
 
 void TFormCorrinom::ListViewRebusColumnClick(int colonne) {
   if (occupe_) return;
+  const std::optional<std::size_t> avant = ListViewRebus_->LigneSelectionnee();
+  const LigneRebus personne = avant ? etat_.rebus[*avant] : LigneRebus{};
   corrinom::ListViewRebusColumnClick(etat_, *dialogues_, colonne);
-  ListViewRebus_->SelectionneLigne(std::nullopt);
+  std::optional<std::size_t> apres;
+  for (std::size_t i = 0; avant && i < etat_.rebus.size() && !apres; ++i)
+    if (etat_.rebus[i] == personne) apres = i;
+  ListViewRebus_->SelectionneLigne(apres);
   Rafraichit();
 }
 

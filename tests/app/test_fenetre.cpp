@@ -206,9 +206,11 @@ class TestFenetre : public QObject {
       for (int i = 0; i < m->rowCount(); ++i) r << m->index(i, 0).data().toString();
       return r;
     };
+    f.ListViewUsers()->SelectionneLigne(2);  // bernardp
     emit f.ListViewUsers()->header()->sectionClicked(0);
     QCOMPARE(Panneau1(f), QStringLiteral("La liste des utilisateurs TAVO vient d'être rangée suivant les icônes"));
     QCOMPARE(logins(), (QStringList{"bernardp", "dupontj", "martinl", "petitc"}));
+    QCOMPARE(f.ListViewUsers()->LigneSelectionnee(), std::optional<std::size_t>(0));  // followed its row
     emit f.ListViewUsers()->header()->sectionClicked(2);
     QCOMPARE(Panneau1(f), QStringLiteral("La liste des utilisateurs TAVO vient d'être rangée suivant les prénoms actuels"));
     QCOMPARE(logins(), (QStringList{"petitc", "dupontj", "martinl", "bernardp"}));
