@@ -5,6 +5,7 @@
 
 #include "app/ajuste_fenetre.h"
 #include "app/form_aide_htm.h"
+#include "app/form_cherche_champ.h"
 #include "tests/app/outils.h"
 #include "tests/app/suites.h"
 
@@ -71,6 +72,14 @@ class TestGeometrie : public QObject {
     QVERIFY(f.frameGeometry().width() <= 1024);
     QVERIFY(f.frameGeometry().height() <= 600 || f.minimumSizeHint().height() > 600);
     QVERIFY(f.frameGeometry().left() >= 0);
+  }
+
+  // The field chooser is a fixed-size dialog and stays one at its scaled size.
+  void chercheChampA120Dpi() {
+    TFormChercheChamp f;
+    AjusteFenetre(f, 120, QRect(0, 0, 1920, 1200));
+    QCOMPARE(f.size(), QSize(420, 386));
+    QCOMPARE(f.minimumSize(), f.maximumSize());
   }
 
   void boutonsAide_data() {
