@@ -8,7 +8,9 @@ if(WIN32)
   if(NOT EXISTS ${_corrinom_plateforme_dir}/win32_store.cpp)
     return()
   endif()
-  target_sources(corrinom_accounts PRIVATE ${_corrinom_plateforme_dir}/win32_store.cpp)
+  target_sources(corrinom_accounts PRIVATE
+    ${_corrinom_plateforme_dir}/win32_store.cpp
+    ${_corrinom_plateforme_dir}/win32_demarrage.cpp)
   set(CORRINOM_MAGASIN_SYSTEME_FOURNI ON)
   if(EXISTS ${_corrinom_plateforme_dir}/../security/win32_securite.cpp
      AND EXISTS ${_corrinom_plateforme_dir}/../security/services_securite.h)
@@ -18,7 +20,7 @@ if(WIN32)
   # The account calls are ordinary imports of Netapi32; NetGetDCName is resolved
   # at run time from the copy in the system directory.
   target_link_libraries(corrinom_accounts PUBLIC netapi32 advapi32)
-  target_compile_definitions(corrinom_accounts PRIVATE UNICODE _UNICODE WIN32_LEAN_AND_MEAN)
+  target_compile_definitions(corrinom_accounts PRIVATE UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX)
 else()
   find_package(PkgConfig QUIET)
   set(_corrinom_netapi_includes "")

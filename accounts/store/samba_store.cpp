@@ -285,7 +285,10 @@ std::unique_ptr<MagasinComptes> OuvreMagasinSamba(const ChoixMagasin& choix, std
     erreur = "Une session sur la base de comptes de Samba est d\xE9j\xE0 ouverte dans ce programme.";
     return nullptr;
   }
-  void* poignee = dlopen(nomBibliotheque, RTLD_NOW | RTLD_LOCAL);
+  // RTLD_NODELETE: Samba's libraries keep process-wide state (talloc contexts,
+  // exit handlers) that must not be unmapped under it; dlclose then only drops
+  // our reference.
+  void* poignee = dlopen(nomBibliotheque, RTLD_NOW | RTLD_LOCAL | RTLD_NODELETE);
   if (poignee == nullptr) {
     erreur = std::string("La base de comptes du syst\xE8me n'est pas disponible : la biblioth\xE8que ") +
              nomBibliotheque + " de Samba est introuvable (paquet samba-libs).";
