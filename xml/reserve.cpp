@@ -5,9 +5,30 @@
 
 #include "xml/xml.h"
 
+// Under AddressSanitizer, what the reserve takes back is poisoned, so that a
+// node used after it was freed is caught as it would be on the heap.
+#if defined(__SANITIZE_ADDRESS__)
+#define CORRINOM_XML_ASAN 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define CORRINOM_XML_ASAN 1
+#endif
+#endif
+#ifdef CORRINOM_XML_ASAN
+#include <sanitizer/asan_interface.h>
+#endif
+
 namespace corrinom {
 
 namespace {
+#ifdef CORRINOM_XML_ASAN
+void Empoisonne(const void* p, std::size_t n) { ASAN_POISON_MEMORY_REGION(p, n); }
+void Desempoisonne(const void* p, std::size_t n) { ASAN_UNPOISON_MEMORY_REGION(p, n); }
+#else
+void Empoisonne(const void*, std::size_t) {}
+void Desempoisonne(const void*, std::size_t) {}
+#endif
+
 // Every object of the tree needs no more than a pointer's alignment.
 constexpr std::size_t kAlignement = alignof(void*);
 static_assert(alignof(TXMLNode) <= kAlignement && alignof(TXMLAttribute) <= kAlignement &&
@@ -17,9 +38,13 @@ constexpr std::size_t kBlocMax = 4 * 1024 * 1024;
 
 std::size_t Arrondi(std::size_t n) { return (n + kAlignement - 1) & ~(kAlignement - 1); }
 
-// What stands before each object: its reserve, or nullptr for the heap.
+// What stands before each object: its reserve, or nullptr for the heap
+// (and, for the sanitizer, the object's size).
 struct alignas(kAlignement) EnTete {
   ReserveXML* reserve;
+#ifdef CORRINOM_XML_ASAN
+  std::size_t taille;
+#endif
 };
 }  // namespace
 
@@ -32,7 +57,7 @@ void* ReserveXML::Prend(std::size_t n) {
     const std::size_t taille = std::max(tailleBloc_, n);
     blocs_.reserve(blocs_.size() + 1);
     char* bloc = static_cast<char*>(::operator new(taille));
-    blocs_.push_back(bloc);
+    blocs_.push_back({bloc, taille});
     pos_ = bloc;
     fin_ = bloc + taille;
   }
@@ -46,7 +71,10 @@ void ReserveXML::RendObjet() {
 }
 
 void ReserveXML::Libere() {
-  for (void* b : blocs_) ::operator delete(b);
+  for (const Bloc& b : blocs_) {
+    Desempoisonne(b.debut, b.taille);
+    ::operator delete(b.debut);
+  }
   blocs_.clear();
   pos_ = fin_ = nullptr;
   tailleBloc_ = 0;
@@ -63,6 +91,9 @@ void* AlloueObjet(std::size_t octets, ReserveXML* reserve) {
     bloc = ::operator new(sizeof(EnTete) + octets);
   }
   static_cast<EnTete*>(bloc)->reserve = reserve;
+#ifdef CORRINOM_XML_ASAN
+  static_cast<EnTete*>(bloc)->taille = octets;
+#endif
   return static_cast<char*>(bloc) + sizeof(EnTete);
 }
 
@@ -70,6 +101,9 @@ void LibereObjet(void* p) noexcept {
   if (!p) return;
   auto* entete = reinterpret_cast<EnTete*>(static_cast<char*>(p) - sizeof(EnTete));
   if (entete->reserve) {
+#ifdef CORRINOM_XML_ASAN
+    Empoisonne(p, entete->taille);
+#endif
     entete->reserve->RendObjet();
   } else {
     ::operator delete(entete);
@@ -84,8 +118,12 @@ void* AlloueTableau(std::size_t octets, ReserveXML* reserve) {
   return ::operator new(octets);
 }
 
-void LibereTableau(void* p, ReserveXML* reserve) noexcept {
-  if (!reserve) ::operator delete(p);
+void LibereTableau(void* p, std::size_t octets, ReserveXML* reserve) noexcept {
+  if (reserve) {
+    Empoisonne(p, octets);
+  } else {
+    ::operator delete(p);
+  }
 }
 
 }  // namespace xmldetail

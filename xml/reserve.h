@@ -29,7 +29,11 @@ class ReserveXML {
  private:
   void Libere();
 
-  std::vector<void*> blocs_;
+  struct Bloc {
+    char* debut;
+    std::size_t taille;
+  };
+  std::vector<Bloc> blocs_;
   char* pos_ = nullptr;
   char* fin_ = nullptr;
   std::size_t objets_ = 0;

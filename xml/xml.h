@@ -64,7 +64,7 @@ namespace xmldetail {
 void* AlloueObjet(std::size_t octets, ReserveXML* reserve);
 void LibereObjet(void* p) noexcept;
 void* AlloueTableau(std::size_t octets, ReserveXML* reserve);
-void LibereTableau(void* p, ReserveXML* reserve) noexcept;
+void LibereTableau(void* p, std::size_t octets, ReserveXML* reserve) noexcept;
 
 // The allocator of the lists' arrays: from the reserve when the list belongs
 // to a parsed node, from the heap otherwise.
@@ -77,7 +77,7 @@ struct Allocateur {
   template <class U>
   Allocateur(const Allocateur<U>& autre) : reserve(autre.reserve) {}
   T* allocate(std::size_t n) { return static_cast<T*>(AlloueTableau(n * sizeof(T), reserve)); }
-  void deallocate(T* p, std::size_t) noexcept { LibereTableau(p, reserve); }
+  void deallocate(T* p, std::size_t n) noexcept { LibereTableau(p, n * sizeof(T), reserve); }
   template <class U>
   bool operator==(const Allocateur<U>& autre) const {
     return reserve == autre.reserve;
