@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "text/encodage.h"
+#include "xml/conversion.h"
 #include "xml/lexique.h"
 #include "xml/reserve.h"
 
@@ -74,9 +75,7 @@ void XMLAnalyseur::Analyse(std::string_view octets, TXMLDoc& doc) {
   // is dropped, so a declaration right after it is at the first byte.
   if (CommenceParBomUtf8(octets)) {
     XMLAnalyseur a(std::string_view(), doc);
-    a.converti_ = Utf8VersCp1252Personne(octets);
-    a.p_ = a.converti_.data();
-    a.fin_ = a.p_ + a.converti_.size();
+    a.ConvertitUtf8(octets);
     a.LitDocument(true);
     return;
   }
@@ -108,6 +107,7 @@ void XMLAnalyseur::LitDocument(bool convertiDepuisUtf8) {
     SauteBlancs();
   }
   if (!racineLue) Refuse("The main xml document is empty.");
+  if (guillemetsMarques_) RestaureGuillemets();
 }
 
 // ---- Declaration ----
@@ -169,16 +169,44 @@ void XMLAnalyseur::ConvertitSelonEncodage() {
   const std::string& encodage = doc_.Declaration().Encoding();
   std::string_view reste(p_, static_cast<std::size_t>(fin_ - p_));
   if (EstUtf8Declare(encodage)) {
-    if (EstAscii(reste)) return;
-    converti_ = Utf8VersCp1252Personne(reste);
-  } else if (EstLatin9Declare(encodage)) {
-    if (Latin9Inchange(reste)) return;
+    if (!EstAscii(reste)) ConvertitUtf8(reste);
+  } else if (EstLatin9Declare(encodage) && !Latin9Inchange(reste)) {
+    // Latin-9 has none of the typographic quotes: nothing to keep apart.
     converti_ = Iso885915VersCp1252Personne(reste);
-  } else {
-    return;
+    p_ = converti_.data();
+    fin_ = p_ + converti_.size();
   }
+}
+
+void XMLAnalyseur::ConvertitUtf8(std::string_view octets) {
+  converti_ = xml::Utf8VersCp1252Balisage(octets, guillemetsMarques_);
   p_ = converti_.data();
   fin_ = p_ + converti_.size();
+}
+
+// Every string of the finished tree gets its typographic quotes back, in
+// the ASCII form the person conversion gives them.
+void XMLAnalyseur::RestaureGuillemets() {
+  std::vector<TXMLNodes*> listes{&doc_.Nodes()};
+  while (!listes.empty()) {
+    TXMLNodes* liste = listes.back();
+    listes.pop_back();
+    for (int i = 0; i < liste->Count(); ++i) {
+      TXMLNode& n = *liste->Items(i);
+      xml::RestaureGuillemets(n.name_);
+      if (std::string* valeur = n.valeur()) xml::RestaureGuillemets(*valeur);
+      TXMLNode::Lists* l = n.lists();
+      if (!l) continue;
+      if (l->attributes) {
+        for (int j = 0; j < l->attributes->Count(); ++j) {
+          TXMLAttribute& a = *l->attributes->Items(j);
+          xml::RestaureGuillemets(a.name_);
+          xml::RestaureGuillemets(a.value_);
+        }
+      }
+      if (l->children.Count() > 0) listes.push_back(&l->children);
+    }
+  }
 }
 
 // ---- Elements ----

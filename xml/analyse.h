@@ -23,6 +23,8 @@ class XMLAnalyseur {
   void LitDeclaration();
   std::string_view LitValeurPseudoAttribut();
   void ConvertitSelonEncodage();
+  void ConvertitUtf8(std::string_view octets);
+  void RestaureGuillemets();
   void LitRacine();
   // Reads a start tag and its attributes; parent is nullptr at the top level.
   // Returns the element, and sets vide when it ended with "/>".
@@ -46,6 +48,8 @@ class XMLAnalyseur {
   const char* p_;
   const char* fin_;
   std::string converti_;
+  // The UTF-8 conversion kept typographic quotes as CP1252 bytes (xml/conversion.h).
+  bool guillemetsMarques_ = false;
   std::vector<TXMLNode*> ouverts_;
 };
 

@@ -105,6 +105,7 @@ class TXMLAttribute : public xmldetail::ObjetEnReserve {
   const std::string& Value() const { return value_; }
 
  private:
+  friend class XMLAnalyseur;
   std::string name_;
   std::string value_;
 };

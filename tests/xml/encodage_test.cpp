@@ -38,6 +38,14 @@ INSTANTIATE_TEST_SUITE_P(
         CasEncodage{"utf8_ponctuation_en_ascii", Declare("UTF-8", "<a>\xE2\x80\x99\xE2\x82\xAC\xC5\x93</a>"),
                     "E:a{T:'EURoe|'EURoe}"},
         CasEncodage{"utf8_mal_forme_garde", Declare("UTF-8", "<a>\xE9t\xE9</a>"), "E:a{T:\xE9t\xE9|\xE9t\xE9}"},
+        // Typographic quotes become ASCII quotes, but never markup: the
+        // attribute value does not end at the apostrophe, "<" opens no tag.
+        CasEncodage{"utf8_guillemets_pas_balisage",
+                    Declare("UTF-8", "<a b='l\xE2\x80\x99\xC3\xA9" "cole' c=\"\xE2\x80\x9Ez\xE2\x80\x9C\">"
+                                     "\xE2\x80\x98x\xE2\x80\x9D \xE2\x80\xB9y\xE2\x80\xBA<!--\xE2\x80\xB9-->"
+                                     "<![CDATA[\xE2\x80\x99]]><?p \xE2\x80\x9C?></a>"),
+                    "E:a(b=l'\xE9" "cole,c=\"z\"){T:'x\" <y>|'x\" <y> C:< D:' P:p|\"}"},
+        CasEncodage{"bom_guillemets", kBom + "<a>\xE2\x80\x99</a>", "E:a{T:'|'}"},
         CasEncodage{"bom_sans_declaration", kBom + "<a>\xC3\xA8</a>", "E:a{T:\xE8|\xE8}"},
         CasEncodage{"bom_decide", kBom + Declare("ISO-8859-1", "<a>\xC3\xA8</a>"), "E:a{T:\xE8|\xE8}"},
         CasEncodage{"bom_seul", kBom, ""},
