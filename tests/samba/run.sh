@@ -60,6 +60,24 @@ essais_cli() {
   else ok "comptes lists the $(wc -l <"$sortie") TAVO accounts of $n"
   fi
 
+  # Without --serveur the local machine's store: this same server, through localhost.
+  printf '%s\n' "$MDP" | "$cli" comptes --utilisateur root --mot-de-passe-stdin >"$sortie" 2>"$err"
+  rc=$?
+  if [ $rc -ne 0 ] || ! diff <(cut -f1 "$sortie" | sort) <(logins_attendus "$n") >/dev/null; then
+    echoue "comptes on the local machine ($n accounts) exited $rc: $(cat "$err")"
+  else ok "comptes on the local machine lists the same accounts"
+  fi
+
+  # And over IPv6 loopback, where the machine has it.
+  if grep -q '^0\{31\}1 ' /proc/net/if_inet6 2>/dev/null; then
+    printf '%s\n' "$MDP" | "$cli" comptes --serveur ::1 --utilisateur root --mot-de-passe-stdin >"$sortie" 2>"$err"
+    rc=$?
+    if [ $rc -ne 0 ] || [ "$(wc -l <"$sortie")" -ne "$(logins_attendus "$n" | wc -l)" ]; then
+      echoue "comptes --serveur ::1 ($n accounts) exited $rc: $(cat "$err")"
+    else ok "comptes --serveur ::1 lists the same accounts"
+    fi
+  fi
+
   # A wrong password: the French message with the status, no prompt, no rows.
   cli_serveur pas-le-bon comptes >"$sortie" 2>"$err" </dev/null
   rc=$?
