@@ -15,6 +15,9 @@ tests=$build/tests/samba/samba_tests
 semeur=$build/tests/samba/samba_seme
 serveur=$ici/serveur.sh
 
+# A sanitizer build of corrinom-cli meets libnetapi's process-long talloc blocks.
+export LSAN_OPTIONS=${LSAN_OPTIONS:-suppressions=$ici/lsan.supp}
+
 readonly MDP=Corrinom-Essai-1 MDP_LECTEUR=Lecteur-Essai-2
 echecs=0
 dir=

@@ -17,6 +17,9 @@
 
 #include "tests/samba/jeu_comptes.h"
 
+// Under LeakSanitizer: libnetapi's talloc blocks live as long as the process.
+extern "C" const char* __lsan_default_suppressions() { return "leak:libtalloc.so.2\n"; }
+
 namespace {
 
 using namespace corrinom::essai_samba;
