@@ -1,7 +1,8 @@
 # The system's account store for this platform, added to corrinom_accounts:
 # Netapi32/Advapi32 on Windows, Samba's libnetapi (loaded at run time) on Linux.
-# Sets CORRINOM_MAGASIN_SYSTEME_FOURNI (and CORRINOM_SECURITE_SYSTEME_FOURNIE on
-# Windows) so that the placeholder store and the portable security are left out.
+# Sets CORRINOM_MAGASIN_SYSTEME_FOURNI (and, on Windows, CORRINOM_SECURITE_SYSTEME_FOURNIE
+# and CORRINOM_PLATEFORME_SYSTEME_FOURNIE) so that the placeholder store, the
+# portable security and the default platform are left out.
 set(_corrinom_plateforme_dir ${CMAKE_CURRENT_LIST_DIR})
 
 if(WIN32)
@@ -12,6 +13,7 @@ if(WIN32)
     ${_corrinom_plateforme_dir}/win32_store.cpp
     ${_corrinom_plateforme_dir}/win32_demarrage.cpp)
   set(CORRINOM_MAGASIN_SYSTEME_FOURNI ON)
+  set(CORRINOM_PLATEFORME_SYSTEME_FOURNIE ON)  # PlateformeCourante is in win32_demarrage.cpp
   if(EXISTS ${_corrinom_plateforme_dir}/../security/win32_securite.cpp
      AND EXISTS ${_corrinom_plateforme_dir}/../security/services_securite.h)
     target_sources(corrinom_accounts PRIVATE ${_corrinom_plateforme_dir}/../security/win32_securite.cpp)

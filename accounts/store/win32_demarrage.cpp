@@ -47,7 +47,21 @@ std::string Utf8DeCp1252(const std::string& cp1252) { return Cp1252VersUtf8(cp12
 // unloaded when the program ends.
 std::shared_ptr<BibliothequeReseau> bibliothequeDuProgramme;
 
+constexpr UINT kTailleRepertoire = 260;  // MAX_PATH characters, as start-up asks
+
 }  // namespace
+
+PlateformeSysteme PlateformeCourante() {
+  PlateformeSysteme p;
+  p.demandeRepertoire = []() -> std::optional<std::string> {
+    wchar_t tampon[kTailleRepertoire];
+    const UINT n = GetSystemDirectoryW(tampon, kTailleRepertoire);
+    if (n == 0 || n >= kTailleRepertoire) return std::nullopt;
+    return Utf8VersCp1252Compte(Utf16VersUtf8(std::u16string_view(reinterpret_cast<const char16_t*>(tampon), n)));
+  };
+  BrancheReseauWin32(p);
+  return p;
+}
 
 VersionSysteme VersionWin32() {
   VersionSysteme v;

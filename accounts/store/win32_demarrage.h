@@ -8,6 +8,9 @@
 
 namespace corrinom {
 
+// PlateformeCourante() on Windows: GetSystemDirectoryW with 260 characters for
+// the system directory, then BrancheReseauWin32.
+
 // The running system's platform and version numbers.
 VersionSysteme VersionWin32();
 
