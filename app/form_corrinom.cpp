@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFile>
 #include <QFileDialog>
 #include <QFrame>
 #include <QGroupBox>
@@ -464,10 +465,11 @@ void TFormCorrinom::OuvreFichier(const QString& nomFichier) {
   if (occupe_) return;
   EditNomFich_->setText(nomFichier);
   if (nomFichier.isEmpty()) return;
-  const std::optional<std::string> nom = VersCp1252Exact(nomFichier);
-  if (!nom) {
-    // The readers name files in the core's text; a name it cannot hold would be
-    // another file's name.
+  // The readers open files by the system's own spelling of the name (UTF-8 on
+  // Linux, the ANSI code page on Windows) and convert it only to show it.
+  const QByteArray systeme = QFile::encodeName(nomFichier);
+  if (QFile::decodeName(systeme) != nomFichier) {
+    // A name the system's code page cannot hold would be another file's name.
     dialogues_->message(
         VersCp1252(QStringLiteral("Le nom de ce fichier contient des caract\u00E8res que Corrinom ne sait "
                                   "pas lire :\n%1\nRenommez le fichier ou son dossier, puis ouvrez-le "
@@ -475,8 +477,9 @@ void TFormCorrinom::OuvreFichier(const QString& nomFichier) {
                        .arg(nomFichier)));
     return;
   }
+  const std::string nom = systeme.toStdString();
   occupe_ = true;
-  corrinom::ButtonOuvrirClick(etat_, *dialogues_, *nom);
+  corrinom::ButtonOuvrirClick(etat_, *dialogues_, nom);
   occupe_ = false;
   Rafraichit();
 }
