@@ -261,6 +261,8 @@ struct CasEchec {
   enum { Enumere, Lit, Ecrit } operation;
   const char* login;
   std::vector<std::uint32_t> statutsAdmis;
+
+  friend void PrintTo(const CasEchec& c, std::ostream* os) { *os << c.nom; }
 };
 
 class EchecsSamba : public testing::TestWithParam<CasEchec> {};
