@@ -83,9 +83,7 @@ struct Allocateur {
     return reserve == autre.reserve;
   }
 };
-}  // namespace xmldetail
 
-namespace xmldetail {
 // The base of the tree's objects: they allocate through it, so that the
 // parser can place them in its reserve while delete works the same for all.
 struct ObjetEnReserve {
