@@ -52,6 +52,8 @@ INSTANTIATE_TEST_SUITE_P(
         CasEncodage{"latin9", Declare("ISO-8859-15", "<a>\xA4 \xBD \xE8</a>"), "E:a{T:EUR oe \xE8|EUR oe \xE8}"},
         CasEncodage{"latin9_variantes", Declare("latin9", "<a>\xA6</a>") , "E:a{T:S|S}"},
         CasEncodage{"latin9_tiret", Declare("Latin-9", "<a>\xA8</a>"), "E:a{T:s|s}"},
+        CasEncodage{"latin9_apres_long_ascii", Declare("LATIN9", "<a>0123456789abcdefgh \xBC</a>"),
+                    "E:a{T:0123456789abcdefgh OE|0123456789abcdefgh OE}"},
         CasEncodage{"latin9_sans_tiret", Declare("iso8859-15", "<a>\xBE</a>"), "E:a{T:Y|Y}"},
         CasEncodage{"windows1252_garde", Declare("windows-1252", "<a>\x80\xE8</a>"), "E:a{T:\x80\xE8|\x80\xE8}"},
         CasEncodage{"latin1_garde", Declare("ISO-8859-1", "<a>\xC3\xA8</a>"), "E:a{T:\xC3\xA8|\xC3\xA8}"},
