@@ -291,7 +291,7 @@ std::unique_ptr<MagasinComptes> OuvreMagasinSamba(const ChoixMagasin& choix, std
   void* poignee = dlopen(nomBibliotheque, RTLD_NOW | RTLD_LOCAL | RTLD_NODELETE);
   if (poignee == nullptr) {
     erreur = std::string("La base de comptes du syst\xE8me n'est pas disponible : la biblioth\xE8que ") +
-             nomBibliotheque + " de Samba est introuvable (paquet samba-libs).";
+             nomBibliotheque + " de Samba est introuvable ou inutilisable (paquet samba-libs).";
     return nullptr;
   }
   auto bibliotheque = std::make_unique<Bibliotheque>(poignee);

@@ -152,6 +152,27 @@ essais_store() {
   done
 }
 
+# Where Samba's library is missing, corrinom-cli says so in French and exits 2.
+# The library is hidden in a private mount namespace, for this one command.
+essai_sans_bibliotheque() {
+  local lib
+  lib=$(readlink -f /usr/lib/*/libnetapi.so.1 2>/dev/null | head -n 1)
+  if [ "$(id -u)" -ne 0 ] || [ -z "$lib" ] || ! command -v unshare >/dev/null; then
+    echo "skip: hiding libnetapi.so.1 needs root, the library and unshare"
+    return
+  fi
+  local err rc
+  err=$(printf 'x\n' | unshare -m sh -c 'mount --bind /dev/null "$1" && exec "$2" comptes --utilisateur root --mot-de-passe-stdin' \
+    sh "$lib" "$cli" 2>&1 >/dev/null)
+  rc=$?
+  if [ $rc -eq 2 ] && grep -q "^message: La base de comptes du syst.me n'est pas disponible" <<<"$err"; then
+    ok "without libnetapi: $err"
+  else
+    echoue "without libnetapi: exit $rc, $err"
+  fi
+}
+essai_sans_bibliotheque
+
 for n in 300 1200; do
   dir=$(mktemp -d /tmp/corrinom-samba.XXXXXX)
   "$serveur" demarre "$dir" "$n"
