@@ -150,11 +150,15 @@ demarre() {
   attend_pret "$dir"
 }
 
+# Stops the process named by a pid file, provided it is one of this server's
+# (its environment carries this server's passwd file), then drops the file.
 arrete_pid() {
-  local fichier=$1 pid i
+  local fichier=$1 marque=$2 pid i
   [ -s "$fichier" ] || return 0
   pid=$(cat "$fichier")
+  rm -f "$fichier"
   [[ $pid =~ ^[0-9]+$ ]] || return 0
+  tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qxF "$marque" || return 0
   kill "$pid" 2>/dev/null || return 0
   for ((i = 0; i < 50; i++)); do
     kill -0 "$pid" 2>/dev/null || return 0
@@ -165,9 +169,10 @@ arrete_pid() {
 
 arrete() {
   local dir=$1
-  arrete_pid "$dir/pid/smbd.pid"
-  arrete_pid "$dir/pid/samba-dcerpcd.pid"
-  arrete_pid "$dir/pid/samba-bgqd.pid"
+  local marque="NSS_WRAPPER_PASSWD=$dir/etc/passwd"
+  arrete_pid "$dir/pid/smbd.pid" "$marque"
+  arrete_pid "$dir/pid/samba-dcerpcd.pid" "$marque"
+  arrete_pid "$dir/pid/samba-bgqd.pid" "$marque"
 }
 
 case ${1:-} in
