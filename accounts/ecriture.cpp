@@ -71,7 +71,9 @@ std::string ResumeChangements(int suppressions, int changements) {
   r += Pluriel(suppressions);
   r += " effectu\xE9" "e";
   r += Pluriel(suppressions);
-  r += "\n" + std::to_string(changements) + " changement";
+  r += '\n';
+  r += std::to_string(changements);
+  r += " changement";
   r += Pluriel(changements);
   r += " de nom effectu\xE9";
   r += Pluriel(changements);

@@ -26,7 +26,8 @@ std::string TexteSid(const TamponSid& sid) {
   for (std::size_t k = 0; k < n; ++k) {
     std::uint32_t s = 0;
     for (int i = 3; i >= 0; --i) s = (s << 8) | sid[8 + 4 * k + static_cast<std::size_t>(i)];
-    r += "-" + std::to_string(s);
+    r += '-';
+    r += std::to_string(s);
   }
   return r;
 }
