@@ -274,7 +274,7 @@ TXMLNode* XMLAnalyseur::LitBaliseOuvrante(TXMLNode* parent, std::size_t profonde
   // shallow enough for every walk over it that recurses.
   if (profondeur > static_cast<std::size_t>(kProfondeurMaxXML)) Refuse("Element nesting too deep.");
   TXMLNode* element = NouveauNoeud(parent, nkElement);
-  element->name_.assign(nom);
+  element->name_ = std::string(nom);
 
   TXMLNode::Lists& listes = *element->lists();
   for (;;) {
@@ -356,7 +356,9 @@ void XMLAnalyseur::LitTexte(TXMLNode& parent) {
 TXMLNode* XMLAnalyseur::NouveauNoeud(TXMLNode* parent, TXMLNodeKind kind) {
   std::unique_ptr<TXMLNode> noeud(new (reserve_) TXMLNode(kind, reserve_));
   TXMLNode* n = noeud.get();
-  (parent ? parent->lists()->children : doc_.Nodes()).Add(std::move(noeud));
+  TXMLNodes& liste = parent ? parent->lists()->children : doc_.Nodes();
+  n->parentNodes_ = &liste;
+  liste.items_.push_back(std::move(noeud));
   return n;
 }
 
@@ -364,15 +366,21 @@ bool XMLAnalyseur::Suit(std::string_view s) const {
   return static_cast<std::size_t>(fin_ - p_) >= s.size() && std::memcmp(p_, s.data(), s.size()) == 0;
 }
 
+// The scanning loops work on a local copy of the position: the text's bytes
+// could alias p_ for the compiler, which would otherwise store it each step.
 void XMLAnalyseur::SauteBlancs() {
-  while (p_ < fin_ && EstBlanc(*p_)) ++p_;
+  const char* p = p_;
+  while (p < fin_ && EstBlanc(*p)) ++p;
+  p_ = p;
 }
 
 std::string_view XMLAnalyseur::LitNom() {
-  if (p_ == fin_ || !EstDebutNom(*p_)) return {};
-  const char* debut = p_++;
-  while (p_ < fin_ && EstSuiteNom(*p_)) ++p_;
-  return std::string_view(debut, static_cast<std::size_t>(p_ - debut));
+  const char* debut = p_;
+  if (debut == fin_ || !EstDebutNom(*debut)) return {};
+  const char* p = debut + 1;
+  while (p < fin_ && EstSuiteNom(*p)) ++p;
+  p_ = p;
+  return std::string_view(debut, static_cast<std::size_t>(p - debut));
 }
 
 void XMLAnalyseur::Refuse(const std::string& message) { throw EXMLException(message); }

@@ -14,14 +14,6 @@ bool EstNomValide(std::string_view s) {
   return true;
 }
 
-std::string_view Rogne(std::string_view s) {
-  std::size_t debut = 0;
-  std::size_t fin = s.size();
-  while (debut < fin && static_cast<unsigned char>(s[debut]) <= 32) ++debut;
-  while (fin > debut && static_cast<unsigned char>(s[fin - 1]) <= 32) --fin;
-  return s.substr(debut, fin - debut);
-}
-
 bool EgalSansCasse(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
   for (std::size_t i = 0; i < a.size(); ++i) {

@@ -44,7 +44,13 @@ inline bool EstBlanc(char c) { return kClasses[static_cast<unsigned char>(c)] & 
 bool EstNomValide(std::string_view s);
 
 // Without every leading and trailing byte of code 32 or less.
-std::string_view Rogne(std::string_view s);
+inline std::string_view Rogne(std::string_view s) {
+  const char* debut = s.data();
+  const char* fin = debut + s.size();
+  while (debut < fin && static_cast<unsigned char>(*debut) <= 32) ++debut;
+  while (fin > debut && static_cast<unsigned char>(fin[-1]) <= 32) --fin;
+  return std::string_view(debut, static_cast<std::size_t>(fin - debut));
+}
 
 // ASCII-only case-insensitive equality.
 bool EgalSansCasse(std::string_view a, std::string_view b);

@@ -245,8 +245,11 @@ void TXMLNode::SetValue(std::string_view s) {
       // before Name changes, and Name from a separate string.
       const std::string_view brut = xml::Rogne(s);
       if (brut.find('&') == std::string_view::npos) {
-        value->assign(brut);
-        name_.assign(*value);
+        // Both copies are made before either field changes.
+        std::string copieValeur(brut);
+        std::string copieNom(brut);
+        *value = std::move(copieValeur);
+        name_ = std::move(copieNom);
         break;
       }
       std::string decode = xml::DecodeReferences(brut);

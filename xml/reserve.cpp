@@ -36,8 +36,6 @@ static_assert(alignof(TXMLNode) <= kAlignement && alignof(TXMLAttribute) <= kAli
 constexpr std::size_t kPremierBloc = 16 * 1024;
 constexpr std::size_t kBlocMax = 4 * 1024 * 1024;
 
-std::size_t Arrondi(std::size_t n) { return (n + kAlignement - 1) & ~(kAlignement - 1); }
-
 // What stands before each object: its reserve, or nullptr for the heap
 // (and, for the sanitizer, the object's size).
 struct alignas(kAlignement) EnTete {
@@ -50,20 +48,16 @@ struct alignas(kAlignement) EnTete {
 
 ReserveXML::~ReserveXML() { Libere(); }
 
-void* ReserveXML::Prend(std::size_t n) {
-  n = Arrondi(n);
-  if (static_cast<std::size_t>(fin_ - pos_) < n) {
-    tailleBloc_ = tailleBloc_ == 0 ? kPremierBloc : std::min(tailleBloc_ * 2, kBlocMax);
-    const std::size_t taille = std::max(tailleBloc_, n);
-    blocs_.reserve(blocs_.size() + 1);
-    char* bloc = static_cast<char*>(::operator new(taille));
-    blocs_.push_back({bloc, taille});
-    pos_ = bloc;
-    fin_ = bloc + taille;
-  }
-  void* p = pos_;
-  pos_ += n;
-  return p;
+// n is already rounded.
+void* ReserveXML::PrendDansUnNouveauBloc(std::size_t n) {
+  tailleBloc_ = tailleBloc_ == 0 ? kPremierBloc : std::min(tailleBloc_ * 2, kBlocMax);
+  const std::size_t taille = std::max(tailleBloc_, n);
+  blocs_.reserve(blocs_.size() + 1);
+  char* bloc = static_cast<char*>(::operator new(taille));
+  blocs_.push_back({bloc, taille});
+  pos_ = bloc + n;
+  fin_ = bloc + taille;
+  return bloc;
 }
 
 void ReserveXML::RendObjet() {

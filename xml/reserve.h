@@ -21,12 +21,19 @@ class ReserveXML {
   ReserveXML& operator=(const ReserveXML&) = delete;
 
   // n bytes aligned for a pointer; never nullptr (bad_alloc when memory runs out).
-  void* Prend(std::size_t n);
+  void* Prend(std::size_t n) {
+    n = (n + alignof(void*) - 1) & ~(alignof(void*) - 1);
+    if (static_cast<std::size_t>(fin_ - pos_) < n) return PrendDansUnNouveauBloc(n);
+    void* p = pos_;
+    pos_ += n;
+    return p;
+  }
   void CompteObjet() { ++objets_; }
   // One object freed; the last one releases every block.
   void RendObjet();
 
  private:
+  void* PrendDansUnNouveauBloc(std::size_t n);
   void Libere();
 
   struct Bloc {

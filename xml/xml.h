@@ -161,6 +161,7 @@ class TXMLNodes {
 
  private:
   friend class TXMLNode;
+  friend class XMLAnalyseur;
   using Element = std::unique_ptr<TXMLNode>;
   TXMLNode* owner_;
   std::vector<Element, xmldetail::Allocateur<Element>> items_;
