@@ -150,6 +150,17 @@ TEST(Modele, SetValueSelonLeType) {
   EXPECT_THROW(texte.SetValue("x &bad"), EXMLException);
   EXPECT_EQ(texte.Value(), "a &amp; b&#10;");
   EXPECT_EQ(texte.Name(), "a & b");
+
+  // The new value may be a view of the node's own fields (long enough not to
+  // sit inside the string objects).
+  std::string references = "x ";
+  for (int i = 0; i < 20; ++i) references += "&lt;";
+  texte.SetValue(references);
+  texte.SetValue(std::string_view(texte.Name()).substr(1));
+  EXPECT_EQ(texte.Value(), std::string(20, '<'));
+  EXPECT_EQ(texte.Name(), std::string(20, '<'));
+  texte.SetValue(std::string_view(texte.Value()).substr(2));
+  EXPECT_EQ(texte.Name(), std::string(18, '<'));
 }
 
 TEST(Modele, Declaration) {
