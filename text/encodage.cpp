@@ -31,7 +31,6 @@ constexpr std::array<std::string_view, 32> kCp1252HautEnAscii{{
 }};
 
 constexpr std::uint32_t kRemplacement = '?';
-constexpr std::uint32_t kHorsUnicode = 0xFFFFFFFF;
 
 bool EstSubstitut(std::uint32_t cp) { return cp >= 0xD800 && cp <= 0xDFFF; }
 
