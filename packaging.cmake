@@ -26,7 +26,7 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 # used, so it is a recommendation rather than a dependency, as are Qt's French
 # translations of its own dialogs.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "samba-libs, qt6-translations-l10n")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "samba-libs, qt6-translations-l10n, fonts-liberation2")
 if(CORRINOM_BUILD_APP)
   # The Qt platform plugins are a separate package that no library dependency names.
   set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
