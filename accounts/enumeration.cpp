@@ -1,5 +1,6 @@
 // Reading the accounts of the store into the account list, one page at a time.
 #include "accounts/comptes.h"
+#include "accounts/store/champs_info3.h"
 #include "reconcile/marques.h"
 #include "text/encodage.h"
 #include "text/erreurs.h"
@@ -20,36 +21,8 @@ bool SuccesEnumeration(std::uint32_t statut) {
 
 TInfoUser InfoDepuisCompte(const CompteStocke& c) {
   TInfoUser i;
-  i.usri3_name = VueAnsi(c.name);
-  i.usri3_password = VueAnsi(c.password);
-  i.usri3_password_age = c.password_age;
-  i.usri3_priv = c.priv;
-  i.usri3_home_dir = VueAnsi(c.home_dir);
-  i.usri3_comment = VueAnsi(c.comment);
-  i.usri3_flags = c.flags;
-  i.usri3_script_path = VueAnsi(c.script_path);
-  i.usri3_auth_flags = c.auth_flags;
-  i.usri3_full_name = VueAnsi(c.full_name);
+  CompteVersInfo3(c, i, VueAnsi, [](const std::optional<HeuresConnexion>& h) { return h; });
   i.usri3_full_name.texte = OemVersAnsi(i.usri3_full_name.texte);
-  i.usri3_usr_comment = VueAnsi(c.usr_comment);
-  i.usri3_parms = VueAnsi(c.parms);
-  i.usri3_workstations = VueAnsi(c.workstations);
-  i.usri3_last_logon = c.last_logon;
-  i.usri3_last_logoff = c.last_logoff;
-  i.usri3_acct_expires = c.acct_expires;
-  i.usri3_max_storage = c.max_storage;
-  i.usri3_units_per_week = c.units_per_week;
-  i.usri3_logon_hours = c.logon_hours;
-  i.usri3_bad_pw_count = c.bad_pw_count;
-  i.usri3_num_logons = c.num_logons;
-  i.usri3_logon_server = VueAnsi(c.logon_server);
-  i.usri3_country_code = c.country_code;
-  i.usri3_code_page = c.code_page;
-  i.usri3_user_id = c.user_id;
-  i.usri3_primary_group_id = c.primary_group_id;
-  i.usri3_profile = VueAnsi(c.profile);
-  i.usri3_home_dir_drive = VueAnsi(c.home_dir_drive);
-  i.usri3_password_expired = c.password_expired;
   return i;
 }
 

@@ -19,13 +19,14 @@
 #include <iostream>
 #include <utility>
 
+#include "accounts/store/champs_info3.h"
+
 namespace corrinom {
 namespace {
 
 // The header defines no NERR_*/UF_*/FILTER_* constants: these are NetApi's values.
 constexpr std::uint32_t kFilterNormalAccount = 0x0002;
 constexpr std::uint32_t kNiveauInfo3 = 3;
-constexpr std::size_t kOctetsHeuresConnexion = 21;  // 168 hours, one bit each
 
 // The entry points the store uses, resolved by name.
 struct PointsEntree {
@@ -118,81 +119,20 @@ ChampTexte ChampDe(const char* texte) {
 
 const char* TexteDe(const ChampTexte& champ) { return champ.nul ? nullptr : champ.texte.c_str(); }
 
-CompteStocke CompteDe(const USER_INFO_3& u) {
-  CompteStocke c;
-  c.name = ChampDe(u.usri3_name);
-  c.password = ChampTexte{};  // level 3 of libnetapi carries no password
-  c.password_age = u.usri3_password_age;
-  c.priv = u.usri3_priv;
-  c.home_dir = ChampDe(u.usri3_home_dir);
-  c.comment = ChampDe(u.usri3_comment);
-  c.flags = u.usri3_flags;
-  c.script_path = ChampDe(u.usri3_script_path);
-  c.auth_flags = u.usri3_auth_flags;
-  c.full_name = ChampDe(u.usri3_full_name);
-  c.usr_comment = ChampDe(u.usri3_usr_comment);
-  c.parms = ChampDe(u.usri3_parms);
-  c.workstations = ChampDe(u.usri3_workstations);
-  c.last_logon = u.usri3_last_logon;
-  c.last_logoff = u.usri3_last_logoff;
-  c.acct_expires = u.usri3_acct_expires;
-  c.max_storage = u.usri3_max_storage;
-  c.units_per_week = u.usri3_units_per_week;
-  if (u.usri3_logon_hours != nullptr) {
-    std::array<std::uint8_t, kOctetsHeuresConnexion> heures{};
-    std::copy_n(u.usri3_logon_hours, heures.size(), heures.begin());
-    c.logon_hours = heures;
-  }
-  c.bad_pw_count = u.usri3_bad_pw_count;
-  c.num_logons = u.usri3_num_logons;
-  c.logon_server = ChampDe(u.usri3_logon_server);
-  c.country_code = u.usri3_country_code;
-  c.code_page = u.usri3_code_page;
-  c.user_id = u.usri3_user_id;
-  c.primary_group_id = u.usri3_primary_group_id;
-  c.profile = ChampDe(u.usri3_profile);
-  c.home_dir_drive = ChampDe(u.usri3_home_dir_drive);
-  c.password_expired = u.usri3_password_expired;
-  return c;
-}
+CompteStocke CompteDe(const USER_INFO_3& u) { return CompteDepuisInfo3(u, ChampDe); }
 
 // The record to write. `heures` must outlive the result (it points into it).
-USER_INFO_3 Info3De(const CompteStocke& c, std::array<std::uint8_t, kOctetsHeuresConnexion>& heures) {
+USER_INFO_3 Info3De(const CompteStocke& c, HeuresConnexion& heures) {
   USER_INFO_3 u{};
-  u.usri3_name = TexteDe(c.name);
-  u.usri3_password_age = c.password_age;
-  u.usri3_priv = c.priv;
-  u.usri3_home_dir = TexteDe(c.home_dir);
-  u.usri3_comment = TexteDe(c.comment);
+  CompteVersInfo3(c, u, TexteDe, [&heures](const std::optional<HeuresConnexion>& h) -> std::uint8_t* {
+    if (!h) return nullptr;
+    heures = *h;
+    return heures.data();
+  });
   // libnetapi copies usri3_flags into the server's account flags without
   // translating them, which would disable the account and hide it from the
   // normal-account enumeration. 0 leaves the flags as the server has them.
   u.usri3_flags = 0;
-  u.usri3_script_path = TexteDe(c.script_path);
-  u.usri3_auth_flags = c.auth_flags;
-  u.usri3_full_name = TexteDe(c.full_name);
-  u.usri3_usr_comment = TexteDe(c.usr_comment);
-  u.usri3_parms = TexteDe(c.parms);
-  u.usri3_workstations = TexteDe(c.workstations);
-  u.usri3_last_logon = c.last_logon;
-  u.usri3_last_logoff = c.last_logoff;
-  u.usri3_acct_expires = c.acct_expires;
-  u.usri3_max_storage = c.max_storage;
-  u.usri3_units_per_week = c.units_per_week;
-  if (c.logon_hours) {
-    heures = *c.logon_hours;
-    u.usri3_logon_hours = heures.data();
-  }
-  u.usri3_bad_pw_count = c.bad_pw_count;
-  u.usri3_num_logons = c.num_logons;
-  u.usri3_logon_server = TexteDe(c.logon_server);
-  u.usri3_country_code = c.country_code;
-  u.usri3_code_page = c.code_page;
-  u.usri3_user_id = c.user_id;
-  u.usri3_primary_group_id = c.primary_group_id;
-  u.usri3_profile = TexteDe(c.profile);
-  u.usri3_home_dir_drive = TexteDe(c.home_dir_drive);
-  u.usri3_password_expired = c.password_expired;
   return u;
 }
 
@@ -249,7 +189,7 @@ class MagasinSamba final : public MagasinComptes {
   }
 
   std::uint32_t ecrit(std::string_view login, const CompteStocke& compte) override {
-    std::array<std::uint8_t, kOctetsHeuresConnexion> heures{};
+    HeuresConnexion heures{};
     USER_INFO_3 info = Info3De(compte, heures);
     const std::string nom(login);
     std::uint32_t champFautif = 0;
