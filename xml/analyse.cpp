@@ -228,9 +228,10 @@ void XMLAnalyseur::LitRacine() {
   TXMLNode* racine = LitBaliseOuvrante(nullptr, 1, vide);
   if (vide) return;
   ouverts_.clear();
-  ouverts_.push_back(racine);
+  enAttente_.clear();
+  ouverts_.push_back({racine, 0});
   while (!ouverts_.empty()) {
-    TXMLNode& courant = *ouverts_.back();
+    TXMLNode& courant = *ouverts_.back().element;
     if (p_ == fin_) {
       const std::string& nom = courant.Name();
       FinDeBaliseManquante("<" + nom + ">", "</" + nom + ">");
@@ -238,6 +239,7 @@ void XMLAnalyseur::LitRacine() {
     if (*p_ != '<') {
       LitTexte(courant);
     } else if (FermeElement(courant)) {
+      Rattache(courant, ouverts_.back().premierEnfant);
       ouverts_.pop_back();
     } else if (Suit("<?")) {
       LitInstruction(&courant);
@@ -247,9 +249,28 @@ void XMLAnalyseur::LitRacine() {
       LitCData(courant);
     } else {
       TXMLNode* enfant = LitBaliseOuvrante(&courant, ouverts_.size() + 1, vide);
-      if (!vide) ouverts_.push_back(enfant);
+      if (!vide) ouverts_.push_back({enfant, enAttente_.size()});
     }
   }
+}
+
+// The children of the elements still open wait in enAttente_; once an element
+// is closed they are moved into its list, whose array is then made at its
+// final size in one go instead of growing child by child.
+void XMLAnalyseur::Rattache(TXMLNode& element, std::size_t premier) {
+  const std::size_t n = enAttente_.size() - premier;
+  if (n == 0) return;
+  auto& items = element.lists()->children.items_;
+  items.reserve(items.size() + n);
+  for (std::size_t i = premier; i < enAttente_.size(); ++i) {
+    items.emplace_back(enAttente_[i]);
+  }
+  enAttente_.resize(premier);
+}
+
+XMLAnalyseur::~XMLAnalyseur() {
+  // After a refusal: the nodes that were never moved into a list.
+  for (TXMLNode* n : enAttente_) delete n;
 }
 
 // At "</" followed by the element's name, white space and ">": steps over
@@ -274,7 +295,7 @@ TXMLNode* XMLAnalyseur::LitBaliseOuvrante(TXMLNode* parent, std::size_t profonde
   // shallow enough for every walk over it that recurses.
   if (profondeur > static_cast<std::size_t>(kProfondeurMaxXML)) Refuse("Element nesting too deep.");
   TXMLNode* element = NouveauNoeud(parent, nkElement);
-  element->name_ = std::string(nom);
+  element->name_.assign(nom.data(), nom.size());
 
   TXMLNode::Lists& listes = *element->lists();
   for (;;) {
@@ -290,8 +311,9 @@ TXMLNode* XMLAnalyseur::LitBaliseOuvrante(TXMLNode* parent, std::size_t profonde
     const void* ferme = std::memchr(p_, guillemet, static_cast<std::size_t>(fin_ - p_));
     if (!ferme) Refuse("Missing quote for an attribute's value.");
     const char* f = static_cast<const char*>(ferme);
-    listes.Attributs()->Add(std::unique_ptr<TXMLAttribute>(new (reserve_) TXMLAttribute(
-        std::string(nomAttribut), std::string(p_, static_cast<std::size_t>(f - p_)))));
+    listes.Attributs()->Add(std::unique_ptr<TXMLAttribute>(
+        new (reserve_) TXMLAttribute(nomAttribut, std::string_view(p_, static_cast<std::size_t>(f - p_)),
+                                     TXMLAttribute::DepuisTexte{})));
     p_ = f + 1;
   }
   if (Suit("/>")) {
@@ -343,12 +365,28 @@ void XMLAnalyseur::LitCData(TXMLNode& parent) {
 
 // Character data up to the next "<"; white space alone between tags makes no node.
 void XMLAnalyseur::LitTexte(TXMLNode& parent) {
-  const void* chevron = std::memchr(p_, '<', static_cast<std::size_t>(fin_ - p_));
+  // Most character data is the indentation between two tags: bytes of code
+  // 32 or less up to the next "<" (which is above 32) make no node.
+  const char* q = p_;
+  while (q < fin_ && static_cast<unsigned char>(*q) <= 32) ++q;
+  if (q == fin_ || *q == '<') {
+    p_ = q;
+    return;
+  }
+  const void* chevron = std::memchr(q, '<', static_cast<std::size_t>(fin_ - q));
   const char* f = chevron ? static_cast<const char*>(chevron) : fin_;
   const std::string_view donnees(p_, static_cast<std::size_t>(f - p_));
   p_ = f;
-  if (xml::Rogne(donnees).empty()) return;
-  NouveauNoeud(&parent, nkText)->SetValue(donnees);
+  TXMLNode* texte = NouveauNoeud(&parent, nkText);
+  // The new node's Value is empty and the data is not: what SetValue does,
+  // without its comparison and its copies made for an aliasing argument.
+  const std::string_view brut = xml::Rogne(donnees);
+  if (brut.find('&') == std::string_view::npos) {
+    texte->valeur()->assign(brut.data(), brut.size());
+    texte->name_.assign(brut.data(), brut.size());
+  } else {
+    texte->SetValue(brut);
+  }
 }
 
 // ---- Helpers ----
@@ -356,7 +394,12 @@ void XMLAnalyseur::LitTexte(TXMLNode& parent) {
 TXMLNode* XMLAnalyseur::NouveauNoeud(TXMLNode* parent, TXMLNodeKind kind) {
   std::unique_ptr<TXMLNode> noeud(new (reserve_) TXMLNode(kind, reserve_));
   TXMLNode* n = noeud.get();
-  TXMLNodes& liste = parent ? parent->lists()->children : doc_.Nodes();
+  if (parent) {
+    n->parentNodes_ = &parent->lists()->children;
+    enAttente_.push_back(noeud.release());
+    return n;
+  }
+  TXMLNodes& liste = doc_.Nodes();
   n->parentNodes_ = &liste;
   liste.items_.push_back(std::move(noeud));
   return n;

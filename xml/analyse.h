@@ -18,6 +18,9 @@ class XMLAnalyseur {
 
  private:
   XMLAnalyseur(std::string_view texte, TXMLDoc& doc);
+  ~XMLAnalyseur();
+  XMLAnalyseur(const XMLAnalyseur&) = delete;
+  XMLAnalyseur& operator=(const XMLAnalyseur&) = delete;
 
   void LitDocument(bool convertiDepuisUtf8);
   void LitDeclaration();
@@ -30,6 +33,7 @@ class XMLAnalyseur {
   // Returns the element, and sets vide when it ended with "/>".
   TXMLNode* LitBaliseOuvrante(TXMLNode* parent, std::size_t profondeur, bool& vide);
   bool FermeElement(const TXMLNode& element);
+  void Rattache(TXMLNode& element, std::size_t premier);
   void LitInstruction(TXMLNode* parent);
   void LitCommentaire(TXMLNode* parent);
   void LitCData(TXMLNode& parent);
@@ -50,7 +54,14 @@ class XMLAnalyseur {
   std::string converti_;
   // The UTF-8 conversion kept typographic quotes as CP1252 bytes (xml/conversion.h).
   bool guillemetsMarques_ = false;
-  std::vector<TXMLNode*> ouverts_;
+  struct Ouvert {
+    TXMLNode* element;
+    // Where its children start in enAttente_.
+    std::size_t premierEnfant;
+  };
+  std::vector<Ouvert> ouverts_;
+  // Made, not yet in their parent's list (owned here until then).
+  std::vector<TXMLNode*> enAttente_;
 };
 
 }  // namespace corrinom

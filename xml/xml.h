@@ -104,6 +104,10 @@ class TXMLAttribute : public xmldetail::ObjetEnReserve {
 
  private:
   friend class XMLAnalyseur;
+  // The parser's: both strings made straight from its text.
+  struct DepuisTexte {};
+  TXMLAttribute(std::string_view name, std::string_view value, DepuisTexte)
+      : name_(name), value_(value) {}
   std::string name_;
   std::string value_;
 };
