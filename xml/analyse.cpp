@@ -294,8 +294,7 @@ TXMLNode* XMLAnalyseur::LitBaliseOuvrante(TXMLNode* parent, std::size_t profonde
   // Each open element costs only a slot of ouverts_, but the tree must stay
   // shallow enough for every walk over it that recurses.
   if (profondeur > static_cast<std::size_t>(kProfondeurMaxXML)) Refuse("Element nesting too deep.");
-  TXMLNode* element = NouveauNoeud(parent, nkElement);
-  element->name_.assign(nom.data(), nom.size());
+  TXMLNode* element = NouveauNoeud(parent, nkElement, nom);
 
   TXMLNode::Lists& listes = *element->lists();
   for (;;) {
@@ -339,9 +338,8 @@ void XMLAnalyseur::LitInstruction(TXMLNode* parent) {
   const std::string_view reste(p_, static_cast<std::size_t>(fin_ - p_));
   const std::size_t fin = reste.find("?>");
   if (fin == std::string_view::npos) FinDeBaliseManquante("<?", "?>");
-  TXMLNode* instruction = NouveauNoeud(parent, nkProcessingInstruction);
-  instruction->SetName(cible);
-  instruction->SetValue(reste.substr(0, fin));
+  // The target was checked above: what SetName and SetValue would store.
+  NouveauNoeud(parent, nkProcessingInstruction, cible, reste.substr(0, fin));
   p_ += fin + 2;
 }
 
@@ -359,7 +357,7 @@ void XMLAnalyseur::LitCData(TXMLNode& parent) {
   const std::string_view reste(p_, static_cast<std::size_t>(fin_ - p_));
   const std::size_t fin = reste.find("]]>");
   if (fin == std::string_view::npos) FinDeBaliseManquante("<![CDATA[", "]]>");
-  NouveauNoeud(&parent, nkCData)->name_.assign(reste.substr(0, fin));
+  NouveauNoeud(&parent, nkCData, reste.substr(0, fin));
   p_ += fin + 3;
 }
 
@@ -377,22 +375,30 @@ void XMLAnalyseur::LitTexte(TXMLNode& parent) {
   const char* f = chevron ? static_cast<const char*>(chevron) : fin_;
   const std::string_view donnees(p_, static_cast<std::size_t>(f - p_));
   p_ = f;
-  TXMLNode* texte = NouveauNoeud(&parent, nkText);
-  // The new node's Value is empty and the data is not: what SetValue does,
-  // without its comparison and its copies made for an aliasing argument.
+  // Without a reference, Name and Value are both the trimmed data, as SetValue
+  // would make them; otherwise SetValue decodes it.
   const std::string_view brut = xml::Rogne(donnees);
   if (brut.find('&') == std::string_view::npos) {
-    texte->valeur()->assign(brut.data(), brut.size());
-    texte->name_.assign(brut.data(), brut.size());
+    NouveauNoeud(&parent, nkText, brut, brut);
   } else {
-    texte->SetValue(brut);
+    NouveauNoeud(&parent, nkText)->SetValue(brut);
   }
 }
 
 // ---- Helpers ----
 
-TXMLNode* XMLAnalyseur::NouveauNoeud(TXMLNode* parent, TXMLNodeKind kind) {
-  std::unique_ptr<TXMLNode> noeud(new (reserve_) TXMLNode(kind, reserve_));
+TXMLNode::TXMLNode(TXMLNodeKind kind, ReserveXML* reserve, std::string_view name, std::string_view value)
+    : name_(name), kind_(kind), extraEnReserve_(true) {
+  if (kind == nkElement) {
+    extra_ = new (reserve->Prend(sizeof(Lists))) Lists(this, reserve);
+  } else if (kind == nkText || kind == nkProcessingInstruction) {
+    extra_ = new (reserve->Prend(sizeof(std::string))) std::string(value);
+  }
+}
+
+TXMLNode* XMLAnalyseur::NouveauNoeud(TXMLNode* parent, TXMLNodeKind kind, std::string_view name,
+                                     std::string_view value) {
+  std::unique_ptr<TXMLNode> noeud(new (reserve_) TXMLNode(kind, reserve_, name, value));
   TXMLNode* n = noeud.get();
   if (parent) {
     n->parentNodes_ = &parent->lists()->children;

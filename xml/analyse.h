@@ -39,7 +39,8 @@ class XMLAnalyseur {
   void LitCData(TXMLNode& parent);
   void LitTexte(TXMLNode& parent);
 
-  TXMLNode* NouveauNoeud(TXMLNode* parent, TXMLNodeKind kind);
+  TXMLNode* NouveauNoeud(TXMLNode* parent, TXMLNodeKind kind, std::string_view name = {},
+                         std::string_view value = {});
   bool Suit(std::string_view s) const;
   void SauteBlancs();
   std::string_view LitNom();

@@ -230,6 +230,9 @@ class TXMLNode : public xmldetail::ObjetEnReserve {
   };
   // A node made by the parser: its lists' arrays come from the same reserve.
   TXMLNode(TXMLNodeKind kind, ReserveXML* reserve);
+  // The parser's: in the reserve, with its Name (and, for a text or a
+  // processing instruction, its Value) already known to be valid.
+  TXMLNode(TXMLNodeKind kind, ReserveXML* reserve, std::string_view name, std::string_view value);
 
   // What only some kinds have lives beside the node, so that the many text
   // nodes of a document do not carry empty lists, nor elements an empty value.
