@@ -6,6 +6,12 @@
 
 namespace corrinom {
 
+ChoixMagasin ChoixAvecServeurComptes(ChoixMagasin choix, std::string_view serveurComptes) {
+  if (choix.sorte == ChoixMagasin::Sorte::Systeme && choix.serveur.empty())
+    choix.serveur = std::string(serveurComptes);
+  return choix;
+}
+
 Demarrage Demarre(const ChoixMagasin& choix, EtatRapprochement& etat, Dialogues& dialogues,
                   ServicesSecurite& services, PlateformeSysteme& plateforme) {
   Demarrage r;
@@ -21,7 +27,7 @@ Demarrage Demarre(const ChoixMagasin& choix, EtatRapprochement& etat, Dialogues&
     return r;
   }
 
-  r.magasin = OuvreMagasin(choix);
+  r.magasin = OuvreMagasin(ChoixAvecServeurComptes(choix, r.serveurComptes));
   if (!r.magasin.magasin) {
     dialogues.message(r.magasin.erreur);
     AfficheResume(etat);

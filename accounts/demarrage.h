@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "accounts/comptes.h"
 #include "accounts/securite.h"
@@ -28,6 +29,10 @@ struct Demarrage {
   MagasinOuvert magasin;               // magasin null unless opened
   std::uint32_t statutEnumeration = 0;
 };
+
+// The store the accounts are read from and written to: on the system's store,
+// the domain controller found at start-up unless the operator named a server.
+ChoixMagasin ChoixAvecServeurComptes(ChoixMagasin choix, std::string_view serveurComptes);
 
 // Runs start-up in order. Every message goes through `dialogues`; the account
 // rows go into `etat`. Stops after the "ERREUR" box when a group is not found.

@@ -130,5 +130,38 @@ TEST_F(DemarrageTest, Nt4WithoutControllerWarnsThenGoesOn) {
   EXPECT_EQ(etat.comptes.size(), 1u);
 }
 
+TEST_F(DemarrageTest, Nt4ControllerIsWhereTheSystemStoreReads) {
+  plateforme.version = {true, 4, 0};
+  plateforme.netGetDCName = [] { return std::optional<std::string>("\\\\PDC"); };
+  const std::string chemin = creeBase({{test::Compte("a", "A Anne", "TAVO"), SorteCompte::Normal}});
+  Demarrage r = demarre(base(chemin));
+  EXPECT_EQ(r.serveurComptes, "\\\\PDC");
+  EXPECT_TRUE(d.appels.empty());
+  EXPECT_EQ(etat.comptes.size(), 1u);
+
+  const struct {
+    ChoixMagasin::Sorte sorte;
+    const char* serveur;      // named by the operator
+    const char* controleur;   // found at start-up
+    const char* attendu;
+  } cas[] = {
+      {ChoixMagasin::Sorte::Systeme, "", "\\\\PDC", "\\\\PDC"},
+      {ChoixMagasin::Sorte::Systeme, "autre", "\\\\PDC", "autre"},
+      {ChoixMagasin::Sorte::Systeme, "", "", ""},
+      {ChoixMagasin::Sorte::Base, "", "\\\\PDC", ""},
+      {ChoixMagasin::Sorte::Demo, "", "\\\\PDC", ""},
+  };
+  for (const auto& c : cas) {
+    ChoixMagasin choix;
+    choix.sorte = c.sorte;
+    choix.serveur = c.serveur;
+    choix.fichier = "f.sqlite";
+    const ChoixMagasin effectif = ChoixAvecServeurComptes(choix, c.controleur);
+    EXPECT_EQ(effectif.serveur, c.attendu) << c.serveur << " / " << c.controleur;
+    EXPECT_EQ(effectif.fichier, "f.sqlite");
+    EXPECT_EQ(effectif.sorte, c.sorte);
+  }
+}
+
 }  // namespace
 }  // namespace corrinom
