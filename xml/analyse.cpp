@@ -388,7 +388,7 @@ void XMLAnalyseur::LitTexte(TXMLNode& parent) {
 // ---- Helpers ----
 
 TXMLNode::TXMLNode(TXMLNodeKind kind, ReserveXML* reserve, std::string_view name, std::string_view value)
-    : name_(name), kind_(kind), extraEnReserve_(true) {
+    : name_(name), kind_(kind), enReserve_(true) {
   if (kind == nkElement) {
     extra_ = new (reserve->Prend(sizeof(Lists))) Lists(this, reserve);
   } else if (kind == nkText || kind == nkProcessingInstruction) {
@@ -398,7 +398,8 @@ TXMLNode::TXMLNode(TXMLNodeKind kind, ReserveXML* reserve, std::string_view name
 
 TXMLNode* XMLAnalyseur::NouveauNoeud(TXMLNode* parent, TXMLNodeKind kind, std::string_view name,
                                      std::string_view value) {
-  std::unique_ptr<TXMLNode> noeud(new (reserve_) TXMLNode(kind, reserve_, name, value));
+  std::unique_ptr<TXMLNode> noeud(::new (reserve_->Prend(sizeof(TXMLNode)))
+                                      TXMLNode(kind, reserve_, name, value));
   TXMLNode* n = noeud.get();
   if (parent) {
     n->parentNodes_ = &parent->lists()->children;

@@ -19,6 +19,8 @@ TXMLDoc::~TXMLDoc() { Clear(); }
 void TXMLDoc::Clear() {
   declaration_.Clear();
   nodes_.Clear();
+  // Every node of the reserve belonged to this document's tree.
+  reserve_->Libere();
 }
 
 namespace {

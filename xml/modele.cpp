@@ -110,7 +110,7 @@ void TXMLNodes::Clear() {
 
 TXMLNode::TXMLNode(TXMLNodeKind kind) : TXMLNode(kind, nullptr) {}
 
-TXMLNode::TXMLNode(TXMLNodeKind kind, ReserveXML* reserve) : kind_(kind), extraEnReserve_(reserve != nullptr) {
+TXMLNode::TXMLNode(TXMLNodeKind kind, ReserveXML* reserve) : kind_(kind), enReserve_(reserve != nullptr) {
   if (kind == nkElement) {
     extra_ = reserve ? new (reserve->Prend(sizeof(Lists))) Lists(this, reserve) : new Lists(this, nullptr);
   } else if (kind == nkText || kind == nkProcessingInstruction) {
@@ -161,7 +161,7 @@ thread_local int t_destructionsImbriquees = 0;
 // call stack.
 TXMLNode::~TXMLNode() {
   if (std::string* v = valeur()) {
-    if (extraEnReserve_) {
+    if (enReserve_) {
       using std::string;
       v->~string();
     } else {
@@ -174,7 +174,7 @@ TXMLNode::~TXMLNode() {
   auto& enfants = l->children.items_;
   if (t_destructionsImbriquees < kRecursionMax) {
     ++t_destructionsImbriquees;
-    if (extraEnReserve_) {
+    if (enReserve_) {
       l->~Lists();
     } else {
       delete l;
@@ -190,10 +190,20 @@ TXMLNode::~TXMLNode() {
     auto& siens = n->lists()->children.items_;
     DetacheProfonds(pile, siens.data(), siens.data() + siens.size());
   }
-  if (extraEnReserve_) {
+  if (enReserve_) {
     l->~Lists();
   } else {
     delete l;
+  }
+}
+
+void TXMLNode::operator delete(TXMLNode* p, std::destroying_delete_t) noexcept {
+  const bool enReserve = p->enReserve_;
+  p->~TXMLNode();
+  if (enReserve) {
+    ReserveXML::Rend(p, sizeof(TXMLNode));
+  } else {
+    ::operator delete(p);
   }
 }
 

@@ -60,9 +60,7 @@ void* ReserveXML::PrendDansUnNouveauBloc(std::size_t n) {
   return bloc;
 }
 
-void ReserveXML::RendObjet() {
-  if (--objets_ == 0) Libere();
-}
+void ReserveXML::Rend(void* p, std::size_t n) noexcept { Empoisonne(p, n); }
 
 void ReserveXML::Libere() {
   for (const Bloc& b : blocs_) {
@@ -80,7 +78,6 @@ void* AlloueObjet(std::size_t octets, ReserveXML* reserve) {
   void* bloc;
   if (reserve) {
     bloc = reserve->Prend(sizeof(EnTete) + octets);
-    reserve->CompteObjet();
   } else {
     bloc = ::operator new(sizeof(EnTete) + octets);
   }
@@ -98,7 +95,6 @@ void LibereObjet(void* p) noexcept {
 #ifdef CORRINOM_XML_ASAN
     Empoisonne(p, entete->taille);
 #endif
-    entete->reserve->RendObjet();
   } else {
     ::operator delete(entete);
   }

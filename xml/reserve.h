@@ -3,9 +3,10 @@
 // of small objects that live and die together; the general allocator spends
 // more time on them than the parse itself.
 //
-// Every object (not array) carries a small header naming its reserve, or
-// none for an object on the heap, so that delete finds where it came from.
-// The blocks are released when the last object of the reserve is freed.
+// An attribute carries a small header naming its reserve, or none for one on
+// the heap, so that delete finds where it came from; a node has a flag of its
+// own. Nothing is given back one object at a time: the document releases the
+// blocks with Libere once it has freed every node.
 #pragma once
 
 #include <cstddef>
@@ -28,13 +29,13 @@ class ReserveXML {
     pos_ += n;
     return p;
   }
-  void CompteObjet() { ++objets_; }
-  // One object freed; the last one releases every block.
-  void RendObjet();
+  // Releases every block: nothing taken from them may be used any more.
+  void Libere();
+  // n bytes at p are no longer used (poisoned under AddressSanitizer).
+  static void Rend(void* p, std::size_t n) noexcept;
 
  private:
   void* PrendDansUnNouveauBloc(std::size_t n);
-  void Libere();
 
   struct Bloc {
     char* debut;
@@ -43,7 +44,6 @@ class ReserveXML {
   std::vector<Bloc> blocs_;
   char* pos_ = nullptr;
   char* fin_ = nullptr;
-  std::size_t objets_ = 0;
   std::size_t tailleBloc_ = 0;
 };
 

@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <new>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -57,7 +58,8 @@ class TXMLNodes;
 
 // Where the parser puts the nodes of one document (xml/reserve.h). Nodes made
 // with new or make_unique live on the heap as usual; both kinds are freed
-// with delete.
+// with delete. The reserve's memory goes back when its document is cleared,
+// once every node of the document has been freed.
 class ReserveXML;
 
 namespace xmldetail {
@@ -84,8 +86,8 @@ struct Allocateur {
   }
 };
 
-// The base of the tree's objects: they allocate through it, so that the
-// parser can place them in its reserve while delete works the same for all.
+// The base of the attributes: they allocate through it, so that the parser
+// can place them in its reserve while delete works the same for all.
 struct ObjetEnReserve {
   static void* operator new(std::size_t n) { return AlloueObjet(n, nullptr); }
   static void* operator new(std::size_t n, ReserveXML* r) { return AlloueObjet(n, r); }
@@ -171,8 +173,15 @@ class TXMLNodes {
   std::vector<Element, xmldetail::Allocateur<Element>> items_;
 };
 
-class TXMLNode : public xmldetail::ObjetEnReserve {
+class TXMLNode {
  public:
+  static void* operator new(std::size_t n) { return ::operator new(n); }
+  // Only for a constructor that throws in a new-expression of the heap.
+  static void operator delete(void* p) noexcept { ::operator delete(p); }
+  // delete: a node knows whether it lies in a reserve, so it carries no
+  // header saying where it came from.
+  static void operator delete(TXMLNode* p, std::destroying_delete_t) noexcept;
+
   // Name and Value empty, no ParentNodes; an element gets an empty attribute
   // list and an empty child list, every other kind neither.
   explicit TXMLNode(TXMLNodeKind kind);
@@ -248,7 +257,8 @@ class TXMLNode : public xmldetail::ObjetEnReserve {
   // nothing for the other kinds; in the node's reserve when it has one.
   void* extra_ = nullptr;
   TXMLNodeKind kind_;
-  bool extraEnReserve_ = false;
+  // The node and its extra were placed in a reserve by the parser.
+  bool enReserve_ = false;
 };
 
 class TXMLDeclaration {
