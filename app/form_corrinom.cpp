@@ -190,6 +190,8 @@ void TFormCorrinom::CreeControles() {
   ListViewRebus_->setAccepte(&corrinom::ListViewRebusDragOver);
   LargeursColonnes(ListViewRebus_, ModeleRebus::kLargeurs.data(), ModeleRebus::kLargeurs.size());
   dans4->addWidget(ListViewRebus_);
+  // The handle between the two group boxes is the band's vertical splitter.
+  PanelHaut->handle(1)->setObjectName(QStringLiteral("Splitter2"));
   PanelHaut->setStretchFactor(0, 0);
   PanelHaut->setStretchFactor(1, 1);
   PanelHaut->setSizes({461, kLargeurClient - 461 - 3});

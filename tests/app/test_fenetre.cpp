@@ -158,6 +158,29 @@ class TestFenetre : public QObject {
     QCOMPARE(QFileInfo(d->selectedFiles().value(0)).fileName(), QStringLiteral("ElevesSansAdresses.xml"));
   }
 
+  // The bands and the two splitters at their design sizes once the window is laid out:
+  // the upper band 168 high, the aids' box 461 wide, each splitter 3 pixels thick.
+  void bandesEtSeparateurs() {
+    Banc banc(QuatreComptes());
+    TFormCorrinom& f = *banc.fenetre;
+    f.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f));
+    QCOMPARE(Controle<QWidget>(f, "PanelHaut")->height(), 168);
+    QCOMPARE(Controle<QWidget>(f, "GroupBox3")->geometry(), QRect(0, 0, 461, 168));
+    QCOMPARE(Controle<QWidget>(f, "GroupBoxResume")->geometry(), QRect(0, 168 - 74, 461, 74));
+    auto* Splitter2 = Controle<QSplitterHandle>(f, "Splitter2");
+    QVERIFY(Splitter2);
+    QCOMPARE(Splitter2->orientation(), Qt::Horizontal);  // side by side: a vertical bar
+    // Qt widens the handle's grip by a pixel each side; the gap it keeps is 3.
+    QCOMPARE(Splitter2->geometry().center().x(), 461 + 1);
+    QCOMPARE(Controle<QWidget>(f, "GroupBox4")->x(), 464);
+    QCOMPARE(Controle<QWidget>(f, "GroupBox1")->y(), 168 + 3);
+    // Panel2: the line, then the word-wrapped advice, both along its bottom.
+    QCOMPARE(Controle<QWidget>(f, "Bevel1")->geometry(), QRect(0, 72 - 27 - 12, 863, 12));
+    QCOMPARE(Controle<QWidget>(f, "Label3")->geometry(), QRect(0, 72 - 27, 863, 27));
+    QVERIFY(Controle<QLabel>(f, "Label3")->wordWrap());
+  }
+
   void baseNommeeDansLaBarreEtat() {
     Banc banc({}, QStringLiteral("Base de démonstration"));
     QVERIFY(banc.fenetre->PanneauBase());
