@@ -35,13 +35,26 @@ struct Options {
   std::vector<std::string> fichiers;
 };
 
+// How many arguments follow a standalone "--": they are files whatever they look
+// like. The store options hand them back at the end of their leftovers without
+// the "--", so it is found here, stepping over the values of the options that
+// take one as they do.
+std::size_t NombreApresFinOptions(const std::vector<std::string>& args) {
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    if (args[i] == "--") return args.size() - i - 1;
+    if (args[i] == "--base" || args[i] == "--serveur" || args[i] == "--utilisateur") ++i;
+  }
+  return 0;
+}
+
 bool LitOptions(const std::vector<std::string>& args, Options& o, std::string& erreur) {
   if (!LitOptionsMagasin(args, o.magasin, erreur, std::cin)) return false;
-  bool finOptions = false;
-  for (const std::string& a : o.magasin.reste) {
-    if (!finOptions && a == "--") {
-      finOptions = true;
-    } else if (!finOptions && a == "--meme-prenom") {
+  const std::vector<std::string>& reste = o.magasin.reste;
+  const std::size_t debutFichiersSeuls = reste.size() - NombreApresFinOptions(args);
+  for (std::size_t i = 0; i < reste.size(); ++i) {
+    const std::string& a = reste[i];
+    const bool finOptions = i >= debutFichiersSeuls;
+    if (!finOptions && a == "--meme-prenom") {
       o.memePrenom = true;
     } else if (!finOptions && a == "--date-naissance") {
       o.dateNaissance = true;

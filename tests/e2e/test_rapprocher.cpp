@@ -153,6 +153,20 @@ TEST(Rapprocher, UsageAndStoreErrors) {
   EXPECT_EQ(s.code, 2) << s.err;
 }
 
+TEST(Rapprocher, ArgumentsAfterDoubleDashAreFiles) {
+  Dossier d;
+  const std::string base = Base(d);
+  // An option's spelling after "--" names a file: read (and missing), not obeyed.
+  const Sortie s = Lance({"rapprocher", "--base", base, "--", "--appliquer"});
+  EXPECT_EQ(s.code, 0) << s.err;
+  ASSERT_EQ(s.lignesErr().size(), 1u) << s.err;
+  EXPECT_EQ(s.lignesErr()[0].rfind("message: Erreur en lisant le fichier --appliquer ", 0), 0u)
+      << s.err;
+  EXPECT_EQ(Partie(s.lignesOut(), 0).size(), 43u);
+  // Options before "--" still count, and "--" alone names no file.
+  EXPECT_EQ(Lance({"rapprocher", "--base", base, "--oui", "--"}).code, 64);
+}
+
 TEST(Rapprocher, DemoBaseWithEverySample) {
   // Whatever the demo base holds, every sample file goes through without a failure.
   for (const char* f : {"ElevesSansAdresses.xml", "sts_emp_0339999Z_2026.xml",
