@@ -129,6 +129,21 @@ TEST_F(EcritureTest, ReloadShowsTheNewNames) {
             (std::vector<std::string>{"DUPONT-MOREL", "Jean \xC9tienne", "12/05/2011"}));
 }
 
+TEST_F(EcritureTest, LastNameLengthCountsLettersNotStoredBytes) {
+  // The store holds UTF-8, where each accented letter takes two bytes; field 7
+  // counts the letters of the last name, as the full name is split on reading.
+  attache("dupont", "L\xC9VY-M\xC8RE", "Zo\xE9 \xC9lise");
+  d.reponses = {Reponse::Oui};
+  Button1Click(etat, *base, d);
+  EXPECT_EQ(stocke("dupont").full_name.texte, "L\xC3\x89VY-M\xC3\x88RE Zo\xC3\xA9 \xC3\x89lise");
+  EXPECT_EQ(stocke("dupont").usr_comment.texte, Tavo(9, "12/05/2011"));
+  EtatRapprochement relu;
+  DialoguesScript dd;
+  ChargeUtilisateurs(*base, relu, dd);
+  EXPECT_EQ(relu.comptes.at(0).sousItems,
+            (std::vector<std::string>{"LEVY-MERE", "Zo\xE9 \xC9lise", "12/05/2011"}));
+}
+
 TEST_F(EcritureTest, CommentsWithoutFieldSevenAndNullCommentsStayAsTheyAre) {
   attache("court", "COURTOIS", "Anne");
   d.reponses = {Reponse::Oui};
