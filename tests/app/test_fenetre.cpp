@@ -93,6 +93,14 @@ class TestFenetre : public QObject {
     QCOMPARE(Controle<QLabel>(f, "Label3")->text(),
              QStringLiteral("Utilisez le bouton Aide pour obtenir des conseils sur l'utilisation de ce programme."));
     QCOMPARE(Controle<QLabel>(f, "Label1")->pos(), QPoint(0, 8));
+    QCOMPARE(Controle<QLabel>(f, "Label1")->text(),
+             QStringLiteral("Nom du fichier contenant les utilisateurs modifiés"));
+    QCOMPARE(Controle<QLabel>(f, "Panel1Caption")->text(),
+             QStringLiteral("Programme à utiliser lorsque des noms ou prénoms ont été changés dans des "
+                            "fichiers à importer"));
+    QVERIFY(Controle<QLabel>(f, "Panel1Caption")->alignment() & Qt::AlignHCenter);
+    QCOMPARE(f.font().families().value(0), QStringLiteral("MS Sans Serif"));
+    QCOMPARE(f.font().pointSize(), 8);
     QCOMPARE(Controle<QSplitter>(f, "Splitter1")->handleWidth(), 3);
     QCOMPARE(Controle<QSplitter>(f, "PanelHaut")->handleWidth(), 3);
 
