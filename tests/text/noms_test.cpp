@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
 
 #include "latin1.h"
@@ -106,6 +107,48 @@ TEST(MajusculeNom, LongTextsStayCorrect) {
   std::string long_(300000, 'e');
   EXPECT_EQ(MajusculeNom(long_), std::string(300000, 'E'));
   EXPECT_EQ(NettoieTexte(blancs + "x" + blancs + "y"), "x y");
+}
+
+// Both cleaning passes are built without erasing in place. Compare them with the
+// pass that does erase in place, on many short random texts full of blanks and
+// removable bytes: the blank rule must see the text as it stands at each step.
+// The fate of one non-blank character does not depend on its neighbours, so the
+// function under test gives it; the blank rule and the counter are written out.
+std::string PasseEnPlace(std::string texte, std::string (*operation)(std::string_view)) {
+  std::size_t position = 1;
+  while (position <= texte.size()) {
+    const char c = texte[position - 1];
+    bool retire = false;
+    if (c == ' ') {
+      retire = position == 1 || position == texte.size() || texte[position] == ' ';
+    } else {
+      const std::string seul = operation(std::string(1, c));
+      retire = seul.empty();
+      if (!retire) texte[position - 1] = seul[0];
+    }
+    if (retire) texte.erase(position - 1, 1);
+    else ++position;
+  }
+  return texte;
+}
+
+TEST(MajusculeNomEtNettoieTexte, SameAsThePassThatErasesInPlace) {
+  const std::string frequents = Cp(" \x01;,(aZ'-é\x82\xFF");
+  std::uint32_t graine = 12345;
+  const auto hasard = [&graine] {
+    graine = graine * 1664525u + 1013904223u;
+    return graine >> 8;
+  };
+  for (int essai = 0; essai < 50000; ++essai) {
+    std::string texte;
+    const std::uint32_t longueur = hasard() % 10;
+    for (std::uint32_t k = 0; k < longueur; ++k) {
+      texte.push_back(hasard() % 3 == 0 ? static_cast<char>(hasard() % 256)
+                                        : frequents[hasard() % frequents.size()]);
+    }
+    ASSERT_EQ(MajusculeNom(texte), PasseEnPlace(texte, &MajusculeNom)) << test::Utf(texte);
+    ASSERT_EQ(NettoieTexte(texte), PasseEnPlace(texte, &NettoieTexte)) << test::Utf(texte);
+  }
 }
 
 TEST(NettoieTexte, Samples) {
