@@ -36,6 +36,23 @@ constexpr std::array<std::uint8_t, 256> kOctetsLatin9Changes = ConstruitOctetsLa
 bool Latin9Inchange(std::string_view s) {
   const auto* p = reinterpret_cast<const unsigned char*>(s.data());
   const auto* fin = p + s.size();
+#if defined(__SSE2__)
+  // Sixteen bytes at a time: only a group with a byte from 0x80 to 0xBF (the
+  // range of every byte that changes) is looked at byte by byte.
+  const __m128i haut3 = _mm_set1_epi8(static_cast<char>(0xE0));
+  const __m128i de80 = _mm_set1_epi8(static_cast<char>(0x80));
+  const __m128i deA0 = _mm_set1_epi8(static_cast<char>(0xA0));
+  while (fin - p >= 16) {
+    const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+    const __m128i h = _mm_and_si128(x, haut3);
+    if (_mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(h, de80), _mm_cmpeq_epi8(h, deA0))) == 0) {
+      p += 16;
+      continue;
+    }
+    for (const auto* f = p + 16; p < f; ++p)
+      if (kOctetsLatin9Changes[*p]) return false;
+  }
+#endif
   // Most of a document is ASCII: eight bytes at a time are skipped while none
   // has its high bit set, and only the others are looked up.
   while (fin - p >= 8) {
@@ -365,14 +382,12 @@ void XMLAnalyseur::LitCData(TXMLNode& parent) {
 void XMLAnalyseur::LitTexte(TXMLNode& parent) {
   // Most character data is the indentation between two tags: bytes of code
   // 32 or less up to the next "<" (which is above 32) make no node.
-  const char* q = p_;
-  while (q < fin_ && static_cast<unsigned char>(*q) <= 32) ++q;
+  const char* q = xml::PasseOctetsBlancs(p_, fin_);
   if (q == fin_ || *q == '<') {
     p_ = q;
     return;
   }
-  const void* chevron = std::memchr(q, '<', static_cast<std::size_t>(fin_ - q));
-  const char* f = chevron ? static_cast<const char*>(chevron) : fin_;
+  const char* f = xml::Cherche(q, fin_, '<');
   const std::string_view donnees(p_, static_cast<std::size_t>(f - p_));
   p_ = f;
   // Without a reference, Name and Value are both the trimmed data, as SetValue
@@ -427,8 +442,7 @@ void XMLAnalyseur::SauteBlancs() {
 std::string_view XMLAnalyseur::LitNom() {
   const char* debut = p_;
   if (debut == fin_ || !EstDebutNom(*debut)) return {};
-  const char* p = debut + 1;
-  while (p < fin_ && EstSuiteNom(*p)) ++p;
+  const char* p = xml::FinDeNom(debut + 1, fin_);
   p_ = p;
   return std::string_view(debut, static_cast<std::size_t>(p - debut));
 }

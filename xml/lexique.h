@@ -4,8 +4,13 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace corrinom::xml {
 
@@ -39,6 +44,64 @@ inline bool EstDebutNom(char c) { return kClasses[static_cast<unsigned char>(c)]
 inline bool EstSuiteNom(char c) { return kClasses[static_cast<unsigned char>(c)] & kSuiteNom; }
 // Tab, line feed, carriage return and space: the parser's white space.
 inline bool EstBlanc(char c) { return kClasses[static_cast<unsigned char>(c)] & kBlanc; }
+
+// The scans below look at sixteen bytes at a time where the processor can,
+// then finish byte by byte; they give the same position either way.
+
+// The first byte from p on whose code is above 32 (or fin).
+inline const char* PasseOctetsBlancs(const char* p, const char* fin) {
+#if defined(__SSE2__)
+  const __m128i espace = _mm_set1_epi8(32);
+  while (fin - p >= 16) {
+    const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+    const int blancs = _mm_movemask_epi8(_mm_cmpeq_epi8(_mm_max_epu8(x, espace), espace));
+    if (blancs != 0xFFFF) return p + __builtin_ctz(static_cast<unsigned>(~blancs));
+    p += 16;
+  }
+#endif
+  while (p < fin && static_cast<unsigned char>(*p) <= 32) ++p;
+  return p;
+}
+
+// The first c from p on (or fin).
+inline const char* Cherche(const char* p, const char* fin, char c) {
+#if defined(__SSE2__)
+  const __m128i cherche = _mm_set1_epi8(c);
+  while (fin - p >= 16) {
+    const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+    const int trouves = _mm_movemask_epi8(_mm_cmpeq_epi8(x, cherche));
+    if (trouves != 0) return p + __builtin_ctz(static_cast<unsigned>(trouves));
+    p += 16;
+  }
+#endif
+  const void* q = std::memchr(p, c, static_cast<std::size_t>(fin - p));
+  return q ? static_cast<const char*>(q) : fin;
+}
+
+// The first byte from p on that cannot continue a name (or fin).
+inline const char* FinDeNom(const char* p, const char* fin) {
+#if defined(__SSE2__)
+  // ASCII letters, digits and "_" are recognised sixteen at a time; the
+  // table decides at the first other byte.
+  while (fin - p >= 16) {
+    const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+    const __m128i minuscule = _mm_or_si128(x, _mm_set1_epi8(0x20));
+    const __m128i lettre = _mm_and_si128(_mm_cmpgt_epi8(minuscule, _mm_set1_epi8('a' - 1)),
+                                         _mm_cmplt_epi8(minuscule, _mm_set1_epi8('z' + 1)));
+    const __m128i chiffre =
+        _mm_and_si128(_mm_cmpgt_epi8(x, _mm_set1_epi8('0' - 1)), _mm_cmplt_epi8(x, _mm_set1_epi8('9' + 1)));
+    const __m128i souligne = _mm_cmpeq_epi8(x, _mm_set1_epi8('_'));
+    const int suite = _mm_movemask_epi8(_mm_or_si128(_mm_or_si128(lettre, chiffre), souligne));
+    if (suite != 0xFFFF) {
+      p += __builtin_ctz(static_cast<unsigned>(~suite));
+      break;
+    }
+    p += 16;
+  }
+#endif
+  while (p < fin && EstSuiteNom(*p)) ++p;
+  return p;
+}
 
 // The whole string follows the name rule; the empty string does not.
 bool EstNomValide(std::string_view s);
