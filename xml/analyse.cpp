@@ -253,16 +253,19 @@ void XMLAnalyseur::LitRacine() {
       const std::string& nom = courant.Name();
       FinDeBaliseManquante("<" + nom + ">", "</" + nom + ">");
     }
+    // The byte after "<" tells which construct can start here; "</" that
+    // does not close the current element is read as a start tag and refused.
+    const char apres = fin_ - p_ > 1 ? p_[1] : '\0';
     if (*p_ != '<') {
       LitTexte(courant);
-    } else if (FermeElement(courant)) {
+    } else if (apres == '/' && FermeElement(courant)) {
       Rattache(courant, ouverts_.back().premierEnfant);
       ouverts_.pop_back();
-    } else if (Suit("<?")) {
+    } else if (apres == '?') {
       LitInstruction(&courant);
-    } else if (Suit("<!--")) {
+    } else if (apres == '!' && Suit("<!--")) {
       LitCommentaire(&courant);
-    } else if (Suit("<![CDATA[")) {
+    } else if (apres == '!' && Suit("<![CDATA[")) {
       LitCData(courant);
     } else {
       TXMLNode* enfant = LitBaliseOuvrante(&courant, ouverts_.size() + 1, vide);
@@ -293,7 +296,7 @@ XMLAnalyseur::~XMLAnalyseur() {
 // At "</" followed by the element's name, white space and ">": steps over
 // them. Anything else (such as "</ab>" inside "a") is left for the caller,
 // which reads it as a child element and refuses it.
-bool XMLAnalyseur::FermeElement(const TXMLNode& element) {
+inline bool XMLAnalyseur::FermeElement(const TXMLNode& element) {
   const std::string& nom = element.Name();
   const std::size_t reste = static_cast<std::size_t>(fin_ - p_);
   if (reste < nom.size() + 2 || p_[1] != '/' || std::memcmp(p_ + 2, nom.data(), nom.size()) != 0) return false;
@@ -402,7 +405,7 @@ void XMLAnalyseur::LitTexte(TXMLNode& parent) {
 
 // ---- Helpers ----
 
-TXMLNode::TXMLNode(TXMLNodeKind kind, ReserveXML* reserve, std::string_view name, std::string_view value)
+inline TXMLNode::TXMLNode(TXMLNodeKind kind, ReserveXML* reserve, std::string_view name, std::string_view value)
     : name_(name), kind_(kind), enReserve_(true) {
   if (kind == nkElement) {
     extra_ = new (reserve->Prend(sizeof(Lists))) Lists(this, reserve);
@@ -427,19 +430,19 @@ TXMLNode* XMLAnalyseur::NouveauNoeud(TXMLNode* parent, TXMLNodeKind kind, std::s
   return n;
 }
 
-bool XMLAnalyseur::Suit(std::string_view s) const {
+inline bool XMLAnalyseur::Suit(std::string_view s) const {
   return static_cast<std::size_t>(fin_ - p_) >= s.size() && std::memcmp(p_, s.data(), s.size()) == 0;
 }
 
 // The scanning loops work on a local copy of the position: the text's bytes
 // could alias p_ for the compiler, which would otherwise store it each step.
-void XMLAnalyseur::SauteBlancs() {
+inline void XMLAnalyseur::SauteBlancs() {
   const char* p = p_;
   while (p < fin_ && EstBlanc(*p)) ++p;
   p_ = p;
 }
 
-std::string_view XMLAnalyseur::LitNom() {
+inline std::string_view XMLAnalyseur::LitNom() {
   const char* debut = p_;
   if (debut == fin_ || !EstDebutNom(*debut)) return {};
   const char* p = xml::FinDeNom(debut + 1, fin_);
