@@ -5,15 +5,6 @@
 
 #include "xml/xml.h"
 
-// Under AddressSanitizer, what the reserve takes back is poisoned, so that a
-// node used after it was freed is caught as it would be on the heap.
-#if defined(__SANITIZE_ADDRESS__)
-#define CORRINOM_XML_ASAN 1
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define CORRINOM_XML_ASAN 1
-#endif
-#endif
 #ifdef CORRINOM_XML_ASAN
 #include <sanitizer/asan_interface.h>
 #endif
@@ -25,7 +16,6 @@ namespace {
 void Empoisonne(const void* p, std::size_t n) { ASAN_POISON_MEMORY_REGION(p, n); }
 void Desempoisonne(const void* p, std::size_t n) { ASAN_UNPOISON_MEMORY_REGION(p, n); }
 #else
-void Empoisonne(const void*, std::size_t) {}
 void Desempoisonne(const void*, std::size_t) {}
 #endif
 
@@ -60,7 +50,9 @@ void* ReserveXML::PrendDansUnNouveauBloc(std::size_t n) {
   return bloc;
 }
 
-void ReserveXML::Rend(void* p, std::size_t n) noexcept { Empoisonne(p, n); }
+#ifdef CORRINOM_XML_ASAN
+void ReserveXML::Empoisonne(void* p, std::size_t n) noexcept { corrinom::Empoisonne(p, n); }
+#endif
 
 void ReserveXML::Libere() {
   for (const Bloc& b : blocs_) {
@@ -97,22 +89,6 @@ void LibereObjet(void* p) noexcept {
 #endif
   } else {
     ::operator delete(entete);
-  }
-}
-
-// Arrays in the reserve are not counted: they belong to an object of the
-// same reserve, which keeps the blocks alive; growing one leaves the old
-// array unused until the blocks go.
-void* AlloueTableau(std::size_t octets, ReserveXML* reserve) {
-  if (reserve) return reserve->Prend(octets);
-  return ::operator new(octets);
-}
-
-void LibereTableau(void* p, std::size_t octets, ReserveXML* reserve) noexcept {
-  if (reserve) {
-    Empoisonne(p, octets);
-  } else {
-    ::operator delete(p);
   }
 }
 

@@ -12,6 +12,16 @@
 #include <cstddef>
 #include <vector>
 
+// Under AddressSanitizer, what the reserve takes back is poisoned, so that a
+// node used after it was freed is caught as it would be on the heap.
+#if defined(__SANITIZE_ADDRESS__)
+#define CORRINOM_XML_ASAN 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define CORRINOM_XML_ASAN 1
+#endif
+#endif
+
 namespace corrinom {
 
 class ReserveXML {
@@ -32,10 +42,17 @@ class ReserveXML {
   // Releases every block: nothing taken from them may be used any more.
   void Libere();
   // n bytes at p are no longer used (poisoned under AddressSanitizer).
-  static void Rend(void* p, std::size_t n) noexcept;
+  static void Rend([[maybe_unused]] void* p, [[maybe_unused]] std::size_t n) noexcept {
+#ifdef CORRINOM_XML_ASAN
+    Empoisonne(p, n);
+#endif
+  }
 
  private:
   void* PrendDansUnNouveauBloc(std::size_t n);
+#ifdef CORRINOM_XML_ASAN
+  static void Empoisonne(void* p, std::size_t n) noexcept;
+#endif
 
   struct Bloc {
     char* debut;

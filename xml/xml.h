@@ -15,6 +15,8 @@
 #include <string_view>
 #include <vector>
 
+#include "xml/reserve.h"
+
 namespace corrinom {
 
 // A refusal of the parser or of the model. Its messages are English.
@@ -60,13 +62,21 @@ class TXMLNodes;
 // with new or make_unique live on the heap as usual; both kinds are freed
 // with delete. The reserve's memory goes back when its document is cleared,
 // once every node of the document has been freed.
-class ReserveXML;
-
 namespace xmldetail {
 void* AlloueObjet(std::size_t octets, ReserveXML* reserve);
 void LibereObjet(void* p) noexcept;
-void* AlloueTableau(std::size_t octets, ReserveXML* reserve);
-void LibereTableau(void* p, std::size_t octets, ReserveXML* reserve) noexcept;
+// Arrays in the reserve are not counted: they belong to an object of the
+// same reserve; growing one leaves the old array unused until the blocks go.
+inline void* AlloueTableau(std::size_t octets, ReserveXML* reserve) {
+  return reserve ? reserve->Prend(octets) : ::operator new(octets);
+}
+inline void LibereTableau(void* p, std::size_t octets, ReserveXML* reserve) noexcept {
+  if (reserve) {
+    ReserveXML::Rend(p, octets);
+  } else {
+    ::operator delete(p);
+  }
+}
 
 // The allocator of the lists' arrays: from the reserve when the list belongs
 // to a parsed node, from the heap otherwise.
