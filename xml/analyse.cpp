@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <cstring>
+#include <type_traits>
 
 #include "text/encodage.h"
 #include "xml/conversion.h"
@@ -281,11 +282,16 @@ void XMLAnalyseur::Rattache(TXMLNode& element, std::size_t premier) {
   const std::size_t n = enAttente_.size() - premier;
   if (n == 0) return;
   auto& items = element.lists()->children.items_;
-  items.reserve(items.size() + n);
-  for (std::size_t i = premier; i < enAttente_.size(); ++i) {
-    items.emplace_back(enAttente_[i]);
+  TXMLNode* const* debut = enAttente_.data() + premier;
+  if (items.empty()) {
+    // The usual case: one array of exactly n, filled from the waiting list.
+    std::remove_reference_t<decltype(items)> liste(debut, debut + n, items.get_allocator());
+    items.swap(liste);
+  } else {
+    items.reserve(items.size() + n);
+    for (std::size_t i = 0; i < n; ++i) items.emplace_back(debut[i]);
   }
-  enAttente_.resize(premier);
+  enAttente_.erase(enAttente_.begin() + static_cast<std::ptrdiff_t>(premier), enAttente_.end());
 }
 
 XMLAnalyseur::~XMLAnalyseur() {
