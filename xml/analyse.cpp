@@ -163,20 +163,21 @@ void XMLAnalyseur::LitDeclaration() {
   SauteBlancs();
   if (Suit("encoding")) {
     p_ += 8;
-    declaration.SetEncoding(LitValeurPseudoAttribut());
+    declaration.SetEncoding(LitValeurAttribut());
     SauteBlancs();
   }
   if (Suit("standalone")) {
     p_ += 10;
-    declaration.SetStandalone(LitValeurPseudoAttribut());
+    declaration.SetStandalone(LitValeurAttribut());
   }
   SauteBlancs();
   if (!Suit("?>")) FinDeBaliseManquante("<?xml", "?>");
   p_ += 2;
 }
 
-// "=", a quote, the value up to the same quote; leaves the position after it.
-std::string_view XMLAnalyseur::LitValeurPseudoAttribut() {
+// "=", a quote, the value up to the same quote (of an attribute or of the
+// declaration's pseudo-attributes); leaves the position after it.
+std::string_view XMLAnalyseur::LitValeurAttribut() {
   SauteBlancs();
   if (p_ == fin_ || *p_ != '=') Refuse("Missing equal sign for an attribute.");
   ++p_;
@@ -327,19 +328,9 @@ TXMLNode* XMLAnalyseur::LitBaliseOuvrante(TXMLNode* parent, std::size_t profonde
     SauteBlancs();
     if (p_ == fin_ || !EstDebutNom(*p_)) break;
     const std::string_view nomAttribut = LitNom();
-    SauteBlancs();
-    if (p_ == fin_ || *p_ != '=') Refuse("Missing equal sign for an attribute.");
-    ++p_;
-    SauteBlancs();
-    if (p_ == fin_ || (*p_ != '\'' && *p_ != '"')) Refuse("Missing quote for an attribute's value.");
-    const char guillemet = *p_++;
-    const void* ferme = std::memchr(p_, guillemet, static_cast<std::size_t>(fin_ - p_));
-    if (!ferme) Refuse("Missing quote for an attribute's value.");
-    const char* f = static_cast<const char*>(ferme);
+    const std::string_view valeur = LitValeurAttribut();
     listes.Attributs()->Add(std::unique_ptr<TXMLAttribute>(
-        new (reserve_) TXMLAttribute(nomAttribut, std::string_view(p_, static_cast<std::size_t>(f - p_)),
-                                     TXMLAttribute::DepuisTexte{})));
-    p_ = f + 1;
+        new (reserve_) TXMLAttribute(nomAttribut, valeur, TXMLAttribute::DepuisTexte{})));
   }
   if (Suit("/>")) {
     p_ += 2;

@@ -24,7 +24,7 @@ class XMLAnalyseur {
 
   void LitDocument(bool convertiDepuisUtf8);
   void LitDeclaration();
-  std::string_view LitValeurPseudoAttribut();
+  std::string_view LitValeurAttribut();
   void ConvertitSelonEncodage();
   void ConvertitUtf8(std::string_view octets);
   void RestaureGuillemets();
