@@ -30,6 +30,19 @@ class CandidatsLibres {
   std::unordered_map<std::string, std::vector<std::size_t>> groupes_;
 };
 
+// The free account rows indexed by `cle` (a row whose key is empty is left out).
+template <class Cle>
+CandidatsLibres IndexeLignesLibres(const EtatRapprochement& etat, Cle cle) {
+  CandidatsLibres candidats;
+  for (std::size_t i = 0; i < etat.comptes.size(); ++i) {
+    const LigneCompte& ligne = etat.comptes[i];
+    if (ligne.attachee()) continue;
+    std::string k = cle(ligne);
+    if (!k.empty()) candidats.ajoute(std::move(k), i);
+  }
+  return candidats;
+}
+
 std::string ClePaire(const std::string& cleNom, const std::string& clePrenom) {
   std::string cle = std::to_string(cleNom.size());
   cle += ':';
@@ -98,14 +111,10 @@ void RapprocheNomPrenom(EtatRapprochement& etat, Dialogues& dialogues) {
     return;
   }
 
-  CandidatsLibres candidats;
-  for (std::size_t i = 0; i < etat.comptes.size(); ++i) {
-    const LigneCompte& ligne = etat.comptes[i];
-    if (ligne.attachee()) continue;
-    candidats.ajoute(
-        CleNomPrenom(ligne.sousItem(kNomActuel), EnleveAccents(ligne.sousItem(kPrenomsActuels))),
-        i);
-  }
+  // The name key is never empty: it always holds the length of the last name.
+  const CandidatsLibres candidats = IndexeLignesLibres(etat, [](const LigneCompte& ligne) {
+    return CleNomPrenom(ligne.sousItem(kNomActuel), EnleveAccents(ligne.sousItem(kPrenomsActuels)));
+  });
 
   // The not-found rows are taken in order; those attached leave the list and the
   // others keep their order, so the list is rebuilt in one pass.
@@ -145,13 +154,9 @@ void RapprocheDateNaissance(EtatRapprochement& etat, Dialogues& dialogues) {
     return;
   }
 
-  CandidatsLibres candidats;
-  for (std::size_t i = 0; i < etat.comptes.size(); ++i) {
-    const LigneCompte& ligne = etat.comptes[i];
-    if (ligne.attachee()) continue;
-    const std::string_view date = detail::Rogne(ligne.sousItem(kDateNaissActuelle));
-    if (!date.empty()) candidats.ajoute(std::string(date), i);
-  }
+  const CandidatsLibres candidats = IndexeLignesLibres(etat, [](const LigneCompte& ligne) {
+    return std::string(detail::Rogne(ligne.sousItem(kDateNaissActuelle)));
+  });
 
   std::size_t nombre = 0;
   bool annule = false;
