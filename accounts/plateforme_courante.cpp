@@ -1,5 +1,5 @@
 // The platform the program runs on, where the platform files give none of their own.
-#include "accounts/comptes.h"
+#include "accounts/plateforme.h"
 
 #ifdef _WIN32
 #include <windows.h>

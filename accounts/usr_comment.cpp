@@ -1,7 +1,8 @@
 // The TAVO record of a user comment and the name fields of an account.
+#include "accounts/usr_comment.h"
+
 #include <algorithm>
 
-#include "accounts/comptes.h"
 #include "text/noms.h"
 
 namespace corrinom {
@@ -75,19 +76,6 @@ std::string ExtraitPrenoms(std::string_view nomComplet, std::int64_t longueurNom
   const auto debut = static_cast<std::size_t>(std::max(0, LongueurPremierMot(f))) + 1;
   if (debut >= f.size()) return {};
   return f.substr(debut, 256);
-}
-
-std::string OemVersAnsi(std::string_view texte) {
-  // Code page 437 at 0x80-0x97, written in CP1252: "ÇüéâäàåçêëèïîìÄÅÉæÆôöòûù".
-  static constexpr unsigned char kLettres[24] = {
-      0xC7, 0xFC, 0xE9, 0xE2, 0xE4, 0xE0, 0xE5, 0xE7, 0xEA, 0xEB, 0xE8, 0xEF,
-      0xEE, 0xEC, 0xC4, 0xC5, 0xC9, 0xE6, 0xC6, 0xF4, 0xF6, 0xF2, 0xFB, 0xF9};
-  std::string r(texte);
-  for (char& c : r) {
-    const auto o = static_cast<unsigned char>(c);
-    if (o >= 0x80 && o <= 0x97) c = static_cast<char>(kLettres[o - 0x80]);
-  }
-  return r;
 }
 
 std::string RemplaceLongueurNom(std::string_view commentaire, std::int64_t n) {

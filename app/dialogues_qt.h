@@ -5,7 +5,7 @@
 #include <QString>
 #include <functional>
 
-#include "reconcile/dialogues.h"
+#include "operator/dialogues.h"
 
 class QMessageBox;
 class QWidget;

@@ -6,7 +6,7 @@
 #include <QDialog>
 #include <optional>
 
-#include "reconcile/dialogues.h"
+#include "operator/dialogues.h"
 
 class QLabel;
 class QListWidget;

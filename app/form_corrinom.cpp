@@ -19,7 +19,6 @@
 #include <QVBoxLayout>
 #include <cmath>
 
-#include "accounts/comptes.h"
 #include "app/ajuste_fenetre.h"
 #include "app/dialogues_qt.h"
 #include "app/form_aide_htm.h"
@@ -31,6 +30,7 @@
 #include "reconcile/indications.h"
 #include "reconcile/marques.h"
 #include "reconcile/tri.h"
+#include "session/ecriture.h"
 
 namespace corrinom::app {
 

@@ -11,8 +11,9 @@
 #include <optional>
 
 #include "reconcile/deplacements.h"
-#include "reconcile/dialogues.h"
+#include "operator/dialogues.h"
 #include "reconcile/etat.h"
+#include "text/version.h"
 
 class QFileDialog;
 class QGroupBox;
@@ -35,7 +36,7 @@ class ModeleRebus;
 // The font of the program's windows.
 QFont PoliceFenetres();
 
-inline constexpr const char* kTexteVersion = "Corrinom version 1.02. Ostrel";
+inline const std::string kTexteVersion = "Corrinom version " + std::string(kVersion) + ". Ostrel";
 
 class TFormCorrinom : public QMainWindow {
   Q_OBJECT

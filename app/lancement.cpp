@@ -13,6 +13,7 @@
 #include "app/form_identifiants.h"
 #include "app/options.h"
 #include "app/texte_qt.h"
+#include "text/version.h"
 
 namespace corrinom::app {
 
@@ -86,7 +87,7 @@ int Lance(int argc, char** argv) {
 
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("corrinom"));
-  QApplication::setApplicationVersion(QStringLiteral("1.02"));
+  QApplication::setApplicationVersion(QString::fromLatin1(kVersion));
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/corrinom.png")));
   // Every window and box in the main window's face.
   QApplication::setFont(PoliceFenetres());

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "accounts/demarrage.h"
 #include "app/magasin_vide.h"
 #include "reconcile/etat.h"
+#include "session/demarrage.h"
 
 namespace corrinom::app {
 

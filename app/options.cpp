@@ -1,5 +1,7 @@
 #include "app/options.h"
 
+#include "text/version.h"
+
 namespace corrinom::app {
 
 namespace {
@@ -65,6 +67,6 @@ std::string TexteAide() {
          "  --version           affiche la version\n";
 }
 
-std::string TexteVersion() { return "corrinom 1.02\n"; }
+std::string TexteVersion() { return "corrinom " + std::string(kVersion) + "\n"; }
 
 }  // namespace corrinom::app

@@ -6,11 +6,10 @@
 //   base panne BASE enum STATUS [PAGE]     make the enumeration fail at PAGE (1: the first call)
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
-#include "command.h"
+#include "cli/command.h"
 #include "text/encodage.h"
+#include "text/fichier.h"
 
 #ifdef CORRINOM_WITH_SQLITE
 #include "accounts/store/magasin_sqlite.h"
@@ -48,14 +47,13 @@ bool Nombre(const std::string& t, std::uint32_t& v) {
 }
 
 int Importe(const std::string& chemin, const std::string& tsv) {
-  std::ifstream f(tsv, std::ios::binary);
-  if (!f) return Refus("Impossible de lire le fichier " + Utf8VersCp1252Compte(tsv) + ".");
-  std::ostringstream contenu;
-  contenu << f.rdbuf();
+  std::string contenu;
+  if (!LitFichier(tsv, contenu))
+    return Refus("Impossible de lire le fichier " + Utf8VersCp1252Compte(tsv) + ".");
   std::vector<CompteBase> comptes;
   std::vector<std::size_t> lignes;
   std::string erreur;
-  if (!ImporteTsv(contenu.str(), comptes, erreur, &lignes)) return Refus(erreur);
+  if (!ImporteTsv(contenu, comptes, erreur, &lignes)) return Refus(erreur);
 
   std::error_code ec;
   const bool existait = std::filesystem::exists(chemin, ec);
@@ -136,7 +134,7 @@ int run(const std::vector<std::string>& args) {
 
 #endif
 
-const CommandRegistrar reg("base", kUsage, &run);
-
 }  // namespace
+
+const Commande kCommandeBase{"base", kUsage, &run};
 }  // namespace corrinom::cli

@@ -2,10 +2,10 @@
 #include <cstdio>
 #include <iostream>
 
-#include "accounts/demarrage.h"
-#include "command.h"
-#include "console_dialogues.h"
-#include "options_magasin.h"
+#include "cli/command.h"
+#include "cli/console_dialogues.h"
+#include "cli/options_magasin.h"
+#include "session/demarrage.h"
 #include "text/echappement.h"
 #include "text/encodage.h"
 
@@ -50,7 +50,7 @@ int run(const std::vector<std::string>& args) {
   return 1;
 }
 
-const CommandRegistrar reg("comptes", kUsage, &run);
-
 }  // namespace
+
+const Commande kCommandeComptes{"comptes", kUsage, &run};
 }  // namespace corrinom::cli

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "command.h"
-#include "console_dialogues.h"
+#include "cli/command.h"
+#include "cli/console_dialogues.h"
 #include "import/ouvrir.h"
 #include "import/remise_etat.h"
 #include "reconcile/etat.h"
@@ -53,7 +53,7 @@ int run(const std::vector<std::string>& args) {
   return r.remis ? 0 : 1;
 }
 
-const CommandRegistrar reg("lire", "lire FICHIER", &run);
-
 }  // namespace
+
+const Commande kCommandeLire{"lire", "lire FICHIER", &run};
 }  // namespace corrinom::cli

@@ -7,14 +7,15 @@
 #include <string>
 #include <vector>
 
-#include "accounts/comptes.h"
-#include "accounts/demarrage.h"
-#include "command.h"
-#include "console_dialogues.h"
+#include "accounts/plateforme.h"
+#include "cli/command.h"
+#include "cli/console_dialogues.h"
 #include "import/ouvrir.h"
-#include "options_magasin.h"
+#include "cli/options_magasin.h"
 #include "reconcile/aides.h"
 #include "reconcile/etat.h"
+#include "session/demarrage.h"
+#include "session/ecriture.h"
 #include "text/echappement.h"
 #include "text/encodage.h"
 
@@ -142,7 +143,7 @@ int run(const std::vector<std::string>& args) {
   return code;
 }
 
-const CommandRegistrar reg("rapprocher", kUsage, &run);
-
 }  // namespace
+
+const Commande kCommandeRapprocher{"rapprocher", kUsage, &run};
 }  // namespace corrinom::cli

@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "command.h"
+#include "cli/command.h"
 #include "text/echappement.h"
 #include "text/encodage.h"
 #include "xml/xml.h"
@@ -100,7 +100,7 @@ int Run(const std::vector<std::string>& args) {
   return std::fflush(stdout) == 0 ? 0 : 2;
 }
 
-const CommandRegistrar reg("xml", "xml FICHIER", &Run);
-
 }  // namespace
+
+const Commande kCommandeXml{"xml", "xml FICHIER", &Run};
 }  // namespace corrinom::cli

@@ -1,4 +1,5 @@
-// Subcommands of corrinom-cli register themselves by name; main() dispatches on argv[1].
+// The subcommands of corrinom-cli: each cmd_*.cpp defines one Commande, and
+// main.cpp lists them all in its table.
 #pragma once
 
 #include <string>
@@ -12,8 +13,16 @@ inline constexpr int kExitUsage = 64;
 // args: the words after the subcommand's name.
 using CommandFn = int (*)(const std::vector<std::string>& args);
 
-struct CommandRegistrar {
-  CommandRegistrar(const char* name, const char* usage, CommandFn fn);
+struct Commande {
+  const char* nom;
+  const char* usage;
+  CommandFn fn;
 };
+
+extern const Commande kCommandeBase;        // cmd_base.cpp
+extern const Commande kCommandeComptes;     // cmd_comptes.cpp
+extern const Commande kCommandeLire;        // cmd_lire.cpp
+extern const Commande kCommandeRapprocher;  // cmd_rapprocher.cpp
+extern const Commande kCommandeXml;         // cmd_xml.cpp
 
 }  // namespace corrinom::cli

@@ -1,5 +1,5 @@
 // corrinom-cli's operator seam (see console_dialogues.h).
-#include "console_dialogues.h"
+#include "cli/console_dialogues.h"
 
 #include "text/echappement.h"
 #include "text/encodage.h"

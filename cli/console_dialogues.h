@@ -15,7 +15,7 @@
 #include <string_view>
 #include <vector>
 
-#include "reconcile/dialogues.h"
+#include "operator/dialogues.h"
 
 namespace corrinom::cli {
 

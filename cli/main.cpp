@@ -1,43 +1,36 @@
 // corrinom-cli: the Corrinom core driven from the command line.
 #include <cstdio>
-#include <map>
 #include <string>
+#include <string_view>
 #include <vector>
 
-#include "command.h"
+#include "cli/command.h"
 
 namespace corrinom::cli {
 namespace {
 
-struct Entry {
-  const char* usage;
-  CommandFn fn;
+// Every subcommand, in the order the usage lists them.
+const Commande* const kCommandes[] = {
+    &kCommandeBase, &kCommandeComptes, &kCommandeLire, &kCommandeRapprocher, &kCommandeXml,
 };
-
-std::map<std::string, Entry>& registry() {
-  static std::map<std::string, Entry> commands;
-  return commands;
-}
 
 int usage() {
   std::fputs("usage: corrinom-cli COMMANDE [ARGUMENTS...]\n", stderr);
-  for (const auto& [name, entry] : registry()) std::fprintf(stderr, "  corrinom-cli %s\n", entry.usage);
+  for (const Commande* c : kCommandes) std::fprintf(stderr, "  corrinom-cli %s\n", c->usage);
   return kExitUsage;
 }
 
 }  // namespace
-
-CommandRegistrar::CommandRegistrar(const char* name, const char* usageText, CommandFn fn) {
-  registry()[name] = Entry{usageText, fn};
-}
-
 }  // namespace corrinom::cli
 
 int main(int argc, char** argv) {
   using namespace corrinom::cli;
   if (argc < 2) return usage();
-  auto it = registry().find(argv[1]);
-  if (it == registry().end()) return usage();
-  std::vector<std::string> args(argv + 2, argv + argc);
-  return it->second.fn(args);
+  for (const Commande* c : kCommandes) {
+    if (std::string_view(argv[1]) == c->nom) {
+      const std::vector<std::string> args(argv + 2, argv + argc);
+      return c->fn(args);
+    }
+  }
+  return usage();
 }

@@ -1,5 +1,5 @@
 // The account store options shared by the subcommands that read accounts.
-#include "options_magasin.h"
+#include "cli/options_magasin.h"
 
 namespace corrinom::cli {
 

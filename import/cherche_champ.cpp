@@ -1,8 +1,9 @@
 #include "import/cherche_champ.h"
 
-#include "accounts/comptes.h"
-#include "reconcile/dialogues.h"
+#include "operator/dialogues.h"
 #include "text/erreurs.h"
+#include "text/noms.h"
+#include "text/octets.h"
 
 namespace corrinom {
 
@@ -13,19 +14,6 @@ constexpr const char* kNomChampVide =
 constexpr const char* kPasAssezDeChamps =
     "Table de type incorrect. La premi\xE8re ligne devrait contenir le nom des champs "
     "s\xE9par\xE9s par un ; ou une ,";
-
-std::string_view Rogne(std::string_view s) {
-  while (!s.empty() && static_cast<unsigned char>(s.front()) <= 0x20) s.remove_prefix(1);
-  while (!s.empty() && static_cast<unsigned char>(s.back()) <= 0x20) s.remove_suffix(1);
-  return s;
-}
-
-std::string MajusculeAscii(std::string_view s) {
-  std::string r(s);
-  for (char& c : r)
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  return r;
-}
 
 }  // namespace
 

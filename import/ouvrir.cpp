@@ -2,7 +2,7 @@
 
 #include "import/sconet.h"
 #include "import/texte_delimite.h"
-#include "reconcile/dialogues.h"
+#include "operator/dialogues.h"
 
 namespace corrinom {
 

@@ -1,7 +1,8 @@
 #include "import/sconet.h"
 
 #include "import/texte_delimite.h"
-#include "reconcile/dialogues.h"
+#include "operator/dialogues.h"
+#include "text/fichier.h"
 #include "text/noms.h"
 #include "xml/xml.h"
 

@@ -1,28 +1,18 @@
 #include "import/texte_delimite.h"
 
 #include <cerrno>
-#include <cstdio>
-#include <filesystem>
-#include <memory>
 
 #include "import/cherche_champ.h"
-#include "reconcile/dialogues.h"
+#include "operator/dialogues.h"
 #include "text/encodage.h"
 #include "text/erreurs.h"
+#include "text/fichier.h"
 #include "text/noms.h"
+#include "text/octets.h"
 
 namespace corrinom {
 
 namespace {
-
-bool EstBlancOuControle(char c) { return static_cast<unsigned char>(c) <= 0x20; }
-
-// Removes leading and trailing characters at or below the blank.
-std::string_view Rogne(std::string_view s) {
-  while (!s.empty() && EstBlancOuControle(s.front())) s.remove_prefix(1);
-  while (!s.empty() && EstBlancOuControle(s.back())) s.remove_suffix(1);
-  return s;
-}
 
 // Where the field after `debut` ends: at the next separator, or, in a quoted
 // file, at the next separator outside double quotes; the line's length when
@@ -73,47 +63,6 @@ int CodeSysteme(int numero) {
     case EIO: return 1117;        // ERROR_IO_DEVICE
     default: return 31;           // ERROR_GEN_FAILURE
   }
-}
-
-struct FermeFichier {
-  void operator()(std::FILE* f) const { std::fclose(f); }
-};
-
-// Reads the whole file; on failure returns false with the error number.
-bool LitOctets(const std::string& nomFichier, std::string& contenu, int& numero) {
-  contenu.clear();
-  numero = 0;
-  if (!EstFichierLisible(nomFichier)) {
-    numero = EACCES;
-    return false;
-  }
-  errno = 0;
-  std::unique_ptr<std::FILE, FermeFichier> f(std::fopen(nomFichier.c_str(), "rb"));
-  if (!f) {
-    numero = errno == 0 ? ENOENT : errno;
-    return false;
-  }
-  // A zero byte ends the text, so reading stops there: a device that never ends
-  // (/dev/zero) cannot keep the reader busy.
-  constexpr std::size_t kBloc = 1 << 20;
-  for (;;) {
-    const std::size_t avant = contenu.size();
-    contenu.resize(avant + kBloc);
-    const std::size_t lus = std::fread(contenu.data() + avant, 1, kBloc, f.get());
-    contenu.resize(avant + lus);
-    const std::size_t zero = contenu.find('\0', avant);
-    if (zero != std::string::npos) {
-      contenu.resize(zero);
-      return true;
-    }
-    if (lus < kBloc) break;
-  }
-  if (std::ferror(f.get())) {
-    numero = errno == 0 ? EIO : errno;
-    contenu.clear();
-    return false;
-  }
-  return true;
 }
 
 struct Recherche {
@@ -177,22 +126,13 @@ std::vector<std::string_view> DecoupeLignes(std::string_view texte) {
   return lignes;
 }
 
-bool EstFichierLisible(const std::string& nomFichier) {
-  // A pipe or a device would block the reader or never end; only plain files and
-  // folders (refused by the read itself) get as far as opening.
-  std::error_code ec;
-  const std::filesystem::file_status etat = std::filesystem::status(nomFichier, ec);
-  if (ec || !std::filesystem::exists(etat)) return true;  // the open reports it
-  return std::filesystem::is_regular_file(etat) || std::filesystem::is_directory(etat);
-}
-
 bool LitLignesFichier(const std::string& nomFichier, LignesFichier& resultat, int& codeErreur) {
   resultat.vide();
   codeErreur = 0;
   std::string contenu;
-  int numero = 0;
-  if (!LitOctets(nomFichier, contenu, numero)) {
-    codeErreur = CodeSysteme(numero);
+  if (const LectureFichier lecture = LitFichier(nomFichier, contenu, /*arretAuZero=*/true);
+      !lecture) {
+    codeErreur = CodeSysteme(lecture.numero);
     return false;
   }
   resultat.texte = TexteDuFichier(std::move(contenu));

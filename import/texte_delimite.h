@@ -52,10 +52,6 @@ struct LignesFichier {
 // when there is none).
 bool LitLignesFichier(const std::string& nomFichier, LignesFichier& resultat, int& codeErreur);
 
-// False for a name that exists but is neither a plain file nor a folder (a pipe,
-// a device): such a name is refused before it is opened.
-bool EstFichierLisible(const std::string& nomFichier);
-
 // The file name as the operator's messages show it (CP1252).
 std::string NomFichierAffiche(std::string_view nomFichier);
 

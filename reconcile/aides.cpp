@@ -10,6 +10,8 @@
 #include "reconcile/marques.h"
 #include "reconcile/textes.h"
 #include "text/noms.h"
+#include "text/octets.h"
+#include "text/titres.h"
 
 namespace corrinom {
 namespace {
@@ -55,7 +57,7 @@ std::string ClePaire(const std::string& cleNom, const std::string& clePrenom) {
 // PremierPrenom only looks at bytes up to 32, which upper-casing leaves alone, so
 // upper-casing before or after it gives the same word.
 std::string CleNomPrenom(std::string_view nom, std::string_view prenomsPlies) {
-  return ClePaire(detail::CleNom(nom), detail::MajusculeAscii(PremierPrenom(prenomsPlies)));
+  return ClePaire(detail::CleNom(nom), MajusculeAscii(PremierPrenom(prenomsPlies)));
 }
 
 void Attache(LigneCompte& ligne, const LigneRebus& personne) {
@@ -95,11 +97,11 @@ std::string QuestionDate(const LigneCompte& compte, std::string_view dateCompte,
 }  // namespace
 
 std::string PremierPrenom(std::string_view prenoms) {
-  const std::string_view rogne = detail::Rogne(prenoms);
+  const std::string_view rogne = Rogne(prenoms);
   const std::size_t blanc = rogne.find(' ');
   // A 0-based index of 4 or more is a 1-based position of 5 or more.
   if (blanc != std::string_view::npos && blanc >= 4) {
-    const std::string_view mot = detail::Rogne(rogne.substr(0, blanc));
+    const std::string_view mot = Rogne(rogne.substr(0, blanc));
     if (!mot.empty()) return std::string(mot);
   }
   return std::string(rogne);
@@ -155,7 +157,7 @@ void RapprocheDateNaissance(EtatRapprochement& etat, Dialogues& dialogues) {
   }
 
   const CandidatsLibres candidats = IndexeLignesLibres(etat, [](const LigneCompte& ligne) {
-    return std::string(detail::Rogne(ligne.sousItem(kDateNaissActuelle)));
+    return std::string(Rogne(ligne.sousItem(kDateNaissActuelle)));
   });
 
   std::size_t nombre = 0;
@@ -164,14 +166,14 @@ void RapprocheDateNaissance(EtatRapprochement& etat, Dialogues& dialogues) {
   restants.reserve(etat.rebus.size());
   for (LigneRebus& personne : etat.rebus) {
     bool attachee = false;
-    const std::string date(detail::Rogne(personne.dateNaiss));
+    const std::string date(Rogne(personne.dateNaiss));
     if (!annule && !date.empty()) {
       if (const auto* groupe = candidats.groupe(date)) {
         for (const std::size_t i : *groupe) {
           LigneCompte& compte = etat.comptes[i];
           if (compte.attachee()) continue;
           const Reponse r =
-              dialogues.question(textes::kTitreConfirmation,
+              dialogues.question(kTitreConfirmation,
                                  QuestionDate(compte, date, personne, date), Icone::Question,
                                  Reponse::Oui);
           if (r == Reponse::Oui) {

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "reconcile/dialogues.h"
+#include "operator/dialogues.h"
 #include "reconcile/etat.h"
 
 namespace corrinom {

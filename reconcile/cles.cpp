@@ -3,14 +3,9 @@
 #include <array>
 
 #include "text/noms.h"
+#include "text/octets.h"
 
 namespace corrinom::detail {
-
-std::string MajusculeAscii(std::string texte) {
-  for (char& c : texte)
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  return texte;
-}
 
 namespace {
 
@@ -43,15 +38,6 @@ void AjouteCleNom(std::string& sortie, std::string_view texte) {
   sortie.resize(debut + texte.size());
   for (std::size_t i = 0; i < texte.size(); ++i)
     sortie[debut + i] = table[static_cast<unsigned char>(texte[i])];
-}
-
-std::string_view Rogne(std::string_view texte) {
-  auto blanc = [](char c) { return static_cast<unsigned char>(c) <= 32; };
-  std::size_t debut = 0;
-  std::size_t fin = texte.size();
-  while (debut < fin && blanc(texte[debut])) ++debut;
-  while (fin > debut && blanc(texte[fin - 1])) --fin;
-  return texte.substr(debut, fin - debut);
 }
 
 }  // namespace corrinom::detail

@@ -14,10 +14,4 @@ std::string CleNom(std::string_view texte);
 // EnleveAccents works byte by byte, so the key is one table look-up per byte.
 void AjouteCleNom(std::string& sortie, std::string_view texte);
 
-// ASCII a-z to A-Z, every other byte unchanged.
-std::string MajusculeAscii(std::string texte);
-
-// Leading and trailing bytes up to 32 (blanks and control characters) removed.
-std::string_view Rogne(std::string_view texte);
-
 }  // namespace corrinom::detail

@@ -5,7 +5,7 @@
 #include <array>
 #include <string_view>
 
-#include "reconcile/dialogues.h"
+#include "operator/dialogues.h"
 
 namespace corrinom {
 

@@ -25,7 +25,6 @@ inline constexpr std::string_view kResultatDateNaissance =
 inline constexpr std::string_view kVerifiezPointsRouges =
     "Prenez le temps de v\xE9rifier dans la liste des utilisateurs TAVO les lignes avec un "
     "point rouge.";
-inline constexpr std::string_view kTitreConfirmation = "Confirmation";
 inline constexpr std::string_view kQuestionDebut =
     "Les deux personnes suivantes ont la m\xEAme date de naissance\n\n"
     "Utilisateur TAVO existant d\xE9j\xE0 :\n";

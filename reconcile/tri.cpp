@@ -9,6 +9,7 @@
 #include "reconcile/cles.h"
 #include "reconcile/textes.h"
 #include "text/noms.h"
+#include "text/octets.h"
 
 namespace corrinom {
 namespace {
@@ -57,16 +58,16 @@ CleTri CleCompte(const LigneCompte& l, ColonneComptes colonne) {
     case ColonneComptes::Marques:
       return {l.marque, CleNom(l.sousItem(kNomActuel)), CleNom(l.sousItem(kPrenomsActuels))};
     case ColonneComptes::Logins:
-      return {0, detail::MajusculeAscii(l.login), {}};
+      return {0, MajusculeAscii(l.login), {}};
     case ColonneComptes::NomsActuels:
       return {0, CleNom(l.sousItem(kNomActuel)), CleNom(l.sousItem(kPrenomsActuels))};
     case ColonneComptes::PrenomsActuels:
       return {0, CleNom(l.sousItem(kPrenomsActuels)), CleNom(l.sousItem(kNomActuel))};
     case ColonneComptes::NouveauxNoms:
-      if (!l.attachee()) return {0, detail::MajusculeAscii(l.login), {}};
+      if (!l.attachee()) return {0, MajusculeAscii(l.login), {}};
       return {1, CleNom(l.sousItem(kNouveauNom)), CleNom(l.sousItem(kNouveauxPrenoms))};
     case ColonneComptes::NouveauxPrenoms:
-      if (!l.attachee()) return {0, detail::MajusculeAscii(l.login), {}};
+      if (!l.attachee()) return {0, MajusculeAscii(l.login), {}};
       return {1, CleNom(l.sousItem(kNouveauxPrenoms)), CleNom(l.sousItem(kNouveauNom))};
   }
   return {};

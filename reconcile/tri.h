@@ -8,7 +8,7 @@
 
 #include <string_view>
 
-#include "reconcile/dialogues.h"
+#include "operator/dialogues.h"
 #include "reconcile/etat.h"
 
 namespace corrinom {

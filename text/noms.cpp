@@ -55,6 +55,13 @@ char Majuscule(unsigned char c) {
 
 }  // namespace
 
+std::string OemVersAnsi(std::string_view texte) {
+  std::string r(texte);
+  for (char& c : r)
+    if (EstOem(Octet(c))) c = kOemVersCp1252[Octet(c) - 0x80];
+  return r;
+}
+
 std::string EnleveAccents(std::string_view texte) {
   std::string resultat(texte);
   for (char& c : resultat) {

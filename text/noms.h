@@ -23,6 +23,10 @@ std::string MajusculeNom(std::string_view texte);
 // blanks, with DOS letters turned into CP1252; case and accents are kept.
 std::string NettoieTexte(std::string_view texte);
 
+// Bytes 0x80 to 0x97 stored in the OEM code page become their CP1252 letters
+// (full names written by DOS-era tools).
+std::string OemVersAnsi(std::string_view texte);
+
 // "first second third": the second only when the first is present, the third
 // only when the first two are.
 std::string AssemblePrenoms(std::string_view premier, std::string_view deuxieme,

@@ -12,6 +12,9 @@
 #include <emmintrin.h>
 #endif
 
+#include "text/noms.h"
+#include "text/octets.h"
+
 namespace corrinom::xml {
 
 // Bit 1: may start a name. Bit 2: may continue a name. Bit 4: white space.
@@ -106,17 +109,9 @@ inline const char* FinDeNom(const char* p, const char* fin) {
 // The whole string follows the name rule; the empty string does not.
 bool EstNomValide(std::string_view s);
 
-// Without every leading and trailing byte of code 32 or less.
-inline std::string_view Rogne(std::string_view s) {
-  const char* debut = s.data();
-  const char* fin = debut + s.size();
-  while (debut < fin && static_cast<unsigned char>(*debut) <= 32) ++debut;
-  while (fin > debut && static_cast<unsigned char>(fin[-1]) <= 32) --fin;
-  return std::string_view(debut, static_cast<std::size_t>(fin - debut));
-}
-
-// ASCII-only case-insensitive equality.
-bool EgalSansCasse(std::string_view a, std::string_view b);
+// Trimming and ASCII case-insensitive equality are the tree's own (text/).
+using corrinom::EgalSansCasse;
+using corrinom::Rogne;
 
 // The character data of a text node with its references decoded: the five
 // predefined names, decimal and hexadecimal numeric references (each gives its

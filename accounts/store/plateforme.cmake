@@ -6,19 +6,13 @@
 set(_corrinom_plateforme_dir ${CMAKE_CURRENT_LIST_DIR})
 
 if(WIN32)
-  if(NOT EXISTS ${_corrinom_plateforme_dir}/win32_store.cpp)
-    return()
-  endif()
   target_sources(corrinom_accounts PRIVATE
     ${_corrinom_plateforme_dir}/win32_store.cpp
     ${_corrinom_plateforme_dir}/win32_demarrage.cpp)
   set(CORRINOM_MAGASIN_SYSTEME_FOURNI ON)
   set(CORRINOM_PLATEFORME_SYSTEME_FOURNIE ON)  # PlateformeCourante is in win32_demarrage.cpp
-  if(EXISTS ${_corrinom_plateforme_dir}/../security/win32_securite.cpp
-     AND EXISTS ${_corrinom_plateforme_dir}/../security/services_securite.h)
-    target_sources(corrinom_accounts PRIVATE ${_corrinom_plateforme_dir}/../security/win32_securite.cpp)
-    set(CORRINOM_SECURITE_SYSTEME_FOURNIE ON)
-  endif()
+  target_sources(corrinom_accounts PRIVATE ${_corrinom_plateforme_dir}/../security/win32_securite.cpp)
+  set(CORRINOM_SECURITE_SYSTEME_FOURNIE ON)
   # The account calls are ordinary imports of Netapi32; NetGetDCName is resolved
   # at run time from the copy in the system directory.
   target_link_libraries(corrinom_accounts PUBLIC netapi32 advapi32)

@@ -4,7 +4,7 @@
 // platform's lookup does, and is unloaded with it at the end of the program.
 #pragma once
 
-#include "accounts/comptes.h"
+#include "accounts/plateforme.h"
 
 namespace corrinom {
 

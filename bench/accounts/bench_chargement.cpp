@@ -10,8 +10,8 @@
 #include <map>
 #include <random>
 
-#include "accounts/comptes.h"
 #include "accounts/store/magasin_sqlite.h"
+#include "session/enumeration.h"
 
 namespace corrinom {
 namespace {

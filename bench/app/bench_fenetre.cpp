@@ -6,11 +6,11 @@
 #include <QTemporaryDir>
 #include <map>
 
-#include "accounts/comptes.h"
 #include "accounts/store/magasin_sqlite.h"
 #include "app/form_corrinom.h"
 #include "app/liste_rapport.h"
-#include "reconcile/dialogues_script.h"
+#include "operator/dialogues_script.h"
+#include "session/enumeration.h"
 
 namespace {
 

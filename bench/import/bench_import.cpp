@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "import/ouvrir.h"
-#include "reconcile/dialogues_script.h"
+#include "operator/dialogues_script.h"
 #include "reconcile/etat.h"
 #include "xml/xml.h"
 

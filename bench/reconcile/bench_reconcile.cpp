@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "reconcile/aides.h"
-#include "reconcile/dialogues_script.h"
+#include "operator/dialogues_script.h"
 #include "reconcile/etat.h"
 #include "reconcile/rapprochement_exact.h"
 #include "reconcile/tri.h"

@@ -3,13 +3,14 @@
 
 #include <filesystem>
 
-#include "accounts/demarrage.h"
 #include "accounts/security/services_securite_double.h"
 #include "accounts/store/base_demo.h"
 #include "accounts/store/magasin_sqlite.h"
 #include "accounts/tsv_comptes.h"
+#include "operator/dialogues_script.h"
 #include "outils_test.h"
-#include "reconcile/dialogues_script.h"
+#include "session/demarrage.h"
+#include "session/ecriture.h"
 #include "text/erreurs.h"
 
 namespace corrinom {

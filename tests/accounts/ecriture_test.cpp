@@ -2,13 +2,14 @@
 // a real SQLite base.
 #include <gtest/gtest.h>
 
-#include "accounts/comptes.h"
 #include "accounts/store/magasin_sqlite.h"
 #include "accounts/tsv_comptes.h"
+#include "operator/dialogues_script.h"
 #include "outils_test.h"
-#include "reconcile/dialogues_script.h"
 #include "reconcile/marques.h"
 #include "reconcile/rapprochement_exact.h"
+#include "session/ecriture.h"
+#include "session/enumeration.h"
 
 namespace corrinom {
 namespace {

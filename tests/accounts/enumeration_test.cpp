@@ -1,10 +1,10 @@
 // Loading the accounts of a base into the account list.
 #include <gtest/gtest.h>
 
-#include "accounts/comptes.h"
 #include "accounts/store/magasin_sqlite.h"
+#include "operator/dialogues_script.h"
 #include "outils_test.h"
-#include "reconcile/dialogues_script.h"
+#include "session/enumeration.h"
 #include "text/erreurs.h"
 
 namespace corrinom {

@@ -1,8 +1,9 @@
 // The system directory and the domain controller lookup.
 #include <gtest/gtest.h>
 
-#include "accounts/comptes.h"
-#include "reconcile/dialogues_script.h"
+#include "accounts/plateforme.h"
+#include "operator/dialogues_script.h"
+#include "session/demarrage.h"
 
 namespace corrinom {
 namespace {

@@ -1,7 +1,8 @@
 // The TAVO record of a user comment and the name fields of an account.
 #include <gtest/gtest.h>
 
-#include "accounts/comptes.h"
+#include "accounts/usr_comment.h"
+#include "text/noms.h"
 
 namespace corrinom {
 namespace {

@@ -12,13 +12,13 @@
 #include <string>
 #include <vector>
 
-#include "accounts/comptes.h"
 #include "accounts/store/magasin_sqlite.h"
 #include "app/form_corrinom.h"
 #include "app/liste_rapport.h"
-#include "reconcile/dialogues_script.h"
+#include "operator/dialogues_script.h"
 #include "reconcile/etat.h"
 #include "reconcile/marques.h"
+#include "session/enumeration.h"
 
 namespace corrinom::app::test {
 

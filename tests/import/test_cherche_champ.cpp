@@ -6,7 +6,7 @@
 
 #include "import/cherche_champ.h"
 #include "outils.h"
-#include "reconcile/dialogues_script.h"
+#include "operator/dialogues_script.h"
 
 namespace corrinom {
 namespace {

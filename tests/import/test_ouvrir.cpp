@@ -6,7 +6,7 @@
 
 #include "import/ouvrir.h"
 #include "outils.h"
-#include "reconcile/dialogues_script.h"
+#include "operator/dialogues_script.h"
 #include "reconcile/etat.h"
 
 namespace corrinom {

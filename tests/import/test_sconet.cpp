@@ -7,7 +7,7 @@
 
 #include "import/sconet.h"
 #include "outils.h"
-#include "reconcile/dialogues_script.h"
+#include "operator/dialogues_script.h"
 
 namespace corrinom {
 namespace {

@@ -8,7 +8,7 @@
 #include "outils.h"
 #include "reconcile/aides.h"
 #include "reconcile/deplacements.h"
-#include "reconcile/dialogues_script.h"
+#include "operator/dialogues_script.h"
 #include "reconcile/rapprochement_exact.h"
 #include "reconcile/tri.h"
 

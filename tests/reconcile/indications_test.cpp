@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "reconcile/dialogues_script.h"
+#include "operator/dialogues_script.h"
 
 namespace corrinom {
 namespace {

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "outils.h"
-#include "reconcile/dialogues_script.h"
+#include "operator/dialogues_script.h"
 
 namespace corrinom {
 namespace {

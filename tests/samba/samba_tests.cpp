@@ -15,10 +15,11 @@
 #include <string>
 #include <vector>
 
-#include "accounts/comptes.h"
 #include "accounts/store/samba_store.h"
-#include "reconcile/dialogues_script.h"
+#include "operator/dialogues_script.h"
 #include "reconcile/etat.h"
+#include "session/ecriture.h"
+#include "session/enumeration.h"
 #include "tests/samba/jeu_comptes.h"
 
 // LeakSanitizer reads this hook when the tests run under it. libnetapi's context

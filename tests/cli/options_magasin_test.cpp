@@ -3,7 +3,7 @@
 
 #include <sstream>
 
-#include "options_magasin.h"
+#include "cli/options_magasin.h"
 
 namespace corrinom::cli {
 namespace {

@@ -1,9 +1,12 @@
 // Reading the accounts of the store into the account list, one page at a time.
-#include "accounts/comptes.h"
+#include "session/enumeration.h"
+
 #include "accounts/store/champs_info3.h"
+#include "accounts/usr_comment.h"
 #include "reconcile/marques.h"
 #include "text/encodage.h"
 #include "text/erreurs.h"
+#include "text/noms.h"
 
 namespace corrinom {
 namespace {

@@ -15,7 +15,7 @@
 #include <utility>
 #include <vector>
 
-#include "reconcile/dialogues.h"
+#include "operator/dialogues.h"
 
 namespace corrinom {
 

@@ -1,4 +1,4 @@
-#include "console_dialogues.h"
+#include "cli/console_dialogues.h"
 
 #include <gtest/gtest.h>
 

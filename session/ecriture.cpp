@@ -1,8 +1,11 @@
 // Writing the new names of the confirmed rows back to their accounts.
-#include "accounts/comptes.h"
+#include "session/ecriture.h"
+
+#include "accounts/usr_comment.h"
 #include "reconcile/marques.h"
 #include "text/encodage.h"
 #include "text/noms.h"
+#include "text/titres.h"
 
 namespace corrinom {
 

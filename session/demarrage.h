@@ -8,11 +8,12 @@
 #include <string>
 #include <string_view>
 
-#include "accounts/comptes.h"
+#include "accounts/plateforme.h"
 #include "accounts/securite.h"
 #include "accounts/store/magasin_comptes.h"
-#include "reconcile/dialogues.h"
+#include "operator/dialogues.h"
 #include "reconcile/etat.h"
+#include "text/titres.h"
 
 namespace corrinom {
 
@@ -29,6 +30,13 @@ struct Demarrage {
   MagasinOuvert magasin;               // magasin null unless opened
   std::uint32_t statutEnumeration = 0;
 };
+
+// ServeurComptes (UTF-8): the primary domain controller on Windows NT 4.0 (with
+// its two backslashes), empty everywhere else. On NT 4.0 an empty name shows
+// the "Information" message.
+std::string ChercheControleurDomaine(const PlateformeSysteme& plateforme, Dialogues& dialogues);
+
+extern const std::string_view kMessageControleurAbsent;
 
 // The store the accounts are read from and written to: on the system's store,
 // the domain controller found at start-up unless the operator named a server.

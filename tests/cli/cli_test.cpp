@@ -6,7 +6,7 @@
 #include <sstream>
 #include <sys/wait.h>
 
-#include "outils_test.h"
+#include "tests/accounts/outils_test.h"
 
 namespace corrinom {
 namespace {

@@ -1,10 +1,24 @@
 // Start-up, in the order the program runs it before its window appears.
-#include "accounts/demarrage.h"
+#include "session/demarrage.h"
 
 #include "accounts/store/ouverture.h"
+#include "session/enumeration.h"
 #include "reconcile/marques.h"
 
 namespace corrinom {
+
+const std::string_view kMessageControleurAbsent =
+    "Attention, erreur en recherchant le contr\xF4le" "ur principal de domaine.\n"
+    "Certaines parties risquent de ne pas fonctionner.";
+
+std::string ChercheControleurDomaine(const PlateformeSysteme& plateforme, Dialogues& dialogues) {
+  if (!plateforme.version.estNT4()) return {};
+  std::string nom;
+  if (plateforme.netGetDCName)
+    if (std::optional<std::string> r = plateforme.netGetDCName()) nom = *r;
+  if (nom.empty()) dialogues.message(kMessageControleurAbsent, kTitreInformation);
+  return nom;
+}
 
 ChoixMagasin ChoixAvecServeurComptes(ChoixMagasin choix, std::string_view serveurComptes) {
   if (choix.sorte == ChoixMagasin::Sorte::Systeme && choix.serveur.empty())

@@ -1,0 +1,95 @@
+// The account load: the enumeration of a store's accounts into the account list.
+//
+// Texts are CP1252; the store's own text is UTF-8.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "accounts/store/magasin_comptes.h"
+#include "operator/dialogues.h"
+#include "reconcile/etat.h"
+
+namespace corrinom {
+
+// A text field seen in CP1252: null when the store gave no text.
+struct ChampAnsi {
+  bool nul = true;
+  std::string texte;  // CP1252; empty when nul
+  friend bool operator==(const ChampAnsi&, const ChampAnsi&) = default;
+};
+
+// One enumerated account, USER_INFO_3 field by field; texts in CP1252, the
+// full name repaired with OemVersAnsi.
+struct TInfoUser {
+  ChampAnsi usri3_name;
+  ChampAnsi usri3_password;
+  std::uint32_t usri3_password_age = 0;
+  std::uint32_t usri3_priv = 0;
+  ChampAnsi usri3_home_dir;
+  ChampAnsi usri3_comment;
+  std::uint32_t usri3_flags = 0;
+  ChampAnsi usri3_script_path;
+  std::uint32_t usri3_auth_flags = 0;
+  ChampAnsi usri3_full_name;
+  ChampAnsi usri3_usr_comment;
+  ChampAnsi usri3_parms;
+  ChampAnsi usri3_workstations;
+  std::uint32_t usri3_last_logon = 0;
+  std::uint32_t usri3_last_logoff = 0;
+  std::uint32_t usri3_acct_expires = 0;
+  std::uint32_t usri3_max_storage = 0;
+  std::uint32_t usri3_units_per_week = 0;
+  std::optional<std::array<std::uint8_t, 21>> usri3_logon_hours;
+  std::uint32_t usri3_bad_pw_count = 0;
+  std::uint32_t usri3_num_logons = 0;
+  ChampAnsi usri3_logon_server;
+  std::uint32_t usri3_country_code = 0;
+  std::uint32_t usri3_code_page = 0;
+  std::uint32_t usri3_user_id = 0;
+  std::uint32_t usri3_primary_group_id = 0;
+  ChampAnsi usri3_profile;
+  ChampAnsi usri3_home_dir_drive;
+  std::uint32_t usri3_password_expired = 0;
+};
+
+TInfoUser InfoDepuisCompte(const CompteStocke& compte);
+
+inline constexpr std::uint32_t kLongueurPreferee = 4096;
+
+// The state of one enumeration: one page of the store held at a time.
+class TEnumUsers {
+ public:
+  explicit TEnumUsers(MagasinComptes& magasin) : magasin_(magasin) {}
+
+  // Starts the enumeration: 0 when the first call succeeded, else its status.
+  std::uint32_t Ouvre();
+  // The next account in info: false at the end (status 0) or on failure (status
+  // of the failing call).
+  bool Suivant(TInfoUser& info, std::uint32_t& statut);
+
+  // The store's own login of the entry Suivant returned last.
+  const std::string& loginMagasin() const { return loginMagasin_; }
+
+ private:
+  MagasinComptes& magasin_;
+  std::uint32_t position_ = 0;
+  std::uint32_t reprise_ = 0;
+  std::vector<CompteStocke> page_;
+  std::uint32_t entreesLues_ = 0;
+  std::uint32_t totalEntrees_ = 0;
+  std::uint32_t dernierStatut_ = 0;
+  std::string loginMagasin_;
+};
+
+// Fills the account list with one grey row per TAVO account, in store order,
+// then AfficheResume. When a call of the enumeration fails, the rows read before
+// stay and the operator is told; the result is that call's status (0 otherwise).
+std::uint32_t ChargeUtilisateurs(MagasinComptes& magasin, EtatRapprochement& etat,
+                                 Dialogues& dialogues);
+
+// "Erreur <status> en lisant la liste des comptes du serveur.\n" + MessErreur(status).
+std::string MessageEchecEnumeration(std::uint32_t statut);
+
+}  // namespace corrinom

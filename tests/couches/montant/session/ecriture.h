@@ -1,0 +1,2 @@
+// Stands for a header of a library above reconcile.
+#pragma once

@@ -1,0 +1,30 @@
+// Small byte utilities shared by every layer: trimming and ASCII case.
+//
+// Texts are byte strings (CP1252 in the core); only ASCII letters change case
+// here, every other byte is left as it is.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace corrinom {
+
+// Without every leading and trailing byte of code 32 or less (blanks and
+// control bytes alike).
+inline std::string_view Rogne(std::string_view s) {
+  const char* debut = s.data();
+  const char* fin = debut + s.size();
+  while (debut < fin && static_cast<unsigned char>(*debut) <= 32) ++debut;
+  while (fin > debut && static_cast<unsigned char>(fin[-1]) <= 32) --fin;
+  return std::string_view(debut, static_cast<std::size_t>(fin - debut));
+}
+
+// ASCII a-z to A-Z; every other byte unchanged.
+inline std::string MajusculeAscii(std::string_view s) {
+  std::string r(s);
+  for (char& c : r)
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  return r;
+}
+
+}  // namespace corrinom
