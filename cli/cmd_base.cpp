@@ -4,6 +4,7 @@
 //   base exporter BASE                     every account as TSV, in enumeration order
 //   base panne BASE get|set STATUS [LOGIN] make reading/writing fail with STATUS
 //   base panne BASE enum STATUS [PAGE]     make the enumeration fail at PAGE (1: the first call)
+// A fault goes to the side file BASE.pannes, which `--base BASE` applies.
 #include <cstdio>
 #include <filesystem>
 
@@ -12,6 +13,7 @@
 #include "text/fichier.h"
 
 #ifdef CORRINOM_WITH_SQLITE
+#include "accounts/store/magasin_en_panne.h"
 #include "accounts/store/magasin_sqlite.h"
 #include "accounts/tsv_comptes.h"
 #endif
@@ -105,9 +107,9 @@ int AjoutePanne(const std::vector<std::string>& args) {
     }
   }
   std::string erreur;
-  std::unique_ptr<MagasinSqlite> base = MagasinSqlite::Ouvre(args[1], erreur);
-  if (!base) return Refus(erreur);
-  return base->ajoutePanne(p, erreur) ? 0 : Refus(erreur);
+  if (!MagasinSqlite::Ouvre(args[1], erreur)) return Refus(erreur);
+  // The faults live beside the base, never in it: `--base BASE` reads them back.
+  return AjoutePanne(FichierPannes(args[1]), p, erreur) ? 0 : Refus(erreur);
 }
 
 int run(const std::vector<std::string>& args) {

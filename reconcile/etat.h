@@ -11,6 +11,8 @@
 #include <string_view>
 #include <vector>
 
+#include "reconcile/logins_magasin.h"
+
 namespace corrinom {
 
 // The picture index of an account row.
@@ -85,6 +87,9 @@ struct EtatRapprochement {
 
   // True when the last click on the "Login" header sorted by marks.
   bool DernierTriParMarques = false;
+
+  // The store's login of each listed account, as the account load found them.
+  LoginsMagasin loginsMagasin;
 };
 
 }  // namespace corrinom

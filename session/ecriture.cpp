@@ -41,8 +41,13 @@ bool ModificationsEnAttente(const EtatRapprochement& etat) {
 
 bool ModifieCompte(MagasinComptes& magasin, std::string_view login, std::string_view nom,
                    std::string_view prenoms, Dialogues& dialogues) {
+  return ModifieCompte(magasin, LoginsMagasin{}, login, nom, prenoms, dialogues);
+}
+
+bool ModifieCompte(MagasinComptes& magasin, const LoginsMagasin& logins, std::string_view login,
+                   std::string_view nom, std::string_view prenoms, Dialogues& dialogues) {
   // The row knows the login in CP1252 only; the store may spell it otherwise.
-  const std::optional<std::string> loginMagasin = magasin.loginMagasin(login);
+  const std::optional<std::string> loginMagasin = logins.loginMagasin(login);
   if (!loginMagasin) {
     dialogues.message(EchecLecture(kErrorNoneMapped, login));
     return false;
@@ -90,7 +95,7 @@ int EffectueChangements(EtatRapprochement& etat, MagasinComptes& magasin, Dialog
     CurseurAttente attente(dialogues);
     for (LigneCompte& ligne : etat.comptes) {
       if (!AEcrire(ligne)) continue;
-      if (!ModifieCompte(magasin, ligne.login, ligne.sousItems[kNouveauNom],
+      if (!ModifieCompte(magasin, etat.loginsMagasin, ligne.login, ligne.sousItems[kNouveauNom],
                          ligne.sousItems[kNouveauxPrenoms], dialogues))
         break;
       ++changements;

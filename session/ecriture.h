@@ -20,8 +20,11 @@ extern const std::string_view kQuestionFermeture;  // the close question
 bool ModificationsEnAttente(const EtatRapprochement& etat);
 
 // Writes one account on the store the list was read from: its full name and
-// field 7 of its user comment change, nothing else. False after showing the
-// failure.
+// field 7 of its user comment change, nothing else. `logins` gives the store's
+// own login of a listed account (without it, the row's login in UTF-8). False
+// after showing the failure.
+bool ModifieCompte(MagasinComptes& magasin, const LoginsMagasin& logins, std::string_view login,
+                   std::string_view nom, std::string_view prenoms, Dialogues& dialogues);
 bool ModifieCompte(MagasinComptes& magasin, std::string_view login, std::string_view nom,
                    std::string_view prenoms, Dialogues& dialogues);
 

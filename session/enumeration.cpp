@@ -1,7 +1,6 @@
 // Reading the accounts of the store into the account list, one page at a time.
 #include "session/enumeration.h"
 
-#include "accounts/store/champs_info3.h"
 #include "accounts/usr_comment.h"
 #include "reconcile/marques.h"
 #include "text/encodage.h"
@@ -24,8 +23,10 @@ bool SuccesEnumeration(std::uint32_t statut) {
 
 TInfoUser InfoDepuisCompte(const CompteStocke& c) {
   TInfoUser i;
-  CompteVersInfo3(c, i, VueAnsi, [](const std::optional<HeuresConnexion>& h) { return h; });
+  i.usri3_name = VueAnsi(c.name);
+  i.usri3_full_name = VueAnsi(c.full_name);
   i.usri3_full_name.texte = OemVersAnsi(i.usri3_full_name.texte);
+  i.usri3_usr_comment = VueAnsi(c.usr_comment);
   return i;
 }
 
@@ -74,7 +75,7 @@ std::uint32_t ChargeUtilisateurs(MagasinComptes& magasin, EtatRapprochement& eta
     TInfoUser info;
     std::uint32_t statut = 0;
     while (echec == 0 && enumeration.Suivant(info, statut)) {
-      magasin.retiensLogin(info.usri3_name.texte, enumeration.loginMagasin());
+      etat.loginsMagasin.retiens(info.usri3_name.texte, enumeration.loginMagasin());
       if (info.usri3_full_name.texte.empty()) continue;
       const TUsrComment record = LitUsrComment(info.usri3_usr_comment.texte);
       if (record.Marqueur != kMarqueurTavo) continue;

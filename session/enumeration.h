@@ -20,38 +20,12 @@ struct ChampAnsi {
   friend bool operator==(const ChampAnsi&, const ChampAnsi&) = default;
 };
 
-// One enumerated account, USER_INFO_3 field by field; texts in CP1252, the
-// full name repaired with OemVersAnsi.
+// One enumerated account as the load reads it: the three USER_INFO_3 fields
+// it needs, in CP1252, the full name repaired with OemVersAnsi.
 struct TInfoUser {
   ChampAnsi usri3_name;
-  ChampAnsi usri3_password;
-  std::uint32_t usri3_password_age = 0;
-  std::uint32_t usri3_priv = 0;
-  ChampAnsi usri3_home_dir;
-  ChampAnsi usri3_comment;
-  std::uint32_t usri3_flags = 0;
-  ChampAnsi usri3_script_path;
-  std::uint32_t usri3_auth_flags = 0;
   ChampAnsi usri3_full_name;
   ChampAnsi usri3_usr_comment;
-  ChampAnsi usri3_parms;
-  ChampAnsi usri3_workstations;
-  std::uint32_t usri3_last_logon = 0;
-  std::uint32_t usri3_last_logoff = 0;
-  std::uint32_t usri3_acct_expires = 0;
-  std::uint32_t usri3_max_storage = 0;
-  std::uint32_t usri3_units_per_week = 0;
-  std::optional<std::array<std::uint8_t, 21>> usri3_logon_hours;
-  std::uint32_t usri3_bad_pw_count = 0;
-  std::uint32_t usri3_num_logons = 0;
-  ChampAnsi usri3_logon_server;
-  std::uint32_t usri3_country_code = 0;
-  std::uint32_t usri3_code_page = 0;
-  std::uint32_t usri3_user_id = 0;
-  std::uint32_t usri3_primary_group_id = 0;
-  ChampAnsi usri3_profile;
-  ChampAnsi usri3_home_dir_drive;
-  std::uint32_t usri3_password_expired = 0;
 };
 
 TInfoUser InfoDepuisCompte(const CompteStocke& compte);

@@ -1,16 +1,24 @@
 // The account store: what the program needs of the operating system's network
-// user management (NetUserEnum, NetUserGetInfo, NetUserSetInfo, NetGetDCName), in
-// NetApi terms and status codes. Backends: the embedded SQLite base, Samba's
-// libnetapi, Windows' Netapi32.
+// user management (NetUserEnum, NetUserGetInfo, NetUserSetInfo), in NetApi terms
+// and status codes, and nothing more.
 //
-// Text inside this interface is the store's own text, UTF-8. The core takes a
-// CP1252 view of it and, to write, changes only the full name and field 7 of the
-// user comment, handing every other field back exactly as it came.
+// What it promises: MagasinComptes is a pure interface with no state of its
+// own; each backend (the embedded SQLite base, Samba's libnetapi, Windows'
+// Netapi32, and MagasinEnPanne, which wraps any of them to fail on purpose)
+// answers the three calls as the system's API would, a write being all or
+// nothing. Text inside the interface is the store's own text, UTF-8; a record
+// goes back exactly as it came except for what the caller changed.
+//
+// What it costs: an enumeration page holds about the preferred length of
+// records; a read or a write is one round trip (one transaction on the base).
+//
+// What it leaves out: no CP1252, no knowledge of the account list or of TAVO
+// records (the load keeps the map from the list's CP1252 logins to the store's
+// own), no caching, no retries, no creation or deletion of accounts.
 #pragma once
 
 #include <array>
 #include <cstdint>
-#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -35,37 +43,13 @@ struct ChampTexte {
   friend bool operator==(const ChampTexte&, const ChampTexte&) = default;
 };
 
-// One account as USER_INFO_3 holds it, field by field in its order.
+// One account as USER_INFO_3 holds it, field by field in its order (the list
+// is champs_info3.def). A new record holds each field's default.
 struct CompteStocke {
-  ChampTexte name;  // the login
-  ChampTexte password;
-  std::uint32_t password_age = 0;
-  std::uint32_t priv = 1;  // USER_PRIV_USER
-  ChampTexte home_dir;
-  ChampTexte comment;
-  std::uint32_t flags = 0x0201;  // UF_SCRIPT | UF_NORMAL_ACCOUNT
-  ChampTexte script_path;
-  std::uint32_t auth_flags = 0;
-  ChampTexte full_name;
-  ChampTexte usr_comment;
-  ChampTexte parms;
-  ChampTexte workstations;
-  std::uint32_t last_logon = 0;
-  std::uint32_t last_logoff = 0;
-  std::uint32_t acct_expires = 0xFFFFFFFFu;  // TIMEQ_FOREVER
-  std::uint32_t max_storage = 0xFFFFFFFFu;   // USER_MAXSTORAGE_UNLIMITED
-  std::uint32_t units_per_week = 168;
-  std::optional<std::array<std::uint8_t, 21>> logon_hours;  // nullopt: the store gave none
-  std::uint32_t bad_pw_count = 0;
-  std::uint32_t num_logons = 0;
-  ChampTexte logon_server;
-  std::uint32_t country_code = 0;
-  std::uint32_t code_page = 0;
-  std::uint32_t user_id = 0;
-  std::uint32_t primary_group_id = 513;
-  ChampTexte profile;
-  ChampTexte home_dir_drive;
-  std::uint32_t password_expired = 0;
+#define CORRINOM_TEXTE(nom) ChampTexte nom;
+#define CORRINOM_NOMBRE(nom, defaut) std::uint32_t nom = defaut;
+#define CORRINOM_HEURES(nom) std::optional<std::array<std::uint8_t, 21>> nom;  // nullopt: none
+#include "accounts/store/champs_info3.def"
 
   friend bool operator==(const CompteStocke&, const CompteStocke&) = default;
 };
@@ -86,19 +70,6 @@ class MagasinComptes {
 
   // NetUserSetInfo at level 3: writes the record back whole (all or nothing).
   virtual std::uint32_t ecrit(std::string_view login, const CompteStocke& compte) = 0;
-
-  // The rows of the account list carry the CP1252 view of a login only. The
-  // enumeration remembers each listed login by that view, so that a write finds
-  // the account again even when its login holds characters CP1252 lacks.
-  void retiensLogin(std::string_view vueAnsi, std::string_view loginMagasin);
-
-  // The store's login for a row's login: the remembered one, or the view itself
-  // in UTF-8 for an account that was not listed. Nothing when two listed
-  // accounts share the same view (the row cannot tell them apart).
-  std::optional<std::string> loginMagasin(std::string_view vueAnsi) const;
-
- private:
-  std::map<std::string, std::optional<std::string>, std::less<>> logins_;
 };
 
 // What the operator chose to work on (options of the platform layer).

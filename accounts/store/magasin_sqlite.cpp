@@ -21,47 +21,27 @@ constexpr std::uint32_t kErrorInternal = 1359;
 constexpr std::string_view kSorteNoms[] = {"normal", "workstation", "server", "interdomain",
                                            "temp_duplicate"};
 
-constexpr const char* kSchema = R"sql(
-CREATE TABLE IF NOT EXISTS comptes(
-  rang INTEGER PRIMARY KEY AUTOINCREMENT,
-  name TEXT NOT NULL UNIQUE COLLATE NOCASE,
-  password TEXT,
-  password_age INTEGER NOT NULL,
-  priv INTEGER NOT NULL,
-  home_dir TEXT,
-  comment TEXT,
-  flags INTEGER NOT NULL,
-  script_path TEXT,
-  auth_flags INTEGER NOT NULL,
-  full_name TEXT,
-  usr_comment TEXT,
-  parms TEXT,
-  workstations TEXT,
-  last_logon INTEGER NOT NULL,
-  last_logoff INTEGER NOT NULL,
-  acct_expires INTEGER NOT NULL,
-  max_storage INTEGER NOT NULL,
-  units_per_week INTEGER NOT NULL,
-  logon_hours BLOB CHECK (logon_hours IS NULL OR length(logon_hours) = 21),
-  bad_pw_count INTEGER NOT NULL,
-  num_logons INTEGER NOT NULL,
-  logon_server TEXT,
-  country_code INTEGER NOT NULL,
-  code_page INTEGER NOT NULL,
-  user_id INTEGER NOT NULL,
-  primary_group_id INTEGER NOT NULL,
-  profile TEXT,
-  home_dir_drive TEXT,
-  password_expired INTEGER NOT NULL,
-  kind TEXT NOT NULL DEFAULT 'normal'
-    CHECK (kind IN ('normal', 'workstation', 'server', 'interdomain', 'temp_duplicate')));
-CREATE TABLE IF NOT EXISTS pannes(
-  id INTEGER PRIMARY KEY,
-  operation TEXT NOT NULL CHECK (operation IN ('get', 'set', 'enum')),
-  statut INTEGER NOT NULL,
-  login TEXT COLLATE NOCASE,
-  page INTEGER);
-)sql";
+// The table of accounts: one column per field of champs_info3.def, then the
+// account's kind. The login is unique without regard to ASCII case, as a
+// server's logins are.
+std::string SchemaComptes() {
+  std::string sql = "CREATE TABLE IF NOT EXISTS comptes(\n  rang INTEGER PRIMARY KEY AUTOINCREMENT";
+  for (const ColonneCompte& c : kColonnesCompte) {
+    const std::string nom(c.nom);
+    sql += ",\n  " + nom;
+    if (nom == "name")
+      sql += " TEXT NOT NULL UNIQUE COLLATE NOCASE";
+    else if (c.genre == ColonneCompte::Genre::Texte)
+      sql += " TEXT";
+    else if (c.genre == ColonneCompte::Genre::Nombre)
+      sql += " INTEGER NOT NULL";
+    else
+      sql += " BLOB CHECK (" + nom + " IS NULL OR length(" + nom + ") = 21)";
+  }
+  sql += ",\n  kind TEXT NOT NULL DEFAULT 'normal'\n    CHECK (kind IN ('normal', 'workstation', "
+         "'server', 'interdomain', 'temp_duplicate')));\n";
+  return sql;
+}
 
 std::string Guillemets(const std::string& chemin) {
   return "\xAB " + Utf8VersCp1252Compte(chemin) + " \xBB";
@@ -104,6 +84,41 @@ class Instruction {
 
  private:
   sqlite3_stmt* s_ = nullptr;
+};
+
+// A transaction: BEGIN IMMEDIATE when made, ROLLBACK when it ends without valide().
+class Transaction {
+ public:
+  Transaction(Instruction& debut, Instruction& valide, Instruction& annule)
+      : valide_(valide), annule_(annule) {
+    rc_ = sqlite3_step(debut.pret());
+    sqlite3_reset(debut.get());
+    ouverte_ = rc_ == SQLITE_DONE;
+  }
+  ~Transaction() {
+    if (!ouverte_) return;
+    sqlite3_step(annule_.pret());
+    sqlite3_reset(annule_.get());
+  }
+  Transaction(const Transaction&) = delete;
+  Transaction& operator=(const Transaction&) = delete;
+
+  // SQLITE_DONE when it began; else why it did not.
+  int debut() const { return rc_; }
+
+  // COMMIT: SQLITE_DONE when it held (the transaction is then over).
+  int valide() {
+    const int rc = sqlite3_step(valide_.pret());
+    sqlite3_reset(valide_.get());
+    if (rc == SQLITE_DONE) ouverte_ = false;
+    return rc;
+  }
+
+ private:
+  Instruction& valide_;
+  Instruction& annule_;
+  int rc_ = SQLITE_OK;
+  bool ouverte_ = false;
 };
 
 void LieTexte(sqlite3_stmt* s, int i, std::string_view t) {
@@ -221,13 +236,22 @@ std::uint32_t TailleEntreeEnumeration(const CompteStocke& compte) {
   return t;
 }
 
+void FermeConnexion::operator()(sqlite3* db) const { sqlite3_close(db); }
+
 struct MagasinSqlite::Instructions {
-  Instruction enumere, compteNormaux, lit, ecrit, ajoute, tous, panne, ajoutePanne;
+  Instruction enumere, compteNormaux, lit, ecrit, ajoute, tous;
   Instruction debut, valide, annule;
+
+  bool prets() const {
+    for (const Instruction* i : {&enumere, &compteNormaux, &lit, &ecrit, &ajoute, &tous, &debut,
+                                 &valide, &annule})
+      if (!*i) return false;
+    return true;
+  }
 };
 
-MagasinSqlite::MagasinSqlite(sqlite3* db, std::string chemin)
-    : db_(db), chemin_(std::move(chemin)), instr_(std::make_unique<Instructions>()) {
+MagasinSqlite::MagasinSqlite(Connexion db, std::string chemin)
+    : db_(std::move(db)), chemin_(std::move(chemin)), instr_(std::make_unique<Instructions>()) {
   const std::string colonnes = ListeColonnes();
   std::string parametres;
   std::string affectations;
@@ -242,54 +266,69 @@ MagasinSqlite::MagasinSqlite(sqlite3* db, std::string chemin)
     ++i;
   }
   const std::string dernier = "?" + std::to_string(i);
+  sqlite3* db_brut = db_.get();
   Instructions& s = *instr_;
-  s.enumere = Instruction(db_, "SELECT rang, " + colonnes +
-                                   " FROM comptes WHERE kind = 'normal' AND rang > ?1 ORDER BY rang");
-  s.compteNormaux = Instruction(db_, "SELECT count(*) FROM comptes WHERE kind = 'normal'");
-  s.lit = Instruction(db_, "SELECT " + colonnes + " FROM comptes WHERE name = ?1");
+  s.enumere = Instruction(db_brut, "SELECT rang, " + colonnes +
+                                       " FROM comptes WHERE kind = 'normal' AND rang > ?1 ORDER BY rang");
+  s.compteNormaux = Instruction(db_brut, "SELECT count(*) FROM comptes WHERE kind = 'normal'");
+  s.lit = Instruction(db_brut, "SELECT " + colonnes + " FROM comptes WHERE name = ?1");
   // The login column is bound (so the parameters line up) but never changed.
-  s.ecrit = Instruction(db_, "UPDATE comptes SET " + affectations + " WHERE name = " + dernier);
-  s.ajoute = Instruction(db_, "INSERT INTO comptes(" + colonnes + ", kind) VALUES(" + parametres +
-                                  ", " + dernier + ")");
-  s.tous = Instruction(db_, "SELECT " + colonnes + ", kind FROM comptes ORDER BY rang");
-  s.panne = Instruction(db_,
-                        "SELECT statut FROM pannes WHERE operation = ?1 AND "
-                        "(login IS NULL OR login = ?2) AND (page IS NULL OR page = ?3) "
-                        "ORDER BY id LIMIT 1");
-  s.ajoutePanne =
-      Instruction(db_, "INSERT INTO pannes(operation, statut, login, page) VALUES(?1, ?2, ?3, ?4)");
-  s.debut = Instruction(db_, "BEGIN IMMEDIATE");
-  s.valide = Instruction(db_, "COMMIT");
-  s.annule = Instruction(db_, "ROLLBACK");
+  s.ecrit = Instruction(db_brut, "UPDATE comptes SET " + affectations + " WHERE name = " + dernier);
+  s.ajoute = Instruction(db_brut, "INSERT INTO comptes(" + colonnes + ", kind) VALUES(" +
+                                      parametres + ", " + dernier + ")");
+  s.tous = Instruction(db_brut, "SELECT " + colonnes + ", kind FROM comptes ORDER BY rang");
+  s.debut = Instruction(db_brut, "BEGIN IMMEDIATE");
+  s.valide = Instruction(db_brut, "COMMIT");
+  s.annule = Instruction(db_brut, "ROLLBACK");
 }
 
 MagasinSqlite::~MagasinSqlite() {
   instr_.reset();  // statements before the connection
-  sqlite3_close(db_);
+  db_.reset();
   if (supprimer_) std::remove(chemin_.c_str());
 }
 
 namespace {
 
-sqlite3* OuvreFichier(const std::string& chemin, int drapeaux, std::string& erreur) {
-  sqlite3* db = nullptr;
-  if (sqlite3_open_v2(chemin.c_str(), &db, drapeaux, nullptr) != SQLITE_OK) {
-    sqlite3_close(db);
+MagasinSqlite::Connexion OuvreFichier(const std::string& chemin, int drapeaux, std::string& erreur) {
+  sqlite3* brut = nullptr;
+  const int rc = sqlite3_open_v2(chemin.c_str(), &brut, drapeaux, nullptr);
+  MagasinSqlite::Connexion db(brut);  // closed on every path, even a failed open
+  if (rc != SQLITE_OK) {
     erreur = "Impossible d'ouvrir la base de comptes " + Guillemets(chemin) + ".";
     return nullptr;
   }
-  sqlite3_busy_timeout(db, 2000);
+  sqlite3_busy_timeout(db.get(), 2000);
   return db;
 }
 
-// True when the file holds our tables (reading it also proves it is a database).
-bool EstBaseComptes(sqlite3* db) {
-  Instruction s(db, "SELECT count(*) FROM sqlite_master WHERE type = 'table' AND "
-                    "name IN ('comptes', 'pannes')");
-  return s && sqlite3_step(s.get()) == SQLITE_ROW && sqlite3_column_int(s.get(), 0) == 2;
+bool TableExiste(sqlite3* db, std::string_view nom) {
+  Instruction s(db, "SELECT count(*) FROM sqlite_master WHERE type = 'table' AND name = ?1");
+  if (!s) return false;
+  LieTexte(s.get(), 1, nom);
+  return sqlite3_step(s.get()) == SQLITE_ROW && sqlite3_column_int(s.get(), 0) == 1;
+}
+
+// True when the file holds our accounts table (reading it also proves it is a
+// database). Bases made before the faults moved to their side file also hold a
+// `pannes` table, which changes nothing here.
+bool EstBaseComptes(sqlite3* db) { return TableExiste(db, "comptes"); }
+
+std::string PasUneBase(const std::string& chemin) {
+  return "Le fichier " + Guillemets(chemin) + " n'est pas une base de comptes lisible par Corrinom.";
 }
 
 }  // namespace
+
+std::unique_ptr<MagasinSqlite> MagasinSqlite::Cree(Connexion db, const std::string& chemin,
+                                                   std::string& erreur) {
+  std::unique_ptr<MagasinSqlite> base(new MagasinSqlite(std::move(db), chemin));
+  if (!base->instr_->prets()) {
+    erreur = PasUneBase(chemin);
+    return nullptr;
+  }
+  return base;
+}
 
 std::unique_ptr<MagasinSqlite> MagasinSqlite::Ouvre(const std::string& chemin, std::string& erreur) {
   std::error_code ec;
@@ -297,50 +336,49 @@ std::unique_ptr<MagasinSqlite> MagasinSqlite::Ouvre(const std::string& chemin, s
     erreur = "La base de comptes " + Guillemets(chemin) + " n'existe pas.";
     return nullptr;
   }
-  sqlite3* db = OuvreFichier(chemin, SQLITE_OPEN_READWRITE, erreur);
+  Connexion db = OuvreFichier(chemin, SQLITE_OPEN_READWRITE, erreur);
   if (!db) return nullptr;
-  if (!EstBaseComptes(db)) {
-    sqlite3_close(db);
-    erreur = "Le fichier " + Guillemets(chemin) +
-             " n'est pas une base de comptes lisible par Corrinom.";
+  if (!EstBaseComptes(db.get())) {
+    erreur = PasUneBase(chemin);
     return nullptr;
   }
-  return std::unique_ptr<MagasinSqlite>(new MagasinSqlite(db, chemin));
+  return Cree(std::move(db), chemin, erreur);
 }
 
 std::unique_ptr<MagasinSqlite> MagasinSqlite::OuvreOuCree(const std::string& chemin,
                                                          std::string& erreur) {
-  sqlite3* db = OuvreFichier(chemin, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, erreur);
+  Connexion db = OuvreFichier(chemin, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, erreur);
   if (!db) return nullptr;
-  if (!EstBaseComptes(db)) {
-    const std::string sql = std::string(kSchema) + "PRAGMA user_version = " +
+  if (!EstBaseComptes(db.get())) {
+    const std::string sql = SchemaComptes() + "PRAGMA user_version = " +
                             std::to_string(kVersionBase) + ";";
-    if (sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr) != SQLITE_OK ||
-        !EstBaseComptes(db)) {
-      sqlite3_close(db);
+    if (sqlite3_exec(db.get(), sql.c_str(), nullptr, nullptr, nullptr) != SQLITE_OK ||
+        !EstBaseComptes(db.get())) {
       erreur = "Impossible de cr\xE9" "er la base de comptes " + Guillemets(chemin) +
                " (le fichier existe et n'est pas une base, ou il ne peut pas \xEAtre \xE9" "crit).";
       return nullptr;
     }
   }
-  return std::unique_ptr<MagasinSqlite>(new MagasinSqlite(db, chemin));
+  return Cree(std::move(db), chemin, erreur);
 }
 
-std::optional<std::uint32_t> MagasinSqlite::panne(OperationPanne op, std::string_view login,
-                                                  std::uint32_t page) {
-  static constexpr const char* kOperations[] = {"get", "set", "enum"};
-  sqlite3_stmt* s = instr_->panne.pret();
-  sqlite3_bind_text(s, 1, kOperations[static_cast<int>(op)], -1, SQLITE_STATIC);
-  if (op == OperationPanne::Enumeration) {
-    sqlite3_bind_null(s, 2);
-    sqlite3_bind_int64(s, 3, page);
-  } else {
-    LieTexte(s, 2, login);
-    sqlite3_bind_null(s, 3);
+std::vector<Panne> MagasinSqlite::pannesAnciennes() {
+  std::vector<Panne> r;
+  if (!TableExiste(db_.get(), "pannes")) return r;
+  Instruction s(db_.get(), "SELECT operation, statut, login, page FROM pannes ORDER BY id");
+  if (!s) return r;
+  while (sqlite3_step(s.get()) == SQLITE_ROW) {
+    const std::string_view op = TexteColonne(s.get(), 0);
+    Panne p;
+    p.operation = op == "get"   ? OperationPanne::Lecture
+                  : op == "set" ? OperationPanne::Ecriture
+                                : OperationPanne::Enumeration;
+    p.statut = static_cast<std::uint32_t>(sqlite3_column_int64(s.get(), 1));
+    if (sqlite3_column_type(s.get(), 2) != SQLITE_NULL) p.login = std::string(TexteColonne(s.get(), 2));
+    if (sqlite3_column_type(s.get(), 3) != SQLITE_NULL)
+      p.page = static_cast<std::uint32_t>(sqlite3_column_int64(s.get(), 3));
+    r.push_back(std::move(p));
   }
-  std::optional<std::uint32_t> r;
-  if (sqlite3_step(s) == SQLITE_ROW) r = static_cast<std::uint32_t>(sqlite3_column_int64(s, 0));
-  sqlite3_reset(s);
   return r;
 }
 
@@ -348,14 +386,11 @@ std::uint32_t MagasinSqlite::enumere(std::uint32_t longueurPreferee, std::vector
                                      std::uint32_t& totalEntrees, std::uint32_t& reprise) {
   page.clear();
   if (reprise == 0) {
-    appelsEnumeration_ = 0;
     sqlite3_stmt* c = instr_->compteNormaux.pret();
     totalNormaux_ =
         sqlite3_step(c) == SQLITE_ROW ? static_cast<std::uint32_t>(sqlite3_column_int64(c, 0)) : 0;
     sqlite3_reset(c);
   }
-  ++appelsEnumeration_;
-  if (const auto p = panne(OperationPanne::Enumeration, {}, appelsEnumeration_)) return *p;
   totalEntrees = totalNormaux_;
 
   sqlite3_stmt* s = instr_->enumere.pret();
@@ -385,7 +420,6 @@ std::uint32_t MagasinSqlite::enumere(std::uint32_t longueurPreferee, std::vector
 }
 
 std::uint32_t MagasinSqlite::lit(std::string_view login, CompteStocke& compte) {
-  if (const auto p = panne(OperationPanne::Lecture, login, 0)) return *p;
   sqlite3_stmt* s = instr_->lit.pret();
   LieTexte(s, 1, login);
   const int rc = sqlite3_step(s);
@@ -399,39 +433,26 @@ std::uint32_t MagasinSqlite::lit(std::string_view login, CompteStocke& compte) {
 }
 
 std::uint32_t MagasinSqlite::ecrit(std::string_view login, const CompteStocke& compte) {
-  if (const auto p = panne(OperationPanne::Ecriture, login, 0)) return *p;
   Instructions& in = *instr_;
-  int rc = sqlite3_step(in.debut.pret());
-  sqlite3_reset(in.debut.get());
-  if (rc != SQLITE_DONE) return StatutSqlite(rc);
+  Transaction transaction(in.debut, in.valide, in.annule);
+  if (transaction.debut() != SQLITE_DONE) return StatutSqlite(transaction.debut());
 
   sqlite3_stmt* s = in.ecrit.pret();
   LieCompte(s, 1, compte);
-  LieTexte(s, static_cast<int>(kColonnesCompte.size()) + 1, login);
-  rc = sqlite3_step(s);
+  LieTexte(s, static_cast<int>(std::size(kColonnesCompte)) + 1, login);
+  int rc = sqlite3_step(s);
   sqlite3_reset(s);
-  std::uint32_t statut = kNerrSuccess;
-  if (rc != SQLITE_DONE)
-    statut = StatutSqlite(rc);
-  else if (sqlite3_changes(db_) == 0)
-    statut = kNerrUserNotFound;
-  if (statut == kNerrSuccess) {
-    rc = sqlite3_step(in.valide.pret());
-    sqlite3_reset(in.valide.get());
-    if (rc == SQLITE_DONE) return kNerrSuccess;
-    statut = StatutSqlite(rc);
-  }
-  sqlite3_step(in.annule.pret());
-  sqlite3_reset(in.annule.get());
-  return statut;
+  if (rc != SQLITE_DONE) return StatutSqlite(rc);
+  if (sqlite3_changes(db_.get()) == 0) return kNerrUserNotFound;
+  rc = transaction.valide();
+  return rc == SQLITE_DONE ? kNerrSuccess : StatutSqlite(rc);
 }
 
 bool MagasinSqlite::ajoute(const std::vector<CompteBase>& comptes, std::string& erreur,
                            std::size_t* echec) {
   Instructions& in = *instr_;
-  int rc = sqlite3_step(in.debut.pret());
-  sqlite3_reset(in.debut.get());
-  if (rc != SQLITE_DONE) {
+  Transaction transaction(in.debut, in.valide, in.annule);
+  if (transaction.debut() != SQLITE_DONE) {
     erreur = "La base de comptes ne peut pas \xEAtre modifi\xE9" "e.";
     return false;
   }
@@ -439,9 +460,9 @@ bool MagasinSqlite::ajoute(const std::vector<CompteBase>& comptes, std::string& 
     const CompteBase& c = comptes[k];
     sqlite3_stmt* s = in.ajoute.pret();
     LieCompte(s, 1, c.compte);
-    LieTexte(s, static_cast<int>(kColonnesCompte.size()) + 1, NomSorte(c.sorte));
-    rc = sqlite3_step(s);
-    const int etendu = sqlite3_extended_errcode(db_);
+    LieTexte(s, static_cast<int>(std::size(kColonnesCompte)) + 1, NomSorte(c.sorte));
+    const int rc = sqlite3_step(s);
+    const int etendu = sqlite3_extended_errcode(db_.get());
     sqlite3_reset(s);
     if (rc != SQLITE_DONE) {
       const std::string login = Utf8VersCp1252Compte(c.compte.name.texte);
@@ -452,16 +473,10 @@ bool MagasinSqlite::ajoute(const std::vector<CompteBase>& comptes, std::string& 
       else
         erreur = "Le compte \xAB " + login + " \xBB ne peut pas \xEAtre ajout\xE9 \xE0 la base.";
       if (echec) *echec = k;
-      sqlite3_step(in.annule.pret());
-      sqlite3_reset(in.annule.get());
       return false;
     }
   }
-  rc = sqlite3_step(in.valide.pret());
-  sqlite3_reset(in.valide.get());
-  if (rc != SQLITE_DONE) {
-    sqlite3_step(in.annule.pret());
-    sqlite3_reset(in.annule.get());
+  if (transaction.valide() != SQLITE_DONE) {
     erreur = "La base de comptes ne peut pas \xEAtre modifi\xE9" "e.";
     return false;
   }
@@ -471,7 +486,7 @@ bool MagasinSqlite::ajoute(const std::vector<CompteBase>& comptes, std::string& 
 std::vector<CompteBase> MagasinSqlite::tous() {
   std::vector<CompteBase> r;
   sqlite3_stmt* s = instr_->tous.pret();
-  const int colonneSorte = static_cast<int>(kColonnesCompte.size());
+  const int colonneSorte = static_cast<int>(std::size(kColonnesCompte));
   while (sqlite3_step(s) == SQLITE_ROW) {
     CompteBase c;
     c.compte = LitCompte(s, 0);
@@ -480,28 +495,6 @@ std::vector<CompteBase> MagasinSqlite::tous() {
   }
   sqlite3_reset(s);
   return r;
-}
-
-bool MagasinSqlite::ajoutePanne(const Panne& p, std::string& erreur) {
-  static constexpr const char* kOperations[] = {"get", "set", "enum"};
-  sqlite3_stmt* s = instr_->ajoutePanne.pret();
-  sqlite3_bind_text(s, 1, kOperations[static_cast<int>(p.operation)], -1, SQLITE_STATIC);
-  sqlite3_bind_int64(s, 2, p.statut);
-  if (p.login)
-    LieTexte(s, 3, *p.login);
-  else
-    sqlite3_bind_null(s, 3);
-  if (p.page)
-    sqlite3_bind_int64(s, 4, *p.page);
-  else
-    sqlite3_bind_null(s, 4);
-  const int rc = sqlite3_step(s);
-  sqlite3_reset(s);
-  if (rc != SQLITE_DONE) {
-    erreur = "La panne ne peut pas \xEAtre enregistr\xE9" "e dans la base.";
-    return false;
-  }
-  return true;
 }
 
 }  // namespace corrinom

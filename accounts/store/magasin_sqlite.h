@@ -2,8 +2,8 @@
 // every USER_INFO_3 field, in the order the accounts were added.
 //
 // Accounts of other kinds than normal user accounts are kept but never
-// enumerated. Faults can be stored in the base to make reads, writes or a given
-// page of the enumeration fail with a chosen status code.
+// enumerated. The base holds accounts only: faults for tests live in the side
+// file that MagasinEnPanne reads.
 #pragma once
 
 #include <cstdint>
@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "accounts/store/magasin_comptes.h"
+#include "accounts/store/magasin_en_panne.h"
 
 struct sqlite3;
 struct sqlite3_stmt;
@@ -32,23 +33,20 @@ struct CompteBase {
   friend bool operator==(const CompteBase&, const CompteBase&) = default;
 };
 
-// Which operation a stored fault hits.
-enum class OperationPanne { Lecture, Ecriture, Enumeration };
-
-struct Panne {
-  OperationPanne operation = OperationPanne::Lecture;
-  std::uint32_t statut = 0;
-  std::optional<std::string> login;  // Lecture/Ecriture: nothing for every login
-  std::optional<std::uint32_t> page; // Enumeration: 1 is the first call; nothing for every call
-};
-
 // The preferred page length a real server is asked for, and the size our pages
 // count per account: USER_INFO_3 itself plus its UTF-16 strings and the bitmap.
 inline constexpr std::uint32_t kLongueurPageEnumeration = 4096;
 std::uint32_t TailleEntreeEnumeration(const CompteStocke& compte);
 
+// Closes a connection (sqlite3_close).
+struct FermeConnexion {
+  void operator()(sqlite3* db) const;
+};
+
 class MagasinSqlite final : public MagasinComptes {
  public:
+  using Connexion = std::unique_ptr<sqlite3, FermeConnexion>;
+
   // Opens an existing base; null with a French (CP1252) text in erreur when the
   // file is missing, unreadable or not an account base.
   static std::unique_ptr<MagasinSqlite> Ouvre(const std::string& chemin, std::string& erreur);
@@ -73,22 +71,25 @@ class MagasinSqlite final : public MagasinComptes {
   // Every account, of every kind, in the order they were added.
   std::vector<CompteBase> tous();
 
-  bool ajoutePanne(const Panne& panne, std::string& erreur);
+  // The faults kept inside bases made before faults moved to the side file
+  // (their `pannes` table), in the order they were added; none for a newer base.
+  std::vector<Panne> pannesAnciennes();
 
   // The file is removed when the store is closed (the demo's temporary copy).
   void supprimeALaFermeture() { supprimer_ = true; }
 
  private:
-  MagasinSqlite(sqlite3* db, std::string chemin);
+  MagasinSqlite(Connexion db, std::string chemin);
+  // The store over an open connection; null with erreur when a statement
+  // cannot be prepared (the file is not a base this program can use).
+  static std::unique_ptr<MagasinSqlite> Cree(Connexion db, const std::string& chemin,
+                                             std::string& erreur);
   struct Instructions;
-  std::optional<std::uint32_t> panne(OperationPanne op, std::string_view login,
-                                     std::uint32_t page);
 
-  sqlite3* db_;
+  Connexion db_;
   std::string chemin_;
   bool supprimer_ = false;
   std::unique_ptr<Instructions> instr_;
-  std::uint32_t appelsEnumeration_ = 0;  // calls since the enumeration began
   std::uint32_t totalNormaux_ = 0;
 };
 

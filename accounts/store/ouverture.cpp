@@ -18,6 +18,7 @@
 
 #ifdef CORRINOM_WITH_SQLITE
 #include "accounts/store/base_demo.h"
+#include "accounts/store/magasin_en_panne.h"
 #include "accounts/store/magasin_sqlite.h"
 #endif
 
@@ -69,12 +70,23 @@ MagasinOuvert OuvreMagasin(const ChoixMagasin& choix) {
       r.magasin = OuvreMagasinSysteme(choix, r.erreur);
       return r;
 #ifdef CORRINOM_WITH_SQLITE
-    case ChoixMagasin::Sorte::Base:
-      r.magasin = MagasinSqlite::Ouvre(choix.fichier, r.erreur);
-      if (r.magasin)
-        r.nomAffiche =
-            Utf8VersCp1252Compte(std::filesystem::path(choix.fichier).filename().string());
+    case ChoixMagasin::Sorte::Base: {
+      std::unique_ptr<MagasinSqlite> base = MagasinSqlite::Ouvre(choix.fichier, r.erreur);
+      if (!base) return r;
+      // Faults for tests: those of a base made before the side file, then the side file's.
+      std::vector<Panne> pannes = base->pannesAnciennes();
+      const std::string fichierPannes = FichierPannes(choix.fichier);
+      std::error_code ec;
+      const bool sansFichierPannes = !std::filesystem::exists(fichierPannes, ec);
+      if (!LitPannes(fichierPannes, pannes, r.erreur)) return r;
+      if (pannes.empty() && sansFichierPannes)
+        r.magasin = std::move(base);
+      else
+        r.magasin = std::make_unique<MagasinEnPanne>(std::move(base), std::move(pannes));
+      r.nomAffiche =
+          Utf8VersCp1252Compte(std::filesystem::path(choix.fichier).filename().string());
       return r;
+    }
     case ChoixMagasin::Sorte::Demo: {
       const std::optional<std::string> chemin = FichierTemporaire(r.erreur);
       if (!chemin) return r;

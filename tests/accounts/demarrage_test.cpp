@@ -109,8 +109,7 @@ TEST_F(DemarrageTest, EnumerationFailureKeepsTheStoreOpen) {
   const std::string chemin = creeBase({{test::Compte("a", "A Anne", "TAVO"), SorteCompte::Normal}});
   {
     std::string erreur;
-    auto b = MagasinSqlite::Ouvre(chemin, erreur);
-    ASSERT_TRUE(b->ajoutePanne({OperationPanne::Enumeration, 1722, {}, {}}, erreur));
+    ASSERT_TRUE(AjoutePanne(FichierPannes(chemin), {OperationPanne::Enumeration, 1722, {}, {}}, erreur));
   }
   Demarrage r = demarre(base(chemin));
   EXPECT_EQ(r.issue, Issue::EchecEnumeration);

@@ -203,15 +203,14 @@ TEST_F(EcritureTest, FailedWritesStopTheRunAndLeaveTheAccount) {
   for (const auto& c : cas) {
     SCOPED_TRACE(c.message);
     SetUp();
-    std::string erreur;
-    ASSERT_TRUE(base->ajoutePanne({c.operation, c.statut, std::string("kowalski"), {}}, erreur));
+    MagasinEnPanne enPanne(*base, {{c.operation, c.statut, std::string("kowalski"), {}}});
     attache("dupont", "DUPONTE", "Jean");
     attache("kowalski", "KOWALSKA", "Lucja");
     attache("martin", "MARTINEZ", "Paul");
     const std::string avant = ExporteTsv(base->tous());
 
     d.reponses = {Reponse::Oui};
-    Button1Click(etat, *base, d);
+    Button1Click(etat, enPanne, d);
     EXPECT_EQ(textes(Genre::Message), (std::vector<std::string>{c.message, kResume1}));
     EXPECT_EQ(ligne("dupont").marque, kMarqueVert);
     EXPECT_EQ(ligne("kowalski").marque, kMarqueRouge);
@@ -282,11 +281,10 @@ TEST_F(EcritureTest, CloseQuestionComesBackWhileRowsArePending) {
 
   // Yes writes; a failed write brings the question back, No then closes.
   d.appels.clear();
-  std::string erreur;
   attache("martin", "MARTINEZ", "Paul");
-  ASSERT_TRUE(base->ajoutePanne({OperationPanne::Ecriture, 5, std::string("martin"), {}}, erreur));
+  MagasinEnPanne enPanne(*base, {{OperationPanne::Ecriture, 5, std::string("martin"), {}}});
   d.reponses = {Reponse::Oui, Reponse::Non};
-  EXPECT_TRUE(FormCloseQuery(etat, *base, d));
+  EXPECT_TRUE(FormCloseQuery(etat, enPanne, d));
   EXPECT_EQ(textes(Genre::Question), (std::vector<std::string>{question, question}));
   EXPECT_EQ(textes(Genre::Message),
             (std::vector<std::string>{"Erreur 5 en modifiant le compte martin", kResume1}));
@@ -298,7 +296,7 @@ TEST_F(EcritureTest, CloseQuestionComesBackWhileRowsArePending) {
   DetachePersonne(ligne("martin"));
   MarqueLigne(ligne("martin"));
   d.reponses = {Reponse::Oui, Reponse::Oui, Reponse::Annuler};
-  EXPECT_FALSE(FormCloseQuery(etat, *base, d));
+  EXPECT_FALSE(FormCloseQuery(etat, enPanne, d));
   EXPECT_EQ(textes(Genre::Question).size(), 3u);
   EXPECT_EQ(textes(Genre::Message), (std::vector<std::string>{kResume0, kResume0}));
 }

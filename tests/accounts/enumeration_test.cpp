@@ -101,7 +101,7 @@ TEST_F(ChargeTest, EnumerationFailureIsToldAndEarlierRowsStay) {
     std::string erreur;
     auto b = MagasinSqlite::OuvreOuCree(dossier.fichier("b.sqlite"), erreur);
     ASSERT_TRUE(b->ajoute(Normaux(200), erreur));
-    ASSERT_TRUE(b->ajoutePanne({OperationPanne::Enumeration, 53, {}, page}, erreur));
+    MagasinEnPanne enPanne(*b, {{OperationPanne::Enumeration, 53, {}, page}});
 
     // How many accounts the pages before the failing one hold.
     std::size_t avant = 0;
@@ -114,7 +114,7 @@ TEST_F(ChargeTest, EnumerationFailureIsToldAndEarlierRowsStay) {
 
     EtatRapprochement e;
     DialoguesScript dd;
-    EXPECT_EQ(ChargeUtilisateurs(*b, e, dd), 53u);
+    EXPECT_EQ(ChargeUtilisateurs(enPanne, e, dd), 53u);
     EXPECT_EQ(e.comptes.size(), avant);
     ASSERT_EQ(dd.appels.size(), 1u);
     EXPECT_EQ(dd.appels[0].genre, DialoguesScript::Genre::Message);
@@ -187,20 +187,14 @@ TEST(TEnumUsers, FailuresGiveTheirStatus) {
   }
 }
 
-TEST(InfoDepuisCompte, MirrorsEveryFieldInCp1252) {
+TEST(InfoDepuisCompte, TheThreeFieldsOfTheLoadInCp1252) {
   CompteStocke c = test::Compte("\xC3\xA9l\xC3\xA8ve", "L\xC3\xA9vy \xE2\x80\x9A", "TAVO;\xE2\x98\x83");
-  c.home_dir = ChampTexte::de("");
-  c.logon_hours = std::array<std::uint8_t, 21>{1, 2, 3};
-  c.user_id = 77;
   const TInfoUser i = InfoDepuisCompte(c);
   EXPECT_EQ(i.usri3_name, (ChampAnsi{false, "\xE9l\xE8ve"}));
   EXPECT_EQ(i.usri3_full_name, (ChampAnsi{false, "L\xE9vy \xE9"}));  // U+201A is the OEM é
   EXPECT_EQ(i.usri3_usr_comment, (ChampAnsi{false, "TAVO;?"}));
-  EXPECT_EQ(i.usri3_home_dir, (ChampAnsi{false, ""}));
-  EXPECT_EQ(i.usri3_password, (ChampAnsi{true, ""}));
-  EXPECT_EQ(i.usri3_logon_hours, c.logon_hours);
-  EXPECT_EQ(i.usri3_user_id, 77u);
-  EXPECT_EQ(i.usri3_flags, 0x0201u);
+  c.full_name = ChampTexte{};
+  EXPECT_EQ(InfoDepuisCompte(c).usri3_full_name, (ChampAnsi{true, ""}));
 }
 
 }  // namespace

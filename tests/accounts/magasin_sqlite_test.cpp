@@ -165,38 +165,6 @@ TEST_F(MagasinSqliteTest, AddingIsAllOrNothing) {
   EXPECT_EQ(base->tous().size(), 1u);
 }
 
-TEST_F(MagasinSqliteTest, StoredFaultsFailTheChosenOperations) {
-  auto base = creeBase(Eleves(40));
-  std::string erreur;
-  ASSERT_TRUE(base->ajoutePanne({OperationPanne::Lecture, 2221, std::string("ELEVE3"), {}}, erreur));
-  ASSERT_TRUE(base->ajoutePanne({OperationPanne::Ecriture, 5, {}, {}}, erreur));
-  ASSERT_TRUE(base->ajoutePanne({OperationPanne::Enumeration, 53, {}, 2u}, erreur));
-  base.reset();
-
-  // The faults live in the file: a later opening sees them.
-  base = MagasinSqlite::Ouvre(chemin, erreur);
-  ASSERT_TRUE(base) << erreur;
-  CompteStocke c;
-  EXPECT_EQ(base->lit("eleve3", c), 2221u);
-  ASSERT_EQ(base->lit("eleve4", c), 0u);
-  const CompteStocke avant = c;
-  c.full_name = ChampTexte::de("CHANGE");
-  EXPECT_EQ(base->ecrit("eleve4", c), 5u);
-  CompteStocke apres;
-  ASSERT_EQ(base->lit("eleve4", apres), 0u);
-  EXPECT_EQ(apres, avant);
-
-  std::uint32_t reprise = 0, total = 0;
-  std::vector<CompteStocke> page;
-  EXPECT_EQ(base->enumere(4096, page, total, reprise), 234u);
-  EXPECT_FALSE(page.empty());
-  EXPECT_EQ(base->enumere(4096, page, total, reprise), 53u);
-  EXPECT_TRUE(page.empty());
-  // A new enumeration starts counting again: its first page succeeds.
-  reprise = 0;
-  EXPECT_EQ(base->enumere(4096, page, total, reprise), 234u);
-}
-
 TEST_F(MagasinSqliteTest, OpeningRefusesWhatIsNotABase) {
   std::string erreur;
   EXPECT_FALSE(MagasinSqlite::Ouvre(dossier.fichier("absente.sqlite"), erreur));

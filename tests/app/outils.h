@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "accounts/store/magasin_en_panne.h"
 #include "accounts/store/magasin_sqlite.h"
 #include "app/form_corrinom.h"
 #include "app/liste_rapport.h"
@@ -38,6 +39,7 @@ inline CompteBase CompteTavo(const std::string& login, const std::string& nom,
 struct Banc {
   QTemporaryDir dossier;
   std::unique_ptr<MagasinSqlite> magasin;
+  std::unique_ptr<MagasinEnPanne> pannes;  // the window's store: the base, failing on demand
   EtatRapprochement etat;
   DialoguesScript script;
   std::unique_ptr<TFormCorrinom> fenetre;
@@ -49,7 +51,8 @@ struct Banc {
     if (magasin && !comptes.empty()) magasin->ajoute(comptes, erreur);
     if (magasin) ChargeUtilisateurs(*magasin, etat, script);
     script.appels.clear();
-    fenetre = std::make_unique<TFormCorrinom>(etat, *magasin, nomBase, &script);
+    pannes = std::make_unique<MagasinEnPanne>(*magasin);
+    fenetre = std::make_unique<TFormCorrinom>(etat, *pannes, nomBase, &script);
   }
 
   // The account as the base holds it now.

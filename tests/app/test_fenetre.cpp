@@ -449,10 +449,7 @@ class TestFenetre : public QObject {
     f.show();
     QVERIFY(QTest::qWaitForWindowExposed(&f));
     if (attache) banc.Attache(0, sansNom ? "" : "DUPOND", "Jean", "01/02/2003");
-    if (panne) {
-      std::string erreur;
-      QVERIFY(banc.magasin->ajoutePanne({OperationPanne::Ecriture, 5, std::string("dupontj"), {}}, erreur));
-    }
+    if (panne) banc.pannes->ajoute({OperationPanne::Ecriture, 5, std::string("dupontj"), {}});
     for (int r : reponses) banc.script.reponses.push_back(static_cast<Reponse>(r));
     // Button2 goes through the same close as the window's close box.
     Controle<QPushButton>(f, "Button2")->click();

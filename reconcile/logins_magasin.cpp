@@ -1,10 +1,11 @@
-// The memory of listed logins shared by every account store.
-#include "accounts/store/magasin_comptes.h"
+// The store's own spelling of each listed login (see logins_magasin.h).
+#include "reconcile/logins_magasin.h"
+
 #include "text/encodage.h"
 
 namespace corrinom {
 
-void MagasinComptes::retiensLogin(std::string_view vueAnsi, std::string_view loginMagasin) {
+void LoginsMagasin::retiens(std::string_view vueAnsi, std::string_view loginMagasin) {
   auto it = logins_.find(vueAnsi);
   if (it == logins_.end()) {
     logins_.emplace(std::string(vueAnsi), std::string(loginMagasin));
@@ -13,7 +14,7 @@ void MagasinComptes::retiensLogin(std::string_view vueAnsi, std::string_view log
   }
 }
 
-std::optional<std::string> MagasinComptes::loginMagasin(std::string_view vueAnsi) const {
+std::optional<std::string> LoginsMagasin::loginMagasin(std::string_view vueAnsi) const {
   auto it = logins_.find(vueAnsi);
   if (it == logins_.end()) return Cp1252VersUtf8(vueAnsi);
   return it->second;
