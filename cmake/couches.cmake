@@ -45,9 +45,14 @@ endfunction()
 
 # Links `cible` (the library of `dossier`) to the libraries the table names.
 function(corrinom_lie_couche cible dossier)
+  get_target_property(sorte ${cible} TYPE)
+  set(portee PUBLIC)
+  if(sorte STREQUAL "INTERFACE_LIBRARY")
+    set(portee INTERFACE)  # a library of headers only
+  endif()
   corrinom_dependances_de(${dossier} deps)
   foreach(dep IN LISTS deps)
     corrinom_cible_de(${dep} nom)
-    target_link_libraries(${cible} PUBLIC ${nom})
+    target_link_libraries(${cible} ${portee} ${nom})
   endforeach()
 endfunction()

@@ -85,7 +85,7 @@ TEST_F(MagasinEnPanneTest, OlderBasesKeepTheirStoredFaults) {
         "NULL, login TEXT COLLATE NOCASE, page INTEGER);"
         "INSERT INTO pannes(operation, statut, login, page) VALUES('get', 2221, 'eleve3', NULL);"
         "INSERT INTO pannes(operation, statut, login, page) VALUES('set', 5, NULL, NULL);"
-        "INSERT INTO pannes(operation, statut, login, page) VALUES('enum', 53, NULL, 2);";
+        "INSERT INTO pannes(operation, statut, login, page) VALUES('enum', 53, NULL, 1);";
     EXPECT_EQ(sqlite3_exec(db, sql, nullptr, nullptr, nullptr), SQLITE_OK);
     sqlite3_close(db);
   }

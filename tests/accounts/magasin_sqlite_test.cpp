@@ -1,6 +1,8 @@
 // The embedded account base on a real SQLite file.
 #include <gtest/gtest.h>
 
+#include <sqlite3.h>
+
 #include <fstream>
 
 #include "accounts/store/magasin_sqlite.h"
@@ -182,6 +184,20 @@ TEST_F(MagasinSqliteTest, OpeningRefusesWhatIsNotABase) {
   erreur.clear();
   EXPECT_FALSE(MagasinSqlite::Ouvre(dossier.fichier(""), erreur));  // a folder
   EXPECT_FALSE(erreur.empty());
+}
+
+// A base whose accounts table lacks a column our statements need does not open
+// (no statement is left unprepared for a later call to trip on).
+TEST_F(MagasinSqliteTest, OpeningRefusesABaseWhoseStatementsCannotBePrepared) {
+  sqlite3* db = nullptr;
+  ASSERT_EQ(sqlite3_open(chemin.c_str(), &db), SQLITE_OK);
+  EXPECT_EQ(sqlite3_exec(db, "CREATE TABLE comptes(rang INTEGER PRIMARY KEY, name TEXT)", nullptr,
+                         nullptr, nullptr),
+            SQLITE_OK);
+  sqlite3_close(db);
+  std::string erreur;
+  EXPECT_FALSE(MagasinSqlite::Ouvre(chemin, erreur));
+  EXPECT_NE(erreur.find("n'est pas une base de comptes"), std::string::npos) << erreur;
 }
 
 TEST(TailleEntreeEnumeration, CountsUtf16AndTheBitmap) {
