@@ -1,0 +1,154 @@
+// The main window's facts, written once, from which both shells build it: every
+// control with its name in the code, its kind, its parent, its text, how it is
+// docked, its place and size at 96 dpi, its place in the keyboard focus order; the
+// columns of the two lists; the status bar's panels; the window's caption, size and
+// font. Texts are CP1252 bytes, like every text of the core.
+//
+// Places are those of the window at its design size (client area 863 x 497), each
+// in its parent's client area. A docked control (Ancrage other than Aucun) keeps
+// only its thickness when the window is resized: Dispose computes where every
+// control goes for any client size.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <span>
+#include <string_view>
+#include <vector>
+
+#include "window/geometrie.h"
+
+namespace corrinom::fenetre {
+
+enum class Genre {
+  Fenetre,     // the main window itself
+  Bande,       // borderless panel; its text, if any, centred on it
+  Libelle,     // static text
+  Edition,     // one-line edit box
+  Bouton,      // push button
+  Cadre,       // group box with its caption
+  Liste,       // report-style list (columns, whole-row selection, read-only)
+  Separateur,  // splitter the operator can drag
+  Trait,       // a sunken horizontal line along its top edge
+  Image,       // one of the four mark pictures, 16 x 16
+  BarreEtat,   // status bar; its panels are kPanneauxEtat
+};
+
+// How a control follows its parent's client area. Within one parent: the Haut
+// controls are stacked from the top in table order, the Bas controls from the
+// bottom in reverse table order (the last one is the lowest), the Gauche controls
+// from the left in table order, and a Reste control takes what is left.
+enum class Ancrage { Aucun, Haut, Bas, Gauche, Reste };
+
+// Style bits of a control's text.
+inline constexpr unsigned kTexteCentre = 1;     // centred horizontally (and vertically in a band)
+inline constexpr unsigned kTexteALaLigne = 2;   // word-wrapped over several lines
+inline constexpr unsigned kTailleDuTexte = 4;   // the label is as large as its text (place has x, y only)
+
+struct Controle {
+  std::string_view nom;     // the name in the code: "Button3", "ListViewUsers"...
+  Genre genre;
+  std::string_view parent;  // empty for the window itself
+  std::string_view texte;   // caption or initial text, CP1252
+  Ancrage ancrage;
+  Rectangle place;          // at 96 dpi, in the parent's client area, at the design size
+  int tabulation = -1;      // rank in the keyboard focus order, -1 when not in it
+  unsigned style = 0;       // kTexte... bits
+  int marque = -1;          // the mark picture of an Image (kMarqueGris...), else -1
+};
+
+// Every control of the main window, parents before their children.
+std::span<const Controle> Controles();
+
+// The control of that name, or null.
+const Controle* TrouveControle(std::string_view nom);
+
+// The controls of the keyboard focus order, in that order (nine of them).
+std::vector<const Controle*> OrdreTabulation();
+
+// The hint the hint panel shows while the control has the keyboard focus (empty
+// for a control that has none).
+std::string_view IndicationFocus(std::string_view nom);
+
+// The window.
+inline constexpr std::string_view kNomFenetre = "FormCorrinom";
+inline constexpr std::string_view kTitreFenetre =
+    "Correction des noms et pr\xE9noms des utilisateurs TAVO";
+inline constexpr Taille kTailleClient{863, 497};  // outer size 871 x 524 with the usual frame
+
+// The font of every window of the program: 8 points of the first face found.
+// "MS Sans Serif" is narrow; where it is missing, faces of the same width come
+// first so that the captions fit their controls.
+inline constexpr int kTaillePolice = 8;
+inline constexpr std::array<std::string_view, 7> kFamillesPolice{
+    "MS Sans Serif", "Microsoft Sans Serif", "Tahoma", "Liberation Sans",
+    "Arimo",         "Nimbus Sans",          "Arial"};
+
+// The four counters of "Travail \xE0 faire", in the order of EtatRapprochement's
+// LabelRienAFaire, LabelDejaBon, LabelAFaireMineur, LabelAFaire.
+inline constexpr std::array<std::string_view, 4> kCompteurs{"LabelRienAFaire", "LabelDejaBon",
+                                                            "LabelAFaireMineur", "LabelAFaire"};
+
+// A column of a report list.
+struct Colonne {
+  std::string_view titre;  // CP1252
+  int largeur;             // at 96 dpi
+};
+
+// ListViewUsers: the login (with the row's mark picture), then sub-items 0 to 5.
+inline constexpr std::array<Colonne, 7> kColonnesComptes{{{"Login", 90},
+                                                         {"Noms actuels", 120},
+                                                         {"Pr\xE9noms actuels", 180},
+                                                         {"Date naiss", 70},
+                                                         {"Nouv. noms", 120},
+                                                         {"Nouv. pr\xE9noms", 180},
+                                                         {"Date naiss", 70}}};
+
+// ListViewRebus: last name, first names, birth date.
+inline constexpr std::array<Colonne, 3> kColonnesRebus{
+    {{"Noms", 120}, {"Pr\xE9noms", 180}, {"Date naiss", 70}}};
+
+// The columns of a list by its control's name (empty for any other name).
+std::span<const Colonne> ColonnesListe(std::string_view nom);
+
+// Both lists show their hint (EtatRapprochement's indicationComptes and
+// indicationRebus) as the tooltip of the whole list, wherever the pointer rests
+// on it, and no tooltip while the hint is empty. Text is black.
+
+// StatusBar1's panels: panel 0 shows the version text, panel 1 the hints (it is
+// narrower than the longest hints: the whole text goes in its tooltip too). With
+// an embedded base a third panel, as wide as its text, names it for good.
+inline constexpr std::array<int, 2> kPanneauxEtat{220, 300};
+
+// "Corrinom version ..." as panel 0 shows it.
+std::string_view TexteVersion();
+
+// The frame a group box keeps around a list that fills it (its border and its
+// caption), at 96 dpi.
+inline constexpr Marges kMargesCadre{2, 15, 2, 2};
+
+// Where the operator left the two splitters, in pixels at the window's resolution:
+// the width of GroupBox3 (Splitter2) and the height of PanelHaut (Splitter1).
+struct Separations {
+  int largeurAides = 461;
+  int hauteurHaut = 168;
+  friend bool operator==(const Separations&, const Separations&) = default;
+};
+
+// The splitters at their design place for a resolution.
+Separations SeparationsInitiales(int dpi);
+
+struct PlaceControle {
+  std::string_view nom;
+  Rectangle place;  // in the parent's client area, in pixels at the window's resolution
+};
+
+// The place of every control of Controles() but the window itself, for a client area
+// of `client` pixels at `dpi`, a status bar `hauteurBarreEtat` pixels high and the
+// splitters where `separations` says. Undocked controls keep their place scaled from
+// 96 dpi; docked ones follow the rules of Ancrage; the splitters are kept within the
+// window so that each side keeps at least a minimum size; no size is ever negative.
+std::vector<PlaceControle> Dispose(Taille client, int dpi, int hauteurBarreEtat,
+                                   Separations separations);
+
+}  // namespace corrinom::fenetre

@@ -1,0 +1,61 @@
+// Plain geometry of the windows, and AjusteFenetre's arithmetic.
+//
+// The windows are laid out in pixels for a 96 dpi screen. Each shell measures its
+// window (client area and frame) and its screen, asks CalculeAjustement for the new
+// geometry and applies it. Qt already scales whole windows by the screen's device
+// pixel ratio, so the Qt shell passes Qt's logical resolution: on a screen Qt scales
+// it reads 96 again and nothing is done twice.
+#pragma once
+
+namespace corrinom::fenetre {
+
+struct Point {
+  int x = 0;
+  int y = 0;
+  friend bool operator==(const Point&, const Point&) = default;
+};
+
+struct Taille {
+  int largeur = 0;
+  int hauteur = 0;
+  friend bool operator==(const Taille&, const Taille&) = default;
+};
+
+struct Marges {
+  int gauche = 0;
+  int haut = 0;
+  int droite = 0;
+  int bas = 0;
+  friend bool operator==(const Marges&, const Marges&) = default;
+};
+
+// A rectangle by its top-left corner and its size.
+struct Rectangle {
+  int x = 0;
+  int y = 0;
+  int largeur = 0;
+  int hauteur = 0;
+  friend bool operator==(const Rectangle&, const Rectangle&) = default;
+};
+
+struct GeometrieFenetre {
+  Point position;  // top-left corner of the outer frame
+  Taille client;   // client area
+  Marges cadre;    // frame around the client area (title bar, borders)
+
+  Taille exterieur() const {
+    return {client.largeur + cadre.gauche + cadre.droite, client.hauteur + cadre.haut + cadre.bas};
+  }
+  friend bool operator==(const GeometrieFenetre&, const GeometrieFenetre&) = default;
+};
+
+// The window's new geometry for a screen of `dpi` dots per inch whose desktop (its
+// work area) is `ecran`: the client area scaled from 96 dpi, clamped to the screen,
+// and the window centred on the desktop when it no longer fits where it is.
+GeometrieFenetre CalculeAjustement(const GeometrieFenetre& fenetre, int dpi, const Rectangle& ecran);
+
+// A length designed at 96 dpi, at `dpi`: multiplied first, divided last, truncated.
+int AEchelle(int valeur96, int dpi);
+Rectangle AEchelle(const Rectangle& place96, int dpi);
+
+}  // namespace corrinom::fenetre

@@ -1,0 +1,171 @@
+// The main window's logic, without any toolkit.
+//
+// Corrinom has two windows over one behaviour: the Qt window (app/, Linux) and the
+// Win32 window (app-win32/, Windows). Each is a thin shell that draws the core's
+// state and turns the toolkit's events into calls of this class, which decides
+// everything that is not drawing: which core call a handler makes, the re-entry
+// guard, what must be redrawn afterwards, which row stays selected, the focus
+// hints, the close question. The window's facts (controls, texts, places, focus
+// order, columns) are in window/controles.h, AjusteFenetre's arithmetic in
+// window/geometrie.h.
+//
+// The rule: every later change to window behaviour lands in this layer and in both
+// shells (Qt and Win32), each with its test.
+//
+// The layer is plain C++20 over the core; it includes neither Qt nor windows.h.
+// Texts are CP1252 bytes, like everywhere in the core; the shells convert at their
+// edge. One thread: the shell calls the handlers from its event loop, one at a
+// time, but a handler's modal boxes let the loop run again, which is what the
+// guard is for.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "reconcile/deplacements.h"
+#include "window/garde.h"
+
+namespace corrinom {
+class Dialogues;
+class MagasinComptes;
+struct EtatRapprochement;
+}  // namespace corrinom
+
+namespace corrinom::fenetre {
+
+// What a shell must draw again from the core's state after a handler.
+enum class Redessin : unsigned {
+  Rien = 0,
+  LignesComptes = 1,  // ListViewUsers: rows, texts, marks, order
+  LignesRebus = 2,    // ListViewRebus: rows, texts, order
+  Indications = 4,    // the two lists' hints (their tooltips)
+  Compteurs = 8,      // the four counters of "Travail a faire"
+  Tout = 15,
+};
+constexpr Redessin operator|(Redessin a, Redessin b) {
+  return static_cast<Redessin>(static_cast<unsigned>(a) | static_cast<unsigned>(b));
+}
+// True when `quoi` names all of `partie`.
+constexpr bool Contient(Redessin quoi, Redessin partie) {
+  return (static_cast<unsigned>(quoi) & static_cast<unsigned>(partie)) == static_cast<unsigned>(partie);
+}
+
+// The selected row of each list (none: nothing selected).
+struct Selections {
+  std::optional<std::size_t> comptes;  // ListViewUsers
+  std::optional<std::size_t> rebus;    // ListViewRebus
+  friend bool operator==(const Selections&, const Selections&) = default;
+};
+
+// What the logic asks of the shell. The hint panel and every box go through the
+// Dialogues the logic is given, not through this.
+class VueFenetre {
+ public:
+  virtual ~VueFenetre() = default;
+
+  // The row selected in ListViewUsers (ListeSource::Comptes) or ListViewRebus
+  // (ListeSource::Rebus), or none; none for any other source.
+  virtual std::optional<std::size_t> LigneSelectionnee(ListeSource liste) const = 0;
+
+  // Draws again from the state what `quoi` names, then shows `selection` selected
+  // in both lists (a row past a list's end: nothing selected in it). The lists keep
+  // their scrolled position, so that a move deep in a long list leaves the operator
+  // where they were.
+  virtual void Redessine(Redessin quoi, const Selections& selection) = 0;
+
+  // Enables or disables a control by its name (an aid's button while the aid runs).
+  virtual void ActiveControle(std::string_view nom, bool actif) = 0;
+
+  // Button4Click: the help window, modal; returns when it is closed.
+  virtual void MontreAide() = 0;
+};
+
+class LogiqueFenetre {
+ public:
+  // `etat` holds the accounts as start-up loaded them; `magasin` is the store they
+  // were read from and that changes are written to; `dialogues` answers every box
+  // and shows the hint panel; `vue` is the shell. All four outlive this object.
+  LogiqueFenetre(EtatRapprochement& etat, MagasinComptes& magasin, Dialogues& dialogues,
+                 VueFenetre& vue);
+
+  // A handler is running (one of its boxes may be open): the others do nothing,
+  // and the window may not close.
+  bool Occupee() const { return occupation_.occupee(); }
+
+  // The end of the window's creation, once the shell has built and placed its
+  // controls (AjusteFenetre) and before it shows the window: the counters are
+  // recounted once more and everything is drawn. The lists' hints stay as the load
+  // left them until the first operation that sets them. Panel 0 of the status bar
+  // shows TexteVersion(); the shell writes it.
+  void FormCreate();
+
+  // Draws everything again, keeping both selections.
+  void RedessineTout();
+
+  // What follows the open-file dialog (or a name given otherwise): the shell,
+  // unless Occupee(), has put the name into EditNomFich; an empty name does
+  // nothing; a name the system cannot spell gets MessageNomIllisible; any other is
+  // read (import/ouvrir.h) and everything is redrawn. The shell's ButtonOuvrirClick
+  // runs its open-file dialog (kFiltreOuvrir of import/ouvrir.h, the file need not
+  // exist, the edit box's text proposed) only when the window is not busy.
+  void OuvreFichier(std::u16string_view nomFichier);
+
+  // The two matching aids; each one's button is disabled while it runs.
+  void Button3Click();
+  void Button6Click();
+
+  // "Effectuer les changements dans le serveur": the confirmed write.
+  void Button1Click();
+
+  // "Aide": the help window.
+  void Button4Click();
+
+  // Whether the window may close (Button2Click and the close box both come here):
+  // never while a handler runs; else the close question about pending changes,
+  // which may write them. Everything is redrawn before the answer.
+  bool FormCloseQuery();
+
+  // A click on a column header: sorts the list (or says in the hint panel why
+  // not); the selection follows its row to its new place, so that a Delete pressed
+  // after a sort acts on the row the operator chose.
+  void ListViewUsersColumnClick(int colonne);
+  void ListViewRebusColumnClick(int colonne);
+
+  // Whether a list accepts a drag from `source` while the pointer moves over it.
+  static bool ListViewUsersDragOver(ListeSource source);
+  static bool ListViewRebusDragOver(ListeSource source);
+
+  // A drop of a row dragged from `source` (the selected row of that list) onto the
+  // row `cible` of the list (none: below the last row). The shell turns the drop
+  // point into a row: the row found 10 pixels from the list's left edge at the
+  // drop's height.
+  void ListViewUsersDragDrop(ListeSource source, std::optional<std::size_t> cible);
+  void ListViewRebusDragDrop(ListeSource source, std::optional<std::size_t> cible);
+
+  // A key pressed in ListViewUsers, by its Windows virtual-key code: Delete (46)
+  // sends the selected row's person back to the not-found list.
+  void ListViewUsersKeyDown(int touche);
+
+  // The focus hints. FocusEntre: a control (by name) gained the keyboard focus;
+  // its hint shows, unless it is the control that had it last (the focus coming
+  // back to the window after a box closed is no entry). FocusSort: the control
+  // lost it; the panel is emptied, unless the focus only left for another window
+  // or a popup (`fenetreQuittee`), which keeps the hint and the record.
+  void FocusEntre(std::string_view controle);
+  void FocusSort(bool fenetreQuittee);
+
+ private:
+  void LanceAide(std::string_view bouton, void (*aide)(EtatRapprochement&, Dialogues&));
+  Selections SelectionsCourantes() const;
+
+  EtatRapprochement& etat_;
+  MagasinComptes& magasin_;
+  Dialogues& dialogues_;
+  VueFenetre& vue_;
+  Occupation occupation_;
+  std::optional<std::string> controleFocus_;  // the control the focus hints last entered
+};
+
+}  // namespace corrinom::fenetre
