@@ -1,22 +1,8 @@
-// The store the window works on when the chosen one could not be opened: it holds
-// no account, so nothing is listed and nothing can ever be written.
+// The empty store of the window program, shared with the Win32 shell (window/magasin_vide.h).
 #pragma once
 
-#include "accounts/store/magasin_comptes.h"
+#include "window/magasin_vide.h"
 
 namespace corrinom::app {
-
-class MagasinVide : public MagasinComptes {
- public:
-  std::uint32_t enumere(std::uint32_t, std::vector<CompteStocke>& page, std::uint32_t& total,
-                        std::uint32_t& reprise) override {
-    page.clear();
-    total = 0;
-    reprise = 0;
-    return kNerrSuccess;
-  }
-  std::uint32_t lit(std::string_view, CompteStocke&) override { return kNerrUserNotFound; }
-  std::uint32_t ecrit(std::string_view, const CompteStocke&) override { return kNerrUserNotFound; }
-};
-
+using fenetre::MagasinVide;
 }  // namespace corrinom::app

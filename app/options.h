@@ -1,28 +1,11 @@
-// The command line of the window program: which account store to work on.
-// These options belong to the platform layer; nothing else is configurable.
+// The window program's command line, shared with the Win32 shell (window/options.h).
 #pragma once
 
-#include <string>
-#include <vector>
-
-#include "accounts/store/magasin_comptes.h"
+#include "window/options.h"
 
 namespace corrinom::app {
-
-struct OptionsLancement {
-  enum class Action { Lance, Aide, Version, Erreur };
-  Action action = Action::Lance;
-  ChoixMagasin choix;   // Systeme unless --base or --demo
-  std::string erreur;   // what is wrong with the command line (UTF-8)
-};
-
-// args: the words after the program's name (UTF-8, Qt's own options removed).
-OptionsLancement LitOptions(const std::vector<std::string>& args);
-
-// The text of --help (UTF-8).
-std::string TexteAide();
-
-// The text of --version.
-std::string TexteVersion();
-
+using fenetre::LitOptions;
+using fenetre::OptionsLancement;
+using fenetre::TexteAide;
+using fenetre::TexteVersion;
 }  // namespace corrinom::app

@@ -15,7 +15,7 @@ set(CORRINOM_COUCHES
   "import:xml,reconcile"
   "window:session,import"
   "cli:session,import,xml"
-  "app:session,import"
+  "app:window"
   "app-win32:window")
 
 # The folder of a library's target name: corrinom_<folder>, '-' as '_'.

@@ -185,6 +185,6 @@ std::vector<PlaceControle> Dispose(Taille client, int dpi, int hauteurBarreEtat,
   return places;
 }
 
-std::string_view TexteVersion() { return "Corrinom version 1.02. Ostrel"; }
+std::string_view TextePanneauVersion() { return "Corrinom version 1.02. Ostrel"; }
 
 }  // namespace corrinom::fenetre

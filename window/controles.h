@@ -120,8 +120,8 @@ std::span<const Colonne> ColonnesListe(std::string_view nom);
 // an embedded base a third panel, as wide as its text, names it for good.
 inline constexpr std::array<int, 2> kPanneauxEtat{220, 300};
 
-// "Corrinom version ..." as panel 0 shows it.
-std::string_view TexteVersion();
+// "Corrinom version ..." as panel 0 shows it (--version prints TexteVersion of window/options.h).
+std::string_view TextePanneauVersion();
 
 // The frame a group box keeps around a list that fills it (its border and its
 // caption), at 96 dpi.

@@ -98,7 +98,7 @@ class LogiqueFenetre {
   // controls (AjusteFenetre) and before it shows the window: the counters are
   // recounted once more and everything is drawn. The lists' hints stay as the load
   // left them until the first operation that sets them. Panel 0 of the status bar
-  // shows TexteVersion(); the shell writes it.
+  // shows TextePanneauVersion(); the shell writes it.
   void FormCreate();
 
   // Draws everything again, keeping both selections.

@@ -1,8 +1,8 @@
-#include "app/options.h"
+#include "window/options.h"
 
 #include "text/version.h"
 
-namespace corrinom::app {
+namespace corrinom::fenetre {
 
 namespace {
 
@@ -69,4 +69,4 @@ std::string TexteAide() {
 
 std::string TexteVersion() { return "corrinom " + std::string(kVersion) + "\n"; }
 
-}  // namespace corrinom::app
+}  // namespace corrinom::fenetre
