@@ -3,34 +3,20 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
-#include <algorithm>
 #include <cmath>
+
+#include "window/geometrie.h"
 
 namespace corrinom::app {
 
-GeometrieFenetre CalculeAjustement(const GeometrieFenetre& fenetre, int dpi, const QRect& ecran) {
-  GeometrieFenetre g = fenetre;
-  if (dpi == 96 || dpi <= 0) return g;
-
-  // Multiply first, divide last, in integers: 863 x 120 / 96 gives 1078.
-  g.client.setWidth(static_cast<int>(static_cast<long long>(g.client.width()) * dpi / 96));
-  g.client.setHeight(static_cast<int>(static_cast<long long>(g.client.height()) * dpi / 96));
-
-  // An outer frame wider or taller than the screen is clamped to it; the client area
-  // gives up what the frame needs.
-  const int horizontal = g.cadre.left() + g.cadre.right();
-  const int vertical = g.cadre.top() + g.cadre.bottom();
-  if (ecran.width() < g.exterieur().width()) g.client.setWidth(std::max(0, ecran.width() - horizontal));
-  if (ecran.height() < g.exterieur().height())
-    g.client.setHeight(std::max(0, ecran.height() - vertical));
-
-  const QSize ext = g.exterieur();
-  if (g.position.x() + ext.width() > ecran.x() + ecran.width() ||
-      g.position.y() + ext.height() > ecran.y() + ecran.height()) {
-    g.position = QPoint(ecran.x() + (ecran.width() - ext.width()) / 2,
-                        ecran.y() + (ecran.height() - ext.height()) / 2);
-  }
-  return g;
+GeometrieFenetre CalculeAjustement(const GeometrieFenetre& f, int dpi, const QRect& ecran) {
+  const fenetre::GeometrieFenetre g{{f.position.x(), f.position.y()},
+                                    {f.client.width(), f.client.height()},
+                                    {f.cadre.left(), f.cadre.top(), f.cadre.right(), f.cadre.bottom()}};
+  const fenetre::GeometrieFenetre n =
+      fenetre::CalculeAjustement(g, dpi, {ecran.x(), ecran.y(), ecran.width(), ecran.height()});
+  return {QPoint(n.position.x, n.position.y), QSize(n.client.largeur, n.client.hauteur),
+          QMargins(n.cadre.gauche, n.cadre.haut, n.cadre.droite, n.cadre.bas)};
 }
 
 namespace {

@@ -1,10 +1,9 @@
-// Adapting a window to the screen's resolution.
+// Adapting a Qt window to the screen's resolution: window/geometrie.h's arithmetic
+// in Qt's types, applied to a widget.
 //
-// The windows are laid out in pixels for a 96 dpi screen. Qt already scales whole
-// windows by the screen's device pixel ratio, so the resolution used here is Qt's
-// logical one: on a screen that Qt scales, it reads 96 again and nothing is done
-// twice. The arithmetic is a pure function so that any resolution and screen can be
-// tried without a real screen.
+// Qt already scales whole windows by the screen's device pixel ratio, so the
+// resolution used here is Qt's logical one: on a screen that Qt scales, it reads 96
+// again and nothing is done twice.
 #pragma once
 
 #include <QMargins>

@@ -25,12 +25,7 @@
 #include "app/liste_rapport.h"
 #include "app/modeles.h"
 #include "app/texte_qt.h"
-#include "import/ouvrir.h"
-#include "reconcile/aides.h"
-#include "reconcile/indications.h"
-#include "reconcile/marques.h"
-#include "reconcile/tri.h"
-#include "session/ecriture.h"
+#include "window/controles.h"
 
 namespace corrinom::app {
 
@@ -63,8 +58,21 @@ class TFormCorrinom::DialoguesFenetre : public Dialogues {
 
 namespace {
 
-constexpr int kLargeurClient = 863;
-constexpr int kHauteurClient = 497;
+using fenetre::Controle;
+using fenetre::Redessin;
+
+// A control's facts by name; every name used here is in the table.
+const Controle& Fait(std::string_view nom) {
+  const Controle* c = fenetre::TrouveControle(nom);
+  Q_ASSERT(c);
+  return *c;
+}
+
+QString Nom(std::string_view nom) {
+  return QString::fromLatin1(nom.data(), static_cast<qsizetype>(nom.size()));
+}
+
+QRect Place(const Controle& c) { return QRect(c.place.x, c.place.y, c.place.largeur, c.place.hauteur); }
 
 QWidget* Bande(QWidget* parent, const char* nom, int hauteur) {
   auto* w = new QWidget(parent);
@@ -73,23 +81,34 @@ QWidget* Bande(QWidget* parent, const char* nom, int hauteur) {
   return w;
 }
 
-QPushButton* Bouton(QWidget* parent, const char* nom, const QString& texte, const QRect& place) {
-  auto* b = new QPushButton(texte, parent);
-  b->setObjectName(QString::fromLatin1(nom));
-  b->setGeometry(place);
+QWidget* Bande(QWidget* parent, std::string_view nom) { return Bande(parent, Nom(nom).toLatin1().constData(), Fait(nom).place.hauteur); }
+
+QPushButton* Bouton(QWidget* parent, std::string_view nom) {
+  const Controle& c = Fait(nom);
+  auto* b = new QPushButton(VersQt(c.texte), parent);
+  b->setObjectName(Nom(nom));
+  b->setGeometry(Place(c));
   b->setAutoDefault(false);
   return b;
 }
 
-// One mark picture and its counter label in "Travail à faire".
-QLabel* Compteur(QWidget* parent, const char* nom, int marque, QPoint texte) {
+QGroupBox* Cadre(QWidget* parent, std::string_view nom) {
+  auto* g = new QGroupBox(VersQt(Fait(nom).texte), parent);
+  g->setObjectName(Nom(nom));
+  return g;
+}
+
+// One counter label of "Travail à faire" and the mark picture before it.
+QLabel* Compteur(QWidget* parent, std::string_view nom) {
+  const Controle& i = Fait(std::string(nom) + "Image");
   auto* image = new QLabel(parent);
-  image->setObjectName(QString::fromLatin1(nom) + QStringLiteral("Image"));
-  image->setPixmap(ImageListRougeVertGris::Image(marque).pixmap(16, 16));
-  image->setGeometry(texte.x() - 20, texte.y() - 1, 16, 16);
-  auto* l = new QLabel(QStringLiteral("0"), parent);
-  l->setObjectName(QString::fromLatin1(nom));
-  l->setGeometry(texte.x(), texte.y(), 176, 16);
+  image->setObjectName(Nom(i.nom));
+  image->setPixmap(ImageListRougeVertGris::Image(i.marque).pixmap(16, 16));
+  image->setGeometry(Place(i));
+  const Controle& c = Fait(nom);
+  auto* l = new QLabel(VersQt(c.texte), parent);
+  l->setObjectName(Nom(nom));
+  l->setGeometry(Place(c));
   return l;
 }
 
@@ -111,47 +130,53 @@ class DockeEnBas : public QObject {
   QWidget* enfant_;
 };
 
-void LargeursColonnes(ListeRapport* vue, const int* largeurs, std::size_t n) {
-  for (std::size_t i = 0; i < n; ++i) vue->header()->resizeSection(static_cast<int>(i), largeurs[i]);
+void LargeursColonnes(ListeRapport* vue) {
+  const auto colonnes = fenetre::ColonnesListe(vue->objectName().toStdString());
+  for (std::size_t i = 0; i < colonnes.size(); ++i)
+    vue->header()->resizeSection(static_cast<int>(i), colonnes[i].largeur);
 }
 
 }  // namespace
 
 QFont PoliceFenetres() {
-  // The windows are laid out for an 8 point "MS Sans Serif", a narrow face; where it
-  // is missing, the faces of the same width come first, so that the captions fit
-  // their controls.
+  // The faces in window/controles.h's order of preference.
   QFont police;
-  police.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
-                      QStringLiteral("Tahoma"), QStringLiteral("Liberation Sans"),
-                      QStringLiteral("Arimo"), QStringLiteral("Nimbus Sans"), QStringLiteral("Arial")});
+  QStringList familles;
+  for (std::string_view f : fenetre::kFamillesPolice) familles << Nom(f);
+  police.setFamilies(familles);
   police.setStyleHint(QFont::SansSerif);
-  police.setPointSize(8);
+  police.setPointSize(fenetre::kTaillePolice);
   return police;
 }
 
 TFormCorrinom::TFormCorrinom(EtatRapprochement& etat, MagasinComptes& magasin,
                              const QString& nomBase, Dialogues* boites, QWidget* parent)
-    : QMainWindow(parent), etat_(etat), magasin_(magasin) {
+    : QMainWindow(parent), etat_(etat) {
   if (!boites) {
     boitesQt_ = std::make_unique<DialoguesQt>(this);
     boites = boitesQt_.get();
   }
   dialogues_ = std::make_unique<DialoguesFenetre>(*this, *boites);
+  logique_ = std::make_unique<fenetre::LogiqueFenetre>(etat, magasin, *dialogues_,
+                                                       static_cast<fenetre::VueFenetre&>(*this));
   // Drags carry this token so that a drop can tell our own lists from anything else.
   jeton_ = QByteArray::number(QApplication::applicationPid()) + '-' +
            QByteArray::number(QRandomGenerator::global()->generate64(), 16);
 
-  setObjectName(QStringLiteral("FormCorrinom"));
-  setWindowTitle(QStringLiteral("Correction des noms et pr\u00E9noms des utilisateurs TAVO"));
+  setObjectName(Nom(fenetre::kNomFenetre));
+  setWindowTitle(VersQt(fenetre::kTitreFenetre));
   setWindowIcon(QIcon(QStringLiteral(":/images/corrinom.png")));
   setFont(PoliceFenetres());
 
   CreeControles();
   CreeBarreEtat(nomBase);
   OrdreFocus();
-  resize(kLargeurClient, kHauteurClient);
-  FormCreate();
+  resize(fenetre::kTailleClient.largeur, fenetre::kTailleClient.hauteur);
+  if (QScreen* ecran = screen() ? screen() : QGuiApplication::primaryScreen()) {
+    PlaceFenetre(static_cast<int>(std::lround(ecran->logicalDotsPerInch())), ecran->availableGeometry());
+  }
+  logique_->FormCreate();
+  panneaux_[0]->setText(VersQt(fenetre::TextePanneauVersion()));
 }
 
 TFormCorrinom::~TFormCorrinom() = default;
@@ -166,51 +191,52 @@ void TFormCorrinom::CreeControles() {
 
   CreeBandeHaut(centre);
 
-  // Splitter1 between PanelHaut and GroupBox1; Splitter2 inside PanelHaut.
+  // Splitter1 between PanelHaut and GroupBox1; Splitter2 inside PanelHaut. Qt's
+  // splitters are the handles between the widgets they hold.
+  const int epaisseur1 = Fait("Splitter1").place.hauteur;
+  const int epaisseur2 = Fait("Splitter2").place.largeur;
   auto* Splitter1 = new QSplitter(Qt::Vertical, centre);
   Splitter1->setObjectName(QStringLiteral("Splitter1"));
-  Splitter1->setHandleWidth(3);
+  Splitter1->setHandleWidth(epaisseur1);
   Splitter1->setChildrenCollapsible(false);
   pile->addWidget(Splitter1, 1);
 
   auto* PanelHaut = new QSplitter(Qt::Horizontal, Splitter1);
   PanelHaut->setObjectName(QStringLiteral("PanelHaut"));
-  PanelHaut->setHandleWidth(3);
+  PanelHaut->setHandleWidth(epaisseur2);
   PanelHaut->setChildrenCollapsible(false);
   CreeGroupeAides(PanelHaut);
 
-  auto* GroupBox4 = new QGroupBox(QStringLiteral("Utilisateurs non trouv\u00E9s"), PanelHaut);
-  GroupBox4->setObjectName(QStringLiteral("GroupBox4"));
+  QGroupBox* GroupBox4 = Cadre(PanelHaut, "GroupBox4");
   auto* dans4 = new QVBoxLayout(GroupBox4);
   dans4->setContentsMargins(2, 2, 2, 2);
   ListViewRebus_ = new ListeRapport(ListeSource::Rebus, jeton_, GroupBox4);
   ListViewRebus_->setObjectName(QStringLiteral("ListViewRebus"));
   modeleRebus_ = new ModeleRebus(etat_, this);
   ListViewRebus_->setModel(modeleRebus_);
-  ListViewRebus_->setAccepte(&corrinom::ListViewRebusDragOver);
-  LargeursColonnes(ListViewRebus_, ModeleRebus::kLargeurs.data(), ModeleRebus::kLargeurs.size());
+  ListViewRebus_->setAccepte(&fenetre::LogiqueFenetre::ListViewRebusDragOver);
+  LargeursColonnes(ListViewRebus_);
   dans4->addWidget(ListViewRebus_);
-  // The handle between the two group boxes is the band's vertical splitter.
   PanelHaut->handle(1)->setObjectName(QStringLiteral("Splitter2"));
   PanelHaut->setStretchFactor(0, 0);
   PanelHaut->setStretchFactor(1, 1);
-  PanelHaut->setSizes({461, kLargeurClient - 461 - 3});
+  const int largeurAides = Fait("GroupBox3").place.largeur;
+  PanelHaut->setSizes({largeurAides, fenetre::kTailleClient.largeur - largeurAides - epaisseur2});
 
-  auto* GroupBox1 = new QGroupBox(QStringLiteral("Liste des utilisateurs TAVO"), Splitter1);
-  GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
+  QGroupBox* GroupBox1 = Cadre(Splitter1, "GroupBox1");
   auto* dans1 = new QVBoxLayout(GroupBox1);
   dans1->setContentsMargins(2, 2, 2, 2);
   ListViewUsers_ = new ListeRapport(ListeSource::Comptes, jeton_, GroupBox1);
   ListViewUsers_->setObjectName(QStringLiteral("ListViewUsers"));
   modeleComptes_ = new ModeleComptes(etat_, this);
   ListViewUsers_->setModel(modeleComptes_);
-  ListViewUsers_->setAccepte(&corrinom::ListViewUsersDragOver);
+  ListViewUsers_->setAccepte(&fenetre::LogiqueFenetre::ListViewUsersDragOver);
   ListViewUsers_->setIconSize(QSize(16, 16));
-  LargeursColonnes(ListViewUsers_, ModeleComptes::kLargeurs.data(), ModeleComptes::kLargeurs.size());
+  LargeursColonnes(ListViewUsers_);
   dans1->addWidget(ListViewUsers_);
   Splitter1->setStretchFactor(0, 0);
   Splitter1->setStretchFactor(1, 1);
-  Splitter1->setSizes({168, 200});
+  Splitter1->setSizes({Fait("PanelHaut").place.hauteur, 200});
 
   CreeBandeBas(centre);
 
@@ -221,17 +247,15 @@ void TFormCorrinom::CreeControles() {
   connect(ListViewUsers_, &ListeRapport::Depose, this, &TFormCorrinom::ListViewUsersDragDrop);
   connect(ListViewRebus_, &ListeRapport::Depose, this, &TFormCorrinom::ListViewRebusDragDrop);
   connect(ListViewUsers_, &ListeRapport::ToucheSuppr, this, &TFormCorrinom::ListViewUsersKeyDown);
-  SuitFocus(ListViewUsers_, "ListViewUsers");
-  SuitFocus(ListViewRebus_, "ListViewRebus");
+  SuitFocus(ListViewUsers_);
+  SuitFocus(ListViewRebus_);
 }
 
 void TFormCorrinom::CreeBandeHaut(QWidget* centre) {
   auto* pile = static_cast<QVBoxLayout*>(centre->layout());
 
-  QWidget* Panel1 = Bande(centre, "Panel1", 29);
-  auto* titre = new QLabel(QStringLiteral("Programme \u00E0 utiliser lorsque des noms ou pr\u00E9noms ont "
-                                          "\u00E9t\u00E9 chang\u00E9s dans des fichiers \u00E0 importer"),
-                           Panel1);
+  QWidget* Panel1 = Bande(centre, "Panel1");
+  auto* titre = new QLabel(VersQt(Fait("Panel1").texte), Panel1);
   titre->setObjectName(QStringLiteral("Panel1Caption"));
   titre->setAlignment(Qt::AlignCenter);
   auto* dans1 = new QHBoxLayout(Panel1);
@@ -240,25 +264,28 @@ void TFormCorrinom::CreeBandeHaut(QWidget* centre) {
   pile->addWidget(Panel1);
 
   // Panel2: the file name row on top, then Bevel1 and Label3 docked at its bottom.
-  QWidget* Panel2 = Bande(centre, "Panel2", 72);
+  const Controle& bevel = Fait("Bevel1");
+  const Controle& advice = Fait("Label3");
+  QWidget* Panel2 = Bande(centre, "Panel2");
   auto* dans2 = new QVBoxLayout(Panel2);
   dans2->setContentsMargins(0, 0, 0, 0);
   dans2->setSpacing(0);
-  QWidget* ligne = Bande(Panel2, "Panel2Haut", 72 - 27 - 12);
-  auto* Label1 = new QLabel(QStringLiteral("Nom du fichier contenant les utilisateurs modifi\u00E9s"), ligne);
+  QWidget* ligne = Bande(Panel2, "Panel2Haut", Fait("Panel2").place.hauteur - advice.place.hauteur - bevel.place.hauteur);
+  const Controle& label1 = Fait("Label1");
+  auto* Label1 = new QLabel(VersQt(label1.texte), ligne);
   Label1->setObjectName(QStringLiteral("Label1"));
-  Label1->move(0, 8);
+  Label1->move(label1.place.x, label1.place.y);
   Label1->adjustSize();
   EditNomFich_ = new QLineEdit(ligne);
   EditNomFich_->setObjectName(QStringLiteral("EditNomFich"));
-  EditNomFich_->setGeometry(236, 4, 389, 21);
-  QPushButton* ButtonOuvrir = Bouton(ligne, "ButtonOuvrir", QStringLiteral("Ouvrir"), QRect(632, 4, 61, 21));
+  EditNomFich_->setGeometry(Place(Fait("EditNomFich")));
+  QPushButton* ButtonOuvrir = Bouton(ligne, "ButtonOuvrir");
   connect(ButtonOuvrir, &QPushButton::clicked, this, &TFormCorrinom::ButtonOuvrirClick);
   dans2->addWidget(ligne);
 
   auto* Bevel1 = new QFrame(Panel2);
   Bevel1->setObjectName(QStringLiteral("Bevel1"));
-  Bevel1->setFixedHeight(12);
+  Bevel1->setFixedHeight(bevel.place.hauteur);
   auto* trait = new QFrame(Bevel1);
   trait->setFrameShape(QFrame::HLine);
   trait->setFrameShadow(QFrame::Sunken);
@@ -267,77 +294,66 @@ void TFormCorrinom::CreeBandeHaut(QWidget* centre) {
   dansBevel->addWidget(trait, 0, Qt::AlignTop);
   dans2->addWidget(Bevel1);
 
-  auto* Label3 = new QLabel(QStringLiteral("Utilisez le bouton Aide pour obtenir des conseils sur "
-                                           "l'utilisation de ce programme."),
-                            Panel2);
+  auto* Label3 = new QLabel(VersQt(advice.texte), Panel2);
   Label3->setObjectName(QStringLiteral("Label3"));
   Label3->setWordWrap(true);
-  Label3->setFixedHeight(27);
+  Label3->setFixedHeight(advice.place.hauteur);
   Label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   dans2->addWidget(Label3);
   pile->addWidget(Panel2);
 
-  SuitFocus(EditNomFich_, "EditNomFich");
-  SuitFocus(ButtonOuvrir, "ButtonOuvrir");
+  SuitFocus(EditNomFich_);
+  SuitFocus(ButtonOuvrir);
 }
 
 void TFormCorrinom::CreeGroupeAides(QWidget* parent) {
-  auto* GroupBox3 = new QGroupBox(QStringLiteral("Aide au rapprochement"), parent);
-  GroupBox3->setObjectName(QStringLiteral("GroupBox3"));
+  QGroupBox* GroupBox3 = Cadre(parent, "GroupBox3");
   GroupBox3->setMinimumWidth(120);
 
   // The two buttons at their fixed places; the counters docked at the bottom.
-  Button3_ = Bouton(GroupBox3, "Button3",
-                    QStringLiteral("Rapprocher ceux qui ont le m\u00EAme nom et le m\u00EAme premier pr\u00E9nom"),
-                    QRect(12, 20, 337, 25));
-  Button6_ = Bouton(GroupBox3, "Button6", QStringLiteral("Rapprocher en fonction de la date de naissance"),
-                    QRect(12, 48, 337, 25));
-  connect(Button3_, &QPushButton::clicked, this, &TFormCorrinom::Button3Click);
-  connect(Button6_, &QPushButton::clicked, this, &TFormCorrinom::Button6Click);
+  QPushButton* Button3 = Bouton(GroupBox3, "Button3");
+  QPushButton* Button6 = Bouton(GroupBox3, "Button6");
+  connect(Button3, &QPushButton::clicked, this, &TFormCorrinom::Button3Click);
+  connect(Button6, &QPushButton::clicked, this, &TFormCorrinom::Button6Click);
 
-  auto* GroupBoxResume = new QGroupBox(QStringLiteral("Travail \u00E0 faire"), GroupBox3);
-  GroupBoxResume->setObjectName(QStringLiteral("GroupBoxResume"));
-  GroupBoxResume->setGeometry(0, 168 - 74, 461, 74);
-  compteurs_[0] = Compteur(GroupBoxResume, "LabelRienAFaire", kMarqueGris, QPoint(32, 22));
-  compteurs_[1] = Compteur(GroupBoxResume, "LabelDejaBon", kMarqueVert, QPoint(32, 42));
-  compteurs_[2] = Compteur(GroupBoxResume, "LabelAFaireMineur", kMarqueRose, QPoint(228, 24));
-  compteurs_[3] = Compteur(GroupBoxResume, "LabelAFaire", kMarqueRouge, QPoint(228, 42));
+  QGroupBox* GroupBoxResume = Cadre(GroupBox3, "GroupBoxResume");
+  GroupBoxResume->setGeometry(Place(Fait("GroupBoxResume")));
+  for (std::size_t i = 0; i < compteurs_.size(); ++i)
+    compteurs_[i] = Compteur(GroupBoxResume, fenetre::kCompteurs[i]);
   new DockeEnBas(GroupBoxResume);
 
-  SuitFocus(Button3_, "Button3");
-  SuitFocus(Button6_, "Button6");
+  SuitFocus(Button3);
+  SuitFocus(Button6);
 }
 
 void TFormCorrinom::CreeBandeBas(QWidget* centre) {
   auto* pile = static_cast<QVBoxLayout*>(centre->layout());
-  QWidget* Panel3 = Bande(centre, "Panel3", 37);
+  QWidget* Panel3 = Bande(centre, "Panel3");
   Panel3->setMinimumWidth(0);
-  QPushButton* Button1 = Bouton(Panel3, "Button1", QStringLiteral("Effectuer les changements dans le serveur"),
-                                QRect(88, 8, 277, 21));
-  QPushButton* Button2 = Bouton(Panel3, "Button2", QStringLiteral("Quitter"), QRect(380, 8, 150, 21));
-  QPushButton* Button4 = Bouton(Panel3, "Button4", QStringLiteral("Aide"), QRect(540, 8, 150, 21));
+  QPushButton* Button1 = Bouton(Panel3, "Button1");
+  QPushButton* Button2 = Bouton(Panel3, "Button2");
+  QPushButton* Button4 = Bouton(Panel3, "Button4");
   connect(Button1, &QPushButton::clicked, this, &TFormCorrinom::Button1Click);
   connect(Button2, &QPushButton::clicked, this, &TFormCorrinom::Button2Click);
   connect(Button4, &QPushButton::clicked, this, &TFormCorrinom::Button4Click);
   pile->addWidget(Panel3);
-  SuitFocus(Button1, "Button1");
-  SuitFocus(Button2, "Button2");
-  SuitFocus(Button4, "Button4");
+  SuitFocus(Button1);
+  SuitFocus(Button2);
+  SuitFocus(Button4);
 }
 
 void TFormCorrinom::CreeBarreEtat(const QString& nomBase) {
   QStatusBar* StatusBar1 = statusBar();
   StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
   StatusBar1->setSizeGripEnabled(true);
-  const int largeurs[2] = {220, 300};
-  for (int i = 0; i < 2; ++i) {
+  for (std::size_t i = 0; i < panneaux_.size(); ++i) {
     auto* p = new QLabel(StatusBar1);
     p->setObjectName(QStringLiteral("Panel%1").arg(i));
-    p->setFixedWidth(largeurs[i]);
+    p->setFixedWidth(fenetre::kPanneauxEtat[i]);
     p->setFrameShape(QFrame::StyledPanel);
     p->setFrameShadow(QFrame::Sunken);
     StatusBar1->addWidget(p);
-    panneaux_[static_cast<std::size_t>(i)] = p;
+    panneaux_[i] = p;
   }
   if (!nomBase.isEmpty()) {
     // An embedded base is named for good, so that nobody takes it for the server.
@@ -350,11 +366,9 @@ void TFormCorrinom::CreeBarreEtat(const QString& nomBase) {
 }
 
 void TFormCorrinom::OrdreFocus() {
-  const char* ordre[] = {"EditNomFich", "ButtonOuvrir", "Button3", "Button6", "ListViewRebus",
-                         "ListViewUsers", "Button1", "Button2", "Button4"};
   QWidget* avant = nullptr;
-  for (const char* nom : ordre) {
-    auto* w = findChild<QWidget*>(QString::fromLatin1(nom));
+  for (const Controle* c : fenetre::OrdreTabulation()) {
+    auto* w = findChild<QWidget*>(Nom(c->nom));
     if (!w) continue;
     w->setFocusPolicy(Qt::StrongFocus);
     if (avant) setTabOrder(avant, w);
@@ -362,47 +376,25 @@ void TFormCorrinom::OrdreFocus() {
   }
 }
 
-void TFormCorrinom::SuitFocus(QWidget* controle, const char* nom) {
-  controle->setProperty("nomControle", QString::fromLatin1(nom));
-  controle->installEventFilter(this);
-}
+void TFormCorrinom::SuitFocus(QWidget* controle) { controle->installEventFilter(this); }
 
 bool TFormCorrinom::eventFilter(QObject* objet, QEvent* e) {
   if (e->type() == QEvent::FocusIn) {
-    // The window getting the keyboard back (a box closed over it) gives the focus to
-    // the control that had it: that is no entry into a control.
-    if (objet != controleFocus_) {
-      controleFocus_ = objet;
-      const QByteArray nom = objet->property("nomControle").toString().toLatin1();
-      AfficheIndicationFocus(*dialogues_, std::string_view(nom.constData(), static_cast<std::size_t>(nom.size())));
-    }
+    logique_->FocusEntre(objet->objectName().toStdString());
   } else if (e->type() == QEvent::FocusOut) {
+    // A box opening over the window, or another window taking over, takes the focus
+    // from the window, not from the control.
     const auto raison = static_cast<QFocusEvent*>(e)->reason();
-    // Nor is a box opening over the window, or another window taking over.
-    if (raison != Qt::ActiveWindowFocusReason && raison != Qt::PopupFocusReason) {
-      controleFocus_ = nullptr;
-      ButtonExitEffaceStatusbar(*dialogues_);
-    }
+    logique_->FocusSort(raison == Qt::ActiveWindowFocusReason || raison == Qt::PopupFocusReason);
   }
   return QMainWindow::eventFilter(objet, e);
 }
 
 void TFormCorrinom::PlaceFenetre(int dpi, const QRect& ecran) {
-  resize(kLargeurClient, kHauteurClient);
+  resize(fenetre::kTailleClient.largeur, fenetre::kTailleClient.hauteur);
   const QSize ext = frameGeometry().size();
   move(ecran.x() + (ecran.width() - ext.width()) / 2, ecran.y() + (ecran.height() - ext.height()) / 2);
   AjusteFenetre(*this, dpi, ecran);
-}
-
-void TFormCorrinom::FormCreate() {
-  if (QScreen* ecran = screen() ? screen() : QGuiApplication::primaryScreen()) {
-    PlaceFenetre(static_cast<int>(std::lround(ecran->logicalDotsPerInch())), ecran->availableGeometry());
-  }
-  // The accounts were loaded at start-up; the counters are recounted once more, and
-  // the lists' hints stay as they are until the first operation that sets them.
-  AfficheResume(etat_);
-  Rafraichit();
-  panneaux_[0]->setText(QString::fromLatin1(kTexteVersion));
 }
 
 void TFormCorrinom::Indication(const QString& texte) {
@@ -411,26 +403,42 @@ void TFormCorrinom::Indication(const QString& texte) {
   panneaux_[1]->setToolTip(texte);
 }
 
-void TFormCorrinom::Rafraichit() {
-  // The models are reset as a whole; the selection and the scrolled position are
-  // kept, so that a move deep in a long list leaves the operator where they were.
-  const std::optional<std::size_t> selComptes = ListViewUsers_->LigneSelectionnee();
-  const std::optional<std::size_t> selRebus = ListViewRebus_->LigneSelectionnee();
+std::optional<std::size_t> TFormCorrinom::LigneSelectionnee(ListeSource liste) const {
+  switch (liste) {
+    case ListeSource::Comptes: return ListViewUsers_->LigneSelectionnee();
+    case ListeSource::Rebus: return ListViewRebus_->LigneSelectionnee();
+    case ListeSource::Autre: break;
+  }
+  return std::nullopt;
+}
+
+void TFormCorrinom::Redessine(Redessin quoi, const fenetre::Selections& selection) {
+  // Models are reset as a whole, which loses the scrolled position: it is put back.
   const int defileComptes = ListViewUsers_->verticalScrollBar()->value();
   const int defileRebus = ListViewRebus_->verticalScrollBar()->value();
-  modeleComptes_->Rafraichit();
-  modeleRebus_->Rafraichit();
-  ListViewUsers_->SelectionneLigne(selComptes);
-  ListViewRebus_->SelectionneLigne(selRebus);
+  if (fenetre::Contient(quoi, Redessin::LignesComptes)) modeleComptes_->Rafraichit();
+  if (fenetre::Contient(quoi, Redessin::LignesRebus)) modeleRebus_->Rafraichit();
+  ListViewUsers_->SelectionneLigne(selection.comptes);
+  ListViewRebus_->SelectionneLigne(selection.rebus);
   ListViewUsers_->verticalScrollBar()->setValue(defileComptes);
   ListViewRebus_->verticalScrollBar()->setValue(defileRebus);
-  ListViewUsers_->setToolTip(VersQt(etat_.indicationComptes));
-  ListViewRebus_->setToolTip(VersQt(etat_.indicationRebus));
-  compteurs_[0]->setText(VersQt(etat_.LabelRienAFaire));
-  compteurs_[1]->setText(VersQt(etat_.LabelDejaBon));
-  compteurs_[2]->setText(VersQt(etat_.LabelAFaireMineur));
-  compteurs_[3]->setText(VersQt(etat_.LabelAFaire));
+  if (fenetre::Contient(quoi, Redessin::Indications)) {
+    ListViewUsers_->setToolTip(VersQt(etat_.indicationComptes));
+    ListViewRebus_->setToolTip(VersQt(etat_.indicationRebus));
+  }
+  if (fenetre::Contient(quoi, Redessin::Compteurs)) {
+    compteurs_[0]->setText(VersQt(etat_.LabelRienAFaire));
+    compteurs_[1]->setText(VersQt(etat_.LabelDejaBon));
+    compteurs_[2]->setText(VersQt(etat_.LabelAFaireMineur));
+    compteurs_[3]->setText(VersQt(etat_.LabelAFaire));
+  }
 }
+
+void TFormCorrinom::ActiveControle(std::string_view nom, bool actif) {
+  if (auto* w = findChild<QWidget*>(Nom(nom))) w->setEnabled(actif);
+}
+
+void TFormCorrinom::MontreAide() { corrinom::app::MontreAide(this); }
 
 QStringList TFormCorrinom::FiltresOuvrir() {
   // Qt reads the patterns from the last parentheses, separated by blanks; the
@@ -454,8 +462,9 @@ std::unique_ptr<QFileDialog> TFormCorrinom::CreeOpenDialog1() {
   return dialogue;
 }
 
+
 void TFormCorrinom::ButtonOuvrirClick() {
-  if (occupe_) return;
+  if (logique_->Occupee()) return;
   std::unique_ptr<QFileDialog> dialogue = CreeOpenDialog1();
   if (dialogue->exec() != QDialog::Accepted) return;
   const QStringList choisis = dialogue->selectedFiles();
@@ -464,117 +473,34 @@ void TFormCorrinom::ButtonOuvrirClick() {
 }
 
 void TFormCorrinom::OuvreFichier(const QString& nomFichier) {
-  if (occupe_) return;
+  if (logique_->Occupee()) return;
   EditNomFich_->setText(nomFichier);
-  if (nomFichier.isEmpty()) return;
-  // The readers open files by the system's own spelling of the name (UTF-8 on
-  // Linux, the ANSI code page on Windows) and convert it only to show it.
-  const QByteArray systeme = QFile::encodeName(nomFichier);
-  if (QFile::decodeName(systeme) != nomFichier) {
-    // A name the system's code page cannot hold would be another file's name.
-    dialogues_->message(
-        VersCp1252(QStringLiteral("Le nom de ce fichier contient des caract\u00E8res que Corrinom ne sait "
-                                  "pas lire :\n%1\nRenommez le fichier ou son dossier, puis ouvrez-le "
-                                  "\u00E0 nouveau.")
-                       .arg(nomFichier)));
-    return;
-  }
-  const std::string nom = systeme.toStdString();
-  occupe_ = true;
-  corrinom::ButtonOuvrirClick(etat_, *dialogues_, nom);
-  occupe_ = false;
-  Rafraichit();
+  logique_->OuvreFichier(std::u16string_view(reinterpret_cast<const char16_t*>(nomFichier.utf16()),
+                                             static_cast<std::size_t>(nomFichier.size())));
 }
 
-void TFormCorrinom::LanceAide(QPushButton* bouton, void (*aide)(EtatRapprochement&, Dialogues&)) {
-  if (occupe_) return;
-  occupe_ = true;
-  bouton->setEnabled(false);
-  aide(etat_, *dialogues_);
-  bouton->setEnabled(true);
-  occupe_ = false;
-  Rafraichit();
-}
-
-void TFormCorrinom::Button3Click() { LanceAide(Button3_, &RapprocheNomPrenom); }
-void TFormCorrinom::Button6Click() { LanceAide(Button6_, &RapprocheDateNaissance); }
-
-void TFormCorrinom::Button1Click() {
-  if (occupe_) return;
-  occupe_ = true;
-  corrinom::Button1Click(etat_, magasin_, *dialogues_);
-  occupe_ = false;
-  Rafraichit();
-}
-
+void TFormCorrinom::Button3Click() { logique_->Button3Click(); }
+void TFormCorrinom::Button6Click() { logique_->Button6Click(); }
+void TFormCorrinom::Button1Click() { logique_->Button1Click(); }
 void TFormCorrinom::Button2Click() { close(); }
-
-void TFormCorrinom::Button4Click() {
-  if (occupe_) return;
-  occupe_ = true;
-  MontreAide(this);
-  occupe_ = false;
-}
+void TFormCorrinom::Button4Click() { logique_->Button4Click(); }
 
 void TFormCorrinom::closeEvent(QCloseEvent* e) {
-  // While a handler runs (one of its boxes is open) the window stays: its work is
-  // not finished and nothing it has not confirmed may be written.
-  if (occupe_) {
-    e->ignore();
-    return;
-  }
-  occupe_ = true;
-  const bool peutFermer = FormCloseQuery(etat_, magasin_, *dialogues_);
-  occupe_ = false;
-  Rafraichit();
-  if (peutFermer) e->accept();
+  if (logique_->FormCloseQuery()) e->accept();
   else e->ignore();
 }
 
-void TFormCorrinom::ListViewUsersColumnClick(int colonne) {
-  if (occupe_) return;
-  // The selection follows its row to the row's new place: a Delete pressed after a
-  // sort acts on the row the operator chose. Logins are unique.
-  const std::optional<std::size_t> avant = ListViewUsers_->LigneSelectionnee();
-  const std::string login = avant ? etat_.comptes[*avant].login : std::string();
-  corrinom::ListViewUsersColumnClick(etat_, *dialogues_, colonne);
-  std::optional<std::size_t> apres;
-  for (std::size_t i = 0; avant && i < etat_.comptes.size() && !apres; ++i)
-    if (etat_.comptes[i].login == login) apres = i;
-  ListViewUsers_->SelectionneLigne(apres);
-  Rafraichit();
-}
-
-void TFormCorrinom::ListViewRebusColumnClick(int colonne) {
-  if (occupe_) return;
-  const std::optional<std::size_t> avant = ListViewRebus_->LigneSelectionnee();
-  const LigneRebus personne = avant ? etat_.rebus[*avant] : LigneRebus{};
-  corrinom::ListViewRebusColumnClick(etat_, *dialogues_, colonne);
-  std::optional<std::size_t> apres;
-  for (std::size_t i = 0; avant && i < etat_.rebus.size() && !apres; ++i)
-    if (etat_.rebus[i] == personne) apres = i;
-  ListViewRebus_->SelectionneLigne(apres);
-  Rafraichit();
-}
+void TFormCorrinom::ListViewUsersColumnClick(int colonne) { logique_->ListViewUsersColumnClick(colonne); }
+void TFormCorrinom::ListViewRebusColumnClick(int colonne) { logique_->ListViewRebusColumnClick(colonne); }
 
 void TFormCorrinom::ListViewUsersDragDrop(ListeSource source, std::optional<std::size_t> cible) {
-  if (occupe_) return;
-  std::optional<std::size_t> selection;
-  if (source == ListeSource::Comptes) selection = ListViewUsers_->LigneSelectionnee();
-  else if (source == ListeSource::Rebus) selection = ListViewRebus_->LigneSelectionnee();
-  if (corrinom::ListViewUsersDragDrop(etat_, *dialogues_, source, selection, cible)) Rafraichit();
+  logique_->ListViewUsersDragDrop(source, cible);
 }
 
 void TFormCorrinom::ListViewRebusDragDrop(ListeSource source, std::optional<std::size_t> cible) {
-  if (occupe_) return;
-  const std::optional<std::size_t> selection =
-      source == ListeSource::Comptes ? ListViewUsers_->LigneSelectionnee() : std::nullopt;
-  if (corrinom::ListViewRebusDragDrop(etat_, *dialogues_, source, selection, cible)) Rafraichit();
+  logique_->ListViewRebusDragDrop(source, cible);
 }
 
-void TFormCorrinom::ListViewUsersKeyDown() {
-  if (occupe_) return;
-  if (corrinom::ListViewUsersKeyDown(etat_, kToucheSuppr, ListViewUsers_->LigneSelectionnee())) Rafraichit();
-}
+void TFormCorrinom::ListViewUsersKeyDown() { logique_->ListViewUsersKeyDown(kToucheSuppr); }
 
 }  // namespace corrinom::app

@@ -1,6 +1,7 @@
-// The main window: the two report lists, the matching aids, the counters of
-// "Travail à faire", the buttons and the status bar. It shows the core's state and
-// calls the core from its handlers; it holds no working data of its own.
+// The main window with Qt: the two report lists, the matching aids, the counters of
+// "Travail à faire", the buttons and the status bar. A shell over window/: it builds
+// its controls from window/controles.h, draws the core's state and hands every
+// event to LogiqueFenetre, which decides what it does. It holds no working data.
 #pragma once
 
 #include <QByteArray>
@@ -13,7 +14,7 @@
 #include "reconcile/deplacements.h"
 #include "operator/dialogues.h"
 #include "reconcile/etat.h"
-#include "text/version.h"
+#include "window/logique_fenetre.h"
 
 class QFileDialog;
 class QGroupBox;
@@ -36,9 +37,7 @@ class ModeleRebus;
 // The font of the program's windows.
 QFont PoliceFenetres();
 
-inline const std::string kTexteVersion = "Corrinom version " + std::string(kVersion) + ". Ostrel";
-
-class TFormCorrinom : public QMainWindow {
+class TFormCorrinom : public QMainWindow, private fenetre::VueFenetre {
   Q_OBJECT
 
  public:
@@ -69,7 +68,7 @@ class TFormCorrinom : public QMainWindow {
   void ListViewUsersKeyDown();
 
   // Brings every view back in line with the core's state.
-  void Rafraichit();
+  void Rafraichit() { logique_->RedessineTout(); }
 
   // The open-file dialog's filter in Qt's syntax, and the dialog as "Ouvrir" runs it.
   static QStringList FiltresOuvrir();
@@ -96,19 +95,21 @@ class TFormCorrinom : public QMainWindow {
   void CreeGroupeAides(QWidget* parent);
   void CreeBandeBas(QWidget* centre);
   void CreeBarreEtat(const QString& nomBase);
-  void FormCreate();
   void OrdreFocus();
-  void SuitFocus(QWidget* controle, const char* nom);
+  void SuitFocus(QWidget* controle);
   void Indication(const QString& texte);
-  void LanceAide(QPushButton* bouton, void (*aide)(EtatRapprochement&, Dialogues&));
+
+  // What the window's logic asks of this shell.
+  std::optional<std::size_t> LigneSelectionnee(ListeSource liste) const override;
+  void Redessine(fenetre::Redessin quoi, const fenetre::Selections& selection) override;
+  void ActiveControle(std::string_view nom, bool actif) override;
+  void MontreAide() override;
 
   EtatRapprochement& etat_;
-  MagasinComptes& magasin_;
   std::unique_ptr<DialoguesQt> boitesQt_;
   std::unique_ptr<DialoguesFenetre> dialogues_;
+  std::unique_ptr<fenetre::LogiqueFenetre> logique_;
   QByteArray jeton_;
-  QObject* controleFocus_ = nullptr;  // the control the focus hints last entered
-  bool occupe_ = false;  // a handler is running (its modal boxes may be open)
 
   ModeleComptes* modeleComptes_ = nullptr;
   ModeleRebus* modeleRebus_ = nullptr;
@@ -116,8 +117,6 @@ class TFormCorrinom : public QMainWindow {
   QLineEdit* EditNomFich_ = nullptr;
   ListeRapport* ListViewUsers_ = nullptr;
   ListeRapport* ListViewRebus_ = nullptr;
-  QPushButton* Button3_ = nullptr;
-  QPushButton* Button6_ = nullptr;
   std::array<QLabel*, 4> compteurs_{};  // RienAFaire, DejaBon, AFaireMineur, AFaire
   std::array<QLabel*, 2> panneaux_{};
   QLabel* panneauBase_ = nullptr;

@@ -3,6 +3,7 @@
 #include <QBrush>
 
 #include "app/texte_qt.h"
+#include "window/controles.h"
 
 namespace corrinom::app {
 
@@ -40,13 +41,28 @@ Qt::ItemFlags ModeleListe::flags(const QModelIndex& index) const {
   return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsDragEnabled | Qt::ItemIsDropEnabled;
 }
 
-const std::array<int, 7> ModeleComptes::kLargeurs{90, 120, 180, 70, 120, 180, 70};
+namespace {
+
+template <std::size_t N>
+constexpr std::array<int, N> Largeurs(const std::array<fenetre::Colonne, N>& colonnes) {
+  std::array<int, N> l{};
+  for (std::size_t i = 0; i < N; ++i) l[i] = colonnes[i].largeur;
+  return l;
+}
+
+template <std::size_t N>
+QStringList TitresColonnes(const std::array<fenetre::Colonne, N>& colonnes) {
+  QStringList t;
+  for (const fenetre::Colonne& c : colonnes) t << VersQt(c.titre);
+  return t;
+}
+
+}  // namespace
+
+const std::array<int, 7> ModeleComptes::kLargeurs = Largeurs(fenetre::kColonnesComptes);
 
 const QStringList& ModeleComptes::Titres() const {
-  static const QStringList titres{QStringLiteral("Login"),        QStringLiteral("Noms actuels"),
-          QStringLiteral("Pr\u00E9noms actuels"), QStringLiteral("Date naiss"),
-          QStringLiteral("Nouv. noms"),   QStringLiteral("Nouv. pr\u00E9noms"),
-          QStringLiteral("Date naiss")};
+  static const QStringList titres = TitresColonnes(fenetre::kColonnesComptes);
   return titres;
 }
 
@@ -74,11 +90,10 @@ QVariant ModeleComptes::data(const QModelIndex& index, int role) const {
   }
 }
 
-const std::array<int, 3> ModeleRebus::kLargeurs{120, 180, 70};
+const std::array<int, 3> ModeleRebus::kLargeurs = Largeurs(fenetre::kColonnesRebus);
 
 const QStringList& ModeleRebus::Titres() const {
-  static const QStringList titres{QStringLiteral("Noms"), QStringLiteral("Pr\u00E9noms"),
-                                  QStringLiteral("Date naiss")};
+  static const QStringList titres = TitresColonnes(fenetre::kColonnesRebus);
   return titres;
 }
 
