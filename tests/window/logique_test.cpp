@@ -1,0 +1,192 @@
+// The main window's logic without a toolkit: the re-entry guard, what is redrawn,
+// the selection through a sort, the focus hints.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <stdexcept>
+
+#include "reconcile/dialogues_script.h"
+#include "reconcile/etat.h"
+#include "reconcile/marques.h"
+#include "window/logique_fenetre.h"
+#include "window/magasin_vide.h"
+
+namespace corrinom::fenetre {
+namespace {
+
+using Genre = DialoguesScript::Genre;
+
+// The shell as the logic sees it: a selection per list, and a record of what it was asked.
+struct VueTest : VueFenetre {
+  const EtatRapprochement* etat = nullptr;
+  Selections selection;
+  std::vector<std::pair<Redessin, Selections>> dessins;
+  std::vector<std::pair<std::string, bool>> activations;
+  int aides = 0;
+
+  std::optional<std::size_t> LigneSelectionnee(ListeSource l) const override {
+    if (l == ListeSource::Comptes) return selection.comptes;
+    if (l == ListeSource::Rebus) return selection.rebus;
+    return std::nullopt;
+  }
+  void Redessine(Redessin quoi, const Selections& s) override {
+    dessins.emplace_back(quoi, s);
+    selection = s;
+    if (selection.comptes >= etat->comptes.size()) selection.comptes.reset();
+    if (selection.rebus >= etat->rebus.size()) selection.rebus.reset();
+  }
+  void ActiveControle(std::string_view nom, bool actif) override { activations.emplace_back(nom, actif); }
+  void MontreAide() override { ++aides; }
+};
+
+// Whatever a question's answer, something else happens first.
+struct DialoguesPiege : DialoguesScript {
+  std::function<void()> pendantQuestion;
+  Reponse question(std::string_view titre, std::string_view texte, Icone icone, Reponse parDefaut) override {
+    Reponse r = DialoguesScript::question(titre, texte, icone, parDefaut);
+    if (pendantQuestion) pendantQuestion();
+    return r;
+  }
+};
+
+struct Banc {
+  EtatRapprochement etat;
+  MagasinVide magasin;
+  DialoguesPiege dialogues;
+  VueTest vue;
+  LogiqueFenetre logique{etat, magasin, dialogues, vue};
+
+  Banc() {
+    vue.etat = &etat;
+    etat.comptes = {LigneCompte::Libre("dupontj", "DUPONT", "Jean", "01/02/2003"),
+                    LigneCompte::Libre("martinl", "MARTIN", "L\xE9" "a", "03/04/2004"),
+                    LigneCompte::Libre("bernardp", "BERNARD", "Paul", "05/06/2005"),
+                    LigneCompte::Libre("petitc", "PETIT", "Claire", "07/08/2006")};
+  }
+  // Row i red (pending), and a not-found person the birth-date aid asks about.
+  void AvecQuestions() {
+    AttachePersonne(etat.comptes[0], "DUPOND", "Jean", "01/02/2003");
+    MarqueLigne(etat.comptes[0]);
+    etat.rebus.push_back({"MARTIN", "L\xE9" "a Marie", "03/04/2004"});
+  }
+};
+
+TEST(LogiqueFenetre, SelectionSuitSaLigneAuTri) {
+  Banc b;
+  b.etat.rebus = {{"ZOLA", "Emile", ""}, {"ADAM", "Eve", ""}};
+  b.vue.selection = {1, 0};  // martinl, ZOLA
+  b.logique.ListViewUsersColumnClick(1);  // by current last name
+  EXPECT_EQ(b.etat.comptes[2].login, "martinl");
+  ASSERT_EQ(b.vue.dessins.size(), 1u);
+  EXPECT_EQ(b.vue.dessins[0], (std::pair{Redessin::LignesComptes, Selections{2, 0}}));
+  b.logique.ListViewRebusColumnClick(0);
+  EXPECT_EQ(b.vue.dessins.back(), (std::pair{Redessin::LignesRebus, Selections{2, 1}}));
+  // Nothing selected stays so.
+  b.vue.selection = {};
+  b.logique.ListViewUsersColumnClick(0);
+  EXPECT_EQ(b.vue.dessins.back().second, Selections{});
+}
+
+TEST(LogiqueFenetre, RedessinApresChaqueGeste) {
+  Banc b;
+  b.etat.rebus.push_back({"DURAND", "Marc", "09/09/2009"});
+  b.vue.selection = {1, 0};
+  b.logique.ListViewUsersDragDrop(ListeSource::Autre, 1);  // a foreign drag: nothing
+  b.logique.ListViewUsersKeyDown(46);                      // a free row: nothing
+  EXPECT_TRUE(b.vue.dessins.empty());
+  b.logique.ListViewUsersDragDrop(ListeSource::Rebus, 1);
+  ASSERT_EQ(b.vue.dessins.size(), 1u);
+  EXPECT_EQ(b.vue.dessins[0].first, Redessin::Tout);
+  EXPECT_EQ(b.etat.comptes[1].sousItem(kNouveauNom), "DURAND");
+  b.logique.ListViewUsersKeyDown(46);
+  EXPECT_EQ(b.vue.dessins.size(), 2u);
+  EXPECT_EQ(b.etat.rebus.size(), 1u);
+  b.logique.Button4Click();
+  EXPECT_EQ(b.vue.aides, 1);
+  EXPECT_EQ(b.vue.dessins.size(), 2u);  // the help window changes nothing
+  EXPECT_TRUE(b.logique.FormCloseQuery());  // nothing pending: no question
+  EXPECT_EQ(b.vue.dessins.back().first, Redessin::Tout);
+}
+
+// A box raising an exception must leave neither the window locked nor an aid's
+// button disabled.
+TEST(LogiqueFenetre, UnGestionnaireQuiLeveNeVerrouillePas) {
+  const std::pair<const char*, std::function<void(LogiqueFenetre&)>> gestionnaires[] = {
+      {"Button1Click", [](LogiqueFenetre& l) { l.Button1Click(); }},
+      {"Button6Click", [](LogiqueFenetre& l) { l.Button6Click(); }},
+      {"FormCloseQuery", [](LogiqueFenetre& l) { l.FormCloseQuery(); }},
+  };
+  for (const auto& [nom, gestionnaire] : gestionnaires) {
+    SCOPED_TRACE(nom);
+    Banc b;
+    b.AvecQuestions();
+    b.dialogues.pendantQuestion = [] { throw std::runtime_error("boite"); };
+    EXPECT_THROW(gestionnaire(b.logique), std::runtime_error);
+    EXPECT_FALSE(b.logique.Occupee());
+    if (!b.vue.activations.empty()) {
+      EXPECT_EQ(b.vue.activations.back(), (std::pair<std::string, bool>{"Button6", true}));
+    }
+    b.dialogues.pendantQuestion = nullptr;
+    b.logique.Button4Click();
+    EXPECT_EQ(b.vue.aides, 1);
+  }
+}
+
+// While a handler's box is open, every other gesture is refused.
+TEST(LogiqueFenetre, RienPendantUneQuestion) {
+  Banc b;
+  b.AvecQuestions();
+  bool fermeture = true;
+  b.dialogues.pendantQuestion = [&] {
+    b.dialogues.pendantQuestion = nullptr;
+    EXPECT_TRUE(b.logique.Occupee());
+    fermeture = b.logique.FormCloseQuery();
+    b.logique.Button1Click();
+    b.logique.Button3Click();
+    b.logique.Button4Click();
+    b.vue.selection.comptes = 0;
+    b.logique.ListViewUsersKeyDown(46);
+    b.logique.OuvreFichier(u"/nonexistent.csv");
+  };
+  b.dialogues.reponses = {Reponse::Non};
+  b.logique.Button6Click();
+  EXPECT_FALSE(fermeture);
+  EXPECT_EQ(b.dialogues.nombre(Genre::Question), 1u);
+  EXPECT_EQ(b.dialogues.nombre(Genre::Message), 1u);  // the aid's own result, nothing else
+  EXPECT_EQ(b.vue.aides, 0);
+  EXPECT_TRUE(b.etat.comptes[0].attachee());
+  EXPECT_EQ(b.vue.activations, (std::vector<std::pair<std::string, bool>>{{"Button6", false}, {"Button6", true}}));
+  EXPECT_FALSE(b.logique.Occupee());
+}
+
+TEST(LogiqueFenetre, IndicationsDeFocus) {
+  Banc b;
+  b.logique.FocusEntre("Button2");
+  EXPECT_EQ(b.dialogues.indicationCourante, "Quitte ce programme");
+  b.dialogues.indication("DURAND Marc vient d'\xEAtre d\xE9plac\xE9.");
+  b.logique.FocusSort(true);   // a box opened over the window
+  b.logique.FocusEntre("Button2");  // and closed: the result stays
+  EXPECT_EQ(b.dialogues.indicationCourante, "DURAND Marc vient d'\xEAtre d\xE9plac\xE9.");
+  b.logique.FocusSort(false);
+  EXPECT_EQ(b.dialogues.indicationCourante, "");
+  b.logique.FocusEntre("Button2");
+  EXPECT_EQ(b.dialogues.indicationCourante, "Quitte ce programme");
+  b.logique.FocusEntre("Panel1");  // a control without a hint leaves the panel alone
+  EXPECT_EQ(b.dialogues.indicationCourante, "Quitte ce programme");
+}
+
+TEST(LogiqueFenetre, NomDeFichierSansOrthographe) {
+  Banc b;
+  const char16_t nom[] = {u'/', u't', u'm', u'p', u'/', 0xD800, u'.', u'c', u's', u'v', 0};
+  b.logique.OuvreFichier(nom);
+  ASSERT_EQ(b.dialogues.nombre(Genre::Message), 1u);
+  EXPECT_EQ(b.dialogues.appels.back().texte,
+            "Le nom de ce fichier contient des caract\xE8res que Corrinom ne sait pas lire :\n/tmp/?.csv\n"
+            "Renommez le fichier ou son dossier, puis ouvrez-le \xE0 nouveau.");
+  EXPECT_TRUE(b.vue.dessins.empty());
+  b.logique.OuvreFichier(u"");
+  EXPECT_EQ(b.dialogues.appels.size(), 1u);
+}
+
+}  // namespace
+}  // namespace corrinom::fenetre
