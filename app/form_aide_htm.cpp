@@ -10,20 +10,14 @@
 #include <QTextBrowser>
 #include <QTimer>
 #include <QVBoxLayout>
-#include <algorithm>
+
+#include "app/texte_qt.h"
 
 namespace corrinom::app {
 
 namespace {
-constexpr int kHauteurPanneau = 41;
-constexpr int kHautBoutons = 8;
+constexpr int kHautBoutons = fenetre::kHautBoutonsAide;
 }  // namespace
-
-PositionsBoutonsAide PlaceBoutonsAide(int largeurPanneau, int largeurFermer, int largeurImprimer) {
-  // Integer division rounds toward zero, as the layout wants for odd widths.
-  return {std::max(0, (largeurPanneau - largeurFermer) / 2),
-          std::max(0, largeurPanneau - (largeurImprimer + 8))};
-}
 
 QByteArray PageAide() {
   QFile f(QStringLiteral(":/aide/aide.htm"));
@@ -41,8 +35,8 @@ QString TextePageAide(const QByteArray& octets) {
 
 TFormAideHtm::TFormAideHtm(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("FormAideHtm"));
-  setWindowTitle(QStringLiteral("Aide Corrinom"));
-  resize(534, 634);
+  setWindowTitle(VersQt(fenetre::kTitreAide));
+  resize(fenetre::kTailleAide.largeur, fenetre::kTailleAide.hauteur);
 
   auto* disposition = new QVBoxLayout(this);
   disposition->setContentsMargins(0, 0, 0, 0);
@@ -57,20 +51,22 @@ TFormAideHtm::TFormAideHtm(QWidget* parent) : QDialog(parent) {
   // layout rule says, rather than through a layout.
   PanelBas_ = new QWidget(this);
   PanelBas_->setObjectName(QStringLiteral("PanelBas"));
-  PanelBas_->setFixedHeight(kHauteurPanneau);
+  PanelBas_->setFixedHeight(fenetre::kHauteurPanneauAide);
   disposition->addWidget(PanelBas_);
 
-  ButtonFermer_ = new QPushButton(QStringLiteral("Fermer"), PanelBas_);
+  ButtonFermer_ = new QPushButton(VersQt(fenetre::kButtonFermer.texte), PanelBas_);
   ButtonFermer_->setObjectName(QStringLiteral("ButtonFermer"));
-  ButtonFermer_->setGeometry(0, kHautBoutons, 75, 25);
+  ButtonFermer_->setGeometry(0, kHautBoutons, fenetre::kButtonFermer.place.largeur,
+                             fenetre::kButtonFermer.place.hauteur);
   ButtonFermer_->setAutoDefault(false);
   connect(ButtonFermer_, &QPushButton::clicked, this, &QDialog::reject);
 
   BitBtnImprimer_ = new QPushButton(PanelBas_);
   BitBtnImprimer_->setObjectName(QStringLiteral("BitBtnImprimer"));
   BitBtnImprimer_->setIcon(QIcon(QStringLiteral(":/images/imprimer.png")));
-  BitBtnImprimer_->setToolTip(QStringLiteral("Imprimer"));
-  BitBtnImprimer_->setGeometry(0, kHautBoutons, 29, 25);
+  BitBtnImprimer_->setToolTip(VersQt(fenetre::kInfoBulleImprimer));
+  BitBtnImprimer_->setGeometry(0, kHautBoutons, fenetre::kBitBtnImprimer.place.largeur,
+                               fenetre::kBitBtnImprimer.place.hauteur);
   BitBtnImprimer_->setAutoDefault(false);
   connect(BitBtnImprimer_, &QPushButton::clicked, this, &TFormAideHtm::BitBtnImprimerClick);
 
@@ -94,7 +90,7 @@ void TFormAideHtm::FormResize() {
       PlaceBoutonsAide(PanelBas_->width(), ButtonFermer_->width(), BitBtnImprimer_->width());
   ButtonFermer_->move(p.fermer, kHautBoutons);
   BitBtnImprimer_->move(p.imprimer, kHautBoutons);
-  StatusBar1_->showMessage(QStringLiteral("Aide Corrinom."));
+  StatusBar1_->showMessage(VersQt(fenetre::kTexteEtatAide));
 }
 
 void TFormAideHtm::resizeEvent(QResizeEvent* e) {

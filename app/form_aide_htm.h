@@ -5,6 +5,8 @@
 #include <QDialog>
 #include <QString>
 
+#include "window/fenetres_annexes.h"
+
 class QPrinter;
 class QPushButton;
 class QStatusBar;
@@ -13,16 +15,9 @@ class QWidget;
 
 namespace corrinom::app {
 
-// Left edges of the two buttons of the bottom panel for a panel of the given client
-// width: "Fermer" centred, the picture button right-aligned 8 pixels from the edge,
-// neither ever at a negative position.
-struct PositionsBoutonsAide {
-  int fermer;
-  int imprimer;
-  friend bool operator==(const PositionsBoutonsAide&, const PositionsBoutonsAide&) = default;
-};
-PositionsBoutonsAide PlaceBoutonsAide(int largeurPanneau, int largeurFermer = 75,
-                                      int largeurImprimer = 29);
+// The bottom panel's layout rule, shared with the Win32 help window.
+using fenetre::PlaceBoutonsAide;
+using fenetre::PositionsBoutonsAide;
 
 // The guide's bytes as they are stored in the program, and the page decoded by the
 // character set it declares.

@@ -9,16 +9,39 @@
 #include "app/form_corrinom.h"
 #include "app/texte_qt.h"
 #include "import/cherche_champ.h"
+#include "window/fenetres_annexes.h"
 
 namespace corrinom::app {
 
 namespace {
 
-QLabel* Etiquette(QWidget* parent, const QString& nom, const QString& texte, const QRect& place) {
-  auto* l = new QLabel(texte, parent);
-  if (!nom.isEmpty()) l->setObjectName(nom);
-  l->setGeometry(place);
+// The place of a control of the chooser by name; every name used here is in the table.
+const fenetre::ControleAnnexe& Fait(std::string_view nom) {
+  for (const fenetre::ControleAnnexe& c : fenetre::kControlesChercheChamp)
+    if (c.nom == nom) return c;
+  Q_ASSERT(false);
+  return fenetre::kControlesChercheChamp.front();
+}
+
+QRect Place(std::string_view nom) {
+  const fenetre::Rectangle& r = Fait(nom).place;
+  return QRect(r.x, r.y, r.largeur, r.hauteur);
+}
+
+QString Nom(std::string_view nom) { return QString::fromLatin1(nom.data(), static_cast<qsizetype>(nom.size())); }
+
+QLabel* Etiquette(QWidget* parent, std::string_view nom) {
+  auto* l = new QLabel(VersQt(Fait(nom).texte), parent);
+  l->setObjectName(Nom(nom));
+  l->setGeometry(Place(nom));
   return l;
+}
+
+QPushButton* Bouton(QWidget* parent, std::string_view nom) {
+  auto* b = new QPushButton(VersQt(Fait(nom).texte), parent);
+  b->setObjectName(Nom(nom));
+  b->setGeometry(Place(nom));
+  return b;
 }
 
 }  // namespace
@@ -31,49 +54,45 @@ TFormChercheChamp::TFormChercheChamp(QWidget* parent) : QDialog(parent) {
   setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                  Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
   setFont(PoliceFenetres());
-  setFixedSize(336, 309);
+  setFixedSize(fenetre::kTailleChercheChamp.largeur, fenetre::kTailleChercheChamp.hauteur);
 
-  LabelMess_ = Etiquette(this, QStringLiteral("LabelMess"), {}, QRect(8, 6, 320, 30));
+  LabelMess_ = Etiquette(this, "LabelMess");
   LabelMess_->setWordWrap(true);
-  Etiquette(this, QStringLiteral("LabelAnnuler"), VersQt(kAnnulerChercheChamp), QRect(8, 38, 320, 16));
+  Etiquette(this, "LabelAnnuler");
 
   auto* trait = new QFrame(this);
   trait->setObjectName(QStringLiteral("Bevel1"));
   trait->setFrameShape(QFrame::HLine);
   trait->setFrameShadow(QFrame::Sunken);
-  trait->setGeometry(8, 58, 320, 4);
+  trait->setGeometry(Place("Bevel1"));
 
-  LabelTitre_ = Etiquette(this, QStringLiteral("LabelTitre"), {}, QRect(8, 64, 320, 26));
+  LabelTitre_ = Etiquette(this, "LabelTitre");
   LabelTitre_->setAlignment(Qt::AlignCenter);
   QFont grasse = LabelTitre_->font();
   grasse.setBold(true);
   grasse.setPointSizeF(grasse.pointSizeF() > 0 ? grasse.pointSizeF() * 1.5 : 12);
   LabelTitre_->setFont(grasse);
 
-  Etiquette(this, QStringLiteral("LabelNomsChamps"), VersQt(kColonneNomsChamps), QRect(8, 94, 130, 16));
-  Etiquette(this, QStringLiteral("LabelExemples"), VersQt(kColonneExemples), QRect(144, 94, 184, 16));
+  Etiquette(this, "LabelNomsChamps");
+  Etiquette(this, "LabelExemples");
 
   ListBoxNomChamps_ = new QListWidget(this);
   ListBoxNomChamps_->setObjectName(QStringLiteral("ListBoxNomChamps"));
-  ListBoxNomChamps_->setGeometry(8, 112, 130, 154);
+  ListBoxNomChamps_->setGeometry(Place("ListBoxNomChamps"));
   ListBoxNomChamps_->setSelectionMode(QAbstractItemView::SingleSelection);
   connect(ListBoxNomChamps_, &QListWidget::itemSelectionChanged, this,
           &TFormChercheChamp::ListBoxNomChampsClick);
 
   ListBoxExemples_ = new QListWidget(this);
   ListBoxExemples_->setObjectName(QStringLiteral("ListBoxExemples"));
-  ListBoxExemples_->setGeometry(144, 112, 184, 154);
+  ListBoxExemples_->setGeometry(Place("ListBoxExemples"));
   ListBoxExemples_->setSelectionMode(QAbstractItemView::NoSelection);
 
-  ButtonOk_ = new QPushButton(QStringLiteral("Ok"), this);
-  ButtonOk_->setObjectName(QStringLiteral("ButtonOk"));
-  ButtonOk_->setGeometry(84, 276, 75, 25);
+  ButtonOk_ = Bouton(this, "ButtonOk");
   ButtonOk_->setDefault(true);
   connect(ButtonOk_, &QPushButton::clicked, this, &QDialog::accept);
 
-  ButtonAnnuler_ = new QPushButton(QStringLiteral("Annuler"), this);
-  ButtonAnnuler_->setObjectName(QStringLiteral("ButtonAnnuler"));
-  ButtonAnnuler_->setGeometry(176, 276, 75, 25);
+  ButtonAnnuler_ = Bouton(this, "ButtonAnnuler");
   ButtonAnnuler_->setAutoDefault(false);
   connect(ButtonAnnuler_, &QPushButton::clicked, this, &QDialog::reject);
 
@@ -92,10 +111,8 @@ void TFormChercheChamp::Prepare(const DemandeChamp& demande) {
     const QSignalBlocker bloque(ListBoxNomChamps_);
     ListBoxNomChamps_->clear();
     for (const std::string& nom : demande.noms) ListBoxNomChamps_->addItem(VersQt(nom));
-    if (demande.preselection >= 0 && demande.preselection < ListBoxNomChamps_->count())
-      ListBoxNomChamps_->setCurrentRow(demande.preselection);
-    else
-      ListBoxNomChamps_->setCurrentRow(-1);
+    ListBoxNomChamps_->setCurrentRow(
+        fenetre::PreselectionChercheChamp(demande.preselection, ListBoxNomChamps_->count()).value_or(-1));
   }
   AfficheExemples();
   ListBoxNomChamps_->setFocus();
@@ -112,10 +129,10 @@ void TFormChercheChamp::AfficheExemples() {
 }
 
 std::optional<int> TFormChercheChamp::Choix() const {
-  if (result() != QDialog::Accepted) return std::nullopt;
   const QList<QListWidgetItem*> choisis = ListBoxNomChamps_->selectedItems();
-  if (choisis.isEmpty()) return std::nullopt;
-  return ListBoxNomChamps_->row(choisis.front());
+  return fenetre::ChoixChercheChamp(result() == QDialog::Accepted,
+                                    choisis.isEmpty() ? std::nullopt
+                                                      : std::optional<int>(ListBoxNomChamps_->row(choisis.front())));
 }
 
 std::optional<int> TFormChercheChamp::ChoisirChamp(const DemandeChamp& demande) {

@@ -6,6 +6,7 @@
 
 #include "reconcile/indications.h"
 #include "window/controles.h"
+#include "window/fenetres_annexes.h"
 #include "window/geometrie.h"
 #include "window/nom_fichier.h"
 
@@ -101,6 +102,17 @@ TEST(NomFichier, OrthographeSysteme) {
   EXPECT_EQ(NomFichierSysteme(seul), std::nullopt);
   EXPECT_EQ(Utf16VersCp1252(seul), "a?b?");
   EXPECT_EQ(Utf16VersCp1252(u"\u0141\u00F3d\u017A \u00E9l\u00E8ves \u4E2D"), "L\xF3" "dz \xE9l\xE8ves ?");
+}
+
+// The chooser answers only Ok with an entry selected; a preselection outside the
+// names selects nothing.
+TEST(ChercheChamp, ChoixEtPreselection) {
+  EXPECT_EQ(ChoixChercheChamp(true, 2), 2);
+  EXPECT_EQ(ChoixChercheChamp(true, std::nullopt), std::nullopt);
+  EXPECT_EQ(ChoixChercheChamp(false, 2), std::nullopt);
+  EXPECT_EQ(PreselectionChercheChamp(1, 2), 1);
+  EXPECT_EQ(PreselectionChercheChamp(2, 2), std::nullopt);
+  EXPECT_EQ(PreselectionChercheChamp(-1, 2), std::nullopt);
 }
 
 }  // namespace

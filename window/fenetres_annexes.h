@@ -1,0 +1,77 @@
+// The facts and the little logic of the two secondary windows, for both shells:
+// the field chooser (a fixed dialog) and the help window (the guide, a close
+// button and a print button). Places are at 96 dpi in the client area; texts are
+// CP1252. The rule of window/logique_fenetre.h holds here too.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string_view>
+
+#include "import/cherche_champ.h"
+#include "window/geometrie.h"
+
+namespace corrinom::fenetre {
+
+// A control of a secondary window.
+struct ControleAnnexe {
+  std::string_view nom;    // the name in the code
+  std::string_view texte;  // fixed caption, empty when the window fills it in
+  Rectangle place;
+};
+
+// ---------------------------------------------------------------------------
+// The field chooser: a fixed-size modal dialog (dialog border, system menu only),
+// captioned kTitreChercheChamp of import/cherche_champ.h, adjusted to the screen by
+// AjusteFenetre when it is created.
+inline constexpr Taille kTailleChercheChamp{336, 309};
+
+inline constexpr std::array<ControleAnnexe, 10> kControlesChercheChamp{{
+    {"LabelMess", "", {8, 6, 320, 30}},  // the request's message, word-wrapped
+    {"LabelAnnuler", kAnnulerChercheChamp, {8, 38, 320, 16}},
+    {"Bevel1", "", {8, 58, 320, 4}},      // a sunken line
+    {"LabelTitre", "", {8, 64, 320, 26}}, // the request's title, centred, bold, half as large again
+    {"LabelNomsChamps", kColonneNomsChamps, {8, 94, 130, 16}},
+    {"LabelExemples", kColonneExemples, {144, 94, 184, 16}},
+    {"ListBoxNomChamps", "", {8, 112, 130, 154}},  // the header's field names, one selectable
+    {"ListBoxExemples", "", {144, 112, 184, 154}},  // the selected field's examples, no selection
+    {"ButtonOk", "Ok", {84, 276, 75, 25}},          // the default button (Enter)
+    {"ButtonAnnuler", "Annuler", {176, 276, 75, 25}},  // Escape and the close box too
+}};
+
+// The keyboard focus order: the field names, then Ok, then Annuler. The field
+// names have the focus when the dialog opens.
+inline constexpr std::array<std::string_view, 3> kTabulationChercheChamp{"ListBoxNomChamps", "ButtonOk",
+                                                                        "ButtonAnnuler"};
+
+// The preselected entry the dialog opens with, if it is one of the `n` names.
+std::optional<int> PreselectionChercheChamp(int preselection, int n);
+
+// The operator's answer: the selected entry, only when the dialog closed with Ok
+// and an entry is selected; else none (the request's default stands).
+std::optional<int> ChoixChercheChamp(bool ok, std::optional<int> selection);
+
+// ---------------------------------------------------------------------------
+// The help window: the guide over a bottom panel with the two buttons, and a status
+// bar with one simple panel. Modal, created anew on each press of "Aide" and freed
+// when it closes; Escape closes it; the keyboard goes to the page once it is shown.
+inline constexpr std::string_view kTitreAide = "Aide Corrinom";
+inline constexpr Taille kTailleAide{534, 634};  // where and how large is otherwise the system's choice
+inline constexpr int kHauteurPanneauAide = 41;
+inline constexpr int kHautBoutonsAide = 8;  // both buttons, from the panel's top
+inline constexpr ControleAnnexe kButtonFermer{"ButtonFermer", "Fermer", {0, kHautBoutonsAide, 75, 25}};
+inline constexpr ControleAnnexe kBitBtnImprimer{"BitBtnImprimer", "", {0, kHautBoutonsAide, 29, 25}};
+inline constexpr std::string_view kInfoBulleImprimer = "Imprimer";  // the picture button's tooltip
+inline constexpr std::string_view kTexteEtatAide = "Aide Corrinom.";
+
+// Left edges of the two buttons of the bottom panel for a panel of the given client
+// width: "Fermer" centred, the picture button right-aligned 8 pixels from the edge,
+// neither ever at a negative position.
+struct PositionsBoutonsAide {
+  int fermer;
+  int imprimer;
+  friend bool operator==(const PositionsBoutonsAide&, const PositionsBoutonsAide&) = default;
+};
+PositionsBoutonsAide PlaceBoutonsAide(int largeurPanneau, int largeurFermer = 75, int largeurImprimer = 29);
+
+}  // namespace corrinom::fenetre
