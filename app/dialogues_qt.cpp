@@ -8,10 +8,11 @@
 
 #include "app/form_cherche_champ.h"
 #include "app/texte_qt.h"
+#include "window/fenetres_annexes.h"
 
 namespace corrinom::app {
 
-QString TitreApplication() { return QStringLiteral("Corrinom"); }
+QString TitreApplication() { return VersQt(fenetre::kTitreApplication); }
 
 namespace {
 
@@ -58,9 +59,9 @@ QMessageBox* DialoguesQt::CreeQuestion(QWidget* proprietaire, std::string_view t
   auto* boite = new QMessageBox(IconeQt(icone), Legende(titre), VersQt(texte),
                                 QMessageBox::NoButton, proprietaire);
   boite->setTextFormat(Qt::PlainText);
-  QPushButton* oui = boite->addButton(QStringLiteral("&Oui"), QMessageBox::YesRole);
-  QPushButton* non = boite->addButton(QStringLiteral("&Non"), QMessageBox::NoRole);
-  QPushButton* annuler = boite->addButton(QStringLiteral("Annuler"), QMessageBox::RejectRole);
+  QPushButton* oui = boite->addButton(VersQt(fenetre::kBoutonsQuestion[0]), QMessageBox::YesRole);
+  QPushButton* non = boite->addButton(VersQt(fenetre::kBoutonsQuestion[1]), QMessageBox::NoRole);
+  QPushButton* annuler = boite->addButton(VersQt(fenetre::kBoutonsQuestion[2]), QMessageBox::RejectRole);
   oui->setObjectName(QStringLiteral("Oui"));
   non->setObjectName(QStringLiteral("Non"));
   annuler->setObjectName(QStringLiteral("Annuler"));

@@ -21,6 +21,13 @@ struct ControleAnnexe {
 };
 
 // ---------------------------------------------------------------------------
+// The operator's boxes: the caption of a box whose caller names none, and the
+// three buttons of a question, Yes, No and Cancel ("&" marks the access key).
+// Escape and the close box of a question answer Cancel.
+inline constexpr std::string_view kTitreApplication = "Corrinom";
+inline constexpr std::array<std::string_view, 3> kBoutonsQuestion{"&Oui", "&Non", "Annuler"};
+
+// ---------------------------------------------------------------------------
 // The field chooser: a fixed-size modal dialog (dialog border, system menu only),
 // captioned kTitreChercheChamp of import/cherche_champ.h, adjusted to the screen by
 // AjusteFenetre when it is created.

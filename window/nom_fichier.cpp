@@ -47,6 +47,23 @@ std::string Utf16VersCp1252(std::u16string_view texte) {
   return Utf8VersCp1252Compte(utf8);
 }
 
+std::u16string Cp1252VersUtf16(std::string_view cp1252) {
+  // Every CP1252 byte stands for a character of the basic plane.
+  const std::string utf8 = Cp1252VersUtf8(cp1252);
+  std::u16string r;
+  r.reserve(utf8.size());
+  for (std::size_t i = 0; i < utf8.size();) {
+    const auto c = static_cast<unsigned char>(utf8[i]);
+    const std::size_t n = c < 0x80 ? 1 : c < 0xE0 ? 2 : 3;
+    std::uint32_t u = n == 1 ? c : n == 2 ? (c & 0x1Fu) : (c & 0x0Fu);
+    for (std::size_t k = 1; k < n && i + k < utf8.size(); ++k)
+      u = (u << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3Fu);
+    r.push_back(static_cast<char16_t>(u));
+    i += n;
+  }
+  return r;
+}
+
 std::string MessageNomIllisible(std::u16string_view nom) {
   return "Le nom de ce fichier contient des caract\xE8res que Corrinom ne sait pas lire :\n" +
          Utf16VersCp1252(nom) + "\nRenommez le fichier ou son dossier, puis ouvrez-le \xE0 nouveau.";

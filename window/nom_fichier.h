@@ -19,6 +19,9 @@ std::optional<std::string> NomFichierSysteme(std::u16string_view nom);
 // The message the operator gets for a name that has none (CP1252).
 std::string MessageNomIllisible(std::u16string_view nom);
 
+// The core's CP1252 to UTF-16 for a toolkit; every byte round-trips.
+std::u16string Cp1252VersUtf16(std::string_view cp1252);
+
 // UTF-16 text of a toolkit to the core's CP1252, as for account text: characters
 // CP1252 lacks become their base letter or '?'.
 std::string Utf16VersCp1252(std::u16string_view texte);

@@ -102,6 +102,11 @@ TEST(NomFichier, OrthographeSysteme) {
   EXPECT_EQ(NomFichierSysteme(seul), std::nullopt);
   EXPECT_EQ(Utf16VersCp1252(seul), "a?b?");
   EXPECT_EQ(Utf16VersCp1252(u"\u0141\u00F3d\u017A \u00E9l\u00E8ves \u4E2D"), "L\xF3" "dz \xE9l\xE8ves ?");
+  // Every CP1252 byte comes back from UTF-16, the five CP1252 leaves undefined too.
+  std::string tous;
+  for (int c = 1; c < 256; ++c) tous += static_cast<char>(c);
+  EXPECT_EQ(Cp1252VersUtf16("\x80\x81\xE9")[0], u'\u20AC');
+  EXPECT_EQ(Utf16VersCp1252(Cp1252VersUtf16(tous)), tous);
 }
 
 // The chooser answers only Ok with an entry selected; a preselection outside the
