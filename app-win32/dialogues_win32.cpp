@@ -1,0 +1,103 @@
+#include "app-win32/dialogues_win32.h"
+
+#include "app-win32/form_cherche_champ.h"
+#include "app-win32/outils_annexes.h"
+#include "window/fenetres_annexes.h"
+
+namespace corrinom::win32 {
+
+namespace {
+
+using annexes::Large;
+
+// The system draws the question's buttons in its own language; a hook renames them
+// as the box is activated, before it shows.
+thread_local HHOOK crochetQuestion = nullptr;
+
+LRESULT CALLBACK RenommeBoutons(int code, WPARAM w, LPARAM l) {
+  if (code == HCBT_ACTIVATE) {
+    const HWND boite = reinterpret_cast<HWND>(w);
+    wchar_t classe[16] = {};
+    GetClassNameW(boite, classe, 16);
+    if (std::wstring_view(classe) == L"#32770") {
+      const int boutons[] = {IDYES, IDNO, IDCANCEL};
+      for (std::size_t i = 0; i < 3; ++i)
+        SetDlgItemTextW(boite, boutons[i], Large(fenetre::kBoutonsQuestion[i]).c_str());
+      const HHOOK crochet = crochetQuestion;
+      crochetQuestion = nullptr;
+      UnhookWindowsHookEx(crochet);
+      return 0;
+    }
+  }
+  return CallNextHookEx(nullptr, code, w, l);
+}
+
+}  // namespace
+
+int DialoguesWin32::Boite(std::string_view texte, std::string_view titre, UINT style) const {
+  const std::wstring legende = Large(titre.empty() ? fenetre::kTitreApplication : titre);
+  // Without an owner the box still stops every window of the program.
+  if (!proprietaire_) style |= MB_TASKMODAL;
+  return MessageBoxW(proprietaire_, Large(texte).c_str(), legende.c_str(), style | MB_SETFOREGROUND);
+}
+
+void DialoguesWin32::message(std::string_view texte, std::string_view titre) { Boite(texte, titre, MB_OK); }
+
+void DialoguesWin32::erreur(std::string_view texte, std::string_view titre) {
+  Boite(texte, titre, MB_OK | MB_ICONERROR);
+}
+
+UINT DialoguesWin32::StyleQuestion(Icone icone, Reponse parDefaut) {
+  UINT style = MB_YESNOCANCEL;
+  switch (icone) {
+    case Icone::Question: style |= MB_ICONQUESTION; break;
+    case Icone::Information: style |= MB_ICONINFORMATION; break;
+    case Icone::Avertissement: style |= MB_ICONWARNING; break;
+    case Icone::Erreur: style |= MB_ICONERROR; break;
+    case Icone::Aucune: break;
+  }
+  switch (parDefaut) {
+    case Reponse::Oui: style |= MB_DEFBUTTON1; break;
+    case Reponse::Non: style |= MB_DEFBUTTON2; break;
+    case Reponse::Annuler: style |= MB_DEFBUTTON3; break;
+  }
+  return style;
+}
+
+Reponse DialoguesWin32::ReponseDe(int resultat) {
+  if (resultat == IDYES) return Reponse::Oui;
+  if (resultat == IDNO) return Reponse::Non;
+  return Reponse::Annuler;
+}
+
+Reponse DialoguesWin32::question(std::string_view titre, std::string_view texte, Icone icone, Reponse parDefaut) {
+  if (!crochetQuestion)
+    crochetQuestion = SetWindowsHookExW(WH_CBT, &RenommeBoutons, nullptr, GetCurrentThreadId());
+  const int resultat = Boite(texte, titre, StyleQuestion(icone, parDefaut));
+  // A box that never showed leaves the hook in place.
+  if (crochetQuestion) {
+    UnhookWindowsHookEx(crochetQuestion);
+    crochetQuestion = nullptr;
+  }
+  return ReponseDe(resultat);
+}
+
+std::optional<int> DialoguesWin32::choisirChamp(const DemandeChamp& demande) {
+  TFormChercheChamp dialogue(instance_, proprietaire_);
+  return dialogue.ChoisirChamp(demande);
+}
+
+void DialoguesWin32::debutAttente() {
+  if (attente_++ == 0) avant_ = SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+}
+
+void DialoguesWin32::finAttente() {
+  if (attente_ == 0) return;
+  if (--attente_ == 0) SetCursor(avant_ ? avant_ : LoadCursorW(nullptr, IDC_ARROW));
+}
+
+void DialoguesWin32::indication(std::string_view texte) {
+  if (panneau_) panneau_(Large(texte));
+}
+
+}  // namespace corrinom::win32

@@ -1,0 +1,54 @@
+// The operator seam with the system's boxes: message boxes captioned as the Qt
+// window's are, the Yes/No/Cancel question with French buttons, error boxes, the
+// field chooser dialog, the busy cursor and the hint panel of the main window.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+#include "reconcile/dialogues.h"
+
+namespace corrinom::win32 {
+
+class DialoguesWin32 : public Dialogues {
+ public:
+  explicit DialoguesWin32(HINSTANCE instance) : instance_(instance) {}
+
+  // The window that owns the boxes (none: they are modal for the whole program).
+  void setProprietaire(HWND proprietaire) { proprietaire_ = proprietaire; }
+
+  // Receives the hint panel's text; the main window gives it.
+  void setPanneau(std::function<void(const std::wstring&)> panneau) { panneau_ = std::move(panneau); }
+
+  // True between debutAttente and the matching finAttente: the window's
+  // WM_SETCURSOR shows the hourglass while it is.
+  bool EnAttente() const { return attente_ > 0; }
+
+  void message(std::string_view texte, std::string_view titre = {}) override;
+  Reponse question(std::string_view titre, std::string_view texte, Icone icone, Reponse parDefaut) override;
+  void erreur(std::string_view texte, std::string_view titre = {}) override;
+  std::optional<int> choisirChamp(const DemandeChamp& demande) override;
+  void debutAttente() override;
+  void finAttente() override;
+  void indication(std::string_view texte) override;
+
+  // The answer a question box's result stands for (Escape and the close box give
+  // IDCANCEL: Annuler).
+  static Reponse ReponseDe(int resultat);
+
+  // The MessageBoxW flags of a question.
+  static UINT StyleQuestion(Icone icone, Reponse parDefaut);
+
+ private:
+  int Boite(std::string_view texte, std::string_view titre, UINT style) const;
+
+  HINSTANCE instance_;
+  HWND proprietaire_ = nullptr;
+  std::function<void(const std::wstring&)> panneau_;
+  int attente_ = 0;
+  HCURSOR avant_ = nullptr;
+};
+
+}  // namespace corrinom::win32

@@ -1,0 +1,315 @@
+#include "app-win32/form_aide.h"
+
+#include <commctrl.h>
+#include <commdlg.h>
+#include <richedit.h>
+
+#include <algorithm>
+#include <string_view>
+
+#include "app-win32/outils_annexes.h"
+#include "app-win32/ressources_annexes.h"
+#include "window/fenetres_annexes.h"
+
+namespace corrinom::win32 {
+
+namespace {
+
+using annexes::AEchelle;
+using annexes::Large;
+
+constexpr wchar_t kClasse[] = L"CorrinomFormAideHtm";
+
+// The RichEdit class: version 4.1 (msftedit.dll) where it is, else 2.0 (riched20.dll).
+const wchar_t* ClasseTexteRiche() {
+  static const wchar_t* classe = [] {
+    if (LoadLibraryW(L"msftedit.dll")) return MSFTEDIT_CLASS;
+    if (LoadLibraryW(L"riched20.dll")) return RICHEDIT_CLASSW;
+    return static_cast<const wchar_t*>(nullptr);
+  }();
+  return classe;
+}
+
+class TFormAideHtm {
+ public:
+  TFormAideHtm(HINSTANCE instance, HWND proprietaire) : instance_(instance), proprietaire_(proprietaire) {}
+  TFormAideHtm(const TFormAideHtm&) = delete;
+  TFormAideHtm& operator=(const TFormAideHtm&) = delete;
+  ~TFormAideHtm() {
+    if (icone_) DestroyIcon(icone_);
+  }
+
+  void Montre();
+
+ private:
+  static LRESULT CALLBACK Procedure(HWND fenetre, UINT message, WPARAM w, LPARAM l);
+  LRESULT Traite(UINT message, WPARAM w, LPARAM l);
+  void FormCreate();
+  void FormResize();
+  void BitBtnImprimerClick();
+
+  HINSTANCE instance_;
+  HWND proprietaire_;
+  HWND fenetre_ = nullptr;
+  HWND WebBrowser1_ = nullptr;
+  HWND ButtonFermer_ = nullptr;
+  HWND BitBtnImprimer_ = nullptr;
+  HWND StatusBar1_ = nullptr;
+  HICON icone_ = nullptr;
+  UINT dpi_ = 96;
+  annexes::Police police_;
+  bool ouverte_ = false;
+};
+
+void Inscrit(HINSTANCE instance) {
+  WNDCLASSEXW c{};
+  c.cbSize = sizeof c;
+  if (GetClassInfoExW(instance, kClasse, &c)) return;
+  c.lpfnWndProc = DefWindowProcW;
+  c.hInstance = instance;
+  c.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  c.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  c.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));  // the program's icon in corrinom.rc
+  c.lpszClassName = kClasse;
+  RegisterClassExW(&c);
+}
+
+void TFormAideHtm::Montre() {
+  Inscrit(instance_);
+  dpi_ = annexes::DpiDe(proprietaire_);
+  RECT r{0, 0, AEchelle(fenetre::kTailleAide.largeur, dpi_), AEchelle(fenetre::kTailleAide.hauteur, dpi_)};
+  const DWORD style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
+  AdjustWindowRectEx(&r, style, FALSE, WS_EX_CONTROLPARENT);
+  // Created with the default window procedure, then given this object: the
+  // window's first messages need nothing of it.
+  fenetre_ = CreateWindowExW(WS_EX_CONTROLPARENT, kClasse, Large(fenetre::kTitreAide).c_str(), style, CW_USEDEFAULT,
+                             CW_USEDEFAULT, r.right - r.left, r.bottom - r.top, proprietaire_, nullptr, instance_,
+                             nullptr);
+  if (!fenetre_) return;
+  SetWindowLongPtrW(fenetre_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  SetWindowLongPtrW(fenetre_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TFormAideHtm::Procedure));
+  dpi_ = annexes::DpiDe(fenetre_);
+  FormCreate();
+
+  // Modal: the owner takes no input while the guide is open.
+  const bool proprietaireActif = proprietaire_ && IsWindowEnabled(proprietaire_);
+  if (proprietaireActif) EnableWindow(proprietaire_, FALSE);
+  ShowWindow(fenetre_, SW_SHOWNORMAL);
+  // The keyboard goes to the page, so that the arrow and page keys scroll it at once.
+  SetFocus(WebBrowser1_);
+  ouverte_ = true;
+  MSG msg;
+  while (ouverte_) {
+    const BOOL r2 = GetMessageW(&msg, nullptr, 0, 0);
+    if (r2 == 0) {
+      PostQuitMessage(static_cast<int>(msg.wParam));  // the program ends: let the main loop see it
+      break;
+    }
+    if (r2 < 0) break;
+    // The window sees Escape before its controls do.
+    const bool dansAide = msg.hwnd == fenetre_ || IsChild(fenetre_, msg.hwnd);
+    if (dansAide && msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE) {
+      SendMessageW(fenetre_, WM_CLOSE, 0, 0);
+      continue;
+    }
+    // The page is read-only: Tab leaves it for the buttons instead of going into it.
+    if (msg.hwnd == WebBrowser1_ && msg.message == WM_KEYDOWN && msg.wParam == VK_TAB) {
+      const bool arriere = GetKeyState(VK_SHIFT) < 0;
+      SetFocus(GetNextDlgTabItem(fenetre_, WebBrowser1_, arriere ? TRUE : FALSE));
+      continue;
+    }
+    if (dansAide && IsDialogMessageW(fenetre_, &msg)) continue;
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+  if (proprietaireActif) {
+    EnableWindow(proprietaire_, TRUE);
+    SetActiveWindow(proprietaire_);
+  }
+  if (IsWindow(fenetre_)) DestroyWindow(fenetre_);
+  fenetre_ = nullptr;
+}
+
+DWORD CALLBACK LitTampon(DWORD_PTR cookie, LPBYTE tampon, LONG demande, LONG* lus) {
+  auto* reste = reinterpret_cast<std::string_view*>(cookie);
+  const auto n = static_cast<std::size_t>(std::min<LONG>(demande, static_cast<LONG>(reste->size())));
+  reste->copy(reinterpret_cast<char*>(tampon), n);
+  reste->remove_prefix(n);
+  *lus = static_cast<LONG>(n);
+  return 0;
+}
+
+void TFormAideHtm::FormCreate() {
+  const wchar_t* classe = ClasseTexteRiche();
+  if (classe) {
+    WebBrowser1_ = CreateWindowExW(WS_EX_CLIENTEDGE, classe, L"",
+                                   WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | ES_MULTILINE | ES_READONLY |
+                                       ES_AUTOVSCROLL | ES_SAVESEL,
+                                   0, 0, 0, 0, fenetre_, reinterpret_cast<HMENU>(kIdWebBrowser1), instance_, nullptr);
+  }
+  ButtonFermer_ = CreateWindowExW(0, L"BUTTON", Large(fenetre::kButtonFermer.texte).c_str(),
+                                  WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0, 0, 0, 0, fenetre_,
+                                  reinterpret_cast<HMENU>(IDCANCEL), instance_, nullptr);
+  BitBtnImprimer_ = CreateWindowExW(0, L"BUTTON", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON | BS_ICON,
+                                    0, 0, 0, 0, fenetre_, reinterpret_cast<HMENU>(kIdBitBtnImprimer), instance_,
+                                    nullptr);
+  const int cote = AEchelle(16, dpi_);
+  icone_ = static_cast<HICON>(
+      LoadImageW(instance_, MAKEINTRESOURCEW(kIconeImprimer), IMAGE_ICON, cote, cote, LR_DEFAULTCOLOR));
+  if (icone_) SendMessageW(BitBtnImprimer_, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(icone_));
+  StatusBar1_ = CreateWindowExW(0, STATUSCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, fenetre_,
+                                reinterpret_cast<HMENU>(kIdStatusBar1), instance_, nullptr);
+  SendMessageW(StatusBar1_, SB_SIMPLE, TRUE, 0);
+
+  // The picture button says what it does when the pointer rests on it.
+  const HWND bulles = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
+                                      CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, fenetre_, nullptr, instance_,
+                                      nullptr);
+  std::wstring bulle = Large(fenetre::kInfoBulleImprimer);
+  TTTOOLINFOW outil{};
+  outil.cbSize = sizeof outil;
+  outil.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  outil.hwnd = fenetre_;
+  outil.uId = reinterpret_cast<UINT_PTR>(BitBtnImprimer_);
+  outil.lpszText = bulle.data();
+  SendMessageW(bulles, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&outil));
+
+  police_ = annexes::CreePolice(dpi_);
+  annexes::AppliquePolice(fenetre_, police_.get());
+  // The control has its width before the guide comes in, so that centred and
+  // justified paragraphs are laid out for it.
+  FormResize();
+
+  // The guide; a guide that cannot be loaded leaves the window blank, without a message.
+  if (WebBrowser1_) {
+    const std::string rtf = RtfAide(instance_);
+    std::string_view reste = rtf;
+    EDITSTREAM flot{reinterpret_cast<DWORD_PTR>(&reste), 0, &LitTampon};
+    SendMessageW(WebBrowser1_, EM_STREAMIN, SF_RTF, reinterpret_cast<LPARAM>(&flot));
+    SendMessageW(WebBrowser1_, EM_SETSEL, 0, 0);
+  }
+}
+
+void TFormAideHtm::FormResize() {
+  if (!StatusBar1_) return;  // before the controls exist
+  RECT client;
+  GetClientRect(fenetre_, &client);
+  SendMessageW(StatusBar1_, WM_SIZE, 0, 0);
+  RECT barre;
+  GetWindowRect(StatusBar1_, &barre);
+  const int hauteurBarre = barre.bottom - barre.top;
+  const int hauteurPanneau = AEchelle(fenetre::kHauteurPanneauAide, dpi_);
+  const int basTexte = std::max(0, static_cast<int>(client.bottom) - hauteurBarre - hauteurPanneau);
+  if (WebBrowser1_) MoveWindow(WebBrowser1_, 0, 0, client.right, basTexte, TRUE);
+
+  const fenetre::Rectangle fermer = fenetre::AEchelle(fenetre::kButtonFermer.place, static_cast<int>(dpi_));
+  const fenetre::Rectangle imprimer = fenetre::AEchelle(fenetre::kBitBtnImprimer.place, static_cast<int>(dpi_));
+  const fenetre::PositionsBoutonsAide p = fenetre::PlaceBoutonsAide(client.right, fermer.largeur, imprimer.largeur);
+  MoveWindow(ButtonFermer_, p.fermer, basTexte + fermer.y, fermer.largeur, fermer.hauteur, TRUE);
+  MoveWindow(BitBtnImprimer_, p.imprimer, basTexte + imprimer.y, imprimer.largeur, imprimer.hauteur, TRUE);
+  SendMessageW(StatusBar1_, SB_SETTEXTW, SB_SIMPLEID, reinterpret_cast<LPARAM>(Large(fenetre::kTexteEtatAide).c_str()));
+}
+
+void TFormAideHtm::BitBtnImprimerClick() {
+  if (!WebBrowser1_) return;
+  PRINTDLGW pd{};
+  pd.lStructSize = sizeof pd;
+  pd.hwndOwner = fenetre_;
+  pd.Flags = PD_RETURNDC | PD_NOSELECTION | PD_NOPAGENUMS | PD_USEDEVMODECOPIESANDCOLLATE;
+  const BOOL choisi = PrintDlgW(&pd);
+  if (pd.hDevMode) GlobalFree(pd.hDevMode);
+  if (pd.hDevNames) GlobalFree(pd.hDevNames);
+  if (!choisi || !pd.hDC) return;
+  const HDC dc = pd.hDC;
+
+  // The page in twips, less a margin of half an inch where the printer can print.
+  const int largeur = MulDiv(GetDeviceCaps(dc, PHYSICALWIDTH), 1440, GetDeviceCaps(dc, LOGPIXELSX));
+  const int hauteur = MulDiv(GetDeviceCaps(dc, PHYSICALHEIGHT), 1440, GetDeviceCaps(dc, LOGPIXELSY));
+  const int decalageX = MulDiv(GetDeviceCaps(dc, PHYSICALOFFSETX), 1440, GetDeviceCaps(dc, LOGPIXELSX));
+  const int decalageY = MulDiv(GetDeviceCaps(dc, PHYSICALOFFSETY), 1440, GetDeviceCaps(dc, LOGPIXELSY));
+  constexpr int kMarge = 720;
+  FORMATRANGE fr{};
+  fr.hdc = dc;
+  fr.hdcTarget = dc;
+  fr.rcPage = {0, 0, largeur, hauteur};
+  fr.rc = {std::max(kMarge - decalageX, 0), std::max(kMarge - decalageY, 0),
+           largeur - kMarge - decalageX, hauteur - kMarge - decalageY};
+  GETTEXTLENGTHEX longueur{GTL_NUMCHARS, 1200};
+  const auto fin = static_cast<LONG>(SendMessageW(WebBrowser1_, EM_GETTEXTLENGTHEX,
+                                                  reinterpret_cast<WPARAM>(&longueur), 0));
+  std::wstring titre = Large(fenetre::kTitreAide);
+  DOCINFOW doc{};
+  doc.cbSize = sizeof doc;
+  doc.lpszDocName = titre.c_str();
+  // Any failure of the printer is dropped without a message: the operator sees the
+  // printer's own dialogs and nothing more.
+  if (StartDocW(dc, &doc) > 0) {
+    const RECT zone = fr.rc;
+    LONG debut = 0;
+    bool ok = true;
+    while (ok && debut < fin) {
+      fr.rc = zone;
+      fr.chrg = {debut, -1};
+      ok = StartPage(dc) > 0;
+      if (!ok) break;
+      const auto suivant = static_cast<LONG>(SendMessageW(WebBrowser1_, EM_FORMATRANGE, TRUE,
+                                                          reinterpret_cast<LPARAM>(&fr)));
+      ok = EndPage(dc) > 0 && suivant > debut;
+      debut = suivant;
+    }
+    SendMessageW(WebBrowser1_, EM_FORMATRANGE, FALSE, 0);
+    if (ok) EndDoc(dc);
+    else AbortDoc(dc);
+  }
+  DeleteDC(dc);
+}
+
+LRESULT CALLBACK TFormAideHtm::Procedure(HWND fenetre, UINT message, WPARAM w, LPARAM l) {
+  auto* f = reinterpret_cast<TFormAideHtm*>(GetWindowLongPtrW(fenetre, GWLP_USERDATA));
+  if (!f) return DefWindowProcW(fenetre, message, w, l);
+  return f->Traite(message, w, l);
+}
+
+LRESULT TFormAideHtm::Traite(UINT message, WPARAM w, LPARAM l) {
+  switch (message) {
+    case WM_SIZE:
+      FormResize();
+      return 0;
+    case WM_COMMAND:
+      if (LOWORD(w) == IDCANCEL) {
+        ouverte_ = false;  // ButtonFermer and Escape
+        return 0;
+      }
+      if (LOWORD(w) == kIdBitBtnImprimer) {
+        BitBtnImprimerClick();
+        return 0;
+      }
+      break;
+    case WM_CLOSE:
+      ouverte_ = false;
+      return 0;
+    default:
+      break;
+  }
+  return DefWindowProcW(fenetre_, message, w, l);
+}
+
+}  // namespace
+
+std::string RtfAide(HINSTANCE instance) {
+  const HRSRC trouve = FindResourceW(instance, L"AIDESCONET", RT_RCDATA);
+  if (!trouve) return {};
+  const HGLOBAL charge = LoadResource(instance, trouve);
+  const void* octets = charge ? LockResource(charge) : nullptr;
+  if (!octets) return {};
+  return std::string(static_cast<const char*>(octets), SizeofResource(instance, trouve));
+}
+
+void MontreAide(HINSTANCE instance, HWND proprietaire) {
+  // Created anew on each press and freed when it closes: nothing survives between two
+  // openings.
+  TFormAideHtm aide(instance, proprietaire);
+  aide.Montre();
+}
+
+}  // namespace corrinom::win32
