@@ -1,0 +1,56 @@
+# The guide as the Win32 help window gets it: converted to RTF by
+# app-win32/aide_rtf.cmake, it must be well formed and keep every section.
+# Usage: cmake -DENTREE=aide.htm -DSORTIE=aide.rtf -DCONVERTISSEUR=aide_rtf.cmake -P aide_rtf_test.cmake
+include(${CONVERTISSEUR})
+file(READ "${SORTIE}" rtf)
+file(READ "${ENTREE}" html)
+
+string(FIND "${rtf}" "{\\rtf1\\ansi\\ansicpg1252" debut)
+if(NOT debut EQUAL 0)
+  message(FATAL_ERROR "aide.rtf does not start with an RTF header")
+endif()
+
+# Groups balance once escaped characters are set aside.
+string(REPLACE "\\\\" "" nu "${rtf}")
+string(REPLACE "\\{" "" nu "${nu}")
+string(REPLACE "\\}" "" nu "${nu}")
+string(REGEX REPLACE "[^{]" "" ouvrantes "${nu}")
+string(REGEX REPLACE "[^}]" "" fermantes "${nu}")
+string(LENGTH "${ouvrantes}" o)
+string(LENGTH "${fermantes}" f)
+if(NOT o EQUAL f)
+  message(FATAL_ERROR "aide.rtf: ${o} groups opened, ${f} closed")
+endif()
+
+if(rtf MATCHES "<[a-zA-Z/!]")
+  message(FATAL_ERROR "aide.rtf still holds an HTML tag: ${CMAKE_MATCH_0}")
+endif()
+foreach(code RANGE 128 255)
+  string(ASCII ${code} octet)
+  string(FIND "${rtf}" "${octet}" trouve)
+  if(NOT trouve EQUAL -1)
+    message(FATAL_ERROR "aide.rtf holds the raw byte ${code}; RTF wants it escaped")
+  endif()
+endforeach()
+
+# Every heading of the page is a heading of the RTF, in order.
+string(REGEX MATCHALL "<h[12][^>]*>[^<]*</h[12]>" titres "${html}")
+list(LENGTH titres n)
+if(n LESS 8)
+  message(FATAL_ERROR "aide.htm: only ${n} headings found")
+endif()
+set(reste "${rtf}")
+foreach(titre IN LISTS titres)
+  string(REGEX REPLACE "<[^>]*>" "" texte "${titre}")
+  string(REGEX REPLACE "[^ -~].*$" "" texte "${texte}")  # the part before any accent
+  string(FIND "${reste}" "\\b\\fs2" ici)
+  string(FIND "${reste}" "${texte}" place)
+  if(ici EQUAL -1 OR place EQUAL -1 OR place LESS ici)
+    message(FATAL_ERROR "aide.rtf: heading \"${texte}\" missing or out of place")
+  endif()
+  string(SUBSTRING "${reste}" ${place} -1 reste)
+endforeach()
+string(FIND "${rtf}" "Pr\\'e9sentation" accent)
+if(accent EQUAL -1)
+  message(FATAL_ERROR "aide.rtf: \"Présentation\" is not written with its RTF escape")
+endif()
