@@ -74,14 +74,14 @@ QString Nom(std::string_view nom) {
 
 QRect Place(const Controle& c) { return QRect(c.place.x, c.place.y, c.place.largeur, c.place.hauteur); }
 
-QWidget* Bande(QWidget* parent, const char* nom, int hauteur) {
+QWidget* Bande(QWidget* parent, const QString& nom, int hauteur) {
   auto* w = new QWidget(parent);
-  w->setObjectName(QString::fromLatin1(nom));
+  w->setObjectName(nom);
   if (hauteur > 0) w->setFixedHeight(hauteur);
   return w;
 }
 
-QWidget* Bande(QWidget* parent, std::string_view nom) { return Bande(parent, Nom(nom).toLatin1().constData(), Fait(nom).place.hauteur); }
+QWidget* Bande(QWidget* parent, std::string_view nom) { return Bande(parent, Nom(nom), Fait(nom).place.hauteur); }
 
 QPushButton* Bouton(QWidget* parent, std::string_view nom) {
   const Controle& c = Fait(nom);
@@ -270,7 +270,8 @@ void TFormCorrinom::CreeBandeHaut(QWidget* centre) {
   auto* dans2 = new QVBoxLayout(Panel2);
   dans2->setContentsMargins(0, 0, 0, 0);
   dans2->setSpacing(0);
-  QWidget* ligne = Bande(Panel2, "Panel2Haut", Fait("Panel2").place.hauteur - advice.place.hauteur - bevel.place.hauteur);
+  QWidget* ligne = Bande(Panel2, QStringLiteral("Panel2Haut"),
+                         Fait("Panel2").place.hauteur - advice.place.hauteur - bevel.place.hauteur);
   const Controle& label1 = Fait("Label1");
   auto* Label1 = new QLabel(VersQt(label1.texte), ligne);
   Label1->setObjectName(QStringLiteral("Label1"));

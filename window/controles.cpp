@@ -12,28 +12,28 @@ namespace {
 using enum Genre;
 using enum Ancrage;
 
+constexpr int kLargeur = kTailleClient.largeur;
 constexpr int kHautStatut = 19;  // the status bar's design height
-constexpr int kBasPanel3 = 497 - kHautStatut;
+constexpr int kBasPanel3 = kTailleClient.hauteur - kHautStatut;
 constexpr int kHautGroupBox1 = kBasPanel3 - 37 - (29 + 72 + 168 + 3);
 
 // Parents before their children; within a parent, the order the docking rules read.
 constexpr Controle kControles[] = {
-    {"FormCorrinom", Fenetre, "", "Correction des noms et pr\xE9noms des utilisateurs TAVO", Aucun,
-     {0, 0, 863, 497}},
+    {kNomFenetre, Fenetre, "", kTitreFenetre, Aucun, {0, 0, kTailleClient.largeur, kTailleClient.hauteur}},
     {"Panel1", Bande, "FormCorrinom",
      "Programme \xE0 utiliser lorsque des noms ou pr\xE9noms ont \xE9t\xE9 chang\xE9s dans des fichiers "
      "\xE0 importer",
-     Haut, {0, 0, 863, 29}, -1, kTexteCentre},
-    {"Panel2", Bande, "FormCorrinom", "", Haut, {0, 29, 863, 72}},
+     Haut, {0, 0, kLargeur, 29}, -1, kTexteCentre},
+    {"Panel2", Bande, "FormCorrinom", "", Haut, {0, 29, kLargeur, 72}},
     {"Label1", Libelle, "Panel2", "Nom du fichier contenant les utilisateurs modifi\xE9s", Aucun,
      {0, 8, 0, 0}, -1, kTailleDuTexte},
     {"EditNomFich", Edition, "Panel2", "", Aucun, {236, 4, 389, 21}, 0},
     {"ButtonOuvrir", Bouton, "Panel2", "Ouvrir", Aucun, {632, 4, 61, 21}, 1},
-    {"Bevel1", Trait, "Panel2", "", Bas, {0, 72 - 27 - 12, 863, 12}},
+    {"Bevel1", Trait, "Panel2", "", Bas, {0, 72 - 27 - 12, kLargeur, 12}},
     {"Label3", Libelle, "Panel2",
      "Utilisez le bouton Aide pour obtenir des conseils sur l'utilisation de ce programme.", Bas,
-     {0, 72 - 27, 863, 27}, -1, kTexteALaLigne},
-    {"PanelHaut", Bande, "FormCorrinom", "", Haut, {0, 101, 863, 168}},
+     {0, 72 - 27, kLargeur, 27}, -1, kTexteALaLigne},
+    {"PanelHaut", Bande, "FormCorrinom", "", Haut, {0, 101, kLargeur, 168}},
     {"GroupBox3", Cadre, "PanelHaut", "Aide au rapprochement", Gauche, {0, 0, 461, 168}},
     {"Button3", Bouton, "GroupBox3", "Rapprocher ceux qui ont le m\xEAme nom et le m\xEAme premier pr\xE9nom",
      Aucun, {12, 20, 337, 25}, 2},
@@ -52,14 +52,14 @@ constexpr Controle kControles[] = {
     {"Splitter2", Separateur, "PanelHaut", "", Gauche, {461, 0, 3, 168}},
     {"GroupBox4", Cadre, "PanelHaut", "Utilisateurs non trouv\xE9s", Reste, {464, 0, 399, 168}},
     {"ListViewRebus", Liste, "GroupBox4", "", Reste, {2, 15, 399 - 4, 168 - 17}, 4},
-    {"Splitter1", Separateur, "FormCorrinom", "", Haut, {0, 269, 863, 3}},
-    {"GroupBox1", Cadre, "FormCorrinom", "Liste des utilisateurs TAVO", Reste, {0, 272, 863, kHautGroupBox1}},
-    {"ListViewUsers", Liste, "GroupBox1", "", Reste, {2, 15, 863 - 4, kHautGroupBox1 - 17}, 5},
-    {"Panel3", Bande, "FormCorrinom", "", Bas, {0, kBasPanel3 - 37, 863, 37}},
+    {"Splitter1", Separateur, "FormCorrinom", "", Haut, {0, 269, kLargeur, 3}},
+    {"GroupBox1", Cadre, "FormCorrinom", "Liste des utilisateurs TAVO", Reste, {0, 272, kLargeur, kHautGroupBox1}},
+    {"ListViewUsers", Liste, "GroupBox1", "", Reste, {2, 15, kLargeur - 4, kHautGroupBox1 - 17}, 5},
+    {"Panel3", Bande, "FormCorrinom", "", Bas, {0, kBasPanel3 - 37, kLargeur, 37}},
     {"Button1", Bouton, "Panel3", "Effectuer les changements dans le serveur", Aucun, {88, 8, 277, 21}, 6},
     {"Button2", Bouton, "Panel3", "Quitter", Aucun, {380, 8, 150, 21}, 7},
     {"Button4", Bouton, "Panel3", "Aide", Aucun, {540, 8, 150, 21}, 8},
-    {"StatusBar1", BarreEtat, "FormCorrinom", "", Bas, {0, kBasPanel3, 863, kHautStatut}},
+    {"StatusBar1", BarreEtat, "FormCorrinom", "", Bas, {0, kBasPanel3, kLargeur, kHautStatut}},
 };
 
 // The least the operator can leave of each side of a splitter, at 96 dpi.
