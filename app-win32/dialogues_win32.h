@@ -8,7 +8,7 @@
 #include <functional>
 #include <string>
 
-#include "reconcile/dialogues.h"
+#include "operator/dialogues.h"
 
 namespace corrinom::win32 {
 

@@ -8,7 +8,7 @@
 #include <optional>
 
 #include "app-win32/outils_annexes.h"
-#include "reconcile/dialogues.h"
+#include "operator/dialogues.h"
 
 namespace corrinom::win32 {
 

@@ -4,6 +4,7 @@
 
 #include "reconcile/etat.h"
 #include "reconcile/indications.h"
+#include "text/version.h"
 
 namespace corrinom::fenetre {
 
@@ -185,6 +186,6 @@ std::vector<PlaceControle> Dispose(Taille client, int dpi, int hauteurBarreEtat,
   return places;
 }
 
-std::string_view TextePanneauVersion() { return "Corrinom version 1.02. Ostrel"; }
+std::string TextePanneauVersion() { return "Corrinom version " + std::string(kVersion) + ". Ostrel"; }
 
 }  // namespace corrinom::fenetre

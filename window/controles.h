@@ -13,6 +13,7 @@
 #include <array>
 #include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -121,7 +122,7 @@ std::span<const Colonne> ColonnesListe(std::string_view nom);
 inline constexpr std::array<int, 2> kPanneauxEtat{220, 300};
 
 // "Corrinom version ..." as panel 0 shows it (--version prints TexteVersion of window/options.h).
-std::string_view TextePanneauVersion();
+std::string TextePanneauVersion();
 
 // The frame a group box keeps around a list that fills it (its border and its
 // caption), at 96 dpi.

@@ -5,7 +5,7 @@
 #include <functional>
 #include <stdexcept>
 
-#include "reconcile/dialogues_script.h"
+#include "operator/dialogues_script.h"
 #include "reconcile/etat.h"
 #include "reconcile/marques.h"
 #include "window/logique_fenetre.h"
