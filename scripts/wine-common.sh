@@ -1,0 +1,124 @@
+# Shared by the scripts that run the Windows programs under Wine; source it:
+#
+#   . scripts/wine-common.sh
+#   wine_installe                   # Wine, Xvfb, xdotool, the French locale (apt-get, once)
+#   wine_prefixe build/mingw/wine   # a virtual display (DISPLAY set), then a fresh private
+#                                   # prefix booted on it with its own wineserver
+#   wine_lance 60 prog.exe ARGS...  # one Windows program, killed after 60 seconds
+#   wine_arrete                     # wineserver and Xvfb stopped (also done on exit)
+#
+# Everything runs without a prompt: no Mono or Gecko download offer, no menu
+# entries written into the user's desktop, debug output off. The wineserver and
+# Xvfb are this script's own children and are stopped by their process ids.
+
+wine_locale=C.UTF-8
+wine_serveur_pid=
+xvfb_pid=
+
+# Installs what is missing (as root, or through sudo) and makes the French
+# UTF-8 locale when it is not there yet. Sets wine_locale to it when it works.
+wine_installe() {
+  local paquets=(wine wine64 xvfb xauth xdotool locales)
+  local manquants=() p sudo=
+  [ "$(id -u)" -eq 0 ] || sudo=sudo
+  for p in "${paquets[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || manquants+=("$p")
+  done
+  if [ ${#manquants[@]} -gt 0 ]; then
+    echo "wine: installing ${manquants[*]}"
+    $sudo env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=600 update -qq
+    $sudo env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=600 install -y -qq \
+      --no-install-recommends "${manquants[@]}"
+  fi
+  if ! locale -a 2>/dev/null | grep -Eqi '^fr_FR\.utf-?8$'; then
+    echo "wine: generating the fr_FR.UTF-8 locale"
+    if ! grep -Eq '^fr_FR\.UTF-8 UTF-8' /etc/locale.gen 2>/dev/null; then
+      echo 'fr_FR.UTF-8 UTF-8' | $sudo tee -a /etc/locale.gen >/dev/null
+    fi
+    $sudo locale-gen >/dev/null || true
+  fi
+  if locale -a 2>/dev/null | grep -Eqi '^fr_FR\.utf-?8$'; then
+    wine_locale=fr_FR.UTF-8
+  else
+    echo "wine: no French locale on this machine; Wine runs in $wine_locale"
+  fi
+}
+
+# The environment every Wine command of the session gets.
+wine_env() {
+  env LANG="$wine_locale" LC_ALL="$wine_locale" "$@"
+}
+
+# A virtual display, then a fresh prefix in DIR (removed first), its own
+# wineserver started in the foreground (so that its pid is ours), and the prefix
+# booted within 4 minutes. The display comes first: Wine's desktop process,
+# started by the boot, keeps the display it found for the whole session.
+# Sets an EXIT trap that calls wine_arrete; a caller with its own trap calls it there.
+wine_prefixe() {
+  local dossier=$1
+  rm -rf "$dossier"
+  mkdir -p "$dossier"
+  export WINEPREFIX
+  WINEPREFIX=$(cd "$dossier" && pwd)
+  export WINEARCH=win64 WINEDEBUG=-all
+  export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+  trap wine_arrete EXIT
+  xvfb_demarre || return 1
+  wine_env wineserver -f -p >/dev/null 2>&1 &
+  wine_serveur_pid=$!
+  local debut=$SECONDS
+  if ! wine_env timeout -k 10 240 wineboot -i >/dev/null 2>&1; then
+    echo "wine: wineboot did not finish within 240 seconds" >&2
+    return 1
+  fi
+  echo "wine: prefix $WINEPREFIX ready in $((SECONDS - debut)) s (locale $wine_locale)"
+}
+
+# A virtual display on a free number chosen by Xvfb itself; sets DISPLAY.
+xvfb_demarre() {
+  local fichier
+  fichier=$(mktemp)
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fichier" >/dev/null 2>&1 &
+  xvfb_pid=$!
+  local i
+  for i in $(seq 100); do
+    [ -s "$fichier" ] && break
+    sleep 0.1
+  done
+  if [ ! -s "$fichier" ]; then
+    echo "wine: Xvfb did not start" >&2
+    rm -f "$fichier"
+    return 1
+  fi
+  export DISPLAY=":$(head -n1 "$fichier")"
+  rm -f "$fichier"
+}
+
+# wine_lance SECONDS PROGRAM ARGS...: runs a Windows program of the prefix,
+# killed when it has not ended after SECONDS; returns its exit status (124 on
+# time-out).
+wine_lance() {
+  local delai=$1
+  shift
+  wine_env timeout -k 10 "$delai" wine "$@"
+}
+
+# Stops this prefix's wineserver (and with it every program of the prefix) and
+# the virtual display, each by its own pid, waiting at most 20 seconds.
+wine_arrete() {
+  local i
+  if [ -n "$wine_serveur_pid" ]; then
+    wine_env timeout 20 wineserver -k >/dev/null 2>&1 || true
+    for i in $(seq 100); do
+      kill -0 "$wine_serveur_pid" 2>/dev/null || break
+      sleep 0.2
+    done
+    kill -KILL "$wine_serveur_pid" 2>/dev/null || true
+    wine_serveur_pid=
+  fi
+  if [ -n "$xvfb_pid" ]; then
+    kill "$xvfb_pid" 2>/dev/null || true
+    wait "$xvfb_pid" 2>/dev/null || true
+    xvfb_pid=
+  fi
+}
