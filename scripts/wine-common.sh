@@ -7,16 +7,29 @@
 #   wine_lance 60 prog.exe ARGS...  # one Windows program, killed after 60 seconds
 #   wine_arrete                     # wineserver and Xvfb stopped (also done on exit)
 #
+# A script called from one that made the prefix sources this file too and uses
+# wine_lance: WINEPREFIX, the Wine variables and DISPLAY are in its environment.
+#
 # Everything runs without a prompt: no Mono or Gecko download offer, no menu
 # entries written into the user's desktop, debug output off. The wineserver and
 # Xvfb are this script's own children and are stopped by their process ids.
 
-wine_locale=C.UTF-8
 wine_serveur_pid=
 xvfb_pid=
 
+# Wine runs in the French UTF-8 locale when the machine has it, so that system
+# texts read as on a French Windows.
+wine_choisit_locale() {
+  if locale -a 2>/dev/null | grep -Eqi '^fr_FR\.utf-?8$'; then
+    wine_locale=fr_FR.UTF-8
+  else
+    wine_locale=C.UTF-8
+  fi
+}
+wine_choisit_locale
+
 # Installs what is missing (as root, or through sudo) and makes the French
-# UTF-8 locale when it is not there yet. Sets wine_locale to it when it works.
+# UTF-8 locale when it is not there yet.
 wine_installe() {
   local paquets=(wine wine64 xvfb xauth xdotool locales)
   local manquants=() p sudo=
@@ -37,11 +50,8 @@ wine_installe() {
     fi
     $sudo locale-gen >/dev/null || true
   fi
-  if locale -a 2>/dev/null | grep -Eqi '^fr_FR\.utf-?8$'; then
-    wine_locale=fr_FR.UTF-8
-  else
-    echo "wine: no French locale on this machine; Wine runs in $wine_locale"
-  fi
+  wine_choisit_locale
+  [ "$wine_locale" = fr_FR.UTF-8 ] || echo "wine: no French locale on this machine; Wine runs in $wine_locale"
 }
 
 # The environment every Wine command of the session gets.
