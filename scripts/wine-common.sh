@@ -5,6 +5,7 @@
 #   wine_prefixe build/mingw/wine   # a virtual display (DISPLAY set), then a fresh private
 #                                   # prefix booted on it with its own wineserver
 #   wine_lance 60 prog.exe ARGS...  # one Windows program, killed after 60 seconds
+#   wine_attend_fenetre '^Corrinom' 30   # the X id of a shown window, once it is there
 #   wine_arrete                     # wineserver and Xvfb stopped (also done on exit)
 #
 # A script called from one that made the prefix sources this file too and uses
@@ -111,6 +112,22 @@ wine_lance() {
   local delai=$1
   shift
   wine_env timeout -k 10 "$delai" wine "$@"
+}
+
+# wine_attend_fenetre REGEX SECONDS: waits for a shown window whose title
+# matches REGEX on the session's display; prints its X window id and returns 0,
+# or returns 1 when none came within SECONDS.
+wine_attend_fenetre() {
+  local motif=$1 fin=$((SECONDS + $2)) id
+  while [ "$SECONDS" -lt "$fin" ]; do
+    id=$(xdotool search --onlyvisible --name "$motif" 2>/dev/null | head -n1 || true)
+    if [ -n "$id" ]; then
+      echo "$id"
+      return 0
+    fi
+    sleep 0.1
+  done
+  return 1
 }
 
 # Stops this prefix's wineserver (and with it every program of the prefix) and
