@@ -75,10 +75,10 @@ wine_prefixe() {
   export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
   trap wine_arrete EXIT
   xvfb_demarre || return 1
-  wine_env wineserver -f -p >/dev/null 2>&1 &
+  wine_env wineserver -f -p </dev/null >/dev/null 2>&1 &
   wine_serveur_pid=$!
   local debut=$SECONDS
-  if ! wine_env timeout -k 10 240 wineboot -i >/dev/null 2>&1; then
+  if ! wine_env timeout -k 10 240 wineboot -i </dev/null >/dev/null 2>&1; then
     echo "wine: wineboot did not finish within 240 seconds" >&2
     return 1
   fi
@@ -89,7 +89,7 @@ wine_prefixe() {
 xvfb_demarre() {
   local fichier
   fichier=$(mktemp)
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fichier" >/dev/null 2>&1 &
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fichier" </dev/null >/dev/null 2>&1 &
   xvfb_pid=$!
   local i
   for i in $(seq 100); do
