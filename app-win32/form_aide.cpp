@@ -220,48 +220,10 @@ void TFormAideHtm::BitBtnImprimerClick() {
   if (pd.hDevMode) GlobalFree(pd.hDevMode);
   if (pd.hDevNames) GlobalFree(pd.hDevNames);
   if (!choisi || !pd.hDC) return;
-  const HDC dc = pd.hDC;
-
-  // The page in twips, less a margin of half an inch where the printer can print.
-  const int largeur = MulDiv(GetDeviceCaps(dc, PHYSICALWIDTH), 1440, GetDeviceCaps(dc, LOGPIXELSX));
-  const int hauteur = MulDiv(GetDeviceCaps(dc, PHYSICALHEIGHT), 1440, GetDeviceCaps(dc, LOGPIXELSY));
-  const int decalageX = MulDiv(GetDeviceCaps(dc, PHYSICALOFFSETX), 1440, GetDeviceCaps(dc, LOGPIXELSX));
-  const int decalageY = MulDiv(GetDeviceCaps(dc, PHYSICALOFFSETY), 1440, GetDeviceCaps(dc, LOGPIXELSY));
-  constexpr int kMarge = 720;
-  FORMATRANGE fr{};
-  fr.hdc = dc;
-  fr.hdcTarget = dc;
-  fr.rcPage = {0, 0, largeur, hauteur};
-  fr.rc = {std::max(kMarge - decalageX, 0), std::max(kMarge - decalageY, 0),
-           largeur - kMarge - decalageX, hauteur - kMarge - decalageY};
-  GETTEXTLENGTHEX longueur{GTL_NUMCHARS, 1200};
-  const auto fin = static_cast<LONG>(SendMessageW(WebBrowser1_, EM_GETTEXTLENGTHEX,
-                                                  reinterpret_cast<WPARAM>(&longueur), 0));
-  std::wstring titre = Large(fenetre::kTitreAide);
-  DOCINFOW doc{};
-  doc.cbSize = sizeof doc;
-  doc.lpszDocName = titre.c_str();
   // Any failure of the printer is dropped without a message: the operator sees the
   // printer's own dialogs and nothing more.
-  if (StartDocW(dc, &doc) > 0) {
-    const RECT zone = fr.rc;
-    LONG debut = 0;
-    bool ok = true;
-    while (ok && debut < fin) {
-      fr.rc = zone;
-      fr.chrg = {debut, -1};
-      ok = StartPage(dc) > 0;
-      if (!ok) break;
-      const auto suivant = static_cast<LONG>(SendMessageW(WebBrowser1_, EM_FORMATRANGE, TRUE,
-                                                          reinterpret_cast<LPARAM>(&fr)));
-      ok = EndPage(dc) > 0 && suivant > debut;
-      debut = suivant;
-    }
-    SendMessageW(WebBrowser1_, EM_FORMATRANGE, FALSE, 0);
-    if (ok) EndDoc(dc);
-    else AbortDoc(dc);
-  }
-  DeleteDC(dc);
+  ImprimeTexteRiche(WebBrowser1_, pd.hDC, Large(fenetre::kTitreAide));
+  DeleteDC(pd.hDC);
 }
 
 LRESULT CALLBACK TFormAideHtm::Procedure(HWND fenetre, UINT message, WPARAM w, LPARAM l) {
@@ -295,6 +257,145 @@ LRESULT TFormAideHtm::Traite(UINT message, WPARAM w, LPARAM l) {
 }
 
 }  // namespace
+
+namespace {
+
+// The printable area of a page in twips (for EM_FORMATRANGE) and in device pixels,
+// half an inch from the paper's edges where the printer can print that far in.
+struct Page {
+  RECT papier;  // twips
+  RECT zone;    // twips
+  RECT pixels;  // device units
+};
+
+Page PageDe(HDC dc) {
+  const int dpiX = GetDeviceCaps(dc, LOGPIXELSX), dpiY = GetDeviceCaps(dc, LOGPIXELSY);
+  const int largeur = MulDiv(GetDeviceCaps(dc, PHYSICALWIDTH), 1440, dpiX);
+  const int hauteur = MulDiv(GetDeviceCaps(dc, PHYSICALHEIGHT), 1440, dpiY);
+  const int decalageX = MulDiv(GetDeviceCaps(dc, PHYSICALOFFSETX), 1440, dpiX);
+  const int decalageY = MulDiv(GetDeviceCaps(dc, PHYSICALOFFSETY), 1440, dpiY);
+  constexpr int kMarge = 720;
+  Page p;
+  p.papier = {0, 0, largeur, hauteur};
+  p.zone = {std::max(kMarge - decalageX, 0), std::max(kMarge - decalageY, 0), largeur - kMarge - decalageX,
+            hauteur - kMarge - decalageY};
+  p.pixels = {MulDiv(p.zone.left, dpiX, 1440), MulDiv(p.zone.top, dpiY, 1440), MulDiv(p.zone.right, dpiX, 1440),
+              MulDiv(p.zone.bottom, dpiY, 1440)};
+  return p;
+}
+
+// Pages laid out by the control itself (EM_FORMATRANGE), with the guide's fonts and
+// colours. False when a page fails.
+bool ImprimeMisEnPage(HWND texte, HDC dc, const Page& page, LONG fin, int& pages) {
+  FORMATRANGE fr{};
+  fr.hdc = dc;
+  fr.hdcTarget = dc;
+  fr.rcPage = page.papier;
+  LONG debut = 0;
+  bool ok = true;
+  while (ok && debut < fin) {
+    fr.rc = page.zone;
+    fr.chrg = {debut, -1};
+    ok = StartPage(dc) > 0;
+    if (!ok) break;
+    const auto suivant = static_cast<LONG>(SendMessageW(texte, EM_FORMATRANGE, TRUE, reinterpret_cast<LPARAM>(&fr)));
+    ok = EndPage(dc) > 0 && suivant > debut;
+    debut = suivant;
+    ++pages;
+  }
+  SendMessageW(texte, EM_FORMATRANGE, FALSE, 0);
+  return ok;
+}
+
+// Pages of the plain text, paragraph by paragraph, for a control that cannot lay
+// out pages itself (Wine's RichEdit does not implement EM_FORMATRANGE). False when a
+// page fails.
+bool ImprimeTexteSeul(HWND texte, HDC dc, const Page& page, int& pages) {
+  GETTEXTLENGTHEX longueur{GTL_NUMCHARS | GTL_USECRLF, 1200};
+  const auto n = static_cast<std::size_t>(
+      SendMessageW(texte, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&longueur), 0));
+  std::wstring tout(n + 1, L'\0');
+  GETTEXTEX demande{static_cast<DWORD>((n + 1) * sizeof(wchar_t)), GT_USECRLF, 1200, nullptr, nullptr};
+  tout.resize(static_cast<std::size_t>(SendMessageW(texte, EM_GETTEXTEX, reinterpret_cast<WPARAM>(&demande),
+                                                    reinterpret_cast<LPARAM>(tout.data()))));
+
+  annexes::Police police(CreateFontW(-MulDiv(10, GetDeviceCaps(dc, LOGPIXELSY), 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE,
+                                     FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                     DEFAULT_PITCH | FF_SWISS, L"Arial"));
+  const int largeur = page.pixels.right - page.pixels.left;
+  const int bas = page.pixels.bottom;
+  const int ecart = MulDiv(6, GetDeviceCaps(dc, LOGPIXELSY), 72);  // between paragraphs
+  int y = bas;  // no page started yet
+  bool ok = true;
+  std::size_t debut = 0;
+  while (ok && debut <= tout.size()) {
+    std::size_t fin = tout.find(L"\r\n", debut);
+    if (fin == std::wstring::npos) fin = tout.size();
+    const std::wstring paragraphe = tout.substr(debut, fin - debut);
+    debut = fin + 2;
+    if (y >= bas) {
+      // Not even a paragraph fits any more: a new page.
+      if (pages > 0) ok = EndPage(dc) > 0;
+      if (ok) ok = StartPage(dc) > 0;
+      if (!ok) break;
+      ++pages;
+      y = page.pixels.top;
+      SelectObject(dc, police.get());
+      SetBkMode(dc, TRANSPARENT);
+    }
+    RECT r{page.pixels.left, y, page.pixels.left + largeur, y};
+    const UINT format = DT_WORDBREAK | DT_NOPREFIX | DT_EXPANDTABS | DT_EDITCONTROL;
+    DrawTextW(dc, paragraphe.empty() ? L" " : paragraphe.c_str(), -1, &r, format | DT_CALCRECT);
+    const int hauteur = r.bottom - r.top;
+    if (y + hauteur > bas && y > page.pixels.top) {
+      ok = EndPage(dc) > 0 && StartPage(dc) > 0;
+      if (!ok) break;
+      ++pages;
+      y = page.pixels.top;
+      SelectObject(dc, police.get());
+      SetBkMode(dc, TRANSPARENT);
+    }
+    // A paragraph taller than a page is cut at the page's foot.
+    RECT place{page.pixels.left, y, page.pixels.left + largeur, std::min(y + hauteur, bas)};
+    DrawTextW(dc, paragraphe.c_str(), -1, &place, format);
+    y += hauteur + ecart;
+  }
+  if (ok && pages > 0) ok = EndPage(dc) > 0;
+  SelectObject(dc, GetStockObject(SYSTEM_FONT));
+  return ok;
+}
+
+}  // namespace
+
+int ImprimeTexteRiche(HWND texte, HDC dc, const std::wstring& titre) {
+  const Page page = PageDe(dc);
+  GETTEXTLENGTHEX longueur{GTL_NUMCHARS, 1200};
+  const auto fin = static_cast<LONG>(SendMessageW(texte, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&longueur), 0));
+
+  // Whether the control lays out pages: measure the first one without drawing.
+  FORMATRANGE essai{};
+  essai.hdc = dc;
+  essai.hdcTarget = dc;
+  essai.rcPage = page.papier;
+  essai.rc = page.zone;
+  essai.chrg = {0, -1};
+  const bool misEnPage = SendMessageW(texte, EM_FORMATRANGE, FALSE, reinterpret_cast<LPARAM>(&essai)) > 0;
+  SendMessageW(texte, EM_FORMATRANGE, FALSE, 0);
+
+  DOCINFOW doc{};
+  doc.cbSize = sizeof doc;
+  doc.lpszDocName = titre.c_str();
+  if (StartDocW(dc, &doc) <= 0) return -1;
+  int pages = 0;
+  const bool ok = misEnPage || fin == 0 ? ImprimeMisEnPage(texte, dc, page, fin, pages)
+                                        : ImprimeTexteSeul(texte, dc, page, pages);
+  if (!ok) {
+    AbortDoc(dc);
+    return -1;
+  }
+  EndDoc(dc);
+  return pages;
+}
 
 std::string RtfAide(HINSTANCE instance) {
   const HRSRC trouve = FindResourceW(instance, L"AIDESCONET", RT_RCDATA);
