@@ -105,7 +105,8 @@ void LogiqueFenetre::ListViewUsersColumnClick(int colonne) {
   if (Occupee()) return;
   // Logins are unique: the selected row is found again by its login.
   Selections s = SelectionsCourantes();
-  const std::optional<std::size_t> avant = s.comptes < etat_.comptes.size() ? s.comptes : std::nullopt;
+  const std::optional<std::size_t> avant =
+      s.comptes && *s.comptes < etat_.comptes.size() ? s.comptes : std::nullopt;
   const std::string login = avant ? etat_.comptes[*avant].login : std::string();
   corrinom::ListViewUsersColumnClick(etat_, dialogues_, colonne);
   s.comptes.reset();
@@ -118,7 +119,7 @@ void LogiqueFenetre::ListViewRebusColumnClick(int colonne) {
   if (Occupee()) return;
   // Two identical persons are interchangeable: the first one found is the one.
   Selections s = SelectionsCourantes();
-  const std::optional<std::size_t> avant = s.rebus < etat_.rebus.size() ? s.rebus : std::nullopt;
+  const std::optional<std::size_t> avant = s.rebus && *s.rebus < etat_.rebus.size() ? s.rebus : std::nullopt;
   const LigneRebus personne = avant ? etat_.rebus[*avant] : LigneRebus{};
   corrinom::ListViewRebusColumnClick(etat_, dialogues_, colonne);
   s.rebus.reset();
