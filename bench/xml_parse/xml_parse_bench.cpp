@@ -1,5 +1,6 @@
 // Parse throughput of TXMLDoc against pugixml and libxml2's DOM on the same
-// generated Sconet-like bytes, and the peak memory of a load per input byte.
+// generated Sconet-like bytes, and the peak memory of a load per input byte,
+// for those bytes and for the two most costly shapes of input.
 #include <benchmark/benchmark.h>
 #include <libxml/parser.h>
 #include <malloc.h>
@@ -110,10 +111,53 @@ void BM_TXMLDocMemoire(benchmark::State& state) {
   state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * octets.size()));
 }
 
+// The two shapes that cost the most per input byte: 12.5 million empty
+// elements in one root (50 MB), and 500 chains of 9,999 nested elements under
+// one root (35 MB, the deepest nesting a document may have).
+std::string Extreme(std::int64_t forme) {
+  std::string s = "<r>";
+  if (forme == 0) {
+    s.reserve(50'000'010);
+    for (int i = 0; i < 12'500'000; ++i) s += "<a/>";
+  } else {
+    std::string chaine;
+    for (int i = 0; i < 9999; ++i) chaine += "<e>";
+    for (int i = 0; i < 9999; ++i) chaine += "</e>";
+    s.reserve(500 * chaine.size() + 10);
+    for (int i = 0; i < 500; ++i) s += chaine;
+  }
+  return s + "</r>";
+}
+
+// Peak bytes of a LoadFromFile per input byte for those shapes.
+void BM_TXMLDocMemoireExtreme(benchmark::State& state) {
+  const std::filesystem::path chemin =
+      std::filesystem::temp_directory_path() / ("corrinom_bench_extreme_" + std::to_string(state.range(0)) + ".xml");
+  std::size_t taille = 0;
+  {
+    const std::string octets = Extreme(state.range(0));
+    taille = octets.size();
+    std::ofstream(chemin, std::ios::binary) << octets;
+  }
+  double pic = 0;
+  for (auto _ : state) {
+    const std::size_t base = g_courant;
+    g_pic = g_courant;
+    corrinom::TXMLDoc doc;
+    doc.LoadFromFile(chemin.string());
+    pic = static_cast<double>(g_pic - base) / static_cast<double>(taille);
+  }
+  std::filesystem::remove(chemin);
+  state.counters["peak_bytes_per_input_byte"] = pic;
+  state.counters["input_MB"] = static_cast<double>(taille) / 1e6;
+  state.SetLabel(state.range(0) == 0 ? "empty elements" : "500 chains 9999 deep");
+}
+
 BENCHMARK(BM_TXMLDoc)->Arg(3000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Pugixml)->Arg(3000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Libxml2)->Arg(3000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_TXMLDocMemoire)->Arg(3000)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_TXMLDocMemoireExtreme)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 }  // namespace
 
