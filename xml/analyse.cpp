@@ -8,6 +8,7 @@
 #include "text/encodage.h"
 #include "xml/conversion.h"
 #include "xml/lexique.h"
+#include "xml/noeud.h"
 #include "xml/reserve.h"
 
 namespace corrinom {
@@ -201,6 +202,7 @@ void XMLAnalyseur::ConvertitSelonEncodage() {
   std::string_view reste(p_, static_cast<std::size_t>(fin_ - p_));
   if (EstUtf8Declare(encodage)) {
     if (!EstAscii(reste)) ConvertitUtf8(reste);
+
   } else if (EstLatin9Declare(encodage) && !Latin9Inchange(reste)) {
     // Latin-9 has none of the typographic quotes: nothing to keep apart.
     converti_ = Iso885915VersCp1252Personne(reste);
@@ -224,16 +226,16 @@ void XMLAnalyseur::RestaureGuillemets() {
     listes.pop_back();
     for (int i = 0; i < liste->Count(); ++i) {
       TXMLNode& n = *liste->Items(i);
-      xml::RestaureGuillemets(n.name_);
-      if (std::string* valeur = n.valeur()) xml::RestaureGuillemets(*valeur);
-      TXMLNode::Lists* l = n.lists();
+      // A shared element name is restored once per element: the second
+      // time finds nothing left to change.
+      xml::RestaureGuillemets(*n.name_);
+      if (n.Kind() == nkText || n.Kind() == nkProcessingInstruction) xml::RestaureGuillemets(n.texte_->valeur);
+      TXMLNode::Element* l = n.Lists();
       if (!l) continue;
-      if (l->attributes) {
-        for (int j = 0; j < l->attributes->Count(); ++j) {
-          TXMLAttribute& a = *l->attributes->Items(j);
-          xml::RestaureGuillemets(a.name_);
-          xml::RestaureGuillemets(a.value_);
-        }
+      for (int j = 0; j < n.AttributeCount(); ++j) {
+        TXMLAttribute& a = *l->attributes->Items(j);
+        xml::RestaureGuillemets(a.name_);
+        xml::RestaureGuillemets(a.value_);
       }
       if (l->children.Count() > 0) listes.push_back(&l->children);
     }
@@ -248,7 +250,7 @@ void XMLAnalyseur::LitRacine() {
   if (vide) return;
   ouverts_.clear();
   enAttente_.clear();
-  ouverts_.push_back({racine, 0});
+  ouverts_.emplace_back(racine, 0, *racine->name_);
   while (!ouverts_.empty()) {
     TXMLNode& courant = *ouverts_.back().element;
     if (p_ == fin_) {
@@ -260,7 +262,7 @@ void XMLAnalyseur::LitRacine() {
     const char apres = fin_ - p_ > 1 ? p_[1] : '\0';
     if (*p_ != '<') {
       LitTexte(courant);
-    } else if (apres == '/' && FermeElement(courant)) {
+    } else if (apres == '/' && FermeElement(ouverts_.back().nom)) {
       Rattache(courant, ouverts_.back().premierEnfant);
       ouverts_.pop_back();
     } else if (apres == '?') {
@@ -271,7 +273,7 @@ void XMLAnalyseur::LitRacine() {
       LitCData(courant);
     } else {
       TXMLNode* enfant = LitBaliseOuvrante(&courant, ouverts_.size() + 1, vide);
-      if (!vide) ouverts_.push_back({enfant, enAttente_.size()});
+      if (!vide) ouverts_.emplace_back(enfant, enAttente_.size(), *enfant->name_);
     }
   }
 }
@@ -282,31 +284,67 @@ void XMLAnalyseur::LitRacine() {
 void XMLAnalyseur::Rattache(TXMLNode& element, std::size_t premier) {
   const std::size_t n = enAttente_.size() - premier;
   if (n == 0) return;
-  auto& items = element.lists()->children.items_;
-  TXMLNode* const* debut = enAttente_.data() + premier;
-  if (items.empty()) {
-    // The usual case: one array of exactly n, filled from the waiting list.
-    std::remove_reference_t<decltype(items)> liste(debut, debut + n, items.get_allocator());
-    items.swap(liste);
+  TXMLNodes& enfants = Listes(element).children;
+  NoeudEnAttente* debut = enAttente_.data() + premier;
+  if (enfants.items_ == nullptr) {
+    auto** tableau = static_cast<TXMLNode**>(reserve_->Prend(n * sizeof(TXMLNode*)));
+    for (std::size_t i = 0; i < n; ++i) tableau[i] = debut[i].release();
+    enfants.items_ = tableau;
+    enfants.count_ = static_cast<std::uint32_t>(n);
+    enfants.capacity_ = 0;
   } else {
-    items.reserve(items.size() + n);
-    for (std::size_t i = 0; i < n; ++i) items.emplace_back(debut[i]);
+    for (std::size_t i = 0; i < n; ++i) {
+      enfants.Append(debut[i].get());
+      debut[i].release();
+    }
   }
-  enAttente_.erase(enAttente_.begin() + static_cast<std::ptrdiff_t>(premier), enAttente_.end());
+  enAttente_.resize(premier);
 }
 
-XMLAnalyseur::~XMLAnalyseur() {
-  // After a refusal: the nodes that were never moved into a list.
-  for (TXMLNode* n : enAttente_) delete n;
+// An element's lists, made in the reserve the first time it has a child or
+// an attribute.
+inline TXMLNode::Element& XMLAnalyseur::Listes(TXMLNode& element) {
+  if (!element.element_) {
+    element.element_ = ::new (reserve_->PrendPour<TXMLNode::Element>()) TXMLNode::Element(&element);
+    element.origin_ |= origine::kPartiesEnReserve;
+  }
+  return *element.element_;
 }
+
+void XMLAnalyseur::AjouteAttribut(TXMLNode& element, std::string_view nom, std::string_view valeur) {
+  TXMLNode::Element& listes = Listes(element);
+  if (!listes.attributes) {
+    listes.attributes = ::new (reserve_->PrendPour<TXMLAttributes>()) TXMLAttributes();
+    element.origin_ |= origine::kAttributsEnReserve;
+  }
+  TXMLAttributes& liste = *listes.attributes;
+  auto* attribut = ::new (reserve_->PrendPour<TXMLAttribute>()) TXMLAttribute(std::string(nom), std::string(valeur));
+  try {
+    liste.CheckName(attribut->name_);
+    if (liste.count_ == liste.capacity_) {
+      // The list's array grows in the reserve; the old one is left unused.
+      const std::uint32_t capacite = liste.count_ < 4 ? 4 : 2 * liste.count_;
+      auto** tableau = static_cast<TXMLAttribute**>(reserve_->Prend(capacite * sizeof(TXMLAttribute*)));
+      if (liste.count_ > 0) std::memcpy(tableau, liste.items_, liste.count_ * sizeof(TXMLAttribute*));
+      liste.items_ = tableau;
+      liste.capacity_ = capacite;
+      liste.parsedArray_ = true;
+    }
+    liste.Append(attribut, true);
+  } catch (...) {
+    attribut->~TXMLAttribute();
+    throw;
+  }
+}
+
+void XMLAnalyseur::LibereNoeud::operator()(TXMLNode* n) const noexcept { TXMLNode::ReleaseTree(n); }
 
 // At "</" followed by the element's name, white space and ">": steps over
 // them. Anything else (such as "</ab>" inside "a") is left for the caller,
 // which reads it as a child element and refuses it.
-inline bool XMLAnalyseur::FermeElement(const TXMLNode& element) {
-  const std::string& nom = element.Name();
+inline bool XMLAnalyseur::FermeElement(std::string_view nom) {
   const std::size_t reste = static_cast<std::size_t>(fin_ - p_);
-  if (reste < nom.size() + 2 || p_[1] != '/' || std::memcmp(p_ + 2, nom.data(), nom.size()) != 0) return false;
+  if (reste < nom.size() + 2 || p_[1] != '/' || !xml::MemesOctets(p_ + 2, nom.data(), nom.size())) return false;
   const char* q = p_ + 2 + nom.size();
   while (q < fin_ && EstBlanc(*q)) ++q;
   if (q == fin_ || *q != '>') return false;
@@ -323,14 +361,12 @@ TXMLNode* XMLAnalyseur::LitBaliseOuvrante(TXMLNode* parent, std::size_t profonde
   if (profondeur > static_cast<std::size_t>(kProfondeurMaxXML)) Refuse("Element nesting too deep.");
   TXMLNode* element = NouveauNoeud(parent, nkElement, nom);
 
-  TXMLNode::Lists& listes = *element->lists();
   for (;;) {
     SauteBlancs();
     if (p_ == fin_ || !EstDebutNom(*p_)) break;
     const std::string_view nomAttribut = LitNom();
     const std::string_view valeur = LitValeurAttribut();
-    listes.Attributs()->Add(std::unique_ptr<TXMLAttribute>(
-        new (reserve_) TXMLAttribute(nomAttribut, valeur, TXMLAttribute::DepuisTexte{})));
+    AjouteAttribut(*element, nomAttribut, valeur);
   }
   if (Suit("/>")) {
     p_ += 2;
@@ -340,6 +376,9 @@ TXMLNode* XMLAnalyseur::LitBaliseOuvrante(TXMLNode* parent, std::size_t profonde
   if (p_ == fin_ || *p_ != '>') FinDeBaliseManquante("<", ">");
   ++p_;
   vide = false;
+  // An element that may have children gets its lists now, beside it in the
+  // reserve, where walks over the tree find both in the same cache lines.
+  Listes(*element);
   return element;
 }
 
@@ -402,28 +441,39 @@ void XMLAnalyseur::LitTexte(TXMLNode& parent) {
 
 // ---- Helpers ----
 
-inline TXMLNode::TXMLNode(TXMLNodeKind kind, ReserveXML* reserve, std::string_view name, std::string_view value)
-    : name_(name), kind_(kind), enReserve_(true) {
-  if (kind == nkElement) {
-    extra_ = new (reserve->Prend(sizeof(Lists))) Lists(this, reserve);
-  } else if (kind == nkText || kind == nkProcessingInstruction) {
-    extra_ = new (reserve->Prend(sizeof(std::string))) std::string(value);
-  }
-}
-
+// A node in the reserve, with its Name (and, for a text or a processing
+// instruction, its Value) already known to be valid. An element shares its
+// name with the elements of the same name.
 TXMLNode* XMLAnalyseur::NouveauNoeud(TXMLNode* parent, TXMLNodeKind kind, std::string_view name,
                                      std::string_view value) {
-  std::unique_ptr<TXMLNode> noeud(::new (reserve_->Prend(sizeof(TXMLNode)))
-                                      TXMLNode(kind, reserve_, name, value));
-  TXMLNode* n = noeud.get();
+  if (++noeuds_ > static_cast<std::size_t>(kNoeudsMaxXML)) Refuse("Too many nodes.");
+  // The bare node holds nothing yet: should taking it into a list fail, the
+  // reserve has all of it. From then on its list owns it.
+  auto* n = ::new (reserve_->PrendPour<TXMLNode>()) TXMLNode(kind, origine::kNoeudEnReserve);
   if (parent) {
-    n->parentNodes_ = &parent->lists()->children;
-    enAttente_.push_back(noeud.release());
-    return n;
+    // The parent is open, so it has its lists already (LitBaliseOuvrante).
+    n->parentNodes_ = &parent->element_->children;
+    enAttente_.emplace_back(n);
+  } else {
+    doc_.Nodes().Append(n);
   }
-  TXMLNodes& liste = doc_.Nodes();
-  n->parentNodes_ = &liste;
-  liste.items_.push_back(std::move(noeud));
+  if (kind == nkElement) {
+    if (std::string* partage = reserve_->NomPartage(name)) {
+      n->name_ = partage;
+    } else {
+      n->name_ = ::new (reserve_->PrendPour<std::string>()) std::string(name);
+      n->origin_ |= origine::kNomEnReserve;
+    }
+  } else if (kind == nkText && name.data() == value.data() && name.size() == value.size()) {
+    // Character data without references: Name is Value, kept once.
+    n->texte_ = ::new (reserve_->PrendPour<TXMLNode::Texte>()) TXMLNode::Texte{std::string(), std::string(value)};
+    n->origin_ |= origine::kPartiesEnReserve;
+    n->name_ = &n->texte_->valeur;
+  } else {
+    n->texte_ = ::new (reserve_->PrendPour<TXMLNode::Texte>()) TXMLNode::Texte{std::string(name), std::string(value)};
+    n->origin_ |= origine::kPartiesEnReserve;
+    n->name_ = &n->texte_->nom;
+  }
   return n;
 }
 

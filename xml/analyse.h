@@ -2,6 +2,8 @@
 // with an explicit stack of open elements instead of recursion.
 #pragma once
 
+#include <cstddef>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -18,7 +20,6 @@ class XMLAnalyseur {
 
  private:
   XMLAnalyseur(std::string_view texte, TXMLDoc& doc);
-  ~XMLAnalyseur();
   XMLAnalyseur(const XMLAnalyseur&) = delete;
   XMLAnalyseur& operator=(const XMLAnalyseur&) = delete;
 
@@ -32,8 +33,10 @@ class XMLAnalyseur {
   // Reads a start tag and its attributes; parent is nullptr at the top level.
   // Returns the element, and sets vide when it ended with "/>".
   TXMLNode* LitBaliseOuvrante(TXMLNode* parent, std::size_t profondeur, bool& vide);
-  bool FermeElement(const TXMLNode& element);
+  bool FermeElement(std::string_view nom);
   void Rattache(TXMLNode& element, std::size_t premier);
+  TXMLNode::Element& Listes(TXMLNode& element);
+  void AjouteAttribut(TXMLNode& element, std::string_view nom, std::string_view valeur);
   void LitInstruction(TXMLNode* parent);
   void LitCommentaire(TXMLNode* parent);
   void LitCData(TXMLNode& parent);
@@ -55,14 +58,23 @@ class XMLAnalyseur {
   std::string converti_;
   // The UTF-8 conversion kept typographic quotes as CP1252 bytes (xml/conversion.h).
   bool guillemetsMarques_ = false;
+  // Every node made so far, against kNoeudsMaxXML.
+  std::size_t noeuds_ = 0;
   struct Ouvert {
     TXMLNode* element;
     // Where its children start in enAttente_.
     std::size_t premierEnfant;
+    // Its name, which stays where it is until the parse ends.
+    std::string_view nom;
   };
   std::vector<Ouvert> ouverts_;
-  // Made, not yet in their parent's list (owned here until then).
-  std::vector<TXMLNode*> enAttente_;
+  // A node the parser made and holds until it is in a list.
+  struct LibereNoeud {
+    void operator()(TXMLNode* n) const noexcept;
+  };
+  using NoeudEnAttente = std::unique_ptr<TXMLNode, LibereNoeud>;
+  // Made, not yet in their parent's list: the children of the open elements.
+  std::vector<NoeudEnAttente> enAttente_;
 };
 
 }  // namespace corrinom

@@ -106,6 +106,31 @@ inline const char* FinDeNom(const char* p, const char* fin) {
   return p;
 }
 
+// The n bytes at a and at b are the same. Names are short: up to 16 bytes
+// they are compared with two overlapping loads instead of a call to memcmp.
+inline bool MemesOctets(const char* a, const char* b, std::size_t n) {
+  if (n > 16) return std::memcmp(a, b, n) == 0;
+  if (n >= 8) {
+    std::uint64_t a1, a2, b1, b2;
+    std::memcpy(&a1, a, 8);
+    std::memcpy(&b1, b, 8);
+    std::memcpy(&a2, a + n - 8, 8);
+    std::memcpy(&b2, b + n - 8, 8);
+    return ((a1 ^ b1) | (a2 ^ b2)) == 0;
+  }
+  if (n >= 4) {
+    std::uint32_t a1, a2, b1, b2;
+    std::memcpy(&a1, a, 4);
+    std::memcpy(&b1, b, 4);
+    std::memcpy(&a2, a + n - 4, 4);
+    std::memcpy(&b2, b + n - 4, 4);
+    return ((a1 ^ b1) | (a2 ^ b2)) == 0;
+  }
+  for (std::size_t i = 0; i < n; ++i)
+    if (a[i] != b[i]) return false;
+  return true;
+}
+
 // The whole string follows the name rule; the empty string does not.
 bool EstNomValide(std::string_view s);
 

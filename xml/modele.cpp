@@ -1,9 +1,13 @@
 // The document model: nodes, their owning lists, attributes and the declaration.
+#include <cstring>
+#include <stdexcept>
 #include <string>
 #include <unordered_set>
 #include <utility>
+#include <vector>
 
 #include "xml/lexique.h"
+#include "xml/noeud.h"
 #include "xml/reserve.h"
 #include "xml/xml.h"
 
@@ -31,198 +35,290 @@ class TXMLAttributes::NameIndex {
 
 namespace {
 // Below this many attributes a linear search is cheaper than a hash set.
-constexpr std::size_t kSeuilIndex = 16;
+constexpr std::uint32_t kSeuilIndex = 16;
+
+// The capacity that follows n slots in a list's array.
+std::uint32_t CapaciteSuivante(std::uint32_t n) {
+  if (n >= 0x40000000u) throw std::length_error("XML list too long");
+  return n < 4 ? 4 : 2 * n;
+}
 }  // namespace
 
 TXMLAttributes::TXMLAttributes() = default;
-TXMLAttributes::TXMLAttributes(ReserveXML* reserve) : items_(xmldetail::Allocateur<Element>(reserve)) {}
-TXMLAttributes::~TXMLAttributes() = default;
+
+TXMLAttributes::~TXMLAttributes() {
+  for (std::uint32_t i = count_; i > 0; --i) Release(i - 1);
+  if (!parsedArray_) ::operator delete(items_);
+}
 
 TXMLAttribute* TXMLAttributes::Items(int index) const {
   if (index < 0 || index >= Count()) throw EListError(index);
-  return items_[static_cast<std::size_t>(index)].get();
+  return items_[index];
 }
 
-int TXMLAttributes::Add(std::unique_ptr<TXMLAttribute>&& attribute) {
-  const std::string& nom = attribute->Name();
+void TXMLAttributes::CheckName(const std::string& nom) const {
   if (nom.empty()) throw EXMLException("Attribute's name is empty.");
   if (index_) {
     if (index_->noms.count(nom)) throw EXMLException("Attribute " + nom + " already used.");
   } else {
-    for (const auto& a : items_)
-      if (a->Name() == nom) throw EXMLException("Attribute " + nom + " already used.");
+    for (std::uint32_t i = 0; i < count_; ++i)
+      if (items_[i]->Name() == nom) throw EXMLException("Attribute " + nom + " already used.");
   }
-  items_.push_back(std::move(attribute));
+}
+
+// The name was checked; grows the array on the heap when it is full.
+void TXMLAttributes::Append(TXMLAttribute* attribute, bool parsed) {
+  if (count_ == capacity_) {
+    const std::uint32_t capacite = CapaciteSuivante(capacity_);
+    auto** tableau = static_cast<TXMLAttribute**>(::operator new(capacite * sizeof(TXMLAttribute*)));
+    if (count_ > 0) std::memcpy(tableau, items_, count_ * sizeof(TXMLAttribute*));
+    if (!parsedArray_) ::operator delete(items_);
+    items_ = tableau;
+    capacity_ = capacite;
+    parsedArray_ = false;
+  }
+  if (index_) index_->noms.reserve(count_ + 1);
+  items_[count_++] = attribute;
+  if (parsed) ++parsed_;
   if (index_) {
-    index_->noms.insert(items_.back()->Name());
-  } else if (items_.size() >= kSeuilIndex) {
-    index_ = std::make_unique<NameIndex>();
-    index_->noms.reserve(items_.size() * 2);
-    for (const auto& a : items_) index_->noms.insert(a->Name());
+    index_->noms.insert(attribute->Name());
+  } else if (count_ >= kSeuilIndex) {
+    auto index = std::make_unique<NameIndex>();
+    index->noms.reserve(2 * count_);
+    for (std::uint32_t i = 0; i < count_; ++i) index->noms.insert(items_[i]->Name());
+    index_ = std::move(index);
   }
+}
+
+int TXMLAttributes::Add(std::unique_ptr<TXMLAttribute>&& attribute) {
+  CheckName(attribute->Name());
+  Append(attribute.get());
+  attribute.release();
   return Count() - 1;
+}
+
+void TXMLAttributes::Release(std::uint32_t index) noexcept {
+  TXMLAttribute* a = items_[index];
+  if (index < parsed_) {
+    a->~TXMLAttribute();
+    ReserveXML::Rend(a, sizeof(TXMLAttribute));
+  } else {
+    delete a;
+  }
 }
 
 void TXMLAttributes::Delete(int index) {
   if (index < 0 || index >= Count()) return;
-  const auto it = items_.begin() + index;
-  if (index_) index_->noms.erase((*it)->Name());
-  items_.erase(it);
+  const auto i = static_cast<std::uint32_t>(index);
+  if (index_) index_->noms.erase(items_[i]->Name());
+  Release(i);
+  std::memmove(items_ + i, items_ + i + 1, (count_ - i - 1) * sizeof(TXMLAttribute*));
+  --count_;
+  if (i < parsed_) --parsed_;
 }
 
 void TXMLAttributes::Clear() {
-  while (!items_.empty()) Delete(Count() - 1);
+  while (count_ > 0) Delete(Count() - 1);
   index_.reset();
 }
 
 // ---- TXMLNodes ----
 
 TXMLNodes::TXMLNodes(TXMLNode* owner) : owner_(owner) {}
-TXMLNodes::TXMLNodes(TXMLNode* owner, ReserveXML* reserve)
-    : owner_(owner), items_(xmldetail::Allocateur<Element>(reserve)) {}
 
 TXMLNodes::~TXMLNodes() {
   owner_ = nullptr;
   Clear();
+  if (capacity_ > 0) ::operator delete(items_);
 }
 
 TXMLNode* TXMLNodes::Items(int index) const {
   if (index < 0 || index >= Count()) throw EListError(index);
-  return items_[static_cast<std::size_t>(index)].get();
+  return items_[index];
+}
+
+void TXMLNodes::Append(TXMLNode* node) {
+  if (count_ == capacity_) {
+    if (count_ >= static_cast<std::uint32_t>(kNoeudsMaxXML) * 4u) throw std::length_error("XML list too long");
+    const std::uint32_t capacite = CapaciteSuivante(count_);
+    auto** tableau = static_cast<TXMLNode**>(::operator new(capacite * sizeof(TXMLNode*)));
+    if (count_ > 0) std::memcpy(tableau, items_, count_ * sizeof(TXMLNode*));
+    if (capacity_ > 0) ::operator delete(items_);
+    items_ = tableau;
+    capacity_ = capacite;
+  }
+  node->parentNodes_ = this;
+  items_[count_++] = node;
 }
 
 int TXMLNodes::Add(std::unique_ptr<TXMLNode> node) {
-  node->parentNodes_ = this;
-  items_.push_back(std::move(node));
+  Append(node.get());
+  node.release();
   return Count() - 1;
 }
 
 void TXMLNodes::Delete(int index) {
   if (index < 0 || index >= Count()) return;
-  items_.erase(items_.begin() + index);
+  const auto i = static_cast<std::uint32_t>(index);
+  TXMLNode* n = items_[i];
+  std::memmove(items_ + i, items_ + i + 1, (count_ - i - 1) * sizeof(TXMLNode*));
+  --count_;
+  TXMLNode::ReleaseTree(n);
 }
 
 void TXMLNodes::Clear() {
-  while (!items_.empty()) items_.pop_back();
+  while (count_ > 0) TXMLNode::ReleaseTree(items_[--count_]);
 }
 
 // ---- TXMLNode ----
 
-TXMLNode::TXMLNode(TXMLNodeKind kind) : TXMLNode(kind, nullptr) {}
-
-TXMLNode::TXMLNode(TXMLNodeKind kind, ReserveXML* reserve) : kind_(kind), enReserve_(reserve != nullptr) {
+TXMLNode::TXMLNode(TXMLNodeKind kind) : TXMLNode(kind, 0) {
   if (kind == nkElement) {
-    extra_ = reserve ? new (reserve->Prend(sizeof(Lists))) Lists(this, reserve) : new Lists(this, nullptr);
-  } else if (kind == nkText || kind == nkProcessingInstruction) {
-    extra_ = reserve ? new (reserve->Prend(sizeof(std::string))) std::string() : new std::string();
-  }
-}
-
-TXMLAttributes* TXMLNode::Lists::CreeAttributs() {
-  ReserveXML* reserve = children.items_.get_allocator().reserve;
-  attributes = reserve ? new (reserve->Prend(sizeof(TXMLAttributes))) TXMLAttributes(reserve)
-                       : new TXMLAttributes(nullptr);
-  return attributes;
-}
-
-TXMLNode::Lists::~Lists() {
-  if (!attributes) return;
-  if (children.items_.get_allocator().reserve) {
-    attributes->~TXMLAttributes();
+    auto listes = std::make_unique<Element>(this);
+    name_ = new std::string();
+    origin_ = origine::kNomSurTas;
+    element_ = listes.release();
   } else {
-    delete attributes;
+    texte_ = new Texte();
+    name_ = &texte_->nom;
   }
 }
 
-const std::string& TXMLNode::ChaineVide() {
-  static const std::string vide;
-  return vide;
-}
-
-namespace {
-// Moves every child that has children of its own onto the stack.
-void DetacheProfonds(std::vector<std::unique_ptr<TXMLNode>>& pile, std::unique_ptr<TXMLNode>* debut,
-                     std::unique_ptr<TXMLNode>* fin) {
-  for (auto* e = debut; e != fin; ++e)
-    if (*e && (*e)->ChildCount() > 0) pile.push_back(std::move(*e));
-}
-
-// How many destructors of elements are running on this thread, one inside
-// the other. Up to the bound a subtree is freed by plain recursion, which is
-// the fastest way; below it, iteratively.
-constexpr int kRecursionMax = 64;
-thread_local int t_destructionsImbriquees = 0;
-}  // namespace
-
-// Past kRecursionMax levels, every child that has children is moved onto one
-// explicit stack, and a node taken from the stack is destroyed only once its
-// own such children have been moved there too: each of those destructors then
-// frees leaves only, so the depth of the tree never becomes depth of the
-// call stack.
+// Only the node's own parts: its children were freed already (ReleaseTree
+// empties the list before it frees the element).
 TXMLNode::~TXMLNode() {
-  if (std::string* v = valeur()) {
-    if (enReserve_) {
-      using std::string;
-      v->~string();
+  using namespace origine;
+  if (kind_ != nkElement) {
+    if (!texte_) return;
+    if (origin_ & kPartiesEnReserve) {
+      texte_->~Texte();
+      ReserveXML::Rend(texte_, sizeof(Texte));
     } else {
-      delete v;
+      delete texte_;
     }
     return;
   }
-  Lists* l = lists();
-  if (!l) return;
-  auto& enfants = l->children.items_;
-  if (t_destructionsImbriquees < kRecursionMax) {
-    ++t_destructionsImbriquees;
-    if (enReserve_) {
-      l->~Lists();
+  if (origin_ & kNomSurTas) {
+    delete name_;
+  } else if (origin_ & kNomEnReserve) {
+    using std::string;
+    name_->~string();
+  }
+  Element* e = element_;
+  if (!e) return;
+  if (e->attributes) {
+    if (origin_ & kAttributsEnReserve) {
+      e->attributes->~TXMLAttributes();
+      ReserveXML::Rend(e->attributes, sizeof(TXMLAttributes));
     } else {
-      delete l;
+      delete e->attributes;
     }
-    --t_destructionsImbriquees;
-    return;
   }
-  std::vector<std::unique_ptr<TXMLNode>> pile;
-  DetacheProfonds(pile, enfants.data(), enfants.data() + enfants.size());
-  while (!pile.empty()) {
-    std::unique_ptr<TXMLNode> n = std::move(pile.back());
-    pile.pop_back();
-    auto& siens = n->lists()->children.items_;
-    DetacheProfonds(pile, siens.data(), siens.data() + siens.size());
-  }
-  if (enReserve_) {
-    l->~Lists();
+  if (origin_ & kPartiesEnReserve) {
+    e->~Element();
+    ReserveXML::Rend(e, sizeof(Element));
   } else {
-    delete l;
+    delete e;
   }
 }
 
-void TXMLNode::operator delete(TXMLNode* p, std::destroying_delete_t) noexcept {
-  const bool enReserve = p->enReserve_;
-  p->~TXMLNode();
-  if (enReserve) {
-    ReserveXML::Rend(p, sizeof(TXMLNode));
+void TXMLNode::Release(TXMLNode* node) noexcept {
+  if (node->origin_ & origine::kNoeudEnReserve) {
+    node->~TXMLNode();
+    ReserveXML::Rend(node, sizeof(TXMLNode));
   } else {
-    ::operator delete(p);
+    delete node;
   }
+}
+
+// Frees the node and its subtree with an explicit stack of the elements
+// being emptied, so that the depth of the tree never becomes depth of the
+// call stack. The nodes are visited in document order, the order in which the
+// parser placed them in memory; each is freed once its children are.
+void TXMLNode::ReleaseTree(TXMLNode* node) noexcept {
+  const auto aDesEnfants = [](const TXMLNode* n) {
+    const Element* e = n->Lists();
+    return e && e->children.count_ > 0;
+  };
+  if (!aDesEnfants(node)) {
+    Release(node);
+    return;
+  }
+  struct Cadre {
+    TXMLNodes* enfants;
+    std::uint32_t suivant;
+  };
+  std::vector<Cadre> pile{{&node->element_->children, 0}};
+  while (!pile.empty()) {
+    Cadre& cadre = pile.back();
+    TXMLNodes& enfants = *cadre.enfants;
+    if (cadre.suivant == enfants.count_) {
+      enfants.count_ = 0;
+      pile.pop_back();
+      Release(enfants.owner_);
+      continue;
+    }
+    TXMLNode* enfant = enfants.items_[cadre.suivant++];
+    if (aDesEnfants(enfant)) {
+      pile.push_back({&enfant->element_->children, 0});
+    } else {
+      Release(enfant);
+    }
+  }
+}
+
+TXMLNode::Element* TXMLNode::Lists() const { return kind_ == nkElement ? element_ : nullptr; }
+
+const std::string& TXMLNode::Value() const {
+  static const std::string vide;
+  return (kind_ == nkText || kind_ == nkProcessingInstruction) ? texte_->valeur : vide;
+}
+
+// An element the parser left without lists gets them on the heap the first
+// time they are asked for; the node was never made const, only seen so.
+TXMLNodes* TXMLNode::Children() const {
+  if (kind_ != nkElement) return nullptr;
+  if (!element_) const_cast<TXMLNode*>(this)->element_ = new Element(const_cast<TXMLNode*>(this));
+  return &element_->children;
+}
+
+TXMLAttributes* TXMLNode::Attributes() const {
+  if (!Children()) return nullptr;
+  if (!element_->attributes) element_->attributes = new TXMLAttributes();
+  return element_->attributes;
+}
+
+int TXMLNode::AttributeCount() const {
+  const Element* e = Lists();
+  return e && e->attributes ? e->attributes->Count() : 0;
+}
+
+int TXMLNode::ChildCount() const {
+  const Element* e = Lists();
+  return e ? e->children.Count() : 0;
+}
+
+TXMLAttribute* TXMLNode::GetAttribute(int index) const {
+  if (index < 0 || index >= AttributeCount()) return nullptr;
+  return element_->attributes->Items(index);
 }
 
 TXMLNode* TXMLNode::GetChild(int index) const {
-  Lists* l = lists();
-  if (!l || index < 0 || index >= l->children.Count()) return nullptr;
-  return l->children.items_[static_cast<std::size_t>(index)].get();
+  if (index < 0 || index >= ChildCount()) return nullptr;
+  return element_->children.items_[index];
 }
 
 TXMLNode* TXMLNode::AddChild(TXMLNodeKind kind) {
-  if (!lists()) return nullptr;
+  if (kind_ != nkElement) return nullptr;
+  TXMLNodes* enfants = Children();
   auto node = std::make_unique<TXMLNode>(kind);
   TXMLNode* n = node.get();
-  lists()->children.Add(std::move(node));
+  enfants->Add(std::move(node));
   return n;
 }
 
 void TXMLNode::SetName(std::string_view s) {
-  if (s == name_) return;
+  if (s == *name_) return;
   switch (kind_) {
     case nkProcessingInstruction:
       if (!xml::EstNomValide(s) || xml::EgalSansCasse(s, "xml"))
@@ -236,15 +332,35 @@ void TXMLNode::SetName(std::string_view s) {
         throw EXMLException("Illegal sequence '--' in comment.");
       break;
     case nkElement:
+      if (!(origin_ & origine::kNomSurTas)) {
+        // A shared name, or one in the reserve: the element gets its own.
+        auto nom = std::make_unique<std::string>(s);
+        if (origin_ & origine::kNomEnReserve) {
+          using std::string;
+          name_->~string();
+        }
+        name_ = nom.release();
+        origin_ = static_cast<std::uint8_t>((origin_ & ~origine::kNomEnReserve) | origine::kNomSurTas);
+        return;
+      }
+      break;
     case nkText:
+      if (name_ != &texte_->nom) {
+        // Name was shared with Value: it becomes its own.
+        texte_->nom.assign(s);
+        name_ = &texte_->nom;
+        return;
+      }
       break;
   }
-  name_.assign(s);
+  name_->assign(s);
 }
 
 void TXMLNode::SetValue(std::string_view s) {
-  std::string* value = valeur();
-  if (!value || s == *value) return;
+  if (kind_ != nkText && kind_ != nkProcessingInstruction) return;
+  std::string* value = &texte_->valeur;
+  std::string& nom = texte_->nom;
+  if (s == *value) return;
   switch (kind_) {
     case nkProcessingInstruction:
       value->assign(s);
@@ -252,24 +368,27 @@ void TXMLNode::SetValue(std::string_view s) {
     case nkText: {
       // s may be a view of this node's own Name or Value: the decoding is
       // done first (a refusal changes nothing), Value is assigned from s
-      // before Name changes, and Name from a separate string.
+      // before Name changes, and Name from a separate string. Name stops
+      // sharing Value's string once both are set.
       const std::string_view brut = xml::Rogne(s);
       if (brut.find('&') == std::string_view::npos) {
         // Both copies are made before either field changes.
         std::string copieValeur(brut);
         std::string copieNom(brut);
         *value = std::move(copieValeur);
-        name_ = std::move(copieNom);
+        nom = std::move(copieNom);
+        name_ = &nom;
         break;
       }
       std::string decode = xml::DecodeReferences(brut);
       value->assign(brut);
       const std::string_view rogne = xml::Rogne(decode);
       if (rogne.size() == decode.size()) {
-        name_ = std::move(decode);
+        nom = std::move(decode);
       } else {
-        name_.assign(rogne);
+        nom.assign(rogne);
       }
+      name_ = &nom;
       break;
     }
     case nkElement:

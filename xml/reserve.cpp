@@ -1,9 +1,9 @@
 #include "xml/reserve.h"
 
 #include <algorithm>
+#include <functional>
 #include <new>
-
-#include "xml/xml.h"
+#include <utility>
 
 #ifdef CORRINOM_XML_ASAN
 #include <sanitizer/asan_interface.h>
@@ -13,27 +13,14 @@ namespace corrinom {
 
 namespace {
 #ifdef CORRINOM_XML_ASAN
-void Empoisonne(const void* p, std::size_t n) { ASAN_POISON_MEMORY_REGION(p, n); }
 void Desempoisonne(const void* p, std::size_t n) { ASAN_UNPOISON_MEMORY_REGION(p, n); }
 #else
 void Desempoisonne(const void*, std::size_t) {}
 #endif
 
-// Every object of the tree needs no more than a pointer's alignment.
-constexpr std::size_t kAlignement = alignof(void*);
-static_assert(alignof(TXMLNode) <= kAlignement && alignof(TXMLAttribute) <= kAlignement &&
-              alignof(std::string) <= kAlignement);
 constexpr std::size_t kPremierBloc = 16 * 1024;
 constexpr std::size_t kBlocMax = 4 * 1024 * 1024;
-
-// What stands before each object: its reserve, or nullptr for the heap
-// (and, for the sanitizer, the object's size).
-struct alignas(kAlignement) EnTete {
-  ReserveXML* reserve;
-#ifdef CORRINOM_XML_ASAN
-  std::size_t taille;
-#endif
-};
+constexpr std::size_t kPremiereTable = 64;
 }  // namespace
 
 ReserveXML::~ReserveXML() { Libere(); }
@@ -51,8 +38,41 @@ void* ReserveXML::PrendDansUnNouveauBloc(std::size_t n) {
 }
 
 #ifdef CORRINOM_XML_ASAN
-void ReserveXML::Empoisonne(void* p, std::size_t n) noexcept { corrinom::Empoisonne(p, n); }
+void ReserveXML::Empoisonne(void* p, std::size_t n) noexcept { ASAN_POISON_MEMORY_REGION(p, n); }
 #endif
+
+std::string* ReserveXML::CherchePartage(std::string_view nom) {
+  const std::size_t empreinte = std::hash<std::string_view>{}(nom);
+  if (!table_.empty()) {
+    const std::size_t masque = table_.size() - 1;
+    for (std::size_t i = empreinte & masque;; i = (i + 1) & masque) {
+      const Case& c = table_[i];
+      if (!c.nom) break;
+      if (c.empreinte == empreinte && *c.nom == nom) return c.nom;
+    }
+  }
+  if (noms_.size() >= kNomsPartagesMax) return nullptr;
+  return AjouteNom(nom, empreinte);
+}
+
+std::string* ReserveXML::AjouteNom(std::string_view nom, std::size_t empreinte) {
+  if (2 * (noms_.size() + 1) > table_.size()) {
+    std::vector<Case> ancienne = std::exchange(table_, std::vector<Case>(std::max(kPremiereTable, 2 * table_.size())));
+    const std::size_t masque = table_.size() - 1;
+    for (const Case& c : ancienne) {
+      if (!c.nom) continue;
+      std::size_t i = c.empreinte & masque;
+      while (table_[i].nom) i = (i + 1) & masque;
+      table_[i] = c;
+    }
+  }
+  std::string* s = &noms_.emplace_back(nom);
+  const std::size_t masque = table_.size() - 1;
+  std::size_t i = empreinte & masque;
+  while (table_[i].nom) i = (i + 1) & masque;
+  table_[i] = {empreinte, s};
+  return s;
+}
 
 void ReserveXML::Libere() {
   for (const Bloc& b : blocs_) {
@@ -62,35 +82,9 @@ void ReserveXML::Libere() {
   blocs_.clear();
   pos_ = fin_ = nullptr;
   tailleBloc_ = 0;
+  recents_.fill({});
+  std::deque<std::string>().swap(noms_);
+  std::vector<Case>().swap(table_);
 }
 
-namespace xmldetail {
-
-void* AlloueObjet(std::size_t octets, ReserveXML* reserve) {
-  void* bloc;
-  if (reserve) {
-    bloc = reserve->Prend(sizeof(EnTete) + octets);
-  } else {
-    bloc = ::operator new(sizeof(EnTete) + octets);
-  }
-  static_cast<EnTete*>(bloc)->reserve = reserve;
-#ifdef CORRINOM_XML_ASAN
-  static_cast<EnTete*>(bloc)->taille = octets;
-#endif
-  return static_cast<char*>(bloc) + sizeof(EnTete);
-}
-
-void LibereObjet(void* p) noexcept {
-  if (!p) return;
-  auto* entete = reinterpret_cast<EnTete*>(static_cast<char*>(p) - sizeof(EnTete));
-  if (entete->reserve) {
-#ifdef CORRINOM_XML_ASAN
-    Empoisonne(p, entete->taille);
-#endif
-  } else {
-    ::operator delete(entete);
-  }
-}
-
-}  // namespace xmldetail
 }  // namespace corrinom

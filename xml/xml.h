@@ -9,13 +9,11 @@
 
 #include <cstdint>
 #include <memory>
-#include <new>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "xml/reserve.h"
 
 namespace corrinom {
 
@@ -54,59 +52,15 @@ enum TXMLNodeKind : std::uint8_t {
 
 // Deepest element nesting a document may have (the root is level 1).
 inline constexpr int kProfondeurMaxXML = 10000;
+// Most nodes a document may have, of every kind; attributes are not nodes.
+inline constexpr int kNoeudsMaxXML = 10000000;
 
 class TXMLNode;
 class TXMLNodes;
+class ReserveXML;
+class XMLAnalyseur;
 
-// Where the parser puts the nodes of one document (xml/reserve.h). Nodes made
-// with new or make_unique live on the heap as usual; both kinds are freed
-// with delete. The reserve's memory goes back when its document is cleared,
-// once every node of the document has been freed.
-namespace xmldetail {
-void* AlloueObjet(std::size_t octets, ReserveXML* reserve);
-void LibereObjet(void* p) noexcept;
-// Arrays in the reserve are not counted: they belong to an object of the
-// same reserve; growing one leaves the old array unused until the blocks go.
-inline void* AlloueTableau(std::size_t octets, ReserveXML* reserve) {
-  return reserve ? reserve->Prend(octets) : ::operator new(octets);
-}
-inline void LibereTableau(void* p, std::size_t octets, ReserveXML* reserve) noexcept {
-  if (reserve) {
-    ReserveXML::Rend(p, octets);
-  } else {
-    ::operator delete(p);
-  }
-}
-
-// The allocator of the lists' arrays: from the reserve when the list belongs
-// to a parsed node, from the heap otherwise.
-template <class T>
-struct Allocateur {
-  using value_type = T;
-  ReserveXML* reserve = nullptr;
-  Allocateur() = default;
-  explicit Allocateur(ReserveXML* r) : reserve(r) {}
-  template <class U>
-  Allocateur(const Allocateur<U>& autre) : reserve(autre.reserve) {}
-  T* allocate(std::size_t n) { return static_cast<T*>(AlloueTableau(n * sizeof(T), reserve)); }
-  void deallocate(T* p, std::size_t n) noexcept { LibereTableau(p, n * sizeof(T), reserve); }
-  template <class U>
-  bool operator==(const Allocateur<U>& autre) const {
-    return reserve == autre.reserve;
-  }
-};
-
-// The base of the attributes: they allocate through it, so that the parser
-// can place them in its reserve while delete works the same for all.
-struct ObjetEnReserve {
-  static void* operator new(std::size_t n) { return AlloueObjet(n, nullptr); }
-  static void* operator new(std::size_t n, ReserveXML* r) { return AlloueObjet(n, r); }
-  static void operator delete(void* p) noexcept { LibereObjet(p); }
-  static void operator delete(void* p, ReserveXML*) noexcept { LibereObjet(p); }
-};
-}  // namespace xmldetail
-
-class TXMLAttribute : public xmldetail::ObjetEnReserve {
+class TXMLAttribute {
  public:
   TXMLAttribute(std::string name, std::string value);
 
@@ -116,10 +70,6 @@ class TXMLAttribute : public xmldetail::ObjetEnReserve {
 
  private:
   friend class XMLAnalyseur;
-  // The parser's: both strings made straight from its text.
-  struct DepuisTexte {};
-  TXMLAttribute(std::string_view name, std::string_view value, DepuisTexte)
-      : name_(name), value_(value) {}
   std::string name_;
   std::string value_;
 };
@@ -129,12 +79,11 @@ class TXMLAttribute : public xmldetail::ObjetEnReserve {
 class TXMLAttributes {
  public:
   TXMLAttributes();
-  explicit TXMLAttributes(ReserveXML* reserve);
   ~TXMLAttributes();
   TXMLAttributes(const TXMLAttributes&) = delete;
   TXMLAttributes& operator=(const TXMLAttributes&) = delete;
 
-  int Count() const { return static_cast<int>(items_.size()); }
+  int Count() const { return static_cast<int>(count_); }
   // Raises EListError outside 0 .. Count - 1.
   TXMLAttribute* Items(int index) const;
   // Takes the attribute and returns its index. Raises EXMLException with
@@ -146,9 +95,21 @@ class TXMLAttributes {
   void Clear();
 
  private:
+  friend class XMLAnalyseur;
   class NameIndex;
-  using Element = std::unique_ptr<TXMLAttribute>;
-  std::vector<Element, xmldetail::Allocateur<Element>> items_;
+  void CheckName(const std::string& name) const;
+  // parsed: the attribute lies in the document's reserve, and so does the
+  // array, which the caller made large enough.
+  void Append(TXMLAttribute* attribute, bool parsed = false);
+  void Release(std::uint32_t index) noexcept;
+
+  TXMLAttribute** items_ = nullptr;
+  std::uint32_t count_ = 0;
+  std::uint32_t capacity_ = 0;
+  // The first parsed_ items were made by a parse and belong to the document.
+  std::uint32_t parsed_ = 0;
+  // items_ was made by a parse and belongs to the document.
+  bool parsedArray_ = false;
   // Built only once the list grows past a few items, so that the duplicate
   // check of a huge attribute list is not quadratic.
   std::unique_ptr<NameIndex> index_;
@@ -159,39 +120,36 @@ class TXMLAttributes {
 class TXMLNodes {
  public:
   explicit TXMLNodes(TXMLNode* owner);
-  TXMLNodes(TXMLNode* owner, ReserveXML* reserve);
   ~TXMLNodes();
   TXMLNodes(const TXMLNodes&) = delete;
   TXMLNodes& operator=(const TXMLNodes&) = delete;
 
   TXMLNode* Owner() const { return owner_; }
-  int Count() const { return static_cast<int>(items_.size()); }
+  int Count() const { return static_cast<int>(count_); }
   // Raises EListError outside 0 .. Count - 1.
   TXMLNode* Items(int index) const;
   // Sets the node's ParentNodes to this list, takes it and returns its index.
   int Add(std::unique_ptr<TXMLNode> node);
   // Frees the node at index and its subtree; any other index is ignored.
   void Delete(int index);
-  // Deletes the last item until the list is empty.
+  // Frees every node, the last first.
   void Clear();
 
  private:
   friend class TXMLNode;
   friend class XMLAnalyseur;
-  using Element = std::unique_ptr<TXMLNode>;
+  void Append(TXMLNode* node);
+
   TXMLNode* owner_;
-  std::vector<Element, xmldetail::Allocateur<Element>> items_;
+  TXMLNode** items_ = nullptr;
+  std::uint32_t count_ = 0;
+  // 0 while items_ is the array a parse made at its exact size, which belongs
+  // to the document; the first Add moves the items to an array of the heap.
+  std::uint32_t capacity_ = 0;
 };
 
 class TXMLNode {
  public:
-  static void* operator new(std::size_t n) { return ::operator new(n); }
-  // Only for a constructor that throws in a new-expression of the heap.
-  static void operator delete(void* p) noexcept { ::operator delete(p); }
-  // delete: a node knows whether it lies in a reserve, so it carries no
-  // header saying where it came from.
-  static void operator delete(TXMLNode* p, std::destroying_delete_t) noexcept;
-
   // Name and Value empty, no ParentNodes; an element gets an empty attribute
   // list and an empty child list, every other kind neither.
   explicit TXMLNode(TXMLNodeKind kind);
@@ -203,19 +161,24 @@ class TXMLNode {
   TXMLNodeKind Kind() const { return kind_; }
   // Element: its name. Comment and CDATA: the content. Text: the character
   // data with references decoded, trimmed. Processing instruction: the target.
-  const std::string& Name() const { return name_; }
+  const std::string& Name() const { return *name_; }
   // Text: the raw character data, trimmed. Processing instruction: the data
   // after the target. Empty for every other kind.
-  const std::string& Value() const { return valeur() ? *valeur() : ChaineVide(); }
-  // Present for elements only (nullptr otherwise).
-  TXMLAttributes* Attributes() const { return lists() ? lists()->Attributs() : nullptr; }
-  TXMLNodes* Children() const { return lists() ? &lists()->children : nullptr; }
+  const std::string& Value() const;
+  // Present for elements only (nullptr otherwise). A parsed element without
+  // attributes or children gets its list the first time it is asked for, so
+  // a walk that only reads prefers AttributeCount, ChildCount and GetChild.
+  TXMLAttributes* Attributes() const;
+  TXMLNodes* Children() const;
   // The list that holds this node, none until it is added to one.
   TXMLNodes* ParentNodes() const { return parentNodes_; }
 
-  // The number of children; 0 for a node that is not an element.
-  int ChildCount() const { return lists() ? lists()->children.Count() : 0; }
-  // The child at index, or nullptr when the index is out of range. Never raises.
+  // The number of attributes, of children; 0 for a node that is not an element.
+  int AttributeCount() const;
+  int ChildCount() const;
+  // The attribute or child at index, or nullptr when the index is out of
+  // range. Never raises.
+  TXMLAttribute* GetAttribute(int index) const;
   TXMLNode* GetChild(int index) const;
   // Creates a node of that kind and appends it to this element's children.
   // A node that is not an element has no children: nullptr, nothing created.
@@ -235,40 +198,28 @@ class TXMLNode {
  private:
   friend class TXMLNodes;
   friend class XMLAnalyseur;
-  // Most elements never have an attribute: their attribute list is made the
-  // first time it is asked for, in the same reserve as the children's array.
-  struct Lists {
-    Lists(TXMLNode* owner, ReserveXML* reserve) : children(owner, reserve) {}
-    ~Lists();
-    Lists(const Lists&) = delete;
-    Lists& operator=(const Lists&) = delete;
-    TXMLAttributes* Attributs() { return attributes ? attributes : CreeAttributs(); }
-    TXMLAttributes* CreeAttributs();
-    TXMLNodes children;
-    TXMLAttributes* attributes = nullptr;
-  };
-  // A node made by the parser: its lists' arrays come from the same reserve.
-  TXMLNode(TXMLNodeKind kind, ReserveXML* reserve);
-  // The parser's: in the reserve, with its Name (and, for a text or a
-  // processing instruction, its Value) already known to be valid.
-  TXMLNode(TXMLNodeKind kind, ReserveXML* reserve, std::string_view name, std::string_view value);
+  // What only some kinds have (xml/noeud.h): an element's two lists, the
+  // Name and Value strings of the other kinds.
+  struct Element;
+  struct Texte;
+  TXMLNode(TXMLNodeKind kind, std::uint8_t origin)
+      : name_(nullptr), element_(nullptr), kind_(kind), origin_(origin) {}
+  Element* Lists() const;
+  static void Release(TXMLNode* node) noexcept;
+  static void ReleaseTree(TXMLNode* node) noexcept;
 
-  // What only some kinds have lives beside the node, so that the many text
-  // nodes of a document do not carry empty lists, nor elements an empty value.
-  Lists* lists() const { return kind_ == nkElement ? static_cast<Lists*>(extra_) : nullptr; }
-  std::string* valeur() const {
-    return kind_ == nkText || kind_ == nkProcessingInstruction ? static_cast<std::string*>(extra_) : nullptr;
-  }
-  static const std::string& ChaineVide();
-
-  std::string name_;
+  std::string* name_;
   TXMLNodes* parentNodes_ = nullptr;
-  // The Lists of an element, the Value of a text or processing instruction,
-  // nothing for the other kinds; in the node's reserve when it has one.
-  void* extra_ = nullptr;
+  // By kind_: an element's lists (made when first needed), or the strings of
+  // any other kind.
+  union {
+    Element* element_;
+    Texte* texte_;
+  };
   TXMLNodeKind kind_;
-  // The node and its extra were placed in a reserve by the parser.
-  bool enReserve_ = false;
+  // Which of the node's parts a parse made in its document's memory and which
+  // the node holds on the heap (bits of xml/noeud.h).
+  std::uint8_t origin_;
 };
 
 class TXMLDeclaration {
@@ -324,7 +275,8 @@ class TXMLDoc {
   friend class XMLAnalyseur;
   std::string fileName_;
   TXMLDeclaration declaration_;
-  // Declared before nodes_ so that it outlives every node placed in it.
+  // The memory of the parsed tree (xml/reserve.h); declared before nodes_ so
+  // that it outlives every node placed in it.
   std::unique_ptr<ReserveXML> reserve_;
   TXMLNodes nodes_;
 };
