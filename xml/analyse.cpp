@@ -193,8 +193,9 @@ std::string_view XMLAnalyseur::LitValeurAttribut() {
   return valeur;
 }
 
-// A file declared UTF-8 or ISO-8859-15 is turned into CP1252 by the person-file
-// conversion before the rest is read; every other file keeps its bytes. The
+// A file declared UTF-8 or ISO-8859-15, or naming no encoding and holding
+// UTF-8, is turned into CP1252 by the person-file conversion before the rest
+// is read; every other file keeps its bytes. The
 // declaration itself is ASCII, so converting only what follows it is the same
 // as converting the whole file.
 void XMLAnalyseur::ConvertitSelonEncodage() {
@@ -202,7 +203,11 @@ void XMLAnalyseur::ConvertitSelonEncodage() {
   std::string_view reste(p_, static_cast<std::size_t>(fin_ - p_));
   if (EstUtf8Declare(encodage)) {
     if (!EstAscii(reste)) ConvertitUtf8(reste);
-
+  } else if (encodage.empty()) {
+    // No encoding named: UTF-8 is the default, but files that name none are
+    // often CP1252. Bytes that are all well-formed UTF-8 with at least one
+    // multi-byte sequence are read as UTF-8, as the delimited reader does.
+    if (!EstAscii(reste) && EstUtf8MultiOctets(reste)) ConvertitUtf8(reste);
   } else if (EstLatin9Declare(encodage) && !Latin9Inchange(reste)) {
     // Latin-9 has none of the typographic quotes: nothing to keep apart.
     converti_ = Iso885915VersCp1252Personne(reste);

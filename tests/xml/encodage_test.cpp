@@ -57,7 +57,12 @@ INSTANTIATE_TEST_SUITE_P(
         CasEncodage{"latin9_sans_tiret", Declare("iso8859-15", "<a>\xBE</a>"), "E:a{T:Y|Y}"},
         CasEncodage{"windows1252_garde", Declare("windows-1252", "<a>\x80\xE8</a>"), "E:a{T:\x80\xE8|\x80\xE8}"},
         CasEncodage{"latin1_garde", Declare("ISO-8859-1", "<a>\xC3\xA8</a>"), "E:a{T:\xC3\xA8|\xC3\xA8}"},
-        CasEncodage{"sans_declaration_garde", "<a>\xC3\xA8</a>", "E:a{T:\xC3\xA8|\xC3\xA8}"},
+        // Naming no encoding: well-formed UTF-8 with a multi-byte sequence is
+        // read as UTF-8, anything else keeps its bytes.
+        CasEncodage{"sans_declaration_utf8", "<J\xC3\xA9r\xC3\xB4me>\xE2\x80\x99</J\xC3\xA9r\xC3\xB4me>",
+                    "E:J\xE9r\xF4me{T:'|'}"},
+        CasEncodage{"sans_encodage_utf8", "<?xml version='1.0'?><a>\xC3\xA8</a>", "E:a{T:\xE8|\xE8}"},
+        CasEncodage{"sans_declaration_cp1252_garde", "<a>\xC3\xA8\xE8</a>", "E:a{T:\xC3\xA8\xE8|\xC3\xA8\xE8}"},
         CasEncodage{"refus_inchange_apres_bom", kBom + "<a>", "!End of tag '<a>' missing (</a>)."},
         CasEncodage{"ref_e_accent", "<a>&#233;&#xE9;</a>", "E:a{T:\xE9\xE9|&#233;&#xE9;}"},
         CasEncodage{"ref_apostrophe", "<a>l&#8217;a</a>", "E:a{T:l'a|l&#8217;a}"},
