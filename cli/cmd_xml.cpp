@@ -25,9 +25,9 @@ void AjouteNoeud(std::string& sortie, const TXMLNode& n, std::size_t profondeur)
     case nkElement: {
       sortie += 'E';
       AjouteChamp(sortie, n.Name());
-      const TXMLAttributes& attributs = *n.Attributes();
-      for (int i = 0; i < attributs.Count(); ++i) {
-        const TXMLAttribute& a = *attributs.Items(i);
+      // AttributeCount and GetAttribute read without making an empty list.
+      for (int i = 0; i < n.AttributeCount(); ++i) {
+        const TXMLAttribute& a = *n.GetAttribute(i);
         AjouteChamp(sortie, a.Name() + "=" + a.Value());
       }
       break;
@@ -55,7 +55,15 @@ void AjouteNoeud(std::string& sortie, const TXMLNode& n, std::size_t profondeur)
 }
 
 // Pre-order walk with an explicit stack: a document may nest 10,000 deep.
-std::string Decrit(const TXMLDoc& doc) {
+// The text goes out in pieces of about 64 KiB, so that the dump of a large
+// tree does not hold a second copy of it. False when stdout fails.
+bool Decrit(const TXMLDoc& doc) {
+  constexpr std::size_t kMorceau = 64 * 1024;
+  const auto ecrit = [](std::string& texte) {
+    const bool ok = std::fwrite(texte.data(), 1, texte.size(), stdout) == texte.size();
+    texte.clear();
+    return ok;
+  };
   const TXMLDeclaration& d = doc.Declaration();
   std::string sortie = "declaration";
   AjouteChamp(sortie, d.Version());
@@ -63,19 +71,23 @@ std::string Decrit(const TXMLDoc& doc) {
   AjouteChamp(sortie, d.Standalone());
   sortie += '\n';
 
-  // Each entry: a list and the index of its next node to write.
-  std::vector<std::pair<const TXMLNodes*, int>> pile{{&doc.Nodes(), 0}};
+  // Each entry: a node whose children are being written, and the index of the
+  // next one (the top level has no node).
+  std::vector<std::pair<const TXMLNode*, int>> pile{{nullptr, 0}};
   while (!pile.empty()) {
-    auto& [liste, suivant] = pile.back();
-    if (suivant >= liste->Count()) {
+    auto& [parent, suivant] = pile.back();
+    const TXMLNode* n = parent ? parent->GetChild(suivant) : nullptr;
+    if (!parent && suivant < doc.Nodes().Count()) n = doc.Nodes().Items(suivant);
+    if (!n) {
       pile.pop_back();
       continue;
     }
-    const TXMLNode& n = *liste->Items(suivant++);
-    AjouteNoeud(sortie, n, pile.size() - 1);
-    if (n.ChildCount() > 0) pile.emplace_back(n.Children(), 0);
+    ++suivant;
+    AjouteNoeud(sortie, *n, pile.size() - 1);
+    if (n->ChildCount() > 0) pile.emplace_back(n, 0);
+    if (sortie.size() >= kMorceau && !ecrit(sortie)) return false;
   }
-  return sortie;
+  return ecrit(sortie);
 }
 
 int Run(const std::vector<std::string>& args) {
@@ -95,9 +107,8 @@ int Run(const std::vector<std::string>& args) {
     std::fprintf(stderr, "%s\n", e.what());
     return 2;
   }
-  const std::string sortie = Decrit(doc);
-  std::fwrite(sortie.data(), 1, sortie.size(), stdout);
-  return std::fflush(stdout) == 0 ? 0 : 2;
+  const bool ecrit = Decrit(doc);
+  return ecrit && std::fflush(stdout) == 0 ? 0 : 2;
 }
 
 }  // namespace

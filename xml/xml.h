@@ -1,7 +1,30 @@
-// The XML document model: a document with its declaration and a tree of nodes
-// held in owning lists. The parser (LoadFromFile) builds the tree through the
-// same write operations that callers see; nothing here turns a tree back into
-// text.
+// The XML document model and its reader: a document with its declaration
+// and a tree of nodes held in owning lists, read from a file or from bytes.
+//
+// What it promises. LoadFromFile and LoadFromMemory either build the whole
+// tree or leave the document cleared and raise EXMLException with an English
+// message; no input makes them crash, hang or recurse without bound. A
+// document is refused beyond 10,000 levels of elements or 10,000,000 nodes.
+// The bytes are turned into CP1252 when the file is declared UTF-8 or
+// ISO-8859-15, starts with a UTF-8 byte-order mark, or names no encoding and
+// holds well-formed UTF-8; any other file keeps its bytes. A tree the parser
+// built and a tree made with new and the write operations behave the same:
+// every node, list and attribute can be read, changed and freed alike.
+//
+// What it costs. One pass over the bytes, plus one over them for a
+// conversion. The text of the file is held while the tree is built. A node
+// takes four words and an element's lists four more, made only once it has
+// children or attributes; element names are shared. An empty element costs
+// about 12 bytes per byte of input, a Sconet export about 5 with its text.
+// Freeing a tree visits every node once, in document order.
+//
+// What it leaves out. No DTD (a DOCTYPE is refused), no namespaces, no
+// entities beyond the five predefined ones and numeric references (others
+// stay as written), no decoding of attribute values, and nothing turns a tree
+// back into text. Encodings other than those above are not converted. A
+// document may be read from several threads only while nobody changes it,
+// and a parsed element's lists are made on first request by Attributes and
+// Children, which is a change.
 //
 // Every string is single-byte text (CP1252 inside the core). Comparisons are
 // exact, case-sensitive byte comparisons unless a comment says otherwise.

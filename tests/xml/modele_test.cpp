@@ -194,6 +194,32 @@ TEST(Modele, LiberationDUnArbreTresProfond) {
   EXPECT_EQ(liste.Count(), 0);
 }
 
+// A parsed tree changed through the model: parsed and new nodes mix in one
+// list, element names are shared only until one is renamed, and an element
+// the parser left without lists gets them when they are asked for.
+TEST(Modele, ArbreChargeModifie) {
+  TXMLDoc doc;
+  doc.LoadFromMemory("<r><a/><a k='v'>x</a><a/></r>");
+  TXMLNode& r = *doc.Nodes().Items(0);
+  TXMLNode& vide = *r.GetChild(0);
+  EXPECT_EQ(vide.AttributeCount(), 0);
+  EXPECT_EQ(vide.GetAttribute(0), nullptr);
+  EXPECT_EQ(r.GetChild(1)->GetAttribute(0)->Value(), "v");
+  EXPECT_EQ(vide.Children()->Owner(), &vide);
+  vide.AddChild(nkComment)->SetName("c");
+  vide.Attributes()->Add(std::make_unique<TXMLAttribute>("n", "1"));
+  r.GetChild(2)->SetName("b");
+  r.GetChild(1)->Attributes()->Add(std::make_unique<TXMLAttribute>("k2", "w"));
+  TXMLNode& texte = *r.GetChild(1)->GetChild(0);
+  texte.SetName("y");
+  EXPECT_EQ(texte.Value(), "x");
+  r.AddChild(nkText)->SetValue("&amp;");
+  EXPECT_EQ(test::DecritNoeuds(doc.Nodes()), "E:r{E:a(n=1){C:c} E:a(k=v,k2=w){T:y|x} E:b T:&|&amp;}");
+  r.Children()->Delete(1);
+  r.GetChild(0)->Attributes()->Delete(0);
+  EXPECT_EQ(test::DecritNoeuds(doc.Nodes()), "E:r{E:a{C:c} E:b T:&|&amp;}");
+}
+
 class FichierTemporaire {
  public:
   explicit FichierTemporaire(const std::string& contenu)

@@ -1,5 +1,5 @@
 // Malformed and extreme input: every prefix of a realistic document, the
-// nesting bound, and a huge attribute list.
+// nesting and node-count bounds, and a huge attribute list.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -92,6 +92,25 @@ TEST(Robustesse, ProfondeurMaximale) {
   EXPECT_EQ(test::Charge(Imbrique(500000, true)), "!Element nesting too deep.");
   // Empty elements at the deepest level do not count as one more level.
   EXPECT_EQ(test::Charge(Imbrique(kProfondeurMaxXML - 1, true) + "<f/>").substr(0, 8), "!End of ");
+}
+
+// The root and 9,999,999 empty elements make the most nodes a document may
+// have; a comment after the root (a node of another kind, at the top level)
+// is one too many.
+TEST(Robustesse, NombreDeNoeudsBorne) {
+  std::string vides;
+  for (int i = 0; i < 1000; ++i) vides += "<a/>";
+  std::string s = "<r>";
+  s.reserve(4 * static_cast<std::size_t>(kNoeudsMaxXML) + 16);
+  for (int i = 1; i < kNoeudsMaxXML; i += 1000) s += vides;
+  s.resize(s.size() - 4);
+  s += "</r>";
+  {
+    TXMLDoc doc;
+    doc.LoadFromMemory(s);
+    EXPECT_EQ(doc.Nodes().Items(0)->ChildCount(), kNoeudsMaxXML - 1);
+  }
+  EXPECT_EQ(test::Charge(s + "<!---->"), "!Too many nodes.");
 }
 
 TEST(Robustesse, UnMillionDAttributs) {
