@@ -138,8 +138,8 @@ TXMLNode* TXMLNodes::Items(int index) const {
 }
 
 void TXMLNodes::Append(TXMLNode* node) {
-  if (count_ == capacity_) {
-    if (count_ >= static_cast<std::uint32_t>(kNoeudsMaxXML) * 4u) throw std::length_error("XML list too long");
+  // A capacity of 0 is also that of the parse's exact array: always full.
+  if (count_ == capacity_ || capacity_ == 0) {
     const std::uint32_t capacite = CapaciteSuivante(count_);
     auto** tableau = static_cast<TXMLNode**>(::operator new(capacite * sizeof(TXMLNode*)));
     if (count_ > 0) std::memcpy(tableau, items_, count_ * sizeof(TXMLNode*));

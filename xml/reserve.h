@@ -40,9 +40,20 @@ class ReserveXML {
   // n bytes aligned for a pointer; never nullptr (bad_alloc when memory runs out).
   void* Prend(std::size_t n) {
     n = (n + alignof(void*) - 1) & ~(alignof(void*) - 1);
-    if (static_cast<std::size_t>(fin_ - pos_) < n) return PrendDansUnNouveauBloc(n);
-    void* p = pos_;
-    pos_ += n;
+#ifdef CORRINOM_XML_ASAN
+    // A poisoned word after each object, so that writing past one is caught.
+    n += kZoneRouge;
+#endif
+    void* p;
+    if (static_cast<std::size_t>(fin_ - pos_) < n) {
+      p = PrendDansUnNouveauBloc(n);
+    } else {
+      p = pos_;
+      pos_ += n;
+    }
+#ifdef CORRINOM_XML_ASAN
+    Empoisonne(static_cast<char*>(p) + n - kZoneRouge, kZoneRouge);
+#endif
     return p;
   }
   // Room for an object of type T, not yet constructed.
@@ -76,6 +87,9 @@ class ReserveXML {
   }
 
   static constexpr std::size_t kNomsPartagesMax = 65536;
+#ifdef CORRINOM_XML_ASAN
+  static constexpr std::size_t kZoneRouge = 8;
+#endif
 
  private:
   void* PrendDansUnNouveauBloc(std::size_t n);

@@ -35,8 +35,6 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
-#include <vector>
-
 
 namespace corrinom {
 
