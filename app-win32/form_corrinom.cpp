@@ -1,0 +1,838 @@
+#include "app-win32/form_corrinom.h"
+
+#include <commdlg.h>
+#include <windowsx.h>
+
+#include <algorithm>
+#include <cwchar>
+#include <utility>
+
+#include "app-win32/dialogues_win32.h"
+#include "app-win32/form_aide.h"
+#include "app-win32/ressources.h"
+#include "app-win32/texte_win32.h"
+#include "operator/dialogues.h"
+#include "window/geometrie.h"
+
+namespace corrinom::win32 {
+
+using fenetre::Genre;
+using fenetre::Redessin;
+
+// The seam as the window's handlers use it: the boxes go to the operator, the
+// hint panel is this window's second status panel.
+class TFormCorrinom::DialoguesFenetre : public Dialogues {
+ public:
+  DialoguesFenetre(TFormCorrinom& fenetre, Dialogues& boites) : fenetre_(fenetre), boites_(boites) {}
+
+  void message(std::string_view texte, std::string_view titre = {}) override { boites_.message(texte, titre); }
+  Reponse question(std::string_view titre, std::string_view texte, Icone icone, Reponse parDefaut) override {
+    return boites_.question(titre, texte, icone, parDefaut);
+  }
+  void erreur(std::string_view texte, std::string_view titre = {}) override { boites_.erreur(texte, titre); }
+  std::optional<int> choisirChamp(const DemandeChamp& demande) override { return boites_.choisirChamp(demande); }
+  void debutAttente() override { boites_.debutAttente(); }
+  void finAttente() override { boites_.finAttente(); }
+  void indication(std::string_view texte) override {
+    fenetre_.Indication(texte);
+    boites_.indication(texte);
+  }
+
+ private:
+  TFormCorrinom& fenetre_;
+  Dialogues& boites_;
+};
+
+// A drag in progress: the list it left and the picture that follows the pointer.
+struct TFormCorrinom::Glisse {
+  HWND source = nullptr;
+  HIMAGELIST image = nullptr;
+};
+
+namespace {
+
+constexpr wchar_t kClasse[] = L"TFormCorrinom";
+constexpr int kPremierId = 100;  // a control's id is its rank in the table plus this
+constexpr UINT_PTR kMinuterieDefilement = 1;  // scrolls a list while a drag rests near its edge
+
+UINT DpiDe(HWND hwnd) {
+  // GetDpiForWindow exists from Windows 10 1607 on; before it, the system's resolution.
+  using Fonction = UINT(WINAPI*)(HWND);
+  static const auto dpiPourFenetre = reinterpret_cast<Fonction>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
+  if (dpiPourFenetre && hwnd) {
+    if (const UINT d = dpiPourFenetre(hwnd)) return d;
+  }
+  HDC dc = GetDC(nullptr);
+  const int d = GetDeviceCaps(dc, LOGPIXELSY);
+  ReleaseDC(nullptr, dc);
+  return d > 0 ? static_cast<UINT>(d) : 96;
+}
+
+std::wstring TexteDe(HWND controle) {
+  const int n = GetWindowTextLengthW(controle);
+  std::wstring t(static_cast<std::size_t>(n) + 1, L'\0');
+  GetWindowTextW(controle, t.data(), n + 1);
+  t.resize(static_cast<std::size_t>(n));
+  return t;
+}
+
+bool PoliceExiste(const std::wstring& famille) {
+  LOGFONTW lf{};
+  lf.lfCharSet = DEFAULT_CHARSET;
+  wcsncpy(lf.lfFaceName, famille.c_str(), LF_FACESIZE - 1);
+  HDC dc = GetDC(nullptr);
+  bool trouvee = false;
+  EnumFontFamiliesExW(
+      dc, &lf,
+      [](const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM p) -> int {
+        *reinterpret_cast<bool*>(p) = true;
+        return 0;
+      },
+      reinterpret_cast<LPARAM>(&trouvee), 0);
+  ReleaseDC(nullptr, dc);
+  return trouvee;
+}
+
+int IconeMarque(int marque) {
+  switch (marque) {
+    case kMarqueVert: return kIconeMarqueVert;
+    case kMarqueRose: return kIconeMarqueRose;
+    case kMarqueRouge: return kIconeMarqueRouge;
+    default: return kIconeMarqueGris;
+  }
+}
+
+}  // namespace
+
+TFormCorrinom::TFormCorrinom(HINSTANCE instance, EtatRapprochement& etat, MagasinComptes& magasin,
+                             std::wstring nomBase, DialoguesWin32& boites)
+    : instance_(instance),
+      etat_(etat),
+      nomBase_(std::move(nomBase)),
+      boites_(boites),
+      dialogues_(std::make_unique<DialoguesFenetre>(*this, boites)),
+      logique_(std::make_unique<fenetre::LogiqueFenetre>(etat, magasin, *dialogues_,
+                                                        static_cast<fenetre::VueFenetre&>(*this))) {}
+
+TFormCorrinom::~TFormCorrinom() {
+  if (hwnd_) DestroyWindow(hwnd_);
+  if (ImageListRougeVertGris_) ImageList_Destroy(ImageListRougeVertGris_);
+  for (HICON i : icones_)
+    if (i) DestroyIcon(i);
+  if (police_) DeleteObject(police_);
+}
+
+int TFormCorrinom::E(int pixels96) const { return fenetre::AEchelle(pixels96, static_cast<int>(dpi_)); }
+
+HWND TFormCorrinom::Controle(std::string_view nom) const {
+  for (const ControleCree& c : controles_)
+    if (c.controle->nom == nom) return c.hwnd;
+  return nullptr;
+}
+
+const char* TFormCorrinom::NomDe(HWND controle) const {
+  for (const ControleCree& c : controles_)
+    if (c.hwnd == controle) return c.controle->nom.data();
+  return "";
+}
+
+bool TFormCorrinom::Cree() {
+  WNDCLASSEXW classe{};
+  classe.cbSize = sizeof classe;
+  classe.lpfnWndProc = &TFormCorrinom::Procedure;
+  classe.hInstance = instance_;
+  classe.hIcon = LoadIconW(instance_, MAKEINTRESOURCEW(kIconeProgramme));
+  classe.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  classe.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  classe.lpszClassName = kClasse;
+  RegisterClassExW(&classe);
+
+  // No WS_CLIPCHILDREN: the group boxes are drawn over the window's own background.
+  const DWORD style = WS_OVERLAPPEDWINDOW;
+  hwnd_ = CreateWindowExW(WS_EX_CONTROLPARENT, kClasse, DeCp1252(fenetre::kTitreFenetre).c_str(), style,
+                          CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance_,
+                          this);
+  if (!hwnd_) return false;
+  dpi_ = DpiDe(hwnd_);
+  separations_ = fenetre::SeparationsInitiales(static_cast<int>(dpi_));
+  CreeImages();
+  CreeControles();
+  CreeListes();
+  AppliquePolice();
+
+  // Centred on the screen at the design size, then AjusteFenetre for its resolution.
+  RECT cadre{0, 0, fenetre::kTailleClient.largeur, fenetre::kTailleClient.hauteur};
+  AdjustWindowRectEx(&cadre, style, FALSE, WS_EX_CONTROLPARENT);
+  MONITORINFO mi{};
+  mi.cbSize = sizeof mi;
+  GetMonitorInfoW(MonitorFromWindow(hwnd_, MONITOR_DEFAULTTOPRIMARY), &mi);
+  const fenetre::Rectangle bureau{mi.rcWork.left, mi.rcWork.top, mi.rcWork.right - mi.rcWork.left,
+                                  mi.rcWork.bottom - mi.rcWork.top};
+  fenetre::GeometrieFenetre g;
+  g.client = fenetre::kTailleClient;
+  g.cadre = {-cadre.left, -cadre.top, cadre.right - g.client.largeur, cadre.bottom - g.client.hauteur};
+  g.position = {bureau.x + (bureau.largeur - g.exterieur().largeur) / 2,
+                bureau.y + (bureau.hauteur - g.exterieur().hauteur) / 2};
+  const fenetre::GeometrieFenetre n = fenetre::CalculeAjustement(g, static_cast<int>(dpi_), bureau);
+  SetWindowPos(hwnd_, nullptr, n.position.x, n.position.y, n.exterieur().largeur, n.exterieur().hauteur,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+  Place();
+
+  logique_->FormCreate();
+  SendMessageW(StatusBar1_, SB_SETTEXTW, 0,
+               reinterpret_cast<LPARAM>(DeCp1252(fenetre::TextePanneauVersion()).c_str()));
+  return true;
+}
+
+void TFormCorrinom::CreeImages() {
+  // The four mark pictures at the size of this resolution.
+  const int cote = E(16);
+  if (ImageListRougeVertGris_) ImageList_Destroy(ImageListRougeVertGris_);
+  ImageListRougeVertGris_ = ImageList_Create(cote, cote, ILC_COLOR32 | ILC_MASK, 4, 0);
+  for (int marque = kMarqueGris; marque <= kMarqueRouge; ++marque) {
+    HICON& icone = icones_[static_cast<std::size_t>(marque)];
+    if (icone) DestroyIcon(icone);
+    icone = static_cast<HICON>(
+        LoadImageW(instance_, MAKEINTRESOURCEW(IconeMarque(marque)), IMAGE_ICON, cote, cote, LR_DEFAULTCOLOR));
+    ImageList_AddIcon(ImageListRougeVertGris_, icone);
+  }
+}
+
+void TFormCorrinom::CreeControles() {
+  // Every control of the table is a child of the window itself, so that their
+  // notifications come here; a parent in the table only gives the place.
+  const std::span<const fenetre::Controle> table = fenetre::Controles();
+  for (std::size_t i = 0; i < table.size(); ++i) {
+    const fenetre::Controle& c = table[i];
+    const wchar_t* classe = nullptr;
+    DWORD style = 0, exStyle = 0;
+    switch (c.genre) {
+      case Genre::Fenetre:
+      case Genre::Separateur:
+        continue;
+      case Genre::Bande:
+        if (c.texte.empty()) continue;
+        classe = WC_STATICW;
+        style = SS_NOPREFIX | ((c.style & fenetre::kTexteCentre) ? SS_CENTER | SS_CENTERIMAGE : SS_LEFT);
+        break;
+      case Genre::Libelle:
+        classe = WC_STATICW;
+        style = SS_NOPREFIX | ((c.style & fenetre::kTexteALaLigne) ? SS_LEFT : SS_LEFTNOWORDWRAP);
+        break;
+      case Genre::Edition:
+        classe = WC_EDITW;
+        style = ES_AUTOHSCROLL;
+        exStyle = WS_EX_CLIENTEDGE;
+        break;
+      case Genre::Bouton:
+        classe = WC_BUTTONW;
+        style = BS_PUSHBUTTON | BS_NOTIFY;
+        break;
+      case Genre::Cadre:
+        classe = WC_BUTTONW;
+        style = BS_GROUPBOX;
+        break;
+      case Genre::Liste:
+        classe = WC_LISTVIEWW;
+        style = LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_OWNERDATA;
+        exStyle = WS_EX_CLIENTEDGE;
+        break;
+      case Genre::Trait:
+        classe = WC_STATICW;
+        style = SS_ETCHEDHORZ;
+        break;
+      case Genre::Image:
+        classe = WC_STATICW;
+        style = SS_ICON | SS_REALSIZECONTROL;
+        break;
+      case Genre::BarreEtat:
+        classe = STATUSCLASSNAMEW;
+        style = SBARS_SIZEGRIP | SBARS_TOOLTIPS;
+        break;
+    }
+    if (c.tabulation >= 0) style |= WS_TABSTOP;
+    const HWND h = CreateWindowExW(exStyle, classe, DeCp1252(c.texte).c_str(), WS_CHILD | WS_VISIBLE | style, 0,
+                                   0, 0, 0, hwnd_,
+                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(kPremierId + static_cast<int>(i))),
+                                   instance_, nullptr);
+    controles_.push_back({&c, h});
+    if (c.genre == Genre::Image)
+      SendMessageW(h, STM_SETICON, reinterpret_cast<WPARAM>(icones_[static_cast<std::size_t>(c.marque)]), 0);
+    if (c.tabulation >= 0)
+      SetWindowSubclass(h, &TFormCorrinom::ProcedureControle, 1, reinterpret_cast<DWORD_PTR>(this));
+  }
+  EditNomFich_ = Controle("EditNomFich");
+  ListViewUsers_ = Controle("ListViewUsers");
+  ListViewRebus_ = Controle("ListViewRebus");
+  StatusBar1_ = Controle("StatusBar1");
+
+  // The Tab key follows the window's order of its children: the focus order on
+  // top, the group boxes at the bottom, under the controls they frame.
+  HWND avant = HWND_TOP;
+  for (const fenetre::Controle* c : fenetre::OrdreTabulation()) {
+    const HWND h = Controle(c->nom);
+    SetWindowPos(h, avant, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    avant = h;
+  }
+  for (const ControleCree& c : controles_)
+    if (c.controle->genre == Genre::Cadre)
+      SetWindowPos(c.hwnd, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void TFormCorrinom::CreeListes() {
+  for (HWND liste : {ListViewUsers_, ListViewRebus_}) {
+    ListView_SetExtendedListViewStyle(liste, LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
+    const std::span<const fenetre::Colonne> colonnes = fenetre::ColonnesListe(NomDe(liste));
+    for (std::size_t i = 0; i < colonnes.size(); ++i) {
+      const std::wstring titre = DeCp1252(colonnes[i].titre);
+      LVCOLUMNW col{};
+      col.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
+      col.pszText = const_cast<wchar_t*>(titre.c_str());
+      col.cx = E(colonnes[i].largeur);
+      col.iSubItem = static_cast<int>(i);
+      SendMessageW(liste, LVM_INSERTCOLUMNW, i, reinterpret_cast<LPARAM>(&col));
+    }
+    ListView_SetTextColor(liste, RGB(0, 0, 0));
+  }
+  ListView_SetImageList(ListViewUsers_, ImageListRougeVertGris_, LVSIL_SMALL);
+
+  // Each list's hint, wherever the pointer rests on it; none while it is empty.
+  bulles_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP,
+                            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr, instance_,
+                            nullptr);
+  for (HWND liste : {ListViewUsers_, ListViewRebus_}) {
+    TTTOOLINFOW outil{};
+    outil.cbSize = sizeof outil;
+    outil.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    outil.hwnd = hwnd_;
+    outil.uId = reinterpret_cast<UINT_PTR>(liste);
+    outil.lpszText = LPSTR_TEXTCALLBACKW;
+    SendMessageW(bulles_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&outil));
+  }
+}
+
+void TFormCorrinom::AppliquePolice() {
+  // The first face of the list that this system has, at 8 points.
+  std::wstring famille = L"MS Sans Serif";
+  for (std::string_view f : fenetre::kFamillesPolice) {
+    if (PoliceExiste(DeCp1252(f))) {
+      famille = DeCp1252(f);
+      break;
+    }
+  }
+  HFONT ancienne = police_;
+  police_ = CreateFontW(-MulDiv(fenetre::kTaillePolice, static_cast<int>(dpi_), 72), 0, 0, 0, FW_NORMAL, FALSE,
+                        FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                        DEFAULT_PITCH | FF_SWISS, famille.c_str());
+  for (const ControleCree& c : controles_) SendMessageW(c.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(police_), FALSE);
+  if (ancienne) DeleteObject(ancienne);
+}
+
+void TFormCorrinom::Place() {
+  if (!StatusBar1_) return;
+  RECT client;
+  GetClientRect(hwnd_, &client);
+
+  // The status bar places itself along the bottom; its panels are 220 and 300
+  // wide, then the base's name for good when there is one.
+  SendMessageW(StatusBar1_, WM_SIZE, 0, 0);
+  int bords[3] = {E(fenetre::kPanneauxEtat[0]), E(fenetre::kPanneauxEtat[0] + fenetre::kPanneauxEtat[1]), -1};
+  SendMessageW(StatusBar1_, SB_SETPARTS, nomBase_.empty() ? 2 : 3, reinterpret_cast<LPARAM>(bords));
+  if (!nomBase_.empty()) SendMessageW(StatusBar1_, SB_SETTEXTW, 2, reinterpret_cast<LPARAM>(nomBase_.c_str()));
+  RECT barre;
+  GetWindowRect(StatusBar1_, &barre);
+
+  places_ = fenetre::Dispose({client.right, client.bottom}, static_cast<int>(dpi_), barre.bottom - barre.top,
+                             separations_);
+  // From each parent's client area to the window's: parents come first.
+  for (fenetre::PlaceControle& p : places_) {
+    const fenetre::Controle* c = fenetre::TrouveControle(p.nom);
+    for (const fenetre::PlaceControle& parent : places_) {
+      if (&parent == &p) break;
+      if (parent.nom == c->parent) {
+        p.place.x += parent.place.x;
+        p.place.y += parent.place.y;
+        break;
+      }
+    }
+  }
+  HDWP lot = BeginDeferWindowPos(static_cast<int>(places_.size()));
+  for (const fenetre::PlaceControle& p : places_) {
+    const HWND h = Controle(p.nom);
+    if (!h || h == StatusBar1_) continue;
+    const fenetre::Controle* c = fenetre::TrouveControle(p.nom);
+    fenetre::Rectangle r = p.place;
+    if (c->genre == Genre::Trait) r.hauteur = 2;  // the line along its top edge
+    if (c->style & fenetre::kTailleDuTexte) {
+      HDC dc = GetDC(h);
+      HGDIOBJ avant = SelectObject(dc, police_);
+      const std::wstring t = TexteDe(h);
+      SIZE s{};
+      GetTextExtentPoint32W(dc, t.c_str(), static_cast<int>(t.size()), &s);
+      SelectObject(dc, avant);
+      ReleaseDC(h, dc);
+      r.largeur = s.cx;
+      r.hauteur = s.cy;
+    }
+    lot = DeferWindowPos(lot, h, nullptr, r.x, r.y, r.largeur, r.hauteur, SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  EndDeferWindowPos(lot);
+  InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+void TFormCorrinom::ChangeResolution(UINT dpi, const RECT& propose) {
+  // The splitters keep their share; pictures, columns and font are made anew.
+  separations_.largeurAides = MulDiv(separations_.largeurAides, static_cast<int>(dpi), static_cast<int>(dpi_));
+  separations_.hauteurHaut = MulDiv(separations_.hauteurHaut, static_cast<int>(dpi), static_cast<int>(dpi_));
+  dpi_ = dpi;
+  CreeImages();
+  ListView_SetImageList(ListViewUsers_, ImageListRougeVertGris_, LVSIL_SMALL);
+  for (const ControleCree& c : controles_)
+    if (c.controle->genre == Genre::Image)
+      SendMessageW(c.hwnd, STM_SETICON, reinterpret_cast<WPARAM>(icones_[static_cast<std::size_t>(c.controle->marque)]),
+                   0);
+  for (HWND liste : {ListViewUsers_, ListViewRebus_}) {
+    const std::span<const fenetre::Colonne> colonnes = fenetre::ColonnesListe(NomDe(liste));
+    for (std::size_t i = 0; i < colonnes.size(); ++i)
+      ListView_SetColumnWidth(liste, static_cast<int>(i), E(colonnes[i].largeur));
+  }
+  AppliquePolice();
+  SetWindowPos(hwnd_, nullptr, propose.left, propose.top, propose.right - propose.left, propose.bottom - propose.top,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+  Place();
+}
+
+LRESULT CALLBACK TFormCorrinom::Procedure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == WM_NCCREATE) {
+    auto* f = static_cast<TFormCorrinom*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
+    f->hwnd_ = hwnd;
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(f));
+  }
+  auto* f = reinterpret_cast<TFormCorrinom*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  if (!f || !f->hwnd_) return DefWindowProcW(hwnd, msg, wp, lp);
+  return f->Message(msg, wp, lp);
+}
+
+LRESULT TFormCorrinom::Message(UINT msg, WPARAM wp, LPARAM lp) {
+  switch (msg) {
+    case WM_SIZE:
+      Place();
+      return 0;
+    case WM_GETMINMAXINFO:
+      reinterpret_cast<MINMAXINFO*>(lp)->ptMinTrackSize = {E(300), E(360)};
+      return 0;
+    case WM_DPICHANGED:
+      ChangeResolution(HIWORD(wp), *reinterpret_cast<const RECT*>(lp));
+      return 0;
+    case WM_CTLCOLORSTATIC: {
+      // Labels and group boxes on the window's face.
+      HDC dc = reinterpret_cast<HDC>(wp);
+      SetBkMode(dc, TRANSPARENT);
+      SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+      return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+    }
+    case WM_COMMAND:
+      if (lp) Commande(reinterpret_cast<HWND>(lp), HIWORD(wp));
+      return 0;
+    case WM_NOTIFY:
+      return Notification(*reinterpret_cast<NMHDR*>(lp));
+    case WM_SETCURSOR:
+      if (boites_.EnAttente()) {
+        SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+        return TRUE;
+      }
+      if (reinterpret_cast<HWND>(wp) == hwnd_ && LOWORD(lp) == HTCLIENT) {
+        POINT p;
+        GetCursorPos(&p);
+        ScreenToClient(hwnd_, &p);
+        const std::string_view s = SeparateurSous(p);
+        if (!s.empty()) {
+          SetCursor(LoadCursorW(nullptr, s == "Splitter1" ? IDC_SIZENS : IDC_SIZEWE));
+          return TRUE;
+        }
+      }
+      break;
+    case WM_LBUTTONDOWN: {
+      const POINT p{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
+      if (!glisse_) {
+        separateurActif_ = SeparateurSous(p);
+        if (!separateurActif_.empty()) SetCapture(hwnd_);
+      }
+      return 0;
+    }
+    case WM_MOUSEMOVE: {
+      POINT p{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
+      if (glisse_) {
+        ClientToScreen(hwnd_, &p);
+        SuitGlisse(p);
+      } else if (!separateurActif_.empty()) {
+        SuitSeparateur(p);
+      }
+      return 0;
+    }
+    case WM_LBUTTONUP: {
+      POINT p{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
+      if (glisse_) {
+        ClientToScreen(hwnd_, &p);
+        FinGlisse(true, p);
+      } else if (!separateurActif_.empty()) {
+        separateurActif_ = {};
+        ReleaseCapture();
+      }
+      return 0;
+    }
+    case WM_TIMER:
+      if (wp == kMinuterieDefilement && glisse_) DefileSousGlisse();
+      return 0;
+    case WM_CAPTURECHANGED:
+      if (glisse_ && reinterpret_cast<HWND>(lp) != hwnd_) FinGlisse(false, {});
+      separateurActif_ = {};
+      return 0;
+    case WM_CLOSE:
+      // Button2 and the close box alike; the window logic decides.
+      if (logique_->FormCloseQuery()) DestroyWindow(hwnd_);
+      return 0;
+    case WM_DESTROY:
+      PostQuitMessage(0);
+      return 0;
+    case WM_NCDESTROY:
+      hwnd_ = nullptr;
+      break;
+    default:
+      break;
+  }
+  return DefWindowProcW(hwnd_, msg, wp, lp);
+}
+
+void TFormCorrinom::Commande(HWND controle, int code) {
+  if (code != BN_CLICKED) return;
+  const std::string_view nom = NomDe(controle);
+  if (nom == "ButtonOuvrir") ButtonOuvrirClick();
+  else if (nom == "Button3") logique_->Button3Click();
+  else if (nom == "Button6") logique_->Button6Click();
+  else if (nom == "Button1") logique_->Button1Click();
+  else if (nom == "Button2") PostMessageW(hwnd_, WM_CLOSE, 0, 0);
+  else if (nom == "Button4") logique_->Button4Click();
+}
+
+LRESULT TFormCorrinom::Notification(NMHDR& n) {
+  if (n.code == TTN_GETDISPINFOW && n.hwndFrom == bulles_) {
+    auto& info = reinterpret_cast<NMTTDISPINFOW&>(n);
+    const HWND liste = reinterpret_cast<HWND>(n.idFrom);
+    texteBulle_ = DeCp1252(liste == ListViewUsers_ ? etat_.indicationComptes : etat_.indicationRebus);
+    info.lpszText = texteBulle_.data();
+    return 0;
+  }
+  if (n.hwndFrom != ListViewUsers_ && n.hwndFrom != ListViewRebus_) return 0;
+  switch (n.code) {
+    case LVN_GETDISPINFOW:
+      TexteCellule(n.hwndFrom, reinterpret_cast<NMLVDISPINFOW&>(n));
+      return 0;
+    case LVN_COLUMNCLICK: {
+      const int colonne = reinterpret_cast<NMLISTVIEW&>(n).iSubItem;
+      if (n.hwndFrom == ListViewUsers_) logique_->ListViewUsersColumnClick(colonne);
+      else logique_->ListViewRebusColumnClick(colonne);
+      return 0;
+    }
+    case LVN_BEGINDRAG: {
+      const auto& lv = reinterpret_cast<NMLISTVIEW&>(n);
+      DebutGlisse(n.hwndFrom, lv.iItem, lv.ptAction);
+      return 0;
+    }
+    case LVN_KEYDOWN:
+      if (n.hwndFrom == ListViewUsers_) logique_->ListViewUsersKeyDown(reinterpret_cast<NMLVKEYDOWN&>(n).wVKey);
+      return 0;
+    default:
+      return 0;
+  }
+}
+
+void TFormCorrinom::TexteCellule(HWND liste, NMLVDISPINFOW& info) {
+  LVITEMW& item = info.item;
+  if (item.iItem < 0) return;
+  const auto ligne = static_cast<std::size_t>(item.iItem);
+  const auto colonne = static_cast<std::size_t>(item.iSubItem);
+  if (liste == ListViewUsers_) {
+    if (ligne >= etat_.comptes.size()) return;
+    const LigneCompte& c = etat_.comptes[ligne];
+    if (item.mask & LVIF_IMAGE) item.iImage = colonne == 0 ? c.marque : I_IMAGENONE;
+    if (item.mask & LVIF_TEXT) texteCellule_ = DeCp1252(colonne == 0 ? c.login : c.sousItem(colonne - 1));
+  } else {
+    if (ligne >= etat_.rebus.size()) return;
+    const LigneRebus& r = etat_.rebus[ligne];
+    if (item.mask & LVIF_TEXT) texteCellule_ = DeCp1252(colonne == 0 ? r.nom : colonne == 1 ? r.prenoms : r.dateNaiss);
+  }
+  if ((item.mask & LVIF_TEXT) && item.pszText && item.cchTextMax > 0) {
+    const std::size_t n = std::min(texteCellule_.size(), static_cast<std::size_t>(item.cchTextMax - 1));
+    std::wmemcpy(item.pszText, texteCellule_.data(), n);
+    item.pszText[n] = L'\0';
+  }
+}
+
+bool TFormCorrinom::MessageDeDialogue(MSG& msg) {
+  if (!hwnd_) return false;
+  if (msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE && glisse_) {
+    FinGlisse(false, {});
+    return true;
+  }
+  // Only Tab and Shift+Tab go to the dialog navigation; every other key keeps its
+  // meaning in its control (Enter in the edit box, Delete in the account list).
+  if ((msg.message == WM_KEYDOWN || msg.message == WM_CHAR) && msg.wParam == VK_TAB && IsChild(hwnd_, msg.hwnd))
+    return IsDialogMessageW(hwnd_, &msg) != FALSE;
+  return false;
+}
+
+// ---- What the window logic asks of the window ------------------------------------
+
+HWND TFormCorrinom::ListeDe(ListeSource source) const {
+  if (source == ListeSource::Comptes) return ListViewUsers_;
+  if (source == ListeSource::Rebus) return ListViewRebus_;
+  return nullptr;
+}
+
+ListeSource TFormCorrinom::SourceDe(HWND liste) const {
+  if (liste == ListViewUsers_) return ListeSource::Comptes;
+  if (liste == ListViewRebus_) return ListeSource::Rebus;
+  return ListeSource::Autre;
+}
+
+std::optional<std::size_t> TFormCorrinom::LigneSelectionnee(ListeSource source) const {
+  const HWND liste = ListeDe(source);
+  if (!liste) return std::nullopt;
+  const int i = ListView_GetNextItem(liste, -1, LVNI_SELECTED);
+  const std::size_t n = liste == ListViewUsers_ ? etat_.comptes.size() : etat_.rebus.size();
+  if (i < 0 || static_cast<std::size_t>(i) >= n) return std::nullopt;
+  return static_cast<std::size_t>(i);
+}
+
+void TFormCorrinom::SelectionneLigne(HWND liste, std::optional<std::size_t> ligne) {
+  const std::size_t n = liste == ListViewUsers_ ? etat_.comptes.size() : etat_.rebus.size();
+  const int avant = ListView_GetNextItem(liste, -1, LVNI_SELECTED);
+  if (ligne && *ligne < n && avant == static_cast<int>(*ligne)) return;
+  ListView_SetItemState(liste, -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
+  if (!ligne || *ligne >= n) return;
+  ListView_SetItemState(liste, static_cast<int>(*ligne), LVIS_SELECTED | LVIS_FOCUSED,
+                        LVIS_SELECTED | LVIS_FOCUSED);
+}
+
+void TFormCorrinom::Redessine(Redessin quoi, const fenetre::Selections& selection) {
+  if (!hwnd_) return;
+  // The lists show the state through LVN_GETDISPINFO: a new row count and a
+  // repaint are all they need; the scrolled position stays.
+  const std::pair<HWND, Redessin> listes[2] = {{ListViewUsers_, Redessin::LignesComptes},
+                                               {ListViewRebus_, Redessin::LignesRebus}};
+  for (const auto& [liste, partie] : listes) {
+    if (fenetre::Contient(quoi, partie)) {
+      const std::size_t n = liste == ListViewUsers_ ? etat_.comptes.size() : etat_.rebus.size();
+      ListView_SetItemCountEx(liste, static_cast<int>(n), LVSICF_NOINVALIDATEALL | LVSICF_NOSCROLL);
+      InvalidateRect(liste, nullptr, FALSE);
+    }
+  }
+  SelectionneLigne(ListViewUsers_, selection.comptes);
+  SelectionneLigne(ListViewRebus_, selection.rebus);
+  if (fenetre::Contient(quoi, Redessin::Compteurs)) {
+    const std::string* textes[4] = {&etat_.LabelRienAFaire, &etat_.LabelDejaBon, &etat_.LabelAFaireMineur,
+                                    &etat_.LabelAFaire};
+    for (std::size_t i = 0; i < fenetre::kCompteurs.size(); ++i)
+      SetWindowTextW(Controle(fenetre::kCompteurs[i]), DeCp1252(*textes[i]).c_str());
+  }
+  // The hints are read by the tooltip each time it shows.
+}
+
+void TFormCorrinom::ActiveControle(std::string_view nom, bool actif) {
+  if (const HWND h = Controle(nom)) EnableWindow(h, actif ? TRUE : FALSE);
+}
+
+void TFormCorrinom::MontreAide() { win32::MontreAide(instance_, hwnd_); }
+
+// ---- Handlers that need the system's dialogs ---------------------------------------
+
+void TFormCorrinom::ButtonOuvrirClick() {
+  if (logique_->Occupee()) return;
+  // Two entries, the first selected; the file need not exist and no extension is
+  // added. The edit box's text is proposed.
+  static constexpr wchar_t kFiltre[] =
+      L"Fichiers Sconet (*.xml;*.csv;*.txt)\0*.xml;*.csv;*.txt\0Tous les fichiers\0*.*\0";
+  std::wstring nom = TexteDe(EditNomFich_);
+  nom.resize(std::max<std::size_t>(nom.size() + 1, 32768), L'\0');
+  OPENFILENAMEW ofn{};
+  ofn.lStructSize = sizeof ofn;
+  ofn.hwndOwner = hwnd_;
+  ofn.lpstrFilter = kFiltre;
+  ofn.nFilterIndex = 1;
+  ofn.lpstrFile = nom.data();
+  ofn.nMaxFile = static_cast<DWORD>(nom.size());
+  ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_ENABLESIZING;
+  if (!GetOpenFileNameW(&ofn)) return;
+  nom.resize(std::wcslen(nom.c_str()));
+  SetWindowTextW(EditNomFich_, nom.c_str());
+  logique_->OuvreFichier(std::u16string(nom.begin(), nom.end()));
+}
+
+void TFormCorrinom::Indication(std::string_view texte) {
+  // The panel is narrower than the longest texts; the whole text is its tooltip.
+  const std::wstring t = DeCp1252(texte);
+  SendMessageW(StatusBar1_, SB_SETTEXTW, 1, reinterpret_cast<LPARAM>(t.c_str()));
+  SendMessageW(StatusBar1_, SB_SETTIPTEXTW, 1, reinterpret_cast<LPARAM>(t.c_str()));
+}
+
+// ---- Focus hints ------------------------------------------------------------------
+
+LRESULT CALLBACK TFormCorrinom::ProcedureControle(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR,
+                                                  DWORD_PTR donnees) {
+  auto* f = reinterpret_cast<TFormCorrinom*>(donnees);
+  switch (msg) {
+    case WM_SETFOCUS: {
+      const LRESULT r = DefSubclassProc(hwnd, msg, wp, lp);
+      f->logique_->FocusEntre(f->NomDe(hwnd));
+      return r;
+    }
+    case WM_KILLFOCUS: {
+      const LRESULT r = DefSubclassProc(hwnd, msg, wp, lp);
+      // A box opening over the window, or another window taking the keyboard, is
+      // no leaving of the control.
+      const HWND suivant = reinterpret_cast<HWND>(wp);
+      f->logique_->FocusSort(!suivant || (suivant != f->hwnd_ && !IsChild(f->hwnd_, suivant)));
+      return r;
+    }
+    default:
+      return DefSubclassProc(hwnd, msg, wp, lp);
+  }
+}
+
+// ---- Drag and drop ----------------------------------------------------------------
+
+HWND TFormCorrinom::ListeSous(POINT ecran) const {
+  for (HWND liste : {ListViewUsers_, ListViewRebus_}) {
+    RECT r;
+    GetWindowRect(liste, &r);
+    if (PtInRect(&r, ecran)) return liste;
+  }
+  return nullptr;
+}
+
+std::optional<std::size_t> TFormCorrinom::LigneALaHauteur(HWND liste, POINT ecran) const {
+  // The row 10 pixels from the list's left edge at the drop's height, so that a
+  // drop anywhere along a row's line hits that row; none under the header.
+  POINT p = ecran;
+  ScreenToClient(liste, &p);
+  RECT entete{};
+  if (HWND h = ListView_GetHeader(liste)) GetWindowRect(h, &entete);
+  if (p.y < entete.bottom - entete.top) return std::nullopt;
+  LVHITTESTINFO test{};
+  test.pt = {E(10), p.y};
+  const int i = ListView_HitTest(liste, &test);
+  if (i < 0 || !(test.flags & LVHT_ONITEM)) return std::nullopt;
+  return static_cast<std::size_t>(i);
+}
+
+void TFormCorrinom::DebutGlisse(HWND liste, int ligne, POINT depart) {
+  if (logique_->Occupee() || glisse_) return;
+  // The dragged row is always the selected one; a press on empty space drags nothing.
+  if (ligne < 0 || !LigneSelectionnee(SourceDe(liste))) return;
+  glisse_ = std::make_unique<Glisse>();
+  glisse_->source = liste;
+  POINT ecran = depart;
+  ClientToScreen(liste, &ecran);
+  POINT origine{};
+  glisse_->image = ListView_CreateDragImage(liste, ligne, &origine);
+  if (glisse_->image) {
+    ImageList_BeginDrag(glisse_->image, 0, depart.x - origine.x, depart.y - origine.y);
+    RECT fen;
+    GetWindowRect(hwnd_, &fen);
+    ImageList_DragEnter(hwnd_, ecran.x - fen.left, ecran.y - fen.top);
+  }
+  SetCapture(hwnd_);
+  SetTimer(hwnd_, kMinuterieDefilement, 80, nullptr);
+  SuitGlisse(ecran);
+}
+
+void TFormCorrinom::DefileSousGlisse() {
+  // A drag resting near the top or the bottom of a list scrolls it a row at a
+  // time, so that a row out of sight can be reached.
+  POINT ecran;
+  GetCursorPos(&ecran);
+  const HWND liste = ListeSous(ecran);
+  if (!liste) return;
+  POINT p = ecran;
+  ScreenToClient(liste, &p);
+  RECT client, entete{};
+  GetClientRect(liste, &client);
+  if (HWND h = ListView_GetHeader(liste)) GetWindowRect(h, &entete);
+  const int haut = entete.bottom - entete.top;
+  const int bord = E(12);
+  int sens = 0;
+  if (p.y >= haut && p.y < haut + bord) sens = -1;
+  else if (p.y > client.bottom - bord && p.y <= client.bottom) sens = 1;
+  if (!sens) return;
+  RECT ligne{};
+  if (!ListView_GetItemRect(liste, ListView_GetTopIndex(liste), &ligne, LVIR_BOUNDS)) return;
+  // The picture leaves the window while the list moves, and comes back over the new rows.
+  RECT fen;
+  GetWindowRect(hwnd_, &fen);
+  if (glisse_->image) ImageList_DragLeave(hwnd_);
+  ListView_Scroll(liste, 0, sens * std::max(1L, ligne.bottom - ligne.top));
+  UpdateWindow(liste);
+  if (glisse_->image) ImageList_DragEnter(hwnd_, ecran.x - fen.left, ecran.y - fen.top);
+}
+
+void TFormCorrinom::SuitGlisse(POINT ecran) {
+  if (!glisse_) return;
+  if (glisse_->image) {
+    RECT fen;
+    GetWindowRect(hwnd_, &fen);
+    ImageList_DragMove(ecran.x - fen.left, ecran.y - fen.top);
+  }
+  const HWND cible = ListeSous(ecran);
+  const ListeSource source = SourceDe(glisse_->source);
+  const bool accepte = (cible == ListViewUsers_ && fenetre::LogiqueFenetre::ListViewUsersDragOver(source)) ||
+                       (cible == ListViewRebus_ && fenetre::LogiqueFenetre::ListViewRebusDragOver(source));
+  SetCursor(LoadCursorW(nullptr, accepte ? IDC_ARROW : IDC_NO));
+}
+
+void TFormCorrinom::FinGlisse(bool deposer, POINT ecran) {
+  if (!glisse_) return;
+  const std::unique_ptr<Glisse> g = std::move(glisse_);
+  KillTimer(hwnd_, kMinuterieDefilement);
+  if (g->image) {
+    ImageList_DragLeave(hwnd_);
+    ImageList_EndDrag();
+    ImageList_Destroy(g->image);
+  }
+  if (GetCapture() == hwnd_) ReleaseCapture();
+  SetCursor(LoadCursorW(nullptr, IDC_ARROW));
+  if (!deposer) return;
+  const HWND cible = ListeSous(ecran);
+  const ListeSource source = SourceDe(g->source);
+  if (cible == ListViewUsers_ && fenetre::LogiqueFenetre::ListViewUsersDragOver(source))
+    logique_->ListViewUsersDragDrop(source, LigneALaHauteur(cible, ecran));
+  else if (cible == ListViewRebus_ && fenetre::LogiqueFenetre::ListViewRebusDragOver(source))
+    logique_->ListViewRebusDragDrop(source, LigneALaHauteur(cible, ecran));
+}
+
+// ---- Splitters --------------------------------------------------------------------
+
+std::string_view TFormCorrinom::SeparateurSous(POINT client) const {
+  for (const fenetre::PlaceControle& p : places_) {
+    if (p.nom != "Splitter1" && p.nom != "Splitter2") continue;
+    const fenetre::Rectangle& r = p.place;
+    if (client.x >= r.x && client.x < r.x + r.largeur && client.y >= r.y && client.y < r.y + r.hauteur) return p.nom;
+  }
+  return {};
+}
+
+void TFormCorrinom::SuitSeparateur(POINT client) {
+  // Dispose keeps each side at its minimum.
+  for (const fenetre::PlaceControle& p : places_) {
+    if (p.nom == "PanelHaut" && separateurActif_ == "Splitter1") separations_.hauteurHaut = client.y - p.place.y;
+    if (p.nom == "GroupBox3" && separateurActif_ == "Splitter2") separations_.largeurAides = client.x - p.place.x;
+  }
+  Place();
+  for (const fenetre::PlaceControle& p : places_) {
+    if (p.nom == "PanelHaut") separations_.hauteurHaut = p.place.hauteur;
+    if (p.nom == "GroupBox3") separations_.largeurAides = p.place.largeur;
+  }
+}
+
+}  // namespace corrinom::win32

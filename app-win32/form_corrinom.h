@@ -1,0 +1,131 @@
+// The main window on Windows, drawn with the Win32 controls. It builds its
+// controls from the table of window/controles.h, draws the core's state, and
+// turns the controls' events into calls of the window logic (window/), which
+// decides everything else.
+#pragma once
+
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <array>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "reconcile/deplacements.h"
+#include "operator/dialogues.h"
+#include "reconcile/etat.h"
+#include "window/controles.h"
+#include "window/logique_fenetre.h"
+
+namespace corrinom {
+class MagasinComptes;
+}
+
+namespace corrinom::win32 {
+
+class DialoguesWin32;
+
+class TFormCorrinom : private fenetre::VueFenetre {
+ public:
+  // `etat` holds the accounts as start-up loaded them; `magasin` is the store they
+  // were read from and that changes are written to. `nomBase` names an embedded
+  // base in a third status panel (empty for the system's store). `boites` answers
+  // the operator's boxes; the hint panel is always this window's.
+  TFormCorrinom(HINSTANCE instance, EtatRapprochement& etat, MagasinComptes& magasin, std::wstring nomBase,
+                DialoguesWin32& boites);
+  ~TFormCorrinom() override;
+  TFormCorrinom(const TFormCorrinom&) = delete;
+  TFormCorrinom& operator=(const TFormCorrinom&) = delete;
+
+  // Creates the window and its controls, places it (centred, then AjusteFenetre)
+  // and runs FormCreate. False when Windows refused.
+  bool Cree();
+  HWND Fenetre() const { return hwnd_; }
+
+  // Keyboard navigation between the controls (Tab, Shift+Tab) and Escape during a
+  // drag, for the message loop. True when the message was used.
+  bool MessageDeDialogue(MSG& msg);
+
+  // A control by its name in the table (null for a band or a splitter).
+  HWND Controle(std::string_view nom) const;
+
+ private:
+  class DialoguesFenetre;
+  struct Glisse;
+  struct ControleCree {
+    const fenetre::Controle* controle;
+    HWND hwnd;
+  };
+
+  static LRESULT CALLBACK Procedure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+  static LRESULT CALLBACK ProcedureControle(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id,
+                                            DWORD_PTR donnees);
+  LRESULT Message(UINT msg, WPARAM wp, LPARAM lp);
+  LRESULT Notification(NMHDR& n);
+  void Commande(HWND controle, int code);
+
+  // VueFenetre
+  std::optional<std::size_t> LigneSelectionnee(ListeSource liste) const override;
+  void Redessine(fenetre::Redessin quoi, const fenetre::Selections& selection) override;
+  void ActiveControle(std::string_view nom, bool actif) override;
+  void MontreAide() override;
+
+  void CreeControles();
+  void CreeListes();
+  void CreeImages();
+  void AppliquePolice();
+  void Place();
+  void ChangeResolution(UINT dpi, const RECT& propose);
+  int E(int pixels96) const;  // a length at 96 dpi, at this window's resolution
+
+  void ButtonOuvrirClick();
+  void Indication(std::string_view texte);
+  const char* NomDe(HWND controle) const;
+  HWND ListeDe(ListeSource source) const;
+  ListeSource SourceDe(HWND liste) const;
+  void SelectionneLigne(HWND liste, std::optional<std::size_t> ligne);
+  void TexteCellule(HWND liste, NMLVDISPINFOW& info);
+
+  // Drag and drop between the lists, with the row's picture under the pointer.
+  void DebutGlisse(HWND liste, int ligne, POINT depart);
+  void SuitGlisse(POINT ecran);
+  void FinGlisse(bool deposer, POINT ecran);
+  void DefileSousGlisse();
+  HWND ListeSous(POINT ecran) const;
+  std::optional<std::size_t> LigneALaHauteur(HWND liste, POINT ecran) const;
+
+  // The splitters are the gaps between the controls they separate.
+  std::string_view SeparateurSous(POINT client) const;
+  void SuitSeparateur(POINT client);
+
+  HINSTANCE instance_;
+  EtatRapprochement& etat_;
+  std::wstring nomBase_;
+  DialoguesWin32& boites_;
+  std::unique_ptr<DialoguesFenetre> dialogues_;
+  std::unique_ptr<fenetre::LogiqueFenetre> logique_;
+  HWND hwnd_ = nullptr;
+  UINT dpi_ = 96;
+  HFONT police_ = nullptr;
+  HIMAGELIST ImageListRougeVertGris_ = nullptr;
+  std::array<HICON, 4> icones_{};  // by mark
+  std::vector<ControleCree> controles_;
+  std::vector<fenetre::PlaceControle> places_;  // in the window's client area
+  fenetre::Separations separations_;
+  std::string_view separateurActif_;
+  std::unique_ptr<Glisse> glisse_;
+  std::wstring texteCellule_;  // the text handed to a list for one cell
+  std::wstring texteBulle_;    // the text handed to the lists' tooltip
+
+  HWND EditNomFich_ = nullptr;
+  HWND ListViewUsers_ = nullptr;
+  HWND ListViewRebus_ = nullptr;
+  HWND StatusBar1_ = nullptr;
+  HWND bulles_ = nullptr;  // the lists' hints
+};
+
+}  // namespace corrinom::win32
