@@ -43,17 +43,10 @@ class TFormCorrinom::DialoguesFenetre : public Dialogues {
   Dialogues& boites_;
 };
 
-// A drag in progress: the list it left and the picture that follows the pointer.
-struct TFormCorrinom::Glisse {
-  HWND source = nullptr;
-  HIMAGELIST image = nullptr;
-};
-
 namespace {
 
 constexpr wchar_t kClasse[] = L"TFormCorrinom";
 constexpr int kPremierId = 100;  // a control's id is its rank in the table plus this
-constexpr UINT_PTR kMinuterieDefilement = 1;  // scrolls a list while a drag rests near its edge
 
 UINT DpiDe(HWND hwnd) {
   // GetDpiForWindow exists from Windows 10 1607 on; before it, the system's resolution.
@@ -698,140 +691,6 @@ LRESULT CALLBACK TFormCorrinom::ProcedureControle(HWND hwnd, UINT msg, WPARAM wp
     }
     default:
       return DefSubclassProc(hwnd, msg, wp, lp);
-  }
-}
-
-// ---- Drag and drop ----------------------------------------------------------------
-
-HWND TFormCorrinom::ListeSous(POINT ecran) const {
-  for (HWND liste : {ListViewUsers_, ListViewRebus_}) {
-    RECT r;
-    GetWindowRect(liste, &r);
-    if (PtInRect(&r, ecran)) return liste;
-  }
-  return nullptr;
-}
-
-std::optional<std::size_t> TFormCorrinom::LigneALaHauteur(HWND liste, POINT ecran) const {
-  // The row 10 pixels from the list's left edge at the drop's height, so that a
-  // drop anywhere along a row's line hits that row; none under the header.
-  POINT p = ecran;
-  ScreenToClient(liste, &p);
-  RECT entete{};
-  if (HWND h = ListView_GetHeader(liste)) GetWindowRect(h, &entete);
-  if (p.y < entete.bottom - entete.top) return std::nullopt;
-  LVHITTESTINFO test{};
-  test.pt = {E(10), p.y};
-  const int i = ListView_HitTest(liste, &test);
-  if (i < 0 || !(test.flags & LVHT_ONITEM)) return std::nullopt;
-  return static_cast<std::size_t>(i);
-}
-
-void TFormCorrinom::DebutGlisse(HWND liste, int ligne, POINT depart) {
-  if (logique_->Occupee() || glisse_) return;
-  // The dragged row is always the selected one; a press on empty space drags nothing.
-  if (ligne < 0 || !LigneSelectionnee(SourceDe(liste))) return;
-  glisse_ = std::make_unique<Glisse>();
-  glisse_->source = liste;
-  POINT ecran = depart;
-  ClientToScreen(liste, &ecran);
-  POINT origine{};
-  glisse_->image = ListView_CreateDragImage(liste, ligne, &origine);
-  if (glisse_->image) {
-    ImageList_BeginDrag(glisse_->image, 0, depart.x - origine.x, depart.y - origine.y);
-    RECT fen;
-    GetWindowRect(hwnd_, &fen);
-    ImageList_DragEnter(hwnd_, ecran.x - fen.left, ecran.y - fen.top);
-  }
-  SetCapture(hwnd_);
-  SetTimer(hwnd_, kMinuterieDefilement, 80, nullptr);
-  SuitGlisse(ecran);
-}
-
-void TFormCorrinom::DefileSousGlisse() {
-  // A drag resting near the top or the bottom of a list scrolls it a row at a
-  // time, so that a row out of sight can be reached.
-  POINT ecran;
-  GetCursorPos(&ecran);
-  const HWND liste = ListeSous(ecran);
-  if (!liste) return;
-  POINT p = ecran;
-  ScreenToClient(liste, &p);
-  RECT client, entete{};
-  GetClientRect(liste, &client);
-  if (HWND h = ListView_GetHeader(liste)) GetWindowRect(h, &entete);
-  const int haut = entete.bottom - entete.top;
-  const int bord = E(12);
-  int sens = 0;
-  if (p.y >= haut && p.y < haut + bord) sens = -1;
-  else if (p.y > client.bottom - bord && p.y <= client.bottom) sens = 1;
-  if (!sens) return;
-  RECT ligne{};
-  if (!ListView_GetItemRect(liste, ListView_GetTopIndex(liste), &ligne, LVIR_BOUNDS)) return;
-  // The picture leaves the window while the list moves, and comes back over the new rows.
-  RECT fen;
-  GetWindowRect(hwnd_, &fen);
-  if (glisse_->image) ImageList_DragLeave(hwnd_);
-  ListView_Scroll(liste, 0, sens * std::max(1L, ligne.bottom - ligne.top));
-  UpdateWindow(liste);
-  if (glisse_->image) ImageList_DragEnter(hwnd_, ecran.x - fen.left, ecran.y - fen.top);
-}
-
-void TFormCorrinom::SuitGlisse(POINT ecran) {
-  if (!glisse_) return;
-  if (glisse_->image) {
-    RECT fen;
-    GetWindowRect(hwnd_, &fen);
-    ImageList_DragMove(ecran.x - fen.left, ecran.y - fen.top);
-  }
-  const HWND cible = ListeSous(ecran);
-  const ListeSource source = SourceDe(glisse_->source);
-  const bool accepte = (cible == ListViewUsers_ && fenetre::LogiqueFenetre::ListViewUsersDragOver(source)) ||
-                       (cible == ListViewRebus_ && fenetre::LogiqueFenetre::ListViewRebusDragOver(source));
-  SetCursor(LoadCursorW(nullptr, accepte ? IDC_ARROW : IDC_NO));
-}
-
-void TFormCorrinom::FinGlisse(bool deposer, POINT ecran) {
-  if (!glisse_) return;
-  const std::unique_ptr<Glisse> g = std::move(glisse_);
-  KillTimer(hwnd_, kMinuterieDefilement);
-  if (g->image) {
-    ImageList_DragLeave(hwnd_);
-    ImageList_EndDrag();
-    ImageList_Destroy(g->image);
-  }
-  if (GetCapture() == hwnd_) ReleaseCapture();
-  SetCursor(LoadCursorW(nullptr, IDC_ARROW));
-  if (!deposer) return;
-  const HWND cible = ListeSous(ecran);
-  const ListeSource source = SourceDe(g->source);
-  if (cible == ListViewUsers_ && fenetre::LogiqueFenetre::ListViewUsersDragOver(source))
-    logique_->ListViewUsersDragDrop(source, LigneALaHauteur(cible, ecran));
-  else if (cible == ListViewRebus_ && fenetre::LogiqueFenetre::ListViewRebusDragOver(source))
-    logique_->ListViewRebusDragDrop(source, LigneALaHauteur(cible, ecran));
-}
-
-// ---- Splitters --------------------------------------------------------------------
-
-std::string_view TFormCorrinom::SeparateurSous(POINT client) const {
-  for (const fenetre::PlaceControle& p : places_) {
-    if (p.nom != "Splitter1" && p.nom != "Splitter2") continue;
-    const fenetre::Rectangle& r = p.place;
-    if (client.x >= r.x && client.x < r.x + r.largeur && client.y >= r.y && client.y < r.y + r.hauteur) return p.nom;
-  }
-  return {};
-}
-
-void TFormCorrinom::SuitSeparateur(POINT client) {
-  // Dispose keeps each side at its minimum.
-  for (const fenetre::PlaceControle& p : places_) {
-    if (p.nom == "PanelHaut" && separateurActif_ == "Splitter1") separations_.hauteurHaut = client.y - p.place.y;
-    if (p.nom == "GroupBox3" && separateurActif_ == "Splitter2") separations_.largeurAides = client.x - p.place.x;
-  }
-  Place();
-  for (const fenetre::PlaceControle& p : places_) {
-    if (p.nom == "PanelHaut") separations_.hauteurHaut = p.place.hauteur;
-    if (p.nom == "GroupBox3") separations_.largeurAides = p.place.largeur;
   }
 }
 

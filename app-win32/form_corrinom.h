@@ -55,11 +55,18 @@ class TFormCorrinom : private fenetre::VueFenetre {
 
  private:
   class DialoguesFenetre;
-  struct Glisse;
+  // A drag in progress: the list it left and the picture that follows the pointer.
+  struct Glisse {
+    HWND source = nullptr;
+    HIMAGELIST image = nullptr;
+  };
   struct ControleCree {
     const fenetre::Controle* controle;
     HWND hwnd;
   };
+
+  // Scrolls a list while a drag rests near its edge.
+  static constexpr UINT_PTR kMinuterieDefilement = 1;
 
   static LRESULT CALLBACK Procedure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
   static LRESULT CALLBACK ProcedureControle(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id,
