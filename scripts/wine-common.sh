@@ -32,7 +32,7 @@ wine_choisit_locale
 # Installs what is missing (as root, or through sudo) and makes the French
 # UTF-8 locale when it is not there yet.
 wine_installe() {
-  local paquets=(wine wine64 xvfb xauth xdotool locales)
+  local paquets=(wine wine64 fonts-wine xvfb xauth xdotool locales)
   local manquants=() p sudo=
   [ "$(id -u)" -eq 0 ] || sudo=sudo
   for p in "${paquets[@]}"; do
