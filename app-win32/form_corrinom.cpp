@@ -486,6 +486,9 @@ LRESULT TFormCorrinom::Message(UINT msg, WPARAM wp, LPARAM lp) {
       // Button2 and the close box alike; the window logic decides.
       if (logique_->FormCloseQuery()) DestroyWindow(hwnd_);
       return 0;
+    case WM_QUERYENDSESSION:
+      // Logging off or shutting down closes the window too: the same question first.
+      return logique_->FormCloseQuery() ? TRUE : FALSE;
     case WM_DESTROY:
       PostQuitMessage(0);
       return 0;
