@@ -145,7 +145,7 @@ void BM_Route(benchmark::State& state) {
 }
 BENCHMARK(BM_Route)
     ->ArgNames({"forme", "aide"})
-    ->ArgsProduct({{0, 1, 2, 3, 4}, {0, 1}})
+    ->ArgsProduct({{0, 1, 2, 3, 4, 5}, {0, 1}})
     ->Unit(benchmark::kMillisecond);
 
 // n free accounts against n not-found persons.

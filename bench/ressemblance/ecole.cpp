@@ -319,7 +319,8 @@ class Generateur {
     // Accounts were made by older tools: the last name upper-cased without accents,
     // the first names sometimes without accents or in capitals, as exact matching
     // still recognises.
-    std::string prenoms = NettoieNom(Joint(e.prenoms));
+    std::string prenoms = NettoieNom(alea_.pourcent(forme_.pourcentUnPrenom) ? e.prenoms.front()
+                                                                              : Joint(e.prenoms));
     if (alea_.pourcent(25))
       prenoms = EnleveAccents(prenoms);
     else if (alea_.pourcent(8))
@@ -672,7 +673,7 @@ Ecole GenereEcole(const FormeEcole& forme, unsigned graine) {
 }
 
 std::vector<FormeEcole> FormesEvaluation() {
-  std::vector<FormeEcole> formes(5);
+  std::vector<FormeEcole> formes(6);
   formes[0].nom = "college";
   formes[1].nom = "noms";
   formes[1].melange = {25, 20, 20, 10, 5, 2, 3, 5, 10};
@@ -686,6 +687,8 @@ std::vector<FormeEcole> FormesEvaluation() {
   formes[3].pourcentNomsLocaux = 30;
   formes[4].nom = "doubles";
   formes[4].melange = {10, 5, 5, 4, 8, 3, 5, 10, 50};
+  formes[5].nom = "un-prenom";
+  formes[5].pourcentUnPrenom = 60;
   return formes;
 }
 

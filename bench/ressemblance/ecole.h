@@ -47,10 +47,12 @@ struct FormeEcole {
   int pourcentPiegesFamille = 10;  // new pupils of a departed pupil's family (same last name)
   int pourcentNomsLocaux = 0;      // pupils bearing one of a few family names of the area
   int pourcentPersonnel = 8;       // accounts of the staff (adults), never corrected
+  int pourcentUnPrenom = 0;        // accounts made by hand, with the first first-name only
 };
 
 // The shapes the evaluation runs on: a collège, then variations that stress the
-// name corrections, the first-name and date ones, the traps, and corrections in pairs.
+// name corrections, the first-name and date ones, the traps, corrections in pairs,
+// and accounts that keep the first first-name only.
 std::vector<FormeEcole> FormesEvaluation();
 
 struct Ecole {
