@@ -1,7 +1,7 @@
 // corrinom-cli rapprocher: the whole road of the window without the window.
-// Start-up and account load, each FILE as "Ouvrir" reads it, the two matching
-// aids on request, the write-back on request, then the two lists and the four
-// counters on stdout.
+// Start-up and account load, each FILE as "Ouvrir" reads it, the matching aids
+// on request (in the order of the window's buttons), the write-back on request,
+// then the two lists and the four counters on stdout.
 #include <cstdio>
 #include <iostream>
 #include <string>
@@ -14,6 +14,7 @@
 #include "cli/options_magasin.h"
 #include "reconcile/aides.h"
 #include "reconcile/etat.h"
+#include "reconcile/ressemblance.h"
 #include "session/demarrage.h"
 #include "session/ecriture.h"
 #include "text/echappement.h"
@@ -24,13 +25,14 @@ namespace {
 
 constexpr const char* kUsage =
     "rapprocher [--base FICHIER | --demo | --serveur HOTE [--utilisateur NOM] "
-    "[--mot-de-passe-stdin]] [--meme-prenom] [--date-naissance] [--oui] [--appliquer] "
-    "FICHIER...";
+    "[--mot-de-passe-stdin]] [--meme-prenom] [--date-naissance] [--ressemblance] [--oui] "
+    "[--appliquer] FICHIER...";
 
 struct Options {
   OptionsMagasin magasin;
   bool memePrenom = false;
   bool dateNaissance = false;
+  bool ressemblance = false;
   bool oui = false;
   bool appliquer = false;
   std::vector<std::string> fichiers;
@@ -59,6 +61,8 @@ bool LitOptions(const std::vector<std::string>& args, Options& o, std::string& e
       o.memePrenom = true;
     } else if (!finOptions && a == "--date-naissance") {
       o.dateNaissance = true;
+    } else if (!finOptions && a == "--ressemblance") {
+      o.ressemblance = true;
     } else if (!finOptions && a == "--oui") {
       o.oui = true;
     } else if (!finOptions && a == "--appliquer") {
@@ -131,6 +135,7 @@ int run(const std::vector<std::string>& args) {
   for (const std::string& fichier : o.fichiers) ButtonOuvrirClick(etat, dialogues, fichier);
   if (o.memePrenom) RapprocheNomPrenom(etat, dialogues);
   if (o.dateNaissance) RapprocheDateNaissance(etat, dialogues);
+  if (o.ressemblance) RapprocheRessemblance(etat, dialogues);
 
   int code = 0;
   if (o.appliquer && demarrage.magasin.magasin) {
