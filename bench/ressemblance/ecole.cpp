@@ -139,7 +139,7 @@ const std::pair<char, char> kConfusions[] = {
     {'B', 'P'}, {'D', 'T'}, {'M', 'N'}, {'S', 'Z'}, {'C', 'K'}, {'G', 'J'}, {'F', 'V'},
     {'I', 'Y'}, {'E', 'A'}, {'O', 'U'}, {'L', 'R'}, {'E', 'I'}, {'C', 'S'}, {'R', 'T'}};
 
-// Respellings of one sound, tried in order of where they fit in the name.
+// Respellings of one sound; one that fits the name is picked at random.
 const std::pair<const char*, const char*> kHomophones[] = {
     {"EAU", "O"}, {"AU", "O"},  {"PH", "F"}, {"TH", "T"}, {"QU", "K"}, {"CK", "K"},
     {"AI", "E"},  {"EI", "E"},  {"Y", "I"},  {"SS", "S"}, {"LL", "L"}, {"TT", "T"},
@@ -551,7 +551,6 @@ Ecole Generateur::genere() {
   const std::size_t personnel =
       forme_.comptes * static_cast<std::size_t>(forme_.pourcentPersonnel) / 100;
   const std::size_t eleves = forme_.comptes - personnel + forme_.nouveaux;
-  const std::size_t stables = forme_.comptes - personnel - forme_.corriges - forme_.partis;
 
   // The pupils, with their families: twins share the last name and the birth date,
   // siblings the last name only.
@@ -587,7 +586,6 @@ Ecole Generateur::genere() {
   for (std::size_t i = 0; i < forme_.corriges; ++i) sorts[ordre[k++]] = Corrige;
   for (std::size_t i = 0; i < forme_.partis; ++i) sorts[ordre[k++]] = Parti;
   for (std::size_t i = 0; i < forme_.nouveaux; ++i) sorts[ordre[k++]] = Nouveau;
-  (void)stables;
 
   // The traps: new pupils born the day a departed pupil was, or of a departed
   // pupil's family.
