@@ -6,9 +6,10 @@
 #include <string_view>
 #include <utility>
 
-#include "reconcile/cles.h"
 #include "reconcile/marques.h"
 #include "reconcile/textes.h"
+#include "text/octets.h"
+#include "text/titres.h"
 
 namespace corrinom {
 namespace {
@@ -122,7 +123,7 @@ std::string Question(const LigneCompte& compte, const LigneRebus& personne, cons
   q += ' ';
   q += compte.sousItem(kPrenomsActuels);
   q += ' ';
-  q += detail::Rogne(compte.sousItem(kDateNaissActuelle));
+  q += Rogne(compte.sousItem(kDateNaissActuelle));
   q += "\n\n";
   q += textes::kQuestionPersonne;
   q += '\n';
@@ -130,7 +131,7 @@ std::string Question(const LigneCompte& compte, const LigneRebus& personne, cons
   q += ' ';
   q += personne.prenoms;
   q += ' ';
-  q += detail::Rogne(personne.dateNaiss);
+  q += Rogne(personne.dateNaiss);
   q += '\n';
   q += textes::kRessemblance;
   q += std::to_string(r.score);
@@ -195,7 +196,7 @@ void RapprocheRessemblance(EtatRapprochement& etat, Dialogues& dialogues) {
     if (attachee[p.rebus] || compte.attachee()) continue;
     LigneRebus& personne = etat.rebus[p.rebus];
     const Reponse r =
-        dialogues.question(textes::kTitreConfirmation, Question(compte, personne, p.ressemblance),
+        dialogues.question(kTitreConfirmation, Question(compte, personne, p.ressemblance),
                            Icone::Question, Reponse::Oui);
     if (r == Reponse::Annuler) break;
     if (r == Reponse::Oui) {

@@ -6,8 +6,8 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "reconcile/cles.h"
 #include "text/noms.h"
+#include "text/octets.h"
 
 namespace corrinom {
 namespace {
@@ -281,7 +281,7 @@ FicheRessemblance FicheDe(std::string_view nom, std::string_view prenoms,
   // In first names the hyphen separates like a blank: Jean-Marc is JEAN MARC.
   f.prenoms = Mots(PlieNom(prenoms));
   if (!f.prenoms.empty()) f.phonetiquePrenom = detail::ClePhonetique(f.prenoms.front());
-  const std::string_view date = detail::Rogne(dateNaiss);
+  const std::string_view date = Rogne(dateNaiss);
   if (LitDate(date, f.jour, f.mois, f.annee)) {
     char texte[32];
     std::snprintf(texte, sizeof texte, "%02d/%02d/%04d", f.jour, f.mois, f.annee);

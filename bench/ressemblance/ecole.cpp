@@ -10,6 +10,7 @@
 #include "reconcile/cles.h"
 #include "text/encodage.h"
 #include "text/noms.h"
+#include "text/octets.h"
 
 namespace corrinom::banc {
 namespace {
@@ -324,7 +325,7 @@ class Generateur {
     if (alea_.pourcent(25))
       prenoms = EnleveAccents(prenoms);
     else if (alea_.pourcent(8))
-      prenoms = detail::MajusculeAscii(EnleveAccents(prenoms));
+      prenoms = MajusculeAscii(EnleveAccents(prenoms));
     std::string date = TexteDate(e.jour, e.mois, e.annee);
     if (e.personnel && alea_.pourcent(10)) date.clear();
     return LigneCompte::Libre(login, NettoieNom(MajusculeSimple(e.nom)), prenoms, date);
@@ -334,7 +335,7 @@ class Generateur {
     std::string base;
     for (const char c : NettoieNom(MajusculeSimple(e.nom)))
       if (c >= 'A' && c <= 'Z' && base.size() < 8) base += static_cast<char>(c - 'A' + 'a');
-    const std::string p = detail::MajusculeAscii(EnleveAccents(e.prenoms.front()));
+    const std::string p = MajusculeAscii(EnleveAccents(e.prenoms.front()));
     if (!p.empty() && p[0] >= 'A' && p[0] <= 'Z')
       base.insert(base.begin(), static_cast<char>(p[0] - 'A' + 'a'));
     std::string l = base;
