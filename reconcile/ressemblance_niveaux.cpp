@@ -43,7 +43,7 @@ namespace {
 // when only one common first name is alike (JEAN and JEAN MARC).
 //
 // The threshold, 66, sits between the combinations that the evaluation in
-// bench/ressemblance (invented schools of five shapes) shows to be mostly right and
+// bench/ressemblance (invented schools of six shapes) shows to be mostly right and
 // those that are mostly wrong:
 //   proposed      a usage name replacing the last name, the rest equal        72
 //                 the same, with the first names reordered or one added       70
