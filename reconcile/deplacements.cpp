@@ -101,6 +101,19 @@ bool ListViewRebusDragDrop(EtatRapprochement& etat, Dialogues& dialogues, ListeS
   return true;
 }
 
+bool PlacementPossible(std::optional<std::size_t> selectionRebus,
+                       std::optional<std::size_t> selectionCompte) {
+  return selectionRebus.has_value() && selectionCompte.has_value();
+}
+
+bool PlaceSurCompteSelectionne(EtatRapprochement& etat, Dialogues& dialogues,
+                               std::optional<std::size_t> selectionRebus,
+                               std::optional<std::size_t> selectionCompte) {
+  if (!PlacementPossible(selectionRebus, selectionCompte)) return false;
+  return ListViewUsersDragDrop(etat, dialogues, ListeSource::Rebus, selectionRebus,
+                               selectionCompte);
+}
+
 bool ListViewUsersKeyDown(EtatRapprochement& etat, int touche,
                           std::optional<std::size_t> selection) {
   if (touche != kToucheSuppr) return false;

@@ -39,6 +39,21 @@ bool ListViewRebusDragDrop(EtatRapprochement& etat, Dialogues& dialogues, ListeS
                            std::optional<std::size_t> selection,
                            std::optional<std::size_t> cible);
 
+// The context menus' moves without the mouse.
+inline constexpr std::string_view kMenuPlacer = "Placer sur le compte s\xE9lectionn\xE9";
+inline constexpr std::string_view kMenuLiberer = "Lib\xE9rer ce compte";
+
+// "Placer sur le compte sélectionné" (Ctrl+Entrée) on a not-found person: offered
+// when one account row is selected.
+bool PlacementPossible(std::optional<std::size_t> selectionRebus,
+                       std::optional<std::size_t> selectionCompte);
+
+// Exactly what dropping the selected not-found person on the selected account row
+// does, with the same refusals and hints.
+bool PlaceSurCompteSelectionne(EtatRapprochement& etat, Dialogues& dialogues,
+                               std::optional<std::size_t> selectionRebus,
+                               std::optional<std::size_t> selectionCompte);
+
 // A key pressed in the account list; only Delete (46) sends the attached person of
 // the selected row back to the not-found list.
 bool ListViewUsersKeyDown(EtatRapprochement& etat, int touche,

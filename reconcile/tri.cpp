@@ -81,7 +81,8 @@ CleTri CleRebus(const LigneRebus& l, ColonneRebus colonne) {
 
 // Stable sort of rows by precomputed keys.
 template <typename Ligne, typename FaitCle>
-void TrieParCles(std::vector<Ligne>& lignes, FaitCle faitCle) {
+void TrieParCles(std::vector<Ligne>& lignes, FaitCle faitCle,
+                 std::vector<std::uint32_t>* ordre = nullptr) {
   std::vector<std::pair<CleTri, std::size_t>> cles;
   cles.reserve(lignes.size());
   for (std::size_t i = 0; i < lignes.size(); ++i) cles.emplace_back(faitCle(lignes[i]), i);
@@ -91,14 +92,23 @@ void TrieParCles(std::vector<Ligne>& lignes, FaitCle faitCle) {
   triees.reserve(lignes.size());
   for (const auto& c : cles) triees.push_back(std::move(lignes[c.second]));
   lignes = std::move(triees);
+  if (ordre) {
+    ordre->clear();
+    ordre->reserve(cles.size());
+    for (const auto& c : cles) ordre->push_back(static_cast<std::uint32_t>(c.second));
+  }
 }
 
-void TrieComptesPar(EtatRapprochement& etat, ColonneComptes colonne) {
-  TrieParCles(etat.comptes, [colonne](const LigneCompte& l) { return CleCompte(l, colonne); });
+void TrieComptesPar(EtatRapprochement& etat, ColonneComptes colonne,
+                    std::vector<std::uint32_t>* ordre = nullptr) {
+  TrieParCles(
+      etat.comptes, [colonne](const LigneCompte& l) { return CleCompte(l, colonne); }, ordre);
 }
 
-void TrieRebusPar(EtatRapprochement& etat, ColonneRebus colonne) {
-  TrieParCles(etat.rebus, [colonne](const LigneRebus& l) { return CleRebus(l, colonne); });
+void TrieRebusPar(EtatRapprochement& etat, ColonneRebus colonne,
+                  std::vector<std::uint32_t>* ordre = nullptr) {
+  TrieParCles(
+      etat.rebus, [colonne](const LigneRebus& l) { return CleRebus(l, colonne); }, ordre);
 }
 
 }  // namespace
@@ -168,25 +178,27 @@ void TrieRebus(EtatRapprochement& etat, ComparaisonRebus compare) {
                    });
 }
 
-void ListViewUsersColumnClick(EtatRapprochement& etat, Dialogues& dialogues, int colonne) {
+void ListViewUsersColumnClick(EtatRapprochement& etat, Dialogues& dialogues, int colonne,
+                              std::vector<std::uint32_t>* ordre) {
+  if (ordre) ordre->clear();
   switch (colonne) {
     case 0:
       if (!etat.DernierTriParMarques) {
-        TrieComptesPar(etat, ColonneComptes::Marques);
+        TrieComptesPar(etat, ColonneComptes::Marques, ordre);
         etat.DernierTriParMarques = true;
         dialogues.indication(textes::kTriIcones);
       } else {
-        TrieComptesPar(etat, ColonneComptes::Logins);
+        TrieComptesPar(etat, ColonneComptes::Logins, ordre);
         etat.DernierTriParMarques = false;
         dialogues.indication(textes::kTriLogins);
       }
       break;
     case 1:
-      TrieComptesPar(etat, ColonneComptes::NomsActuels);
+      TrieComptesPar(etat, ColonneComptes::NomsActuels, ordre);
       dialogues.indication(textes::kTriNomsActuels);
       break;
     case 2:
-      TrieComptesPar(etat, ColonneComptes::PrenomsActuels);
+      TrieComptesPar(etat, ColonneComptes::PrenomsActuels, ordre);
       dialogues.indication(textes::kTriPrenomsActuels);
       break;
     case 3:
@@ -194,11 +206,11 @@ void ListViewUsersColumnClick(EtatRapprochement& etat, Dialogues& dialogues, int
       dialogues.indication(textes::kPasDeTriDates);
       break;
     case 4:
-      TrieComptesPar(etat, ColonneComptes::NouveauxNoms);
+      TrieComptesPar(etat, ColonneComptes::NouveauxNoms, ordre);
       dialogues.indication(textes::kTriNouveauxNoms);
       break;
     case 5:
-      TrieComptesPar(etat, ColonneComptes::NouveauxPrenoms);
+      TrieComptesPar(etat, ColonneComptes::NouveauxPrenoms, ordre);
       dialogues.indication(textes::kTriNouveauxPrenoms);
       break;
     default:
@@ -206,14 +218,16 @@ void ListViewUsersColumnClick(EtatRapprochement& etat, Dialogues& dialogues, int
   }
 }
 
-void ListViewRebusColumnClick(EtatRapprochement& etat, Dialogues& dialogues, int colonne) {
+void ListViewRebusColumnClick(EtatRapprochement& etat, Dialogues& dialogues, int colonne,
+                              std::vector<std::uint32_t>* ordre) {
+  if (ordre) ordre->clear();
   switch (colonne) {
     case 0:
-      TrieRebusPar(etat, ColonneRebus::Noms);
+      TrieRebusPar(etat, ColonneRebus::Noms, ordre);
       dialogues.indication(textes::kTriRebusNoms);
       break;
     case 1:
-      TrieRebusPar(etat, ColonneRebus::Prenoms);
+      TrieRebusPar(etat, ColonneRebus::Prenoms, ordre);
       dialogues.indication(textes::kTriRebusPrenoms);
       break;
     case 2:

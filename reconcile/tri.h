@@ -6,7 +6,9 @@
 // keep their previous order.
 #pragma once
 
+#include <cstdint>
 #include <string_view>
+#include <vector>
 
 #include "operator/dialogues.h"
 #include "reconcile/etat.h"
@@ -34,8 +36,12 @@ void TrieComptes(EtatRapprochement& etat, ComparaisonComptes compare);
 void TrieRebus(EtatRapprochement& etat, ComparaisonRebus compare);
 
 // A click on a column header (0 = the label column) of each list: sorts, or says
-// why not, in the hint panel. Columns out of range do nothing.
-void ListViewUsersColumnClick(EtatRapprochement& etat, Dialogues& dialogues, int colonne);
-void ListViewRebusColumnClick(EtatRapprochement& etat, Dialogues& dialogues, int colonne);
+// why not, in the hint panel. Columns out of range do nothing. When `ordre` is
+// given it receives the new order (position i holds the row that was at
+// ordre[i]); it is left empty when nothing was sorted.
+void ListViewUsersColumnClick(EtatRapprochement& etat, Dialogues& dialogues, int colonne,
+                              std::vector<std::uint32_t>* ordre = nullptr);
+void ListViewRebusColumnClick(EtatRapprochement& etat, Dialogues& dialogues, int colonne,
+                              std::vector<std::uint32_t>* ordre = nullptr);
 
 }  // namespace corrinom
