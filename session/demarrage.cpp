@@ -27,7 +27,8 @@ ChoixMagasin ChoixAvecServeurComptes(ChoixMagasin choix, std::string_view serveu
 }
 
 Demarrage Demarre(const ChoixMagasin& choix, EtatRapprochement& etat, Dialogues& dialogues,
-                  ServicesSecurite& services, PlateformeSysteme& plateforme) {
+                  ServicesSecurite& services, PlateformeSysteme& plateforme,
+                  Progression* progression) {
   Demarrage r;
   // The network library is loaded from the system directory by the system store
   // itself; asking here fills the cache as the program's first step does.
@@ -49,7 +50,7 @@ Demarrage Demarre(const ChoixMagasin& choix, EtatRapprochement& etat, Dialogues&
     return r;
   }
 
-  r.statutEnumeration = ChargeUtilisateurs(*r.magasin.magasin, etat, dialogues);
+  r.statutEnumeration = ChargeUtilisateurs(*r.magasin.magasin, etat, dialogues, progression);
   if (r.statutEnumeration != 0) r.issue = Demarrage::Issue::EchecEnumeration;
   return r;
 }

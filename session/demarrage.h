@@ -13,6 +13,7 @@
 #include "accounts/store/magasin_comptes.h"
 #include "operator/dialogues.h"
 #include "reconcile/etat.h"
+#include "session/progression.h"
 #include "text/titres.h"
 
 namespace corrinom {
@@ -44,7 +45,9 @@ ChoixMagasin ChoixAvecServeurComptes(ChoixMagasin choix, std::string_view serveu
 
 // Runs start-up in order. Every message goes through `dialogues`; the account
 // rows go into `etat`. Stops after the "ERREUR" box when a group is not found.
+// `progression` hears of the account load's pages.
 Demarrage Demarre(const ChoixMagasin& choix, EtatRapprochement& etat, Dialogues& dialogues,
-                  ServicesSecurite& services, PlateformeSysteme& plateforme);
+                  ServicesSecurite& services, PlateformeSysteme& plateforme,
+                  Progression* progression = nullptr);
 
 }  // namespace corrinom

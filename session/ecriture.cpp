@@ -88,13 +88,21 @@ std::string ResumeChangements(int suppressions, int changements) {
   return r;
 }
 
-int EffectueChangements(EtatRapprochement& etat, MagasinComptes& magasin, Dialogues& dialogues) {
+int EffectueChangements(EtatRapprochement& etat, MagasinComptes& magasin, Dialogues& dialogues,
+                        Progression* progression) {
   const int suppressions = 0;  // nothing here ever deletes an account
   int changements = 0;
   {
     CurseurAttente attente(dialogues);
+    std::size_t total = 0;
+    if (progression) {
+      for (const LigneCompte& ligne : etat.comptes) total += AEcrire(ligne) ? 1 : 0;
+      progression->debut(total);
+      progression->avance(0, total);
+    }
     for (LigneCompte& ligne : etat.comptes) {
       if (!AEcrire(ligne)) continue;
+      if (progression && progression->arretDemande()) break;
       if (!ModifieCompte(magasin, etat.loginsMagasin, ligne.login, ligne.sousItems[kNouveauNom],
                          ligne.sousItems[kNouveauxPrenoms], dialogues))
         break;
@@ -102,7 +110,9 @@ int EffectueChangements(EtatRapprochement& etat, MagasinComptes& magasin, Dialog
       ligne.sousItems[kNomActuel] = ligne.sousItems[kNouveauNom];
       ligne.sousItems[kPrenomsActuels] = ligne.sousItems[kNouveauxPrenoms];
       ligne.marque = kMarqueVert;
+      if (progression) progression->avance(static_cast<std::size_t>(changements), total);
     }
+    if (progression) progression->fin();
     AfficheNombres(etat);
     AfficheResume(etat);
   }
@@ -110,21 +120,24 @@ int EffectueChangements(EtatRapprochement& etat, MagasinComptes& magasin, Dialog
   return changements;
 }
 
-bool Button1Click(EtatRapprochement& etat, MagasinComptes& magasin, Dialogues& dialogues) {
+bool Button1Click(EtatRapprochement& etat, MagasinComptes& magasin, Dialogues& dialogues,
+                  Progression* progression) {
   if (ModificationsEnAttente(etat) &&
       dialogues.question(kTitreConfirmation, kQuestionEffectuer, Icone::Aucune, Reponse::Oui) !=
           Reponse::Oui)
     return false;
-  EffectueChangements(etat, magasin, dialogues);
+  EffectueChangements(etat, magasin, dialogues, progression);
   return true;
 }
 
-bool FormCloseQuery(EtatRapprochement& etat, MagasinComptes& magasin, Dialogues& dialogues) {
+bool FormCloseQuery(EtatRapprochement& etat, MagasinComptes& magasin, Dialogues& dialogues,
+                    Progression* progression) {
   while (ModificationsEnAttente(etat)) {
     switch (dialogues.question(kTitreConfirmation, kQuestionFermeture, Icone::Aucune,
                                Reponse::Oui)) {
       case Reponse::Oui:
-        EffectueChangements(etat, magasin, dialogues);
+        EffectueChangements(etat, magasin, dialogues, progression);
+        if (progression && progression->arretDemande()) return false;
         break;
       case Reponse::Non:
         return true;

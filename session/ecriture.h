@@ -9,6 +9,7 @@
 #include "accounts/store/magasin_comptes.h"
 #include "operator/dialogues.h"
 #include "reconcile/etat.h"
+#include "session/progression.h"
 #include "text/titres.h"
 
 namespace corrinom {
@@ -30,16 +31,22 @@ bool ModifieCompte(MagasinComptes& magasin, std::string_view login, std::string_
 
 // Writes every pending row in list order, stopping at the first failure, then
 // recounts and shows the summary. Returns the number of accounts written.
-int EffectueChangements(EtatRapprochement& etat, MagasinComptes& magasin, Dialogues& dialogues);
+// `progression` counts the accounts to write; when it asks to stop, the run ends
+// after the account being written and the summary counts what was written.
+int EffectueChangements(EtatRapprochement& etat, MagasinComptes& magasin, Dialogues& dialogues,
+                        Progression* progression = nullptr);
 
 // The summary text of EffectueChangements.
 std::string ResumeChangements(int suppressions, int changements);
 
 // Button1: asks for confirmation when something is pending (only Yes goes on),
 // then EffectueChangements. True when EffectueChangements ran.
-bool Button1Click(EtatRapprochement& etat, MagasinComptes& magasin, Dialogues& dialogues);
+bool Button1Click(EtatRapprochement& etat, MagasinComptes& magasin, Dialogues& dialogues,
+                  Progression* progression = nullptr);
 
-// The close question loop: returns canClose.
-bool FormCloseQuery(EtatRapprochement& etat, MagasinComptes& magasin, Dialogues& dialogues);
+// The close question loop: returns canClose. A write stopped by the operator
+// keeps the window open.
+bool FormCloseQuery(EtatRapprochement& etat, MagasinComptes& magasin, Dialogues& dialogues,
+                    Progression* progression = nullptr);
 
 }  // namespace corrinom

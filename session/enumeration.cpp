@@ -30,14 +30,27 @@ TInfoUser InfoDepuisCompte(const CompteStocke& c) {
   return i;
 }
 
+bool TEnumUsers::pageLue() {
+  if (!progression_) return true;
+  lusEnTout_ += page_.size();
+  // A store that counts fewer accounts than it returns leaves the total unknown.
+  if (lusEnTout_ > totalAnnonce_) totalAnnonce_ = 0;
+  progression_->avance(lusEnTout_, totalAnnonce_);
+  return !progression_->arretDemande();
+}
+
 std::uint32_t TEnumUsers::Ouvre() {
   position_ = 0;
   reprise_ = 0;
   page_.clear();
   entreesLues_ = 0;
+  lusEnTout_ = 0;
   dernierStatut_ = magasin_.enumere(kLongueurPreferee, page_, totalEntrees_, reprise_);
   entreesLues_ = static_cast<std::uint32_t>(page_.size());
-  return SuccesEnumeration(dernierStatut_) ? 0 : dernierStatut_;
+  totalAnnonce_ = totalEntrees_;  // counted from the start: the whole enumeration
+  if (!SuccesEnumeration(dernierStatut_)) return dernierStatut_;
+  if (!pageLue()) dernierStatut_ = kNerrSuccess;  // stop after this page
+  return 0;
 }
 
 bool TEnumUsers::Suivant(TInfoUser& info, std::uint32_t& statut) {
@@ -50,6 +63,7 @@ bool TEnumUsers::Suivant(TInfoUser& info, std::uint32_t& statut) {
       statut = dernierStatut_;
       return false;
     }
+    if (!pageLue()) dernierStatut_ = kNerrSuccess;  // stop after this page
     position_ = 0;
   }
   statut = 0;
@@ -67,10 +81,11 @@ std::string MessageEchecEnumeration(std::uint32_t statut) {
 }
 
 std::uint32_t ChargeUtilisateurs(MagasinComptes& magasin, EtatRapprochement& etat,
-                                 Dialogues& dialogues) {
+                                 Dialogues& dialogues, Progression* progression) {
   std::uint32_t echec = 0;
+  if (progression) progression->debut(0);
   {
-    TEnumUsers enumeration(magasin);
+    TEnumUsers enumeration(magasin, progression);
     echec = enumeration.Ouvre();
     TInfoUser info;
     std::uint32_t statut = 0;
@@ -87,6 +102,7 @@ std::uint32_t ChargeUtilisateurs(MagasinComptes& magasin, EtatRapprochement& eta
     }
     if (echec == 0) echec = statut;
   }
+  if (progression) progression->fin();
   AfficheResume(etat);
   if (echec != 0) dialogues.message(MessageEchecEnumeration(echec));
   return echec;

@@ -3,6 +3,7 @@
 // Texts are CP1252; the store's own text is UTF-8.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -10,6 +11,7 @@
 #include "accounts/store/magasin_comptes.h"
 #include "operator/dialogues.h"
 #include "reconcile/etat.h"
+#include "session/progression.h"
 
 namespace corrinom {
 
@@ -35,7 +37,8 @@ inline constexpr std::uint32_t kLongueurPreferee = 4096;
 // The state of one enumeration: one page of the store held at a time.
 class TEnumUsers {
  public:
-  explicit TEnumUsers(MagasinComptes& magasin) : magasin_(magasin) {}
+  explicit TEnumUsers(MagasinComptes& magasin, Progression* progression = nullptr)
+      : magasin_(magasin), progression_(progression) {}
 
   // Starts the enumeration: 0 when the first call succeeded, else its status.
   std::uint32_t Ouvre();
@@ -47,7 +50,13 @@ class TEnumUsers {
   const std::string& loginMagasin() const { return loginMagasin_; }
 
  private:
+  // Tells the progression after each page, and asks whether to stop.
+  bool pageLue();
+
   MagasinComptes& magasin_;
+  Progression* progression_ = nullptr;
+  std::size_t lusEnTout_ = 0;
+  std::size_t totalAnnonce_ = 0;
   std::uint32_t position_ = 0;
   std::uint32_t reprise_ = 0;
   std::vector<CompteStocke> page_;
@@ -60,8 +69,10 @@ class TEnumUsers {
 // Fills the account list with one grey row per TAVO account, in store order,
 // then AfficheResume. When a call of the enumeration fails, the rows read before
 // stay and the operator is told; the result is that call's status (0 otherwise).
+// `progression` hears of each page; when it asks to stop, the load ends after
+// the page being read, with the rows read so far.
 std::uint32_t ChargeUtilisateurs(MagasinComptes& magasin, EtatRapprochement& etat,
-                                 Dialogues& dialogues);
+                                 Dialogues& dialogues, Progression* progression = nullptr);
 
 // "Erreur <status> en lisant la liste des comptes du serveur.\n" + MessErreur(status).
 std::string MessageEchecEnumeration(std::uint32_t statut);

@@ -117,6 +117,27 @@ TEST_F(EcritureTest, RewriteChangesOnlyFullNameAndFieldSeven) {
                                                    "KOWALSKA-NOWAK", "Lucja Maria", ""}));
 }
 
+TEST_F(EcritureTest, StopAfterTheAccountBeingWrittenCountsWhatWasWritten) {
+  attache("dupont", "DUPONT-MOREL", "Jean");
+  attache("martin", "MARTINE", "Paul");
+  attache("kowalski", "KOWALSKA", "Lucja");
+  test::ProgressionNotee p;
+  p.arretApres = 2;  // 0 / 3, then 1 / 3: Arrêter during the first account
+  EXPECT_EQ(EffectueChangements(etat, *base, d, &p), 1);
+  EXPECT_EQ(p.avances, (std::vector<std::pair<std::size_t, std::size_t>>{{0, 3}, {1, 3}}));
+  EXPECT_EQ(p.fins, 1);
+  EXPECT_EQ(textes(Genre::Message), std::vector<std::string>{kResume1});
+  EXPECT_EQ(ModificationsEnAttente(etat), true);
+
+  // At the close question, a stopped write keeps the window open.
+  test::ProgressionNotee q;
+  q.arretApres = 1;
+  d.reponses = {Reponse::Oui};
+  EXPECT_FALSE(FormCloseQuery(etat, *base, d, &q));
+  EXPECT_EQ(TexteEcriture(12, 240), "\xC9" "criture des changements : 12 / 240");
+  EXPECT_EQ(TexteLecture(1200, 0), "Lecture des comptes du serveur... 1200");
+}
+
 TEST_F(EcritureTest, ReloadShowsTheNewNames) {
   attache("dupont", "DUPONT-MOREL", "Jean \xC9tienne");
   d.reponses = {Reponse::Oui};

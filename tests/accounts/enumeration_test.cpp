@@ -85,6 +85,21 @@ TEST_F(ChargeTest, EveryAccountOfEveryPageGetsOneRow) {
   EXPECT_EQ(etat.LabelRienAFaire, "500 comptes \xE0 ne pas changer");
 }
 
+TEST_F(ChargeTest, ProgressHearsEachPageAndMayStopAfterOne) {
+  auto& b = base(Normaux(500));
+  test::ProgressionNotee p;
+  ASSERT_EQ(ChargeUtilisateurs(b, etat, d, &p), 0u);
+  ASSERT_GT(p.avances.size(), 2u);  // several pages
+  EXPECT_EQ(p.avances.back(), std::make_pair(std::size_t{500}, std::size_t{500}));
+  EXPECT_EQ(p.debuts + p.fins, 2);
+
+  EtatRapprochement arrete;
+  test::ProgressionNotee stop;
+  stop.arretApres = 1;
+  EXPECT_EQ(ChargeUtilisateurs(b, arrete, d, &stop), 0u);
+  EXPECT_EQ(arrete.comptes.size(), p.avances.front().first);
+}
+
 TEST_F(ChargeTest, EmptyBaseGivesEmptyListAndNoMessage) {
   auto& b = base({});
   EXPECT_EQ(ChargeUtilisateurs(b, etat, d), 0u);

@@ -6,11 +6,26 @@
 
 #include <filesystem>
 #include <random>
+#include <cstdint>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "accounts/store/magasin_comptes.h"
+#include "session/progression.h"
 
 namespace corrinom::test {
+
+// Notes every count it hears; asks to stop once `arretApres` counts were heard.
+struct ProgressionNotee : Progression {
+  std::vector<std::pair<std::size_t, std::size_t>> avances;
+  std::size_t arretApres = SIZE_MAX;
+  int debuts = 0, fins = 0;
+  void debut(std::size_t) override { ++debuts; }
+  void avance(std::size_t fait, std::size_t total) override { avances.emplace_back(fait, total); }
+  void fin() override { ++fins; }
+  bool arretDemande() const override { return avances.size() >= arretApres; }
+};
 
 // A fresh folder, removed with everything in it at the end of the test.
 class DossierTemporaire {
