@@ -5,6 +5,7 @@
 #include "cli/command.h"
 #include "cli/console_dialogues.h"
 #include "cli/options_magasin.h"
+#include "cli/progression_console.h"
 #include "session/demarrage.h"
 #include "text/echappement.h"
 #include "text/encodage.h"
@@ -30,7 +31,10 @@ int run(const std::vector<std::string>& args) {
   EtatRapprochement etat;
   std::unique_ptr<ServicesSecurite> securite = ServicesSecuriteSysteme();
   PlateformeSysteme plateforme = PlateformeCourante();
-  const Demarrage d = Demarre(options.choix, etat, dialogues, *securite, plateforme);
+  const std::unique_ptr<ProgressionConsole> progression = ProgressionSiTerminal();
+  dialogues.setProgression(progression.get());
+  const Demarrage d =
+      Demarre(options.choix, etat, dialogues, *securite, plateforme, progression.get());
 
   for (const LigneCompte& ligne : etat.comptes) {
     const std::string texte = Champ(ligne.login) + '\t' + Champ(ligne.sousItem(kNomActuel)) + '\t' +

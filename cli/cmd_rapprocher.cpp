@@ -12,6 +12,7 @@
 #include "cli/console_dialogues.h"
 #include "import/ouvrir.h"
 #include "cli/options_magasin.h"
+#include "cli/progression_console.h"
 #include "reconcile/aides.h"
 #include "reconcile/etat.h"
 #include "reconcile/ressemblance.h"
@@ -128,7 +129,10 @@ int run(const std::vector<std::string>& args) {
   EtatRapprochement etat;
   std::unique_ptr<ServicesSecurite> services = ServicesSecuriteSysteme();
   PlateformeSysteme plateforme = PlateformeCourante();
-  Demarrage demarrage = Demarre(o.magasin.choix, etat, dialogues, *services, plateforme);
+  const std::unique_ptr<ProgressionConsole> progression = ProgressionSiTerminal();
+  dialogues.setProgression(progression.get());
+  Demarrage demarrage =
+      Demarre(o.magasin.choix, etat, dialogues, *services, plateforme, progression.get());
   if (demarrage.issue == Demarrage::Issue::ArretSecurite) return 1;
   if (demarrage.issue == Demarrage::Issue::MagasinNonOuvert) return 2;
 
@@ -139,7 +143,8 @@ int run(const std::vector<std::string>& args) {
 
   int code = 0;
   if (o.appliquer && demarrage.magasin.magasin) {
-    EffectueChangements(etat, *demarrage.magasin.magasin, dialogues);
+    if (progression) progression->ecriture(true);
+    EffectueChangements(etat, *demarrage.magasin.magasin, dialogues, progression.get());
     // The first failure stops the run and leaves its row pink or red.
     if (ModificationsEnAttente(etat)) code = 1;
   }

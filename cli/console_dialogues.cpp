@@ -1,6 +1,7 @@
 // corrinom-cli's operator seam (see console_dialogues.h).
 #include "cli/console_dialogues.h"
 
+#include "cli/progression_console.h"
 #include "text/echappement.h"
 #include "text/encodage.h"
 
@@ -14,6 +15,7 @@ void ConsoleDialogues::ecrit(std::string_view prefixe, std::string_view texteCp1
   ligne += EchappeChamp(Cp1252VersUtf8(texteCp1252));
   lignes_.push_back(ligne);
   ligne.push_back('\n');
+  if (progression_) progression_->efface();
   std::fwrite(ligne.data(), 1, ligne.size(), sortie_);
   std::fflush(sortie_);
 }

@@ -19,6 +19,8 @@
 
 namespace corrinom::cli {
 
+class ProgressionConsole;
+
 class ConsoleDialogues : public corrinom::Dialogues {
  public:
   // repondOui: answer every question Oui (else Non). Lines go to `sortie`,
@@ -33,6 +35,9 @@ class ConsoleDialogues : public corrinom::Dialogues {
   void debutAttente() override {}
   void finAttente() override {}
   void indication(std::string_view) override {}
+
+  // A progress line to clear before each line printed.
+  void setProgression(class ProgressionConsole* progression) { progression_ = progression; }
 
   // What was shown so far, for a subcommand to decide its exit code.
   int nombreMessages() const { return nombreMessages_; }
@@ -51,6 +56,7 @@ class ConsoleDialogues : public corrinom::Dialogues {
 
   bool repondOui_;
   std::FILE* sortie_;
+  ProgressionConsole* progression_ = nullptr;
   int nombreMessages_ = 0;
   int nombreQuestions_ = 0;
   int nombreErreurs_ = 0;

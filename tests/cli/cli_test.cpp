@@ -155,6 +155,23 @@ TEST_F(CliTest, ComptesOnTheDemoBase) {
   EXPECT_EQ(r.sortie.substr(0, r.sortie.find('\n') + 1), "dupont.j\tDUPONT\tJean\t12/05/2011\n");
   EXPECT_NE(r.sortie.find("\nlukasz.nowak\tNOWAK\tLukasz\t16/08/2011\n"), std::string::npos);
   EXPECT_NE(r.sortie.find("\nfontaine.l\tFONTAINE\tL\xC3\xA9o\t11/11/2013\n"), std::string::npos);
+  EXPECT_EQ(r.erreurs, "");  // no progress line in a file
+}
+
+TEST_F(CliTest, ProgressLineOnlyOnATerminal) {
+  if (std::system("command -v script >/dev/null 2>&1") != 0) GTEST_SKIP() << "no script(1)";
+  // script(1) gives the program a terminal; its stdout goes to a file.
+  const std::string journal = f("pty"), sortie = f("stdout");
+  const std::string commande = "script -qec " +
+                               Guillemets(Guillemets(CORRINOM_CLI) + " comptes --demo >" + sortie) +
+                               " " + Guillemets(journal) + " </dev/null >/dev/null";
+  ASSERT_EQ(std::system(commande.c_str()), 0);
+  const std::string terminal = Lit(journal);
+  const std::size_t debut = terminal.find("\rLecture des comptes du serveur... ");
+  ASSERT_NE(debut, std::string::npos) << terminal;
+  EXPECT_NE(terminal.find(" / ", debut), std::string::npos);  // the demo base gives its total
+  const std::string lignes = Lit(sortie);
+  EXPECT_EQ(std::count(lignes.begin(), lignes.end(), '\n'), 43);
 }
 
 }  // namespace
