@@ -142,6 +142,26 @@ std::size_t OctetsDiff(const DiffListe<Ligne>& d) {
   return n;
 }
 
+// Composes a sort's order with those the step already holds.
+bool AjouteOrdre(PasHistorique& pas, ListeTriee liste, const std::vector<std::uint32_t>& ordre) {
+  std::vector<std::uint32_t>& ancien =
+      liste == ListeTriee::Comptes ? pas.ordreComptes : pas.ordreRebus;
+  if (ancien.empty()) {
+    ancien = ordre;
+    return true;
+  }
+  if (ancien.size() != ordre.size()) return false;
+  std::vector<std::uint32_t> compose(ordre.size());
+  for (std::size_t i = 0; i < ordre.size(); ++i) compose[i] = ancien[ordre[i]];
+  ancien = std::move(compose);
+  return true;
+}
+
+std::size_t OctetsPas(const PasHistorique& p) {
+  return sizeof p + OctetsTexte(p.nom) + OctetsDiff(p.comptes) + OctetsDiff(p.rebus) +
+         (p.ordreComptes.capacity() + p.ordreRebus.capacity()) * sizeof(std::uint32_t);
+}
+
 std::string_view NomDeFichier(std::string_view chemin) {
   const std::size_t separateur = chemin.find_last_of("/\\");
   return separateur == std::string_view::npos ? chemin : chemin.substr(separateur + 1);
@@ -188,29 +208,36 @@ bool Historique::Termine(const EtatRapprochement& etat, std::string nom,
   if (!change) return false;
   pas.fichierAvant = std::move(fichierAvant);
   pas.fichierApres = std::move(fichierApres);
-  annulables_.push_back(std::move(pas));
-  if (annulables_.size() > kPasMaximum) annulables_.pop_front();
+  for (const PasHistorique& p : retablissables_) octets_ -= p.octets;
   retablissables_.clear();
+  garde(std::move(pas));
   return true;
 }
 
+void Historique::garde(PasHistorique pas) {
+  pas.octets = OctetsPas(pas);
+  octets_ += pas.octets;
+  annulables_.push_back(std::move(pas));
+  while (annulables_.size() > 1 &&
+         (annulables_.size() > kPasMaximum || octets_ > kOctetsMaximum)) {
+    octets_ -= annulables_.front().octets;
+    annulables_.pop_front();
+  }
+}
+
 void Historique::Reordonne(ListeTriee liste, const std::vector<std::uint32_t>& ordre) {
+  for (const PasHistorique& p : retablissables_) octets_ -= p.octets;
   retablissables_.clear();
   if (annulables_.empty()) return;
-  std::vector<std::uint32_t>& garde =
-      liste == ListeTriee::Comptes ? annulables_.back().ordreComptes
-                                   : annulables_.back().ordreRebus;
-  if (garde.empty()) {
-    garde = ordre;
-    return;
-  }
-  if (garde.size() != ordre.size()) {  // the lists changed outside any step: start afresh
+  // The order joins the last step, which then holds more.
+  PasHistorique dernier = std::move(annulables_.back());
+  annulables_.pop_back();
+  octets_ -= dernier.octets;
+  if (!AjouteOrdre(dernier, liste, ordre)) {  // the lists changed outside any step
     Efface();
     return;
   }
-  std::vector<std::uint32_t> compose(ordre.size());
-  for (std::size_t i = 0; i < ordre.size(); ++i) compose[i] = garde[ordre[i]];
-  garde = std::move(compose);
+  garde(std::move(dernier));
 }
 
 std::optional<PasRejoue> Historique::Annule(EtatRapprochement& etat) {
@@ -242,18 +269,10 @@ std::optional<PasRejoue> Historique::Retablit(EtatRapprochement& etat) {
 void Historique::Efface() {
   annulables_.clear();
   retablissables_.clear();
+  octets_ = 0;
   Abandonne();
 }
 
-std::size_t Historique::Octets() const {
-  std::size_t n = 0;
-  const auto compte = [&n](const PasHistorique& p) {
-    n += sizeof p + OctetsTexte(p.nom) + OctetsDiff(p.comptes) + OctetsDiff(p.rebus) +
-         (p.ordreComptes.capacity() + p.ordreRebus.capacity()) * sizeof(std::uint32_t);
-  };
-  for (const PasHistorique& p : annulables_) compte(p);
-  for (const PasHistorique& p : retablissables_) compte(p);
-  return n;
-}
+std::size_t Historique::Octets() const { return octets_; }
 
 }  // namespace corrinom

@@ -12,7 +12,7 @@
 //
 // What it costs: a step holds its changed rows twice (before and after) and, when
 // the lists were sorted after it, their order (four bytes per row). At most
-// kPasMaximum steps are kept; the oldest go first.
+// kPasMaximum steps are kept, holding at most kOctetsMaximum; the oldest go first.
 #pragma once
 
 #include <cstddef>
@@ -69,6 +69,7 @@ struct PasHistorique {
   // The text of the file name box before and after, for an opening.
   std::optional<std::string> fichierAvant;
   std::optional<std::string> fichierApres;
+  std::size_t octets = 0;  // what the step holds, as Historique::Octets counts it
 };
 
 // What undo or redo did: the step's name and, for an opening, the file name box's
@@ -81,6 +82,7 @@ struct PasRejoue {
 class Historique {
  public:
   static constexpr std::size_t kPasMaximum = 100;
+  static constexpr std::size_t kOctetsMaximum = std::size_t{48} << 20;
 
   // Remembers the lists before a step.
   void Commence(const EtatRapprochement& etat);
@@ -111,8 +113,11 @@ class Historique {
  private:
   std::optional<std::vector<LigneCompte>> comptesAvant_;
   std::optional<std::vector<LigneRebus>> rebusAvant_;
+  void garde(PasHistorique pas);
+
   std::deque<PasHistorique> annulables_;
   std::vector<PasHistorique> retablissables_;
+  std::size_t octets_ = 0;
 };
 
 // Runs one step: `operation()` changes the lists; the step is kept under `nom`

@@ -45,7 +45,7 @@ std::uint32_t TEnumUsers::Ouvre() {
   page_.clear();
   entreesLues_ = 0;
   lusEnTout_ = 0;
-  dernierStatut_ = magasin_.enumere(kLongueurPreferee, page_, totalEntrees_, reprise_);
+  dernierStatut_ = magasin_.enumereNoms(kLongueurPreferee, page_, totalEntrees_, reprise_);
   entreesLues_ = static_cast<std::uint32_t>(page_.size());
   totalAnnonce_ = totalEntrees_;  // counted from the start: the whole enumeration
   if (!SuccesEnumeration(dernierStatut_)) return dernierStatut_;
@@ -57,7 +57,7 @@ bool TEnumUsers::Suivant(TInfoUser& info, std::uint32_t& statut) {
   if (position_ == entreesLues_ && dernierStatut_ == kErrorMoreData) {
     page_.clear();
     entreesLues_ = 0;
-    dernierStatut_ = magasin_.enumere(kLongueurPreferee, page_, totalEntrees_, reprise_);
+    dernierStatut_ = magasin_.enumereNoms(kLongueurPreferee, page_, totalEntrees_, reprise_);
     entreesLues_ = static_cast<std::uint32_t>(page_.size());
     if (!SuccesEnumeration(dernierStatut_)) {
       statut = dernierStatut_;

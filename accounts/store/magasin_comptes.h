@@ -65,6 +65,15 @@ class MagasinComptes {
   virtual std::uint32_t enumere(std::uint32_t longueurPreferee, std::vector<CompteStocke>& page,
                                 std::uint32_t& totalEntrees, std::uint32_t& reprise) = 0;
 
+  // NetUserEnum at level 10: the same pages, order and statuses as enumere, but
+  // each record holds only the name, comment, user comment and full name (the
+  // other fields keep their defaults). It is all the account load reads, and a
+  // server sends it faster. A store with nothing lighter answers with enumere.
+  virtual std::uint32_t enumereNoms(std::uint32_t longueurPreferee, std::vector<CompteStocke>& page,
+                                    std::uint32_t& totalEntrees, std::uint32_t& reprise) {
+    return enumere(longueurPreferee, page, totalEntrees, reprise);
+  }
+
   // NetUserGetInfo at level 3: the account's whole record by login.
   virtual std::uint32_t lit(std::string_view login, CompteStocke& compte) = 0;
 

@@ -83,16 +83,30 @@ std::optional<std::uint32_t> MagasinEnPanne::statutPanne(OperationPanne op, std:
   return std::nullopt;
 }
 
+std::optional<std::uint32_t> MagasinEnPanne::pannePage(std::uint32_t reprise) {
+  if (reprise == 0) appelsEnumeration_ = 0;
+  ++appelsEnumeration_;
+  return statutPanne(OperationPanne::Enumeration, {}, appelsEnumeration_);
+}
+
 std::uint32_t MagasinEnPanne::enumere(std::uint32_t longueurPreferee,
                                       std::vector<CompteStocke>& page,
                                       std::uint32_t& totalEntrees, std::uint32_t& reprise) {
-  if (reprise == 0) appelsEnumeration_ = 0;
-  ++appelsEnumeration_;
-  if (const auto statut = statutPanne(OperationPanne::Enumeration, {}, appelsEnumeration_)) {
+  if (const auto statut = pannePage(reprise)) {
     page.clear();
     return *statut;
   }
   return dessous_.enumere(longueurPreferee, page, totalEntrees, reprise);
+}
+
+std::uint32_t MagasinEnPanne::enumereNoms(std::uint32_t longueurPreferee,
+                                          std::vector<CompteStocke>& page,
+                                          std::uint32_t& totalEntrees, std::uint32_t& reprise) {
+  if (const auto statut = pannePage(reprise)) {
+    page.clear();
+    return *statut;
+  }
+  return dessous_.enumereNoms(longueurPreferee, page, totalEntrees, reprise);
 }
 
 std::uint32_t MagasinEnPanne::lit(std::string_view login, CompteStocke& compte) {

@@ -41,10 +41,14 @@ class MagasinEnPanne final : public MagasinComptes {
 
   std::uint32_t enumere(std::uint32_t longueurPreferee, std::vector<CompteStocke>& page,
                         std::uint32_t& totalEntrees, std::uint32_t& reprise) override;
+  std::uint32_t enumereNoms(std::uint32_t longueurPreferee, std::vector<CompteStocke>& page,
+                            std::uint32_t& totalEntrees, std::uint32_t& reprise) override;
   std::uint32_t lit(std::string_view login, CompteStocke& compte) override;
   std::uint32_t ecrit(std::string_view login, const CompteStocke& compte) override;
 
  private:
+  // The fault of this page of an enumeration, counting from reprise 0.
+  std::optional<std::uint32_t> pannePage(std::uint32_t reprise);
   std::optional<std::uint32_t> statutPanne(OperationPanne op, std::string_view login,
                                            std::uint32_t appel) const;
 

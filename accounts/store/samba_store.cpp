@@ -27,6 +27,7 @@ namespace {
 // The header defines no NERR_*/UF_*/FILTER_* constants: these are NetApi's values.
 constexpr std::uint32_t kFilterNormalAccount = 0x0002;
 constexpr std::uint32_t kNiveauInfo3 = 3;
+constexpr std::uint32_t kNiveauInfo10 = 10;
 
 // The entry points the store uses, resolved by name.
 struct PointsEntree {
@@ -158,21 +159,20 @@ class MagasinSamba final : public MagasinComptes {
 
   std::uint32_t enumere(std::uint32_t longueurPreferee, std::vector<CompteStocke>& page,
                         std::uint32_t& totalEntrees, std::uint32_t& reprise) override {
-    page.clear();
-    Tampon tampon(f_.bufferFree);
-    std::uint32_t lues = 0;
-    std::uint32_t total = 0;
-    SortieMuette muette;
-    const auto statut = static_cast<std::uint32_t>(f_.userEnum(
-        serveur(), kNiveauInfo3, kFilterNormalAccount, tampon.adresse(), longueurPreferee, &lues, &total, &reprise));
-    if (statut != kNerrSuccess && statut != kErrorMoreData) return statut;
-    totalEntrees = total;
-    const auto* infos = tampon.comme<USER_INFO_3>();
-    if (infos != nullptr) {
-      page.reserve(lues);
-      for (std::uint32_t i = 0; i < lues; ++i) page.push_back(CompteDe(infos[i]));
-    }
-    return statut;
+    return enumereAu<USER_INFO_3>(kNiveauInfo3, longueurPreferee, page, totalEntrees, reprise, CompteDe);
+  }
+
+  std::uint32_t enumereNoms(std::uint32_t longueurPreferee, std::vector<CompteStocke>& page,
+                            std::uint32_t& totalEntrees, std::uint32_t& reprise) override {
+    return enumereAu<USER_INFO_10>(kNiveauInfo10, longueurPreferee, page, totalEntrees, reprise,
+                                   [](const USER_INFO_10& u) {
+                                     CompteStocke c;
+                                     c.name = ChampDe(u.usri10_name);
+                                     c.comment = ChampDe(u.usri10_comment);
+                                     c.usr_comment = ChampDe(u.usri10_usr_comment);
+                                     c.full_name = ChampDe(u.usri10_full_name);
+                                     return c;
+                                   });
   }
 
   std::uint32_t lit(std::string_view login, CompteStocke& compte) override {
@@ -199,6 +199,26 @@ class MagasinSamba final : public MagasinComptes {
   }
 
  private:
+  template <typename Info, typename Conversion>
+  std::uint32_t enumereAu(std::uint32_t niveau, std::uint32_t longueurPreferee, std::vector<CompteStocke>& page,
+                          std::uint32_t& totalEntrees, std::uint32_t& reprise, Conversion convertit) {
+    page.clear();
+    Tampon tampon(f_.bufferFree);
+    std::uint32_t lues = 0;
+    std::uint32_t total = 0;
+    SortieMuette muette;
+    const auto statut = static_cast<std::uint32_t>(f_.userEnum(
+        serveur(), niveau, kFilterNormalAccount, tampon.adresse(), longueurPreferee, &lues, &total, &reprise));
+    if (statut != kNerrSuccess && statut != kErrorMoreData) return statut;
+    totalEntrees = total;
+    const auto* infos = tampon.comme<Info>();
+    if (infos != nullptr) {
+      page.reserve(lues);
+      for (std::uint32_t i = 0; i < lues; ++i) page.push_back(convertit(infos[i]));
+    }
+    return statut;
+  }
+
   const char* serveur() const { return serveur_.empty() ? nullptr : serveur_.c_str(); }
 
   std::unique_ptr<Bibliotheque> bibliotheque_;  // declared first: unloaded last

@@ -18,6 +18,7 @@ namespace {
 static_assert(sizeof(wchar_t) == sizeof(char16_t), "Windows text is UTF-16");
 
 constexpr DWORD kNiveauInfo3 = 3;
+constexpr DWORD kNiveauInfo10 = 10;
 
 // Owns one buffer returned by Netapi32.
 class TamponReseau {
@@ -30,7 +31,10 @@ class TamponReseau {
   TamponReseau& operator=(const TamponReseau&) = delete;
 
   LPBYTE* adresse() { return &octets_; }
-  const USER_INFO_3* infos() const { return reinterpret_cast<const USER_INFO_3*>(octets_); }
+  template <typename Info = USER_INFO_3>
+  const Info* infos() const {
+    return reinterpret_cast<const Info*>(octets_);
+  }
 
  private:
   LPBYTE octets_ = nullptr;
@@ -44,6 +48,15 @@ ChampTexte ChampDe(LPCWSTR texte) {
 }
 
 CompteStocke CompteDe(const USER_INFO_3& u) { return CompteDepuisInfo3(u, ChampDe); }
+
+CompteStocke CompteDe(const USER_INFO_10& u) {
+  CompteStocke c;
+  c.name = ChampDe(u.usri10_name);
+  c.comment = ChampDe(u.usri10_comment);
+  c.usr_comment = ChampDe(u.usri10_usr_comment);
+  c.full_name = ChampDe(u.usri10_full_name);
+  return c;
+}
 
 // The UTF-16 texts of a record to write, kept alive while USER_INFO_3 points
 // into them.
@@ -83,19 +96,12 @@ class MagasinWin32 final : public MagasinComptes {
 
   std::uint32_t enumere(std::uint32_t longueurPreferee, std::vector<CompteStocke>& page,
                         std::uint32_t& totalEntrees, std::uint32_t& reprise) override {
-    page.clear();
-    TamponReseau tampon;
-    DWORD lues = 0, total = 0, handle = reprise;
-    const NET_API_STATUS statut = NetUserEnum(serveur(), kNiveauInfo3, FILTER_NORMAL_ACCOUNT, tampon.adresse(),
-                                              longueurPreferee, &lues, &total, &handle);
-    reprise = handle;
-    if (statut != NERR_Success && statut != ERROR_MORE_DATA) return statut;
-    totalEntrees = total;
-    if (const USER_INFO_3* infos = tampon.infos()) {
-      page.reserve(lues);
-      for (DWORD i = 0; i < lues; ++i) page.push_back(CompteDe(infos[i]));
-    }
-    return statut;
+    return enumereAu<USER_INFO_3>(kNiveauInfo3, longueurPreferee, page, totalEntrees, reprise);
+  }
+
+  std::uint32_t enumereNoms(std::uint32_t longueurPreferee, std::vector<CompteStocke>& page,
+                            std::uint32_t& totalEntrees, std::uint32_t& reprise) override {
+    return enumereAu<USER_INFO_10>(kNiveauInfo10, longueurPreferee, page, totalEntrees, reprise);
   }
 
   std::uint32_t lit(std::string_view login, CompteStocke& compte) override {
@@ -118,6 +124,23 @@ class MagasinWin32 final : public MagasinComptes {
   }
 
  private:
+  template <typename Info>
+  std::uint32_t enumereAu(DWORD niveau, std::uint32_t longueurPreferee, std::vector<CompteStocke>& page,
+                          std::uint32_t& totalEntrees, std::uint32_t& reprise) {
+    page.clear();
+    TamponReseau tampon;
+    DWORD lues = 0, total = 0, handle = reprise;
+    const NET_API_STATUS statut = NetUserEnum(serveur(), niveau, FILTER_NORMAL_ACCOUNT, tampon.adresse(),
+                                              longueurPreferee, &lues, &total, &handle);
+    reprise = handle;
+    if (statut != NERR_Success && statut != ERROR_MORE_DATA) return statut;
+    totalEntrees = total;
+    if (const Info* infos = tampon.infos<Info>()) {
+      page.reserve(lues);
+      for (DWORD i = 0; i < lues; ++i) page.push_back(CompteDe(infos[i]));
+    }
+    return statut;
+  }
   LPCWSTR serveur() const { return serveur_.empty() ? nullptr : reinterpret_cast<LPCWSTR>(serveur_.c_str()); }
 
   std::u16string serveur_;

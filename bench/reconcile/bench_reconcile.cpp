@@ -11,7 +11,10 @@
 
 #include "reconcile/aides.h"
 #include "operator/dialogues_script.h"
+#include "reconcile/deplacements.h"
 #include "reconcile/etat.h"
+#include "reconcile/filtre.h"
+#include "reconcile/historique.h"
 #include "reconcile/rapprochement_exact.h"
 #include "reconcile/tri.h"
 
@@ -252,6 +255,95 @@ BENCHMARK(BM_TriRebus)
     ->ArgNames({"lignes", "colonne"})
     ->ArgsProduct({{50000}, {0, 1}})
     ->Unit(benchmark::kMillisecond);
+
+// The account list after a file of 50,000 persons: most rows attached.
+EtatRapprochement ApresFichier(std::size_t n) {
+  const Jeu& jeu = JeuDeTaille(n);
+  EtatRapprochement etat = ComptesCharges(jeu);
+  RemiseFichier remise(etat);
+  for (const LigneRebus& p : jeu.personnes) remise.RapprocheExact(p.nom, p.prenoms, p.dateNaiss);
+  return etat;
+}
+
+// One key typed in the search field: the rows to show, from the whole list.
+void BM_RechercheFrappe(benchmark::State& state) {
+  static const EtatRapprochement etat = ApresFichier(50000);
+  const char* const recherches[] = {"m", "mar", "martin", "h\xE9l\xE8ne", "zzzz"};
+  const FiltreComptes filtre{recherches[state.range(0)], ChoixMarques::Tous};
+  std::size_t visibles = 0;
+  for (auto _ : state) visibles = LignesVisibles(etat, filtre).size();
+  state.counters["visibles"] = static_cast<double>(visibles);
+}
+BENCHMARK(BM_RechercheFrappe)->DenseRange(0, 4)->Unit(benchmark::kMillisecond);
+
+// Undo then redo of one step at 50,000 accounts: a move, the name aid over the
+// not-found list, and the opening of the file itself.
+void BM_AnnuleRetablit(benchmark::State& state) {
+  const Jeu& jeu = JeuDeTaille(50000);
+  EtatRapprochement etat = ComptesCharges(jeu);
+  Historique h;
+  DialoguesScript d;
+  const auto ouvre = [&] {
+    RemiseFichier remise(etat);
+    for (const LigneRebus& p : jeu.personnes) remise.RapprocheExact(p.nom, p.prenoms, p.dateNaiss);
+  };
+  EnregistrePas(h, etat, "ouverture", ouvre);
+  if (state.range(0) >= 1) EnregistrePas(h, etat, "aide", [&] { RapprocheNomPrenom(etat, d); });
+  if (state.range(0) >= 2) {
+    std::size_t libre = 0;
+    while (etat.comptes[libre].attachee()) ++libre;
+    etat.rebus.push_back({"NOUVEAU", "Jean", ""});
+    EnregistrePas(h, etat, "deplacement", [&] {
+      ListViewUsersDragDrop(etat, d, ListeSource::Rebus, etat.rebus.size() - 1, libre);
+    });
+  }
+  for (auto _ : state) {
+    h.Annule(etat);
+    h.Retablit(etat);
+  }
+  state.counters["octets_pas"] = static_cast<double>(h.Octets());
+}
+BENCHMARK(BM_AnnuleRetablit)->ArgName("pas")->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
+
+// A history of 100 steps at 50,000 accounts: a file, the name aid, then moves
+// and Deletes with a sort every tenth step. Reports the bytes the history holds.
+void BM_HistoireCentPas(benchmark::State& state) {
+  const Jeu& jeu = JeuDeTaille(50000);
+  std::size_t octets = 0;
+  for (auto _ : state) {
+    state.PauseTiming();
+    EtatRapprochement etat = ComptesCharges(jeu);
+    state.ResumeTiming();
+    Historique h;
+    DialoguesScript d;
+    EnregistrePas(h, etat, "ouverture", [&] {
+      RemiseFichier remise(etat);
+      for (const LigneRebus& p : jeu.personnes) remise.RapprocheExact(p.nom, p.prenoms, p.dateNaiss);
+    });
+    EnregistrePas(h, etat, "aide", [&] { RapprocheNomPrenom(etat, d); });
+    std::vector<std::uint32_t> ordre;
+    for (std::size_t pas = 2; pas < Historique::kPasMaximum; ++pas) {
+      std::size_t ligne = pas * 487 % etat.comptes.size();
+      if (pas % 2 == 0) {
+        while (!etat.comptes[ligne].attachee()) ligne = (ligne + 1) % etat.comptes.size();
+        EnregistrePas(h, etat, "liberation", [&] { ListViewUsersKeyDown(etat, kToucheSuppr, ligne); });
+      } else {
+        while (etat.comptes[ligne].attachee()) ligne = (ligne + 1) % etat.comptes.size();
+        EnregistrePas(h, etat, "deplacement", [&] {
+          ListViewUsersDragDrop(etat, d, ListeSource::Rebus, etat.rebus.size() - 1, ligne);
+        });
+      }
+      if (pas % 10 == 0) {
+        ListViewUsersColumnClick(etat, d, 1 + static_cast<int>(pas / 10 % 2), &ordre);
+        h.Reordonne(ListeTriee::Comptes, ordre);
+      }
+    }
+    octets = h.Octets();
+    state.counters["pas"] = static_cast<double>(h.NombrePas());
+  }
+  state.counters["Mo"] = static_cast<double>(octets) / (1024.0 * 1024.0);
+}
+BENCHMARK(BM_HistoireCentPas)->Unit(benchmark::kMillisecond)->Iterations(2);
 
 }  // namespace
 }  // namespace corrinom

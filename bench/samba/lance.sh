@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Runs bench_samba against the loopback test server with 1,200 and then 5,000
-# accounts. Needs root. Usage: bench/samba/lance.sh BUILD_DIR
+# accounts (CORRINOM_BENCH_COMPTES="3000" for other sizes). Needs root.
+# Usage: bench/samba/lance.sh BUILD_DIR
 # (BUILD_DIR holds bench/samba/bench_samba and tests/samba/samba_seme)
 set -uo pipefail
 ici=$(cd "$(dirname "$0")" && pwd)
@@ -9,7 +10,7 @@ serveur=$ici/../../tests/samba/serveur.sh
 dir=
 trap '[ -n "$dir" ] && "$serveur" arrete "$dir" && rm -rf "$dir"' EXIT
 export CORRINOM_SAMBA_MOT_DE_PASSE=Corrinom-Essai-1 CORRINOM_SAMBA_SERVEUR=127.0.0.1
-for n in 1200 5000; do
+for n in ${CORRINOM_BENCH_COMPTES:-1200 5000}; do
   dir=$(mktemp -d /tmp/corrinom-samba.XXXXXX)
   "$serveur" demarre "$dir" "$n" || exit $?
   "$build/tests/samba/samba_seme" 127.0.0.1 seme "$n" || exit 1

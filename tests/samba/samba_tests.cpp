@@ -196,6 +196,32 @@ TEST_P(EnumerationSamba, ChaqueCompteNormalUneFoisAvecSesChamps) {
 
 INSTANTIATE_TEST_SUITE_P(Longueurs, EnumerationSamba, testing::Values(4096u, 1u, 0xFFFFFFFFu));
 
+// The load enumerates at level 10: it must give the accounts of level 3, in the
+// same pages and order, with the same four texts.
+TEST(EnumerationSambaNiveau10, MemesComptesEtMemesTextesQuAuNiveau3) {
+  SAUTE_SANS_SERVEUR();
+  auto m = OuvreAdmin();
+  ASSERT_NE(m, nullptr);
+  const Enumeration niveau3 = EnumereTout(*m, 4096);
+  Enumeration niveau10;
+  std::uint32_t reprise = 0, total = 0, statut = 0;
+  do {
+    std::vector<CompteStocke> page;
+    statut = m->enumereNoms(4096, page, total, reprise);
+    niveau10.statuts.push_back(statut);
+    niveau10.comptes.insert(niveau10.comptes.end(), page.begin(), page.end());
+  } while (statut == kErrorMoreData && niveau10.statuts.size() < 1000);
+  EXPECT_EQ(niveau10.statuts, niveau3.statuts);
+  ASSERT_EQ(niveau10.comptes.size(), niveau3.comptes.size());
+  for (std::size_t i = 0; i < niveau3.comptes.size(); ++i) {
+    const CompteStocke &a = niveau3.comptes[i], &b = niveau10.comptes[i];
+    EXPECT_EQ(b.name, a.name);
+    EXPECT_EQ(b.full_name, a.full_name) << a.name.texte;
+    EXPECT_EQ(b.usr_comment, a.usr_comment) << a.name.texte;
+    EXPECT_EQ(b.comment, a.comment) << a.name.texte;
+  }
+}
+
 // The accounts rewritten here: a plain one, one with characters CP1252 lacks,
 // one without full name, one that is not TAVO's.
 class ReecritureSamba : public testing::TestWithParam<int> {};
