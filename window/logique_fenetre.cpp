@@ -1,5 +1,8 @@
 #include "window/logique_fenetre.h"
 
+#include <algorithm>
+
+#include "accounts/store/win32_utf16.h"
 #include "import/ouvrir.h"
 #include "operator/dialogues.h"
 #include "reconcile/aides.h"
@@ -9,6 +12,7 @@
 #include "reconcile/ressemblance.h"
 #include "reconcile/tri.h"
 #include "session/ecriture.h"
+#include "session/progression.h"
 #include "window/nom_fichier.h"
 
 namespace corrinom::fenetre {
@@ -30,7 +34,33 @@ class ControleInactif {
   std::string_view nom_;
 };
 
+bool Contient(const std::vector<std::size_t>& visibles, std::size_t ligne) {
+  return std::binary_search(visibles.begin(), visibles.end(), ligne);
+}
+
 }  // namespace
+
+// The write's counts shown in the shell's progress window; the operator's stop is
+// kept once seen, so that the close question can tell a stopped write.
+class LogiqueFenetre::ProgressionVue : public Progression {
+ public:
+  explicit ProgressionVue(VueFenetre& vue) : vue_(vue) {}
+  void debut(std::size_t) override { lancee_ = true; }
+  void avance(std::size_t fait, std::size_t total) override {
+    vue_.ProgressionEcriture(TexteEcriture(fait, total));
+  }
+  void fin() override { vue_.ProgressionEcriture(std::nullopt); }
+  bool arretDemande() const override {
+    arrete_ = arrete_ || vue_.ArretEcritureDemande();
+    return arrete_;
+  }
+  bool lancee() const { return lancee_; }
+
+ private:
+  VueFenetre& vue_;
+  bool lancee_ = false;
+  mutable bool arrete_ = false;
+};
 
 LogiqueFenetre::LogiqueFenetre(EtatRapprochement& etat, MagasinComptes& magasin, Dialogues& dialogues,
                                VueFenetre& vue)
@@ -40,7 +70,24 @@ Selections LogiqueFenetre::SelectionsCourantes() const {
   return {vue_.LigneSelectionnee(ListeSource::Comptes), vue_.LigneSelectionnee(ListeSource::Rebus)};
 }
 
-void LogiqueFenetre::RedessineTout() { vue_.Redessine(Redessin::Tout, SelectionsCourantes()); }
+void LogiqueFenetre::RedessineTout() { Dessine(Redessin::Tout, SelectionsCourantes()); }
+
+void LogiqueFenetre::Dessine(Redessin quoi, Selections selection) {
+  visibles_ = LignesVisibles(etat_, filtre_);
+  if (selection.comptes && !Contient(visibles_, *selection.comptes)) selection.comptes.reset();
+  vue_.Redessine(quoi, selection);
+}
+
+void LogiqueFenetre::EditRechercheChange(std::string_view texte) {
+  filtre_.recherche = std::string(texte);
+  Dessine(Redessin::LignesComptes, SelectionsCourantes());
+}
+
+void LogiqueFenetre::ComboMarquesChange(int choix) {
+  if (choix < 0 || choix >= static_cast<int>(kTextesChoixMarques.size())) choix = 0;
+  filtre_.marques = static_cast<ChoixMarques>(choix);
+  Dessine(Redessin::LignesComptes, SelectionsCourantes());
+}
 
 void LogiqueFenetre::FormCreate() {
   AfficheResume(etat_);
@@ -57,29 +104,49 @@ void LogiqueFenetre::OuvreFichier(std::u16string_view nomFichier) {
     dialogues_.message(MessageNomIllisible(nomFichier));
     return;
   }
+  const std::string avant = Utf16VersUtf8(texteFichier_);
+  const std::string apres = Utf16VersUtf8(nomFichier);
+  historique_.Commence(etat_);
   corrinom::ButtonOuvrirClick(etat_, dialogues_, *nom);
+  historique_.Termine(etat_, NomPasOuverture(Utf16VersCp1252(nomFichier)), avant, apres);
+  texteFichier_ = std::u16string(nomFichier);
   RedessineTout();
 }
 
-void LogiqueFenetre::LanceAide(std::string_view bouton, void (*aide)(EtatRapprochement&, Dialogues&)) {
+void LogiqueFenetre::LanceAide(std::string_view bouton, std::string nomPas,
+                               const std::function<void(EtatRapprochement&, Dialogues&)>& aide) {
   {
     GardeGestionnaire garde(occupation_);
     if (!garde) return;
     ControleInactif inactif(vue_, bouton);
-    aide(etat_, dialogues_);
+    EnregistrePas(historique_, etat_, std::move(nomPas), [&] { aide(etat_, dialogues_); });
   }
   RedessineTout();
 }
 
-void LogiqueFenetre::Button3Click() { LanceAide("Button3", &RapprocheNomPrenom); }
-void LogiqueFenetre::Button6Click() { LanceAide("Button6", &RapprocheDateNaissance); }
-void LogiqueFenetre::Button7Click() { LanceAide("Button7", &RapprocheRessemblance); }
+void LogiqueFenetre::Button3Click() {
+  LanceAide("Button3", std::string(kPasRapprochementNomPrenom), &RapprocheNomPrenom);
+}
+void LogiqueFenetre::Button6Click() {
+  LanceAide("Button6", std::string(kPasRapprochementDateNaissance), &RapprocheDateNaissance);
+}
+void LogiqueFenetre::Button7Click() {
+  LanceAide("Button7", std::string(kPasRapprochementRessemblance), &RapprocheRessemblance);
+}
+
+void LogiqueFenetre::ApresEcriture(bool ecrit) {
+  if (!ecrit) return;
+  historique_.Efface();
+  dialogues_.indication(kEcritureIrreversible);
+}
 
 void LogiqueFenetre::Button1Click() {
   {
     GardeGestionnaire garde(occupation_);
     if (!garde) return;
-    corrinom::Button1Click(etat_, magasin_, dialogues_);
+    ProgressionVue progression(vue_);
+    corrinom::Button1Click(etat_, magasin_, dialogues_, &progression);
+    ApresEcriture(progression.lancee());
   }
   RedessineTout();
 }
@@ -97,7 +164,9 @@ bool LogiqueFenetre::FormCloseQuery() {
     // not finished and nothing it has not confirmed may be written.
     GardeGestionnaire garde(occupation_);
     if (!garde) return false;
-    peutFermer = corrinom::FormCloseQuery(etat_, magasin_, dialogues_);
+    ProgressionVue progression(vue_);
+    peutFermer = corrinom::FormCloseQuery(etat_, magasin_, dialogues_, &progression);
+    ApresEcriture(progression.lancee());
   }
   RedessineTout();
   return peutFermer;
@@ -110,11 +179,13 @@ void LogiqueFenetre::ListViewUsersColumnClick(int colonne) {
   const std::optional<std::size_t> avant =
       s.comptes && *s.comptes < etat_.comptes.size() ? s.comptes : std::nullopt;
   const std::string login = avant ? etat_.comptes[*avant].login : std::string();
-  corrinom::ListViewUsersColumnClick(etat_, dialogues_, colonne);
+  std::vector<std::uint32_t> ordre;
+  corrinom::ListViewUsersColumnClick(etat_, dialogues_, colonne, &ordre);
+  if (!ordre.empty()) historique_.Reordonne(ListeTriee::Comptes, ordre);
   s.comptes.reset();
   for (std::size_t i = 0; avant && i < etat_.comptes.size() && !s.comptes; ++i)
     if (etat_.comptes[i].login == login) s.comptes = i;
-  vue_.Redessine(Redessin::LignesComptes, s);
+  Dessine(Redessin::LignesComptes, s);
 }
 
 void LogiqueFenetre::ListViewRebusColumnClick(int colonne) {
@@ -123,20 +194,43 @@ void LogiqueFenetre::ListViewRebusColumnClick(int colonne) {
   Selections s = SelectionsCourantes();
   const std::optional<std::size_t> avant = s.rebus && *s.rebus < etat_.rebus.size() ? s.rebus : std::nullopt;
   const LigneRebus personne = avant ? etat_.rebus[*avant] : LigneRebus{};
-  corrinom::ListViewRebusColumnClick(etat_, dialogues_, colonne);
+  std::vector<std::uint32_t> ordre;
+  corrinom::ListViewRebusColumnClick(etat_, dialogues_, colonne, &ordre);
+  if (!ordre.empty()) historique_.Reordonne(ListeTriee::Rebus, ordre);
   s.rebus.reset();
   for (std::size_t i = 0; avant && i < etat_.rebus.size() && !s.rebus; ++i)
     if (etat_.rebus[i] == personne) s.rebus = i;
-  vue_.Redessine(Redessin::LignesRebus, s);
+  Dessine(Redessin::LignesRebus, s);
 }
 
 bool LogiqueFenetre::ListViewUsersDragOver(ListeSource source) { return corrinom::ListViewUsersDragOver(source); }
 bool LogiqueFenetre::ListViewRebusDragOver(ListeSource source) { return corrinom::ListViewRebusDragOver(source); }
 
+namespace {
+
+// The name of the step that moves the person of an account row.
+std::string PasDuCompte(const EtatRapprochement& etat, std::optional<std::size_t> ligne) {
+  if (!ligne || *ligne >= etat.comptes.size()) return {};
+  const LigneCompte& l = etat.comptes[*ligne];
+  return NomPasDeplacement(l.sousItem(kNouveauNom), l.sousItem(kNouveauxPrenoms));
+}
+
+std::string PasDeLaPersonne(const EtatRapprochement& etat, std::optional<std::size_t> ligne) {
+  if (!ligne || *ligne >= etat.rebus.size()) return {};
+  return NomPasDeplacement(etat.rebus[*ligne].nom, etat.rebus[*ligne].prenoms);
+}
+
+}  // namespace
+
 void LogiqueFenetre::ListViewUsersDragDrop(ListeSource source, std::optional<std::size_t> cible) {
   if (Occupee()) return;
   const std::optional<std::size_t> selection = vue_.LigneSelectionnee(source);
-  if (corrinom::ListViewUsersDragDrop(etat_, dialogues_, source, selection, cible)) RedessineTout();
+  const std::string pas = source == ListeSource::Rebus ? PasDeLaPersonne(etat_, selection)
+                                                       : PasDuCompte(etat_, selection);
+  if (EnregistrePas(historique_, etat_, pas, [&] {
+        return corrinom::ListViewUsersDragDrop(etat_, dialogues_, source, selection, cible);
+      }))
+    RedessineTout();
 }
 
 void LogiqueFenetre::ListViewRebusDragDrop(ListeSource source, std::optional<std::size_t> cible) {
@@ -145,18 +239,100 @@ void LogiqueFenetre::ListViewRebusDragDrop(ListeSource source, std::optional<std
   // itself plays no part.
   const std::optional<std::size_t> selection =
       source == ListeSource::Comptes ? vue_.LigneSelectionnee(ListeSource::Comptes) : std::nullopt;
-  if (corrinom::ListViewRebusDragDrop(etat_, dialogues_, source, selection, cible)) RedessineTout();
+  if (EnregistrePas(historique_, etat_, PasDuCompte(etat_, selection), [&] {
+        return corrinom::ListViewRebusDragDrop(etat_, dialogues_, source, selection, cible);
+      }))
+    RedessineTout();
 }
 
 void LogiqueFenetre::ListViewUsersKeyDown(int touche) {
   if (Occupee()) return;
-  if (corrinom::ListViewUsersKeyDown(etat_, touche, vue_.LigneSelectionnee(ListeSource::Comptes)))
+  const std::optional<std::size_t> selection = vue_.LigneSelectionnee(ListeSource::Comptes);
+  const std::string pas =
+      selection < etat_.comptes.size() ? NomPasLiberation(etat_.comptes[*selection].login) : "";
+  if (EnregistrePas(historique_, etat_, pas,
+                    [&] { return corrinom::ListViewUsersKeyDown(etat_, touche, selection); }))
     RedessineTout();
+}
+
+std::vector<EntreeMenu> LogiqueFenetre::MenuRebus() const {
+  const bool actif = !Occupee() && PlacementPossible(vue_.LigneSelectionnee(ListeSource::Rebus),
+                                                     vue_.LigneSelectionnee(ListeSource::Comptes));
+  return {{kMenuPlacer, "Ctrl+Entr\xE9" "e", actif, ActionClavier::Placer}};
+}
+
+std::vector<EntreeMenu> LogiqueFenetre::MenuComptes() const {
+  // Moving from one account to another stays a drag (or Libérer, then Placer).
+  const std::optional<std::size_t> s = vue_.LigneSelectionnee(ListeSource::Comptes);
+  const bool attachee = s < etat_.comptes.size() && etat_.comptes[*s].attachee();
+  return {{kMenuLiberer, "Suppr", !Occupee() && attachee, ActionClavier::Liberer}};
+}
+
+void LogiqueFenetre::PlaceSurCompteSelectionne() {
+  if (Occupee()) return;
+  const std::optional<std::size_t> personne = vue_.LigneSelectionnee(ListeSource::Rebus);
+  const std::optional<std::size_t> compte = vue_.LigneSelectionnee(ListeSource::Comptes);
+  if (EnregistrePas(historique_, etat_, PasDeLaPersonne(etat_, personne), [&] {
+        return corrinom::PlaceSurCompteSelectionne(etat_, dialogues_, personne, compte);
+      }))
+    RedessineTout();
+}
+
+bool LogiqueFenetre::Touche(int touche, bool ctrl, bool majuscule, bool alt) {
+  const ActionClavier action = ActionTouche(touche, ctrl, majuscule, alt);
+  if (action == ActionClavier::Aucune) return false;
+  Execute(action);
+  return true;
+}
+
+void LogiqueFenetre::Execute(ActionClavier action) {
+  switch (action) {
+    case ActionClavier::Annuler:
+      return Annule();
+    case ActionClavier::Retablir:
+      return Retablit();
+    case ActionClavier::Placer:
+      return PlaceSurCompteSelectionne();
+    case ActionClavier::Liberer:
+      return ListViewUsersKeyDown(kToucheSuppr);
+    case ActionClavier::Aucune:
+      return;
+  }
+}
+
+void LogiqueFenetre::Annule() {
+  if (Occupee()) return;
+  const std::optional<PasRejoue> pas = historique_.Annule(etat_);
+  if (!pas) return dialogues_.indication(kRienAAnnuler);
+  if (pas->fichier) {
+    texteFichier_ = Utf8VersUtf16(*pas->fichier);
+    vue_.MontreNomFichier(texteFichier_);
+  }
+  AfficheNombres(etat_);
+  AfficheResume(etat_);
+  dialogues_.indication(TexteAnnule(pas->nom));
+  RedessineTout();
+}
+
+void LogiqueFenetre::Retablit() {
+  if (Occupee()) return;
+  const std::optional<PasRejoue> pas = historique_.Retablit(etat_);
+  if (!pas) return dialogues_.indication(kRienARetablir);
+  if (pas->fichier) {
+    texteFichier_ = Utf8VersUtf16(*pas->fichier);
+    vue_.MontreNomFichier(texteFichier_);
+  }
+  AfficheNombres(etat_);
+  AfficheResume(etat_);
+  dialogues_.indication(TexteRetabli(pas->nom));
+  RedessineTout();
 }
 
 void LogiqueFenetre::FocusEntre(std::string_view controle) {
   if (controleFocus_ && *controleFocus_ == controle) return;
   controleFocus_ = std::string(controle);
+  if (const std::string_view recherche = IndicationRecherche(controle); !recherche.empty())
+    return dialogues_.indication(recherche);
   AfficheIndicationFocus(dialogues_, controle);
 }
 

@@ -20,11 +20,16 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "reconcile/deplacements.h"
+#include "reconcile/filtre.h"
+#include "reconcile/historique.h"
+#include "window/confort.h"
 #include "window/garde.h"
 
 namespace corrinom {
@@ -80,6 +85,18 @@ class VueFenetre {
 
   // Button4Click: the help window, modal; returns when it is closed.
   virtual void MontreAide() = 0;
+
+  // Undoing or redoing the opening of a file gives EditNomFich this text.
+  virtual void MontreNomFichier(std::u16string_view texte) { (void)texte; }
+
+  // The write's progress window: shown modal with `texte` ("Écriture des
+  // changements : 12 / 240") and a button "Arrêter", updated at each account,
+  // closed by none. At each call the shell lets its event loop run once, so that
+  // the window paints and takes a click on Arrêter or its close box; no other
+  // control of the main window reacts meanwhile.
+  virtual void ProgressionEcriture(const std::optional<std::string>& texte) { (void)texte; }
+  // True once Arrêter or the progress window's close box was pressed.
+  virtual bool ArretEcritureDemande() const { return false; }
 };
 
 class LogiqueFenetre {
@@ -157,9 +174,45 @@ class LogiqueFenetre {
   void FocusEntre(std::string_view controle);
   void FocusSort(bool fenetreQuittee);
 
+  // The account list's filter (EditRecherche, ComboMarques): it only hides rows.
+  // The shell shows LignesComptesVisibles(), positions in the whole list, in order;
+  // every selection the logic and the shell exchange is a position in the whole
+  // list. The filter is applied again after every operation; a selected row that
+  // becomes hidden is no longer selected.
+  void EditRechercheChange(std::string_view texte);  // CP1252
+  void ComboMarquesChange(int choix);                // index into kTextesChoixMarques
+  const FiltreComptes& Filtre() const { return filtre_; }
+  const std::vector<std::size_t>& LignesComptesVisibles() const { return visibles_; }
+
+  // The context menus: on a not-found person, and on an account row.
+  std::vector<EntreeMenu> MenuRebus() const;
+  std::vector<EntreeMenu> MenuComptes() const;
+  // "Placer sur le compte sélectionné": exactly the drop of the selected person on
+  // the selected account row.
+  void PlaceSurCompteSelectionne();
+  // A key of the main window (ActionTouche): true when it did something.
+  bool Touche(int touche, bool ctrl, bool majuscule, bool alt);
+  // Runs an action of a menu or a key.
+  void Execute(ActionClavier action);
+
+  // Undo and redo of the last change to the lists (opening a file, an aid's run,
+  // a move, a Delete); the hint panel names what was undone or redone.
+  void Annule();
+  void Retablit();
+  const Historique& historique() const { return historique_; }
+
+  // Any aid, as one undo step named `nomPas`; its button is disabled while it runs.
+  void LanceAide(std::string_view bouton, std::string nomPas,
+                 const std::function<void(EtatRapprochement&, Dialogues&)>& aide);
+
  private:
-  void LanceAide(std::string_view bouton, void (*aide)(EtatRapprochement&, Dialogues&));
+  class ProgressionVue;
+
   Selections SelectionsCourantes() const;
+  // Applies the filter again, drops a selection it hides, and asks the shell to draw.
+  void Dessine(Redessin quoi, Selections selection);
+  // After a write run: the history ends there.
+  void ApresEcriture(bool ecrit);
 
   EtatRapprochement& etat_;
   MagasinComptes& magasin_;
@@ -167,6 +220,10 @@ class LogiqueFenetre {
   VueFenetre& vue_;
   Occupation occupation_;
   std::optional<std::string> controleFocus_;  // the control the focus hints last entered
+  FiltreComptes filtre_;
+  std::vector<std::size_t> visibles_;
+  Historique historique_;
+  std::u16string texteFichier_;  // EditNomFich's text after the last opening
 };
 
 }  // namespace corrinom::fenetre

@@ -1,0 +1,164 @@
+// The review's helpers in the window logic: filter, undo and redo through the
+// handlers, the keyboard move, the write's progress and its stop.
+#include <gtest/gtest.h>
+
+#include "accounts/store/magasin_comptes.h"
+#include "operator/dialogues_script.h"
+#include "reconcile/etat.h"
+#include "reconcile/marques.h"
+#include "window/logique_fenetre.h"
+
+namespace corrinom::fenetre {
+namespace {
+
+// Every account exists and takes every write.
+struct MagasinOk : MagasinComptes {
+  int ecritures = 0;
+  std::uint32_t enumere(std::uint32_t, std::vector<CompteStocke>& page, std::uint32_t&,
+                        std::uint32_t&) override {
+    page.clear();
+    return kNerrSuccess;
+  }
+  std::uint32_t lit(std::string_view, CompteStocke& c) override {
+    c = {};
+    return kNerrSuccess;
+  }
+  std::uint32_t ecrit(std::string_view, const CompteStocke&) override {
+    ++ecritures;
+    return kNerrSuccess;
+  }
+};
+
+struct Vue : VueFenetre {
+  const EtatRapprochement* etat = nullptr;
+  Selections selection;
+  std::u16string nomFichier;
+  std::vector<std::optional<std::string>> progression;
+  std::size_t arretApres = SIZE_MAX;  // Arrêter once this many progress texts were shown
+
+  std::optional<std::size_t> LigneSelectionnee(ListeSource l) const override {
+    return l == ListeSource::Comptes ? selection.comptes
+           : l == ListeSource::Rebus ? selection.rebus
+                                     : std::nullopt;
+  }
+  void Redessine(Redessin, const Selections& s) override { selection = s; }
+  void ActiveControle(std::string_view, bool) override {}
+  void MontreAide() override {}
+  void MontreNomFichier(std::u16string_view t) override { nomFichier = t; }
+  void ProgressionEcriture(const std::optional<std::string>& t) override { progression.push_back(t); }
+  bool ArretEcritureDemande() const override { return progression.size() >= arretApres; }
+};
+
+struct Banc {
+  EtatRapprochement etat;
+  MagasinOk magasin;
+  DialoguesScript d;
+  Vue vue;
+  LogiqueFenetre logique{etat, magasin, d, vue};
+  Banc() {
+    vue.etat = &etat;
+    etat.comptes = {LigneCompte::Libre("dupontj", "DUPONT", "Jean", ""),
+                    LigneCompte::Libre("martinl", "MARTIN", "L\xE9" "a", ""),
+                    LigneCompte::Libre("petitc", "PETIT", "Claire", "")};
+    etat.rebus = {{"DUPONT", "jean", ""}, {"MARTINE", "Lea", ""}};
+    logique.RedessineTout();
+  }
+};
+
+TEST(Filtre, HidesRowsOnlyAndFollowsEveryOperation) {
+  Banc b;
+  b.vue.selection = {0, 0};
+  b.logique.EditRechercheChange("LEA");  // "Léa"
+  EXPECT_EQ(b.logique.LignesComptesVisibles(), std::vector<std::size_t>{1});
+  EXPECT_EQ(b.vue.selection.comptes, std::nullopt);  // its row is hidden now
+  b.logique.EditRechercheChange("");
+  b.logique.ComboMarquesChange(static_cast<int>(ChoixMarques::NePasChanger));
+  EXPECT_EQ(b.logique.LignesComptesVisibles(), (std::vector<std::size_t>{0, 1, 2}));
+  b.vue.selection = {0, 0};
+  b.logique.PlaceSurCompteSelectionne();  // DUPONT jean on dupontj: pink, so hidden
+  EXPECT_EQ(b.etat.comptes[0].marque, kMarqueRose);
+  EXPECT_EQ(b.logique.LignesComptesVisibles(), (std::vector<std::size_t>{1, 2}));
+  EXPECT_EQ(b.etat.LabelAFaireMineur, "1 modification mineure");  // counts the whole list
+  b.logique.ComboMarquesChange(0);
+  EXPECT_EQ(b.logique.LignesComptesVisibles(), (std::vector<std::size_t>{0, 1, 2}));
+}
+
+TEST(Historique, UndoAndRedoThroughTheHandlersNameTheStep) {
+  Banc b;
+  b.logique.Annule();
+  EXPECT_EQ(b.d.indicationCourante, kRienAAnnuler);
+  b.vue.selection = {1, 1};
+  b.logique.ListViewUsersDragDrop(ListeSource::Rebus, 1);  // MARTINE Lea on martinl
+  b.vue.selection = {1, std::nullopt};
+  b.logique.Touche(kToucheSuppr, false, false, false);     // not a key of the window
+  b.logique.ListViewUsersKeyDown(kToucheSuppr);
+  b.logique.Button3Click();                                // DUPONT jean on dupontj
+
+  const char* const attendus[] = {
+      "Annul\xE9 : rapprochement par nom et premier pr\xE9nom",
+      "Annul\xE9 : lib\xE9ration du compte martinl",
+      "Annul\xE9 : d\xE9placement de MARTINE Lea",
+  };
+  for (const char* attendu : attendus) {
+    EXPECT_TRUE(b.logique.Touche(kToucheZ, true, false, false));
+    EXPECT_EQ(b.d.indicationCourante, attendu);
+  }
+  EXPECT_EQ(b.etat.rebus.size(), 2u);
+  EXPECT_FALSE(b.etat.comptes[1].attachee());
+  b.logique.Touche(kToucheZ, true, true, false);  // Ctrl+Shift+Z
+  EXPECT_EQ(b.d.indicationCourante, "R\xE9tabli : d\xE9placement de MARTINE Lea");
+  b.logique.Touche(kToucheY, true, false, false);
+  b.logique.Touche(kToucheY, true, false, false);
+  b.logique.Touche(kToucheY, true, false, false);
+  b.logique.Retablit();
+  EXPECT_EQ(b.d.indicationCourante, kRienARetablir);
+  EXPECT_EQ(b.etat.comptes[0].marque, kMarqueRose);
+}
+
+TEST(Clavier, PlacerIsTheDropAndTheMenusSayWhenTheyApply) {
+  Banc b;
+  b.vue.selection = {std::nullopt, 1};
+  EXPECT_FALSE(b.logique.MenuRebus().front().actif);  // no account row selected
+  b.vue.selection = {2, 1};
+  EXPECT_TRUE(b.logique.MenuRebus().front().actif);
+  EXPECT_FALSE(b.logique.MenuComptes().front().actif);  // a free row has nobody to free
+  EXPECT_TRUE(b.logique.Touche(kToucheEntree, true, false, false));
+  EXPECT_EQ(b.d.indicationCourante, "MARTINE Lea vient d'\xEAtre d\xE9plac\xE9.");
+  EXPECT_EQ(b.etat.comptes[2].sousItem(kNouveauNom), "MARTINE");
+  EXPECT_TRUE(b.logique.MenuComptes().front().actif);
+  b.vue.selection = {2, 0};  // onto an attached row: the drop's refusal
+  b.logique.Execute(ActionClavier::Placer);
+  EXPECT_EQ(b.d.indicationCourante, "Supprimez avant d'en placer un autre");
+  EXPECT_EQ(b.etat.rebus.size(), 1u);
+  b.logique.Execute(ActionClavier::Liberer);
+  EXPECT_EQ(b.etat.rebus.size(), 2u);
+
+  EXPECT_EQ(ActionTouche(kToucheEntree, true, false, false), ActionClavier::Placer);
+  EXPECT_EQ(ActionTouche(kToucheZ, false, false, false), ActionClavier::Aucune);
+  EXPECT_EQ(ActionTouche(kToucheY, true, false, true), ActionClavier::Aucune);
+}
+
+TEST(Ecriture, ProgressStopAndTheEndOfTheHistory) {
+  Banc b;
+  for (std::size_t i = 0; i < 3; ++i) {
+    AttachePersonne(b.etat.comptes[i], "NOUVEAU", "Nom", "");
+    MarqueLigne(b.etat.comptes[i]);
+  }
+  b.etat.rebus.clear();
+  b.vue.selection = {0, std::nullopt};
+  b.logique.ListViewUsersKeyDown(kToucheSuppr);
+  ASSERT_TRUE(b.logique.historique().PeutAnnuler());
+  b.vue.arretApres = 2;  // Arrêter while the first account is written
+  b.d.reponses = {Reponse::Oui, Reponse::Oui};
+  EXPECT_FALSE(b.logique.FormCloseQuery());  // a stopped write keeps the window open
+  EXPECT_EQ(b.magasin.ecritures, 1);
+  ASSERT_EQ(b.vue.progression.size(), 3u);
+  EXPECT_EQ(b.vue.progression[0], "\xC9" "criture des changements : 0 / 2");
+  EXPECT_EQ(b.vue.progression[1], "\xC9" "criture des changements : 1 / 2");
+  EXPECT_EQ(b.vue.progression[2], std::nullopt);
+  EXPECT_FALSE(b.logique.historique().PeutAnnuler());
+  EXPECT_EQ(b.d.indicationCourante, kEcritureIrreversible);
+}
+
+}  // namespace
+}  // namespace corrinom::fenetre

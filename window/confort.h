@@ -1,0 +1,62 @@
+// The review's helpers on the main window, without any toolkit: the search line
+// on the caption of the account list, the context menus and their keys, undo and
+// redo keys, and the write's progress window. Both shells draw these facts; the
+// behaviour behind them is LogiqueFenetre's.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+#include "reconcile/filtre.h"
+#include "window/geometrie.h"
+
+namespace corrinom::fenetre {
+
+// The search line, at the right of the caption "Liste des utilisateurs TAVO",
+// inside GroupBox1. Texts are CP1252.
+inline constexpr std::string_view kNomLibelleRecherche = "LabelRecherche";
+inline constexpr std::string_view kNomEditRecherche = "EditRecherche";
+inline constexpr std::string_view kNomComboMarques = "ComboMarques";
+inline constexpr std::string_view kTexteLibelleRecherche = "Rechercher :";
+inline constexpr std::string_view kIndicationEditRecherche =
+    "Tapez une partie d'un login, d'un nom ou d'un pr\xE9nom pour ne montrer que les comptes qui "
+    "la contiennent";
+inline constexpr std::string_view kIndicationComboMarques =
+    "Choisissez les comptes \xE0 montrer suivant leur point de couleur";
+
+// The hint of a control of the search line (empty for any other control).
+std::string_view IndicationRecherche(std::string_view controle);
+
+// The keyboard focus order with the search line: EditRecherche and ComboMarques
+// come just before ListViewUsers.
+std::vector<std::string_view> OrdreFocusAvecRecherche();
+
+// Where the search line goes, in GroupBox1's client area of width `largeurCadre`
+// pixels at `dpi`: label, edit box and combo from left to right, ending 8 pixels
+// (at 96 dpi) from the right edge, at the caption's height.
+struct PlacesRecherche {
+  Rectangle libelle, edition, choix;
+};
+PlacesRecherche PlaceRecherche(int largeurCadre, int dpi);
+
+// What a key does in the main window, whatever control has the focus, by its
+// Windows virtual-key code and modifiers. The shells give the keys to an edit box
+// first when it has the focus (there Ctrl+Z and Ctrl+Y keep their usual meaning).
+enum class ActionClavier { Aucune, Annuler, Retablir, Placer, Liberer };
+inline constexpr int kToucheEntree = 0x0D;
+inline constexpr int kToucheZ = 'Z';
+inline constexpr int kToucheY = 'Y';
+ActionClavier ActionTouche(int touche, bool ctrl, bool majuscule, bool alt);
+
+// One entry of a context menu.
+struct EntreeMenu {
+  std::string_view texte;      // CP1252
+  std::string_view raccourci;  // as the menu shows it
+  bool actif = false;
+  ActionClavier action = ActionClavier::Aucune;
+  friend bool operator==(const EntreeMenu&, const EntreeMenu&) = default;
+};
+
+}  // namespace corrinom::fenetre
