@@ -2,6 +2,10 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QComboBox>
+#include <QMenu>
+#include <QProgressDialog>
+#include <QShortcut>
 #include <QFile>
 #include <QFileDialog>
 #include <QFrame>
@@ -25,6 +29,8 @@
 #include "app/liste_rapport.h"
 #include "app/modeles.h"
 #include "app/texte_qt.h"
+#include "session/progression.h"
+#include "window/confort.h"
 #include "window/controles.h"
 
 namespace corrinom::app {
@@ -171,6 +177,7 @@ TFormCorrinom::TFormCorrinom(EtatRapprochement& etat, MagasinComptes& magasin,
   CreeControles();
   CreeBarreEtat(nomBase);
   OrdreFocus();
+  CreeRaccourcis();
   resize(fenetre::kTailleClient.largeur, fenetre::kTailleClient.hauteur);
   if (QScreen* ecran = screen() ? screen() : QGuiApplication::primaryScreen()) {
     PlaceFenetre(static_cast<int>(std::lround(ecran->logicalDotsPerInch())), ecran->availableGeometry());
@@ -225,11 +232,17 @@ void TFormCorrinom::CreeControles() {
 
   QGroupBox* GroupBox1 = Cadre(Splitter1, "GroupBox1");
   auto* dans1 = new QVBoxLayout(GroupBox1);
-  dans1->setContentsMargins(2, 2, 2, 2);
+  // The search line stands on the caption's line: the list starts below it.
+  dans1->setContentsMargins(2, 8, 2, 2);
   ListViewUsers_ = new ListeRapport(ListeSource::Comptes, jeton_, GroupBox1);
   ListViewUsers_->setObjectName(QStringLiteral("ListViewUsers"));
   modeleComptes_ = new ModeleComptes(etat_, this);
+  modeleComptes_->setVisibles(&logique_->LignesComptesVisibles());
   ListViewUsers_->setModel(modeleComptes_);
+  auto* delegue = new DelegueLettresChangees(ListViewUsers_);
+  ListViewUsers_->setItemDelegateForColumn(5, delegue);
+  ListViewUsers_->setItemDelegateForColumn(6, delegue);
+  CreeLigneRecherche(GroupBox1);
   ListViewUsers_->setAccepte(&fenetre::LogiqueFenetre::ListViewUsersDragOver);
   ListViewUsers_->setIconSize(QSize(16, 16));
   LargeursColonnes(ListViewUsers_);
@@ -249,6 +262,127 @@ void TFormCorrinom::CreeControles() {
   connect(ListViewUsers_, &ListeRapport::ToucheSuppr, this, &TFormCorrinom::ListViewUsersKeyDown);
   SuitFocus(ListViewUsers_);
   SuitFocus(ListViewRebus_);
+
+  for (ListeRapport* liste : {ListViewUsers_, ListViewRebus_}) {
+    liste->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(liste, &QWidget::customContextMenuRequested, this, [this, liste](const QPoint& point) {
+      const std::unique_ptr<QMenu> menu =
+          MenuContextuel(liste == ListViewUsers_ ? ListeSource::Comptes : ListeSource::Rebus);
+      menu->exec(liste->viewport()->mapToGlobal(point));
+    });
+  }
+}
+
+namespace {
+
+// Keeps the search line at the right of GroupBox1's caption whatever its width.
+class PlaceLigneRecherche : public QObject {
+ public:
+  PlaceLigneRecherche(QWidget* cadre, QWidget* libelle, QWidget* edition, QWidget* choix)
+      : QObject(cadre), cadre_(cadre), libelle_(libelle), edition_(edition), choix_(choix) {
+    cadre->installEventFilter(this);
+  }
+  bool eventFilter(QObject* objet, QEvent* e) override {
+    if (objet == cadre_ && e->type() == QEvent::Resize) {
+      const auto p = fenetre::PlaceRecherche(cadre_->width(), 96);
+      const auto r = [](const fenetre::Rectangle& q) { return QRect(q.x, q.y, q.largeur, q.hauteur); };
+      libelle_->setGeometry(r(p.libelle));
+      edition_->setGeometry(r(p.edition));
+      choix_->setGeometry(r(p.choix));
+    }
+    return false;
+  }
+
+ private:
+  QWidget *cadre_, *libelle_, *edition_, *choix_;
+};
+
+}  // namespace
+
+void TFormCorrinom::CreeLigneRecherche(QGroupBox* GroupBox1) {
+  auto* libelle = new QLabel(VersQt(fenetre::kTexteLibelleRecherche), GroupBox1);
+  libelle->setObjectName(Nom(fenetre::kNomLibelleRecherche));
+  libelle->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  EditRecherche_ = new QLineEdit(GroupBox1);
+  EditRecherche_->setObjectName(Nom(fenetre::kNomEditRecherche));
+  EditRecherche_->setClearButtonEnabled(true);
+  ComboMarques_ = new QComboBox(GroupBox1);
+  ComboMarques_->setObjectName(Nom(fenetre::kNomComboMarques));
+  for (std::string_view texte : kTextesChoixMarques) ComboMarques_->addItem(VersQt(texte));
+  new PlaceLigneRecherche(GroupBox1, libelle, EditRecherche_, ComboMarques_);
+  connect(EditRecherche_, &QLineEdit::textChanged, this,
+          [this](const QString& texte) { logique_->EditRechercheChange(VersCp1252(texte)); });
+  connect(ComboMarques_, &QComboBox::currentIndexChanged, this,
+          [this](int choix) { logique_->ComboMarquesChange(choix); });
+  SuitFocus(EditRecherche_);
+  SuitFocus(ComboMarques_);
+}
+
+void TFormCorrinom::Raccourci(const QKeySequence& touches, fenetre::ActionClavier action) {
+  auto* raccourci = new QShortcut(touches, this);
+  raccourci->setContext(Qt::WindowShortcut);
+  connect(raccourci, &QShortcut::activated, this, [this, action] {
+    // In an edit box the keys keep their usual meaning.
+    if (auto* edition = qobject_cast<QLineEdit*>(QApplication::focusWidget())) {
+      if (action == fenetre::ActionClavier::Annuler) edition->undo();
+      if (action == fenetre::ActionClavier::Retablir) edition->redo();
+      return;
+    }
+    logique_->Execute(action);
+  });
+}
+
+void TFormCorrinom::CreeRaccourcis() {
+  using fenetre::ActionClavier;
+  Raccourci(QKeySequence(Qt::CTRL | Qt::Key_Z), ActionClavier::Annuler);
+  Raccourci(QKeySequence(Qt::CTRL | Qt::Key_Y), ActionClavier::Retablir);
+  Raccourci(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), ActionClavier::Retablir);
+  Raccourci(QKeySequence(Qt::CTRL | Qt::Key_Return), ActionClavier::Placer);
+  Raccourci(QKeySequence(Qt::CTRL | Qt::Key_Enter), ActionClavier::Placer);
+}
+
+std::unique_ptr<QMenu> TFormCorrinom::MenuContextuel(ListeSource liste) {
+  auto menu = std::make_unique<QMenu>(this);
+  const auto entrees = liste == ListeSource::Comptes ? logique_->MenuComptes() : logique_->MenuRebus();
+  for (const fenetre::EntreeMenu& e : entrees) {
+    QAction* action = menu->addAction(VersQt(e.texte) + QLatin1Char('\t') + VersQt(e.raccourci));
+    action->setEnabled(e.actif);
+    connect(action, &QAction::triggered, this, [this, a = e.action] { logique_->Execute(a); });
+  }
+  return menu;
+}
+
+void TFormCorrinom::Annule() { logique_->Annule(); }
+void TFormCorrinom::Retablit() { logique_->Retablit(); }
+void TFormCorrinom::PlaceSurCompteSelectionne() { logique_->PlaceSurCompteSelectionne(); }
+
+void TFormCorrinom::MontreNomFichier(std::u16string_view texte) {
+  EditNomFich_->setText(QString::fromUtf16(texte.data(), static_cast<qsizetype>(texte.size())));
+}
+
+void TFormCorrinom::ProgressionEcriture(const std::optional<std::string>& texte) {
+  if (!texte) {
+    delete progression_;
+    progression_ = nullptr;
+    return;
+  }
+  if (!progression_) {
+    arret_ = false;
+    progression_ = new QProgressDialog(this);
+    progression_->setObjectName(QStringLiteral("ProgressionEcriture"));
+    progression_->setWindowTitle(windowTitle());
+    progression_->setWindowModality(Qt::WindowModal);
+    progression_->setCancelButtonText(VersQt(kBoutonArreter));
+    progression_->setRange(0, 0);
+    progression_->setMinimumDuration(0);
+    progression_->setAutoClose(false);
+    progression_->setAutoReset(false);
+    // Arrêter and the close box both ask to stop after the account being written.
+    connect(progression_, &QProgressDialog::canceled, this, [this] { arret_ = true; });
+    progression_->show();
+  }
+  progression_->setLabelText(VersQt(*texte));
+  QApplication::processEvents();
 }
 
 void TFormCorrinom::CreeBandeHaut(QWidget* centre) {
@@ -371,8 +505,8 @@ void TFormCorrinom::CreeBarreEtat(const QString& nomBase) {
 
 void TFormCorrinom::OrdreFocus() {
   QWidget* avant = nullptr;
-  for (const Controle* c : fenetre::OrdreTabulation()) {
-    auto* w = findChild<QWidget*>(Nom(c->nom));
+  for (std::string_view nom : fenetre::OrdreFocusAvecRecherche()) {
+    auto* w = findChild<QWidget*>(Nom(nom));
     if (!w) continue;
     w->setFocusPolicy(Qt::StrongFocus);
     if (avant) setTabOrder(avant, w);
@@ -409,7 +543,10 @@ void TFormCorrinom::Indication(const QString& texte) {
 
 std::optional<std::size_t> TFormCorrinom::LigneSelectionnee(ListeSource liste) const {
   switch (liste) {
-    case ListeSource::Comptes: return ListViewUsers_->LigneSelectionnee();
+    case ListeSource::Comptes: {
+      const std::optional<std::size_t> vue = ListViewUsers_->LigneSelectionnee();
+      return vue ? modeleComptes_->LigneEtat(static_cast<int>(*vue)) : std::nullopt;
+    }
     case ListeSource::Rebus: return ListViewRebus_->LigneSelectionnee();
     case ListeSource::Autre: break;
   }
@@ -422,7 +559,11 @@ void TFormCorrinom::Redessine(Redessin quoi, const fenetre::Selections& selectio
   const int defileRebus = ListViewRebus_->verticalScrollBar()->value();
   if (fenetre::Contient(quoi, Redessin::LignesComptes)) modeleComptes_->Rafraichit();
   if (fenetre::Contient(quoi, Redessin::LignesRebus)) modeleRebus_->Rafraichit();
-  ListViewUsers_->SelectionneLigne(selection.comptes);
+  std::optional<std::size_t> choisie;
+  if (selection.comptes)
+    if (const std::optional<int> vue = modeleComptes_->LigneVue(*selection.comptes))
+      choisie = static_cast<std::size_t>(*vue);
+  ListViewUsers_->SelectionneLigne(choisie);
   ListViewRebus_->SelectionneLigne(selection.rebus);
   ListViewUsers_->verticalScrollBar()->setValue(defileComptes);
   ListViewRebus_->verticalScrollBar()->setValue(defileRebus);
@@ -499,6 +640,8 @@ void TFormCorrinom::ListViewUsersColumnClick(int colonne) { logique_->ListViewUs
 void TFormCorrinom::ListViewRebusColumnClick(int colonne) { logique_->ListViewRebusColumnClick(colonne); }
 
 void TFormCorrinom::ListViewUsersDragDrop(ListeSource source, std::optional<std::size_t> cible) {
+  // The list shows the filter's rows: the row under the drop, in the whole list.
+  if (cible) cible = modeleComptes_->LigneEtat(static_cast<int>(*cible));
   logique_->ListViewUsersDragDrop(source, cible);
 }
 

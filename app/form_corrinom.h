@@ -6,6 +6,7 @@
 
 #include <QByteArray>
 #include <QFont>
+#include <QKeySequence>
 #include <QMainWindow>
 #include <array>
 #include <memory>
@@ -16,7 +17,10 @@
 #include "reconcile/etat.h"
 #include "window/logique_fenetre.h"
 
+class QComboBox;
 class QFileDialog;
+class QMenu;
+class QProgressDialog;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -68,6 +72,13 @@ class TFormCorrinom : public QMainWindow, private fenetre::VueFenetre {
   void ListViewRebusDragDrop(ListeSource source, std::optional<std::size_t> cible);
   void ListViewUsersKeyDown();
 
+  // Undo and redo (Ctrl+Z, Ctrl+Y or Ctrl+Shift+Z outside an edit box), the
+  // keyboard move (Ctrl+Entrée) and the context menus of the two lists.
+  void Annule();
+  void Retablit();
+  void PlaceSurCompteSelectionne();
+  std::unique_ptr<QMenu> MenuContextuel(ListeSource liste);
+
   // Brings every view back in line with the core's state.
   void Rafraichit() { logique_->RedessineTout(); }
 
@@ -79,6 +90,11 @@ class TFormCorrinom : public QMainWindow, private fenetre::VueFenetre {
   const QByteArray& JetonGlisse() const { return jeton_; }
 
   QLineEdit* EditNomFich() const { return EditNomFich_; }
+  QLineEdit* EditRecherche() const { return EditRecherche_; }
+  QComboBox* ComboMarques() const { return ComboMarques_; }
+  // The write's progress window while it is shown, else null.
+  QProgressDialog* FenetreProgression() const { return progression_; }
+  const fenetre::LogiqueFenetre& Logique() const { return *logique_; }
   ListeRapport* ListViewUsers() const { return ListViewUsers_; }
   ListeRapport* ListViewRebus() const { return ListViewRebus_; }
   QLabel* Panneau(int i) const { return panneaux_.at(static_cast<std::size_t>(i)); }
@@ -96,6 +112,9 @@ class TFormCorrinom : public QMainWindow, private fenetre::VueFenetre {
   void CreeGroupeAides(QWidget* parent);
   void CreeBandeBas(QWidget* centre);
   void CreeBarreEtat(const QString& nomBase);
+  void CreeLigneRecherche(QGroupBox* GroupBox1);
+  void CreeRaccourcis();
+  void Raccourci(const QKeySequence& touches, fenetre::ActionClavier action);
   void OrdreFocus();
   void SuitFocus(QWidget* controle);
   void Indication(const QString& texte);
@@ -105,6 +124,9 @@ class TFormCorrinom : public QMainWindow, private fenetre::VueFenetre {
   void Redessine(fenetre::Redessin quoi, const fenetre::Selections& selection) override;
   void ActiveControle(std::string_view nom, bool actif) override;
   void MontreAide() override;
+  void MontreNomFichier(std::u16string_view texte) override;
+  void ProgressionEcriture(const std::optional<std::string>& texte) override;
+  bool ArretEcritureDemande() const override { return arret_; }
 
   EtatRapprochement& etat_;
   std::unique_ptr<DialoguesQt> boitesQt_;
@@ -116,6 +138,10 @@ class TFormCorrinom : public QMainWindow, private fenetre::VueFenetre {
   ModeleRebus* modeleRebus_ = nullptr;
 
   QLineEdit* EditNomFich_ = nullptr;
+  QLineEdit* EditRecherche_ = nullptr;
+  QComboBox* ComboMarques_ = nullptr;
+  QProgressDialog* progression_ = nullptr;
+  bool arret_ = false;
   ListeRapport* ListViewUsers_ = nullptr;
   ListeRapport* ListViewRebus_ = nullptr;
   std::array<QLabel*, 4> compteurs_{};  // RienAFaire, DejaBon, AFaireMineur, AFaire

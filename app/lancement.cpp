@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "app/dialogues_qt.h"
+#include "app/fenetre_lecture.h"
 #include "app/form_corrinom.h"
 #include "app/form_identifiants.h"
 #include "app/options.h"
@@ -38,7 +39,13 @@ std::unique_ptr<Session> Demarre(ChoixMagasin choix, int& codeSortie) {
   s->boites = std::make_unique<DialoguesQt>();
   s->services = ServicesSecuriteSysteme();
   s->plateforme = PlateformeCourante();
-  s->demarrage = corrinom::Demarre(choix, s->etat, *s->boites, *s->services, s->plateforme);
+  {
+    FenetreLecture lecture;
+    s->demarrage =
+        corrinom::Demarre(choix, s->etat, *s->boites, *s->services, s->plateforme, &lecture);
+    // Closing the reading window ends the program, as refusing the credentials does.
+    if (lecture.arretDemande()) return nullptr;
+  }
   // The password is not kept longer than the store needs it.
   choix.motDePasse.assign(choix.motDePasse.size(), '\0');
   if (s->demarrage.issue == Demarrage::Issue::ArretSecurite) {

@@ -1,7 +1,11 @@
 #include "app/modeles.h"
 
+#include <QApplication>
 #include <QBrush>
+#include <QPainter>
+#include <algorithm>
 
+#include "reconcile/surlignage.h"
 #include "app/texte_qt.h"
 #include "window/controles.h"
 
@@ -67,13 +71,61 @@ const QStringList& ModeleComptes::Titres() const {
 }
 
 int ModeleComptes::rowCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : static_cast<int>(etat_.comptes.size());
+  if (parent.isValid()) return 0;
+  return static_cast<int>(visibles_ ? visibles_->size() : etat_.comptes.size());
 }
 
+std::optional<std::size_t> ModeleComptes::LigneEtat(int ligneVue) const {
+  if (ligneVue < 0 || ligneVue >= rowCount()) return std::nullopt;
+  const auto i = static_cast<std::size_t>(ligneVue);
+  const std::size_t ligne = visibles_ ? (*visibles_)[i] : i;
+  if (ligne >= etat_.comptes.size()) return std::nullopt;
+  return ligne;
+}
+
+std::optional<int> ModeleComptes::LigneVue(std::size_t ligneEtat) const {
+  if (!visibles_) {
+    if (ligneEtat >= etat_.comptes.size()) return std::nullopt;
+    return static_cast<int>(ligneEtat);
+  }
+  const auto p = std::lower_bound(visibles_->begin(), visibles_->end(), ligneEtat);
+  if (p == visibles_->end() || *p != ligneEtat) return std::nullopt;
+  return static_cast<int>(p - visibles_->begin());
+}
+
+namespace {
+
+QColor CouleurMarque(int marque) {
+  switch (marque) {
+    case kMarqueVert: return QColor(0, 128, 0);
+    case kMarqueRose: return QColor(255, 0, 255);
+    case kMarqueRouge: return QColor(255, 0, 0);
+    default: return QColor(192, 192, 192);
+  }
+}
+
+}  // namespace
+
 QVariant ModeleComptes::data(const QModelIndex& index, int role) const {
-  if (!index.isValid() || index.row() >= rowCount()) return {};
-  const LigneCompte& ligne = etat_.comptes[static_cast<std::size_t>(index.row())];
+  if (!index.isValid()) return {};
+  const std::optional<std::size_t> position = LigneEtat(index.row());
+  if (!position) return {};
+  const LigneCompte& ligne = etat_.comptes[*position];
   switch (role) {
+    case kRoleLettresChangees: {
+      // Columns 5 and 6: the new last name against the current one, the new first
+      // names against the current ones.
+      if (!ligne.attachee() || index.column() < 5) return {};
+      const std::size_t nouveau = index.column() == 5 ? kNouveauNom : kNouveauxPrenoms;
+      const std::size_t actuel = index.column() == 5 ? kNomActuel : kPrenomsActuels;
+      const std::vector<bool> change = LettresChangees(ligne.sousItem(nouveau), ligne.sousItem(actuel));
+      QString masque;
+      masque.reserve(static_cast<qsizetype>(change.size()));
+      for (bool c : change) masque += c ? QLatin1Char('1') : QLatin1Char('0');
+      return masque;
+    }
+    case kRoleCouleurMarque:
+      return CouleurMarque(ligne.marque);
     case Qt::DisplayRole:
       if (index.column() == 0) return VersQt(ligne.login);
       return VersQt(ligne.sousItem(static_cast<std::size_t>(index.column() - 1)));
@@ -88,6 +140,46 @@ QVariant ModeleComptes::data(const QModelIndex& index, int role) const {
     default:
       return {};
   }
+}
+
+void DelegueLettresChangees::paint(QPainter* peintre, const QStyleOptionViewItem& option,
+                                   const QModelIndex& index) const {
+  const QString masque = index.data(ModeleComptes::kRoleLettresChangees).toString();
+  const QString texte = index.data(Qt::DisplayRole).toString();
+  // Each CP1252 byte is one character of the text, so the mask lines up with it.
+  if (!masque.contains(QLatin1Char('1')) || masque.size() != texte.size())
+    return QStyledItemDelegate::paint(peintre, option, index);
+
+  QStyleOptionViewItem fond = option;
+  initStyleOption(&fond, index);
+  fond.text.clear();
+  const QWidget* vue = option.widget;
+  QStyle* style = vue ? vue->style() : QApplication::style();
+  style->drawControl(QStyle::CE_ItemViewItem, &fond, peintre, vue);
+
+  const QRect zone = style->subElementRect(QStyle::SE_ItemViewItemText, &fond, vue).adjusted(2, 0, -2, 0);
+  const bool choisie = option.state & QStyle::State_Selected;
+  const QColor normale = choisie ? option.palette.color(QPalette::HighlightedText) : QColor(Qt::black);
+  const QColor marque = index.data(ModeleComptes::kRoleCouleurMarque).value<QColor>();
+  QFont gras = option.font;
+  gras.setBold(true);
+  peintre->save();
+  peintre->setClipRect(zone);
+  int x = zone.left();
+  for (qsizetype debut = 0; debut < texte.size();) {
+    const bool change = masque[debut] == QLatin1Char('1');
+    qsizetype fin = debut;
+    while (fin < texte.size() && (masque[fin] == QLatin1Char('1')) == change) ++fin;
+    const QString morceau = texte.mid(debut, fin - debut);
+    const QFont& police = change ? gras : option.font;
+    peintre->setFont(police);
+    peintre->setPen(change && !choisie ? marque : normale);
+    peintre->drawText(QRect(x, zone.top(), zone.right() - x + 1, zone.height()),
+                      Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, morceau);
+    x += QFontMetrics(police).horizontalAdvance(morceau);
+    debut = fin;
+  }
+  peintre->restore();
 }
 
 const std::array<int, 3> ModeleRebus::kLargeurs = Largeurs(fenetre::kColonnesRebus);

@@ -4,7 +4,10 @@
 
 #include <QAbstractTableModel>
 #include <QIcon>
+#include <QStyledItemDelegate>
 #include <array>
+#include <optional>
+#include <vector>
 
 #include "reconcile/etat.h"
 
@@ -36,19 +39,45 @@ class ModeleListe : public QAbstractTableModel {
   const EtatRapprochement& etat_;
 };
 
-// ListViewUsers: login (with the mark picture), then sub-items 0 to 5.
+// ListViewUsers: login (with the mark picture), then sub-items 0 to 5, for the
+// rows the filter shows (all of them until setVisibles).
 class ModeleComptes : public ModeleListe {
   Q_OBJECT
 
  public:
   using ModeleListe::ModeleListe;
   static const std::array<int, 7> kLargeurs;
+  // In "Nouv. noms" and "Nouv. prénoms": one character per letter, '1' for a
+  // letter that differs from the current name (LettresChangees), else '0'.
+  static constexpr int kRoleLettresChangees = Qt::UserRole + 1;
+  // The mark's colour, for the emphasized letters.
+  static constexpr int kRoleCouleurMarque = Qt::UserRole + 2;
+
+  // The positions in the whole list of the rows shown, in order; null: every row.
+  void setVisibles(const std::vector<std::size_t>* visibles) { visibles_ = visibles; }
+  // The position in the whole list of a shown row, and back (none when hidden).
+  std::optional<std::size_t> LigneEtat(int ligneVue) const;
+  std::optional<int> LigneVue(std::size_t ligneEtat) const;
 
   int rowCount(const QModelIndex& parent = {}) const override;
   QVariant data(const QModelIndex& index, int role) const override;
 
  protected:
   const QStringList& Titres() const override;
+
+ private:
+  const std::vector<std::size_t>* visibles_ = nullptr;
+};
+
+// Draws the letters of a new name that differ from the current one in bold, in
+// the colour of the row's mark.
+class DelegueLettresChangees : public QStyledItemDelegate {
+  Q_OBJECT
+
+ public:
+  using QStyledItemDelegate::QStyledItemDelegate;
+  void paint(QPainter* peintre, const QStyleOptionViewItem& option,
+             const QModelIndex& index) const override;
 };
 
 // ListViewRebus: last name, first names, birth date.

@@ -249,7 +249,7 @@ void LogiqueFenetre::ListViewUsersKeyDown(int touche) {
   if (Occupee()) return;
   const std::optional<std::size_t> selection = vue_.LigneSelectionnee(ListeSource::Comptes);
   const std::string pas =
-      selection < etat_.comptes.size() ? NomPasLiberation(etat_.comptes[*selection].login) : "";
+      selection && *selection < etat_.comptes.size() ? NomPasLiberation(etat_.comptes[*selection].login) : "";
   if (EnregistrePas(historique_, etat_, pas,
                     [&] { return corrinom::ListViewUsersKeyDown(etat_, touche, selection); }))
     RedessineTout();
@@ -264,7 +264,7 @@ std::vector<EntreeMenu> LogiqueFenetre::MenuRebus() const {
 std::vector<EntreeMenu> LogiqueFenetre::MenuComptes() const {
   // Moving from one account to another stays a drag (or Libérer, then Placer).
   const std::optional<std::size_t> s = vue_.LigneSelectionnee(ListeSource::Comptes);
-  const bool attachee = s < etat_.comptes.size() && etat_.comptes[*s].attachee();
+  const bool attachee = s && *s < etat_.comptes.size() && etat_.comptes[*s].attachee();
   return {{kMenuLiberer, "Suppr", !Occupee() && attachee, ActionClavier::Liberer}};
 }
 

@@ -200,15 +200,16 @@ class TestFenetre : public QObject {
     QCOMPARE(Controle<QLabel>(*banc.fenetre, "LabelRienAFaire")->text(), QStringLiteral("0 compte à ne pas changer"));
   }
 
-  // Tab walks the ten controls in order; each shows its hint on entry and the panel
+  // Tab walks the twelve controls in order; each shows its hint on entry and the panel
   // is emptied on leaving it.
   void ordreDuFocusEtIndications() {
     Banc banc(QuatreComptes());
     TFormCorrinom& f = *banc.fenetre;
     f.show();
     QVERIFY(QTest::qWaitForWindowActive(&f));
-    const char* ordre[] = {"EditNomFich",   "ButtonOuvrir",  "Button3", "Button6", "Button7",
-                           "ListViewRebus", "ListViewUsers", "Button1", "Button2", "Button4"};
+    const char* ordre[] = {"EditNomFich",   "ButtonOuvrir", "Button3",       "Button6",
+                           "Button7",       "ListViewRebus", "EditRecherche", "ComboMarques",
+                           "ListViewUsers", "Button1",      "Button2",       "Button4"};
     const QString indications[] = {
         QStringLiteral("Tapez le chemin ou cliquez sur \"Ouvrir\" pour choisir un fichier à importer"),
         QStringLiteral("Ouvre et fait correspondre les utilisateurs trouvés avec ceux qui existent déjà"),
@@ -217,6 +218,8 @@ class TestFenetre : public QObject {
         QStringLiteral("Propose, en commençant par les plus ressemblantes, les personnes non trouvées qui "
                        "ressemblent à un compte libre"),
         QStringLiteral("Faites glissez vers la liste des utilisateurs TAVO"),
+        QStringLiteral("Tapez une partie d'un login, d'un nom ou d'un prénom pour ne montrer que les comptes qui la contiennent"),
+        QStringLiteral("Choisissez les comptes à montrer suivant leur point de couleur"),
         QStringLiteral("Pour supprimer, faites glissez vers la liste des utilisateurs non trouvés"),
         QStringLiteral("Effectue les modifications des noms dans dans votre serveur TAVO"),
         QStringLiteral("Quitte ce programme"),
@@ -224,7 +227,7 @@ class TestFenetre : public QObject {
     // The window opens with the file name's edit box, and its hint.
     QCOMPARE(QApplication::focusWidget()->objectName(), QString::fromLatin1(ordre[0]));
     QCOMPARE(Panneau1(f), indications[0]);
-    for (int i = 1; i < 10; ++i) {
+    for (int i = 1; i < 12; ++i) {
       banc.script.appels.clear();
       QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
       QCOMPARE(QApplication::focusWidget()->objectName(), QString::fromLatin1(ordre[i]));

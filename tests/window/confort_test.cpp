@@ -119,6 +119,8 @@ TEST(Clavier, PlacerIsTheDropAndTheMenusSayWhenTheyApply) {
   Banc b;
   b.vue.selection = {std::nullopt, 1};
   EXPECT_FALSE(b.logique.MenuRebus().front().actif);  // no account row selected
+  EXPECT_FALSE(b.logique.MenuComptes().front().actif);
+  b.logique.ListViewUsersKeyDown(kToucheSuppr);  // nothing selected: nothing
   b.vue.selection = {2, 1};
   EXPECT_TRUE(b.logique.MenuRebus().front().actif);
   EXPECT_FALSE(b.logique.MenuComptes().front().actif);  // a free row has nobody to free

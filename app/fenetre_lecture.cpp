@@ -1,0 +1,40 @@
+#include "app/fenetre_lecture.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <algorithm>
+#include <climits>
+
+#include "app/texte_qt.h"
+#include "window/fenetres_annexes.h"
+
+namespace corrinom::app {
+
+FenetreLecture::FenetreLecture(QWidget* parent) : QProgressDialog(parent) {
+  setObjectName(QStringLiteral("FenetreLecture"));
+  setWindowTitle(VersQt(fenetre::kTitreApplication));
+  setCancelButton(nullptr);
+  setRange(0, 0);
+  setMinimumDuration(0);
+  setAutoClose(false);
+  setAutoReset(false);
+  setMinimumWidth(360);
+  connect(this, &QProgressDialog::canceled, this, [this] { fermee_ = true; });
+}
+
+void FenetreLecture::debut(std::size_t) {
+  setLabelText(VersQt(kTitreLecture));
+  show();
+  QApplication::processEvents();
+}
+
+void FenetreLecture::avance(std::size_t lus, std::size_t total) {
+  if (total > 0 && total <= static_cast<std::size_t>(INT_MAX)) {
+    setMaximum(static_cast<int>(total));
+    setValue(static_cast<int>(std::min(lus, total)));
+  }
+  setLabelText(VersQt(TexteLecture(lus, total)));
+  QApplication::processEvents();
+}
+
+}  // namespace corrinom::app
