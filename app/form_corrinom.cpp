@@ -240,8 +240,8 @@ void TFormCorrinom::CreeControles() {
   modeleComptes_->setVisibles(&logique_->LignesComptesVisibles());
   ListViewUsers_->setModel(modeleComptes_);
   auto* delegue = new DelegueLettresChangees(ListViewUsers_);
-  ListViewUsers_->setItemDelegateForColumn(5, delegue);
-  ListViewUsers_->setItemDelegateForColumn(6, delegue);
+  ListViewUsers_->setItemDelegateForColumn(1 + kNouveauNom, delegue);
+  ListViewUsers_->setItemDelegateForColumn(1 + kNouveauxPrenoms, delegue);
   CreeLigneRecherche(GroupBox1);
   ListViewUsers_->setAccepte(&fenetre::LogiqueFenetre::ListViewUsersDragOver);
   ListViewUsers_->setIconSize(QSize(16, 16));

@@ -113,11 +113,12 @@ QVariant ModeleComptes::data(const QModelIndex& index, int role) const {
   const LigneCompte& ligne = etat_.comptes[*position];
   switch (role) {
     case kRoleLettresChangees: {
-      // Columns 5 and 6: the new last name against the current one, the new first
-      // names against the current ones.
-      if (!ligne.attachee() || index.column() < 5) return {};
-      const std::size_t nouveau = index.column() == 5 ? kNouveauNom : kNouveauxPrenoms;
-      const std::size_t actuel = index.column() == 5 ? kNomActuel : kPrenomsActuels;
+      // "Nouv. noms" against "Noms actuels", "Nouv. prénoms" against "Prénoms actuels".
+      const int colonne = index.column();
+      if (!ligne.attachee() || (colonne != 1 + kNouveauNom && colonne != 1 + kNouveauxPrenoms)) return {};
+      const bool nom = colonne == 1 + kNouveauNom;
+      const std::size_t nouveau = nom ? kNouveauNom : kNouveauxPrenoms;
+      const std::size_t actuel = nom ? kNomActuel : kPrenomsActuels;
       const std::vector<bool> change = LettresChangees(ligne.sousItem(nouveau), ligne.sousItem(actuel));
       QString masque;
       masque.reserve(static_cast<qsizetype>(change.size()));

@@ -1,10 +1,11 @@
 // Drives the real program on the demo base and saves pictures of its windows:
-// the main window after a sample file and the name aid, the field chooser that
-// file calls up, the first question of the similarity aid, and the help window.
-// Used by scripts/screenshot.
+// the main window after a sample file and the name aid (then with only the rows
+// still to change), the field chooser that file calls up, the first question of
+// the similarity aid, and the help window. Used by scripts/screenshot.
 //
 // usage: app_captures SAMPLE_FILE OUTPUT_DIR
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QMessageBox>
 #include <QPushButton>
@@ -103,6 +104,14 @@ int main(int argc, char** argv) {
   f.ListViewUsers()->setFocus();
   QApplication::processEvents();
   pilote.Enregistre(&f, QStringLiteral("corrinom.png"));
+
+  // The rows still to change, their new letters in bold in the mark's colour.
+  f.ComboMarques()->setCurrentIndex(static_cast<int>(corrinom::ChoixMarques::AFaire));
+  f.ListViewUsers()->SelectionneLigne(std::nullopt);
+  f.ListViewUsers()->scrollToTop();
+  QApplication::processEvents();
+  pilote.Enregistre(&f, QStringLiteral("corrinom_filtre.png"));
+  f.ComboMarques()->setCurrentIndex(0);
 
   f.Button7Click();
   QApplication::processEvents();

@@ -151,9 +151,14 @@ class TestConfort : public QObject {
     Banc banc({CompteTavo("helene", "MARTIN", "Helene", "")});
     banc.Attache(0, "MARTINE", "H\xE9l\xE8ne", "");
     QAbstractItemModel* m = banc.fenetre->ListViewUsers()->model();
-    QCOMPARE(m->index(0, 5).data(ModeleComptes::kRoleLettresChangees).toString(), QStringLiteral("0000001"));
-    QCOMPARE(m->index(0, 6).data(ModeleComptes::kRoleLettresChangees).toString(), QStringLiteral("010100"));
-    QVERIFY(qobject_cast<DelegueLettresChangees*>(banc.fenetre->ListViewUsers()->itemDelegateForColumn(6)));
+    // Each mask lines up with the column's text ("Nouv. noms", "Nouv. prénoms").
+    QCOMPARE(m->index(0, 4).data().toString(), QStringLiteral("MARTINE"));
+    QCOMPARE(m->index(0, 4).data(ModeleComptes::kRoleLettresChangees).toString(), QStringLiteral("0000001"));
+    QCOMPARE(m->index(0, 5).data().toString(), QStringLiteral("Hélène"));
+    QCOMPARE(m->index(0, 5).data(ModeleComptes::kRoleLettresChangees).toString(), QStringLiteral("010100"));
+    QVERIFY(m->index(0, 2).data(ModeleComptes::kRoleLettresChangees).isNull());
+    for (int colonne : {4, 5})
+      QVERIFY(qobject_cast<DelegueLettresChangees*>(banc.fenetre->ListViewUsers()->itemDelegateForColumn(colonne)));
   }
 
   void placerAuClavierEtMenus() {
