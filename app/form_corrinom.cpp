@@ -619,9 +619,12 @@ void TFormCorrinom::ButtonOuvrirClick() {
 
 void TFormCorrinom::OuvreFichier(const QString& nomFichier) {
   if (logique_->Occupee()) return;
+  const QString avant = EditNomFich_->text();
   EditNomFich_->setText(nomFichier);
-  logique_->OuvreFichier(std::u16string_view(reinterpret_cast<const char16_t*>(nomFichier.utf16()),
-                                             static_cast<std::size_t>(nomFichier.size())));
+  const auto u16 = [](const QString& s) {
+    return std::u16string_view(reinterpret_cast<const char16_t*>(s.utf16()), static_cast<std::size_t>(s.size()));
+  };
+  logique_->OuvreFichier(u16(nomFichier), u16(avant));
 }
 
 void TFormCorrinom::Button3Click() { logique_->Button3Click(); }

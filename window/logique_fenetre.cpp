@@ -94,7 +94,8 @@ void LogiqueFenetre::FormCreate() {
   RedessineTout();
 }
 
-void LogiqueFenetre::OuvreFichier(std::u16string_view nomFichier) {
+void LogiqueFenetre::OuvreFichier(std::u16string_view nomFichier,
+                                  std::optional<std::u16string_view> texteAvant) {
   if (nomFichier.empty()) return;
   GardeGestionnaire garde(occupation_);
   if (!garde) return;
@@ -104,7 +105,7 @@ void LogiqueFenetre::OuvreFichier(std::u16string_view nomFichier) {
     dialogues_.message(MessageNomIllisible(nomFichier));
     return;
   }
-  const std::string avant = Utf16VersUtf8(texteFichier_);
+  const std::string avant = Utf16VersUtf8(texteAvant ? *texteAvant : texteFichier_);
   const std::string apres = Utf16VersUtf8(nomFichier);
   historique_.Commence(etat_);
   corrinom::ButtonOuvrirClick(etat_, dialogues_, *nom);

@@ -127,7 +127,10 @@ class LogiqueFenetre {
   // read (import/ouvrir.h) and everything is redrawn. The shell's ButtonOuvrirClick
   // runs its open-file dialog (kFiltreOuvrir of import/ouvrir.h, the file need not
   // exist, the edit box's text proposed) only when the window is not busy.
-  void OuvreFichier(std::u16string_view nomFichier);
+  // `texteAvant`: EditNomFich's text before the shell put the name in, which
+  // undoing the opening gives back (by default, the name of the last opening).
+  void OuvreFichier(std::u16string_view nomFichier,
+                    std::optional<std::u16string_view> texteAvant = std::nullopt);
 
   // The two matching aids; each one's button is disabled while it runs.
   void Button3Click();
@@ -223,7 +226,7 @@ class LogiqueFenetre {
   FiltreComptes filtre_;
   std::vector<std::size_t> visibles_;
   Historique historique_;
-  std::u16string texteFichier_;  // EditNomFich's text after the last opening
+  std::u16string texteFichier_;  // EditNomFich's text after the last opening or undo
 };
 
 }  // namespace corrinom::fenetre

@@ -218,7 +218,7 @@ class TestConfort : public QObject {
                                QStringLiteral("Annulé : déplacement de ZOLA Emile"),
                                QStringLiteral("Annulé : ouverture de eleves.csv"),
                                QStringLiteral("Rien à annuler")}));
-    QCOMPARE(f.EditNomFich()->text(), QString());  // the box's text before the opening
+    QCOMPARE(f.EditNomFich()->text(), QStringLiteral("avant.csv"));  // the box's text before
     QVERIFY(banc.etat.rebus.empty());
     QTest::keyClick(f.ListViewUsers(), Qt::Key_Y, Qt::ControlModifier);
     QCOMPARE(f.Panneau(1)->text(), QStringLiteral("Rétabli : ouverture de eleves.csv"));
