@@ -12,6 +12,8 @@
 #include "app-win32/ressources.h"
 #include "app-win32/texte_win32.h"
 #include "operator/dialogues.h"
+#include "session/progression.h"
+#include "window/fenetres_annexes.h"
 #include "window/geometrie.h"
 
 namespace corrinom::win32 {
@@ -430,6 +432,17 @@ LRESULT TFormCorrinom::Message(UINT msg, WPARAM wp, LPARAM lp) {
       return 0;
     case WM_NOTIFY:
       return Notification(*reinterpret_cast<NMHDR*>(lp));
+    case WM_CONTEXTMENU: {
+      const auto liste = reinterpret_cast<HWND>(wp);
+      if (liste != ListViewUsers_ && liste != ListViewRebus_) break;
+      POINT p{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
+      if (p.x == -1 && p.y == -1) {  // from the keyboard: at the list's top left
+        p = {E(10), E(10)};
+        ClientToScreen(liste, &p);
+      }
+      MenuContextuel(liste, p);
+      return 0;
+    }
     case WM_SETCURSOR:
       if (boites_.EnAttente()) {
         SetCursor(LoadCursorW(nullptr, IDC_WAIT));
@@ -573,6 +586,16 @@ bool TFormCorrinom::MessageDeDialogue(MSG& msg) {
     FinGlisse(false, {});
     return true;
   }
+  // Ctrl+Z, Ctrl+Y, Ctrl+Shift+Z and Ctrl+Entrée belong to the window, except in
+  // an edit box, where they keep their usual meaning.
+  if (msg.message == WM_KEYDOWN && IsChild(hwnd_, msg.hwnd) && (GetKeyState(VK_CONTROL) & 0x8000)) {
+    wchar_t classe[16] = {};
+    GetClassNameW(msg.hwnd, classe, 16);
+    if (lstrcmpiW(classe, L"Edit") != 0 &&
+        logique_->Touche(static_cast<int>(msg.wParam), true, (GetKeyState(VK_SHIFT) & 0x8000) != 0,
+                         (GetKeyState(VK_MENU) & 0x8000) != 0))
+      return true;
+  }
   // Only Tab and Shift+Tab go to the dialog navigation; every other key keeps its
   // meaning in its control (Enter in the edit box, Delete in the account list).
   if ((msg.message == WM_KEYDOWN || msg.message == WM_CHAR) && msg.wParam == VK_TAB && IsChild(hwnd_, msg.hwnd))
@@ -651,7 +674,8 @@ void TFormCorrinom::ButtonOuvrirClick() {
   // added. The edit box's text is proposed.
   static constexpr wchar_t kFiltre[] =
       L"Fichiers Sconet (*.xml;*.csv;*.txt)\0*.xml;*.csv;*.txt\0Tous les fichiers\0*.*\0";
-  std::wstring nom = TexteDe(EditNomFich_);
+  const std::wstring avant = TexteDe(EditNomFich_);
+  std::wstring nom = avant;
   nom.resize(std::max<std::size_t>(nom.size() + 1, 32768), L'\0');
   OPENFILENAMEW ofn{};
   ofn.lStructSize = sizeof ofn;
@@ -664,7 +688,7 @@ void TFormCorrinom::ButtonOuvrirClick() {
   if (!GetOpenFileNameW(&ofn)) return;
   nom.resize(std::wcslen(nom.c_str()));
   SetWindowTextW(EditNomFich_, nom.c_str());
-  logique_->OuvreFichier(std::u16string(nom.begin(), nom.end()));
+  logique_->OuvreFichier(std::u16string(nom.begin(), nom.end()), std::u16string(avant.begin(), avant.end()));
 }
 
 void TFormCorrinom::Indication(std::string_view texte) {
@@ -695,6 +719,87 @@ LRESULT CALLBACK TFormCorrinom::ProcedureControle(HWND hwnd, UINT msg, WPARAM wp
     }
     default:
       return DefSubclassProc(hwnd, msg, wp, lp);
+  }
+}
+
+// ---- Context menus, the file name box on undo, the write's progress -------------
+
+void TFormCorrinom::MenuContextuel(HWND liste, POINT ecran) {
+  const auto entrees = liste == ListViewUsers_ ? logique_->MenuComptes() : logique_->MenuRebus();
+  HMENU menu = CreatePopupMenu();
+  if (!menu) return;
+  UINT id = 1;
+  for (const fenetre::EntreeMenu& e : entrees) {
+    const std::wstring texte = DeCp1252(e.texte) + L"\t" + DeCp1252(e.raccourci);
+    AppendMenuW(menu, MF_STRING | (e.actif ? MF_ENABLED : MF_GRAYED), id++, texte.c_str());
+  }
+  const int choix = static_cast<int>(
+      TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, ecran.x, ecran.y, 0, hwnd_, nullptr));
+  DestroyMenu(menu);
+  if (choix >= 1 && static_cast<std::size_t>(choix) <= entrees.size())
+    logique_->Execute(entrees[static_cast<std::size_t>(choix - 1)].action);
+}
+
+void TFormCorrinom::MontreNomFichier(std::u16string_view texte) {
+  const std::wstring t(texte.begin(), texte.end());
+  SetWindowTextW(EditNomFich_, t.c_str());
+}
+
+LRESULT CALLBACK TFormCorrinom::ProcedureProgression(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR,
+                                                     DWORD_PTR donnees) {
+  auto* f = reinterpret_cast<TFormCorrinom*>(donnees);
+  // Arrêter, Escape and the close box all ask to stop after the account being written.
+  if ((msg == WM_COMMAND && LOWORD(wp) == IDCANCEL) || msg == WM_CLOSE) {
+    f->arret_ = true;
+    return 0;
+  }
+  return DefSubclassProc(hwnd, msg, wp, lp);
+}
+
+void TFormCorrinom::ProgressionEcriture(const std::optional<std::string>& texte) {
+  if (!texte) {
+    if (progression_) {
+      EnableWindow(hwnd_, TRUE);
+      DestroyWindow(progression_);
+      progression_ = nullptr;
+      SetForegroundWindow(hwnd_);
+    }
+    return;
+  }
+  if (!progression_) {
+    arret_ = false;
+    RECT r;
+    GetWindowRect(hwnd_, &r);
+    const int largeur = E(320), hauteur = E(110);
+    progression_ = CreateWindowExW(WS_EX_DLGMODALFRAME, L"#32770", DeCp1252(fenetre::kTitreApplication).c_str(),
+                                   WS_POPUP | WS_CAPTION | WS_SYSMENU, (r.left + r.right - largeur) / 2,
+                                   (r.top + r.bottom - hauteur) / 2, largeur, hauteur, hwnd_, nullptr, instance_,
+                                   nullptr);
+    if (!progression_) return;
+    texteProgression_ = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE, E(12), E(12), E(290), E(20),
+                                        progression_, nullptr, instance_, nullptr);
+    HWND bouton = CreateWindowExW(0, L"BUTTON", DeCp1252(kBoutonArreter).c_str(),
+                                  WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, E(120), E(44), E(80),
+                                  E(23), progression_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDCANCEL)),
+                                  instance_, nullptr);
+    for (HWND w : {texteProgression_, bouton})
+      SendMessageW(w, WM_SETFONT, reinterpret_cast<WPARAM>(police_), TRUE);
+    SetWindowSubclass(progression_, &ProcedureProgression, 1, reinterpret_cast<DWORD_PTR>(this));
+    // No other control of the main window reacts while it is shown.
+    EnableWindow(hwnd_, FALSE);
+    ShowWindow(progression_, SW_SHOW);
+  }
+  SetWindowTextW(texteProgression_, DeCp1252(*texte).c_str());
+  // Paints and takes the clicks on Arrêter between two accounts.
+  MSG msg;
+  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    if (msg.message == WM_QUIT) {
+      PostQuitMessage(static_cast<int>(msg.wParam));
+      break;
+    }
+    if (IsDialogMessageW(progression_, &msg)) continue;
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
   }
 }
 

@@ -80,6 +80,14 @@ class TFormCorrinom : private fenetre::VueFenetre {
   void Redessine(fenetre::Redessin quoi, const fenetre::Selections& selection) override;
   void ActiveControle(std::string_view nom, bool actif) override;
   void MontreAide() override;
+  void MontreNomFichier(std::u16string_view texte) override;
+  void ProgressionEcriture(const std::optional<std::string>& texte) override;
+  bool ArretEcritureDemande() const override { return arret_; }
+
+  // The context menu of a list at a point of the screen.
+  void MenuContextuel(HWND liste, POINT ecran);
+  static LRESULT CALLBACK ProcedureProgression(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id,
+                                               DWORD_PTR donnees);
 
   void CreeControles();
   void CreeListes();
@@ -133,6 +141,9 @@ class TFormCorrinom : private fenetre::VueFenetre {
   HWND ListViewRebus_ = nullptr;
   HWND StatusBar1_ = nullptr;
   HWND bulles_ = nullptr;  // the lists' hints
+  HWND progression_ = nullptr;       // the write's progress window while it is shown
+  HWND texteProgression_ = nullptr;
+  bool arret_ = false;
 };
 
 }  // namespace corrinom::win32
