@@ -11,6 +11,7 @@ set(CORRINOM_COUCHES
   "xml:text"
   "accounts:text"
   "reconcile:text,operator"
+  "journal:accounts,reconcile"
   "session:accounts,reconcile"
   "import:xml,reconcile"
   "window:session,import"
