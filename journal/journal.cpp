@@ -196,6 +196,7 @@ bool LitJournal(std::string_view octets, std::vector<LigneJournal>& lignes, std:
     return false;
   }
   auto abime = [&](std::size_t ligne) {
+    lignes.clear();
     erreur = "Le journal est ab\xEEm\xE9 \xE0 la ligne " + std::to_string(ligne) + ".";
     return false;
   };
