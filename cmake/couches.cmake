@@ -15,8 +15,8 @@ set(CORRINOM_COUCHES
   "session:accounts,reconcile"
   "import:xml,reconcile"
   "window:session,import"
-  "cli:session,import,xml"
-  "app:window"
+  "cli:session,import,xml,journal"
+  "app:window,journal"
   "app-win32:window")
 
 # The folder of a library's target name: corrinom_<folder>, '-' as '_'.

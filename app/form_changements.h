@@ -1,0 +1,59 @@
+// The change list: every pending row, as the operator reads it before writing,
+// with buttons to print it, save it as CSV and restore a journal.
+#pragma once
+
+#include <QDateTime>
+#include <QDialog>
+#include <QString>
+#include <functional>
+#include <vector>
+
+#include "journal/liste_changements.h"
+
+class QPrinter;
+class QPushButton;
+class QTreeWidget;
+
+namespace corrinom::app {
+
+// Draws the list on the printer's pages, each under a header with the date, the
+// store and the page number. Returns the number of pages (0 when the printer
+// cannot be painted on).
+int ImprimeChangements(QPrinter& imprimante, const std::vector<LigneChangement>& lignes,
+                       const QString& magasin, const QDateTime& quand);
+
+class TFormChangements : public QDialog {
+  Q_OBJECT
+
+ public:
+  // `magasin` names the server or the base in the printed header. `restaurer`
+  // runs a restore of the chosen journal file (null: no restore button).
+  TFormChangements(std::vector<LigneChangement> lignes, QString magasin,
+                   std::function<void(const QString&)> restaurer = nullptr,
+                   QWidget* parent = nullptr);
+
+  QTreeWidget* ListeChangements() const { return liste_; }
+  QPushButton* ButtonImprimer() const { return imprimer_; }
+  QPushButton* ButtonEnregistrer() const { return enregistrer_; }
+  QPushButton* ButtonRestaurer() const { return restaurer_; }
+
+  // What the buttons do once their file or printer is chosen.
+  int Imprime(QPrinter& imprimante) const;
+  bool Enregistre(const QString& fichier);  // false after telling the operator why
+  void Restaure(const QString& journal);
+
+ private:
+  void ImprimerClick();
+  void EnregistrerClick();
+  void RestaurerClick();
+
+  std::vector<LigneChangement> lignes_;
+  QString magasin_;
+  std::function<void(const QString&)> actionRestaurer_;
+  QTreeWidget* liste_ = nullptr;
+  QPushButton* imprimer_ = nullptr;
+  QPushButton* enregistrer_ = nullptr;
+  QPushButton* restaurer_ = nullptr;
+};
+
+}  // namespace corrinom::app
