@@ -11,7 +11,8 @@ namespace {
 
 // Every subcommand, in the order the usage lists them.
 const Commande* const kCommandes[] = {
-    &kCommandeBase, &kCommandeComptes, &kCommandeLire, &kCommandeRapprocher, &kCommandeXml,
+    &kCommandeBase,       &kCommandeComptes, &kCommandeLire,
+    &kCommandeRapprocher, &kCommandeRestaurer, &kCommandeXml,
 };
 
 int usage() {
