@@ -129,7 +129,7 @@ TEST(Journal, WriteRunFailureRestoreAndRestoreOfTheRestore) {
     EXPECT_EQ(l.changement.login, login);
     EXPECT_EQ(l.magasin, base);
     EXPECT_EQ(l.resultat, i % 2 == 1);
-    if (l.resultat) EXPECT_EQ(l.statut, login == "garcia.i" ? 5u : 0u);
+    EXPECT_EQ(l.statut, l.resultat ? std::optional<std::uint32_t>(login == "garcia.i" ? 5u : 0u) : std::nullopt);
     EXPECT_EQ(l.changement.ancienNomComplet, Champ(origine.at(login), 1));
     EXPECT_EQ(l.changement.ancienCommentaire, Champ(origine.at(login), 2));
     const std::string& maintenant = apresRun.at(login);
