@@ -8,7 +8,7 @@
 #include <functional>
 #include <vector>
 
-#include "journal/liste_changements.h"
+#include "session/liste_changements.h"
 
 class QPrinter;
 class QPushButton;

@@ -15,8 +15,8 @@
 #include "cli/command.h"
 #include "cli/console_dialogues.h"
 #include "cli/options_magasin.h"
-#include "journal/nom_magasin.h"
-#include "journal/restauration.h"
+#include "session/nom_magasin.h"
+#include "session/restauration.h"
 #include "text/echappement.h"
 #include "text/encodage.h"
 

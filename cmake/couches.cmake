@@ -11,12 +11,11 @@ set(CORRINOM_COUCHES
   "xml:text"
   "accounts:text"
   "reconcile:text,operator"
-  "journal:accounts,reconcile"
   "session:accounts,reconcile"
   "import:xml,reconcile"
   "window:session,import"
-  "cli:session,import,xml,journal"
-  "app:window,journal"
+  "cli:session,import,xml"
+  "app:window"
   "app-win32:window")
 
 # The folder of a library's target name: corrinom_<folder>, '-' as '_'.

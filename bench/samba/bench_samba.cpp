@@ -13,7 +13,7 @@
 #include <filesystem>
 
 #include "accounts/store/samba_store.h"
-#include "journal/ecriture_journalisee.h"
+#include "session/ecriture_journalisee.h"
 #include "tests/samba/jeu_comptes.h"
 
 namespace corrinom {

@@ -14,7 +14,7 @@
 #include <sstream>
 #include <thread>
 
-#include "journal/journal.h"
+#include "session/journal.h"
 #include "lance.h"
 
 namespace corrinom::e2e {

@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "accounts/store/magasin_comptes.h"
-#include "journal/journal.h"
+#include "session/journal.h"
 
 namespace corrinom {
 

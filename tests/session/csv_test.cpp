@@ -1,7 +1,7 @@
 // The CSV of the journal and the change list, written then read back.
 #include <gtest/gtest.h>
 
-#include "journal/csv.h"
+#include "session/csv.h"
 
 namespace corrinom {
 namespace {

@@ -6,9 +6,9 @@
 #include <map>
 #include <regex>
 
-#include "journal/csv.h"
-#include "journal/horodatage.h"
-#include "journal/journal.h"
+#include "session/csv.h"
+#include "session/horodatage.h"
+#include "session/journal.h"
 #include "outils.h"
 
 namespace corrinom {

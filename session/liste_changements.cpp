@@ -1,7 +1,7 @@
 // The rows of the change list and its CSV form.
-#include "journal/liste_changements.h"
+#include "session/liste_changements.h"
 
-#include "journal/csv.h"
+#include "session/csv.h"
 #include "text/encodage.h"
 #include "text/noms.h"
 

@@ -16,7 +16,7 @@
 #include <string_view>
 #include <vector>
 
-#include "journal/fichier_durable.h"
+#include "session/fichier_durable.h"
 
 namespace corrinom {
 

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "accounts/store/magasin_comptes.h"
-#include "journal/journal.h"
+#include "session/journal.h"
 
 namespace corrinom {
 

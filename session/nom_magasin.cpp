@@ -1,5 +1,5 @@
 // The store's name in the journal.
-#include "journal/nom_magasin.h"
+#include "session/nom_magasin.h"
 
 #include <cstdlib>
 #include <filesystem>

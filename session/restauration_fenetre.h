@@ -7,8 +7,8 @@
 #include <string>
 
 #include "accounts/store/magasin_comptes.h"
-#include "journal/restauration.h"
-#include "reconcile/dialogues.h"
+#include "session/restauration.h"
+#include "operator/dialogues.h"
 #include "reconcile/etat.h"
 
 namespace corrinom {

@@ -1,9 +1,10 @@
 // The restore as the window runs it.
-#include "journal/restauration_fenetre.h"
+#include "session/restauration_fenetre.h"
 
 #include <ctime>
 
-#include "accounts/comptes.h"
+#include "accounts/usr_comment.h"
+#include "session/enumeration.h"
 #include "reconcile/marques.h"
 #include "text/encodage.h"
 

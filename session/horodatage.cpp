@@ -1,6 +1,6 @@
 // Local time with its offset, without relying on tm_gmtoff or %z, which not
 // every C library has or formats the same way.
-#include "journal/horodatage.h"
+#include "session/horodatage.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -1,5 +1,5 @@
 // One account written between its intention and result lines.
-#include "journal/ecriture_journalisee.h"
+#include "session/ecriture_journalisee.h"
 
 namespace corrinom {
 

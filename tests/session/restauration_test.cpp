@@ -3,10 +3,10 @@
 
 #include <map>
 
-#include "journal/liste_changements.h"
-#include "journal/restauration.h"
-#include "journal/restauration_fenetre.h"
-#include "reconcile/dialogues_script.h"
+#include "session/liste_changements.h"
+#include "session/restauration.h"
+#include "session/restauration_fenetre.h"
+#include "operator/dialogues_script.h"
 #include "outils.h"
 
 namespace corrinom {

@@ -1,9 +1,9 @@
 // The restore of a journal: compare, then set.
-#include "journal/restauration.h"
+#include "session/restauration.h"
 
 #include <map>
 
-#include "journal/ecriture_journalisee.h"
+#include "session/ecriture_journalisee.h"
 
 namespace corrinom {
 

@@ -1,5 +1,5 @@
 // Writing and reading the change journal.
-#include "journal/journal.h"
+#include "session/journal.h"
 
 #include <cerrno>
 #include <cstdlib>
@@ -7,8 +7,8 @@
 #include <fstream>
 #include <iterator>
 
-#include "journal/csv.h"
-#include "journal/horodatage.h"
+#include "session/csv.h"
+#include "session/horodatage.h"
 #include "text/encodage.h"
 
 namespace corrinom {

@@ -1,5 +1,5 @@
 // Appending to a file with each addition flushed to the disk.
-#include "journal/fichier_durable.h"
+#include "session/fichier_durable.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

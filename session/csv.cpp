@@ -1,5 +1,5 @@
 // Writing and reading the ';'-separated CSV of the journal and the change list.
-#include "journal/csv.h"
+#include "session/csv.h"
 
 namespace corrinom {
 
