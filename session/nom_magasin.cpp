@@ -34,4 +34,9 @@ std::string NomMagasinJournal(const ChoixMagasin& choix, const std::string& chem
   return NomMachine();
 }
 
+std::string NomMagasinJournal(const ChoixMagasin& choix, const Demarrage& demarrage) {
+  return NomMagasinJournal(ChoixAvecServeurComptes(choix, demarrage.serveurComptes),
+                           demarrage.magasin.cheminBase);
+}
+
 }  // namespace corrinom
