@@ -15,6 +15,7 @@
 
 #include "app/modeles.h"
 #include "app/texte_qt.h"
+#include "session/journal.h"
 
 namespace corrinom::app {
 
@@ -80,7 +81,7 @@ int ImprimeChangements(QPrinter& imprimante, const std::vector<LigneChangement>&
 }
 
 TFormChangements::TFormChangements(std::vector<LigneChangement> lignes, QString magasin,
-                                   std::function<void(const QString&)> restaurer, QWidget* parent)
+                                   Restauration restaurer, QWidget* parent)
     : QDialog(parent),
       lignes_(std::move(lignes)),
       magasin_(std::move(magasin)),
@@ -98,12 +99,7 @@ TFormChangements::TFormChangements(std::vector<LigneChangement> lignes, QString 
   QStringList titres;
   for (std::string_view t : TitresChangements()) titres << VersQt(t);
   liste_->setHeaderLabels(titres);
-  for (const LigneChangement& l : lignes_) {
-    QStringList textes;
-    for (const std::string& t : TextesChangement(l)) textes << VersQt(t);
-    auto* item = new QTreeWidgetItem(liste_, textes);
-    item->setIcon(static_cast<int>(kColonnesChangements) - 1, ImageListRougeVertGris::Image(l.marque));
-  }
+  Remplit();
   const std::array<int, kColonnesChangements> largeurs{100, 190, 190, 80, 80, 100};
   for (std::size_t c = 0; c < largeurs.size(); ++c) liste_->setColumnWidth(static_cast<int>(c), largeurs[c]);
   disposition->addWidget(liste_, 1);
@@ -132,6 +128,16 @@ TFormChangements::TFormChangements(std::vector<LigneChangement> lignes, QString 
   disposition->addLayout(boutons);
 }
 
+void TFormChangements::Remplit() {
+  liste_->clear();
+  for (const LigneChangement& l : lignes_) {
+    QStringList textes;
+    for (const std::string& t : TextesChangement(l)) textes << VersQt(t);
+    auto* item = new QTreeWidgetItem(liste_, textes);
+    item->setIcon(static_cast<int>(kColonnesChangements) - 1, ImageListRougeVertGris::Image(l.marque));
+  }
+}
+
 int TFormChangements::Imprime(QPrinter& imprimante) const {
   return ImprimeChangements(imprimante, lignes_, magasin_, QDateTime::currentDateTime());
 }
@@ -150,7 +156,11 @@ bool TFormChangements::Enregistre(const QString& fichier) {
 }
 
 void TFormChangements::Restaure(const QString& journal) {
-  if (actionRestaurer_) actionRestaurer_(journal);
+  if (!actionRestaurer_) return;
+  if (std::optional<std::vector<LigneChangement>> lignes = actionRestaurer_(journal)) {
+    lignes_ = std::move(*lignes);
+    Remplit();
+  }
 }
 
 void TFormChangements::ImprimerClick() {
@@ -169,8 +179,11 @@ void TFormChangements::EnregistrerClick() {
 }
 
 void TFormChangements::RestaurerClick() {
+  std::string erreur;
+  const std::optional<std::string> dossier = DossierJournaux(erreur);
   const QString journal = QFileDialog::getOpenFileName(
-      this, QStringLiteral("Restaurer un journal"), {}, QStringLiteral("Journaux (*.csv)"));
+      this, QStringLiteral("Restaurer un journal"),
+      dossier ? QString::fromUtf8(dossier->c_str()) : QString(), QStringLiteral("Journaux (*.csv)"));
   if (!journal.isEmpty()) Restaure(journal);
 }
 

@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <QString>
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "session/liste_changements.h"
@@ -26,11 +27,14 @@ class TFormChangements : public QDialog {
   Q_OBJECT
 
  public:
+  // Restores the chosen journal file; gives the rows as they stand afterwards,
+  // or nothing when no account was restored.
+  using Restauration = std::function<std::optional<std::vector<LigneChangement>>(const QString&)>;
+
   // `magasin` names the server or the base in the printed header. `restaurer`
-  // runs a restore of the chosen journal file (null: no restore button).
+  // runs a restore (null: no restore button).
   TFormChangements(std::vector<LigneChangement> lignes, QString magasin,
-                   std::function<void(const QString&)> restaurer = nullptr,
-                   QWidget* parent = nullptr);
+                   Restauration restaurer = nullptr, QWidget* parent = nullptr);
 
   QTreeWidget* ListeChangements() const { return liste_; }
   QPushButton* ButtonImprimer() const { return imprimer_; }
@@ -46,10 +50,11 @@ class TFormChangements : public QDialog {
   void ImprimerClick();
   void EnregistrerClick();
   void RestaurerClick();
+  void Remplit();
 
   std::vector<LigneChangement> lignes_;
   QString magasin_;
-  std::function<void(const QString&)> actionRestaurer_;
+  Restauration actionRestaurer_;
   QTreeWidget* liste_ = nullptr;
   QPushButton* imprimer_ = nullptr;
   QPushButton* enregistrer_ = nullptr;

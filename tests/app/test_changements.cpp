@@ -39,7 +39,10 @@ class TestChangements : public QObject {
   void lignesEtEnregistrement() {
     QString journalDemande;
     TFormChangements f(Lignes(3), QStringLiteral("SERVEUR"),
-                       [&](const QString& j) { journalDemande = j; });
+                       [&](const QString& j) -> std::optional<std::vector<LigneChangement>> {
+                         journalDemande = j;
+                         return Lignes(1);
+                       });
     QCOMPARE(f.ListeChangements()->topLevelItemCount(), 3);
     const QTreeWidgetItem* item = f.ListeChangements()->topLevelItem(1);
     QCOMPARE(item->text(0), QStringLiteral("login1"));
@@ -57,6 +60,7 @@ class TestChangements : public QObject {
     QVERIFY(f.ButtonRestaurer());
     f.Restaure(QStringLiteral("/j.csv"));
     QCOMPARE(journalDemande, QStringLiteral("/j.csv"));
+    QCOMPARE(f.ListeChangements()->topLevelItemCount(), 1);  // the rows as the restore left them
     QVERIFY(!TFormChangements(Lignes(1), {}).ButtonRestaurer());
   }
 

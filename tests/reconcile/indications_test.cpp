@@ -9,7 +9,7 @@
 namespace corrinom {
 namespace {
 
-TEST(IndicationsFocus, TextsOfTheNineControls) {
+TEST(IndicationsFocus, TextsOfTheTenControls) {
   struct Cas {
     const char* controle;
     const char* texte;
@@ -27,6 +27,7 @@ TEST(IndicationsFocus, TextsOfTheNineControls) {
       {"Button1", "Effectue les modifications des noms dans dans votre serveur TAVO"},
       {"Button2", "Quitte ce programme"},
       {"Button4", "Donne une fen\xEAtre d'aide et de conseils sur l'utilisation de ce programme"},
+      {"ButtonChangements", "Montre la liste des changements qui seront \xE9" "crits dans le serveur"},
   };
   ASSERT_EQ(kIndicationsFocus.size(), std::size(cas));
   for (std::size_t i = 0; i < std::size(cas); ++i) {
