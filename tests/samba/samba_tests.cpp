@@ -371,7 +371,7 @@ TEST(CoeurSurSamba, ChargementPuisEcritureQuiSArreteAuCompteSupprime) {
   ASSERT_EQ(m->lit(cibles[0], avant), kNerrSuccess);
   ASSERT_EQ(std::system((s.semeur + " " + s.hote + " supprime " + cibles[1]).c_str()), 0);
 
-  const std::string journal = s.repertoire + "/journal.csv";
+  const std::string journal = s.repertoire + "/coeur-journal.csv";
   DestinationJournal destination{s.hote, journal, nullptr, {}};
   EXPECT_EQ(EffectueChangements(etat, *m, dialogues, destination), 1);
   EXPECT_EQ(etat.comptes[0].marque, kMarqueVert);
@@ -411,14 +411,14 @@ TEST(CoeurSurSamba, ChargementPuisEcritureQuiSArreteAuCompteSupprime) {
     EXPECT_TRUE(propre) << e;
     return propre ? Restaure(HistoriquesDuJournal(l), *m, propre.get()) : Restauration{};
   };
-  const std::string retour = s.repertoire + "/retour.csv";
+  const std::string retour = s.repertoire + "/coeur-retour.csv";
   Restauration r = restaure(journal, retour);
   ASSERT_EQ(r.comptes.size(), 1u);
   EXPECT_EQ(r.comptes[0].issue, IssueRestauration::Restaure);
   CompteStocke apres;
   ASSERT_EQ(m->lit(cibles[0], apres), kNerrSuccess);
   EXPECT_EQ(apres, avant);
-  r = restaure(retour, s.repertoire + "/retour2.csv");
+  r = restaure(retour, s.repertoire + "/coeur-retour2.csv");
   ASSERT_EQ(r.comptes.size(), 1u);
   EXPECT_EQ(r.comptes[0].issue, IssueRestauration::Restaure);
   ASSERT_EQ(m->lit(cibles[0], apres), kNerrSuccess);
@@ -426,7 +426,7 @@ TEST(CoeurSurSamba, ChargementPuisEcritureQuiSArreteAuCompteSupprime) {
   CompteStocke autre = apres;
   autre.full_name = ChampTexte::de("AUTRE Anne");
   ASSERT_EQ(m->ecrit(cibles[0], autre), kNerrSuccess);
-  r = restaure(journal, s.repertoire + "/retour3.csv");
+  r = restaure(journal, s.repertoire + "/coeur-retour3.csv");
   ASSERT_EQ(r.comptes.size(), 1u);
   EXPECT_EQ(r.comptes[0].issue, IssueRestauration::Laisse);
   ASSERT_EQ(m->lit(cibles[0], apres), kNerrSuccess);
