@@ -22,8 +22,8 @@ namespace corrinom::app {
 namespace {
 
 // Shares of the page width given to each column when printing.
-constexpr std::array<double, kColonnesChangements> kPartsColonnes{0.14, 0.25, 0.25, 0.11, 0.11,
-                                                                  0.14};
+constexpr std::array<double, kColonnesChangements> kPartsColonnes{0.13, 0.24, 0.24, 0.13, 0.13,
+                                                                  0.13};
 
 QString DateImpression(const QDateTime& quand) {
   return quand.toString(QStringLiteral("dd/MM/yyyy HH:mm"));
@@ -100,7 +100,7 @@ TFormChangements::TFormChangements(std::vector<LigneChangement> lignes, QString 
   for (std::string_view t : TitresChangements()) titres << VersQt(t);
   liste_->setHeaderLabels(titres);
   Remplit();
-  const std::array<int, kColonnesChangements> largeurs{100, 190, 190, 80, 80, 100};
+  const std::array<int, kColonnesChangements> largeurs{100, 190, 190, 110, 110, 100};
   for (std::size_t c = 0; c < largeurs.size(); ++c) liste_->setColumnWidth(static_cast<int>(c), largeurs[c]);
   disposition->addWidget(liste_, 1);
 
