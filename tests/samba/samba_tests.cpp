@@ -411,18 +411,23 @@ TEST(CoeurSurSamba, ChargementPuisEcritureQuiSArreteAuCompteSupprime) {
     EXPECT_TRUE(propre) << e;
     return propre ? Restaure(HistoriquesDuJournal(l), *m, propre.get()) : Restauration{};
   };
+  // The server counts the password's age by itself: it moves with the clock.
+  auto sansAge = [](CompteStocke c) {
+    c.password_age = 0;
+    return c;
+  };
   const std::string retour = s.repertoire + "/coeur-retour.csv";
   Restauration r = restaure(journal, retour);
   ASSERT_EQ(r.comptes.size(), 1u);
   EXPECT_EQ(r.comptes[0].issue, IssueRestauration::Restaure);
   CompteStocke apres;
   ASSERT_EQ(m->lit(cibles[0], apres), kNerrSuccess);
-  EXPECT_EQ(apres, avant);
+  EXPECT_EQ(sansAge(apres), sansAge(avant));
   r = restaure(retour, s.repertoire + "/coeur-retour2.csv");
   ASSERT_EQ(r.comptes.size(), 1u);
   EXPECT_EQ(r.comptes[0].issue, IssueRestauration::Restaure);
   ASSERT_EQ(m->lit(cibles[0], apres), kNerrSuccess);
-  EXPECT_EQ(apres, premier);
+  EXPECT_EQ(sansAge(apres), sansAge(premier));
   CompteStocke autre = apres;
   autre.full_name = ChampTexte::de("AUTRE Anne");
   ASSERT_EQ(m->ecrit(cibles[0], autre), kNerrSuccess);
@@ -430,7 +435,7 @@ TEST(CoeurSurSamba, ChargementPuisEcritureQuiSArreteAuCompteSupprime) {
   ASSERT_EQ(r.comptes.size(), 1u);
   EXPECT_EQ(r.comptes[0].issue, IssueRestauration::Laisse);
   ASSERT_EQ(m->lit(cibles[0], apres), kNerrSuccess);
-  EXPECT_EQ(apres, autre);
+  EXPECT_EQ(sansAge(apres), sansAge(autre));
 }
 
 // Passes every call to the Samba store and stops the server once a chosen
