@@ -16,14 +16,11 @@
 #include "app/modeles.h"
 #include "app/texte_qt.h"
 #include "session/journal.h"
+#include "window/fenetres_annexes.h"
 
 namespace corrinom::app {
 
 namespace {
-
-// Shares of the page width given to each column when printing.
-constexpr std::array<double, kColonnesChangements> kPartsColonnes{0.13, 0.24, 0.24, 0.13, 0.13,
-                                                                  0.13};
 
 QString DateImpression(const QDateTime& quand) {
   return quand.toString(QStringLiteral("dd/MM/yyyy HH:mm"));
@@ -50,7 +47,7 @@ int ImprimeChangements(QPrinter& imprimante, const std::vector<LigneChangement>&
   double cumul = 0;
   for (std::size_t c = 0; c < kColonnesChangements; ++c) {
     bords[c] = static_cast<int>(cumul * largeur);
-    cumul += kPartsColonnes[c];
+    cumul += fenetre::kPartsImpressionChangements[c];
   }
   bords[kColonnesChangements] = largeur;
   auto cellules = [&](int y, const auto& textes) {
@@ -87,8 +84,8 @@ TFormChangements::TFormChangements(std::vector<LigneChangement> lignes, QString 
       magasin_(std::move(magasin)),
       actionRestaurer_(std::move(restaurer)) {
   setObjectName(QStringLiteral("FormChangements"));
-  setWindowTitle(QStringLiteral("Changements \u00E0 effectuer dans le serveur"));
-  resize(820, 460);
+  setWindowTitle(VersQt(fenetre::kTitreChangements));
+  resize(fenetre::kTailleChangements.largeur, fenetre::kTailleChangements.hauteur);
 
   auto* disposition = new QVBoxLayout(this);
   liste_ = new QTreeWidget(this);
@@ -100,31 +97,31 @@ TFormChangements::TFormChangements(std::vector<LigneChangement> lignes, QString 
   for (std::string_view t : TitresChangements()) titres << VersQt(t);
   liste_->setHeaderLabels(titres);
   Remplit();
-  const std::array<int, kColonnesChangements> largeurs{100, 190, 190, 110, 110, 100};
-  for (std::size_t c = 0; c < largeurs.size(); ++c) liste_->setColumnWidth(static_cast<int>(c), largeurs[c]);
+  for (std::size_t c = 0; c < fenetre::kLargeursChangements.size(); ++c)
+    liste_->setColumnWidth(static_cast<int>(c), fenetre::kLargeursChangements[c]);
   disposition->addWidget(liste_, 1);
 
   auto* boutons = new QHBoxLayout;
-  auto bouton = [&](const char* nom, const QString& texte, void (TFormChangements::*clic)()) {
-    auto* b = new QPushButton(texte, this);
-    b->setObjectName(QString::fromLatin1(nom));
+  auto bouton = [&](const fenetre::ControleAnnexe& c) {
+    auto* b = new QPushButton(VersQt(c.texte), this);
+    b->setObjectName(VersQt(c.nom));
     b->setAutoDefault(false);
-    connect(b, &QPushButton::clicked, this, clic);
     boutons->addWidget(b);
     return b;
   };
-  imprimer_ = bouton("ButtonImprimer", QStringLiteral("Imprimer..."), &TFormChangements::ImprimerClick);
-  enregistrer_ = bouton("ButtonEnregistrer", QStringLiteral("Enregistrer..."),
-                        &TFormChangements::EnregistrerClick);
-  if (actionRestaurer_)
-    restaurer_ = bouton("ButtonRestaurer", QStringLiteral("Restaurer un journal..."),
-                        &TFormChangements::RestaurerClick);
+  const auto& [imprimer, enregistrer, restaure, fermer] = fenetre::kBoutonsChangements;
+  imprimer_ = bouton(imprimer);
+  connect(imprimer_, &QPushButton::clicked, this, &TFormChangements::ImprimerClick);
+  enregistrer_ = bouton(enregistrer);
+  connect(enregistrer_, &QPushButton::clicked, this, &TFormChangements::EnregistrerClick);
+  if (actionRestaurer_) {
+    restaurer_ = bouton(restaure);
+    connect(restaurer_, &QPushButton::clicked, this, &TFormChangements::RestaurerClick);
+  }
   boutons->addStretch(1);
-  auto* fermer = new QPushButton(QStringLiteral("Fermer"), this);
-  fermer->setObjectName(QStringLiteral("ButtonFermer"));
-  fermer->setDefault(true);
-  connect(fermer, &QPushButton::clicked, this, &QDialog::accept);
-  boutons->addWidget(fermer);
+  QPushButton* boutonFermer = bouton(fermer);
+  boutonFermer->setDefault(true);
+  connect(boutonFermer, &QPushButton::clicked, this, &QDialog::accept);
   disposition->addLayout(boutons);
 }
 
@@ -173,8 +170,8 @@ void TFormChangements::ImprimerClick() {
 
 void TFormChangements::EnregistrerClick() {
   const QString fichier = QFileDialog::getSaveFileName(
-      this, QStringLiteral("Enregistrer la liste des changements"),
-      QStringLiteral("changements.csv"), QStringLiteral("Fichiers CSV (*.csv)"));
+      this, VersQt(fenetre::kTitreEnregistrerChangements), VersQt(fenetre::kNomFichierChangements),
+      VersQt(fenetre::kFiltreChangements));
   if (!fichier.isEmpty()) Enregistre(fichier);
 }
 
@@ -182,8 +179,8 @@ void TFormChangements::RestaurerClick() {
   std::string erreur;
   const std::optional<std::string> dossier = DossierJournaux(erreur);
   const QString journal = QFileDialog::getOpenFileName(
-      this, QStringLiteral("Restaurer un journal"),
-      dossier ? QString::fromUtf8(dossier->c_str()) : QString(), QStringLiteral("Journaux (*.csv)"));
+      this, VersQt(fenetre::kTitreChoixJournal), dossier ? QString::fromUtf8(dossier->c_str()) : QString(),
+      VersQt(fenetre::kFiltreJournaux));
   if (!journal.isEmpty()) Restaure(journal);
 }
 

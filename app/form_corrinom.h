@@ -61,11 +61,20 @@ class TFormCorrinom : public QMainWindow, private fenetre::VueFenetre {
   void Button3Click();
   void Button4Click();
   void Button6Click();
+  void ButtonChangementsClick();
   void ListViewUsersColumnClick(int colonne);
   void ListViewRebusColumnClick(int colonne);
   void ListViewUsersDragDrop(ListeSource source, std::optional<std::size_t> cible);
   void ListViewRebusDragDrop(ListeSource source, std::optional<std::size_t> cible);
   void ListViewUsersKeyDown();
+
+  // Where the write runs of this window keep their journals (the store's name
+  // in the journal lines and on the printed change list).
+  void ChoisitJournal(DestinationJournal journal) { logique_->ChoisitJournal(std::move(journal)); }
+  const DestinationJournal& Journal() const { return logique_->Journal(); }
+
+  // "Restaurer un journal..." of the change list, once the journal is chosen.
+  std::optional<std::vector<LigneChangement>> RestaureJournal(const QString& journal);
 
   // Brings every view back in line with the core's state.
   void Rafraichit() { logique_->RedessineTout(); }
@@ -104,6 +113,7 @@ class TFormCorrinom : public QMainWindow, private fenetre::VueFenetre {
   void Redessine(fenetre::Redessin quoi, const fenetre::Selections& selection) override;
   void ActiveControle(std::string_view nom, bool actif) override;
   void MontreAide() override;
+  void MontreChangements(const std::vector<LigneChangement>& lignes, std::string_view magasin) override;
 
   EtatRapprochement& etat_;
   std::unique_ptr<DialoguesQt> boitesQt_;

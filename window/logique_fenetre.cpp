@@ -8,6 +8,7 @@
 #include "reconcile/marques.h"
 #include "reconcile/tri.h"
 #include "session/ecriture.h"
+#include "session/restauration_fenetre.h"
 #include "window/nom_fichier.h"
 
 namespace corrinom::fenetre {
@@ -77,7 +78,7 @@ void LogiqueFenetre::Button1Click() {
   {
     GardeGestionnaire garde(occupation_);
     if (!garde) return;
-    corrinom::Button1Click(etat_, magasin_, dialogues_);
+    corrinom::Button1Click(etat_, magasin_, dialogues_, journal_);
   }
   RedessineTout();
 }
@@ -88,6 +89,23 @@ void LogiqueFenetre::Button4Click() {
   vue_.MontreAide();
 }
 
+void LogiqueFenetre::ButtonChangementsClick() {
+  {
+    GardeGestionnaire garde(occupation_);
+    if (!garde) return;
+    vue_.MontreChangements(ListeChangements(etat_), journal_.magasin);
+  }
+  RedessineTout();
+}
+
+std::optional<std::vector<LigneChangement>> LogiqueFenetre::RestaureJournal(const std::string& journal) {
+  const bool restaure =
+      corrinom::RestaureJournal(journal, magasin_, journal_.magasin, etat_, dialogues_).has_value();
+  RedessineTout();
+  if (!restaure) return std::nullopt;
+  return ListeChangements(etat_);
+}
+
 bool LogiqueFenetre::FormCloseQuery() {
   bool peutFermer = false;
   {
@@ -95,7 +113,7 @@ bool LogiqueFenetre::FormCloseQuery() {
     // not finished and nothing it has not confirmed may be written.
     GardeGestionnaire garde(occupation_);
     if (!garde) return false;
-    peutFermer = corrinom::FormCloseQuery(etat_, magasin_, dialogues_);
+    peutFermer = corrinom::FormCloseQuery(etat_, magasin_, dialogues_, journal_);
   }
   RedessineTout();
   return peutFermer;

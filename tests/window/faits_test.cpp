@@ -29,7 +29,7 @@ TEST(Controles, TableCoherente) {
     }
     vus[c.nom] = 1;
   }
-  // The focus order is the nine controls that have a focus hint, in the hints' order.
+  // The focus order is the ten controls that have a focus hint, in the hints' order.
   const std::vector<const Controle*> ordre = OrdreTabulation();
   ASSERT_EQ(ordre.size(), kIndicationsFocus.size());
   for (std::size_t i = 0; i < ordre.size(); ++i) {
