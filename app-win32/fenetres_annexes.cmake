@@ -1,6 +1,6 @@
 # The secondary windows of corrinom.exe: the operator seam with the system's boxes,
-# the field chooser and the help window. Included by app-win32/CMakeLists.txt, which
-# adds ${CORRINOM_FENETRES_ANNEXES_SOURCES} to the program; CORRINOM_CONVERT
+# the field chooser, the help window and the change list. Included by
+# app-win32/CMakeLists.txt, which adds ${CORRINOM_FENETRES_ANNEXES_SOURCES} to the program; CORRINOM_CONVERT
 # (ImageMagick) must be found before. The guide is converted to RTF and the print
 # button's picture to an icon at build time; both go into fenetres_annexes.rc, which
 # the program's own script #includes (windres numbers each script's icon images
@@ -36,6 +36,7 @@ set(CORRINOM_FENETRES_ANNEXES_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/dialogues_win32.cpp
   ${CMAKE_CURRENT_LIST_DIR}/form_cherche_champ.cpp
   ${CMAKE_CURRENT_LIST_DIR}/form_aide.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/form_changements.cpp
   ${CORRINOM_ANNEXES_DIR}/fenetres_annexes.rc
   ${CORRINOM_ANNEXES_DIR}/aide.rtf
   ${CORRINOM_ANNEXES_DIR}/imprimer.ico)
