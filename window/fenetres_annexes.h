@@ -91,7 +91,7 @@ PositionsBoutonsAide PlaceBoutonsAide(int largeurPanneau, int largeurFermer = 75
 // CsvChangements.
 inline constexpr std::string_view kTitreChangements = "Changements \xE0 effectuer dans le serveur";
 inline constexpr Taille kTailleChangements{820, 460};
-inline constexpr std::array<int, 6> kLargeursChangements{100, 190, 190, 110, 110, 100};
+inline constexpr std::array<int, 6> kLargeursChangements{100, 180, 180, 110, 110, 100};
 inline constexpr std::array<double, 6> kPartsImpressionChangements{0.13, 0.24, 0.24, 0.13, 0.13, 0.13};
 inline constexpr std::array<ControleAnnexe, 4> kBoutonsChangements{{
     {"ButtonImprimer", "Imprimer...", {0, 0, 80, 23}},
