@@ -53,6 +53,10 @@ class TFormCorrinom : private fenetre::VueFenetre {
   // A control by its name in the table (null for a band or a splitter).
   HWND Controle(std::string_view nom) const;
 
+  // Where the write runs of this window keep their journals, and how journals
+  // name its store.
+  void ChoisitJournal(DestinationJournal journal);
+
  private:
   class DialoguesFenetre;
   // A drag in progress: the list it left and the picture that follows the pointer.
@@ -80,6 +84,7 @@ class TFormCorrinom : private fenetre::VueFenetre {
   void Redessine(fenetre::Redessin quoi, const fenetre::Selections& selection) override;
   void ActiveControle(std::string_view nom, bool actif) override;
   void MontreAide() override;
+  void MontreChangements(const std::vector<LigneChangement>& lignes, std::string_view magasin) override;
 
   void CreeControles();
   void CreeListes();
