@@ -508,6 +508,7 @@ void TFormCorrinom::Commande(HWND controle, int code) {
   if (nom == "ButtonOuvrir") ButtonOuvrirClick();
   else if (nom == "Button3") logique_->Button3Click();
   else if (nom == "Button6") logique_->Button6Click();
+  else if (nom == "Button7") logique_->Button7Click();
   else if (nom == "Button1") logique_->Button1Click();
   else if (nom == "Button2") PostMessageW(hwnd_, WM_CLOSE, 0, 0);
   else if (nom == "Button4") logique_->Button4Click();

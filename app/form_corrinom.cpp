@@ -312,11 +312,13 @@ void TFormCorrinom::CreeGroupeAides(QWidget* parent) {
   QGroupBox* GroupBox3 = Cadre(parent, "GroupBox3");
   GroupBox3->setMinimumWidth(120);
 
-  // The two buttons at their fixed places; the counters docked at the bottom.
+  // The three buttons at their fixed places; the counters docked at the bottom.
   QPushButton* Button3 = Bouton(GroupBox3, "Button3");
   QPushButton* Button6 = Bouton(GroupBox3, "Button6");
+  QPushButton* Button7 = Bouton(GroupBox3, "Button7");
   connect(Button3, &QPushButton::clicked, this, &TFormCorrinom::Button3Click);
   connect(Button6, &QPushButton::clicked, this, &TFormCorrinom::Button6Click);
+  connect(Button7, &QPushButton::clicked, this, &TFormCorrinom::Button7Click);
 
   QGroupBox* GroupBoxResume = Cadre(GroupBox3, "GroupBoxResume");
   GroupBoxResume->setGeometry(Place(Fait("GroupBoxResume")));
@@ -326,6 +328,7 @@ void TFormCorrinom::CreeGroupeAides(QWidget* parent) {
 
   SuitFocus(Button3);
   SuitFocus(Button6);
+  SuitFocus(Button7);
 }
 
 void TFormCorrinom::CreeBandeBas(QWidget* centre) {
@@ -497,6 +500,7 @@ void TFormCorrinom::OuvreFichier(const QString& nomFichier) {
 
 void TFormCorrinom::Button3Click() { logique_->Button3Click(); }
 void TFormCorrinom::Button6Click() { logique_->Button6Click(); }
+void TFormCorrinom::Button7Click() { logique_->Button7Click(); }
 void TFormCorrinom::Button1Click() { logique_->Button1Click(); }
 void TFormCorrinom::Button2Click() { close(); }
 void TFormCorrinom::Button4Click() { logique_->Button4Click(); }

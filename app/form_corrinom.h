@@ -61,6 +61,7 @@ class TFormCorrinom : public QMainWindow, private fenetre::VueFenetre {
   void Button3Click();
   void Button4Click();
   void Button6Click();
+  void Button7Click();
   void ButtonChangementsClick();
   void ListViewUsersColumnClick(int colonne);
   void ListViewRebusColumnClick(int colonne);

@@ -1,9 +1,9 @@
 // corrinom-cli rapprocher: the whole road of the window without the window.
-// Start-up and account load, each FILE as "Ouvrir" reads it, the two matching
-// aids on request, the write-back on request, then the two lists and the four
-// counters on stdout (or, with --changements, only the pending rows as they
-// stand before any write). A write run's journal path goes to stderr as
-// "journal: PATH" as soon as the journal is open.
+// Start-up and account load, each FILE as "Ouvrir" reads it, the matching aids
+// on request (in the order of the window's buttons), the write-back on request,
+// then the two lists and the four counters on stdout (or, with --changements,
+// only the pending rows as they stand before any write). A write run's journal
+// path goes to stderr as "journal: PATH" as soon as the journal is open.
 #include <cstdio>
 #include <iostream>
 #include <optional>
@@ -17,6 +17,7 @@
 #include "cli/options_magasin.h"
 #include "reconcile/aides.h"
 #include "reconcile/etat.h"
+#include "reconcile/ressemblance.h"
 #include "session/demarrage.h"
 #include "session/ecriture.h"
 #include "session/nom_magasin.h"
@@ -28,13 +29,14 @@ namespace {
 
 constexpr const char* kUsage =
     "rapprocher [--base FICHIER | --demo | --serveur HOTE [--utilisateur NOM] "
-    "[--mot-de-passe-stdin]] [--meme-prenom] [--date-naissance] [--oui] [--changements] "
-    "[--appliquer] [--journal JOURNAL] FICHIER...";
+    "[--mot-de-passe-stdin]] [--meme-prenom] [--date-naissance] [--ressemblance] [--oui] "
+    "[--changements] [--appliquer] [--journal JOURNAL] FICHIER...";
 
 struct Options {
   OptionsMagasin magasin;
   bool memePrenom = false;
   bool dateNaissance = false;
+  bool ressemblance = false;
   bool oui = false;
   bool appliquer = false;
   bool changements = false;
@@ -67,6 +69,8 @@ bool LitOptions(const std::vector<std::string>& args, Options& o, std::string& e
       o.memePrenom = true;
     } else if (!finOptions && a == "--date-naissance") {
       o.dateNaissance = true;
+    } else if (!finOptions && a == "--ressemblance") {
+      o.ressemblance = true;
     } else if (!finOptions && a == "--oui") {
       o.oui = true;
     } else if (!finOptions && a == "--appliquer") {
@@ -154,6 +158,7 @@ int run(const std::vector<std::string>& args) {
   for (const std::string& fichier : o.fichiers) ButtonOuvrirClick(etat, dialogues, fichier);
   if (o.memePrenom) RapprocheNomPrenom(etat, dialogues);
   if (o.dateNaissance) RapprocheDateNaissance(etat, dialogues);
+  if (o.ressemblance) RapprocheRessemblance(etat, dialogues);
 
   if (o.changements) {
     ImprimeChangements(etat);

@@ -24,6 +24,7 @@ bool LitOptionsMagasin(const std::vector<std::string>& args, OptionsMagasin& opt
     const std::string& a = args[i];
     if (a == "--") {
       options.reste.insert(options.reste.end(), args.begin() + static_cast<long>(i) + 1, args.end());
+      options.apresFinOptions = args.size() - i - 1;
       break;
     }
     if (a == "--base") {

@@ -2,6 +2,7 @@
 // --base FILE, --demo, --serveur HOST, --utilisateur NAME, --mot-de-passe-stdin.
 #pragma once
 
+#include <cstddef>
 #include <istream>
 #include <string>
 #include <vector>
@@ -13,6 +14,7 @@ namespace corrinom::cli {
 struct OptionsMagasin {
   ChoixMagasin choix;              // Systeme unless --base or --demo
   std::vector<std::string> reste;  // the other arguments, in order
+  std::size_t apresFinOptions = 0; // how many of them came after a standalone "--"
 };
 
 // False with an English usage text in erreur when the options are wrong

@@ -11,6 +11,9 @@ const std::array<IndicationFocus, 10> kIndicationsFocus = {{
      "Recherche parmi les utilisateurs non trouv\xE9s ceux qui ont des pr\xE9noms en plus ou en "
      "moins."},
     {"Button6", "Button6Enter", "Compare les dates de naissance et vous demande confirmation."},
+    {"Button7", "Button7Enter",
+     "Propose, en commen\xE7" "ant par les plus ressemblantes, les personnes non trouv\xE9" "es qui "
+     "ressemblent \xE0 un compte libre"},
     {"ListViewRebus", "ListViewRebusEnter", "Faites glissez vers la liste des utilisateurs TAVO"},
     {"ListViewUsers", "ListViewUsersEnter",
      "Pour supprimer, faites glissez vers la liste des utilisateurs non trouv\xE9s"},

@@ -16,7 +16,10 @@ using enum Ancrage;
 constexpr int kLargeur = kTailleClient.largeur;
 constexpr int kHautStatut = 19;  // the status bar's design height
 constexpr int kBasPanel3 = kTailleClient.hauteur - kHautStatut;
-constexpr int kHautGroupBox1 = kBasPanel3 - 37 - (29 + 72 + 168 + 3);
+// The upper band holds the three aid buttons above the counters, and the not-found
+// list beside them; the account list takes what is left below.
+constexpr int kHautHaut = 196;
+constexpr int kHautGroupBox1 = kBasPanel3 - 37 - (29 + 72 + kHautHaut + 3);
 
 // Parents before their children; within a parent, the order the docking rules read.
 constexpr Controle kControles[] = {
@@ -34,13 +37,14 @@ constexpr Controle kControles[] = {
     {"Label3", Libelle, "Panel2",
      "Utilisez le bouton Aide pour obtenir des conseils sur l'utilisation de ce programme.", Bas,
      {0, 72 - 27, kLargeur, 27}, -1, kTexteALaLigne},
-    {"PanelHaut", Bande, "FormCorrinom", "", Haut, {0, 101, kLargeur, 168}},
-    {"GroupBox3", Cadre, "PanelHaut", "Aide au rapprochement", Gauche, {0, 0, 461, 168}},
+    {"PanelHaut", Bande, "FormCorrinom", "", Haut, {0, 101, kLargeur, kHautHaut}},
+    {"GroupBox3", Cadre, "PanelHaut", "Aide au rapprochement", Gauche, {0, 0, 461, kHautHaut}},
     {"Button3", Bouton, "GroupBox3", "Rapprocher ceux qui ont le m\xEAme nom et le m\xEAme premier pr\xE9nom",
      Aucun, {12, 20, 337, 25}, 2},
     {"Button6", Bouton, "GroupBox3", "Rapprocher en fonction de la date de naissance", Aucun,
      {12, 48, 337, 25}, 3},
-    {"GroupBoxResume", Cadre, "GroupBox3", "Travail \xE0 faire", Bas, {0, 168 - 74, 461, 74}},
+    {"Button7", Bouton, "GroupBox3", "Rapprocher les noms ressemblants", Aucun, {12, 76, 337, 25}, 4},
+    {"GroupBoxResume", Cadre, "GroupBox3", "Travail \xE0 faire", Bas, {0, kHautHaut - 74, 461, 74}},
     // Each counter label follows its mark picture, 20 pixels to its left, a pixel higher.
     {"LabelRienAFaireImage", Image, "GroupBoxResume", "", Aucun, {12, 21, 16, 16}, -1, 0, kMarqueGris},
     {"LabelRienAFaire", Libelle, "GroupBoxResume", "0", Aucun, {32, 22, 176, 16}},
@@ -50,17 +54,18 @@ constexpr Controle kControles[] = {
     {"LabelAFaireMineur", Libelle, "GroupBoxResume", "0", Aucun, {228, 24, 176, 16}},
     {"LabelAFaireImage", Image, "GroupBoxResume", "", Aucun, {208, 41, 16, 16}, -1, 0, kMarqueRouge},
     {"LabelAFaire", Libelle, "GroupBoxResume", "0", Aucun, {228, 42, 176, 16}},
-    {"Splitter2", Separateur, "PanelHaut", "", Gauche, {461, 0, 3, 168}},
-    {"GroupBox4", Cadre, "PanelHaut", "Utilisateurs non trouv\xE9s", Reste, {464, 0, 399, 168}},
-    {"ListViewRebus", Liste, "GroupBox4", "", Reste, {2, 15, 399 - 4, 168 - 17}, 4},
-    {"Splitter1", Separateur, "FormCorrinom", "", Haut, {0, 269, kLargeur, 3}},
-    {"GroupBox1", Cadre, "FormCorrinom", "Liste des utilisateurs TAVO", Reste, {0, 272, kLargeur, kHautGroupBox1}},
-    {"ListViewUsers", Liste, "GroupBox1", "", Reste, {2, 15, kLargeur - 4, kHautGroupBox1 - 17}, 5},
+    {"Splitter2", Separateur, "PanelHaut", "", Gauche, {461, 0, 3, kHautHaut}},
+    {"GroupBox4", Cadre, "PanelHaut", "Utilisateurs non trouv\xE9s", Reste, {464, 0, 399, kHautHaut}},
+    {"ListViewRebus", Liste, "GroupBox4", "", Reste, {2, 15, 399 - 4, kHautHaut - 17}, 5},
+    {"Splitter1", Separateur, "FormCorrinom", "", Haut, {0, 101 + kHautHaut, kLargeur, 3}},
+    {"GroupBox1", Cadre, "FormCorrinom", "Liste des utilisateurs TAVO", Reste,
+     {0, 101 + kHautHaut + 3, kLargeur, kHautGroupBox1}},
+    {"ListViewUsers", Liste, "GroupBox1", "", Reste, {2, 15, kLargeur - 4, kHautGroupBox1 - 17}, 6},
     {"Panel3", Bande, "FormCorrinom", "", Bas, {0, kBasPanel3 - 37, kLargeur, 37}},
-    {"Button1", Bouton, "Panel3", "Effectuer les changements dans le serveur", Aucun, {88, 8, 277, 21}, 6},
-    {"Button2", Bouton, "Panel3", "Quitter", Aucun, {380, 8, 150, 21}, 7},
-    {"Button4", Bouton, "Panel3", "Aide", Aucun, {540, 8, 150, 21}, 8},
-    {"ButtonChangements", Bouton, "Panel3", "Voir les changements", Aucun, {700, 8, 150, 21}, 9},
+    {"Button1", Bouton, "Panel3", "Effectuer les changements dans le serveur", Aucun, {88, 8, 277, 21}, 7},
+    {"Button2", Bouton, "Panel3", "Quitter", Aucun, {380, 8, 150, 21}, 8},
+    {"Button4", Bouton, "Panel3", "Aide", Aucun, {540, 8, 150, 21}, 9},
+    {"ButtonChangements", Bouton, "Panel3", "Voir les changements", Aucun, {700, 8, 150, 21}, 10},
     {"StatusBar1", BarreEtat, "FormCorrinom", "", Bas, {0, kBasPanel3, kLargeur, kHautStatut}},
 };
 
@@ -95,7 +100,7 @@ std::span<const Colonne> ColonnesListe(std::string_view nom) {
   return {};
 }
 
-Separations SeparationsInitiales(int dpi) { return {AEchelle(461, dpi), AEchelle(168, dpi)}; }
+Separations SeparationsInitiales(int dpi) { return {AEchelle(461, dpi), AEchelle(kHautHaut, dpi)}; }
 
 namespace {
 

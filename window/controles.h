@@ -132,7 +132,7 @@ inline constexpr Marges kMargesCadre{2, 15, 2, 2};
 // the width of GroupBox3 (Splitter2) and the height of PanelHaut (Splitter1).
 struct Separations {
   int largeurAides = 461;
-  int hauteurHaut = 168;
+  int hauteurHaut = 196;
   friend bool operator==(const Separations&, const Separations&) = default;
 };
 

@@ -6,6 +6,7 @@
 #include "reconcile/etat.h"
 #include "reconcile/indications.h"
 #include "reconcile/marques.h"
+#include "reconcile/ressemblance.h"
 #include "reconcile/tri.h"
 #include "session/ecriture.h"
 #include "session/restauration_fenetre.h"
@@ -73,6 +74,7 @@ void LogiqueFenetre::LanceAide(std::string_view bouton, void (*aide)(EtatRapproc
 
 void LogiqueFenetre::Button3Click() { LanceAide("Button3", &RapprocheNomPrenom); }
 void LogiqueFenetre::Button6Click() { LanceAide("Button6", &RapprocheDateNaissance); }
+void LogiqueFenetre::Button7Click() { LanceAide("Button7", &RapprocheRessemblance); }
 
 void LogiqueFenetre::Button1Click() {
   {

@@ -124,6 +124,7 @@ class LogiqueFenetre {
   // The two matching aids; each one's button is disabled while it runs.
   void Button3Click();
   void Button6Click();
+  void Button7Click();
 
   // "Effectuer les changements dans le serveur": the confirmed write.
   void Button1Click();

@@ -1,6 +1,7 @@
 // Drives the real program on the demo base and saves pictures of its windows:
 // the main window after a sample file and the name aid, the field chooser that
-// file calls up, and the help window. Used by scripts/screenshot.
+// file calls up, the first question of the similarity aid, and the help window.
+// Used by scripts/screenshot.
 //
 // usage: app_captures SAMPLE_FILE OUTPUT_DIR
 #include <QApplication>
@@ -58,13 +59,19 @@ class Pilote : public QObject {
       Enregistre(aide, QStringLiteral("aide.png"));
       aide->ButtonFermer()->click();
     } else if (auto* boite = qobject_cast<QMessageBox*>(w)) {
+      if (!ressemblance_ && boite->text().contains(QStringLiteral("se ressemblent"))) {
+        ressemblance_ = true;
+        Enregistre(boite, QStringLiteral("ressemblance.png"));
+      }
       std::fprintf(stderr, "box: %s\n", qPrintable(boite->text().replace('\n', ' ')));
+      if (auto* oui = boite->findChild<QPushButton*>(QStringLiteral("Oui"))) return oui->click();
       boite->button(QMessageBox::Ok) ? boite->button(QMessageBox::Ok)->click() : boite->accept();
     }
   }
 
   QString dossier_;
   bool chercheChamp_ = false;
+  bool ressemblance_ = false;
   bool ok_ = true;
 };
 
@@ -100,6 +107,9 @@ int main(int argc, char** argv) {
   f.ListViewUsers()->setFocus();
   QApplication::processEvents();
   pilote.Enregistre(&f, QStringLiteral("corrinom.png"));
+
+  f.Button7Click();
+  QApplication::processEvents();
 
   f.Button4Click();
   QApplication::processEvents();

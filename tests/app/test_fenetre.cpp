@@ -68,6 +68,7 @@ class TestFenetre : public QObject {
         {"ButtonOuvrir", QStringLiteral("Ouvrir"), QRect(632, 4, 61, 21)},
         {"Button3", QStringLiteral("Rapprocher ceux qui ont le même nom et le même premier prénom"), QRect()},
         {"Button6", QStringLiteral("Rapprocher en fonction de la date de naissance"), QRect()},
+        {"Button7", QStringLiteral("Rapprocher les noms ressemblants"), QRect()},
         {"Button1", QStringLiteral("Effectuer les changements dans le serveur"), QRect(88, 8, 277, 21)},
         {"Button2", QStringLiteral("Quitter"), QRect(380, 8, 150, 21)},
         {"Button4", QStringLiteral("Aide"), QRect(540, 8, 150, 21)},
@@ -81,7 +82,9 @@ class TestFenetre : public QObject {
     }
     QCOMPARE(Controle<QPushButton>(f, "Button3")->size(), QSize(337, 25));
     QCOMPARE(Controle<QPushButton>(f, "Button6")->size(), QSize(337, 25));
+    QCOMPARE(Controle<QPushButton>(f, "Button7")->size(), QSize(337, 25));
     QCOMPARE(Controle<QPushButton>(f, "Button6")->y() - Controle<QPushButton>(f, "Button3")->y(), 28);
+    QCOMPARE(Controle<QPushButton>(f, "Button7")->y() - Controle<QPushButton>(f, "Button6")->y(), 28);
     QCOMPARE(f.EditNomFich()->geometry(), QRect(236, 4, 389, 21));
 
     const std::pair<const char*, QString> cadres[] = {
@@ -171,22 +174,22 @@ class TestFenetre : public QObject {
   }
 
   // The bands and the two splitters at their design sizes once the window is laid out:
-  // the upper band 168 high, the aids' box 461 wide, each splitter 3 pixels thick.
+  // the upper band 196 high, the aids' box 461 wide, each splitter 3 pixels thick.
   void bandesEtSeparateurs() {
     Banc banc(QuatreComptes());
     TFormCorrinom& f = *banc.fenetre;
     f.show();
     QVERIFY(QTest::qWaitForWindowExposed(&f));
-    QCOMPARE(Controle<QWidget>(f, "PanelHaut")->height(), 168);
-    QCOMPARE(Controle<QWidget>(f, "GroupBox3")->geometry(), QRect(0, 0, 461, 168));
-    QCOMPARE(Controle<QWidget>(f, "GroupBoxResume")->geometry(), QRect(0, 168 - 74, 461, 74));
+    QCOMPARE(Controle<QWidget>(f, "PanelHaut")->height(), 196);
+    QCOMPARE(Controle<QWidget>(f, "GroupBox3")->geometry(), QRect(0, 0, 461, 196));
+    QCOMPARE(Controle<QWidget>(f, "GroupBoxResume")->geometry(), QRect(0, 196 - 74, 461, 74));
     auto* Splitter2 = Controle<QSplitterHandle>(f, "Splitter2");
     QVERIFY(Splitter2);
     QCOMPARE(Splitter2->orientation(), Qt::Horizontal);  // side by side: a vertical bar
     // Qt widens the handle's grip by a pixel each side; the gap it keeps is 3.
     QCOMPARE(Splitter2->geometry().center().x(), 461 + 1);
     QCOMPARE(Controle<QWidget>(f, "GroupBox4")->x(), 464);
-    QCOMPARE(Controle<QWidget>(f, "GroupBox1")->y(), 168 + 3);
+    QCOMPARE(Controle<QWidget>(f, "GroupBox1")->y(), 196 + 3);
     // Panel2: the line, then the word-wrapped advice, both along its bottom.
     QCOMPARE(Controle<QWidget>(f, "Bevel1")->geometry(), QRect(0, 72 - 27 - 12, 863, 12));
     QCOMPARE(Controle<QWidget>(f, "Label3")->geometry(), QRect(0, 72 - 27, 863, 27));
@@ -208,13 +211,16 @@ class TestFenetre : public QObject {
     TFormCorrinom& f = *banc.fenetre;
     f.show();
     QVERIFY(QTest::qWaitForWindowActive(&f));
-    const char* ordre[] = {"EditNomFich", "ButtonOuvrir", "Button3", "Button6", "ListViewRebus",
-                           "ListViewUsers", "Button1", "Button2", "Button4", "ButtonChangements"};
+    const char* ordre[] = {"EditNomFich",   "ButtonOuvrir",  "Button3", "Button6", "Button7",
+                           "ListViewRebus", "ListViewUsers", "Button1", "Button2", "Button4",
+                           "ButtonChangements"};
     const QString indications[] = {
         QStringLiteral("Tapez le chemin ou cliquez sur \"Ouvrir\" pour choisir un fichier à importer"),
         QStringLiteral("Ouvre et fait correspondre les utilisateurs trouvés avec ceux qui existent déjà"),
         QStringLiteral("Recherche parmi les utilisateurs non trouvés ceux qui ont des prénoms en plus ou en moins."),
         QStringLiteral("Compare les dates de naissance et vous demande confirmation."),
+        QStringLiteral("Propose, en commençant par les plus ressemblantes, les personnes non trouvées qui "
+                       "ressemblent à un compte libre"),
         QStringLiteral("Faites glissez vers la liste des utilisateurs TAVO"),
         QStringLiteral("Pour supprimer, faites glissez vers la liste des utilisateurs non trouvés"),
         QStringLiteral("Effectue les modifications des noms dans dans votre serveur TAVO"),
@@ -224,7 +230,7 @@ class TestFenetre : public QObject {
     // The window opens with the file name's edit box, and its hint.
     QCOMPARE(QApplication::focusWidget()->objectName(), QString::fromLatin1(ordre[0]));
     QCOMPARE(Panneau1(f), indications[0]);
-    for (int i = 1; i < 10; ++i) {
+    for (int i = 1; i < int(std::size(ordre)); ++i) {
       banc.script.appels.clear();
       QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
       QCOMPARE(QApplication::focusWidget()->objectName(), QString::fromLatin1(ordre[i]));
@@ -375,31 +381,37 @@ class TestFenetre : public QObject {
     QCOMPARE(f.ListViewRebus()->model()->rowCount(), 1);
   }
 
-  // Button3 and Button6 are disabled while their aid runs (seen from the aid's own
-  // messages) and enabled again afterwards.
+  // Each aid's button is disabled while its aid runs (seen from the aid's own
+  // messages: "0" for a disabled button, in the order 3, 6, 7) and enabled again
+  // afterwards.
   void aidesDesactiventLeurBouton() {
     struct Espion : DialoguesScript {
-      QPushButton* b3 = nullptr;
-      QPushButton* b6 = nullptr;
-      std::vector<std::pair<bool, bool>> etats;
+      std::vector<QPushButton*> boutons;
+      QStringList etats;
       void message(std::string_view t, std::string_view titre = {}) override {
-        etats.emplace_back(b3->isEnabled(), b6->isEnabled());
+        QString etat;
+        for (QPushButton* b : boutons) etat += b->isEnabled() ? u'1' : u'0';
+        etats << etat;
         DialoguesScript::message(t, titre);
       }
     };
     Banc banc(QuatreComptes());
     Espion espion;
     TFormCorrinom f(banc.etat, *banc.magasin, {}, &espion);
-    espion.b3 = Controle<QPushButton>(f, "Button3");
-    espion.b6 = Controle<QPushButton>(f, "Button6");
+    for (const char* nom : {"Button3", "Button6", "Button7"})
+      espion.boutons.push_back(Controle<QPushButton>(f, nom));
     f.Button3Click();  // empty not-found list: the refusal
     banc.etat.rebus.push_back({"MARTIN", "L\xE9" "a Marie", "03/04/2004"});
     espion.reponses = {Reponse::Oui};
     f.Button6Click();
-    QCOMPARE(espion.etats, (std::vector<std::pair<bool, bool>>{{false, true}, {true, false}}));
-    QVERIFY(espion.b3->isEnabled() && espion.b6->isEnabled());
+    banc.etat.rebus.push_back({"BERNART", "Paul", "05/06/2005"});
+    espion.reponses = {Reponse::Oui};
+    f.Button7Click();
+    QCOMPARE(espion.etats, (QStringList{"011", "101", "110"}));
+    for (QPushButton* b : espion.boutons) QVERIFY(b->isEnabled());
     QCOMPARE(banc.etat.comptes[1].marque, kMarqueRouge);
-    QCOMPARE(Controle<QLabel>(f, "LabelAFaire")->text(), QStringLiteral("1 modification importante"));
+    QCOMPARE(banc.etat.comptes[2].sousItem(kNouveauNom), std::string("BERNART"));
+    QCOMPARE(Controle<QLabel>(f, "LabelAFaire")->text(), QStringLiteral("2 modifications importantes"));
   }
 
   void ecritureParButton1() {

@@ -10,6 +10,7 @@
 #include "reconcile/deplacements.h"
 #include "operator/dialogues_script.h"
 #include "reconcile/rapprochement_exact.h"
+#include "reconcile/ressemblance.h"
 #include "reconcile/tri.h"
 
 namespace corrinom {
@@ -34,7 +35,9 @@ TEST(EntreesHostiles, EveryOperation) {
 
     DialoguesScript d;
     RapprocheNomPrenom(e, d);
-    RapprocheDateNaissance(e, d);  // unanswered questions take the default, Yes
+    // Unanswered questions take the default, Yes.
+    RapprocheRessemblance(e, d);
+    RapprocheDateNaissance(e, d);
     for (int c = -1; c <= 7; ++c) ListViewUsersColumnClick(e, d, c);
     for (int c = -1; c <= 3; ++c) ListViewRebusColumnClick(e, d, c);
     const std::size_t n = e.comptes.size();

@@ -22,6 +22,9 @@ TEST(IndicationsFocus, TextsOfTheTenControls) {
        "Recherche parmi les utilisateurs non trouv\xE9s ceux qui ont des pr\xE9noms en plus ou en "
        "moins."},
       {"Button6", "Compare les dates de naissance et vous demande confirmation."},
+      {"Button7",
+       "Propose, en commen\xE7" "ant par les plus ressemblantes, les personnes non trouv\xE9" "es "
+       "qui ressemblent \xE0 un compte libre"},
       {"ListViewRebus", "Faites glissez vers la liste des utilisateurs TAVO"},
       {"ListViewUsers", "Pour supprimer, faites glissez vers la liste des utilisateurs non trouv\xE9s"},
       {"Button1", "Effectue les modifications des noms dans dans votre serveur TAVO"},

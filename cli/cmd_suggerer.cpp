@@ -1,0 +1,98 @@
+// corrinom-cli suggerer: what the similarity aid would propose, without asking.
+// Start-up and account load, each FILE as "Ouvrir" reads it (exact matching only),
+// then, for each person left in the not-found list, in list order, up to three
+// free accounts that look like it, best first, one line each:
+//   last name, first names, birth date, login, score, reasons
+// tab-separated, in UTF-8, each field escaped as rapprocher escapes them. A person
+// without a candidate gets no line.
+#include <cstdio>
+#include <initializer_list>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "accounts/plateforme.h"
+#include "cli/command.h"
+#include "cli/console_dialogues.h"
+#include "cli/options_magasin.h"
+#include "import/ouvrir.h"
+#include "reconcile/etat.h"
+#include "reconcile/ressemblance.h"
+#include "session/demarrage.h"
+#include "text/echappement.h"
+#include "text/encodage.h"
+
+namespace corrinom::cli {
+namespace {
+
+constexpr const char* kUsage =
+    "suggerer [--base FICHIER | --demo | --serveur HOTE [--utilisateur NOM] "
+    "[--mot-de-passe-stdin]] FICHIER...";
+
+constexpr std::size_t kSuggestionsParPersonne = 3;
+
+bool LitOptions(const std::vector<std::string>& args, OptionsMagasin& o,
+                std::vector<std::string>& fichiers, std::string& erreur) {
+  if (!LitOptionsMagasin(args, o, erreur, std::cin)) return false;
+  const std::size_t debutFichiersSeuls = o.reste.size() - o.apresFinOptions;
+  for (std::size_t i = 0; i < o.reste.size(); ++i) {
+    const std::string& a = o.reste[i];
+    if (i < debutFichiersSeuls && a.size() > 1 && a[0] == '-') {
+      erreur = "unknown option " + a;
+      return false;
+    }
+    fichiers.push_back(a);
+  }
+  if (fichiers.empty()) {
+    erreur = "no person file given";
+    return false;
+  }
+  return true;
+}
+
+// One output line: the fields, CP1252 inside the core, in UTF-8 and escaped.
+std::string Ligne(std::initializer_list<std::string> champs) {
+  std::string ligne;
+  for (const std::string& champ : champs) {
+    if (&champ != champs.begin()) ligne += '\t';
+    ligne += EchappeChamp(Cp1252VersUtf8(champ));
+  }
+  ligne += '\n';
+  return ligne;
+}
+
+int run(const std::vector<std::string>& args) {
+  OptionsMagasin o;
+  std::vector<std::string> fichiers;
+  std::string erreur;
+  if (!LitOptions(args, o, fichiers, erreur)) {
+    std::fprintf(stderr, "corrinom-cli suggerer: %s\nusage: corrinom-cli %s\n", erreur.c_str(),
+                 kUsage);
+    return kExitUsage;
+  }
+
+  ConsoleDialogues dialogues(/*repondOui=*/false);
+  EtatRapprochement etat;
+  std::unique_ptr<ServicesSecurite> services = ServicesSecuriteSysteme();
+  PlateformeSysteme plateforme = PlateformeCourante();
+  Demarrage demarrage = Demarre(o.choix, etat, dialogues, *services, plateforme);
+  if (demarrage.issue == Demarrage::Issue::ArretSecurite) return 1;
+  if (demarrage.issue == Demarrage::Issue::MagasinNonOuvert) return 2;
+
+  for (const std::string& fichier : fichiers) ButtonOuvrirClick(etat, dialogues, fichier);
+
+  for (const PropositionRessemblance& p : CandidatsRessemblance(etat, kSuggestionsParPersonne)) {
+    const LigneRebus& personne = etat.rebus[p.rebus];
+    const std::string ligne =
+        Ligne({personne.nom, personne.prenoms, personne.dateNaiss, etat.comptes[p.compte].login,
+               std::to_string(p.ressemblance.score), RaisonsRessemblance(p.ressemblance)});
+    std::fwrite(ligne.data(), 1, ligne.size(), stdout);
+  }
+  std::fflush(stdout);
+  return 0;
+}
+
+}  // namespace
+
+const Commande kCommandeSuggerer{"suggerer", kUsage, &run};
+}  // namespace corrinom::cli

@@ -1,0 +1,226 @@
+#include "reconcile/ressemblance.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <utility>
+
+#include "reconcile/marques.h"
+#include "reconcile/textes.h"
+#include "text/octets.h"
+#include "text/titres.h"
+
+namespace corrinom {
+namespace {
+
+// The kinds of blocking key. The name keys only bring a pair in when the two birth
+// dates are near (equal, or one of the date typos).
+enum class Bloc : unsigned char {
+  Date,         // the birth date
+  Phonetique,   // the phonetic key of the last name
+  Mot,          // one word of the last name, of three letters or more
+  Suppression,  // the last name, or the last name with one letter removed
+};
+
+bool DateProcheExigee(Bloc b) {
+  return b == Bloc::Phonetique || b == Bloc::Mot || b == Bloc::Suppression;
+}
+
+// FNV-1a over the kind and the text. A collision only brings in one more pair to
+// score, never a wrong score.
+std::uint64_t Hache(Bloc bloc, std::string_view texte) {
+  std::uint64_t h = 14695981039346656037ull;
+  auto ajoute = [&h](unsigned char c) {
+    h ^= c;
+    h *= 1099511628211ull;
+  };
+  ajoute(static_cast<unsigned char>(bloc));
+  for (const char c : texte) ajoute(static_cast<unsigned char>(c));
+  return h;
+}
+
+constexpr std::size_t kLongueurSuppressions = 40;
+
+// Calls ajoute(bloc, key) for each blocking key of a row.
+template <class Ajoute>
+void Cles(const FicheRessemblance& f, Ajoute&& ajoute) {
+  if (!f.date.empty()) ajoute(Bloc::Date, Hache(Bloc::Date, f.date));
+  if (!f.nom.empty()) {
+    if (!f.phonetiqueNom.empty())
+      ajoute(Bloc::Phonetique, Hache(Bloc::Phonetique, f.phonetiqueNom));
+    for (const std::string& mot : f.motsNom)
+      if (mot.size() >= 3) ajoute(Bloc::Mot, Hache(Bloc::Mot, mot));
+    // Two names one edit apart share at least one of these; for two swapped
+    // neighbours, one name without the first of them is the other without the
+    // second. Their number
+    // grows with the name, so names longer than any real one go without them.
+    ajoute(Bloc::Suppression, Hache(Bloc::Suppression, f.nom));
+    std::string sans;
+    for (std::size_t i = 0; f.nom.size() <= kLongueurSuppressions && i < f.nom.size(); ++i) {
+      if (i > 0 && f.nom[i] == f.nom[i - 1]) continue;
+      sans.assign(f.nom, 0, i);
+      sans.append(f.nom, i + 1);
+      ajoute(Bloc::Suppression, Hache(Bloc::Suppression, sans));
+    }
+  }
+}
+
+struct Entree {
+  std::uint64_t cle;
+  std::uint32_t fiche;  // index into the free rows' fiches
+
+  friend bool operator<(const Entree& a, const Entree& b) {
+    return a.cle != b.cle ? a.cle < b.cle : a.fiche < b.fiche;
+  }
+};
+
+// The free account rows, folded once and indexed by their blocking keys.
+class IndexComptes {
+ public:
+  explicit IndexComptes(const EtatRapprochement& etat) {
+    for (std::size_t i = 0; i < etat.comptes.size(); ++i) {
+      const LigneCompte& l = etat.comptes[i];
+      if (l.attachee()) continue;
+      const auto fiche = static_cast<std::uint32_t>(fiches_.size());
+      lignes_.push_back(i);
+      fiches_.push_back(FicheDe(l.sousItem(kNomActuel), l.sousItem(kPrenomsActuels),
+                                l.sousItem(kDateNaissActuelle)));
+      Cles(fiches_.back(), [&](Bloc, std::uint64_t cle) { entrees_.push_back({cle, fiche}); });
+    }
+    std::sort(entrees_.begin(), entrees_.end());
+  }
+
+  // The free rows (as fiche indexes, sorted, without repeats) that share a key with
+  // the person, the name keys counting only with a near date.
+  void Candidats(const FicheRessemblance& personne, std::vector<std::uint32_t>& sortie) const {
+    sortie.clear();
+    Cles(personne, [&](Bloc bloc, std::uint64_t cle) {
+      auto it = std::lower_bound(entrees_.begin(), entrees_.end(), Entree{cle, 0});
+      for (; it != entrees_.end() && it->cle == cle; ++it) {
+        if (DateProcheExigee(bloc) &&
+            CompareDate(fiches_[it->fiche], personne) == NiveauDate::Differente)
+          continue;
+        sortie.push_back(it->fiche);
+      }
+    });
+    std::sort(sortie.begin(), sortie.end());
+    sortie.erase(std::unique(sortie.begin(), sortie.end()), sortie.end());
+  }
+
+  const FicheRessemblance& fiche(std::uint32_t f) const { return fiches_[f]; }
+  std::size_t ligne(std::uint32_t f) const { return lignes_[f]; }
+
+ private:
+  std::vector<FicheRessemblance> fiches_;
+  std::vector<std::size_t> lignes_;  // the account row of each fiche
+  std::vector<Entree> entrees_;
+};
+
+std::string Question(const LigneCompte& compte, const LigneRebus& personne, const Ressemblance& r) {
+  std::string q(textes::kQuestionRessemblanceDebut);
+  q += compte.sousItem(kNomActuel);
+  q += ' ';
+  q += compte.sousItem(kPrenomsActuels);
+  q += ' ';
+  q += Rogne(compte.sousItem(kDateNaissActuelle));
+  q += "\n\n";
+  q += textes::kQuestionPersonne;
+  q += '\n';
+  q += personne.nom;
+  q += ' ';
+  q += personne.prenoms;
+  q += ' ';
+  q += Rogne(personne.dateNaiss);
+  q += '\n';
+  q += textes::kRessemblance;
+  q += std::to_string(r.score);
+  q += textes::kSurCent;
+  q += RaisonsRessemblance(r);
+  q += ")\n\n";
+  q += textes::kQuestionFin;
+  return q;
+}
+
+}  // namespace
+
+std::vector<PropositionRessemblance> CandidatsRessemblance(const EtatRapprochement& etat,
+                                                           std::size_t parPersonne) {
+  std::vector<PropositionRessemblance> propositions;
+  if (etat.rebus.empty() || parPersonne == 0) return propositions;
+  const IndexComptes index(etat);
+
+  std::vector<std::uint32_t> candidats;
+  std::vector<PropositionRessemblance> siennes;
+  for (std::size_t p = 0; p < etat.rebus.size(); ++p) {
+    const LigneRebus& personne = etat.rebus[p];
+    const FicheRessemblance fiche = FicheDe(personne.nom, personne.prenoms, personne.dateNaiss);
+    index.Candidats(fiche, candidats);
+    siennes.clear();
+    for (const std::uint32_t f : candidats) {
+      const Ressemblance r = Compare(index.fiche(f), fiche);
+      if (r.score >= kSeuilRessemblance) siennes.push_back({p, index.ligne(f), r});
+    }
+    // Fiches follow the account list, so a stable sort keeps equal scores in list order.
+    std::stable_sort(siennes.begin(), siennes.end(), [](const auto& a, const auto& b) {
+      return a.ressemblance.score > b.ressemblance.score;
+    });
+    if (siennes.size() > parPersonne) siennes.resize(parPersonne);
+    propositions.insert(propositions.end(), siennes.begin(), siennes.end());
+  }
+  return propositions;
+}
+
+void TriePropositions(std::vector<PropositionRessemblance>& propositions) {
+  std::sort(propositions.begin(), propositions.end(), [](const auto& a, const auto& b) {
+    if (a.ressemblance.score != b.ressemblance.score)
+      return a.ressemblance.score > b.ressemblance.score;
+    if (a.rebus != b.rebus) return a.rebus < b.rebus;
+    return a.compte < b.compte;
+  });
+}
+
+void RapprocheRessemblance(EtatRapprochement& etat, Dialogues& dialogues) {
+  if (etat.rebus.empty()) {
+    dialogues.message(textes::kListeRebusVide);
+    return;
+  }
+
+  std::vector<PropositionRessemblance> propositions = CandidatsRessemblance(etat);
+  TriePropositions(propositions);
+
+  std::size_t nombre = 0;
+  std::vector<bool> attachee(etat.rebus.size(), false);
+  for (const PropositionRessemblance& p : propositions) {
+    LigneCompte& compte = etat.comptes[p.compte];
+    if (attachee[p.rebus] || compte.attachee()) continue;
+    LigneRebus& personne = etat.rebus[p.rebus];
+    const Reponse r =
+        dialogues.question(kTitreConfirmation, Question(compte, personne, p.ressemblance),
+                           Icone::Question, Reponse::Oui);
+    if (r == Reponse::Annuler) break;
+    if (r == Reponse::Oui) {
+      AttachePersonne(compte, std::move(personne.nom), std::move(personne.prenoms),
+                      std::move(personne.dateNaiss));
+      MarqueLigne(compte);
+      attachee[p.rebus] = true;
+      ++nombre;
+    }
+  }
+
+  std::vector<LigneRebus> restants;
+  restants.reserve(etat.rebus.size() - nombre);
+  for (std::size_t i = 0; i < etat.rebus.size(); ++i)
+    if (!attachee[i]) restants.push_back(std::move(etat.rebus[i]));
+  etat.rebus = std::move(restants);
+
+  AfficheNombres(etat);
+  AfficheResume(etat);
+  std::string fin(textes::kResultatRessemblance);
+  fin += std::to_string(nombre);
+  fin += '\n';
+  fin += textes::kVerifiezPointsRouges;
+  dialogues.message(fin);
+}
+
+}  // namespace corrinom

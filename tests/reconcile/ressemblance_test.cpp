@@ -1,0 +1,360 @@
+#include "reconcile/ressemblance.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "outils.h"
+#include "operator/dialogues_script.h"
+
+namespace corrinom {
+namespace {
+
+using Genre = DialoguesScript::Genre;
+using N = NiveauNom;
+using P = NiveauPrenoms;
+using D = NiveauDate;
+using test::Libre;
+using test::NomsRebus;
+
+// Each correction between two exports, and each trap, with the levels it must get
+// and whether it is proposed.
+TEST(Ressemblance, LevelsOfEachCorrectionAndTrap) {
+  struct Cas {
+    const char* quoi;
+    LigneRebus compte, personne;  // the account's current texts, the person read
+    N nom;
+    P prenoms;
+    D date;
+    bool propose;
+  } cas[] = {
+      {"letter dropped",
+       {"HUBERT", "Paul", "01/02/2012"},
+       {"HUERT", "Paul", "01/02/2012"},
+       N::UneLettre,
+       P::Identiques,
+       D::Identique,
+       true},
+      {"letter dropped inside",
+       {"LEFEBVRE", "Anne", "01/02/2012"},
+       {"LEFEVRE", "Anne", "01/02/2012"},
+       N::UneLettre,
+       P::Identiques,
+       D::Identique,
+       true},
+      {"neighbours swapped",
+       {"MARTIN", "Paul", "01/02/2012"},
+       {"MRATIN", "Paul", "01/02/2012"},
+       N::UneLettre,
+       P::Identiques,
+       D::Identique,
+       true},
+      {"letter doubled",
+       {"ROBIN", "Paul", "01/02/2012"},
+       {"ROBBIN", "Paul", "01/02/2012"},
+       N::UneLettre,
+       P::Identiques,
+       D::Identique,
+       true},
+      {"second name, hyphen",
+       {"GARCIA", "Ana", "01/02/2012"},
+       {"GARCIA-LOPEZ", "Ana", "01/02/2012"},
+       N::Compose,
+       P::Identiques,
+       D::Identique,
+       true},
+      {"second name, blank",
+       {"GARCIA", "Ana", "01/02/2012"},
+       {"GARCIA LOPEZ", "Ana", "01/02/2012"},
+       N::Compose,
+       P::Identiques,
+       D::Identique,
+       true},
+      {"first name dropped",
+       {"GARCIA LOPEZ", "Ana", "01/02/2012"},
+       {"LOPEZ", "Ana", "01/02/2012"},
+       N::Compose,
+       P::Identiques,
+       D::Identique,
+       true},
+      {"other separator",
+       {"GARCIA LOPEZ", "Ana", "01/02/2012"},
+       {"GARCIA-LOPEZ", "Ana", "01/02/2012"},
+       N::Compose,
+       P::Identiques,
+       D::Identique,
+       true},
+      {"respelled",
+       {"GAUTHIER", "Paul", "01/02/2012"},
+       {"GOTIER", "Paul", "01/02/2012"},
+       N::Prononciation,
+       P::Identiques,
+       D::Identique,
+       true},
+      {"N'DIAYE as the account keeps it",
+       {"NDIAYE", "Awa", "01/02/2012"},
+       {"N'DIAYE", "Awa", "01/02/2012"},
+       N::Identique,
+       P::Identiques,
+       D::Identique,
+       true},
+      {"usage name",
+       {"DURAND", "Lucas Paul", "01/02/2012"},
+       {"BERNARD", "Lucas Paul", "01/02/2012"},
+       N::Different,
+       P::Identiques,
+       D::Identique,
+       true},
+      {"usage name, first names reordered",
+       {"DURAND", "Lucas Paul", "01/02/2012"},
+       {"BERNARD", "Paul Lucas", "01/02/2012"},
+       N::Different,
+       P::AutreOrdre,
+       D::Identique,
+       true},
+      {"accents and case",
+       {"DURAND", "HELENE", "01/02/2012"},
+       {"DURANT", "H\xE9l\xE8ne", "01/02/2012"},
+       N::UneLettre,
+       P::Identiques,
+       D::Identique,
+       true},
+      {"hyphen between first names",
+       {"DURAND", "Jean-Marc", "01/02/2012"},
+       {"DURANT", "Jean Marc", "01/02/2012"},
+       N::UneLettre,
+       P::Identiques,
+       D::Identique,
+       true},
+      {"first name one letter",
+       {"PETIT", "Kylian", "01/02/2012"},
+       {"PETIT", "Kilian", "01/02/2012"},
+       N::Identique,
+       P::PremierProche,
+       D::Identique,
+       true},
+      {"first name pronounced alike",
+       {"PETIT", "Rapha\xEBl", "01/02/2012"},
+       {"PETIT", "Rafael", "01/02/2012"},
+       N::Identique,
+       P::PremierProche,
+       D::Identique,
+       true},
+      {"first name added at the end",
+       {"PETIT",
+        "L\xE9"
+        "a",
+        "01/02/2012"},
+       {"PETIT",
+        "L\xE9"
+        "a Marie",
+        "01/02/2012"},
+       N::Identique,
+       P::MemePremier,
+       D::Identique,
+       true},
+      {"first name added in front",
+       {"PETIT", "Marie", "01/02/2012"},
+       {"PETIT", "Anne Marie", "01/02/2012"},
+       N::Identique,
+       P::AutreOrdre,
+       D::Identique,
+       true},
+      {"day and month swapped",
+       {"ROUX", "Zo\xE9", "03/05/2012"},
+       {"ROUX", "Zoe", "05/03/2012"},
+       N::Identique,
+       P::Identiques,
+       D::JourMoisInverses,
+       true},
+      {"one digit",
+       {"ROUX", "Zo\xE9", "03/05/2012"},
+       {"ROUX", "Zoe", "08/05/2012"},
+       N::Identique,
+       P::Identiques,
+       D::UnChiffre,
+       true},
+      {"one day off",
+       {"ROUX", "Zo\xE9", "09/05/2012"},
+       {"ROUX", "Zoe", "10/05/2012"},
+       N::Identique,
+       P::Identiques,
+       D::UnChiffre,
+       true},
+      {"year off by one",
+       {"ROUX", "Zo\xE9", "09/05/2012"},
+       {"ROUX", "Zoe", "09/05/2011"},
+       N::Identique,
+       P::Identiques,
+       D::UnChiffre,
+       true},
+      {"same date written otherwise",
+       {"ROUX", "Zo\xE9", " 9/5/2012 "},
+       {"ROUX", "Zoe", "09/05/2012"},
+       N::Identique,
+       P::Identiques,
+       D::Identique,
+       true},
+      {"typo and date typo",
+       {"HUBERT", "Paul", "01/02/2012"},
+       {"HUERT", "Paul", "02/01/2012"},
+       N::UneLettre,
+       P::Identiques,
+       D::JourMoisInverses,
+       true},
+      {"twins",
+       {"MOREL", "Jade", "01/02/2012"},
+       {"MOREL", "Hugo", "01/02/2012"},
+       N::Identique,
+       P::Differents,
+       D::Identique,
+       false},
+      {"new pupil born the day a departed one was",
+       {"MOREL", "Jade", "01/02/2012"},
+       {"DUPUIS", "Hugo", "01/02/2012"},
+       N::Different,
+       P::Differents,
+       D::Identique,
+       false},
+      {"usage name and a date typo",
+       {"DURAND", "Lucas", "01/02/2012"},
+       {"BERNARD", "Lucas", "01/03/2012"},
+       N::Different,
+       P::Identiques,
+       D::UnChiffre,
+       false},
+      {"namesake born another day",
+       {"MOREL", "Jade", "01/02/2012"},
+       {"MOREL", "Jade", "17/09/2013"},
+       N::Identique,
+       P::Identiques,
+       D::Differente,
+       false},
+      {"date missing",
+       {"MOREL", "Jade", ""},
+       {"MORELL", "Jade", "01/02/2012"},
+       N::UneLettre,
+       P::Identiques,
+       D::Differente,
+       false},
+  };
+  for (const Cas& c : cas) {
+    const Ressemblance r =
+        Compare(FicheDe(c.compte.nom, c.compte.prenoms, c.compte.dateNaiss),
+                FicheDe(c.personne.nom, c.personne.prenoms, c.personne.dateNaiss));
+    EXPECT_EQ(r.nom, c.nom) << c.quoi;
+    EXPECT_EQ(r.prenoms, c.prenoms) << c.quoi;
+    EXPECT_EQ(r.date, c.date) << c.quoi;
+    EXPECT_EQ(r.score >= kSeuilRessemblance, c.propose) << c.quoi << ": " << r.score;
+    EXPECT_GE(r.score, 0);
+    EXPECT_LE(r.score, 100);
+  }
+}
+
+// A person's candidates come best first, equal scores in account list order, and at
+// most as many as asked; attached rows are never candidates.
+TEST(Ressemblance, CandidatesOfAPersonBestFirst) {
+  EtatRapprochement e;
+  e.comptes = {Libre("a", "GARCIA", "Hugo", "07/08/2012"),
+               Libre("b", "GARCIA", "Hugo", "08/07/2012"),
+               Libre("c", "GARCIA", "Hugo", "07/08/2012"),
+               test::Attachee("d", "GARCIA", "Hugo", "07/08/2012", "X", "Y"),
+               Libre("e", "GARCIAS", "Hugo", "07/08/2012"),
+               Libre("f", "BLANC", "Jade", "07/08/2012")};
+  e.rebus = {{"GARCIA", "Hugo", "07/08/2012"}};
+  std::vector<std::string> logins;
+  for (const PropositionRessemblance& p : CandidatsRessemblance(e, 3))
+    logins.push_back(e.comptes[p.compte].login);
+  EXPECT_EQ(logins, (std::vector<std::string>{"a", "c", "b"}));
+  EXPECT_EQ(CandidatsRessemblance(e).size(), 4u);
+}
+
+const std::string kFin =
+    "\nPrenez le temps de v\xE9rifier dans la liste des utilisateurs TAVO les lignes avec un "
+    "point rouge.";
+
+TEST(RapprocheRessemblance, EmptyListOnlyRefuses) {
+  EtatRapprochement e;
+  e.comptes = {Libre("a", "A", "B", "01/01/2000")};
+  DialoguesScript d;
+  RapprocheRessemblance(e, d);
+  EXPECT_EQ(d.textes(Genre::Message),
+            std::vector<std::string>{
+                "Aucun changement.\nLa liste des utilisateurs non trouv\xE9s est vide."});
+  EXPECT_EQ(d.nombre(Genre::Question), 0u);
+  EXPECT_EQ(e.LabelRienAFaire, "0");
+}
+
+// Best first, ties in not-found then account order; No drops one pair, Yes every
+// pair of that account or person, Cancel stops and keeps what was attached.
+TEST(RapprocheRessemblance, QuestionsAndAnswers) {
+  EtatRapprochement e;
+  e.comptes = {Libre("c0", "MARTIN", "Lea", "05/06/2011"),
+               Libre("c1", "GARCIA", "Hugo", "07/08/2012 "),
+               Libre("c2", "GARCIA", "Hugo", "07/08/2012"),
+               test::Attachee("c3", "PETIT", "Emma", "09/10/2013", "PETIT", "Emma", "09/10/2013"),
+               Libre("c4", "ROUX", "Zoe", "09/10/2013")};
+  e.rebus = {{"MARTIN",
+              "L\xE9"
+              "a Marie",
+              "05/06/2011"},
+             {"GARCIA-LOPEZ", "Hugo", "07/08/2012"},
+             {"GARCIA", "Hugo", " 08/07/2012"},
+             {"DUBOIS", "Paul", "09/10/2013"}};
+  DialoguesScript d;
+  d.reponses = {Reponse::Non, Reponse::Oui, Reponse::Oui, Reponse::Annuler};
+  RapprocheRessemblance(e, d);
+
+  const std::string debut =
+      "Les deux personnes suivantes se ressemblent\n\nUtilisateur TAVO existant d\xE9j\xE0 :\n";
+  const std::string personne = "\n\nPersonne pr\xE9sente dans les fichiers :\n";
+  const std::string fin = "\n\nS'agit-il de la m\xEAme personne ?";
+  EXPECT_EQ(
+      d.textes(Genre::Question),
+      (std::vector<std::string>{
+          debut + "GARCIA Hugo 07/08/2012" + personne + "GARCIA Hugo 08/07/2012" +
+              "\nRessemblance : 98/100 (nom : identique ; pr\xE9noms : identiques ; date de "
+              "naissance : jour et mois invers\xE9s)" +
+              fin,
+          debut + "GARCIA Hugo 07/08/2012" + personne + "GARCIA Hugo 08/07/2012" +
+              "\nRessemblance : 98/100 (nom : identique ; pr\xE9noms : identiques ; date de "
+              "naissance : jour et mois invers\xE9s)" +
+              fin,
+          debut + "GARCIA Hugo 07/08/2012" + personne + "GARCIA-LOPEZ Hugo 07/08/2012" +
+              "\nRessemblance : 96/100 (nom : nom compos\xE9 ; pr\xE9noms : identiques ; date "
+              "de naissance : identique)" +
+              fin,
+          debut + "MARTIN Lea 05/06/2011" + personne +
+              "MARTIN L\xE9"
+              "a Marie 05/06/2011" +
+              "\nRessemblance : 89/100 (nom : identique ; pr\xE9noms : m\xEAme premier "
+              "pr\xE9nom ; date de naissance : identique)" +
+              fin}));
+  const DialoguesScript::Appel* q = d.dernier(Genre::Question);
+  EXPECT_EQ(q->titre, "Confirmation");
+  EXPECT_EQ(q->icone, Icone::Question);
+  EXPECT_EQ(q->parDefaut, Reponse::Oui);
+
+  // c1 was declined for the third person, then taken by the second; the third went to c2.
+  EXPECT_EQ(e.comptes[1].sousItems,
+            (std::vector<std::string>{"GARCIA", "Hugo", "07/08/2012 ", "GARCIA-LOPEZ", "Hugo",
+                                      "07/08/2012"}));
+  EXPECT_EQ(e.comptes[1].marque, kMarqueRouge);
+  EXPECT_EQ(e.comptes[2].sousItem(kNouvelleDateNaiss), " 08/07/2012");
+  EXPECT_EQ(e.comptes[2].marque, kMarqueVert);
+  EXPECT_FALSE(e.comptes[0].attachee());
+  EXPECT_FALSE(e.comptes[4].attachee());
+  EXPECT_EQ(NomsRebus(e), (std::vector<std::string>{"MARTIN/L\xE9"
+                                                    "a Marie",
+                                                    "DUBOIS/Paul"}));
+
+  EXPECT_EQ(d.appels.back().genre, Genre::Message);
+  EXPECT_EQ(d.appels.back().texte,
+            "Nombre d'utilisateurs rapproch\xE9s par ressemblance : 2" + kFin);
+  EXPECT_EQ(e.indicationRebus, "Nombre de personnes : 2");
+  EXPECT_EQ(e.LabelAFaire, "1 modification importante");
+}
+
+}  // namespace
+}  // namespace corrinom
