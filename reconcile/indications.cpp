@@ -2,7 +2,7 @@
 
 namespace corrinom {
 
-const std::array<IndicationFocus, 10> kIndicationsFocus = {{
+const std::array<IndicationFocus, 11> kIndicationsFocus = {{
     {"EditNomFich", "EditNomFichEnter",
      "Tapez le chemin ou cliquez sur \"Ouvrir\" pour choisir un fichier \xE0 importer"},
     {"ButtonOuvrir", "ButtonOuvrirEnter",

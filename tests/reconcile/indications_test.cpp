@@ -9,7 +9,7 @@
 namespace corrinom {
 namespace {
 
-TEST(IndicationsFocus, TextsOfTheTenControls) {
+TEST(IndicationsFocus, TextsOfEveryFocusedControl) {
   struct Cas {
     const char* controle;
     const char* texte;
