@@ -1,11 +1,12 @@
 # The secondary windows of corrinom.exe: the operator seam with the system's boxes,
-# the field chooser and the help window. Included by app-win32/CMakeLists.txt, which
-# adds ${CORRINOM_FENETRES_ANNEXES_SOURCES} to the program; CORRINOM_CONVERT
-# (ImageMagick) must be found before. The guide is converted to RTF and the print
-# button's picture to an icon at build time; both go into fenetres_annexes.rc, which
-# the program's own script #includes (windres numbers each script's icon images
-# from 1, so two scripts linked together would clash): it defines only identifiers
-# 200 to 299 and includes nothing the program's script defines.
+# the field chooser, the help window and the change list. Included by
+# app-win32/CMakeLists.txt, which adds ${CORRINOM_FENETRES_ANNEXES_SOURCES} to the
+# program; CORRINOM_CONVERT (ImageMagick) must be found before. The guide is
+# converted to RTF and the print button's picture to an icon at build time; both go
+# into fenetres_annexes.rc, which the program's own script #includes (windres
+# numbers each script's icon images from 1, so two scripts linked together would
+# clash): it defines only identifiers 200 to 299 and includes nothing the
+# program's script defines.
 get_filename_component(_annexes_racine ${CMAKE_CURRENT_LIST_DIR}/.. ABSOLUTE)
 set(CORRINOM_ANNEXES_DIR ${CMAKE_CURRENT_BINARY_DIR}/annexes)
 set(_annexes_images ${_annexes_racine}/resources/images)
@@ -36,6 +37,7 @@ set(CORRINOM_FENETRES_ANNEXES_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/dialogues_win32.cpp
   ${CMAKE_CURRENT_LIST_DIR}/form_cherche_champ.cpp
   ${CMAKE_CURRENT_LIST_DIR}/form_aide.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/form_changements.cpp
   ${CORRINOM_ANNEXES_DIR}/fenetres_annexes.rc
   ${CORRINOM_ANNEXES_DIR}/aide.rtf
   ${CORRINOM_ANNEXES_DIR}/imprimer.ico)

@@ -9,6 +9,7 @@
 
 #include "app-win32/dialogues_win32.h"
 #include "app-win32/form_aide.h"
+#include "app-win32/form_changements.h"
 #include "app-win32/ressources.h"
 #include "app-win32/texte_win32.h"
 #include "operator/dialogues.h"
@@ -524,6 +525,7 @@ void TFormCorrinom::Commande(HWND controle, int code) {
   else if (nom == "Button1") logique_->Button1Click();
   else if (nom == "Button2") PostMessageW(hwnd_, WM_CLOSE, 0, 0);
   else if (nom == "Button4") logique_->Button4Click();
+  else if (nom == "ButtonChangements") logique_->ButtonChangementsClick();
 }
 
 LRESULT TFormCorrinom::Notification(NMHDR& n) {
@@ -665,6 +667,13 @@ void TFormCorrinom::ActiveControle(std::string_view nom, bool actif) {
 }
 
 void TFormCorrinom::MontreAide() { win32::MontreAide(instance_, hwnd_); }
+
+void TFormCorrinom::MontreChangements(const std::vector<LigneChangement>& lignes, std::string_view magasin) {
+  win32::MontreChangements(instance_, hwnd_, lignes, magasin,
+                           [this](const std::string& journal) { return logique_->RestaureJournal(journal); });
+}
+
+void TFormCorrinom::ChoisitJournal(DestinationJournal journal) { logique_->ChoisitJournal(std::move(journal)); }
 
 // ---- Handlers that need the system's dialogs ---------------------------------------
 

@@ -53,6 +53,10 @@ class TFormCorrinom : private fenetre::VueFenetre {
   // A control by its name in the table (null for a band or a splitter).
   HWND Controle(std::string_view nom) const;
 
+  // Where the write runs of this window keep their journals, and how journals
+  // name its store.
+  void ChoisitJournal(DestinationJournal journal);
+
  private:
   class DialoguesFenetre;
   // A drag in progress: the list it left and the picture that follows the pointer.
@@ -88,6 +92,7 @@ class TFormCorrinom : private fenetre::VueFenetre {
   void MenuContextuel(HWND liste, POINT ecran);
   static LRESULT CALLBACK ProcedureProgression(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id,
                                                DWORD_PTR donnees);
+  void MontreChangements(const std::vector<LigneChangement>& lignes, std::string_view magasin) override;
 
   void CreeControles();
   void CreeListes();

@@ -18,6 +18,7 @@
 #include "app-win32/form_corrinom.h"
 #include "app-win32/texte_win32.h"
 #include "session/demarrage.h"
+#include "session/nom_magasin.h"
 #include "window/magasin_vide.h"
 #include "window/options.h"
 
@@ -73,6 +74,7 @@ int Lance(HINSTANCE instance) {
       fenetre::MagasinVide vide;
       MagasinComptes& magasin = demarrage.magasin.magasin ? *demarrage.magasin.magasin : vide;
       TFormCorrinom fenetre(instance, etat, magasin, DeCp1252(demarrage.magasin.nomAffiche), boites);
+      fenetre.ChoisitJournal(DestinationJournal{NomMagasinJournal(options.choix, demarrage), {}, {}, {}});
       if (!fenetre.Cree()) {
         code = 1;
       } else {

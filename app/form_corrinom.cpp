@@ -26,6 +26,7 @@
 #include "app/ajuste_fenetre.h"
 #include "app/dialogues_qt.h"
 #include "app/form_aide_htm.h"
+#include "app/form_changements.h"
 #include "app/liste_rapport.h"
 #include "app/modeles.h"
 #include "app/texte_qt.h"
@@ -471,13 +472,16 @@ void TFormCorrinom::CreeBandeBas(QWidget* centre) {
   QPushButton* Button1 = Bouton(Panel3, "Button1");
   QPushButton* Button2 = Bouton(Panel3, "Button2");
   QPushButton* Button4 = Bouton(Panel3, "Button4");
+  QPushButton* ButtonChangements = Bouton(Panel3, "ButtonChangements");
   connect(Button1, &QPushButton::clicked, this, &TFormCorrinom::Button1Click);
   connect(Button2, &QPushButton::clicked, this, &TFormCorrinom::Button2Click);
   connect(Button4, &QPushButton::clicked, this, &TFormCorrinom::Button4Click);
+  connect(ButtonChangements, &QPushButton::clicked, this, &TFormCorrinom::ButtonChangementsClick);
   pile->addWidget(Panel3);
   SuitFocus(Button1);
   SuitFocus(Button2);
   SuitFocus(Button4);
+  SuitFocus(ButtonChangements);
 }
 
 void TFormCorrinom::CreeBarreEtat(const QString& nomBase) {
@@ -585,6 +589,17 @@ void TFormCorrinom::ActiveControle(std::string_view nom, bool actif) {
 
 void TFormCorrinom::MontreAide() { corrinom::app::MontreAide(this); }
 
+void TFormCorrinom::MontreChangements(const std::vector<LigneChangement>& lignes,
+                                      std::string_view magasin) {
+  TFormChangements liste(lignes, QString::fromUtf8(magasin.data(), static_cast<qsizetype>(magasin.size())),
+                         [this](const QString& j) { return RestaureJournal(j); }, this);
+  liste.exec();
+}
+
+std::optional<std::vector<LigneChangement>> TFormCorrinom::RestaureJournal(const QString& journal) {
+  return logique_->RestaureJournal(journal.toUtf8().toStdString());
+}
+
 QStringList TFormCorrinom::FiltresOuvrir() {
   // Qt reads the patterns from the last parentheses, separated by blanks; the
   // labels before them are the ones the operator sees. "*" and not "*.*": here a
@@ -633,6 +648,7 @@ void TFormCorrinom::Button7Click() { logique_->Button7Click(); }
 void TFormCorrinom::Button1Click() { logique_->Button1Click(); }
 void TFormCorrinom::Button2Click() { close(); }
 void TFormCorrinom::Button4Click() { logique_->Button4Click(); }
+void TFormCorrinom::ButtonChangementsClick() { logique_->ButtonChangementsClick(); }
 
 void TFormCorrinom::closeEvent(QCloseEvent* e) {
   if (logique_->FormCloseQuery()) e->accept();

@@ -66,6 +66,7 @@ class TFormCorrinom : public QMainWindow, private fenetre::VueFenetre {
   void Button4Click();
   void Button6Click();
   void Button7Click();
+  void ButtonChangementsClick();
   void ListViewUsersColumnClick(int colonne);
   void ListViewRebusColumnClick(int colonne);
   void ListViewUsersDragDrop(ListeSource source, std::optional<std::size_t> cible);
@@ -78,6 +79,14 @@ class TFormCorrinom : public QMainWindow, private fenetre::VueFenetre {
   void Retablit();
   void PlaceSurCompteSelectionne();
   std::unique_ptr<QMenu> MenuContextuel(ListeSource liste);
+
+  // Where the write runs of this window keep their journals (the store's name
+  // in the journal lines and on the printed change list).
+  void ChoisitJournal(DestinationJournal journal) { logique_->ChoisitJournal(std::move(journal)); }
+  const DestinationJournal& Journal() const { return logique_->Journal(); }
+
+  // "Restaurer un journal..." of the change list, once the journal is chosen.
+  std::optional<std::vector<LigneChangement>> RestaureJournal(const QString& journal);
 
   // Brings every view back in line with the core's state.
   void Rafraichit() { logique_->RedessineTout(); }
@@ -127,6 +136,7 @@ class TFormCorrinom : public QMainWindow, private fenetre::VueFenetre {
   void MontreNomFichier(std::u16string_view texte) override;
   void ProgressionEcriture(const std::optional<std::string>& texte) override;
   bool ArretEcritureDemande() const override { return arret_; }
+  void MontreChangements(const std::vector<LigneChangement>& lignes, std::string_view magasin) override;
 
   EtatRapprochement& etat_;
   std::unique_ptr<DialoguesQt> boitesQt_;

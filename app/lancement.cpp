@@ -14,6 +14,7 @@
 #include "app/form_identifiants.h"
 #include "app/options.h"
 #include "app/texte_qt.h"
+#include "session/nom_magasin.h"
 #include "text/version.h"
 
 namespace corrinom::app {
@@ -54,6 +55,7 @@ std::unique_ptr<Session> Demarre(ChoixMagasin choix, int& codeSortie) {
   }
   s->fenetre = std::make_unique<TFormCorrinom>(s->etat, s->magasin(),
                                                VersQt(s->demarrage.magasin.nomAffiche), s->boites.get());
+  s->fenetre->ChoisitJournal(DestinationJournal{NomMagasinJournal(choix, s->demarrage), {}, {}, {}});
   s->boites->setProprietaire(s->fenetre.get());
   return s;
 }

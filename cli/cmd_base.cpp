@@ -4,6 +4,7 @@
 //   base exporter BASE                     every account as TSV, in enumeration order
 //   base panne BASE get|set STATUS [LOGIN] make reading/writing fail with STATUS
 //   base panne BASE enum STATUS [PAGE]     make the enumeration fail at PAGE (1: the first call)
+//   base panne BASE lent MS                make every write take MS milliseconds
 // A fault goes to the side file BASE.pannes, which `--base BASE` applies.
 #include <cstdio>
 #include <filesystem>
@@ -23,7 +24,7 @@ namespace {
 
 constexpr const char* kUsage =
     "base importer BASE TSV | base exporter BASE | base panne BASE get|set STATUS [LOGIN] | "
-    "base panne BASE enum STATUS [PAGE]";
+    "base panne BASE enum STATUS [PAGE] | base panne BASE lent MS";
 constexpr int kRefus = 1;
 
 int Usage(const std::string& raison) {
@@ -91,9 +92,14 @@ int AjoutePanne(const std::vector<std::string>& args) {
     p.operation = OperationPanne::Ecriture;
   else if (op == "enum")
     p.operation = OperationPanne::Enumeration;
+  else if (op == "lent")
+    p.operation = OperationPanne::Lenteur;
   else
-    return Usage("unknown operation " + op + " (get, set or enum)");
-  if (!Nombre(args[3], p.statut) || p.statut == kNerrSuccess)
+    return Usage("unknown operation " + op + " (get, set, enum or lent)");
+  if (p.operation == OperationPanne::Lenteur) {
+    if (args.size() != 4 || !Nombre(args[3], p.statut) || p.statut == 0)
+      return Usage("lent needs MS, a number of milliseconds from 1");
+  } else if (!Nombre(args[3], p.statut) || p.statut == kNerrSuccess)
     return Usage("STATUS must be a non-zero decimal number within 32 bits");
   if (p.operation == OperationPanne::Enumeration && p.statut == kErrorMoreData)
     return Usage("234 means more pages, not a failure of the enumeration");

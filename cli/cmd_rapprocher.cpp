@@ -1,9 +1,12 @@
 // corrinom-cli rapprocher: the whole road of the window without the window.
 // Start-up and account load, each FILE as "Ouvrir" reads it, the matching aids
 // on request (in the order of the window's buttons), the write-back on request,
-// then the two lists and the four counters on stdout.
+// then the two lists and the four counters on stdout (or, with --changements,
+// only the pending rows as they stand before any write). A write run's journal
+// path goes to stderr as "journal: PATH" as soon as the journal is open.
 #include <cstdio>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,6 +21,7 @@
 #include "reconcile/ressemblance.h"
 #include "session/demarrage.h"
 #include "session/ecriture.h"
+#include "session/nom_magasin.h"
 #include "text/echappement.h"
 #include "text/encodage.h"
 
@@ -27,7 +31,7 @@ namespace {
 constexpr const char* kUsage =
     "rapprocher [--base FICHIER | --demo | --serveur HOTE [--utilisateur NOM] "
     "[--mot-de-passe-stdin]] [--meme-prenom] [--date-naissance] [--ressemblance] [--oui] "
-    "[--appliquer] FICHIER...";
+    "[--changements] [--appliquer] [--journal JOURNAL] FICHIER...";
 
 struct Options {
   OptionsMagasin magasin;
@@ -36,6 +40,8 @@ struct Options {
   bool ressemblance = false;
   bool oui = false;
   bool appliquer = false;
+  bool changements = false;
+  std::optional<std::string> journal;
   std::vector<std::string> fichiers;
 };
 
@@ -46,7 +52,9 @@ struct Options {
 std::size_t NombreApresFinOptions(const std::vector<std::string>& args) {
   for (std::size_t i = 0; i < args.size(); ++i) {
     if (args[i] == "--") return args.size() - i - 1;
-    if (args[i] == "--base" || args[i] == "--serveur" || args[i] == "--utilisateur") ++i;
+    if (args[i] == "--base" || args[i] == "--serveur" || args[i] == "--utilisateur" ||
+        args[i] == "--journal")
+      ++i;
   }
   return 0;
 }
@@ -68,6 +76,14 @@ bool LitOptions(const std::vector<std::string>& args, Options& o, std::string& e
       o.oui = true;
     } else if (!finOptions && a == "--appliquer") {
       o.appliquer = true;
+    } else if (!finOptions && a == "--changements") {
+      o.changements = true;
+    } else if (!finOptions && a == "--journal") {
+      if (o.journal || i + 1 >= reste.size()) {
+        erreur = o.journal ? "--journal is given twice" : "--journal needs a value";
+        return false;
+      }
+      o.journal = reste[++i];
     } else if (!finOptions && a.size() > 1 && a[0] == '-') {
       erreur = "unknown option " + a;
       return false;
@@ -92,13 +108,20 @@ void Imprime(const std::string& ligne) {
   std::fputc('\n', stdout);
 }
 
+void ImprimeCompte(const LigneCompte& c) {
+  std::string ligne = std::to_string(c.marque);
+  Ecrit(ligne, false, c.login);
+  for (const std::string& s : c.sousItems) Ecrit(ligne, false, s);
+  Imprime(ligne);
+}
+
+void ImprimeChangements(const EtatRapprochement& etat) {
+  for (const LigneCompte& c : etat.comptes)
+    if (c.marque == kMarqueRose || c.marque == kMarqueRouge) ImprimeCompte(c);
+}
+
 void ImprimeEtat(const EtatRapprochement& etat) {
-  for (const LigneCompte& c : etat.comptes) {
-    std::string ligne = std::to_string(c.marque);
-    Ecrit(ligne, false, c.login);
-    for (const std::string& s : c.sousItems) Ecrit(ligne, false, s);
-    Imprime(ligne);
-  }
+  for (const LigneCompte& c : etat.comptes) ImprimeCompte(c);
   Imprime("--");
   for (const LigneRebus& r : etat.rebus) {
     std::string ligne;
@@ -141,14 +164,24 @@ int run(const std::vector<std::string>& args) {
   if (o.dateNaissance) RapprocheDateNaissance(etat, dialogues);
   if (o.ressemblance) RapprocheRessemblance(etat, dialogues);
 
+  if (o.changements) {
+    ImprimeChangements(etat);
+    std::fflush(stdout);
+  }
   int code = 0;
   if (o.appliquer && demarrage.magasin.magasin) {
+    DestinationJournal journal{NomMagasinJournal(o.magasin.choix, demarrage), o.journal,
+                               [](const std::string& chemin) {
+                                 std::fprintf(stderr, "journal: %s\n", chemin.c_str());
+                                 std::fflush(stderr);
+                               },
+                               {}};
     if (progression) progression->ecriture(true);
-    EffectueChangements(etat, *demarrage.magasin.magasin, dialogues, progression.get());
+    EffectueChangements(etat, *demarrage.magasin.magasin, dialogues, journal, progression.get());
     // The first failure stops the run and leaves its row pink or red.
     if (ModificationsEnAttente(etat)) code = 1;
   }
-  ImprimeEtat(etat);
+  if (!o.changements) ImprimeEtat(etat);
   std::fflush(stdout);
   return code;
 }

@@ -23,6 +23,7 @@ extern const Commande kCommandeBase;        // cmd_base.cpp
 extern const Commande kCommandeComptes;     // cmd_comptes.cpp
 extern const Commande kCommandeLire;        // cmd_lire.cpp
 extern const Commande kCommandeRapprocher;  // cmd_rapprocher.cpp
+extern const Commande kCommandeRestaurer;   // cmd_restaurer.cpp
 extern const Commande kCommandeSuggerer;    // cmd_suggerer.cpp
 extern const Commande kCommandeXml;         // cmd_xml.cpp
 

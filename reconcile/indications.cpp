@@ -2,7 +2,7 @@
 
 namespace corrinom {
 
-const std::array<IndicationFocus, 10> kIndicationsFocus = {{
+const std::array<IndicationFocus, 11> kIndicationsFocus = {{
     {"EditNomFich", "EditNomFichEnter",
      "Tapez le chemin ou cliquez sur \"Ouvrir\" pour choisir un fichier \xE0 importer"},
     {"ButtonOuvrir", "ButtonOuvrirEnter",
@@ -21,6 +21,8 @@ const std::array<IndicationFocus, 10> kIndicationsFocus = {{
     {"Button2", "Button2Enter", "Quitte ce programme"},
     {"Button4", "Button4Enter",
      "Donne une fen\xEAtre d'aide et de conseils sur l'utilisation de ce programme"},
+    {"ButtonChangements", "ButtonChangementsEnter",
+     "Montre la liste des changements qui seront \xE9" "crits dans le serveur"},
 }};
 
 std::string_view TexteIndicationFocus(std::string_view controle) {

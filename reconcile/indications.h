@@ -15,7 +15,7 @@ struct IndicationFocus {
   std::string_view texte;         // CP1252
 };
 
-extern const std::array<IndicationFocus, 10> kIndicationsFocus;
+extern const std::array<IndicationFocus, 11> kIndicationsFocus;
 
 // The focus hint of a control by name; empty for a control that has none.
 std::string_view TexteIndicationFocus(std::string_view controle);

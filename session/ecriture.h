@@ -1,8 +1,13 @@
 // The write-back of changed names: Button1Click (the "Effectuer les
 // changements" button's click) and FormCloseQuery (the main window's close
 // query) ask the operator, then EffectueChangements writes every pending row.
+// Every write run keeps a journal: no account is written without its
+// intention line on the disk, and a run whose journal cannot be written
+// writes nothing.
 #pragma once
 
+#include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -10,6 +15,7 @@
 #include "operator/dialogues.h"
 #include "reconcile/etat.h"
 #include "session/progression.h"
+#include "session/journal.h"
 #include "text/titres.h"
 
 namespace corrinom {
@@ -20,21 +26,35 @@ extern const std::string_view kQuestionFermeture;  // the close question
 // True when some row is pink or red.
 bool ModificationsEnAttente(const EtatRapprochement& etat);
 
-// Writes one account on the store the list was read from: its full name and
-// field 7 of its user comment change, nothing else. `logins` gives the store's
-// own login of a listed account (without it, the row's login in UTF-8). False
-// after showing the failure.
-bool ModifieCompte(MagasinComptes& magasin, const LoginsMagasin& logins, std::string_view login,
-                   std::string_view nom, std::string_view prenoms, Dialogues& dialogues);
-bool ModifieCompte(MagasinComptes& magasin, std::string_view login, std::string_view nom,
-                   std::string_view prenoms, Dialogues& dialogues);
+// Where the write runs of a window or a command keep their journals.
+struct DestinationJournal {
+  std::string magasin;                 // the store as journals name it (NomMagasinJournal)
+  std::optional<std::string> fichier;  // the operator's file, appended to; else one new file per run
+  // Told the path as soon as a run's journal is open, before any account is written.
+  std::function<void(const std::string& chemin)> surOuverture;
+  std::string dernierChemin;           // the journal of the last run that opened one
+};
 
-// Writes every pending row in list order, stopping at the first failure, then
-// recounts and shows the summary. Returns the number of accounts written.
-// `progression` counts the accounts to write; when it asks to stop, the run ends
-// after the account being written and the summary counts what was written.
+// Writes one account on the store the list was read from, between its two
+// journal lines: its full name and field 7 of its user comment change, nothing
+// else. `logins` gives the store's own login of a listed account (without it,
+// the row's login in UTF-8). False after showing the failure; `arret` is set
+// when the journal failed (the account may then have been written, as the
+// result says).
+bool ModifieCompte(MagasinComptes& magasin, const LoginsMagasin& logins, std::string_view login,
+                   std::string_view nom, std::string_view prenoms, Dialogues& dialogues,
+                   JournalChangements& journal, bool* arret = nullptr);
+bool ModifieCompte(MagasinComptes& magasin, std::string_view login, std::string_view nom,
+                   std::string_view prenoms, Dialogues& dialogues, JournalChangements& journal);
+
+// Opens the run's journal when some row is to be written, then writes every
+// pending row in list order, stopping at the first failure, then recounts,
+// shows the summary and puts "Journal : " and its path in the hint panel.
+// Returns the number of accounts written. `progression` counts the accounts to
+// write; when it asks to stop, the run ends after the account being written and
+// the summary counts what was written.
 int EffectueChangements(EtatRapprochement& etat, MagasinComptes& magasin, Dialogues& dialogues,
-                        Progression* progression = nullptr);
+                        DestinationJournal& journal, Progression* progression = nullptr);
 
 // The summary text of EffectueChangements.
 std::string ResumeChangements(int suppressions, int changements);
@@ -42,11 +62,11 @@ std::string ResumeChangements(int suppressions, int changements);
 // Button1: asks for confirmation when something is pending (only Yes goes on),
 // then EffectueChangements. True when EffectueChangements ran.
 bool Button1Click(EtatRapprochement& etat, MagasinComptes& magasin, Dialogues& dialogues,
-                  Progression* progression = nullptr);
+                  DestinationJournal& journal, Progression* progression = nullptr);
 
 // The close question loop: returns canClose. A write stopped by the operator
 // keeps the window open.
 bool FormCloseQuery(EtatRapprochement& etat, MagasinComptes& magasin, Dialogues& dialogues,
-                    Progression* progression = nullptr);
+                    DestinationJournal& journal, Progression* progression = nullptr);
 
 }  // namespace corrinom

@@ -65,6 +65,7 @@ constexpr Controle kControles[] = {
     {"Button1", Bouton, "Panel3", "Effectuer les changements dans le serveur", Aucun, {88, 8, 277, 21}, 7},
     {"Button2", Bouton, "Panel3", "Quitter", Aucun, {380, 8, 150, 21}, 8},
     {"Button4", Bouton, "Panel3", "Aide", Aucun, {540, 8, 150, 21}, 9},
+    {"ButtonChangements", Bouton, "Panel3", "Voir les changements", Aucun, {700, 8, 150, 21}, 10},
     {"StatusBar1", BarreEtat, "FormCorrinom", "", Bas, {0, kBasPanel3, kLargeur, kHautStatut}},
 };
 

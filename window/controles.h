@@ -64,7 +64,7 @@ std::span<const Controle> Controles();
 // The control of that name, or null.
 const Controle* TrouveControle(std::string_view nom);
 
-// The controls of the keyboard focus order, in that order (nine of them).
+// The controls of the keyboard focus order, in that order (ten of them).
 std::vector<const Controle*> OrdreTabulation();
 
 // The hint the hint panel shows while the control has the keyboard focus (empty

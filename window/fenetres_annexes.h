@@ -81,4 +81,29 @@ struct PositionsBoutonsAide {
 };
 PositionsBoutonsAide PlaceBoutonsAide(int largeurPanneau, int largeurFermer = 75, int largeurImprimer = 29);
 
+// ---------------------------------------------------------------------------
+// The change list ("Voir les changements"): every pending row, in the columns of
+// TitresChangements (session/liste_changements.h), the mark's picture before its
+// word; under it, the buttons, Fermer on the right (the default button; Escape
+// and the close box too). Modal, resizable: the list takes what the buttons leave.
+// Printing draws the rows under EnTetePageChangements on each page, the columns
+// sharing the page's width as kPartsImpressionChangements says; saving writes
+// CsvChangements.
+inline constexpr std::string_view kTitreChangements = "Changements \xE0 effectuer dans le serveur";
+inline constexpr Taille kTailleChangements{820, 460};
+inline constexpr std::array<int, 6> kLargeursChangements{100, 180, 180, 110, 110, 100};
+inline constexpr std::array<double, 6> kPartsImpressionChangements{0.13, 0.24, 0.24, 0.13, 0.13, 0.13};
+inline constexpr std::array<ControleAnnexe, 4> kBoutonsChangements{{
+    {"ButtonImprimer", "Imprimer...", {0, 0, 80, 23}},
+    {"ButtonEnregistrer", "Enregistrer...", {0, 0, 80, 23}},
+    {"ButtonRestaurer", "Restaurer un journal...", {0, 0, 117, 23}},
+    {"ButtonFermer", "Fermer", {0, 0, 80, 23}},
+}};
+inline constexpr std::string_view kTitreEnregistrerChangements = "Enregistrer la liste des changements";
+inline constexpr std::string_view kNomFichierChangements = "changements.csv";
+inline constexpr std::string_view kFiltreChangements = "Fichiers CSV (*.csv)";
+// The restore's file dialog opens in the per-user folder of the journals.
+inline constexpr std::string_view kTitreChoixJournal = "Restaurer un journal";
+inline constexpr std::string_view kFiltreJournaux = "Journaux (*.csv)";
+
 }  // namespace corrinom::fenetre

@@ -13,6 +13,8 @@
 #include "reconcile/tri.h"
 #include "session/ecriture.h"
 #include "session/progression.h"
+#include "session/restauration_fenetre.h"
+#include "text/encodage.h"
 #include "window/nom_fichier.h"
 
 namespace corrinom::fenetre {
@@ -138,7 +140,12 @@ void LogiqueFenetre::Button7Click() {
 void LogiqueFenetre::ApresEcriture(bool ecrit) {
   if (!ecrit) return;
   historique_.Efface();
-  dialogues_.indication(kEcritureIrreversible);
+  // The hint panel says both that the write cannot be undone here and where its
+  // journal is, which is the way back.
+  std::string texte(kEcritureIrreversible);
+  if (!journal_.dernierChemin.empty())
+    texte += " Journal : " + Utf8VersCp1252Compte(journal_.dernierChemin);
+  dialogues_.indication(texte);
 }
 
 void LogiqueFenetre::Button1Click() {
@@ -146,7 +153,8 @@ void LogiqueFenetre::Button1Click() {
     GardeGestionnaire garde(occupation_);
     if (!garde) return;
     ProgressionVue progression(vue_);
-    corrinom::Button1Click(etat_, magasin_, dialogues_, &progression);
+    journal_.dernierChemin.clear();
+    corrinom::Button1Click(etat_, magasin_, dialogues_, journal_, &progression);
     ApresEcriture(progression.lancee());
   }
   RedessineTout();
@@ -158,6 +166,26 @@ void LogiqueFenetre::Button4Click() {
   vue_.MontreAide();
 }
 
+void LogiqueFenetre::ButtonChangementsClick() {
+  {
+    GardeGestionnaire garde(occupation_);
+    if (!garde) return;
+    vue_.MontreChangements(ListeChangements(etat_), journal_.magasin);
+  }
+  RedessineTout();
+}
+
+std::optional<std::vector<LigneChangement>> LogiqueFenetre::RestaureJournal(const std::string& journal) {
+  const bool restaure =
+      corrinom::RestaureJournal(journal, magasin_, journal_.magasin, etat_, dialogues_).has_value();
+  // A restore writes to the server and changes rows: the steps recorded before it
+  // would put back rows that no longer match the accounts.
+  if (restaure) historique_.Efface();
+  RedessineTout();
+  if (!restaure) return std::nullopt;
+  return ListeChangements(etat_);
+}
+
 bool LogiqueFenetre::FormCloseQuery() {
   bool peutFermer = false;
   {
@@ -166,7 +194,8 @@ bool LogiqueFenetre::FormCloseQuery() {
     GardeGestionnaire garde(occupation_);
     if (!garde) return false;
     ProgressionVue progression(vue_);
-    peutFermer = corrinom::FormCloseQuery(etat_, magasin_, dialogues_, &progression);
+    journal_.dernierChemin.clear();
+    peutFermer = corrinom::FormCloseQuery(etat_, magasin_, dialogues_, journal_, &progression);
     ApresEcriture(progression.lancee());
   }
   RedessineTout();

@@ -30,6 +30,8 @@
 #include "reconcile/filtre.h"
 #include "reconcile/historique.h"
 #include "window/confort.h"
+#include "session/ecriture.h"
+#include "session/liste_changements.h"
 #include "window/garde.h"
 
 namespace corrinom {
@@ -97,6 +99,12 @@ class VueFenetre {
   virtual void ProgressionEcriture(const std::optional<std::string>& texte) { (void)texte; }
   // True once Arrêter or the progress window's close box was pressed.
   virtual bool ArretEcritureDemande() const { return false; }
+
+  // ButtonChangementsClick: the change list (window/fenetres_annexes.h), modal;
+  // returns when it is closed. `magasin` names the server or the base in its
+  // printed pages. Its "Restaurer un journal..." calls RestaureJournal.
+  virtual void MontreChangements(const std::vector<LigneChangement>& lignes,
+                                 std::string_view magasin) = 0;
 };
 
 class LogiqueFenetre {
@@ -142,6 +150,21 @@ class LogiqueFenetre {
 
   // "Aide": the help window.
   void Button4Click();
+
+  // "Voir les changements": the change list, every pending row in list order.
+  void ButtonChangementsClick();
+
+  // "Restaurer un journal..." of the change list, for the journal file the
+  // operator chose (UTF-8): the restore asks, writes its own journal and reports;
+  // the rows of the restored accounts follow the store. Returns the change list
+  // as it stands afterwards, or none when nothing was restored. It runs while
+  // the change list is open, within ButtonChangementsClick.
+  std::optional<std::vector<LigneChangement>> RestaureJournal(const std::string& journal);
+
+  // Where this window's write runs keep their journals, and how journals name
+  // its store.
+  void ChoisitJournal(DestinationJournal journal) { journal_ = std::move(journal); }
+  const DestinationJournal& Journal() const { return journal_; }
 
   // Whether the window may close (Button2Click and the close box both come here):
   // never while a handler runs; else the close question about pending changes,
@@ -221,6 +244,7 @@ class LogiqueFenetre {
   MagasinComptes& magasin_;
   Dialogues& dialogues_;
   VueFenetre& vue_;
+  DestinationJournal journal_;
   Occupation occupation_;
   std::optional<std::string> controleFocus_;  // the control the focus hints last entered
   FiltreComptes filtre_;

@@ -95,6 +95,7 @@ struct MagasinOuvert {
   std::unique_ptr<MagasinComptes> magasin;  // null when it could not be opened
   std::string erreur;       // French text (CP1252) saying what is missing, when magasin is null
   std::string nomAffiche;   // for the status bar: "Base de démonstration", the file's name, or empty
+  std::string cheminBase;   // an embedded base's file (the demo's temporary copy too), else empty
 };
 
 // The system's own account store (Samba's libnetapi on Linux, Netapi32 on Windows).

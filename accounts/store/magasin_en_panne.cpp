@@ -3,11 +3,14 @@
 // The side file holds one fault a line, its fields separated by tabs:
 //   get|set <TAB> STATUS [<TAB> LOGIN]     LOGIN in UTF-8, absent for every login
 //   enum <TAB> STATUS [<TAB> PAGE]         PAGE from 1, absent for every call
+//   lent <TAB> MS                          every write waits MS milliseconds first
 #include "accounts/store/magasin_en_panne.h"
 
+#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
+#include <thread>
 
 #include "text/encodage.h"
 #include "text/fichier.h"
@@ -16,7 +19,8 @@
 namespace corrinom {
 namespace {
 
-constexpr std::string_view kOperations[] = {"get", "set", "enum"};
+// In the order of OperationPanne.
+constexpr std::string_view kOperations[] = {"get", "set", "enum", "lent"};
 
 std::optional<std::uint32_t> Nombre(std::string_view t) {
   if (t.empty() || t.size() > 10 || t.find_first_not_of("0123456789") != std::string_view::npos)
@@ -48,6 +52,7 @@ std::optional<Panne> LitLigne(std::string_view ligne) {
   const std::optional<std::uint32_t> statut = Nombre(champs[1]);
   if (!statut) return std::nullopt;
   p.statut = *statut;
+  if (p.operation == OperationPanne::Lenteur && champs.size() != 2) return std::nullopt;
   if (champs.size() == 3) {
     if (p.operation == OperationPanne::Enumeration) {
       p.page = Nombre(champs[2]);
@@ -115,6 +120,10 @@ std::uint32_t MagasinEnPanne::lit(std::string_view login, CompteStocke& compte) 
 }
 
 std::uint32_t MagasinEnPanne::ecrit(std::string_view login, const CompteStocke& compte) {
+  std::uint64_t attente = 0;
+  for (const Panne& p : pannes_)
+    if (p.operation == OperationPanne::Lenteur) attente += p.statut;
+  if (attente > 0) std::this_thread::sleep_for(std::chrono::milliseconds(attente));
   if (const auto statut = statutPanne(OperationPanne::Ecriture, login, 0)) return *statut;
   return dessous_.ecrit(login, compte);
 }

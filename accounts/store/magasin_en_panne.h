@@ -1,6 +1,7 @@
 // A store that fails on purpose: MagasinEnPanne wraps any account store and
 // makes chosen reads, writes or pages of the enumeration fail with chosen
-// status codes, so that the same fault cases run over every backend.
+// status codes, or every write slow, so that the same fault cases run over
+// every backend.
 //
 // The faults of an embedded base live beside it, in the side file BASE.pannes
 // (one fault a line); only this wrapper reads that file, and the base itself
@@ -18,12 +19,13 @@
 
 namespace corrinom {
 
-// Which operation a fault hits.
-enum class OperationPanne { Lecture, Ecriture, Enumeration };
+// Which operation a fault hits. Lenteur makes every write wait before it is
+// done (to stop a run halfway through, in tests); it fails nothing.
+enum class OperationPanne { Lecture, Ecriture, Enumeration, Lenteur };
 
 struct Panne {
   OperationPanne operation = OperationPanne::Lecture;
-  std::uint32_t statut = 0;
+  std::uint32_t statut = 0;          // Lenteur: the wait before each write, in milliseconds
   std::optional<std::string> login;  // Lecture/Ecriture: nothing for every login
   std::optional<std::uint32_t> page; // Enumeration: 1 is the first call; nothing for every call
 };

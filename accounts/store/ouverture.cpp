@@ -85,6 +85,7 @@ MagasinOuvert OuvreMagasin(const ChoixMagasin& choix) {
         r.magasin = std::make_unique<MagasinEnPanne>(std::move(base), std::move(pannes));
       r.nomAffiche =
           Utf8VersCp1252Compte(std::filesystem::path(choix.fichier).filename().string());
+      r.cheminBase = choix.fichier;
       return r;
     }
     case ChoixMagasin::Sorte::Demo: {
@@ -99,6 +100,7 @@ MagasinOuvert OuvreMagasin(const ChoixMagasin& choix) {
         base->supprimeALaFermeture();
         r.magasin = std::move(base);
         r.nomAffiche = std::string(kNomDemo);
+        r.cheminBase = *chemin;
       }
       return r;
     }

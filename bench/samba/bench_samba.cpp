@@ -1,6 +1,7 @@
 // Throughput of the Samba store against the loopback test server: the whole
-// enumeration, and 100 accounts read, changed and written back. Run by
-// lance.sh, which starts and seeds the server; without it, says so and stops.
+// enumeration, and 100 accounts read, changed and written back, without and with
+// the change journal (two lines per account, each synchronised to the disk).
+// Run by lance.sh, which starts and seeds the server; without it, says so and stops.
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -8,7 +9,11 @@
 #include <string>
 #include <vector>
 
+#include <ctime>
+#include <filesystem>
+
 #include "accounts/store/samba_store.h"
+#include "session/ecriture_journalisee.h"
 #include "tests/samba/jeu_comptes.h"
 
 namespace corrinom {
@@ -37,16 +42,22 @@ void Enumeration(benchmark::State& state) {
       benchmark::Counter(static_cast<double>(lus) * static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
 }
 
-// NetUserGetInfo, the full name changed, NetUserSetInfo: what a write run does per row.
-void Ecriture100(benchmark::State& state) {
+// NetUserGetInfo, the full name changed, NetUserSetInfo: what a write run does per
+// row; with a journal, the write goes between its intention and result lines.
+void Ecriture100(benchmark::State& state, JournalChangements* journal) {
   int tour = 0;
   for (auto _ : state) {
     for (int i = 1; i <= 100 && i <= comptesSemes; ++i) {
-      CompteStocke c;
+      CompteStocke lu;
       const std::string login = essai_samba::Login(i);
-      if (magasin->lit(login, c) != kNerrSuccess) state.SkipWithError("read failed");
+      if (magasin->lit(login, lu) != kNerrSuccess) state.SkipWithError("read failed");
+      CompteStocke c = lu;
       c.full_name = ChampTexte::de(essai_samba::NomDe(i) + (tour % 2 ? " Anne" : " Jean Paul"));
-      if (magasin->ecrit(login, c) != kNerrSuccess) state.SkipWithError("write failed");
+      const bool ecrit =
+          journal ? EcritCompteJournalise(*magasin, login, lu, c, *journal).issue ==
+                        EcritureJournalisee::Issue::Ecrit
+                  : magasin->ecrit(login, c) == kNerrSuccess;
+      if (!ecrit) state.SkipWithError("write failed");
     }
     ++tour;
   }
@@ -54,8 +65,55 @@ void Ecriture100(benchmark::State& state) {
                                                    benchmark::Counter::kIsRate);
 }
 
+void Ecriture100SansJournal(benchmark::State& state) { Ecriture100(state, nullptr); }
+
+// A journal in a folder of its own on the same disk as the per-user folder.
+class JournalTemporaire {
+ public:
+  JournalTemporaire() : dossier_((std::filesystem::current_path() / "journaux-bench-XXXXXX").string()) {
+    if (mkdtemp(dossier_.data()) == nullptr) return;
+    std::string erreur;
+    journal_ = JournalChangements::CreeDansDossier(dossier_, std::time(nullptr), "127.0.0.1", erreur);
+  }
+  ~JournalTemporaire() {
+    journal_.reset();
+    std::error_code ec;
+    std::filesystem::remove_all(dossier_, ec);
+  }
+  JournalChangements* get() const { return journal_.get(); }
+
+ private:
+  std::string dossier_;
+  std::unique_ptr<JournalChangements> journal_;
+};
+
+void Ecriture100AvecJournal(benchmark::State& state) {
+  JournalTemporaire journal;
+  if (!journal.get()) state.SkipWithError("journal not created");
+  else Ecriture100(state, journal.get());
+}
+
+// The journal's own share of a write run: the two lines of 100 accounts, each
+// waited for on the disk, without the server.
+void Journal100(benchmark::State& state) {
+  JournalTemporaire journal;
+  if (!journal.get()) {
+    state.SkipWithError("journal not created");
+    return;
+  }
+  const ChangementCompte c{"eleve0001", "NOMB Jean Paul", "TAVO;6B;eleve;;;x;4;;02/02/2001;;;0;0",
+                           "NOMB Anne", "TAVO;6B;eleve;;;x;4;;02/02/2001;;;0;0"};
+  std::string erreur;
+  for (auto _ : state)
+    for (int i = 0; i < 100; ++i)
+      if (!journal.get()->intention(c, erreur) || !journal.get()->resultat(c, 0, erreur))
+        state.SkipWithError("journal not written");
+}
+
 BENCHMARK(Enumeration)->ArgName("niveau")->Arg(3)->Arg(10)->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK(Ecriture100)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+BENCHMARK(Ecriture100SansJournal)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3)->Repetitions(5);
+BENCHMARK(Ecriture100AvecJournal)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3)->Repetitions(5);
+BENCHMARK(Journal100)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3)->Repetitions(5);
 
 }  // namespace
 }  // namespace corrinom

@@ -15,7 +15,8 @@ for n in ${CORRINOM_BENCH_COMPTES:-1200 5000}; do
   "$serveur" demarre "$dir" "$n" || exit $?
   "$build/tests/samba/samba_seme" 127.0.0.1 seme "$n" || exit 1
   echo "== $n accounts"
-  CORRINOM_SAMBA_COMPTES=$n "$build/bench/samba/bench_samba" --benchmark_min_time=2
+  CORRINOM_SAMBA_COMPTES=$n "$build/bench/samba/bench_samba" --benchmark_min_time=2 \
+    --benchmark_enable_random_interleaving=true
   "$serveur" arrete "$dir"
   rm -rf "$dir"
   dir=

@@ -59,7 +59,10 @@ TEST_F(DemarrageTest, DemoListsItsTavoAccountsInAFreshCopy) {
     EXPECT_EQ(etat.LabelRienAFaire, "43 comptes \xE0 ne pas changer");
     // The copy is a base of its own: writing to it leaves the built-in data alone.
     DialoguesScript dd;
-    ASSERT_TRUE(ModifieCompte(*r.magasin.magasin, "dupont.j", "DUPONTEL", "Jean", dd));
+    std::string erreur;
+    auto journal = JournalChangements::OuvreFichier(dossier.fichier("journal.csv"), "demo", erreur);
+    ASSERT_TRUE(journal) << erreur;
+    ASSERT_TRUE(ModifieCompte(*r.magasin.magasin, "dupont.j", "DUPONTEL", "Jean", dd, *journal));
   }
   EtatRapprochement encore;
   DialoguesScript d2;

@@ -52,6 +52,8 @@ class EcritureTest : public ::testing::Test {
     ASSERT_TRUE(base->ajoute(comptes, erreur)) << erreur;
     ASSERT_EQ(ChargeUtilisateurs(*base, etat, d), 0u);
     d.appels.clear();
+    journal = DestinationJournal{"base", dossier.fichier("journal" + std::to_string(numero) + ".csv"),
+                                 nullptr, {}};
   }
 
   LigneCompte& ligne(std::string_view login) {
@@ -85,14 +87,52 @@ class EcritureTest : public ::testing::Test {
   std::unique_ptr<MagasinSqlite> base;
   EtatRapprochement etat;
   DialoguesScript d;
+  DestinationJournal journal;
 };
+
+TEST_F(EcritureTest, EachRunKeepsItsJournalAndWritesNothingWithoutOne) {
+  attache("dupont", "DUPONT", "Jean Paul");
+  attache("martin", "MARTIN", "Paule");
+  const std::string avant = ExporteTsv(base->tous());
+  journal.fichier = dossier.fichier("absent/journal.csv");
+  d.reponses = {Reponse::Oui};
+  ASSERT_TRUE(Button1Click(etat, *base, d, journal));
+  EXPECT_EQ(ExporteTsv(base->tous()), avant);
+  ASSERT_EQ(textes(Genre::Erreur).size(), 1u);
+  EXPECT_NE(textes(Genre::Erreur)[0].find("Aucun compte n'a \xE9t\xE9 modifi\xE9."), std::string::npos);
+  EXPECT_EQ(textes(Genre::Message), (std::vector<std::string>{kResume0}));
+  EXPECT_EQ(ligne("dupont").marque, kMarqueRouge);
+
+  journal.fichier = std::nullopt;  // a new file in the per-user folder
+  std::string ouvert;
+  journal.surOuverture = [&](const std::string& chemin) {
+    ouvert = chemin;
+    EXPECT_EQ(ExporteTsv(base->tous()), avant);  // told before any account is written
+  };
+  const char* ancien = std::getenv("XDG_DATA_HOME");
+  const std::string sauve = ancien ? ancien : "";
+  setenv("XDG_DATA_HOME", dossier.fichier("donnees").c_str(), 1);
+  d.reponses = {Reponse::Oui};
+  Button1Click(etat, *base, d, journal);
+  if (ancien) setenv("XDG_DATA_HOME", sauve.c_str(), 1);
+  else unsetenv("XDG_DATA_HOME");
+  EXPECT_EQ(ouvert, journal.dernierChemin);
+  EXPECT_EQ(ouvert.rfind(dossier.fichier("donnees/corrinom/journaux/"), 0), 0u) << ouvert;
+  EXPECT_EQ(d.indicationCourante, "Journal : " + ouvert);
+  std::vector<LigneJournal> lignes;
+  std::string erreur;
+  ASSERT_TRUE(LitFichierJournal(ouvert, lignes, erreur)) << erreur;
+  ASSERT_EQ(lignes.size(), 4u);
+  EXPECT_EQ(lignes[2].changement.login, "martin");
+  EXPECT_EQ(lignes[3].changement.nouveauNomComplet, "MARTIN Paule");
+}
 
 TEST_F(EcritureTest, RewriteChangesOnlyFullNameAndFieldSeven) {
   attache("kowalski", "KOWALSKA-NOWAK", "Lucja Maria");
   ASSERT_EQ(ligne("kowalski").marque, kMarqueRouge);
   const std::string avant = ExporteTsv(base->tous());
   d.reponses = {Reponse::Oui};
-  ASSERT_TRUE(Button1Click(etat, *base, d));
+  ASSERT_TRUE(Button1Click(etat, *base, d, journal));
 
   CompteStocke attendu = comptes[1].compte;
   attendu.full_name = ChampTexte::de("KOWALSKA-NOWAK Lucja Maria");
@@ -123,7 +163,7 @@ TEST_F(EcritureTest, StopAfterTheAccountBeingWrittenCountsWhatWasWritten) {
   attache("kowalski", "KOWALSKA", "Lucja");
   test::ProgressionNotee p;
   p.arretApres = 2;  // 0 / 3, then 1 / 3: Arrêter during the first account
-  EXPECT_EQ(EffectueChangements(etat, *base, d, &p), 1);
+  EXPECT_EQ(EffectueChangements(etat, *base, d, journal, &p), 1);
   EXPECT_EQ(p.avances, (std::vector<std::pair<std::size_t, std::size_t>>{{0, 3}, {1, 3}}));
   EXPECT_EQ(p.fins, 1);
   EXPECT_EQ(textes(Genre::Message), std::vector<std::string>{kResume1});
@@ -133,7 +173,7 @@ TEST_F(EcritureTest, StopAfterTheAccountBeingWrittenCountsWhatWasWritten) {
   test::ProgressionNotee q;
   q.arretApres = 1;
   d.reponses = {Reponse::Oui};
-  EXPECT_FALSE(FormCloseQuery(etat, *base, d, &q));
+  EXPECT_FALSE(FormCloseQuery(etat, *base, d, journal, &q));
   EXPECT_EQ(TexteEcriture(12, 240), "\xC9" "criture des changements : 12 / 240");
   EXPECT_EQ(TexteLecture(1200, 0), "Lecture des comptes du serveur... 1200");
 }
@@ -141,7 +181,7 @@ TEST_F(EcritureTest, StopAfterTheAccountBeingWrittenCountsWhatWasWritten) {
 TEST_F(EcritureTest, ReloadShowsTheNewNames) {
   attache("dupont", "DUPONT-MOREL", "Jean \xC9tienne");
   d.reponses = {Reponse::Oui};
-  Button1Click(etat, *base, d);
+  Button1Click(etat, *base, d, journal);
   EXPECT_EQ(stocke("dupont").full_name.texte, "DUPONT-MOREL Jean \xC3\x89tienne");
   EXPECT_EQ(stocke("dupont").usr_comment.texte, Tavo(12, "12/05/2011"));
   EtatRapprochement relu;
@@ -156,7 +196,7 @@ TEST_F(EcritureTest, LastNameLengthCountsLettersNotStoredBytes) {
   // counts the letters of the last name, as the full name is split on reading.
   attache("dupont", "L\xC9VY-M\xC8RE", "Zo\xE9 \xC9lise");
   d.reponses = {Reponse::Oui};
-  Button1Click(etat, *base, d);
+  Button1Click(etat, *base, d, journal);
   EXPECT_EQ(stocke("dupont").full_name.texte, "L\xC3\x89VY-M\xC3\x88RE Zo\xC3\xA9 \xC3\x89lise");
   EXPECT_EQ(stocke("dupont").usr_comment.texte, Tavo(9, "12/05/2011"));
   EtatRapprochement relu;
@@ -169,7 +209,7 @@ TEST_F(EcritureTest, LastNameLengthCountsLettersNotStoredBytes) {
 TEST_F(EcritureTest, CommentsWithoutFieldSevenAndNullCommentsStayAsTheyAre) {
   attache("court", "COURTOIS", "Anne");
   d.reponses = {Reponse::Oui};
-  Button1Click(etat, *base, d);
+  Button1Click(etat, *base, d, journal);
   EXPECT_EQ(textes(Genre::Message), (std::vector<std::string>{kResume1}));
   EXPECT_EQ(stocke("court").usr_comment, ChampTexte::de("TAVO;E;2026"));
   EXPECT_EQ(stocke("court").full_name.texte, "COURTOIS Anne");
@@ -179,8 +219,10 @@ TEST_F(EcritureTest, CommentsWithoutFieldSevenAndNullCommentsStayAsTheyAre) {
   std::string erreur;
   CompteStocke vide = Compte("vide", "VIDE Eva", "");
   ASSERT_TRUE(base->ajoute({{vide, SorteCompte::Normal}}, erreur));
-  EXPECT_TRUE(ModifieCompte(*base, "nul", "NULLE", "", d));  // no first names: the last name alone
-  EXPECT_TRUE(ModifieCompte(*base, "vide", "VIDAL", "Eva", d));
+  auto jc = JournalChangements::OuvreFichier(dossier.fichier("modifie.csv"), "base", erreur);
+  ASSERT_TRUE(jc) << erreur;
+  EXPECT_TRUE(ModifieCompte(*base, "nul", "NULLE", "", d, *jc));  // no first names: the last name alone
+  EXPECT_TRUE(ModifieCompte(*base, "vide", "VIDAL", "Eva", d, *jc));
   EXPECT_TRUE(stocke("nul").usr_comment.nul);
   EXPECT_EQ(stocke("nul").full_name.texte, "NULLE");
   EXPECT_EQ(stocke("vide").usr_comment, ChampTexte::de(""));
@@ -191,7 +233,7 @@ TEST_F(EcritureTest, LoginOutsideCp1252IsFoundByItsOwnText) {
   ASSERT_EQ(etat.comptes.at(3).login, "lukasz");
   attache("lukasz", "NOWAK", "Lukasz Jan");
   d.reponses = {Reponse::Oui};
-  Button1Click(etat, *base, d);
+  Button1Click(etat, *base, d, journal);
   EXPECT_EQ(textes(Genre::Message), (std::vector<std::string>{kResume1}));
   EXPECT_EQ(stocke("\xC5\x82ukasz").full_name.texte, "NOWAK Lukasz Jan");
 }
@@ -205,7 +247,7 @@ TEST_F(EcritureTest, TwoLoginsWithTheSameViewAreNotGuessed) {
   d.appels.clear();
   attache("lukasz", "NOWAK", "Jan");
   d.reponses = {Reponse::Oui};
-  Button1Click(etat, *base, d);
+  Button1Click(etat, *base, d, journal);
   EXPECT_EQ(textes(Genre::Message),
             (std::vector<std::string>{"Erreur  1332 en obtenant le compte lukasz", kResume0}));
   EXPECT_EQ(stocke("lukasz").full_name.texte, "NOWAK Lukasz");
@@ -231,7 +273,7 @@ TEST_F(EcritureTest, FailedWritesStopTheRunAndLeaveTheAccount) {
     const std::string avant = ExporteTsv(base->tous());
 
     d.reponses = {Reponse::Oui};
-    Button1Click(etat, enPanne, d);
+    Button1Click(etat, enPanne, d, journal);
     EXPECT_EQ(textes(Genre::Message), (std::vector<std::string>{c.message, kResume1}));
     EXPECT_EQ(ligne("dupont").marque, kMarqueVert);
     EXPECT_EQ(ligne("kowalski").marque, kMarqueRouge);
@@ -252,7 +294,7 @@ TEST_F(EcritureTest, OnlyPendingRowsWithANewLastNameAreWritten) {
   ASSERT_EQ(ligne("court").marque, kMarqueRose);
   const std::string dupontAvant = ExporteTsv({{stocke("dupont"), SorteCompte::Normal}});
   d.reponses = {Reponse::Oui};
-  Button1Click(etat, *base, d);
+  Button1Click(etat, *base, d, journal);
   EXPECT_EQ(textes(Genre::Message), (std::vector<std::string>{kResume1}));
   EXPECT_EQ(stocke("court").full_name.texte, "COURT ANNE");
   EXPECT_EQ(ExporteTsv({{stocke("dupont"), SorteCompte::Normal}}), dupontAvant);
@@ -262,7 +304,7 @@ TEST_F(EcritureTest, OnlyPendingRowsWithANewLastNameAreWritten) {
 }
 
 TEST_F(EcritureTest, Button1ConfirmsOnlyWhenSomethingIsPending) {
-  Button1Click(etat, *base, d);  // nothing pending: no question, the summary
+  Button1Click(etat, *base, d, journal);  // nothing pending: no question, the summary
   ASSERT_EQ(d.appels.size(), 3u);
   EXPECT_EQ(d.appels[0].genre, Genre::DebutAttente);
   EXPECT_EQ(d.appels[1].genre, Genre::FinAttente);
@@ -272,7 +314,7 @@ TEST_F(EcritureTest, Button1ConfirmsOnlyWhenSomethingIsPending) {
     d.appels.clear();
     attache("dupont", "DURAND", "Jean");
     d.reponses = {r};
-    EXPECT_FALSE(Button1Click(etat, *base, d));
+    EXPECT_FALSE(Button1Click(etat, *base, d, journal));
     ASSERT_EQ(d.appels.size(), 1u);
     EXPECT_EQ(d.appels[0].titre, "Confirmation");
     EXPECT_EQ(d.appels[0].texte,
@@ -289,14 +331,14 @@ TEST_F(EcritureTest, CloseQuestionComesBackWhileRowsArePending) {
       "Des modifications ont \xE9t\xE9 faites, voulez-vous effectuer ces modifications dans votre "
       "serveur TAVO ?";
   // No pending row: closes without a question.
-  EXPECT_TRUE(FormCloseQuery(etat, *base, d));
+  EXPECT_TRUE(FormCloseQuery(etat, *base, d, journal));
   EXPECT_TRUE(d.appels.empty());
 
   attache("dupont", "DURAND", "Jean");
   d.reponses = {Reponse::Annuler};
-  EXPECT_FALSE(FormCloseQuery(etat, *base, d));
+  EXPECT_FALSE(FormCloseQuery(etat, *base, d, journal));
   d.reponses = {Reponse::Non};
-  EXPECT_TRUE(FormCloseQuery(etat, *base, d));
+  EXPECT_TRUE(FormCloseQuery(etat, *base, d, journal));
   EXPECT_EQ(stocke("dupont").full_name.texte, "DUPONT Jean");
   EXPECT_EQ(textes(Genre::Question), (std::vector<std::string>{question, question}));
 
@@ -305,7 +347,7 @@ TEST_F(EcritureTest, CloseQuestionComesBackWhileRowsArePending) {
   attache("martin", "MARTINEZ", "Paul");
   MagasinEnPanne enPanne(*base, {{OperationPanne::Ecriture, 5, std::string("martin"), {}}});
   d.reponses = {Reponse::Oui, Reponse::Non};
-  EXPECT_TRUE(FormCloseQuery(etat, enPanne, d));
+  EXPECT_TRUE(FormCloseQuery(etat, enPanne, d, journal));
   EXPECT_EQ(textes(Genre::Question), (std::vector<std::string>{question, question}));
   EXPECT_EQ(textes(Genre::Message),
             (std::vector<std::string>{"Erreur 5 en modifiant le compte martin", kResume1}));
@@ -317,7 +359,7 @@ TEST_F(EcritureTest, CloseQuestionComesBackWhileRowsArePending) {
   DetachePersonne(ligne("martin"));
   MarqueLigne(ligne("martin"));
   d.reponses = {Reponse::Oui, Reponse::Oui, Reponse::Annuler};
-  EXPECT_FALSE(FormCloseQuery(etat, enPanne, d));
+  EXPECT_FALSE(FormCloseQuery(etat, enPanne, d, journal));
   EXPECT_EQ(textes(Genre::Question).size(), 3u);
   EXPECT_EQ(textes(Genre::Message), (std::vector<std::string>{kResume0, kResume0}));
 }
@@ -332,7 +374,7 @@ TEST_F(EcritureTest, ExactMatchingThenApplyEndToEnd) {
   ASSERT_EQ(ligne("martin").marque, kMarqueVert);
   ASSERT_EQ(etat.rebus.size(), 1u);
   d.reponses = {Reponse::Oui};
-  Button1Click(etat, *base, d);
+  Button1Click(etat, *base, d, journal);
   EXPECT_EQ(textes(Genre::Message), (std::vector<std::string>{kResume1}));
   EXPECT_EQ(stocke("dupont").full_name.texte, "DUPONT JEAN");
   EXPECT_EQ(stocke("martin"), comptes[4].compte);

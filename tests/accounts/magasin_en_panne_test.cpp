@@ -104,5 +104,26 @@ TEST_F(MagasinEnPanneTest, OlderBasesKeepTheirStoredFaults) {
   sqlite3_close(db);
 }
 
+// A slow base fails nothing: its writes only wait. The side file keeps the
+// wait; a "lent" line with anything after the milliseconds is no fault.
+TEST_F(MagasinEnPanneTest, ASlowBaseStillWrites) {
+  std::string erreur;
+  ASSERT_TRUE(AjoutePanne(FichierPannes(chemin), {OperationPanne::Lenteur, 1, {}, {}}, erreur));
+  MagasinOuvert o = ouvreParLOption();
+  ASSERT_TRUE(o.magasin) << o.erreur;
+  CompteStocke c;
+  ASSERT_EQ(o.magasin->lit("eleve2", c), kNerrSuccess);
+  c.full_name = ChampTexte::de("LENT Paul");
+  EXPECT_EQ(o.magasin->ecrit("eleve2", c), kNerrSuccess);
+  CompteStocke relu;
+  ASSERT_EQ(ouvre()->lit("eleve2", relu), kNerrSuccess);
+  EXPECT_EQ(relu.full_name.texte, "LENT Paul");
+
+  std::ofstream(FichierPannes(chemin), std::ios::app) << "lent\t20\televe2\n";
+  std::vector<Panne> relues;
+  EXPECT_FALSE(LitPannes(FichierPannes(chemin), relues, erreur));
+  EXPECT_NE(erreur.find("Ligne 2"), std::string::npos) << erreur;
+}
+
 }  // namespace
 }  // namespace corrinom

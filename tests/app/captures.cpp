@@ -13,6 +13,7 @@
 #include <cstdio>
 
 #include "app/form_aide_htm.h"
+#include "app/form_changements.h"
 #include "app/form_cherche_champ.h"
 #include "app/form_corrinom.h"
 #include "app/form_identifiants.h"
@@ -52,6 +53,9 @@ class Pilote : public QObject {
         Enregistre(choix, QStringLiteral("chercheChamp.png"));
       }
       choix->ButtonAnnuler()->click();
+    } else if (auto* liste = qobject_cast<corrinom::app::TFormChangements*>(w)) {
+      Enregistre(liste, QStringLiteral("changements.png"));
+      liste->accept();
     } else if (auto* aide = qobject_cast<TFormAideHtm*>(w)) {
       Enregistre(aide, QStringLiteral("aide.png"));
       aide->ButtonFermer()->click();
@@ -117,6 +121,8 @@ int main(int argc, char** argv) {
   QApplication::processEvents();
 
   f.Button4Click();
+  QApplication::processEvents();
+  f.ButtonChangementsClick();
   QApplication::processEvents();
 
   // The credentials dialog the system's store asks with on Linux.

@@ -17,7 +17,7 @@ class TestAide : public QObject {
   Q_OBJECT
 
  private slots:
-  // An HTML 4.01 page in ISO-8859-1, titled "Aide Corrinom", with its seven sections
+  // An HTML 4.01 page in ISO-8859-1, titled "Aide Corrinom", with its eight sections
   // in order.
   void page() {
     const QByteArray octets = PageAide();
@@ -33,6 +33,7 @@ class TestAide : public QObject {
                                QStringLiteral("Recherche des modifications"),
                                QStringLiteral("Faire les rapprochements"),
                                QStringLiteral("Effectuer les changements dans le serveur"),
+                               QStringLiteral("Le journal des changements et la restauration"),
                                QStringLiteral("Remarque"),
                                QStringLiteral("Utilisation de TAVO")};
     QStringList trouvees;

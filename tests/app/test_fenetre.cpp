@@ -15,7 +15,10 @@
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
 
+#include "app/form_changements.h"
 #include "app/modeles.h"
 #include "app/texte_qt.h"
 #include "tests/app/outils.h"
@@ -69,6 +72,7 @@ class TestFenetre : public QObject {
         {"Button1", QStringLiteral("Effectuer les changements dans le serveur"), QRect(88, 8, 277, 21)},
         {"Button2", QStringLiteral("Quitter"), QRect(380, 8, 150, 21)},
         {"Button4", QStringLiteral("Aide"), QRect(540, 8, 150, 21)},
+        {"ButtonChangements", QStringLiteral("Voir les changements"), QRect(700, 8, 150, 21)},
     };
     for (const Attendu& a : boutons) {
       auto* b = Controle<QPushButton>(f, a.nom);
@@ -209,7 +213,8 @@ class TestFenetre : public QObject {
     QVERIFY(QTest::qWaitForWindowActive(&f));
     const char* ordre[] = {"EditNomFich",   "ButtonOuvrir", "Button3",       "Button6",
                            "Button7",       "ListViewRebus", "EditRecherche", "ComboMarques",
-                           "ListViewUsers", "Button1",      "Button2",       "Button4"};
+                           "ListViewUsers", "Button1",      "Button2",       "Button4",
+                           "ButtonChangements"};
     const QString indications[] = {
         QStringLiteral("Tapez le chemin ou cliquez sur \"Ouvrir\" pour choisir un fichier à importer"),
         QStringLiteral("Ouvre et fait correspondre les utilisateurs trouvés avec ceux qui existent déjà"),
@@ -223,11 +228,12 @@ class TestFenetre : public QObject {
         QStringLiteral("Pour supprimer, faites glissez vers la liste des utilisateurs non trouvés"),
         QStringLiteral("Effectue les modifications des noms dans dans votre serveur TAVO"),
         QStringLiteral("Quitte ce programme"),
-        QStringLiteral("Donne une fenêtre d'aide et de conseils sur l'utilisation de ce programme")};
+        QStringLiteral("Donne une fenêtre d'aide et de conseils sur l'utilisation de ce programme"),
+        QStringLiteral("Montre la liste des changements qui seront écrits dans le serveur")};
     // The window opens with the file name's edit box, and its hint.
     QCOMPARE(QApplication::focusWidget()->objectName(), QString::fromLatin1(ordre[0]));
     QCOMPARE(Panneau1(f), indications[0]);
-    for (int i = 1; i < 12; ++i) {
+    for (int i = 1; i < int(std::size(ordre)); ++i) {
       banc.script.appels.clear();
       QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
       QCOMPARE(QApplication::focusWidget()->objectName(), QString::fromLatin1(ordre[i]));
@@ -425,6 +431,40 @@ class TestFenetre : public QObject {
     QCOMPARE(f.ListViewUsers()->model()->index(0, 2).data().toString(), QStringLiteral("Jean Pierre"));
     QCOMPARE(Textes(banc.script, Genre::Message).back(),
              QStringLiteral("0 suppression effectuée\n1 changement de nom effectué"));
+  }
+
+  // "Voir les changements" lists the pending rows in list order; after a write
+  // the hint panel names the journal, and restoring it from the window puts the
+  // account back and the row to red again.
+  void changementsJournalEtRestauration() {
+    Banc banc(QuatreComptes());
+    TFormCorrinom& f = *banc.fenetre;
+    banc.Attache(0, "DUPONT", "Jean Pierre", "01/02/2003");  // red
+    banc.Attache(3, "PETIT", "claire", "07/08/2006");        // pink
+    QStringList vus;
+    QTimer::singleShot(0, [&] {
+      if (auto* d = qobject_cast<TFormChangements*>(QApplication::activeModalWidget())) {
+        for (int i = 0; i < d->ListeChangements()->topLevelItemCount(); ++i)
+          vus << d->ListeChangements()->topLevelItem(i)->text(0);
+        QVERIFY(d->ButtonRestaurer());
+        d->accept();
+      }
+    });
+    f.ButtonChangementsClick();
+    QCOMPARE(vus, (QStringList{"dupontj", "petitc"}));
+
+    banc.script.reponses = {Reponse::Oui};
+    f.Button1Click();
+    const QString panneau = Panneau1(f);
+    const qsizetype debutJournal = panneau.indexOf(QStringLiteral("Journal : "));
+    QVERIFY2(debutJournal > 0, qPrintable(panneau));
+    QCOMPARE(QString::fromStdString(banc.Compte("dupontj").full_name.texte), QStringLiteral("DUPONT Jean Pierre"));
+    banc.script.reponses = {Reponse::Oui};
+    const auto lignes = f.RestaureJournal(panneau.mid(debutJournal + 10));
+    QVERIFY(lignes);
+    QCOMPARE(lignes->size(), std::size_t{2});
+    QCOMPARE(QString::fromStdString(banc.Compte("dupontj").full_name.texte), QStringLiteral("DUPONT Jean"));
+    QCOMPARE(banc.etat.comptes[0].marque, kMarqueRouge);
   }
 
   // The close question: No, Cancel, Yes with a failing write, Yes with a row that

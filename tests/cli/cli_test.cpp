@@ -104,6 +104,8 @@ TEST_F(CliTest, UsageErrorsExit64) {
       {"base", "panne", f("b.sqlite"), "enum", "5", "0"},
       {"base", "panne", f("b.sqlite"), "enum", "5", "x"},
       {"base", "panne", f("b.sqlite"), "get", "5", "login", "de trop"},
+      {"base", "panne", f("b.sqlite"), "lent", "0"},
+      {"base", "panne", f("b.sqlite"), "lent", "20", "login"},
       {"comptes", "de-trop"},
       {"comptes", "--base"},
       {"comptes", "--demo", "--base", "x"},

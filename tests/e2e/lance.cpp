@@ -39,12 +39,10 @@ std::string LitFichier(const std::string& nom) { return LitTout(nom); }
 std::vector<std::string> Sortie::lignesOut() const { return Lignes(out); }
 std::vector<std::string> Sortie::lignesErr() const { return Lignes(err); }
 
-Sortie Lance(const std::vector<std::string>& args, std::string_view entree) {
-  Dossier d;
-  const std::string in = d.ecrit("stdin", entree);
-  const std::string out = d.nom("stdout");
-  const std::string err = d.nom("stderr");
+namespace {
 
+pid_t Demarre(const std::vector<std::string>& args, const std::string& in, const std::string& out,
+              const std::string& err) {
   std::vector<std::string> argv{CORRINOM_CLI};
   argv.insert(argv.end(), args.begin(), args.end());
   std::vector<char*> pointeurs;
@@ -60,13 +58,31 @@ Sortie Lance(const std::vector<std::string>& args, std::string_view entree) {
   const int e = posix_spawn(&pid, argv[0].c_str(), &actions, nullptr, pointeurs.data(), environ);
   posix_spawn_file_actions_destroy(&actions);
   if (e != 0) throw std::runtime_error("cannot start " + argv[0]);
+  return pid;
+}
 
+}  // namespace
+
+int Attend(int pid) {
   int statut = 0;
   while (waitpid(pid, &statut, 0) < 0) {
-    if (errno != EINTR) throw std::runtime_error("cannot wait for " + argv[0]);
+    if (errno != EINTR) throw std::runtime_error("cannot wait for corrinom-cli");
   }
+  return WIFEXITED(statut) ? WEXITSTATUS(statut) : -1;
+}
+
+int LanceEnFond(const std::vector<std::string>& args, const std::string& out,
+                const std::string& err) {
+  return Demarre(args, "/dev/null", out, err);
+}
+
+Sortie Lance(const std::vector<std::string>& args, std::string_view entree) {
+  Dossier d;
+  const std::string in = d.ecrit("stdin", entree);
+  const std::string out = d.nom("stdout");
+  const std::string err = d.nom("stderr");
   Sortie s;
-  s.code = WIFEXITED(statut) ? WEXITSTATUS(statut) : -1;
+  s.code = Attend(Demarre(args, in, out, err));
   s.out = LitTout(out);
   s.err = LitTout(err);
   return s;

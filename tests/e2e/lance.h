@@ -19,6 +19,15 @@ struct Sortie {
 // corrinom-cli with these arguments; `entree` is its standard input.
 Sortie Lance(const std::vector<std::string>& args, std::string_view entree = {});
 
+// corrinom-cli started without waiting for it: its pid. Its output goes to the
+// files `out` and `err`.
+int LanceEnFond(const std::vector<std::string>& args, const std::string& out,
+                const std::string& err);
+
+// Waits for a program LanceEnFond started: its exit status, or -1 when it did
+// not exit normally (killed by a signal).
+int Attend(int pid);
+
 // A fresh temporary folder, removed with the object.
 class Dossier {
  public:

@@ -9,7 +9,7 @@
 namespace corrinom {
 namespace {
 
-TEST(IndicationsFocus, TextsOfTheTenControls) {
+TEST(IndicationsFocus, TextsOfEveryFocusedControl) {
   struct Cas {
     const char* controle;
     const char* texte;
@@ -30,6 +30,7 @@ TEST(IndicationsFocus, TextsOfTheTenControls) {
       {"Button1", "Effectue les modifications des noms dans dans votre serveur TAVO"},
       {"Button2", "Quitte ce programme"},
       {"Button4", "Donne une fen\xEAtre d'aide et de conseils sur l'utilisation de ce programme"},
+      {"ButtonChangements", "Montre la liste des changements qui seront \xE9" "crits dans le serveur"},
   };
   ASSERT_EQ(kIndicationsFocus.size(), std::size(cas));
   for (std::size_t i = 0; i < std::size(cas); ++i) {

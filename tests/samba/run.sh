@@ -51,6 +51,8 @@ cli_serveur() {  # cli_serveur PASSWORD SUBCOMMAND ARGS...
 essais_cli() {
   local n=$1 sortie err rc
   sortie=$(mktemp) err=$(mktemp)
+  # Write runs keep their journals beside the server, not in root's home.
+  export XDG_DATA_HOME=$dir/donnees
 
   # The account list: every TAVO account with a full name, once, nothing else.
   cli_serveur "$MDP" comptes >"$sortie" 2>"$err"
@@ -99,6 +101,7 @@ essais_cli() {
   avant4=$("$serveur" pdbedit "$dir" -v -u eleve0004 2>/dev/null)
   cli_serveur "$MDP" rapprocher --meme-prenom --appliquer "$personnes" >"$sortie" 2>"$err"
   rc=$?
+  cp "$err" "$err.ecriture"
   if [ $rc -ne 0 ]; then echoue "rapprocher --appliquer exited $rc: $(cat "$err")"
   elif ! grep -q $'^1\televe0001\tNOMB\tJEAN PAUL\t' "$sortie" || ! grep -q $'^1\televe0002\tNOMC\tJean Pierre\t' "$sortie"; then
     echoue "rapprocher --appliquer: rows not green with the new names: $(grep -E 'eleve000[12]' "$sortie")"
@@ -127,6 +130,35 @@ essais_cli() {
   else
     echoue "after rapprocher: eleve0002 not listed with its new name, or accounts lost"
   fi
+
+  # The run's journal, restored: both accounts as pdbedit showed them before;
+  # the restore of the restore writes the new names again.
+  local journal
+  journal=$(sed -n 's/^journal: //p' "$err.ecriture" 2>/dev/null | head -n 1)
+  if [ -z "$journal" ] || [ ! -s "$journal" ]; then
+    echoue "rapprocher --appliquer: no journal: $(cat "$err.ecriture" 2>/dev/null)"
+  else
+    cli_serveur "$MDP" restaurer --oui --journal "$dir/restauration.csv" "$journal" >"$sortie" 2>"$err"
+    rc=$?
+    if [ $rc -ne 0 ] || [ "$(cut -f2 "$sortie" | sort -u)" != "restauré" ]; then
+      echoue "restaurer exited $rc: $(cat "$sortie" "$err")"
+    elif [ "$("$serveur" pdbedit "$dir" -v -u eleve0001 2>/dev/null)" != "$avant1" ] ||
+         [ "$("$serveur" pdbedit "$dir" -v -u eleve0002 2>/dev/null)" != "$avant2" ]; then
+      echoue "restaurer: eleve0001 or eleve0002 not as pdbedit showed them before the run"
+    else
+      ok "restaurer put eleve0001 and eleve0002 back as they were"
+    fi
+    cli_serveur "$MDP" restaurer --oui --journal "$dir/retour.csv" "$dir/restauration.csv" >"$sortie" 2>"$err"
+    rc=$?
+    cli_serveur "$MDP" comptes >"$sortie.comptes" 2>/dev/null
+    if [ $rc -ne 0 ] || ! grep -q $'^eleve0002\tNOMC\tJean Pierre\t' "$sortie.comptes"; then
+      echoue "restaurer of the restore exited $rc: $(cat "$err")"
+    else
+      ok "the restore of the restore wrote the new names again"
+    fi
+    rm -f "$sortie.comptes"
+  fi
+  rm -f "$err.ecriture"
 
   # Put the two accounts back as seeded for the store tests.
   CORRINOM_SAMBA_MOT_DE_PASSE=$MDP "$semeur" 127.0.0.1 seme 2 >/dev/null || echoue "reseeding eleve0001-2"

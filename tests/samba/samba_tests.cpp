@@ -21,6 +21,7 @@
 #include "reconcile/etat.h"
 #include "session/ecriture.h"
 #include "session/enumeration.h"
+#include "session/restauration.h"
 #include "tests/accounts/cas_pannes.h"
 #include "tests/samba/jeu_comptes.h"
 
@@ -392,9 +393,13 @@ TEST(CoeurSurSamba, ChargementPuisEcritureQuiSArreteAuCompteSupprime) {
   }
 
   const std::vector<std::string> pdbTroisieme = Pdbedit(cibles[2]);
+  CompteStocke avant;
+  ASSERT_EQ(m->lit(cibles[0], avant), kNerrSuccess);
   ASSERT_EQ(std::system((s.semeur + " " + s.hote + " supprime " + cibles[1]).c_str()), 0);
 
-  EXPECT_EQ(EffectueChangements(etat, *m, dialogues), 1);
+  const std::string journal = s.repertoire + "/coeur-journal.csv";
+  DestinationJournal destination{s.hote, journal, nullptr, {}};
+  EXPECT_EQ(EffectueChangements(etat, *m, dialogues, destination), 1);
   EXPECT_EQ(etat.comptes[0].marque, kMarqueVert);
   EXPECT_EQ(etat.comptes[1].marque, kMarqueRouge);
   EXPECT_EQ(etat.comptes[2].marque, kMarqueRouge);
@@ -410,6 +415,53 @@ TEST(CoeurSurSamba, ChargementPuisEcritureQuiSArreteAuCompteSupprime) {
   attendu.replace(attendu.find(";4;;"), 4, ";7;;");  // field 7: length of "CHANGE0"
   EXPECT_EQ(premier.usr_comment.texte, attendu);
   EXPECT_EQ(Pdbedit(cibles[2]), pdbTroisieme);  // the row after the failure: untouched
+
+  // The journal holds the one account written, as the server shows it; the
+  // account that could not be read has no line.
+  std::vector<LigneJournal> ecrites;
+  std::string erreur;
+  ASSERT_TRUE(LitFichierJournal(journal, ecrites, erreur)) << erreur;
+  ASSERT_EQ(ecrites.size(), 2u);
+  EXPECT_EQ(ecrites[1].statut, 0u);
+  EXPECT_EQ(ecrites[1].changement, (ChangementCompte{cibles[0], avant.full_name.texte,
+                                                    avant.usr_comment.texte, "CHANGE0 Anne",
+                                                    attendu}));
+
+  // The restore gives the record back whole; the restore of the restore
+  // writes the change again; an account changed since is left alone.
+  auto restaure = [&](const std::string& source, const std::string& cible) {
+    std::vector<LigneJournal> l;
+    std::string e;
+    EXPECT_TRUE(LitFichierJournal(source, l, e)) << e;
+    auto propre = JournalChangements::OuvreFichier(cible, s.hote, e);
+    EXPECT_TRUE(propre) << e;
+    return propre ? Restaure(HistoriquesDuJournal(l), *m, propre.get()) : Restauration{};
+  };
+  // The server counts the password's age by itself: it moves with the clock.
+  auto sansAge = [](CompteStocke c) {
+    c.password_age = 0;
+    return c;
+  };
+  const std::string retour = s.repertoire + "/coeur-retour.csv";
+  Restauration r = restaure(journal, retour);
+  ASSERT_EQ(r.comptes.size(), 1u);
+  EXPECT_EQ(r.comptes[0].issue, IssueRestauration::Restaure);
+  CompteStocke apres;
+  ASSERT_EQ(m->lit(cibles[0], apres), kNerrSuccess);
+  EXPECT_EQ(sansAge(apres), sansAge(avant));
+  r = restaure(retour, s.repertoire + "/coeur-retour2.csv");
+  ASSERT_EQ(r.comptes.size(), 1u);
+  EXPECT_EQ(r.comptes[0].issue, IssueRestauration::Restaure);
+  ASSERT_EQ(m->lit(cibles[0], apres), kNerrSuccess);
+  EXPECT_EQ(sansAge(apres), sansAge(premier));
+  CompteStocke autre = apres;
+  autre.full_name = ChampTexte::de("AUTRE Anne");
+  ASSERT_EQ(m->ecrit(cibles[0], autre), kNerrSuccess);
+  r = restaure(journal, s.repertoire + "/coeur-retour3.csv");
+  ASSERT_EQ(r.comptes.size(), 1u);
+  EXPECT_EQ(r.comptes[0].issue, IssueRestauration::Laisse);
+  ASSERT_EQ(m->lit(cibles[0], apres), kNerrSuccess);
+  EXPECT_EQ(sansAge(apres), sansAge(autre));
 }
 
 // Passes every call to the Samba store and stops the server once a chosen
@@ -477,7 +529,8 @@ TEST(ArretDuServeur, EnPleinChargementOuEnPleineEcriture) {
     etat.comptes[k].marque = kMarqueRouge;
   }
   MagasinQuiArreteLeServeur magasin(*m, 0, 1);
-  EXPECT_EQ(EffectueChangements(etat, magasin, dialogues), 1);
+  DestinationJournal destination{s.hote, s.repertoire + "/journal-arret.csv", nullptr, {}};
+  EXPECT_EQ(EffectueChangements(etat, magasin, dialogues, destination), 1);
   EXPECT_EQ(etat.comptes[0].marque, kMarqueVert);
   EXPECT_EQ(etat.comptes[1].marque, kMarqueRouge);
   EXPECT_EQ(etat.comptes[2].marque, kMarqueRouge);

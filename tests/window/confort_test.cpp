@@ -44,6 +44,7 @@ struct Vue : VueFenetre {
   void Redessine(Redessin, const Selections& s) override { selection = s; }
   void ActiveControle(std::string_view, bool) override {}
   void MontreAide() override {}
+  void MontreChangements(const std::vector<LigneChangement>&, std::string_view) override {}
   void MontreNomFichier(std::u16string_view t) override { nomFichier = t; }
   void ProgressionEcriture(const std::optional<std::string>& t) override { progression.push_back(t); }
   bool ArretEcritureDemande() const override { return progression.size() >= arretApres; }
@@ -159,7 +160,7 @@ TEST(Ecriture, ProgressStopAndTheEndOfTheHistory) {
   EXPECT_EQ(b.vue.progression[1], "\xC9" "criture des changements : 1 / 2");
   EXPECT_EQ(b.vue.progression[2], std::nullopt);
   EXPECT_FALSE(b.logique.historique().PeutAnnuler());
-  EXPECT_EQ(b.d.indicationCourante, kEcritureIrreversible);
+  EXPECT_EQ(b.d.indicationCourante.rfind(kEcritureIrreversible, 0), 0u);
 }
 
 }  // namespace

@@ -2,7 +2,9 @@
 // the selection through a sort, the focus hints.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <functional>
+#include <random>
 #include <stdexcept>
 
 #include "operator/dialogues_script.h"
@@ -23,6 +25,9 @@ struct VueTest : VueFenetre {
   std::vector<std::pair<Redessin, Selections>> dessins;
   std::vector<std::pair<std::string, bool>> activations;
   int aides = 0;
+  std::vector<std::vector<LigneChangement>> listes;  // each change list shown
+  std::string magasinListe;
+  std::function<void()> pendantListe;
 
   std::optional<std::size_t> LigneSelectionnee(ListeSource l) const override {
     if (l == ListeSource::Comptes) return selection.comptes;
@@ -37,6 +42,11 @@ struct VueTest : VueFenetre {
   }
   void ActiveControle(std::string_view nom, bool actif) override { activations.emplace_back(nom, actif); }
   void MontreAide() override { ++aides; }
+  void MontreChangements(const std::vector<LigneChangement>& lignes, std::string_view magasin) override {
+    listes.push_back(lignes);
+    magasinListe = magasin;
+    if (pendantListe) pendantListe();
+  }
 };
 
 // Whatever a question's answer, something else happens first.
@@ -173,6 +183,39 @@ TEST(LogiqueFenetre, IndicationsDeFocus) {
   EXPECT_EQ(b.dialogues.indicationCourante, "Quitte ce programme");
   b.logique.FocusEntre("Panel1");  // a control without a hint leaves the panel alone
   EXPECT_EQ(b.dialogues.indicationCourante, "Quitte ce programme");
+}
+
+// "Voir les changements" shows the pending rows and the store's name, holds the
+// window while the list is open, and redraws after it (a restore may have
+// changed rows). Write runs journal where the window was told.
+TEST(LogiqueFenetre, ListeDesChangementsEtJournal) {
+  Banc b;
+  b.AvecQuestions();
+  const std::string journal =
+      (std::filesystem::temp_directory_path() / ("corrinom-logique-" + std::to_string(std::random_device{}()) + ".csv"))
+          .string();
+  b.logique.ChoisitJournal(DestinationJournal{"SERVEUR", journal, nullptr, {}});
+  b.vue.pendantListe = [&] {
+    EXPECT_TRUE(b.logique.Occupee());
+    b.logique.Button1Click();  // refused while the list is open
+    // A journal of another store: told, nothing restored.
+    EXPECT_FALSE(b.logique.RestaureJournal("/nonexistent/journal.csv"));
+  };
+  b.logique.ButtonChangementsClick();
+  ASSERT_EQ(b.vue.listes.size(), 1u);
+  ASSERT_EQ(b.vue.listes[0].size(), 1u);
+  EXPECT_EQ(b.vue.listes[0][0].login, "dupontj");
+  EXPECT_EQ(b.vue.magasinListe, "SERVEUR");
+  EXPECT_EQ(b.dialogues.nombre(Genre::Question), 0u);
+  EXPECT_EQ(b.dialogues.nombre(Genre::Erreur), 1u);
+  EXPECT_EQ(b.vue.dessins.back().first, Redessin::Tout);
+
+  b.vue.pendantListe = nullptr;
+  b.dialogues.reponses = {Reponse::Oui};
+  b.logique.Button1Click();  // the empty store cannot read the account, but the run has its journal
+  EXPECT_EQ(b.logique.Journal().dernierChemin, journal);
+  EXPECT_TRUE(std::filesystem::exists(journal));
+  std::filesystem::remove(journal);
 }
 
 TEST(LogiqueFenetre, NomDeFichierSansOrthographe) {

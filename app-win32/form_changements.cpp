@@ -1,0 +1,399 @@
+#include "app-win32/form_changements.h"
+
+#include <commctrl.h>
+#include <commdlg.h>
+
+#include <algorithm>
+#include <array>
+
+#include "app-win32/outils_annexes.h"
+#include "session/journal.h"
+#include "text/encodage.h"
+#include "window/fenetres_annexes.h"
+
+namespace corrinom::win32 {
+
+namespace {
+
+using annexes::AEchelle;
+using annexes::Large;
+
+constexpr wchar_t kClasse[] = L"CorrinomFormChangements";
+constexpr int kMarge = 8;  // around the list and between the buttons, at 96 dpi
+
+// A path as the C library spells it on Windows (the ANSI code page) to UTF-16.
+std::wstring DepuisAnsi(std::string_view ansi) {
+  const int n = MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), nullptr, 0);
+  std::wstring r(static_cast<std::size_t>(n), L'\0');
+  MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), r.data(), n);
+  return r;
+}
+
+std::string VersAnsi(const std::wstring& texte) {
+  const int n = WideCharToMultiByte(CP_ACP, 0, texte.c_str(), static_cast<int>(texte.size()), nullptr, 0,
+                                    nullptr, nullptr);
+  std::string r(static_cast<std::size_t>(n), '\0');
+  WideCharToMultiByte(CP_ACP, 0, texte.c_str(), static_cast<int>(texte.size()), r.data(), n, nullptr, nullptr);
+  return r;
+}
+
+// A file filter of the common dialogs: "label\0pattern\0\0" from "label (pattern)".
+std::wstring Filtre(std::string_view filtre) {
+  const std::size_t ouvrante = filtre.rfind('(');
+  std::wstring r = Large(filtre);
+  r.push_back(L'\0');
+  r += Large(filtre.substr(ouvrante + 1, filtre.size() - ouvrante - 2));
+  r.push_back(L'\0');
+  r.push_back(L'\0');
+  return r;
+}
+
+class TFormChangements {
+ public:
+  TFormChangements(HINSTANCE instance, HWND proprietaire, std::vector<LigneChangement> lignes,
+                   std::string_view magasin, RestaurationJournal restaurer)
+      : instance_(instance),
+        proprietaire_(proprietaire),
+        lignes_(std::move(lignes)),
+        magasin_(Utf8VersCp1252Compte(magasin)),
+        restaurer_(std::move(restaurer)) {}
+  TFormChangements(const TFormChangements&) = delete;
+  TFormChangements& operator=(const TFormChangements&) = delete;
+
+  void Montre();
+
+ private:
+  static LRESULT CALLBACK Procedure(HWND fenetre, UINT message, WPARAM w, LPARAM l);
+  LRESULT Traite(UINT message, WPARAM w, LPARAM l);
+  void FormCreate();
+  void FormResize();
+  void Remplit();
+  void ImprimerClick();
+  void EnregistrerClick();
+  void RestaurerClick();
+
+  HINSTANCE instance_;
+  HWND proprietaire_;
+  std::vector<LigneChangement> lignes_;
+  std::string magasin_;  // CP1252, for the printed header
+  RestaurationJournal restaurer_;
+  HWND fenetre_ = nullptr;
+  HWND liste_ = nullptr;
+  std::array<HWND, 4> boutons_{};  // in the order of kBoutonsChangements
+  UINT dpi_ = 96;
+  annexes::Police police_;
+  bool ouverte_ = false;
+};
+
+void Inscrit(HINSTANCE instance) {
+  WNDCLASSEXW c{};
+  c.cbSize = sizeof c;
+  if (GetClassInfoExW(instance, kClasse, &c)) return;
+  c.lpfnWndProc = DefWindowProcW;
+  c.hInstance = instance;
+  c.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  c.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  c.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
+  c.lpszClassName = kClasse;
+  RegisterClassExW(&c);
+}
+
+void TFormChangements::Montre() {
+  Inscrit(instance_);
+  dpi_ = annexes::DpiDe(proprietaire_);
+  RECT r{0, 0, AEchelle(fenetre::kTailleChangements.largeur, dpi_),
+         AEchelle(fenetre::kTailleChangements.hauteur, dpi_)};
+  const DWORD style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
+  AdjustWindowRectEx(&r, style, FALSE, WS_EX_CONTROLPARENT);
+  fenetre_ = CreateWindowExW(WS_EX_CONTROLPARENT, kClasse, Large(fenetre::kTitreChangements).c_str(), style,
+                             CW_USEDEFAULT, CW_USEDEFAULT, r.right - r.left, r.bottom - r.top, proprietaire_,
+                             nullptr, instance_, nullptr);
+  if (!fenetre_) return;
+  SetWindowLongPtrW(fenetre_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  SetWindowLongPtrW(fenetre_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TFormChangements::Procedure));
+  dpi_ = annexes::DpiDe(fenetre_);
+  FormCreate();
+
+  const bool proprietaireActif = proprietaire_ && IsWindowEnabled(proprietaire_);
+  if (proprietaireActif) EnableWindow(proprietaire_, FALSE);
+  ShowWindow(fenetre_, SW_SHOWNORMAL);
+  SetFocus(liste_);
+  ouverte_ = true;
+  MSG msg;
+  while (ouverte_) {
+    const BOOL lu = GetMessageW(&msg, nullptr, 0, 0);
+    if (lu == 0) {
+      PostQuitMessage(static_cast<int>(msg.wParam));
+      break;
+    }
+    if (lu < 0) break;
+    const bool dedans = msg.hwnd == fenetre_ || IsChild(fenetre_, msg.hwnd);
+    if (dedans && msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE) {
+      SendMessageW(fenetre_, WM_CLOSE, 0, 0);
+      continue;
+    }
+    if (dedans && IsDialogMessageW(fenetre_, &msg)) continue;
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+  if (proprietaireActif) {
+    EnableWindow(proprietaire_, TRUE);
+    SetActiveWindow(proprietaire_);
+  }
+  if (IsWindow(fenetre_)) DestroyWindow(fenetre_);
+  fenetre_ = nullptr;
+}
+
+void TFormChangements::FormCreate() {
+  liste_ = CreateWindowExW(WS_EX_CLIENTEDGE, WC_LISTVIEWW, L"",
+                           WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_SHOWSELALWAYS, 0, 0, 0, 0,
+                           fenetre_, reinterpret_cast<HMENU>(kIdListeChangements), instance_, nullptr);
+  ListView_SetExtendedListViewStyle(liste_, LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
+  const auto& titres = TitresChangements();
+  for (std::size_t c = 0; c < titres.size(); ++c) {
+    std::wstring titre = Large(titres[c]);
+    LVCOLUMNW colonne{};
+    colonne.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
+    colonne.pszText = titre.data();
+    colonne.cx = AEchelle(fenetre::kLargeursChangements[c], dpi_);
+    colonne.iSubItem = static_cast<int>(c);
+    ListView_InsertColumn(liste_, static_cast<int>(c), &colonne);
+  }
+  constexpr std::array<int, 4> ids{kIdButtonImprimer, kIdButtonEnregistrer, kIdButtonRestaurer, IDCANCEL};
+  for (std::size_t i = 0; i < boutons_.size(); ++i) {
+    if (ids[i] == kIdButtonRestaurer && !restaurer_) continue;
+    const DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | (ids[i] == IDCANCEL ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
+    boutons_[i] = CreateWindowExW(0, L"BUTTON", Large(fenetre::kBoutonsChangements[i].texte).c_str(), style, 0, 0,
+                                  0, 0, fenetre_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(ids[i])), instance_,
+                                  nullptr);
+  }
+  police_ = annexes::CreePolice(dpi_);
+  annexes::AppliquePolice(fenetre_, police_.get());
+  Remplit();
+  FormResize();
+}
+
+void TFormChangements::Remplit() {
+  ListView_DeleteAllItems(liste_);
+  for (std::size_t i = 0; i < lignes_.size(); ++i) {
+    const auto textes = TextesChangement(lignes_[i]);
+    for (std::size_t c = 0; c < textes.size(); ++c) {
+      std::wstring texte = Large(textes[c]);
+      LVITEMW item{};
+      item.mask = LVIF_TEXT;
+      item.iItem = static_cast<int>(i);
+      item.iSubItem = static_cast<int>(c);
+      item.pszText = texte.data();
+      if (c == 0) ListView_InsertItem(liste_, &item);
+      else ListView_SetItem(liste_, &item);
+    }
+  }
+}
+
+void TFormChangements::FormResize() {
+  if (!liste_) return;
+  RECT client;
+  GetClientRect(fenetre_, &client);
+  const int marge = AEchelle(kMarge, dpi_);
+  const int hauteurBouton = AEchelle(fenetre::kBoutonsChangements[0].place.hauteur, dpi_);
+  const int hautBoutons = std::max(marge, static_cast<int>(client.bottom) - marge - hauteurBouton);
+  MoveWindow(liste_, marge, marge, std::max(0, static_cast<int>(client.right) - 2 * marge),
+             std::max(0, hautBoutons - 2 * marge), TRUE);
+  // Imprimer, Enregistrer and Restaurer from the left, Fermer on the right.
+  int x = marge;
+  for (std::size_t i = 0; i + 1 < boutons_.size(); ++i) {
+    if (!boutons_[i]) continue;
+    const int largeur = AEchelle(fenetre::kBoutonsChangements[i].place.largeur, dpi_);
+    MoveWindow(boutons_[i], x, hautBoutons, largeur, hauteurBouton, TRUE);
+    x += largeur + marge;
+  }
+  const int largeurFermer = AEchelle(fenetre::kBoutonsChangements.back().place.largeur, dpi_);
+  MoveWindow(boutons_.back(), std::max(x, static_cast<int>(client.right) - marge - largeurFermer), hautBoutons,
+             largeurFermer, hauteurBouton, TRUE);
+}
+
+void TFormChangements::ImprimerClick() {
+  PRINTDLGW pd{};
+  pd.lStructSize = sizeof pd;
+  pd.hwndOwner = fenetre_;
+  pd.Flags = PD_RETURNDC | PD_NOSELECTION | PD_NOPAGENUMS | PD_USEDEVMODECOPIESANDCOLLATE;
+  const BOOL choisi = PrintDlgW(&pd);
+  if (pd.hDevMode) GlobalFree(pd.hDevMode);
+  if (pd.hDevNames) GlobalFree(pd.hDevNames);
+  if (!choisi || !pd.hDC) return;
+  const HDC dc = pd.hDC;
+
+  // Half an inch of margin; 9-point text, a line and a quarter apart.
+  const int dpiX = GetDeviceCaps(dc, LOGPIXELSX);
+  const int dpiY = GetDeviceCaps(dc, LOGPIXELSY);
+  const int gauche = std::max(0, dpiX / 2 - GetDeviceCaps(dc, PHYSICALOFFSETX));
+  const int haut = std::max(0, dpiY / 2 - GetDeviceCaps(dc, PHYSICALOFFSETY));
+  const int largeur = GetDeviceCaps(dc, HORZRES) - 2 * gauche;
+  const int hauteur = GetDeviceCaps(dc, VERTRES) - 2 * haut;
+  LOGFONTW lf{};
+  lf.lfHeight = -MulDiv(9, dpiY, 72);
+  lf.lfCharSet = DEFAULT_CHARSET;
+  wcscpy_s(lf.lfFaceName, L"Arial");
+  annexes::Police normale(CreateFontIndirectW(&lf));
+  lf.lfWeight = FW_BOLD;
+  annexes::Police grasse(CreateFontIndirectW(&lf));
+  const HGDIOBJ ancienne = SelectObject(dc, normale.get());
+  TEXTMETRICW tm{};
+  GetTextMetricsW(dc, &tm);
+  const int ligne = (tm.tmHeight + tm.tmExternalLeading) * 5 / 4;
+  const int enTete = 3 * ligne;
+  const int parPage = std::max(1, (hauteur - enTete) / ligne);
+  const int pages = std::max<int>(1, static_cast<int>((lignes_.size() + parPage - 1) / parPage));
+  std::array<int, kColonnesChangements + 1> bords{};
+  double cumul = 0;
+  for (std::size_t c = 0; c < kColonnesChangements; ++c) {
+    bords[c] = gauche + static_cast<int>(cumul * largeur);
+    cumul += fenetre::kPartsImpressionChangements[c];
+  }
+  bords[kColonnesChangements] = gauche + largeur;
+  auto cellules = [&](int y, const auto& textes) {
+    for (std::size_t c = 0; c < kColonnesChangements; ++c) {
+      RECT r{bords[c], y, bords[c + 1] - dpiX / 24, y + ligne};
+      std::wstring t = Large(textes[c]);
+      DrawTextW(dc, t.c_str(), static_cast<int>(t.size()), &r,
+                DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOPREFIX);
+    }
+  };
+  SYSTEMTIME maintenant;
+  GetLocalTime(&maintenant);
+  char date[32];
+  wsprintfA(date, "%02u/%02u/%04u %02u:%02u", maintenant.wDay, maintenant.wMonth, maintenant.wYear,
+            maintenant.wHour, maintenant.wMinute);
+
+  std::wstring titre = Large(fenetre::kTitreChangements);
+  DOCINFOW doc{};
+  doc.cbSize = sizeof doc;
+  doc.lpszDocName = titre.c_str();
+  // A failure of the printer is dropped without a message, as the help window does.
+  if (StartDocW(dc, &doc) > 0) {
+    bool ok = true;
+    for (int page = 0; ok && page < pages; ++page) {
+      ok = StartPage(dc) > 0;
+      if (!ok) break;
+      SelectObject(dc, normale.get());
+      std::wstring haut0 = Large(EnTetePageChangements(date, magasin_, page + 1, pages));
+      TextOutW(dc, gauche, haut, haut0.c_str(), static_cast<int>(haut0.size()));
+      SelectObject(dc, grasse.get());
+      cellules(haut + 2 * ligne, TitresChangements());
+      SelectObject(dc, normale.get());
+      MoveToEx(dc, gauche, haut + enTete - 1, nullptr);
+      LineTo(dc, gauche + largeur, haut + enTete - 1);
+      const std::size_t debut = static_cast<std::size_t>(page) * static_cast<std::size_t>(parPage);
+      const std::size_t fin = std::min(lignes_.size(), debut + static_cast<std::size_t>(parPage));
+      for (std::size_t i = debut; i < fin; ++i)
+        cellules(haut + enTete + static_cast<int>(i - debut) * ligne, TextesChangement(lignes_[i]));
+      ok = EndPage(dc) > 0;
+    }
+    if (ok) EndDoc(dc);
+    else AbortDoc(dc);
+  }
+  SelectObject(dc, ancienne);
+  DeleteDC(dc);
+}
+
+void TFormChangements::EnregistrerClick() {
+  std::wstring fichier = Large(fenetre::kNomFichierChangements);
+  fichier.resize(MAX_PATH);
+  const std::wstring filtre = Filtre(fenetre::kFiltreChangements);
+  const std::wstring titre = Large(fenetre::kTitreEnregistrerChangements);
+  OPENFILENAMEW ofn{};
+  ofn.lStructSize = sizeof ofn;
+  ofn.hwndOwner = fenetre_;
+  ofn.lpstrFilter = filtre.c_str();
+  ofn.lpstrFile = fichier.data();
+  ofn.nMaxFile = static_cast<DWORD>(fichier.size());
+  ofn.lpstrTitle = titre.c_str();
+  ofn.lpstrDefExt = L"csv";
+  ofn.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR;
+  if (!GetSaveFileNameW(&ofn)) return;
+  const std::string csv = CsvChangements(lignes_);
+  const HANDLE f = CreateFileW(fichier.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
+                               nullptr);
+  DWORD ecrits = 0;
+  const bool ok = f != INVALID_HANDLE_VALUE &&
+                  WriteFile(f, csv.data(), static_cast<DWORD>(csv.size()), &ecrits, nullptr) &&
+                  ecrits == csv.size() && FlushFileBuffers(f);
+  const DWORD erreur = GetLastError();
+  if (f != INVALID_HANDLE_VALUE) CloseHandle(f);
+  if (ok) return;
+  std::wstring message = L"Le fichier " + std::wstring(fichier.c_str()) +
+                         L" ne peut pas \u00EAtre enregistr\u00E9 (erreur " + std::to_wstring(erreur) + L").";
+  MessageBoxW(fenetre_, message.c_str(), titre.c_str(), MB_OK | MB_ICONWARNING);
+}
+
+void TFormChangements::RestaurerClick() {
+  if (!restaurer_) return;
+  std::string erreur;
+  const std::optional<std::string> dossierJournaux = DossierJournaux(erreur);
+  const std::wstring dossier = dossierJournaux ? DepuisAnsi(*dossierJournaux) : std::wstring();
+  std::wstring fichier(MAX_PATH, L'\0');
+  const std::wstring filtre = Filtre(fenetre::kFiltreJournaux);
+  const std::wstring titre = Large(fenetre::kTitreChoixJournal);
+  OPENFILENAMEW ofn{};
+  ofn.lStructSize = sizeof ofn;
+  ofn.hwndOwner = fenetre_;
+  ofn.lpstrFilter = filtre.c_str();
+  ofn.lpstrFile = fichier.data();
+  ofn.nMaxFile = static_cast<DWORD>(fichier.size());
+  ofn.lpstrInitialDir = dossier.empty() ? nullptr : dossier.c_str();
+  ofn.lpstrTitle = titre.c_str();
+  ofn.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR;
+  if (!GetOpenFileNameW(&ofn)) return;
+  if (std::optional<std::vector<LigneChangement>> lignes = restaurer_(VersAnsi(fichier.c_str()))) {
+    lignes_ = std::move(*lignes);
+    Remplit();
+  }
+}
+
+LRESULT CALLBACK TFormChangements::Procedure(HWND fenetre, UINT message, WPARAM w, LPARAM l) {
+  auto* f = reinterpret_cast<TFormChangements*>(GetWindowLongPtrW(fenetre, GWLP_USERDATA));
+  if (!f) return DefWindowProcW(fenetre, message, w, l);
+  return f->Traite(message, w, l);
+}
+
+LRESULT TFormChangements::Traite(UINT message, WPARAM w, LPARAM l) {
+  switch (message) {
+    case WM_SIZE:
+      FormResize();
+      return 0;
+    case WM_COMMAND:
+      switch (LOWORD(w)) {
+        case IDCANCEL:
+          ouverte_ = false;
+          return 0;
+        case kIdButtonImprimer:
+          ImprimerClick();
+          return 0;
+        case kIdButtonEnregistrer:
+          EnregistrerClick();
+          return 0;
+        case kIdButtonRestaurer:
+          RestaurerClick();
+          return 0;
+        default:
+          break;
+      }
+      break;
+    case WM_CLOSE:
+      ouverte_ = false;
+      return 0;
+    default:
+      break;
+  }
+  return DefWindowProcW(fenetre_, message, w, l);
+}
+
+}  // namespace
+
+void MontreChangements(HINSTANCE instance, HWND proprietaire, std::vector<LigneChangement> lignes,
+                       std::string_view magasin, RestaurationJournal restaurer) {
+  TFormChangements liste(instance, proprietaire, std::move(lignes), magasin, std::move(restaurer));
+  liste.Montre();
+}
+
+}  // namespace corrinom::win32

@@ -1,0 +1,36 @@
+// The change list on Windows: every pending row in a report list, with buttons to
+// print it (the system's print dialog, a header on each page), save it as CSV and
+// restore a journal. Its facts are window/fenetres_annexes.h's, its rows
+// session/liste_changements.h's, like the Qt window's.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "session/liste_changements.h"
+
+namespace corrinom::win32 {
+
+// Restores the journal file the operator chose (its path in the ANSI code page,
+// as the core opens files): the change list as it stands afterwards, or none
+// when nothing was restored.
+using RestaurationJournal = std::function<std::optional<std::vector<LigneChangement>>(const std::string&)>;
+
+// ButtonChangementsClick of the main window: shows the list modally over
+// `proprietaire` and frees it when it closes. `magasin` (UTF-8) names the
+// server or the base on the printed pages.
+void MontreChangements(HINSTANCE instance, HWND proprietaire, std::vector<LigneChangement> lignes,
+                       std::string_view magasin, RestaurationJournal restaurer);
+
+// Control identifiers (Fermer is IDCANCEL, so that Escape is it too).
+inline constexpr int kIdListeChangements = 2101;
+inline constexpr int kIdButtonImprimer = 2102;
+inline constexpr int kIdButtonEnregistrer = 2103;
+inline constexpr int kIdButtonRestaurer = 2104;
+
+}  // namespace corrinom::win32

@@ -1,0 +1,187 @@
+#include "app/form_changements.h"
+
+#include <QFile>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "app/modeles.h"
+#include "app/texte_qt.h"
+#include "session/journal.h"
+#include "window/fenetres_annexes.h"
+
+namespace corrinom::app {
+
+namespace {
+
+QString DateImpression(const QDateTime& quand) {
+  return quand.toString(QStringLiteral("dd/MM/yyyy HH:mm"));
+}
+
+}  // namespace
+
+int ImprimeChangements(QPrinter& imprimante, const std::vector<LigneChangement>& lignes,
+                       const QString& magasin, const QDateTime& quand) {
+  QPainter p;
+  if (!p.begin(&imprimante)) return 0;
+  const QRect zone = imprimante.pageLayout().paintRectPixels(imprimante.resolution());
+  const int largeur = zone.width();
+  QFont police(QStringLiteral("Liberation Sans"));
+  police.setPointSizeF(9);
+  p.setFont(police);
+  const int hauteurLigne = p.fontMetrics().lineSpacing() * 5 / 4;
+  const int enTete = hauteurLigne * 3;  // the page header, a blank, the column titles
+  const int parPage = std::max(1, (zone.height() - enTete) / hauteurLigne);
+  const int pages = std::max<int>(1, static_cast<int>((lignes.size() + parPage - 1) / parPage));
+  const QString date = DateImpression(quand);
+
+  std::array<int, kColonnesChangements + 1> bords{};
+  double cumul = 0;
+  for (std::size_t c = 0; c < kColonnesChangements; ++c) {
+    bords[c] = static_cast<int>(cumul * largeur);
+    cumul += fenetre::kPartsImpressionChangements[c];
+  }
+  bords[kColonnesChangements] = largeur;
+  auto cellules = [&](int y, const auto& textes) {
+    for (std::size_t c = 0; c < kColonnesChangements; ++c) {
+      const QRect r(bords[c], y, bords[c + 1] - bords[c] - 4, hauteurLigne);
+      const QString t = p.fontMetrics().elidedText(VersQt(textes[c]), Qt::ElideRight, r.width());
+      p.drawText(r, Qt::AlignLeft | Qt::AlignVCenter, t);
+    }
+  };
+
+  for (int page = 0; page < pages; ++page) {
+    if (page > 0) imprimante.newPage();
+    p.drawText(QRect(0, 0, largeur, hauteurLigne), Qt::AlignLeft | Qt::AlignVCenter,
+               VersQt(EnTetePageChangements(VersCp1252(date), VersCp1252(magasin), page + 1, pages)));
+    QFont gras = police;
+    gras.setBold(true);
+    p.setFont(gras);
+    cellules(2 * hauteurLigne, TitresChangements());
+    p.setFont(police);
+    p.drawLine(0, enTete - 1, largeur, enTete - 1);
+    const std::size_t debut = static_cast<std::size_t>(page) * static_cast<std::size_t>(parPage);
+    const std::size_t fin = std::min(lignes.size(), debut + static_cast<std::size_t>(parPage));
+    for (std::size_t i = debut; i < fin; ++i)
+      cellules(enTete + static_cast<int>(i - debut) * hauteurLigne, TextesChangement(lignes[i]));
+  }
+  p.end();
+  return pages;
+}
+
+TFormChangements::TFormChangements(std::vector<LigneChangement> lignes, QString magasin,
+                                   Restauration restaurer, QWidget* parent)
+    : QDialog(parent),
+      lignes_(std::move(lignes)),
+      magasin_(std::move(magasin)),
+      actionRestaurer_(std::move(restaurer)) {
+  setObjectName(QStringLiteral("FormChangements"));
+  setWindowTitle(VersQt(fenetre::kTitreChangements));
+  resize(fenetre::kTailleChangements.largeur, fenetre::kTailleChangements.hauteur);
+
+  auto* disposition = new QVBoxLayout(this);
+  liste_ = new QTreeWidget(this);
+  liste_->setObjectName(QStringLiteral("ListeChangements"));
+  liste_->setRootIsDecorated(false);
+  liste_->setUniformRowHeights(true);
+  liste_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+  QStringList titres;
+  for (std::string_view t : TitresChangements()) titres << VersQt(t);
+  liste_->setHeaderLabels(titres);
+  Remplit();
+  for (std::size_t c = 0; c < fenetre::kLargeursChangements.size(); ++c)
+    liste_->setColumnWidth(static_cast<int>(c), fenetre::kLargeursChangements[c]);
+  disposition->addWidget(liste_, 1);
+
+  auto* boutons = new QHBoxLayout;
+  auto bouton = [&](const fenetre::ControleAnnexe& c) {
+    auto* b = new QPushButton(VersQt(c.texte), this);
+    b->setObjectName(VersQt(c.nom));
+    b->setAutoDefault(false);
+    boutons->addWidget(b);
+    return b;
+  };
+  const auto& [imprimer, enregistrer, restaure, fermer] = fenetre::kBoutonsChangements;
+  imprimer_ = bouton(imprimer);
+  connect(imprimer_, &QPushButton::clicked, this, &TFormChangements::ImprimerClick);
+  enregistrer_ = bouton(enregistrer);
+  connect(enregistrer_, &QPushButton::clicked, this, &TFormChangements::EnregistrerClick);
+  if (actionRestaurer_) {
+    restaurer_ = bouton(restaure);
+    connect(restaurer_, &QPushButton::clicked, this, &TFormChangements::RestaurerClick);
+  }
+  boutons->addStretch(1);
+  QPushButton* boutonFermer = bouton(fermer);
+  boutonFermer->setDefault(true);
+  connect(boutonFermer, &QPushButton::clicked, this, &QDialog::accept);
+  disposition->addLayout(boutons);
+}
+
+void TFormChangements::Remplit() {
+  liste_->clear();
+  for (const LigneChangement& l : lignes_) {
+    QStringList textes;
+    for (const std::string& t : TextesChangement(l)) textes << VersQt(t);
+    auto* item = new QTreeWidgetItem(liste_, textes);
+    item->setIcon(static_cast<int>(kColonnesChangements) - 1, ImageListRougeVertGris::Image(l.marque));
+  }
+}
+
+int TFormChangements::Imprime(QPrinter& imprimante) const {
+  return ImprimeChangements(imprimante, lignes_, magasin_, QDateTime::currentDateTime());
+}
+
+bool TFormChangements::Enregistre(const QString& fichier) {
+  const std::string csv = CsvChangements(lignes_);
+  QFile f(fichier);
+  if (f.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+      f.write(csv.data(), static_cast<qint64>(csv.size())) == static_cast<qint64>(csv.size()) &&
+      f.flush())
+    return true;
+  QMessageBox::warning(this, windowTitle(),
+                       QStringLiteral("Le fichier %1 ne peut pas \u00EAtre enregistr\u00E9 (%2).")
+                           .arg(fichier, f.errorString()));
+  return false;
+}
+
+void TFormChangements::Restaure(const QString& journal) {
+  if (!actionRestaurer_) return;
+  if (std::optional<std::vector<LigneChangement>> lignes = actionRestaurer_(journal)) {
+    lignes_ = std::move(*lignes);
+    Remplit();
+  }
+}
+
+void TFormChangements::ImprimerClick() {
+  QPrinter imprimante;
+  QPrintDialog dialogue(&imprimante, this);
+  dialogue.setWindowTitle(QStringLiteral("Imprimer"));
+  if (dialogue.exec() != QDialog::Accepted) return;
+  Imprime(imprimante);
+}
+
+void TFormChangements::EnregistrerClick() {
+  const QString fichier = QFileDialog::getSaveFileName(
+      this, VersQt(fenetre::kTitreEnregistrerChangements), VersQt(fenetre::kNomFichierChangements),
+      VersQt(fenetre::kFiltreChangements));
+  if (!fichier.isEmpty()) Enregistre(fichier);
+}
+
+void TFormChangements::RestaurerClick() {
+  std::string erreur;
+  const std::optional<std::string> dossier = DossierJournaux(erreur);
+  const QString journal = QFileDialog::getOpenFileName(
+      this, VersQt(fenetre::kTitreChoixJournal), dossier ? QString::fromUtf8(dossier->c_str()) : QString(),
+      VersQt(fenetre::kFiltreJournaux));
+  if (!journal.isEmpty()) Restaure(journal);
+}
+
+}  // namespace corrinom::app

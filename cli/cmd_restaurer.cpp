@@ -1,0 +1,166 @@
+// corrinom-cli restaurer: puts back what a journal shows as written, account by
+// account, where the account still holds exactly what was written.
+//
+//   login<TAB>restauré | à restaurer | laissé | échec<TAB>STATUS
+//
+// Exit: 0 all restored, 1 some left alone, 3 a read or write failed, 2 the store
+// or a journal cannot be opened or the journal names another store, 64 usage.
+#include <cstdio>
+#include <iostream>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "accounts/store/ouverture.h"
+#include "cli/command.h"
+#include "cli/console_dialogues.h"
+#include "cli/options_magasin.h"
+#include "session/nom_magasin.h"
+#include "session/restauration.h"
+#include "text/echappement.h"
+#include "text/encodage.h"
+
+namespace corrinom::cli {
+namespace {
+
+constexpr const char* kUsage =
+    "restaurer [--base FICHIER | --serveur HOTE [--utilisateur NOM] [--mot-de-passe-stdin]] "
+    "[--journal FICHIER] [--oui] JOURNAL";
+
+constexpr int kExitLaisses = 1;
+constexpr int kExitOuverture = 2;
+constexpr int kExitEchec = 3;
+
+struct Options {
+  OptionsMagasin magasin;
+  std::optional<std::string> journal;  // where the restore's own lines go
+  bool oui = false;
+  std::string aRestaurer;
+};
+
+// How many arguments follow a standalone "--" (the store options hand them back
+// at the end of their leftovers, without the "--").
+std::size_t NombreApresFinOptions(const std::vector<std::string>& args) {
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    if (args[i] == "--") return args.size() - i - 1;
+    if (args[i] == "--base" || args[i] == "--serveur" || args[i] == "--utilisateur" ||
+        args[i] == "--journal")
+      ++i;
+  }
+  return 0;
+}
+
+bool LitOptions(const std::vector<std::string>& args, Options& o, std::string& erreur) {
+  if (!LitOptionsMagasin(args, o.magasin, erreur, std::cin)) return false;
+  if (o.magasin.choix.sorte == ChoixMagasin::Sorte::Demo) {
+    erreur = "--demo is refused: a fresh demo base holds nothing of a journal";
+    return false;
+  }
+  std::vector<std::string> positionnels;
+  const std::vector<std::string>& reste = o.magasin.reste;
+  const std::size_t debutPositionnels = reste.size() - NombreApresFinOptions(args);
+  for (std::size_t i = 0; i < reste.size(); ++i) {
+    const std::string& a = reste[i];
+    const bool finOptions = i >= debutPositionnels;
+    if (!finOptions && a == "--oui") {
+      o.oui = true;
+    } else if (!finOptions && a == "--journal") {
+      if (o.journal) {
+        erreur = "--journal is given twice";
+        return false;
+      }
+      if (i + 1 >= reste.size()) {
+        erreur = "--journal needs a value";
+        return false;
+      }
+      o.journal = reste[++i];  // a value, even when it looks like an option
+    } else if (!finOptions && a.size() > 1 && a[0] == '-') {
+      erreur = "unknown option " + a;
+      return false;
+    } else {
+      positionnels.push_back(a);
+    }
+  }
+  if (positionnels.size() != 1) {
+    erreur = positionnels.empty() ? "no journal given" : "only one journal at a time";
+    return false;
+  }
+  o.aRestaurer = positionnels.front();
+  return true;
+}
+
+std::string_view Mot(IssueRestauration issue) {
+  switch (issue) {
+    case IssueRestauration::ARestaurer:
+      return "\xC3\xA0 restaurer";
+    case IssueRestauration::Restaure:
+      return "restaur\xC3\xA9";
+    case IssueRestauration::Laisse:
+      return "laiss\xC3\xA9";
+    case IssueRestauration::Echec:
+      return "\xC3\xA9" "chec";
+  }
+  return {};
+}
+
+void Imprime(const CompteRestaure& c) {
+  std::string ligne = EchappeChamp(c.login) + '\t' + std::string(Mot(c.issue));
+  if (c.issue == IssueRestauration::Echec) ligne += '\t' + std::to_string(c.statut);
+  ligne += '\n';
+  std::fwrite(ligne.data(), 1, ligne.size(), stdout);
+}
+
+int run(const std::vector<std::string>& args) {
+  Options o;
+  std::string erreur;
+  if (!LitOptions(args, o, erreur)) {
+    std::fprintf(stderr, "corrinom-cli restaurer: %s\nusage: corrinom-cli %s\n", erreur.c_str(),
+                 kUsage);
+    return kExitUsage;
+  }
+  ConsoleDialogues dialogues(false);
+
+  std::vector<LigneJournal> lignes;
+  if (!LitFichierJournal(o.aRestaurer, lignes, erreur)) {
+    dialogues.erreur(erreur);
+    return kExitOuverture;
+  }
+  MagasinOuvert ouvert = OuvreMagasin(o.magasin.choix);
+  if (!ouvert.magasin) {
+    dialogues.erreur(ouvert.erreur);
+    return kExitOuverture;
+  }
+  const std::string nomMagasin = NomMagasinJournal(o.magasin.choix);
+  if (!JournalDuMagasin(lignes, nomMagasin, erreur)) {
+    dialogues.erreur(erreur);
+    return kExitOuverture;
+  }
+
+  std::unique_ptr<JournalChangements> journal;
+  if (o.oui) {
+    journal = OuvreJournal(o.journal, std::time(nullptr), nomMagasin, erreur);
+    if (!journal) {
+      dialogues.erreur(erreur + "\nAucun compte n'a \xE9t\xE9 modifi\xE9.");
+      return kExitOuverture;
+    }
+    std::fprintf(stderr, "journal: %s\n", journal->chemin().c_str());
+  }
+  const Restauration r = Restaure(HistoriquesDuJournal(lignes), *ouvert.magasin, journal.get());
+  bool laisses = false, echecs = false;
+  for (const CompteRestaure& c : r.comptes) {
+    Imprime(c);
+    laisses = laisses || c.issue == IssueRestauration::Laisse;
+    echecs = echecs || c.issue == IssueRestauration::Echec;
+  }
+  std::fflush(stdout);
+  if (!r.erreurJournal.empty()) {
+    dialogues.erreur(r.erreurJournal + "\nLa restauration s'est arr\xEAt\xE9" "e l\xE0.");
+    return kExitEchec;
+  }
+  return echecs ? kExitEchec : laisses ? kExitLaisses : 0;
+}
+
+}  // namespace
+
+const Commande kCommandeRestaurer{"restaurer", kUsage, &run};
+}  // namespace corrinom::cli

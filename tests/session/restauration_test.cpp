@@ -1,0 +1,211 @@
+// The restore: compare, then set, and its own journal; the change list.
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "session/liste_changements.h"
+#include "session/restauration.h"
+#include "session/restauration_fenetre.h"
+#include "operator/dialogues_script.h"
+#include "outils.h"
+
+namespace corrinom {
+namespace {
+
+// Accounts in memory; chosen logins fail to read or to write.
+class MagasinMemoire final : public MagasinComptes {
+ public:
+  std::map<std::string, CompteStocke, std::less<>> comptes;
+  std::map<std::string, std::uint32_t, std::less<>> echecsLecture, echecsEcriture;
+  int ecritures = 0;
+
+  std::uint32_t enumere(std::uint32_t, std::vector<CompteStocke>& page, std::uint32_t&,
+                        std::uint32_t&) override {
+    page.clear();
+    return kNerrSuccess;
+  }
+  std::uint32_t lit(std::string_view login, CompteStocke& compte) override {
+    if (const auto e = echecsLecture.find(login); e != echecsLecture.end()) return e->second;
+    const auto it = comptes.find(login);
+    if (it == comptes.end()) return kNerrUserNotFound;
+    compte = it->second;
+    return kNerrSuccess;
+  }
+  std::uint32_t ecrit(std::string_view login, const CompteStocke& compte) override {
+    if (const auto e = echecsEcriture.find(login); e != echecsEcriture.end()) return e->second;
+    ++ecritures;
+    comptes.find(login)->second = compte;
+    return kNerrSuccess;
+  }
+};
+
+CompteStocke Compte(const std::string& login, const std::string& nom, const std::string& comm) {
+  CompteStocke c;
+  c.name = ChampTexte::de(login);
+  c.full_name = ChampTexte::de(nom);
+  c.usr_comment = ChampTexte::de(comm);
+  c.home_dir = ChampTexte::de("\\\\srv\\" + login);
+  return c;
+}
+
+LigneJournal Ligne(std::string login, std::string ancien, std::string nouveau,
+                   std::optional<std::uint32_t> statut) {
+  LigneJournal l;
+  l.magasin = "m";
+  l.resultat = statut.has_value();
+  l.statut = statut;
+  l.changement = {std::move(login), ancien, "TAVO;;;;;;" + std::to_string(ancien.size()),
+                  nouveau, "TAVO;;;;;;" + std::to_string(nouveau.size())};
+  return l;
+}
+
+CompteStocke Apres(const std::string& login, const std::string& nom) {
+  return Compte(login, nom, "TAVO;;;;;;" + std::to_string(nom.size()));
+}
+
+TEST(Restauration, EachAccountAsItsJournalAndItsCurrentTextsSay) {
+  MagasinMemoire m;
+  m.comptes["ecrit"] = Apres("ecrit", "NEUF A");
+  m.comptes["change"] = Apres("change", "AUTRE A");        // modified since
+  m.comptes["echoue"] = Apres("echoue", "VIEUX B");        // its write failed
+  m.comptes["coupe"] = Apres("coupe", "NEUF C");           // intention only, written
+  m.comptes["pas.ecrit"] = Apres("pas.ecrit", "VIEUX D");  // intention only, not written
+  m.comptes["deux.fois"] = Apres("deux.fois", "TROIS E");  // two runs
+  m.comptes["refus"] = Apres("refus", "NEUF F");
+  m.echecsEcriture["refus"] = 5;
+  const std::vector<LigneJournal> lignes{
+      Ligne("ecrit", "VIEUX A", "NEUF A", {}),       Ligne("ecrit", "VIEUX A", "NEUF A", 0),
+      Ligne("change", "VIEUX A", "NEUF A", {}),      Ligne("change", "VIEUX A", "NEUF A", 0),
+      Ligne("echoue", "VIEUX B", "NEUF B", {}),      Ligne("echoue", "VIEUX B", "NEUF B", 2221),
+      Ligne("deux.fois", "UN E", "DEUX E", {}),      Ligne("deux.fois", "UN E", "DEUX E", 0),
+      Ligne("refus", "VIEUX F", "NEUF F", {}),       Ligne("refus", "VIEUX F", "NEUF F", 0),
+      Ligne("coupe", "VIEUX C", "NEUF C", {}),       Ligne("pas.ecrit", "VIEUX D", "NEUF D", {}),
+      Ligne("deux.fois", "DEUX E", "TROIS E", {}),   Ligne("deux.fois", "DEUX E", "TROIS E", 0),
+      Ligne("absent", "VIEUX G", "NEUF G", 0),
+  };
+  const std::vector<HistoriqueCompte> h = HistoriquesDuJournal(lignes);
+  const CompteStocke ecritAvant = m.comptes["ecrit"];
+
+  // Without a journal, nothing is written.
+  const Restauration essai = Restaure(h, m, nullptr);
+  EXPECT_EQ(m.ecritures, 0);
+  EXPECT_EQ(m.comptes["ecrit"], ecritAvant);
+
+  test::Dossier d;
+  std::string erreur;
+  auto journal = JournalChangements::OuvreFichier(d.nom("j.csv"), "m", erreur);
+  ASSERT_TRUE(journal) << erreur;
+  const Restauration r = Restaure(h, m, journal.get());
+  EXPECT_TRUE(r.erreurJournal.empty());
+
+  using I = IssueRestauration;
+  const std::vector<std::tuple<std::string, I, I, std::uint32_t>> attendu{
+      {"ecrit", I::ARestaurer, I::Restaure, 0},   {"change", I::Laisse, I::Laisse, 0},
+      {"echoue", I::Laisse, I::Laisse, 0},        {"deux.fois", I::ARestaurer, I::Restaure, 0},
+      {"refus", I::ARestaurer, I::Echec, 5},      {"coupe", I::ARestaurer, I::Restaure, 0},
+      {"pas.ecrit", I::Laisse, I::Laisse, 0},     {"absent", I::Echec, I::Echec, kNerrUserNotFound},
+  };
+  ASSERT_EQ(r.comptes.size(), attendu.size());
+  ASSERT_EQ(essai.comptes.size(), attendu.size());
+  for (std::size_t i = 0; i < attendu.size(); ++i) {
+    const auto& [login, avant, apres, statut] = attendu[i];
+    EXPECT_EQ(essai.comptes[i].login, login);
+    EXPECT_EQ(essai.comptes[i].issue, avant) << login;
+    EXPECT_EQ(r.comptes[i].issue, apres) << login;
+    EXPECT_EQ(r.comptes[i].statut, statut) << login;
+  }
+  EXPECT_EQ(m.comptes["ecrit"], Apres("ecrit", "VIEUX A"));  // every other field as it was
+  EXPECT_EQ(m.comptes["deux.fois"], Apres("deux.fois", "UN E"));
+  EXPECT_EQ(m.comptes["coupe"], Apres("coupe", "VIEUX C"));
+  EXPECT_EQ(m.comptes["change"], Apres("change", "AUTRE A"));
+
+  // The restore's journal undoes the restore.
+  std::vector<LigneJournal> siennes;
+  ASSERT_TRUE(LitFichierJournal(journal->chemin(), siennes, erreur)) << erreur;
+  EXPECT_EQ(siennes.size(), 8u);  // four accounts tried, two lines each
+  m.echecsEcriture.clear();
+  const Restauration retour = Restaure(HistoriquesDuJournal(siennes), m, journal.get());
+  for (const CompteRestaure& c : retour.comptes)  // refus was never written
+    EXPECT_EQ(c.issue, c.login == "refus" ? I::Laisse : I::Restaure) << c.login;
+  EXPECT_EQ(m.comptes["ecrit"], ecritAvant);
+  EXPECT_EQ(m.comptes["deux.fois"], Apres("deux.fois", "TROIS E"));
+}
+
+TEST(Restauration, AJournalOfAnotherStoreIsRefused) {
+  std::vector<LigneJournal> lignes{Ligne("a", "X", "Y", {}), Ligne("a", "X", "Y", 0)};
+  std::string erreur;
+  EXPECT_TRUE(JournalDuMagasin(lignes, "m", erreur));
+  lignes[1].magasin = "autre";
+  EXPECT_FALSE(JournalDuMagasin(lignes, "m", erreur));
+  EXPECT_NE(erreur.find("ligne"), std::string::npos);
+}
+
+TEST(Restauration, FromTheWindowAskedThenReportedAndTheRowsFollow) {
+  MagasinMemoire m;
+  m.comptes["a"] = Compte("a", "DUPONT-MARTIN Jean", "TAVO;;;;;;13;;01/01/2011");
+  m.comptes["b"] = Compte("b", "AUTRE Paul", "TAVO;;;;;;5");
+  test::Dossier d;
+  std::string erreur;
+  auto ecrit = JournalChangements::OuvreFichier(d.nom("run.csv"), "m", erreur);
+  ASSERT_TRUE(ecrit) << erreur;
+  for (const ChangementCompte& c :
+       {ChangementCompte{"a", "DUPONT Jean", "TAVO;;;;;;6;;01/01/2011", "DUPONT-MARTIN Jean",
+                         "TAVO;;;;;;13;;01/01/2011"},
+        ChangementCompte{"b", "B Paul", "TAVO;;;;;;1", "BB Paul", "TAVO;;;;;;2"}}) {
+    ASSERT_TRUE(ecrit->intention(c, erreur));
+    ASSERT_TRUE(ecrit->resultat(c, 0, erreur));
+  }
+  EtatRapprochement etat;
+  LigneCompte ligne = LigneCompte::Libre("a", "DUPONT-MARTIN", "Jean", "01/01/2011");
+  AttachePersonne(ligne, "DUPONT-MARTIN", "Jean", "01/01/2011");
+  ligne.marque = kMarqueVert;
+  etat.comptes.push_back(ligne);
+
+  for (const Reponse reponse : {Reponse::Non, Reponse::Oui}) {
+    DialoguesScript dialogues;
+    dialogues.reponses.push_back(reponse);
+    const auto propre = RestaureJournal(ecrit->chemin(), m, "m", etat, dialogues, d.nom("sien.csv"));
+    const auto questions = dialogues.textes(DialoguesScript::Genre::Question);
+    ASSERT_EQ(questions.size(), 1u);
+    EXPECT_NE(questions[0].find("Comptes \xE0 restaurer (1) : a"), std::string::npos) << questions[0];
+    EXPECT_NE(questions[0].find("(1) : b"), std::string::npos) << questions[0];
+    EXPECT_EQ(propre.has_value(), reponse == Reponse::Oui);
+  }
+  EXPECT_EQ(m.comptes["a"].full_name.texte, "DUPONT Jean");
+  EXPECT_EQ(etat.comptes[0].sousItems[kNomActuel], "DUPONT");
+  EXPECT_EQ(etat.comptes[0].marque, kMarqueRouge);  // pending again, as the store holds the old names
+  EXPECT_EQ(etat.LabelAFaire, "1 modification importante");
+
+  // A journal of another store is refused before anything is asked.
+  DialoguesScript dialogues;
+  EXPECT_FALSE(RestaureJournal(ecrit->chemin(), m, "autre", etat, dialogues));
+  EXPECT_EQ(dialogues.nombre(DialoguesScript::Genre::Question), 0u);
+  EXPECT_EQ(dialogues.nombre(DialoguesScript::Genre::Erreur), 1u);
+}
+
+TEST(ListeChangements, PendingRowsInListOrderAndTheirCsv) {
+  EtatRapprochement etat;
+  etat.comptes.push_back(LigneCompte::Libre("gris", "GRIS", "Ana", "01/01/2011"));
+  for (const auto& [login, marque] : {std::pair{"rouge", kMarqueRouge}, {"vert", kMarqueVert},
+                                      {"rose", kMarqueRose}}) {
+    LigneCompte l = LigneCompte::Libre(login, "DUPONT", "Jean", "12/05/2011");
+    AttachePersonne(l, "DUPONT;MARTIN", "J\xE9r\xF4me", "13/05/2011");
+    l.marque = marque;
+    etat.comptes.push_back(l);
+  }
+  const std::vector<LigneChangement> liste = ListeChangements(etat);
+  ASSERT_EQ(liste.size(), 2u);
+  EXPECT_EQ(liste[0], (LigneChangement{"rouge", "DUPONT Jean", "DUPONT;MARTIN J\xE9r\xF4me",
+                                       "12/05/2011", "13/05/2011", kMarqueRouge}));
+  EXPECT_EQ(liste[1].login, "rose");
+  EXPECT_EQ(CsvChangements(liste),
+            "\xEF\xBB\xBFLogin;Nom complet actuel;Nouveau nom complet;Date naiss actuelle;"
+            "Nouv. date naiss;Changement\r\n"
+            "rouge;DUPONT Jean;\"DUPONT;MARTIN J\xC3\xA9r\xC3\xB4me\";12/05/2011;13/05/2011;"
+            "importante\r\n"
+            "rose;DUPONT Jean;\"DUPONT;MARTIN J\xC3\xA9r\xC3\xB4me\";12/05/2011;13/05/2011;"
+            "mineure\r\n");
+}
+
+}  // namespace
+}  // namespace corrinom
