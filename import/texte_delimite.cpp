@@ -17,18 +17,37 @@ namespace {
 // Where the field after `debut` ends: at the next separator, or, in a quoted
 // file, at the next separator outside double quotes; the line's length when
 // none follows.
+//
+// In a quoted file a double quote opens or closes quotes only where a quoted field
+// can have one: as the field's first character after blanks, just before a
+// separator or the line's end (blanks between allowed), or as one of a "" pair,
+// which stands for one quote and leaves the state as it was. Any other quote is an
+// ordinary character, so that one stray quote inside a field (« "Jean "Jo" ») does
+// not swallow the rest of the line.
 std::size_t FinDuChamp(std::string_view ligne, std::size_t debut, const FormatTexte& format) {
   if (!format.guillemets) {
     const std::size_t p = ligne.find(format.separateur, debut);
     return p == std::string_view::npos ? ligne.size() : p;
   }
+  auto blanc = [](char c) { return static_cast<unsigned char>(c) <= 0x20; };
   bool dansGuillemets = false;
+  bool queDesBlancs = true;  // nothing but blanks before position i in this field
   for (std::size_t i = debut; i < ligne.size(); ++i) {
     const char c = ligne[i];
-    if (c == '"')
-      dansGuillemets = !dansGuillemets;
-    else if (c == format.separateur && !dansGuillemets)
+    if (c == '"') {
+      if (queDesBlancs) {
+        dansGuillemets = !dansGuillemets;
+      } else if (i + 1 < ligne.size() && ligne[i + 1] == '"') {
+        ++i;
+      } else {
+        std::size_t j = i + 1;
+        while (j < ligne.size() && blanc(ligne[j])) ++j;
+        if (j == ligne.size() || ligne[j] == format.separateur) dansGuillemets = !dansGuillemets;
+      }
+    } else if (c == format.separateur && !dansGuillemets) {
       return i;
+    }
+    if (!blanc(c)) queDesBlancs = false;
   }
   return ligne.size();
 }

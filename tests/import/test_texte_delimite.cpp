@@ -142,6 +142,13 @@ TEST(ValeurChamp, CleanedValuesOfOneLine) {
       {" \"DUPONT\" ,x", kVirguleGuillemets, 0, "DUPONT"},
       {"\"\",x", kVirguleGuillemets, 0, ""},
       {"\"unterminated,x", kVirguleGuillemets, 1, ""},  // the rest is one field
+      // A stray quote inside a field is an ordinary character.
+      {"\"DUPONT\",\"Jean \"Jo\",\"01/02/2003\"", kVirguleGuillemets, 1, "Jean \"Jo"},
+      {"\"DUPONT\",\"Jean \"Jo\",\"01/02/2003\"", kVirguleGuillemets, 2, "01/02/2003"},
+      {"\"A \"B\" C\",x", kVirguleGuillemets, 0, "A \"B\" C"},
+      {"\"A \"B\" C\",x", kVirguleGuillemets, 1, "x"},
+      {"\"DUPONT\",Jean \"Jo,x", kVirguleGuillemets, 2, "x"},
+      {"\"O\"\"NEIL, Ann\" ,x", kVirguleGuillemets, 1, "x"},
   };
   for (const Cas& c : cas)
     EXPECT_EQ(ValeurChamp(c.ligne, c.indice, c.format), c.valeur) << c.ligne << " #" << c.indice;
