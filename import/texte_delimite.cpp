@@ -65,23 +65,15 @@ bool ChampBrut(std::string_view ligne, int n, const FormatTexte& format, std::st
   return true;
 }
 
-// Maps the C library's error numbers to the Windows codes the error texts know.
-int CodeSysteme(int numero) {
-  switch (numero) {
-    case 0: return 0;
-    case ENOENT: return 2;        // ERROR_FILE_NOT_FOUND
-    case ENOTDIR: return 3;       // ERROR_PATH_NOT_FOUND
-    case EMFILE:
-    case ENFILE: return 4;        // ERROR_TOO_MANY_OPEN_FILES
-    case EACCES:
-    case EPERM:
-    case EISDIR: return 5;        // ERROR_ACCESS_DENIED (Windows' answer for a folder too)
-    case ENOMEM: return 8;        // ERROR_NOT_ENOUGH_MEMORY
-    case EBUSY: return 32;        // ERROR_SHARING_VIOLATION
-    case ENAMETOOLONG: return 206;  // ERROR_FILENAME_EXCED_RANGE
-    case EIO: return 1117;        // ERROR_IO_DEVICE
-    default: return 31;           // ERROR_GEN_FAILURE
+// The code of a failed open or read. Windows says "path not found" when a folder on
+// the way is missing; the C library says "no such file" for both.
+int CodeSysteme(const std::string& nomFichier, int numero) {
+  if (numero == ENOENT) {
+    const std::filesystem::path dossier = std::filesystem::path(nomFichier).parent_path();
+    std::error_code ec;
+    if (!dossier.empty() && !std::filesystem::is_directory(dossier, ec)) return 3;
   }
+  return CodeErreurFichier(numero);
 }
 
 struct Recherche {
@@ -151,7 +143,7 @@ bool LitLignesFichier(const std::string& nomFichier, LignesFichier& resultat, in
   std::string contenu;
   if (const LectureFichier lecture = LitFichier(nomFichier, contenu, /*arretAuZero=*/true);
       !lecture) {
-    codeErreur = CodeSysteme(lecture.numero);
+    codeErreur = CodeSysteme(nomFichier, lecture.numero);
     return false;
   }
   resultat.texte = TexteDuFichier(std::move(contenu));

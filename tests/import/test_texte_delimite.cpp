@@ -277,6 +277,7 @@ TEST(LitFichierTexte, Utf8FileReachesMatchingInCp1252) {
 TEST(LitFichierTexte, FailuresTellTheOperatorAndLeaveTheListAlone) {
   DossierTemporaire d;
   std::filesystem::create_directory(d.chemin() / "dossier.csv");
+  std::filesystem::create_symlink("boucle.csv", d.chemin() / "boucle.csv");
   struct Cas {
     std::string nom;
     std::string message;  // empty: the text starts with "Erreur en lisant le fichier "
@@ -288,6 +289,9 @@ TEST(LitFichierTexte, FailuresTellTheOperatorAndLeaveTheListAlone) {
       {d.nom("absent.csv"), ""},
       {d.nom("dossier.csv"), ""},
       {d.nom("sans/dossier.csv"), ""},
+      {d.nom("vide.csv/dedans.csv"), ""},
+      {d.nom("boucle.csv"), ""},
+      {d.nom(std::string(300, 'n') + ".csv"), ""},
   };
   for (const Cas& c : cas) {
     Lecture l;
@@ -303,6 +307,7 @@ TEST(LitFichierTexte, FailuresTellTheOperatorAndLeaveTheListAlone) {
       const std::string debut = "Erreur en lisant le fichier " + c.nom + " ";
       EXPECT_EQ(m[0].substr(0, debut.size()), debut);
       EXPECT_GT(m[0].size(), debut.size()) << "the system's text is missing: " << m[0];
+      EXPECT_EQ(m[0].find("Erreur n\xB0"), std::string::npos) << m[0];
     }
   }
 }
