@@ -30,22 +30,28 @@ TInfoUser InfoDepuisCompte(const CompteStocke& c) {
   return i;
 }
 
+void TEnumUsers::appelle() {
+  page_.clear();
+  dernierStatut_ = magasin_.enumere(kLongueurPreferee, page_, totalEntrees_, reprise_);
+  if (dernierStatut_ == kErrorMoreData &&
+      (reprise_ == 0 || !reprisesVues_.insert(reprise_).second)) {
+    dernierStatut_ = kErrorFileCorrupt;
+    page_.clear();
+  }
+  entreesLues_ = static_cast<std::uint32_t>(page_.size());
+}
+
 std::uint32_t TEnumUsers::Ouvre() {
   position_ = 0;
   reprise_ = 0;
-  page_.clear();
-  entreesLues_ = 0;
-  dernierStatut_ = magasin_.enumere(kLongueurPreferee, page_, totalEntrees_, reprise_);
-  entreesLues_ = static_cast<std::uint32_t>(page_.size());
+  reprisesVues_.clear();
+  appelle();
   return SuccesEnumeration(dernierStatut_) ? 0 : dernierStatut_;
 }
 
 bool TEnumUsers::Suivant(TInfoUser& info, std::uint32_t& statut) {
   if (position_ == entreesLues_ && dernierStatut_ == kErrorMoreData) {
-    page_.clear();
-    entreesLues_ = 0;
-    dernierStatut_ = magasin_.enumere(kLongueurPreferee, page_, totalEntrees_, reprise_);
-    entreesLues_ = static_cast<std::uint32_t>(page_.size());
+    appelle();
     if (!SuccesEnumeration(dernierStatut_)) {
       statut = dernierStatut_;
       return false;
