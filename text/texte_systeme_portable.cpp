@@ -15,7 +15,7 @@ struct TexteCode {
   std::string_view texte;  // CP1252
 };
 
-constexpr std::array<TexteCode, 38> kTextes{{
+constexpr std::array<TexteCode, 39> kTextes{{
     {2, "Le fichier sp\xE9" "cifi\xE9 est introuvable.\r\n"},
     {3, "Le chemin d'acc\xE8s sp\xE9" "cifi\xE9 est introuvable.\r\n"},
     {4, "Le syst\xE8me ne peut pas ouvrir le fichier.\r\n"},
@@ -28,6 +28,7 @@ constexpr std::array<TexteCode, 38> kTextes{{
     {53, "Le chemin r\xE9seau n'a pas \xE9t\xE9 trouv\xE9.\r\n"},
     {86, "Le mot de passe r\xE9seau sp\xE9" "cifi\xE9 est incorrect.\r\n"},
     {87, "Param\xE8tre incorrect.\r\n"},
+    {112, "Espace insuffisant sur le disque.\r\n"},
     {124, "Le niveau d'appel syst\xE8me n'est pas correct.\r\n"},
     {170, "La ressource demand\xE9" "e est en cours d'utilisation.\r\n"},
     {206, "Le nom de fichier ou l'extension est trop long.\r\n"},
