@@ -1,6 +1,5 @@
 #include "import/texte_delimite.h"
 
-#include <cerrno>
 
 #include "import/cherche_champ.h"
 #include "operator/dialogues.h"
@@ -63,17 +62,6 @@ bool ChampBrut(std::string_view ligne, int n, const FormatTexte& format, std::st
   }
   champ = ligne.substr(debut, FinDuChamp(ligne, debut, format) - debut);
   return true;
-}
-
-// The code of a failed open or read. Windows says "path not found" when a folder on
-// the way is missing; the C library says "no such file" for both.
-int CodeSysteme(const std::string& nomFichier, int numero) {
-  if (numero == ENOENT) {
-    const std::filesystem::path dossier = std::filesystem::path(nomFichier).parent_path();
-    std::error_code ec;
-    if (!dossier.empty() && !std::filesystem::is_directory(dossier, ec)) return 3;
-  }
-  return CodeErreurFichier(numero);
 }
 
 struct Recherche {
@@ -143,7 +131,7 @@ bool LitLignesFichier(const std::string& nomFichier, LignesFichier& resultat, in
   std::string contenu;
   if (const LectureFichier lecture = LitFichier(nomFichier, contenu, /*arretAuZero=*/true);
       !lecture) {
-    codeErreur = CodeSysteme(nomFichier, lecture.numero);
+    codeErreur = lecture.code;
     return false;
   }
   resultat.texte = TexteDuFichier(std::move(contenu));

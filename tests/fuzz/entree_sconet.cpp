@@ -1,6 +1,6 @@
 // The student and staff XML readers, bytes to persons, on the same document.
 #include "import/sconet.h"
-#include "reconcile/dialogues.h"
+#include "operator/dialogues.h"
 #include "tests/fuzz/entrees.h"
 #include "tests/fuzz/remise_verifiee.h"
 

@@ -4,7 +4,7 @@
 
 #include "import/personne.h"
 #include "import/texte_delimite.h"
-#include "reconcile/dialogues.h"
+#include "operator/dialogues.h"
 #include "tests/fuzz/entrees.h"
 #include "tests/fuzz/remise_verifiee.h"
 

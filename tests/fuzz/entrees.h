@@ -19,8 +19,10 @@ void LitTexte(const std::uint8_t* data, std::size_t size);
 void LitSconet(const std::uint8_t* data, std::size_t size);
 // The TSV account list importer, and its round trip through the exporter.
 void ImporteComptes(const std::uint8_t* data, std::size_t size);
+// The embedded account base: opened in memory, listed, one account written back.
+void OuvreBase(const std::uint8_t* data, std::size_t size);
 
-// The entry of a target by name ("texte", "sconet", "tsv"), or nullptr.
+// The entry of a target by name ("texte", "sconet", "tsv", "base"), or nullptr.
 Entree EntreeNommee(std::string_view nom);
 
 // Aborts with the broken promise's name when `condition` is false.

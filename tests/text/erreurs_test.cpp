@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cerrno>
 #include <cstdint>
 #include <limits>
 #include <string>
@@ -78,23 +77,6 @@ TEST(MessErreur, SystemTextsOfTheStoresStatusCodes) {
   }
   EXPECT_EQ(Utf(MessErreur(5)), "Accès refusé");
   EXPECT_EQ(Utf(MessErreur(2221)), "Le nom d'utilisateur est introuvable");
-}
-
-// Every code a file read can end with has a French text, never the numbered
-// fallback: the C library's error numbers go through the mapping one by one.
-TEST(CodeErreurFichier, EveryCodeHasAText) {
-  EXPECT_EQ(CodeErreurFichier(0), 0);
-  for (int numero = 1; numero < 256; ++numero) {
-    const std::int32_t code = CodeErreurFichier(numero);
-    EXPECT_EQ(MessErreur(code).rfind("Erreur n", 0), std::string::npos)
-        << "errno " << numero << " gives code " << code << " without a text";
-  }
-  struct {
-    int numero;
-    std::int32_t code;
-  } cas[] = {{ENOENT, 2},        {ENOTDIR, 3}, {EACCES, 5},   {EISDIR, 5},
-             {ENAMETOOLONG, 206}, {EFBIG, 223}, {ELOOP, 1921}, {EIO, 1117}};
-  for (const auto& c : cas) EXPECT_EQ(CodeErreurFichier(c.numero), c.code) << c.numero;
 }
 
 TEST(TexteSystemeSurUneLigne, TrimsTheEndAndJoinsLines) {
