@@ -5,6 +5,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <exception>
 #include <filesystem>
 #include <memory>
 
