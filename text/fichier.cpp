@@ -103,14 +103,19 @@ LectureFichier LitFichier(const std::string& nomFichier, std::string& contenu, b
   // A name that is not a plain file is refused before it is opened at all.
   std::error_code ec;
   const std::filesystem::file_status etat = std::filesystem::status(CheminUtf8(nomFichier), ec);
+  // A folder counts as opened and not readable, as where it can be opened.
+  if (!ec && std::filesystem::is_directory(etat)) return Refus(Echec::Lecture, EISDIR, nomFichier);
   if (!ec && std::filesystem::exists(etat) && !std::filesystem::is_regular_file(etat))
-    return Refus(Echec::Ouverture, std::filesystem::is_directory(etat) ? EISDIR : EACCES, nomFichier);
+    return Refus(Echec::Ouverture, EACCES, nomFichier);
 
   std::uint64_t taille = 0;
   int numero = 0;
   errno = 0;
   const Fichier f = OuvreFichierSimple(nomFichier, taille, numero);
-  if (!f) return Refus(Echec::Ouverture, numero == 0 ? ENOENT : numero, nomFichier);
+  if (!f) {
+    if (numero == 0) numero = ENOENT;
+    return Refus(numero == EISDIR ? Echec::Lecture : Echec::Ouverture, numero, nomFichier);
+  }
   if (taille > kTailleMaxFichier) return Refus(Echec::Ouverture, EFBIG, nomFichier);
   contenu.reserve(static_cast<std::size_t>(taille));
 

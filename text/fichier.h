@@ -34,9 +34,9 @@ struct LectureFichier {
 
 // Reads the whole file into `contenu` (left empty on failure). With
 // `arretAuZero`, reading stops at the first zero byte, which ends a text file's
-// contents, and the bytes before it are the result. A folder gives code 5 (as
-// Windows answers), any other file that is not plain 5 too, a file over the limit
-// 223, a missing folder on the way 3.
+// contents, and the bytes before it are the result. A folder fails as a read
+// (code 5, as Windows answers), any other file that is not plain as an open (5
+// too); a file over the limit gives 223, a missing folder on the way 3.
 LectureFichier LitFichier(const std::string& nomFichier, std::string& contenu,
                           bool arretAuZero = false);
 
