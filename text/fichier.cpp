@@ -43,13 +43,12 @@ LectureFichier Refus(LectureFichier::Echec echec, int numero, const std::string&
 Fichier OuvreFichierSimple(const std::string& nomFichier, std::uint64_t& taille, int& numero) {
   numero = 0;
 #ifdef _WIN32
-  Fichier f;
-  try {
-    f.reset(_wfopen(CheminUtf8(nomFichier).c_str(), L"rb"));
-  } catch (const std::exception&) {
+  const std::filesystem::path chemin = CheminUtf8(nomFichier);
+  if (chemin.empty()) {
     numero = ENOENT;  // a name that is not UTF-8
     return nullptr;
   }
+  Fichier f(_wfopen(chemin.c_str(), L"rb"));
   if (!f) {
     numero = errno == 0 ? ENOENT : errno;
     return nullptr;
@@ -87,7 +86,13 @@ Fichier OuvreFichierSimple(const std::string& nomFichier, std::uint64_t& taille,
 }  // namespace
 
 std::filesystem::path CheminUtf8(const std::string& nomFichier) {
-  return std::filesystem::path(std::u8string(nomFichier.begin(), nomFichier.end()));
+  // On Windows the UTF-8 name becomes UTF-16 here; a name that is not UTF-8 has no
+  // spelling there and gives the empty path, which names no file.
+  try {
+    return std::filesystem::path(std::u8string(nomFichier.begin(), nomFichier.end()));
+  } catch (const std::exception&) {
+    return {};
+  }
 }
 
 bool EstFichierLisible(const std::string& nomFichier) {

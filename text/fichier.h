@@ -17,7 +17,8 @@ namespace corrinom {
 inline constexpr std::uint64_t kTailleMaxFichier = std::uint64_t{256} << 20;
 
 // A UTF-8 name as the system's path (on Windows a std::string would be read in
-// the ANSI code page).
+// the ANSI code page, where "Łódź" is another name or none); the empty path for a
+// name that is not UTF-8 there.
 std::filesystem::path CheminUtf8(const std::string& nomFichier);
 
 // True for a plain file, and for a name that does not exist (the open then says
