@@ -1,6 +1,5 @@
 #include "import/texte_delimite.h"
 
-#include <cerrno>
 
 #include "import/cherche_champ.h"
 #include "operator/dialogues.h"
@@ -17,18 +16,37 @@ namespace {
 // Where the field after `debut` ends: at the next separator, or, in a quoted
 // file, at the next separator outside double quotes; the line's length when
 // none follows.
+//
+// In a quoted file a double quote opens or closes quotes only where a quoted field
+// can have one: as the field's first character after blanks, just before a
+// separator or the line's end (blanks between allowed), or as one of a "" pair,
+// which stands for one quote and leaves the state as it was. Any other quote is an
+// ordinary character, so that one stray quote inside a field (« "Jean "Jo" ») does
+// not swallow the rest of the line.
 std::size_t FinDuChamp(std::string_view ligne, std::size_t debut, const FormatTexte& format) {
   if (!format.guillemets) {
     const std::size_t p = ligne.find(format.separateur, debut);
     return p == std::string_view::npos ? ligne.size() : p;
   }
+  auto blanc = [](char c) { return static_cast<unsigned char>(c) <= 0x20; };
   bool dansGuillemets = false;
+  bool queDesBlancs = true;  // nothing but blanks before position i in this field
   for (std::size_t i = debut; i < ligne.size(); ++i) {
     const char c = ligne[i];
-    if (c == '"')
-      dansGuillemets = !dansGuillemets;
-    else if (c == format.separateur && !dansGuillemets)
+    if (c == '"') {
+      if (queDesBlancs) {
+        dansGuillemets = !dansGuillemets;
+      } else if (i + 1 < ligne.size() && ligne[i + 1] == '"') {
+        ++i;
+      } else {
+        std::size_t j = i + 1;
+        while (j < ligne.size() && blanc(ligne[j])) ++j;
+        if (j == ligne.size() || ligne[j] == format.separateur) dansGuillemets = !dansGuillemets;
+      }
+    } else if (c == format.separateur && !dansGuillemets) {
       return i;
+    }
+    if (!blanc(c)) queDesBlancs = false;
   }
   return ligne.size();
 }
@@ -44,25 +62,6 @@ bool ChampBrut(std::string_view ligne, int n, const FormatTexte& format, std::st
   }
   champ = ligne.substr(debut, FinDuChamp(ligne, debut, format) - debut);
   return true;
-}
-
-// Maps the C library's error numbers to the Windows codes the error texts know.
-int CodeSysteme(int numero) {
-  switch (numero) {
-    case 0: return 0;
-    case ENOENT: return 2;        // ERROR_FILE_NOT_FOUND
-    case ENOTDIR: return 3;       // ERROR_PATH_NOT_FOUND
-    case EMFILE:
-    case ENFILE: return 4;        // ERROR_TOO_MANY_OPEN_FILES
-    case EACCES:
-    case EPERM:
-    case EISDIR: return 5;        // ERROR_ACCESS_DENIED (Windows' answer for a folder too)
-    case ENOMEM: return 8;        // ERROR_NOT_ENOUGH_MEMORY
-    case EBUSY: return 32;        // ERROR_SHARING_VIOLATION
-    case ENAMETOOLONG: return 206;  // ERROR_FILENAME_EXCED_RANGE
-    case EIO: return 1117;        // ERROR_IO_DEVICE
-    default: return 31;           // ERROR_GEN_FAILURE
-  }
 }
 
 struct Recherche {
@@ -132,7 +131,7 @@ bool LitLignesFichier(const std::string& nomFichier, LignesFichier& resultat, in
   std::string contenu;
   if (const LectureFichier lecture = LitFichier(nomFichier, contenu, /*arretAuZero=*/true);
       !lecture) {
-    codeErreur = CodeSysteme(lecture.numero);
+    codeErreur = lecture.code;
     return false;
   }
   resultat.texte = TexteDuFichier(std::move(contenu));

@@ -45,6 +45,17 @@ bool PrendOuRemplace(EtatRapprochement& etat, LigneCompte& ligne, const std::str
   return true;
 }
 
+// The same pair with ASCII case ignored but nothing folded: two rows have the same
+// such key exactly when a person who may replace on one may replace on the other.
+void AjouteVariante(std::string& cle, std::string_view nom, std::string_view prenoms) {
+  const std::uint64_t longueur = nom.size();
+  cle.append(reinterpret_cast<const char*>(&longueur), sizeof longueur);
+  const std::size_t debut = cle.size();
+  cle.append(nom).append(prenoms);
+  for (std::size_t i = debut; i < cle.size(); ++i)
+    if (cle[i] >= 'a' && cle[i] <= 'z') cle[i] = static_cast<char>(cle[i] - 'a' + 'A');
+}
+
 std::uint32_t Hachage(const std::string& cle) {
   const std::uint64_t h = std::hash<std::string_view>{}(cle);
   return static_cast<std::uint32_t>(h ^ (h >> 32));
@@ -107,7 +118,70 @@ RemiseFichier::RemiseFichier(EtatRapprochement& etat)
     const std::uint32_t debut = suite[k] - effectif[k] - 1;
     lignes_[debut] = effectif[k];
     cases_[k].ref = kGroupe | debut;
+    if (effectif[k] > kLignesParcourues) indexeGroupe(static_cast<std::uint32_t>(k));
   }
+}
+
+void RemiseFichier::cleDetail(char marque, std::uint32_t k, std::string_view date) {
+  const std::uint64_t longueur = date.size();
+  cleDetail_.assign(1, marque);
+  cleDetail_.append(reinterpret_cast<const char*>(&k), sizeof k);
+  cleDetail_.append(reinterpret_cast<const char*>(&longueur), sizeof longueur);
+  cleDetail_.append(date);
+}
+
+void RemiseFichier::indexeGroupe(std::uint32_t k) {
+  const Case& c = cases_[k];
+  for (std::size_t j = 0; j < nombre(c); ++j) {
+    const std::uint32_t i = static_cast<std::uint32_t>(ligne(c, j));
+    const LigneCompte& l = etat_.comptes[i];
+    const std::string& date = l.sousItem(kDateNaissActuelle);
+    cleDetail('A', k, {});
+    libres_[cleDetail_].lignes.push_back(i);
+    cleDetail('D', k, date);
+    libres_[cleDetail_].lignes.push_back(i);
+    // Rows come in list order, so the first one stays.
+    cleDetail('W', k, {});
+    AjouteVariante(cleDetail_, l.sousItem(kNomActuel), l.sousItem(kPrenomsActuels));
+    premieres_.try_emplace(cleDetail_, i);
+    cleDetail('V', k, date);
+    AjouteVariante(cleDetail_, l.sousItem(kNomActuel), l.sousItem(kPrenomsActuels));
+    premieres_.try_emplace(cleDetail_, i);
+  }
+}
+
+std::uint32_t RemiseFichier::premiereLibre(char marque, std::uint32_t k, std::string_view date) {
+  cleDetail(marque, k, date);
+  const auto p = libres_.find(cleDetail_);
+  if (p == libres_.end()) return kVide;
+  Suite& suite = p->second;
+  while (suite.suivante < suite.lignes.size() &&
+         etat_.comptes[suite.lignes[suite.suivante]].attachee())
+    ++suite.suivante;
+  return suite.suivante < suite.lignes.size() ? suite.lignes[suite.suivante] : kVide;
+}
+
+std::uint32_t RemiseFichier::premiereRemplacable(std::uint32_t k, std::string_view date,
+                                                 bool toutes) {
+  cleDetail(toutes ? 'W' : 'V', k, date);
+  cleDetail_ += variante_;
+  const auto p = premieres_.find(cleDetail_);
+  return p == premieres_.end() ? kVide : p->second;
+}
+
+std::uint32_t RemiseFichier::groupeIndexe(std::uint32_t k, const std::string& nom,
+                                          const std::string& prenoms,
+                                          const std::string& dateNaiss) {
+  variante_.clear();
+  AjouteVariante(variante_, nom, prenoms);
+  // kVide is the largest value, so the minimum is the earliest row found.
+  if (dateNaiss.empty())
+    return std::min(premiereLibre('A', k, {}), premiereRemplacable(k, {}, true));
+  // A date is compatible with the rows of that date and with the rows without one.
+  std::uint32_t r = kVide;
+  for (const std::string_view date : {std::string_view(), std::string_view(dateNaiss)})
+    r = std::min({r, premiereLibre('D', k, date), premiereRemplacable(k, date, false)});
+  return r;
 }
 
 std::size_t RemiseFichier::cherche(std::uint32_t hachage) {
@@ -131,8 +205,15 @@ void RemiseFichier::RapprocheExact(const std::string& nom, const std::string& pr
   if (etat_.comptes.size() != nombreLignes_)
     return corrinom::RapprocheExact(etat_, nom, prenoms, dateNaiss);
   ClePaire(tampon_, nom, prenoms);
-  const Case& c = cases_[cherche(Hachage(tampon_))];
+  const std::size_t k = cherche(Hachage(tampon_));
+  const Case& c = cases_[k];
   const std::size_t n = nombre(c);
+  if (n > kLignesParcourues) {
+    const std::uint32_t i = groupeIndexe(static_cast<std::uint32_t>(k), nom, prenoms, dateNaiss);
+    if (i != kVide && PrendOuRemplace(etat_, etat_.comptes[i], nom, prenoms, dateNaiss)) return;
+    etat_.rebus.push_back({nom, prenoms, dateNaiss});
+    return;
+  }
   for (std::size_t j = 0; j < n; ++j) {
     LigneCompte& l = etat_.comptes[ligne(c, j)];
     if (!DatesCompatibles(l.sousItem(kDateNaissActuelle), dateNaiss)) continue;

@@ -14,6 +14,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "reconcile/etat.h"
@@ -30,11 +31,12 @@ void RapprocheExact(EtatRapprochement& etat, const std::string& nom, const std::
 
 // The hand-over of one file's persons to exact matching. The constructor indexes the
 // account rows by their folded current names once; each person then costs one
-// look-up and the rows that carry the same names. The results are those of
-// RapprocheExact person by person. While the object is in use the account rows must
-// not be reordered and their current names (sub-items 0 and 1) must not change;
-// exact matching itself changes neither. Should the number of rows change anyway,
-// persons go through the row-by-row visit rather than a stale index.
+// look-up and at most a few rows, however many rows carry the same names. The
+// results are those of RapprocheExact person by person. While the object is in use
+// the account rows must not be reordered, their current names and birth dates
+// (sub-items 0 to 2) must not change and no row may be freed; exact matching itself
+// does none of these. Should the number of rows change anyway, persons go through
+// the row-by-row visit rather than a stale index.
 class RemiseFichier {
  public:
   explicit RemiseFichier(EtatRapprochement& etat);
@@ -66,12 +68,36 @@ class RemiseFichier {
   // The slot holding the key in tampon_, or the empty slot that ends its probe.
   std::size_t cherche(std::uint32_t hachage);
 
+  // A group of more than kLignesParcourues rows is not walked. The visit takes its
+  // first row whose date is compatible and that is free or replaceable; as rows are
+  // only ever taken, never freed, that row is the earliest of
+  //  - the first free row among those of a compatible date: per date, the group's
+  //    rows of that date with a cursor that only moves forward past taken rows;
+  //  - the first row of a compatible date whose names equal the person's without
+  //    folding (ASCII case ignored), taken or not: it never changes.
+  // Both are kept in one map under keys made of a tag, the slot and the texts.
+  static constexpr std::size_t kLignesParcourues = 16;
+  struct Suite {
+    std::vector<std::uint32_t> lignes;  // in list order
+    std::size_t suivante = 0;           // no free row before this one
+  };
+  void indexeGroupe(std::uint32_t k);
+  std::uint32_t premiereLibre(char marque, std::uint32_t k, std::string_view date);
+  std::uint32_t premiereRemplacable(std::uint32_t k, std::string_view date, bool toutes);
+  void cleDetail(char marque, std::uint32_t k, std::string_view date);
+  std::uint32_t groupeIndexe(std::uint32_t k, const std::string& nom, const std::string& prenoms,
+                             const std::string& dateNaiss);
+
   EtatRapprochement& etat_;
   std::size_t nombreLignes_;           // the row count the index was built for
   std::vector<Case> cases_;            // at most two thirds full
   std::vector<std::uint32_t> lignes_;  // runs for the keys of two or more rows
   std::string tampon_;                 // the key being looked up
   std::string tamponLigne_;            // the key of a row it is checked against
+  std::unordered_map<std::string, Suite> libres_;             // large groups, by date
+  std::unordered_map<std::string, std::uint32_t> premieres_;  // large groups, by names
+  std::string cleDetail_;              // a key of those two maps
+  std::string variante_;               // the person's names as premieres_ keys them
 };
 
 }  // namespace corrinom

@@ -39,14 +39,23 @@ bool TEnumUsers::pageLue() {
   return !progression_->arretDemande();
 }
 
+void TEnumUsers::appelle() {
+  page_.clear();
+  dernierStatut_ = magasin_.enumereNoms(kLongueurPreferee, page_, totalEntrees_, reprise_);
+  if (dernierStatut_ == kErrorMoreData &&
+      (reprise_ == 0 || !reprisesVues_.insert(reprise_).second)) {
+    dernierStatut_ = kErrorFileCorrupt;
+    page_.clear();
+  }
+  entreesLues_ = static_cast<std::uint32_t>(page_.size());
+}
+
 std::uint32_t TEnumUsers::Ouvre() {
   position_ = 0;
   reprise_ = 0;
-  page_.clear();
-  entreesLues_ = 0;
   lusEnTout_ = 0;
-  dernierStatut_ = magasin_.enumereNoms(kLongueurPreferee, page_, totalEntrees_, reprise_);
-  entreesLues_ = static_cast<std::uint32_t>(page_.size());
+  reprisesVues_.clear();
+  appelle();
   totalAnnonce_ = totalEntrees_;  // counted from the start: the whole enumeration
   if (!SuccesEnumeration(dernierStatut_)) return dernierStatut_;
   if (!pageLue()) dernierStatut_ = kNerrSuccess;  // stop after this page
@@ -55,10 +64,7 @@ std::uint32_t TEnumUsers::Ouvre() {
 
 bool TEnumUsers::Suivant(TInfoUser& info, std::uint32_t& statut) {
   if (position_ == entreesLues_ && dernierStatut_ == kErrorMoreData) {
-    page_.clear();
-    entreesLues_ = 0;
-    dernierStatut_ = magasin_.enumereNoms(kLongueurPreferee, page_, totalEntrees_, reprise_);
-    entreesLues_ = static_cast<std::uint32_t>(page_.size());
+    appelle();
     if (!SuccesEnumeration(dernierStatut_)) {
       statut = dernierStatut_;
       return false;

@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "accounts/store/magasin_comptes.h"
@@ -43,7 +44,8 @@ class TEnumUsers {
   // Starts the enumeration: 0 when the first call succeeded, else its status.
   std::uint32_t Ouvre();
   // The next account in info: false at the end (status 0) or on failure (status
-  // of the failing call).
+  // of the failing call). A call that answers 234 with a resume handle already
+  // used (0 included) would start the same pages over: it fails with 1392.
   bool Suivant(TInfoUser& info, std::uint32_t& statut);
 
   // The store's own login of the entry Suivant returned last.
@@ -64,6 +66,9 @@ class TEnumUsers {
   std::uint32_t totalEntrees_ = 0;
   std::uint32_t dernierStatut_ = 0;
   std::string loginMagasin_;
+  std::unordered_set<std::uint32_t> reprisesVues_;
+
+  void appelle();  // one call of the store's enumeration
 };
 
 // Fills the account list with one grey row per TAVO account, in store order,

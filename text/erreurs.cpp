@@ -2,6 +2,7 @@
 #include "text/erreurs.h"
 
 #include <array>
+#include <cerrno>
 #include <string_view>
 
 #include "text/texte_systeme.h"
@@ -61,6 +62,29 @@ std::string TexteSystemeSurUneLigne(std::string texte) {
     }
   }
   return resultat;
+}
+
+std::int32_t CodeErreurFichier(int numero) {
+  switch (numero) {
+    case 0: return 0;
+    case ENOENT: return 2;          // ERROR_FILE_NOT_FOUND
+    case ENOTDIR: return 3;         // ERROR_PATH_NOT_FOUND
+    case EMFILE:
+    case ENFILE: return 4;          // ERROR_TOO_MANY_OPEN_FILES
+    case EACCES:
+    case EPERM:
+    case EROFS:
+    case EISDIR: return 5;          // ERROR_ACCESS_DENIED (Windows' answer for a folder too)
+    case ENOMEM: return 8;          // ERROR_NOT_ENOUGH_MEMORY
+    case EBUSY:
+    case ETXTBSY: return 32;        // ERROR_SHARING_VIOLATION
+    case ENAMETOOLONG: return 206;  // ERROR_FILENAME_EXCED_RANGE
+    case EFBIG:
+    case EOVERFLOW: return 223;     // ERROR_FILE_TOO_LARGE
+    case EIO: return 1117;          // ERROR_IO_DEVICE
+    case ELOOP: return 1921;        // ERROR_CANT_RESOLVE_FILENAME
+    default: return 31;             // ERROR_GEN_FAILURE
+  }
 }
 
 std::string MessErreur(std::int32_t code) {

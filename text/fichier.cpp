@@ -1,11 +1,22 @@
 // The one file reader (see fichier.h).
 #include "text/fichier.h"
 
+#include <sys/stat.h>
+
 #include <cerrno>
 #include <cstdio>
+#include <exception>
 #include <filesystem>
 #include <memory>
-#include <optional>
+
+#ifdef _WIN32
+#include <io.h>
+#else
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
+#include "text/erreurs.h"
 
 namespace corrinom {
 namespace {
@@ -13,58 +24,106 @@ namespace {
 struct FermeFichier {
   void operator()(std::FILE* f) const { std::fclose(f); }
 };
+using Fichier = std::unique_ptr<std::FILE, FermeFichier>;
 
-// A file name of the program as the system spells it. On Linux the name is the
-// file system's own bytes. On Windows it is UTF-8 (the window converts the
-// system's UTF-16, the command line likewise) and the system wants UTF-16: the
-// narrow functions would read it in the ANSI code page, where "Łódź" is another
-// name or none. A name that is not UTF-8 has no spelling there (nothing).
-std::optional<std::filesystem::path> Chemin(const std::string& nomFichier) {
-#ifdef _WIN32
-  try {
-    return std::filesystem::path(std::u8string(nomFichier.begin(), nomFichier.end()));
-  } catch (const std::exception&) {
-    return std::nullopt;
+LectureFichier Refus(LectureFichier::Echec echec, int numero, const std::string& nomFichier) {
+  std::int32_t code = CodeErreurFichier(numero);
+  // Windows says "path not found" when a folder on the way is missing; the C
+  // library says "no such file" for both.
+  if (numero == ENOENT) {
+    std::error_code ec;
+    const std::filesystem::path dossier = CheminUtf8(nomFichier).parent_path();
+    if (!dossier.empty() && !std::filesystem::is_directory(dossier, ec)) code = 3;
   }
-#else
-  return std::filesystem::path(nomFichier);
-#endif
+  return {echec, numero, code};
 }
 
-std::FILE* Ouvre(const std::filesystem::path& chemin) {
+// Opens a plain file for reading; on failure the error number. The kind of file is
+// checked on the open file itself, so that nothing can be swapped in between.
+Fichier OuvreFichierSimple(const std::string& nomFichier, std::uint64_t& taille, int& numero) {
+  numero = 0;
 #ifdef _WIN32
-  return _wfopen(chemin.c_str(), L"rb");
+  const std::filesystem::path chemin = CheminUtf8(nomFichier);
+  if (chemin.empty()) {
+    numero = ENOENT;  // a name that is not UTF-8
+    return nullptr;
+  }
+  Fichier f(_wfopen(chemin.c_str(), L"rb"));
+  if (!f) {
+    numero = errno == 0 ? ENOENT : errno;
+    return nullptr;
+  }
+  struct _stat64 etat {};
+  if (_fstat64(_fileno(f.get()), &etat) != 0 || (etat.st_mode & _S_IFMT) != _S_IFREG) {
+    numero = (etat.st_mode & _S_IFMT) == _S_IFDIR ? EISDIR : EACCES;
+    return nullptr;
+  }
 #else
-  return std::fopen(chemin.c_str(), "rb");
+  // Without O_NONBLOCK, opening a pipe would wait for a writer.
+  const int fd = open(nomFichier.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) {
+    numero = errno;
+    return nullptr;
+  }
+  struct stat etat {};
+  if (fstat(fd, &etat) != 0 || !S_ISREG(etat.st_mode)) {
+    numero = S_ISDIR(etat.st_mode) ? EISDIR : EACCES;
+    close(fd);
+    return nullptr;
+  }
+  fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+  Fichier f(fdopen(fd, "rb"));
+  if (!f) {
+    numero = errno;
+    close(fd);
+    return nullptr;
+  }
 #endif
+  taille = static_cast<std::uint64_t>(etat.st_size);
+  return f;
 }
 
 }  // namespace
 
+std::filesystem::path CheminUtf8(const std::string& nomFichier) {
+  // On Windows the UTF-8 name becomes UTF-16 here; a name that is not UTF-8 has no
+  // spelling there and gives the empty path, which names no file.
+  try {
+    return std::filesystem::path(std::u8string(nomFichier.begin(), nomFichier.end()));
+  } catch (const std::exception&) {
+    return {};
+  }
+}
+
 bool EstFichierLisible(const std::string& nomFichier) {
-  const std::optional<std::filesystem::path> chemin = Chemin(nomFichier);
-  if (!chemin) return true;  // the open reports it
   std::error_code ec;
-  const std::filesystem::file_status etat = std::filesystem::status(*chemin, ec);
+  const std::filesystem::file_status etat = std::filesystem::status(CheminUtf8(nomFichier), ec);
   if (ec || !std::filesystem::exists(etat)) return true;  // the open reports it
-  return std::filesystem::is_regular_file(etat) || std::filesystem::is_directory(etat);
+  return std::filesystem::is_regular_file(etat);
 }
 
 LectureFichier LitFichier(const std::string& nomFichier, std::string& contenu, bool arretAuZero) {
   using Echec = LectureFichier::Echec;
   contenu.clear();
-  if (!EstFichierLisible(nomFichier)) return {Echec::Ouverture, EACCES};
-  const std::optional<std::filesystem::path> chemin = Chemin(nomFichier);
-  if (!chemin) return {Echec::Ouverture, ENOENT};
-  errno = 0;
-  std::unique_ptr<std::FILE, FermeFichier> f(Ouvre(*chemin));
-  if (!f) return {Echec::Ouverture, errno == 0 ? ENOENT : errno};
-  // Reserving helps only for a regular file; the size of a folder means nothing.
+  // A name that is not a plain file is refused before it is opened at all.
   std::error_code ec;
-  if (std::filesystem::is_regular_file(*chemin, ec)) {
-    const std::uintmax_t taille = std::filesystem::file_size(*chemin, ec);
-    if (!ec && taille < contenu.max_size()) contenu.reserve(static_cast<std::size_t>(taille));
+  const std::filesystem::file_status etat = std::filesystem::status(CheminUtf8(nomFichier), ec);
+  // A folder counts as opened and not readable, as where it can be opened.
+  if (!ec && std::filesystem::is_directory(etat)) return Refus(Echec::Lecture, EISDIR, nomFichier);
+  if (!ec && std::filesystem::exists(etat) && !std::filesystem::is_regular_file(etat))
+    return Refus(Echec::Ouverture, EACCES, nomFichier);
+
+  std::uint64_t taille = 0;
+  int numero = 0;
+  errno = 0;
+  const Fichier f = OuvreFichierSimple(nomFichier, taille, numero);
+  if (!f) {
+    if (numero == 0) numero = ENOENT;
+    return Refus(numero == EISDIR ? Echec::Lecture : Echec::Ouverture, numero, nomFichier);
   }
+  if (taille > kTailleMaxFichier) return Refus(Echec::Ouverture, EFBIG, nomFichier);
+  contenu.reserve(static_cast<std::size_t>(taille));
+
   constexpr std::size_t kBloc = 1 << 16;
   for (;;) {
     const std::size_t avant = contenu.size();
@@ -78,12 +137,18 @@ LectureFichier LitFichier(const std::string& nomFichier, std::string& contenu, b
         return {};
       }
     }
+    // A file that grew past the limit while it was read is refused all the same.
+    if (contenu.size() > kTailleMaxFichier) {
+      contenu.clear();
+      contenu.shrink_to_fit();
+      return Refus(Echec::Lecture, EFBIG, nomFichier);
+    }
     if (lus < kBloc) break;
   }
   if (std::ferror(f.get())) {
-    const int numero = errno == 0 ? EIO : errno;
+    const int erreur = errno == 0 ? EIO : errno;
     contenu.clear();
-    return {Echec::Lecture, numero};
+    return Refus(Echec::Lecture, erreur, nomFichier);
   }
   return {};
 }

@@ -1,29 +1,43 @@
 // The one file reader of the tree: every file the program reads (person files,
 // XML documents, account lists) comes in through LitFichier.
 //
-// It reads plain files only: a pipe or a device would block the reader or never
-// end, so they are refused before opening; a folder gets as far as the read,
-// which fails. It holds no state and keeps the file open only while reading.
+// It reads plain files only, of at most kTailleMaxFichier bytes: a pipe or a
+// device would block the reader or never end, a folder has nothing to read, and no
+// real export comes near the limit (100,000 pupils make 89 MB), so all of them are
+// refused before a byte is read. Names are UTF-8 on every system (Windows opens
+// them as UTF-16). It holds no state and keeps the file open only while reading.
 #pragma once
 
+#include <cstdint>
+#include <filesystem>
 #include <string>
 
 namespace corrinom {
 
-// True for a plain file or a folder, and for a name that does not exist (the
-// open then says why); false for a pipe, a device or a socket.
+inline constexpr std::uint64_t kTailleMaxFichier = std::uint64_t{256} << 20;
+
+// A UTF-8 name as the system's path (on Windows a std::string would be read in
+// the ANSI code page, where "Łódź" is another name or none); the empty path for a
+// name that is not UTF-8 there.
+std::filesystem::path CheminUtf8(const std::string& nomFichier);
+
+// True for a plain file, and for a name that does not exist (the open then says
+// why); false for a folder, a pipe, a device or a socket.
 bool EstFichierLisible(const std::string& nomFichier);
 
 struct LectureFichier {
   enum class Echec { Aucun, Ouverture, Lecture };
   Echec echec = Echec::Aucun;
-  int numero = 0;  // the system's error number when echec is not Aucun
+  int numero = 0;         // the system's error number when echec is not Aucun
+  std::int32_t code = 0;  // its Windows code, one MessErreur has a text for
   explicit operator bool() const { return echec == Echec::Aucun; }
 };
 
 // Reads the whole file into `contenu` (left empty on failure). With
 // `arretAuZero`, reading stops at the first zero byte, which ends a text file's
-// contents, and the bytes before it are the result.
+// contents, and the bytes before it are the result. A folder fails as a read
+// (code 5, as Windows answers), any other file that is not plain as an open (5
+// too); a file over the limit gives 223, a missing folder on the way 3.
 LectureFichier LitFichier(const std::string& nomFichier, std::string& contenu,
                           bool arretAuZero = false);
 

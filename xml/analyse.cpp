@@ -255,7 +255,7 @@ void XMLAnalyseur::LitRacine() {
   if (vide) return;
   ouverts_.clear();
   enAttente_.clear();
-  ouverts_.emplace_back(racine, 0, *racine->name_);
+  ouverts_.push_back(Ouvert{racine, 0, *racine->name_});
   while (!ouverts_.empty()) {
     TXMLNode& courant = *ouverts_.back().element;
     if (p_ == fin_) {
@@ -278,7 +278,7 @@ void XMLAnalyseur::LitRacine() {
       LitCData(courant);
     } else {
       TXMLNode* enfant = LitBaliseOuvrante(&courant, ouverts_.size() + 1, vide);
-      if (!vide) ouverts_.emplace_back(enfant, enAttente_.size(), *enfant->name_);
+      if (!vide) ouverts_.push_back(Ouvert{enfant, enAttente_.size(), *enfant->name_});
     }
   }
 }

@@ -33,6 +33,7 @@ inline constexpr std::uint32_t kErrorAccessDenied = 5;
 inline constexpr std::uint32_t kErrorNoSuchUser = 1317;
 inline constexpr std::uint32_t kErrorNoneMapped = 1332;
 inline constexpr std::uint32_t kNerrUserNotFound = 2221;
+inline constexpr std::uint32_t kErrorFileCorrupt = 1392;  // damaged, unreadable data
 
 // A text field of the record: null when the store returned no text at all.
 struct ChampTexte {
@@ -61,7 +62,8 @@ class MagasinComptes {
   // NetUserEnum at level 3 with FILTER_NORMAL_ACCOUNT. Replaces `page` with the next
   // page (about `longueurPreferee` bytes of records), continuing from `reprise`
   // (0 at the start) and updating it. Returns 0 when this was the last page, 234
-  // when more follow, any other status on failure (page left empty).
+  // when more follow, any other status on failure (page left empty). With 234 the
+  // new resume handle is one not handed out before in this enumeration.
   virtual std::uint32_t enumere(std::uint32_t longueurPreferee, std::vector<CompteStocke>& page,
                                 std::uint32_t& totalEntrees, std::uint32_t& reprise) = 0;
 

@@ -3,11 +3,14 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 
 #include "accounts/store/colonnes_compte.h"
 #include "text/encodage.h"
+#include "text/fichier.h"
 
 namespace corrinom {
 namespace {
@@ -15,7 +18,10 @@ namespace {
 constexpr int kVersionBase = 1;
 
 // Status codes a SQLite failure is reported with, in NetApi terms.
+constexpr std::uint32_t kErrorNotEnoughMemory = 8;
+constexpr std::uint32_t kErrorDiskFull = 112;
 constexpr std::uint32_t kErrorBusy = 170;
+constexpr std::uint32_t kErrorIoDevice = 1117;
 constexpr std::uint32_t kErrorInternal = 1359;
 
 constexpr std::string_view kSorteNoms[] = {"normal", "workstation", "server", "interdomain",
@@ -189,21 +195,6 @@ CompteStocke LitCompte(sqlite3_stmt* s, int premier) {
   return compte;
 }
 
-std::uint32_t StatutSqlite(int rc) {
-  switch (rc & 0xFF) {
-    case SQLITE_READONLY:
-    case SQLITE_PERM:
-    case SQLITE_AUTH:
-    case SQLITE_CANTOPEN:
-      return kErrorAccessDenied;
-    case SQLITE_BUSY:
-    case SQLITE_LOCKED:
-      return kErrorBusy;
-    default:
-      return kErrorInternal;
-  }
-}
-
 // Size of one UTF-16 string with its terminator.
 std::uint32_t TailleUtf16(const ChampTexte& c) {
   if (c.nul) return 0;
@@ -217,6 +208,30 @@ std::uint32_t TailleUtf16(const ChampTexte& c) {
 }
 
 }  // namespace
+
+std::uint32_t StatutSqlite(int rc) {
+  switch (rc & 0xFF) {
+    case SQLITE_READONLY:
+    case SQLITE_PERM:
+    case SQLITE_AUTH:
+    case SQLITE_CANTOPEN:
+      return kErrorAccessDenied;
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+      return kErrorBusy;
+    case SQLITE_NOMEM:
+      return kErrorNotEnoughMemory;
+    case SQLITE_FULL:
+      return kErrorDiskFull;
+    case SQLITE_IOERR:
+      return kErrorIoDevice;
+    case SQLITE_CORRUPT:
+    case SQLITE_NOTADB:
+      return kErrorFileCorrupt;
+    default:
+      return kErrorInternal;
+  }
+}
 
 std::string_view NomSorte(SorteCompte sorte) { return kSorteNoms[static_cast<int>(sorte)]; }
 
@@ -290,6 +305,15 @@ MagasinSqlite::~MagasinSqlite() {
 
 namespace {
 
+// A file made by someone else is read defensively: its schema may not call
+// functions with side effects, nor be written through pragmas, and cells are
+// checked for size as they are read.
+void Prudence(sqlite3* db) {
+  sqlite3_db_config(db, SQLITE_DBCONFIG_DEFENSIVE, 1, nullptr);
+  sqlite3_db_config(db, SQLITE_DBCONFIG_TRUSTED_SCHEMA, 0, nullptr);
+  sqlite3_exec(db, "PRAGMA cell_size_check = ON", nullptr, nullptr, nullptr);
+}
+
 MagasinSqlite::Connexion OuvreFichier(const std::string& chemin, int drapeaux, std::string& erreur) {
   sqlite3* brut = nullptr;
   const int rc = sqlite3_open_v2(chemin.c_str(), &brut, drapeaux, nullptr);
@@ -299,6 +323,7 @@ MagasinSqlite::Connexion OuvreFichier(const std::string& chemin, int drapeaux, s
     return nullptr;
   }
   sqlite3_busy_timeout(db.get(), 2000);
+  Prudence(db.get());
   return db;
 }
 
@@ -314,6 +339,19 @@ bool TableExiste(sqlite3* db, std::string_view nom) {
 // `pannes` table, which changes nothing here.
 bool EstBaseComptes(sqlite3* db) { return TableExiste(db, "comptes"); }
 
+// Our version, and every page sound as SQLite's own quick check sees it, so that
+// no statement meets a damaged page later (a damaged page can make a query
+// return rows out of order, or fail half-way through a write).
+bool BaseSaine(sqlite3* db) {
+  Instruction version(db, "PRAGMA user_version");
+  if (!version || sqlite3_step(version.get()) != SQLITE_ROW ||
+      sqlite3_column_int64(version.get(), 0) != kVersionBase)
+    return false;
+  Instruction verification(db, "PRAGMA quick_check(1)");
+  return verification && sqlite3_step(verification.get()) == SQLITE_ROW &&
+         TexteColonne(verification.get(), 0) == "ok";
+}
+
 std::string PasUneBase(const std::string& chemin) {
   return "Le fichier " + Guillemets(chemin) + " n'est pas une base de comptes lisible par Corrinom.";
 }
@@ -322,6 +360,10 @@ std::string PasUneBase(const std::string& chemin) {
 
 std::unique_ptr<MagasinSqlite> MagasinSqlite::Cree(Connexion db, const std::string& chemin,
                                                    std::string& erreur) {
+  if (!BaseSaine(db.get())) {
+    erreur = PasUneBase(chemin);
+    return nullptr;
+  }
   std::unique_ptr<MagasinSqlite> base(new MagasinSqlite(std::move(db), chemin));
   if (!base->instr_->prets()) {
     erreur = PasUneBase(chemin);
@@ -332,7 +374,7 @@ std::unique_ptr<MagasinSqlite> MagasinSqlite::Cree(Connexion db, const std::stri
 
 std::unique_ptr<MagasinSqlite> MagasinSqlite::Ouvre(const std::string& chemin, std::string& erreur) {
   std::error_code ec;
-  if (!std::filesystem::is_regular_file(chemin, ec)) {
+  if (!std::filesystem::is_regular_file(CheminUtf8(chemin), ec)) {
     erreur = "La base de comptes " + Guillemets(chemin) + " n'existe pas.";
     return nullptr;
   }
@@ -343,6 +385,29 @@ std::unique_ptr<MagasinSqlite> MagasinSqlite::Ouvre(const std::string& chemin, s
     return nullptr;
   }
   return Cree(std::move(db), chemin, erreur);
+}
+
+std::unique_ptr<MagasinSqlite> MagasinSqlite::OuvreImage(std::string_view octets,
+                                                        std::string& erreur) {
+  const std::string nom = "(image en m\xE9moire)";
+  Connexion db = OuvreFichier(":memory:", SQLITE_OPEN_READWRITE | SQLITE_OPEN_MEMORY, erreur);
+  if (!db) return nullptr;
+  // SQLite owns the copy and frees it with the connection, even when it refuses it.
+  const auto taille = static_cast<sqlite3_int64>(octets.size());
+  auto* copie = static_cast<unsigned char*>(sqlite3_malloc64(octets.size() + 1));
+  if (copie == nullptr) {
+    erreur = PasUneBase(nom);
+    return nullptr;
+  }
+  std::copy(octets.begin(), octets.end(), copie);
+  if (sqlite3_deserialize(db.get(), "main", copie, taille, taille,
+                          SQLITE_DESERIALIZE_FREEONCLOSE | SQLITE_DESERIALIZE_RESIZEABLE) !=
+          SQLITE_OK ||
+      !EstBaseComptes(db.get())) {
+    erreur = PasUneBase(nom);
+    return nullptr;
+  }
+  return Cree(std::move(db), nom, erreur);
 }
 
 std::unique_ptr<MagasinSqlite> MagasinSqlite::OuvreOuCree(const std::string& chemin,
@@ -400,6 +465,14 @@ std::uint32_t MagasinSqlite::enumere(std::uint32_t longueurPreferee, std::vector
   bool encore = false;
   int rc;
   while ((rc = sqlite3_step(s)) == SQLITE_ROW) {
+    // Ranks come in increasing order above the resume handle and fit it; anything
+    // else is a damaged table, which would hand the same pages out again.
+    const sqlite3_int64 rang = sqlite3_column_int64(s, 0);
+    if (rang <= static_cast<sqlite3_int64>(page.empty() ? reprise : dernierRang) ||
+        rang > static_cast<sqlite3_int64>(UINT32_MAX)) {
+      rc = SQLITE_CORRUPT;
+      break;
+    }
     CompteStocke compte = LitCompte(s, 1);
     const std::uint32_t taille = TailleEntreeEnumeration(compte);
     if (!page.empty() && utilise + taille > longueurPreferee) {
@@ -407,7 +480,7 @@ std::uint32_t MagasinSqlite::enumere(std::uint32_t longueurPreferee, std::vector
       break;
     }
     utilise += taille;
-    dernierRang = static_cast<std::uint32_t>(sqlite3_column_int64(s, 0));
+    dernierRang = static_cast<std::uint32_t>(rang);
     page.push_back(std::move(compte));
   }
   sqlite3_reset(s);

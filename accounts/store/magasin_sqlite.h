@@ -43,13 +43,22 @@ struct FermeConnexion {
   void operator()(sqlite3* db) const;
 };
 
+// The status a SQLite result code is reported with: 5 access denied, 170 busy,
+// 1392 a damaged file, ...; every one has a French text.
+std::uint32_t StatutSqlite(int rc);
+
 class MagasinSqlite final : public MagasinComptes {
  public:
   using Connexion = std::unique_ptr<sqlite3, FermeConnexion>;
 
   // Opens an existing base; null with a French (CP1252) text in erreur when the
-  // file is missing, unreadable or not an account base.
+  // file is missing, unreadable or not an account base: one of another version
+  // (user_version), one whose pages fail SQLite's quick check, one on which a
+  // statement of the store does not prepare.
   static std::unique_ptr<MagasinSqlite> Ouvre(const std::string& chemin, std::string& erreur);
+  // A base held in memory, from the bytes of a base file: the same checks as
+  // Ouvre, nothing written anywhere (the fuzzer reads bases this way).
+  static std::unique_ptr<MagasinSqlite> OuvreImage(std::string_view octets, std::string& erreur);
   // Opens the base, creating the file and its tables when they do not exist.
   static std::unique_ptr<MagasinSqlite> OuvreOuCree(const std::string& chemin, std::string& erreur);
 

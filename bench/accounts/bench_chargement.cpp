@@ -1,6 +1,6 @@
 // ChargeUtilisateurs over an embedded base of 1,000, 10,000 and 100,000 TAVO
 // accounts (plus one non-TAVO account in ten), with the largest page the load
-// held and what the load adds to the resident memory.
+// held and what the load adds to the resident memory; and the open of such a base.
 #include <benchmark/benchmark.h>
 #include <unistd.h>
 
@@ -136,6 +136,20 @@ void BM_ChargeUtilisateurs(benchmark::State& state) {
 }
 
 BENCHMARK(BM_ChargeUtilisateurs)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+// Opening a base: what the program does before the first page, checks included.
+void BM_OuvreBase(benchmark::State& state) {
+  const std::string& chemin = Base(static_cast<int>(state.range(0)));
+  for (auto _ : state) {
+    std::string erreur;
+    auto base = MagasinSqlite::Ouvre(chemin, erreur);
+    if (!base) state.SkipWithError("the base did not open");
+    benchmark::DoNotOptimize(base.get());
+  }
+  state.counters["base_Mo"] = static_cast<double>(std::filesystem::file_size(chemin)) / 1e6;
+}
+
+BENCHMARK(BM_OuvreBase)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace corrinom

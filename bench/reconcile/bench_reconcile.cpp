@@ -177,6 +177,33 @@ void BM_ParcoursLineaire(benchmark::State& state) {
 }
 BENCHMARK(BM_ParcoursLineaire)->Arg(10000)->Arg(50000)->Unit(benchmark::kMillisecond);
 
+// The worst shape for the replacement rule: every account carries the same names
+// with accents, every person the same names without them, so each person passes
+// over the rows already taken (they are not replaceable) before finding a free one,
+// and once all are taken passes over every one of them.
+void BM_RemiseComptesIdentiques(benchmark::State& state) {
+  const std::size_t comptes = static_cast<std::size_t>(state.range(0));
+  const std::size_t personnes = static_cast<std::size_t>(state.range(1));
+  EtatRapprochement base;
+  for (std::size_t i = 0; i < comptes; ++i)
+    base.comptes.push_back(
+        LigneCompte::Libre("u" + std::to_string(i), "DUPONT", "H\xE9l\xE8ne", ""));
+  for (auto _ : state) {
+    state.PauseTiming();
+    EtatRapprochement etat = base;
+    state.ResumeTiming();
+    RemiseFichier remise(etat);
+    for (std::size_t i = 0; i < personnes; ++i) remise.RapprocheExact("DUPONT", "Helene", "");
+    benchmark::DoNotOptimize(etat.rebus.size());
+  }
+}
+BENCHMARK(BM_RemiseComptesIdentiques)
+    ->ArgNames({"comptes", "personnes"})
+    ->Args({1000, 40000})
+    ->Args({5000, 200000})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
+
 void BM_VisiteLigneParLigne(benchmark::State& state) {
   const Jeu& jeu = JeuDeTaille(static_cast<std::size_t>(state.range(0)));
   for (auto _ : state) {

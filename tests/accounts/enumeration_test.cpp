@@ -202,6 +202,43 @@ TEST(TEnumUsers, FailuresGiveTheirStatus) {
   }
 }
 
+// A store whose resume handle goes back to one already used would hand out the same
+// pages for ever: the enumeration stops there with 1392, the rows before it stay.
+TEST(TEnumUsers, AResumeHandleSeenBeforeStopsTheEnumeration) {
+  struct Cas {
+    std::vector<std::uint32_t> reprises;  // the handle each call answers with 234
+    std::vector<std::string> lus;
+  } cas[] = {
+      {{0}, {}},                      // the first call does not move
+      {{1, 1}, {"p1"}},               // the second call stays put
+      {{1, 2, 1}, {"p1", "p2"}},      // a cycle
+  };
+  for (const Cas& c : cas) {
+    struct Magasin : MagasinPages {
+      std::vector<std::uint32_t> suite;
+      std::uint32_t enumere(std::uint32_t l, std::vector<CompteStocke>& page, std::uint32_t& t,
+                            std::uint32_t& reprise) override {
+        const std::size_t k = appels;
+        MagasinPages::enumere(l, page, t, reprise);
+        reprise = suite.at(k);
+        return 234;
+      }
+    } m;
+    m.suite = c.reprises;
+    for (std::size_t k = 0; k < c.reprises.size(); ++k)
+      m.reponses.push_back({234, {"p" + std::to_string(k + 1)}});
+    EtatRapprochement e;
+    DialoguesScript dd;
+    EXPECT_EQ(ChargeUtilisateurs(m, e, dd), 1392u);
+    std::vector<std::string> lus;
+    for (const LigneCompte& l : e.comptes) lus.push_back(l.login);
+    EXPECT_EQ(lus, c.lus);
+    EXPECT_EQ(m.appels, c.reprises.size());
+    EXPECT_EQ(dd.textes(DialoguesScript::Genre::Message),
+              std::vector<std::string>{MessageEchecEnumeration(1392)});
+  }
+}
+
 TEST(InfoDepuisCompte, TheThreeFieldsOfTheLoadInCp1252) {
   CompteStocke c = test::Compte("\xC3\xA9l\xC3\xA8ve", "L\xC3\xA9vy \xE2\x80\x9A", "TAVO;\xE2\x98\x83");
   const TInfoUser i = InfoDepuisCompte(c);

@@ -4,7 +4,10 @@
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
+#include <sqlite3.h>
 #include <sys/wait.h>
+
+#include <filesystem>
 
 #include "tests/accounts/outils_test.h"
 
@@ -148,6 +151,32 @@ TEST_F(CliTest, ComptesListsRowsAndExitsByOutcome) {
   EXPECT_NE(r.erreurs.find("message: La base de comptes \xC2\xAB "), std::string::npos) << r.erreurs;
 
   EXPECT_EQ(lance({"base", "panne", f("absente.sqlite"), "get", "5"}).code, 1);
+}
+
+// SQL run on a fresh file (a base of another shape), or on a copy of the demo base.
+void ExecuteSql(const std::string& chemin, const char* sql) {
+  sqlite3* db = nullptr;
+  ASSERT_EQ(sqlite3_open(chemin.c_str(), &db), SQLITE_OK);
+  EXPECT_EQ(sqlite3_exec(db, sql, nullptr, nullptr, nullptr), SQLITE_OK) << sql;
+  sqlite3_close(db);
+}
+
+// Files that hold tables a base has but cannot be read safely: refused at the
+// open with the one French message and exit status 2, never a crash.
+TEST_F(CliTest, ComptesRefusesABaseItCannotReadSafely) {
+  ExecuteSql(f("autre-forme.sqlite"), "CREATE TABLE comptes(x); CREATE TABLE pannes(y);");
+  ASSERT_EQ(lance({"base", "importer", f("version.sqlite"), CORRINOM_DEMO_TSV}).code, 0);
+  ExecuteSql(f("version.sqlite"), "PRAGMA user_version = 2");
+  ASSERT_EQ(lance({"base", "importer", f("tronquee.sqlite"), CORRINOM_DEMO_TSV}).code, 0);
+  std::filesystem::resize_file(f("tronquee.sqlite"),
+                               std::filesystem::file_size(f("tronquee.sqlite")) * 2 / 3);
+  for (const char* nom : {"autre-forme.sqlite", "version.sqlite", "tronquee.sqlite"}) {
+    const Resultat r = lance({"comptes", "--base", f(nom)});
+    EXPECT_EQ(r.code, 2) << nom;
+    EXPECT_EQ(r.sortie, "") << nom;
+    EXPECT_EQ(r.erreurs, "message: Le fichier \xC2\xAB " + f(nom) +
+                             " \xC2\xBB n'est pas une base de comptes lisible par Corrinom.\n");
+  }
 }
 
 TEST_F(CliTest, ComptesOnTheDemoBase) {

@@ -142,6 +142,13 @@ TEST(ValeurChamp, CleanedValuesOfOneLine) {
       {" \"DUPONT\" ,x", kVirguleGuillemets, 0, "DUPONT"},
       {"\"\",x", kVirguleGuillemets, 0, ""},
       {"\"unterminated,x", kVirguleGuillemets, 1, ""},  // the rest is one field
+      // A stray quote inside a field is an ordinary character.
+      {"\"DUPONT\",\"Jean \"Jo\",\"01/02/2003\"", kVirguleGuillemets, 1, "Jean \"Jo"},
+      {"\"DUPONT\",\"Jean \"Jo\",\"01/02/2003\"", kVirguleGuillemets, 2, "01/02/2003"},
+      {"\"A \"B\" C\",x", kVirguleGuillemets, 0, "A \"B\" C"},
+      {"\"A \"B\" C\",x", kVirguleGuillemets, 1, "x"},
+      {"\"DUPONT\",Jean \"Jo,x", kVirguleGuillemets, 2, "x"},
+      {"\"O\"\"NEIL, Ann\" ,x", kVirguleGuillemets, 1, "x"},
   };
   for (const Cas& c : cas)
     EXPECT_EQ(ValeurChamp(c.ligne, c.indice, c.format), c.valeur) << c.ligne << " #" << c.indice;
@@ -270,6 +277,7 @@ TEST(LitFichierTexte, Utf8FileReachesMatchingInCp1252) {
 TEST(LitFichierTexte, FailuresTellTheOperatorAndLeaveTheListAlone) {
   DossierTemporaire d;
   std::filesystem::create_directory(d.chemin() / "dossier.csv");
+  std::filesystem::create_symlink("boucle.csv", d.chemin() / "boucle.csv");
   struct Cas {
     std::string nom;
     std::string message;  // empty: the text starts with "Erreur en lisant le fichier "
@@ -281,6 +289,9 @@ TEST(LitFichierTexte, FailuresTellTheOperatorAndLeaveTheListAlone) {
       {d.nom("absent.csv"), ""},
       {d.nom("dossier.csv"), ""},
       {d.nom("sans/dossier.csv"), ""},
+      {d.nom("vide.csv/dedans.csv"), ""},
+      {d.nom("boucle.csv"), ""},
+      {d.nom(std::string(300, 'n') + ".csv"), ""},
   };
   for (const Cas& c : cas) {
     Lecture l;
@@ -296,6 +307,7 @@ TEST(LitFichierTexte, FailuresTellTheOperatorAndLeaveTheListAlone) {
       const std::string debut = "Erreur en lisant le fichier " + c.nom + " ";
       EXPECT_EQ(m[0].substr(0, debut.size()), debut);
       EXPECT_GT(m[0].size(), debut.size()) << "the system's text is missing: " << m[0];
+      EXPECT_EQ(m[0].find("Erreur n\xB0"), std::string::npos) << m[0];
     }
   }
 }
