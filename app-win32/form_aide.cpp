@@ -76,57 +76,19 @@ void Inscrit(HINSTANCE instance) {
 
 void TFormAideHtm::Montre() {
   Inscrit(instance_);
-  dpi_ = annexes::DpiDe(proprietaire_);
-  RECT r{0, 0, AEchelle(fenetre::kTailleAide.largeur, dpi_), AEchelle(fenetre::kTailleAide.hauteur, dpi_)};
-  const DWORD style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
-  AdjustWindowRectEx(&r, style, FALSE, WS_EX_CONTROLPARENT);
-  // Created with the default window procedure, then given this object: the
-  // window's first messages need nothing of it.
-  fenetre_ = CreateWindowExW(WS_EX_CONTROLPARENT, kClasse, Large(fenetre::kTitreAide).c_str(), style, CW_USEDEFAULT,
-                             CW_USEDEFAULT, r.right - r.left, r.bottom - r.top, proprietaire_, nullptr, instance_,
-                             nullptr);
+  fenetre_ = annexes::CreeFenetreAnnexe(instance_, kClasse, Large(fenetre::kTitreAide), fenetre::kTailleAide.largeur,
+                                        fenetre::kTailleAide.hauteur, proprietaire_, &TFormAideHtm::Procedure, this,
+                                        dpi_);
   if (!fenetre_) return;
-  SetWindowLongPtrW(fenetre_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-  SetWindowLongPtrW(fenetre_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TFormAideHtm::Procedure));
-  dpi_ = annexes::DpiDe(fenetre_);
   FormCreate();
-
-  // Modal: the owner takes no input while the guide is open.
-  const bool proprietaireActif = proprietaire_ && IsWindowEnabled(proprietaire_);
-  if (proprietaireActif) EnableWindow(proprietaire_, FALSE);
-  ShowWindow(fenetre_, SW_SHOWNORMAL);
-  // The keyboard goes to the page, so that the arrow and page keys scroll it at once.
-  SetFocus(WebBrowser1_);
-  ouverte_ = true;
-  MSG msg;
-  while (ouverte_) {
-    const BOOL r2 = GetMessageW(&msg, nullptr, 0, 0);
-    if (r2 == 0) {
-      PostQuitMessage(static_cast<int>(msg.wParam));  // the program ends: let the main loop see it
-      break;
-    }
-    if (r2 < 0) break;
-    // The window sees Escape before its controls do.
-    const bool dansAide = msg.hwnd == fenetre_ || IsChild(fenetre_, msg.hwnd);
-    if (dansAide && msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE) {
-      SendMessageW(fenetre_, WM_CLOSE, 0, 0);
-      continue;
-    }
-    // The page is read-only: Tab leaves it for the buttons instead of going into it.
-    if (msg.hwnd == WebBrowser1_ && msg.message == WM_KEYDOWN && msg.wParam == VK_TAB) {
-      const bool arriere = GetKeyState(VK_SHIFT) < 0;
-      SetFocus(GetNextDlgTabItem(fenetre_, WebBrowser1_, arriere ? TRUE : FALSE));
-      continue;
-    }
-    if (dansAide && IsDialogMessageW(fenetre_, &msg)) continue;
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
-  if (proprietaireActif) {
-    EnableWindow(proprietaire_, TRUE);
-    SetActiveWindow(proprietaire_);
-  }
-  if (IsWindow(fenetre_)) DestroyWindow(fenetre_);
+  // The keyboard goes to the page, so that the arrow and page keys scroll it at
+  // once; the page is read-only, so Tab leaves it for the buttons instead.
+  annexes::BoucleModale(fenetre_, proprietaire_, WebBrowser1_, ouverte_, [this](const MSG& msg) {
+    if (msg.hwnd != WebBrowser1_ || msg.message != WM_KEYDOWN || msg.wParam != VK_TAB) return false;
+    const bool arriere = GetKeyState(VK_SHIFT) < 0;
+    SetFocus(GetNextDlgTabItem(fenetre_, WebBrowser1_, arriere ? TRUE : FALSE));
+    return true;
+  });
   fenetre_ = nullptr;
 }
 

@@ -100,47 +100,12 @@ void Inscrit(HINSTANCE instance) {
 
 void TFormChangements::Montre() {
   Inscrit(instance_);
-  dpi_ = annexes::DpiDe(proprietaire_);
-  RECT r{0, 0, AEchelle(fenetre::kTailleChangements.largeur, dpi_),
-         AEchelle(fenetre::kTailleChangements.hauteur, dpi_)};
-  const DWORD style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
-  AdjustWindowRectEx(&r, style, FALSE, WS_EX_CONTROLPARENT);
-  fenetre_ = CreateWindowExW(WS_EX_CONTROLPARENT, kClasse, Large(fenetre::kTitreChangements).c_str(), style,
-                             CW_USEDEFAULT, CW_USEDEFAULT, r.right - r.left, r.bottom - r.top, proprietaire_,
-                             nullptr, instance_, nullptr);
+  fenetre_ = annexes::CreeFenetreAnnexe(instance_, kClasse, Large(fenetre::kTitreChangements),
+                                        fenetre::kTailleChangements.largeur, fenetre::kTailleChangements.hauteur,
+                                        proprietaire_, &TFormChangements::Procedure, this, dpi_);
   if (!fenetre_) return;
-  SetWindowLongPtrW(fenetre_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-  SetWindowLongPtrW(fenetre_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TFormChangements::Procedure));
-  dpi_ = annexes::DpiDe(fenetre_);
   FormCreate();
-
-  const bool proprietaireActif = proprietaire_ && IsWindowEnabled(proprietaire_);
-  if (proprietaireActif) EnableWindow(proprietaire_, FALSE);
-  ShowWindow(fenetre_, SW_SHOWNORMAL);
-  SetFocus(liste_);
-  ouverte_ = true;
-  MSG msg;
-  while (ouverte_) {
-    const BOOL lu = GetMessageW(&msg, nullptr, 0, 0);
-    if (lu == 0) {
-      PostQuitMessage(static_cast<int>(msg.wParam));
-      break;
-    }
-    if (lu < 0) break;
-    const bool dedans = msg.hwnd == fenetre_ || IsChild(fenetre_, msg.hwnd);
-    if (dedans && msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE) {
-      SendMessageW(fenetre_, WM_CLOSE, 0, 0);
-      continue;
-    }
-    if (dedans && IsDialogMessageW(fenetre_, &msg)) continue;
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
-  if (proprietaireActif) {
-    EnableWindow(proprietaire_, TRUE);
-    SetActiveWindow(proprietaire_);
-  }
-  if (IsWindow(fenetre_)) DestroyWindow(fenetre_);
+  annexes::BoucleModale(fenetre_, proprietaire_, liste_, ouverte_);
   fenetre_ = nullptr;
 }
 

@@ -69,4 +69,51 @@ void AppliquePolice(HWND fenetre, HFONT police) {
       reinterpret_cast<LPARAM>(police));
 }
 
+HWND CreeFenetreAnnexe(HINSTANCE instance, const wchar_t* classe, const std::wstring& titre, int largeur96,
+                       int hauteur96, HWND proprietaire, WNDPROC procedure, void* objet, UINT& dpi) {
+  dpi = DpiDe(proprietaire);
+  RECT r{0, 0, AEchelle(largeur96, dpi), AEchelle(hauteur96, dpi)};
+  const DWORD style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
+  AdjustWindowRectEx(&r, style, FALSE, WS_EX_CONTROLPARENT);
+  HWND fenetre = CreateWindowExW(WS_EX_CONTROLPARENT, classe, titre.c_str(), style, CW_USEDEFAULT, CW_USEDEFAULT,
+                                 r.right - r.left, r.bottom - r.top, proprietaire, nullptr, instance, nullptr);
+  if (!fenetre) return nullptr;
+  SetWindowLongPtrW(fenetre, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(objet));
+  SetWindowLongPtrW(fenetre, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(procedure));
+  dpi = DpiDe(fenetre);
+  return fenetre;
+}
+
+void BoucleModale(HWND fenetre, HWND proprietaire, HWND focus, bool& ouverte,
+                  const std::function<bool(const MSG&)>& avant) {
+  const bool proprietaireActif = proprietaire && IsWindowEnabled(proprietaire);
+  if (proprietaireActif) EnableWindow(proprietaire, FALSE);
+  ShowWindow(fenetre, SW_SHOWNORMAL);
+  SetFocus(focus);
+  ouverte = true;
+  MSG msg;
+  while (ouverte) {
+    const BOOL lu = GetMessageW(&msg, nullptr, 0, 0);
+    if (lu == 0) {
+      PostQuitMessage(static_cast<int>(msg.wParam));  // the program ends: let the main loop see it
+      break;
+    }
+    if (lu < 0) break;
+    const bool dedans = msg.hwnd == fenetre || IsChild(fenetre, msg.hwnd);
+    if (dedans && msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE) {
+      SendMessageW(fenetre, WM_CLOSE, 0, 0);
+      continue;
+    }
+    if (avant && avant(msg)) continue;
+    if (dedans && IsDialogMessageW(fenetre, &msg)) continue;
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+  if (proprietaireActif) {
+    EnableWindow(proprietaire, TRUE);
+    SetActiveWindow(proprietaire);
+  }
+  if (IsWindow(fenetre)) DestroyWindow(fenetre);
+}
+
 }  // namespace corrinom::win32::annexes

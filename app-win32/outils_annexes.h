@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -33,5 +34,21 @@ Police CreePolice(UINT dpi, bool grasse = false, int pourcent = 100);
 
 // Gives every child of `fenetre` the font.
 void AppliquePolice(HWND fenetre, HFONT police);
+
+// A secondary window of class `classe` (registered), sized for `largeur96` x
+// `hauteur96` of client area at the owner's resolution, captioned `titre` and
+// owned by `proprietaire`. It is created with the default window procedure, then
+// given `objet` (GWLP_USERDATA) and `procedure`: its first messages need nothing
+// of the object. `dpi` receives the resolution of the monitor it opened on.
+HWND CreeFenetreAnnexe(HINSTANCE instance, const wchar_t* classe, const std::wstring& titre, int largeur96,
+                       int hauteur96, HWND proprietaire, WNDPROC procedure, void* objet, UINT& dpi);
+
+// Shows `fenetre` and runs it modally until `ouverte` turns false (its WM_CLOSE
+// handler does that): the owner takes no input meanwhile, the keyboard starts on
+// `focus`, Escape closes the window before its controls see it, and the dialog
+// keys work. `avant` may take a message first (true: handled). A WM_QUIT is
+// passed on to the main loop. The window is destroyed on the way out.
+void BoucleModale(HWND fenetre, HWND proprietaire, HWND focus, bool& ouverte,
+                  const std::function<bool(const MSG&)>& avant = {});
 
 }  // namespace corrinom::win32::annexes
