@@ -61,21 +61,7 @@ class TFormAideHtm {
   bool ouverte_ = false;
 };
 
-void Inscrit(HINSTANCE instance) {
-  WNDCLASSEXW c{};
-  c.cbSize = sizeof c;
-  if (GetClassInfoExW(instance, kClasse, &c)) return;
-  c.lpfnWndProc = DefWindowProcW;
-  c.hInstance = instance;
-  c.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  c.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  c.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));  // the program's icon in corrinom.rc
-  c.lpszClassName = kClasse;
-  RegisterClassExW(&c);
-}
-
 void TFormAideHtm::Montre() {
-  Inscrit(instance_);
   fenetre_ = annexes::CreeFenetreAnnexe(instance_, kClasse, Large(fenetre::kTitreAide), fenetre::kTailleAide.largeur,
                                         fenetre::kTailleAide.hauteur, proprietaire_, &TFormAideHtm::Procedure, this,
                                         dpi_);

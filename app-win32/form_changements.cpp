@@ -85,21 +85,7 @@ class TFormChangements {
   bool ouverte_ = false;
 };
 
-void Inscrit(HINSTANCE instance) {
-  WNDCLASSEXW c{};
-  c.cbSize = sizeof c;
-  if (GetClassInfoExW(instance, kClasse, &c)) return;
-  c.lpfnWndProc = DefWindowProcW;
-  c.hInstance = instance;
-  c.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  c.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  c.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
-  c.lpszClassName = kClasse;
-  RegisterClassExW(&c);
-}
-
 void TFormChangements::Montre() {
-  Inscrit(instance_);
   fenetre_ = annexes::CreeFenetreAnnexe(instance_, kClasse, Large(fenetre::kTitreChangements),
                                         fenetre::kTailleChangements.largeur, fenetre::kTailleChangements.hauteur,
                                         proprietaire_, &TFormChangements::Procedure, this, dpi_);

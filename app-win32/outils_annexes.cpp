@@ -71,6 +71,17 @@ void AppliquePolice(HWND fenetre, HFONT police) {
 
 HWND CreeFenetreAnnexe(HINSTANCE instance, const wchar_t* classe, const std::wstring& titre, int largeur96,
                        int hauteur96, HWND proprietaire, WNDPROC procedure, void* objet, UINT& dpi) {
+  WNDCLASSEXW c{};
+  c.cbSize = sizeof c;
+  if (!GetClassInfoExW(instance, classe, &c)) {
+    c.lpfnWndProc = DefWindowProcW;
+    c.hInstance = instance;
+    c.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    c.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    c.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));  // the program's icon in corrinom.rc
+    c.lpszClassName = classe;
+    RegisterClassExW(&c);
+  }
   dpi = DpiDe(proprietaire);
   RECT r{0, 0, AEchelle(largeur96, dpi), AEchelle(hauteur96, dpi)};
   const DWORD style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
