@@ -45,19 +45,6 @@ struct Options {
   std::vector<std::string> fichiers;
 };
 
-// How many arguments follow a standalone "--": they are files whatever they look
-// like. The store options hand them back at the end of their leftovers without
-// the "--", so it is found here, stepping over the values of the options that
-// take one as they do.
-std::size_t NombreApresFinOptions(const std::vector<std::string>& args) {
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    if (args[i] == "--") return args.size() - i - 1;
-    if (args[i] == "--base" || args[i] == "--serveur" || args[i] == "--utilisateur" ||
-        args[i] == "--journal")
-      ++i;
-  }
-  return 0;
-}
 
 bool LitOptions(const std::vector<std::string>& args, Options& o, std::string& erreur) {
   if (!LitOptionsMagasin(args, o.magasin, erreur, std::cin)) return false;

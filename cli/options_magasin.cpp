@@ -71,4 +71,14 @@ bool LitOptionsMagasin(const std::vector<std::string>& args, OptionsMagasin& opt
   return true;
 }
 
+std::size_t NombreApresFinOptions(const std::vector<std::string>& args) {
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    if (args[i] == "--") return args.size() - i - 1;
+    if (args[i] == "--base" || args[i] == "--serveur" || args[i] == "--utilisateur" ||
+        args[i] == "--journal")
+      ++i;
+  }
+  return 0;
+}
+
 }  // namespace corrinom::cli

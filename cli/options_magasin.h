@@ -22,4 +22,10 @@ struct OptionsMagasin {
 bool LitOptionsMagasin(const std::vector<std::string>& args, OptionsMagasin& options,
                        std::string& erreur, std::istream& entree);
 
+// How many arguments follow a standalone "--": they are files whatever they look
+// like. LitOptionsMagasin hands them back at the end of its leftovers without the
+// "--", so it is found here, stepping over the values of the options that take
+// one (the store's and --journal).
+std::size_t NombreApresFinOptions(const std::vector<std::string>& args);
+
 }  // namespace corrinom::cli
