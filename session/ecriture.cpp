@@ -161,6 +161,10 @@ int EffectueChangements(EtatRapprochement& etat, MagasinComptes& magasin, Dialog
       }
       if (!ecrit || arret) break;
     }
+    std::string erreur;
+    if (journal && !journal->termine(erreur))
+      dialogues.erreur(erreur + "\nLe journal ne garde peut-\xEAtre pas le r\xE9sultat du dernier "
+                                "compte modifi\xE9.");
     if (progression) progression->fin();
     AfficheNombres(etat);
     AfficheResume(etat);

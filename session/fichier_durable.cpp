@@ -78,6 +78,10 @@ std::unique_ptr<FichierDurable> FichierDurable::Ouvre(const std::string& chemin,
 FichierDurable::~FichierDurable() { Ferme(fd_); }
 
 bool FichierDurable::ajoute(std::string_view octets, int& erreur) {
+  return ecrit(octets, erreur) && synchronise(erreur);
+}
+
+bool FichierDurable::ecrit(std::string_view octets, int& erreur) {
   const char* p = octets.data();
   std::size_t reste = octets.size();
   while (reste > 0) {
@@ -94,6 +98,10 @@ bool FichierDurable::ajoute(std::string_view octets, int& erreur) {
     p += n;
     reste -= static_cast<std::size_t>(n);
   }
+  return true;
+}
+
+bool FichierDurable::synchronise(int& erreur) {
   if (Synchronise(fd_) != 0) {
     erreur = errno;
     return false;

@@ -1,6 +1,7 @@
-// A file that is only ever appended to, each addition on the disk before the
-// call returns (fsync on POSIX, _commit on Windows). The journal relies on it:
-// a line it has written survives a crash or a power cut that comes after.
+// A file that is only ever appended to. `ajoute` returns once the bytes are on
+// the disk (fsync on POSIX, _commit on Windows): they survive a crash or a power
+// cut that comes after. `ecrit` hands them to the system only: they survive the
+// program's own crash, and reach the disk at the next `ajoute` or `synchronise`.
 #pragma once
 
 #include <cstdint>
@@ -24,6 +25,10 @@ class FichierDurable {
   // Writes every byte at the end of the file, then waits for the disk.
   // False with the errno value when either step fails.
   bool ajoute(std::string_view octets, int& erreur);
+  // Writes every byte at the end of the file without waiting for the disk.
+  bool ecrit(std::string_view octets, int& erreur);
+  // Waits until everything written so far is on the disk.
+  bool synchronise(int& erreur);
 
   // The file's size when it was opened.
   std::uint64_t tailleInitiale() const { return tailleInitiale_; }

@@ -139,26 +139,50 @@ std::unique_ptr<JournalChangements> JournalChangements::OuvreFichier(const std::
       new JournalChangements(std::move(f), absolu, std::move(magasin)));
 }
 
+std::string JournalChangements::erreurEcriture(int e) const {
+  return "Le journal " + Affiche(chemin_) + " ne peut pas \xEAtre \xE9" "crit (" +
+         TexteErreurFichier(e) + ").";
+}
+
 bool JournalChangements::ecritLigne(const ChangementCompte& c, std::string_view etape,
-                                    std::string_view statut, std::string& erreur) {
+                                    std::string_view statut, bool attendDisque,
+                                    std::string& erreur) {
   const std::string ligne = LigneCsv({HorodatageIso(InstantLocalDe(std::time(nullptr))), magasin_,
                                       c.login, std::string(etape), c.ancienNomComplet,
                                       c.ancienCommentaire, c.nouveauNomComplet,
                                       c.nouveauCommentaire, std::string(statut)});
   int e = 0;
-  if (fichier_->ajoute(ligne, e)) return true;
-  erreur = "Le journal " + Affiche(chemin_) + " ne peut pas \xEAtre \xE9" "crit (" +
-           TexteErreurFichier(e) + ").";
+  if (attendDisque ? fichier_->ajoute(ligne, e) : fichier_->ecrit(ligne, e)) {
+    enAttente_ = !attendDisque;
+    return true;
+  }
+  erreur = erreurEcriture(e);
   return false;
 }
 
 bool JournalChangements::intention(const ChangementCompte& c, std::string& erreur) {
-  return ecritLigne(c, kEtapeIntention, {}, erreur);
+  return ecritLigne(c, kEtapeIntention, {}, true, erreur);
 }
 
 bool JournalChangements::resultat(const ChangementCompte& c, std::uint32_t statut,
                                   std::string& erreur) {
-  return ecritLigne(c, kEtapeResultat, std::to_string(statut), erreur);
+  return ecritLigne(c, kEtapeResultat, std::to_string(statut), false, erreur);
+}
+
+bool JournalChangements::termine(std::string& erreur) {
+  if (!enAttente_) return true;
+  int e = 0;
+  if (!fichier_->synchronise(e)) {
+    erreur = erreurEcriture(e);
+    return false;
+  }
+  enAttente_ = false;
+  return true;
+}
+
+JournalChangements::~JournalChangements() {
+  std::string ignoree;
+  termine(ignoree);
 }
 
 std::unique_ptr<JournalChangements> OuvreJournal(const std::optional<std::string>& fichierChoisi,

@@ -1,7 +1,12 @@
 // The change journal: one CSV file per write run, two lines per account
-// written, each on the disk before the program goes on. The intention line
-// comes just before the account is written, the result line just after, so no
-// account is ever written without its intention line, whatever stops the run.
+// written. The intention line is on the disk before the account is written, so
+// no account is ever written without its intention line, whatever stops the
+// run. The result line is handed to the system just after the write, so it
+// survives the program's own crash at once; it reaches the disk together with
+// the next account's intention line, or when the run ends. A power cut can
+// only take the last result line, and a restore reads an intention without its
+// result as "maybe written": it compares the account before setting it back.
+// Joining the two halves the disk waits of a run, the journal's main cost.
 //
 // Every text of a line is the store's own text (UTF-8), not the CP1252 view
 // the lists show; the messages of this unit are CP1252, for the operator.
@@ -59,9 +64,15 @@ class JournalChangements {
                                                           std::string magasin,
                                                           std::string& erreur);
 
-  // Each writes one line and waits for the disk; false with a CP1252 reason.
+  // Each writes one line; false with a CP1252 reason. `intention` returns once
+  // its line and every line before it are on the disk; `resultat` does not wait.
   bool intention(const ChangementCompte& c, std::string& erreur);
   bool resultat(const ChangementCompte& c, std::uint32_t statut, std::string& erreur);
+  // Waits until every line is on the disk: the end of a run.
+  bool termine(std::string& erreur);
+  ~JournalChangements();
+  JournalChangements(const JournalChangements&) = delete;
+  JournalChangements& operator=(const JournalChangements&) = delete;
 
   const std::string& chemin() const { return chemin_; }
 
@@ -69,11 +80,13 @@ class JournalChangements {
   JournalChangements(std::unique_ptr<FichierDurable> f, std::string chemin, std::string magasin)
       : fichier_(std::move(f)), chemin_(std::move(chemin)), magasin_(std::move(magasin)) {}
   bool ecritLigne(const ChangementCompte& c, std::string_view etape, std::string_view statut,
-                  std::string& erreur);
+                  bool attendDisque, std::string& erreur);
+  std::string erreurEcriture(int e) const;
 
   std::unique_ptr<FichierDurable> fichier_;
   std::string chemin_;
   std::string magasin_;
+  bool enAttente_ = false;  // lines written but not yet known to be on the disk
 };
 
 // Where a run's journal goes: the chosen file when there is one, else a new

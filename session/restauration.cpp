@@ -72,8 +72,10 @@ void Pose(ChampTexte& champ, const std::string& texte) {
 
 }  // namespace
 
-Restauration Restaure(const std::vector<HistoriqueCompte>& historiques, MagasinComptes& magasin,
-                      JournalChangements* journal) {
+namespace {
+
+Restauration RestaureComptes(const std::vector<HistoriqueCompte>& historiques,
+                             MagasinComptes& magasin, JournalChangements* journal) {
   Restauration r;
   for (const HistoriqueCompte& h : historiques) {
     CompteRestaure c{h.login, IssueRestauration::Laisse, 0};
@@ -122,6 +124,15 @@ Restauration Restaure(const std::vector<HistoriqueCompte>& historiques, MagasinC
     }
     r.comptes.push_back(c);
   }
+  return r;
+}
+
+}  // namespace
+
+Restauration Restaure(const std::vector<HistoriqueCompte>& historiques, MagasinComptes& magasin,
+                      JournalChangements* journal) {
+  Restauration r = RestaureComptes(historiques, magasin, journal);
+  if (journal && r.erreurJournal.empty()) journal->termine(r.erreurJournal);
   return r;
 }
 

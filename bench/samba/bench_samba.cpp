@@ -1,6 +1,6 @@
 // Throughput of the Samba store against the loopback test server: the whole
 // enumeration, and 100 accounts read, changed and written back, without and with
-// the change journal (two lines per account, each synchronised to the disk).
+// the change journal (two lines per account, one wait for the disk per account).
 // Run by lance.sh, which starts and seeds the server; without it, says so and stops.
 #include <benchmark/benchmark.h>
 
@@ -93,8 +93,8 @@ void Ecriture100AvecJournal(benchmark::State& state) {
   else Ecriture100(state, journal.get());
 }
 
-// The journal's own share of a write run: the two lines of 100 accounts, each
-// waited for on the disk, without the server.
+// The journal's own share of a write run: the two lines of 100 accounts, as a
+// write run writes them, without the server.
 void Journal100(benchmark::State& state) {
   JournalTemporaire journal;
   if (!journal.get()) {

@@ -87,6 +87,7 @@ TEST(Journal, LinesAsWrittenAreReadBack) {
   ASSERT_TRUE(j->resultat(kDupont, 0, erreur));
   ASSERT_TRUE(j->intention(kGuillemets, erreur));
   ASSERT_TRUE(j->resultat(kGuillemets, 2221, erreur));
+  ASSERT_TRUE(j->termine(erreur));
 
   const std::string texte = Lit(j->chemin());
   ASSERT_TRUE(texte.starts_with(kEntete));
