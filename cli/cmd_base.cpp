@@ -12,6 +12,7 @@
 #include "cli/command.h"
 #include "text/encodage.h"
 #include "text/fichier.h"
+#include "text/octets.h"
 
 #ifdef CORRINOM_WITH_SQLITE
 #include "accounts/store/magasin_en_panne.h"
@@ -41,12 +42,9 @@ int Refus(const std::string& texteCp1252) {
 
 // A decimal number within 32 bits.
 bool Nombre(const std::string& t, std::uint32_t& v) {
-  if (t.empty() || t.size() > 10 || t.find_first_not_of("0123456789") != std::string::npos)
-    return false;
-  const unsigned long long n = std::stoull(t);
-  if (n > 0xFFFFFFFFull) return false;
-  v = static_cast<std::uint32_t>(n);
-  return true;
+  const std::optional<std::uint32_t> n = Nombre32(t);
+  if (n) v = *n;
+  return n.has_value();
 }
 
 int Importe(const std::string& chemin, const std::string& tsv) {

@@ -75,20 +75,7 @@ std::string MessageResultat(std::string_view debut, std::size_t nombre) {
 
 std::string QuestionDate(const LigneCompte& compte, std::string_view dateCompte,
                          const LigneRebus& personne, std::string_view datePersonne) {
-  std::string q(textes::kQuestionDebut);
-  q += compte.sousItem(kNomActuel);
-  q += ' ';
-  q += compte.sousItem(kPrenomsActuels);
-  q += ' ';
-  q += dateCompte;
-  q += "\n\n";
-  q += textes::kQuestionPersonne;
-  q += '\n';
-  q += personne.nom;
-  q += ' ';
-  q += personne.prenoms;
-  q += ' ';
-  q += datePersonne;
+  std::string q = QuestionPaire(textes::kQuestionDebut, compte, dateCompte, personne, datePersonne);
   q += "\n\n";
   q += textes::kQuestionFin;
   return q;
@@ -105,6 +92,26 @@ std::string PremierPrenom(std::string_view prenoms) {
     if (!mot.empty()) return std::string(mot);
   }
   return std::string(rogne);
+}
+
+std::string QuestionPaire(std::string_view debut, const LigneCompte& compte,
+                          std::string_view dateCompte, const LigneRebus& personne,
+                          std::string_view datePersonne) {
+  std::string q(debut);
+  q += compte.sousItem(kNomActuel);
+  q += ' ';
+  q += compte.sousItem(kPrenomsActuels);
+  q += ' ';
+  q += dateCompte;
+  q += "\n\n";
+  q += textes::kQuestionPersonne;
+  q += '\n';
+  q += personne.nom;
+  q += ' ';
+  q += personne.prenoms;
+  q += ' ';
+  q += datePersonne;
+  return q;
 }
 
 void RapprocheNomPrenom(EtatRapprochement& etat, Dialogues& dialogues) {

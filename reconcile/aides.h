@@ -18,6 +18,12 @@ std::string PremierPrenom(std::string_view prenoms);
 
 // Attaches, without asking, each not-found person whose folded last name and folded
 // first first-name are those of a free account row (the top-most such row wins).
+// The first part of an aid's question: `debut`, the account's names and date,
+// then the person of the files with theirs, without the closing line break.
+std::string QuestionPaire(std::string_view debut, const LigneCompte& compte,
+                          std::string_view dateCompte, const LigneRebus& personne,
+                          std::string_view datePersonne);
+
 void RapprocheNomPrenom(EtatRapprochement& etat, Dialogues& dialogues);
 
 // Asks the operator, for each not-found person and each free account row with the

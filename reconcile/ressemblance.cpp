@@ -6,6 +6,7 @@
 #include <string_view>
 #include <utility>
 
+#include "reconcile/aides.h"
 #include "reconcile/marques.h"
 #include "reconcile/textes.h"
 #include "text/octets.h"
@@ -118,20 +119,9 @@ class IndexComptes {
 };
 
 std::string Question(const LigneCompte& compte, const LigneRebus& personne, const Ressemblance& r) {
-  std::string q(textes::kQuestionRessemblanceDebut);
-  q += compte.sousItem(kNomActuel);
-  q += ' ';
-  q += compte.sousItem(kPrenomsActuels);
-  q += ' ';
-  q += Rogne(compte.sousItem(kDateNaissActuelle));
-  q += "\n\n";
-  q += textes::kQuestionPersonne;
-  q += '\n';
-  q += personne.nom;
-  q += ' ';
-  q += personne.prenoms;
-  q += ' ';
-  q += Rogne(personne.dateNaiss);
+  std::string q = QuestionPaire(textes::kQuestionRessemblanceDebut, compte,
+                                Rogne(compte.sousItem(kDateNaissActuelle)), personne,
+                                Rogne(personne.dateNaiss));
   q += '\n';
   q += textes::kRessemblance;
   q += std::to_string(r.score);

@@ -10,6 +10,7 @@
 #include "session/csv.h"
 #include "session/horodatage.h"
 #include "text/encodage.h"
+#include "text/octets.h"
 
 namespace corrinom {
 namespace {
@@ -194,19 +195,6 @@ std::unique_ptr<JournalChangements> OuvreJournal(const std::optional<std::string
   return JournalChangements::CreeDansDossier(*dossier, debut, std::move(magasin), erreur);
 }
 
-namespace {
-
-bool Statut(const std::string& t, std::uint32_t& v) {
-  if (t.empty() || t.size() > 10 || t.find_first_not_of("0123456789") != std::string::npos)
-    return false;
-  const unsigned long long n = std::stoull(t);
-  if (n > 0xFFFFFFFFull) return false;
-  v = static_cast<std::uint32_t>(n);
-  return true;
-}
-
-}  // namespace
-
 bool LitJournal(std::string_view octets, std::vector<LigneJournal>& lignes, std::string& erreur) {
   lignes.clear();
   std::vector<EnregistrementCsv> enregistrements;
@@ -236,10 +224,9 @@ bool LitJournal(std::string_view octets, std::vector<LigneJournal>& lignes, std:
     if (e.champs[3] == kEtapeIntention) {
       if (!e.champs[8].empty()) return abime(e.ligne);
     } else if (e.champs[3] == kEtapeResultat) {
-      std::uint32_t s = 0;
-      if (!Statut(e.champs[8], s)) return abime(e.ligne);
+      l.statut = Nombre32(e.champs[8]);
+      if (!l.statut) return abime(e.ligne);
       l.resultat = true;
-      l.statut = s;
     } else {
       return abime(e.ligne);
     }

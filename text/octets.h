@@ -4,6 +4,8 @@
 // here, every other byte is left as it is.
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -25,6 +27,17 @@ inline std::string MajusculeAscii(std::string_view s) {
   for (char& c : r)
     if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
   return r;
+}
+
+// A decimal number of 1 to 10 ASCII digits that fits in 32 bits, nothing else
+// (no sign, no blank); none otherwise.
+inline std::optional<std::uint32_t> Nombre32(std::string_view t) {
+  if (t.empty() || t.size() > 10 || t.find_first_not_of("0123456789") != std::string_view::npos)
+    return std::nullopt;
+  std::uint64_t n = 0;
+  for (const char c : t) n = n * 10 + static_cast<std::uint64_t>(c - '0');
+  if (n > 0xFFFFFFFFull) return std::nullopt;
+  return static_cast<std::uint32_t>(n);
 }
 
 }  // namespace corrinom

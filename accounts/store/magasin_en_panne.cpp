@@ -15,21 +15,13 @@
 #include "text/encodage.h"
 #include "text/fichier.h"
 #include "text/noms.h"
+#include "text/octets.h"
 
 namespace corrinom {
 namespace {
 
 // In the order of OperationPanne.
 constexpr std::string_view kOperations[] = {"get", "set", "enum", "lent"};
-
-std::optional<std::uint32_t> Nombre(std::string_view t) {
-  if (t.empty() || t.size() > 10 || t.find_first_not_of("0123456789") != std::string_view::npos)
-    return std::nullopt;
-  std::uint64_t n = 0;
-  for (const char c : t) n = n * 10 + static_cast<std::uint64_t>(c - '0');
-  if (n > 0xFFFFFFFFull) return std::nullopt;
-  return static_cast<std::uint32_t>(n);
-}
 
 std::vector<std::string_view> Champs(std::string_view ligne) {
   std::vector<std::string_view> r;
@@ -49,13 +41,13 @@ std::optional<Panne> LitLigne(std::string_view ligne) {
   while (op < std::size(kOperations) && kOperations[op] != champs[0]) ++op;
   if (op == std::size(kOperations)) return std::nullopt;
   p.operation = static_cast<OperationPanne>(op);
-  const std::optional<std::uint32_t> statut = Nombre(champs[1]);
+  const std::optional<std::uint32_t> statut = Nombre32(champs[1]);
   if (!statut) return std::nullopt;
   p.statut = *statut;
   if (p.operation == OperationPanne::Lenteur && champs.size() != 2) return std::nullopt;
   if (champs.size() == 3) {
     if (p.operation == OperationPanne::Enumeration) {
-      p.page = Nombre(champs[2]);
+      p.page = Nombre32(champs[2]);
       if (!p.page) return std::nullopt;
     } else {
       p.login = std::string(champs[2]);
