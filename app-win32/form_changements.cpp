@@ -21,6 +21,14 @@ using annexes::Large;
 constexpr wchar_t kClasse[] = L"CorrinomFormChangements";
 constexpr int kMarge = 8;  // around the list and between the buttons, at 96 dpi
 
+// A report list draws pictures in its item column only, and always leaves room
+// for one there. So the mark, whose picture goes before its word, is the item
+// column, shown last; the other texts are its sub-items, shown before it in
+// their order. TexteDe gives the column of TitresChangements a list column shows.
+constexpr std::size_t TexteDe(std::size_t sousItem) {
+  return (sousItem + kColonnesChangements - 1) % kColonnesChangements;
+}
+
 // A path as the C library spells it on Windows (the ANSI code page) to UTF-16.
 std::wstring DepuisAnsi(std::string_view ansi) {
   const int n = MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), nullptr, 0);
@@ -51,11 +59,12 @@ std::wstring Filtre(std::string_view filtre) {
 class TFormChangements {
  public:
   TFormChangements(HINSTANCE instance, HWND proprietaire, std::vector<LigneChangement> lignes,
-                   std::string_view magasin, RestaurationJournal restaurer)
+                   std::string_view magasin, HIMAGELIST marques, RestaurationJournal restaurer)
       : instance_(instance),
         proprietaire_(proprietaire),
         lignes_(std::move(lignes)),
         magasin_(Utf8VersCp1252Compte(magasin)),
+        marques_(marques),
         restaurer_(std::move(restaurer)) {}
   TFormChangements(const TFormChangements&) = delete;
   TFormChangements& operator=(const TFormChangements&) = delete;
@@ -76,6 +85,7 @@ class TFormChangements {
   HWND proprietaire_;
   std::vector<LigneChangement> lignes_;
   std::string magasin_;  // CP1252, for the printed header
+  HIMAGELIST marques_;   // the main window's
   RestaurationJournal restaurer_;
   HWND fenetre_ = nullptr;
   HWND liste_ = nullptr;
@@ -100,16 +110,24 @@ void TFormChangements::FormCreate() {
                            WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_SHOWSELALWAYS, 0, 0, 0, 0,
                            fenetre_, reinterpret_cast<HMENU>(kIdListeChangements), instance_, nullptr);
   ListView_SetExtendedListViewStyle(liste_, LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
+  // The main window's pictures, duplicated: the main window makes its own anew
+  // when its resolution changes, which may happen while this list is open. The
+  // list destroys its duplicate with itself.
+  if (marques_) ListView_SetImageList(liste_, ImageList_Duplicate(marques_), LVSIL_SMALL);
   const auto& titres = TitresChangements();
-  for (std::size_t c = 0; c < titres.size(); ++c) {
+  std::array<int, kColonnesChangements> ordre{};
+  for (std::size_t s = 0; s < kColonnesChangements; ++s) {
+    const std::size_t c = TexteDe(s);
     std::wstring titre = Large(titres[c]);
     LVCOLUMNW colonne{};
     colonne.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
     colonne.pszText = titre.data();
     colonne.cx = AEchelle(fenetre::kLargeursChangements[c], dpi_);
-    colonne.iSubItem = static_cast<int>(c);
-    ListView_InsertColumn(liste_, static_cast<int>(c), &colonne);
+    colonne.iSubItem = static_cast<int>(s);
+    ListView_InsertColumn(liste_, static_cast<int>(s), &colonne);
+    ordre[c] = static_cast<int>(s);
   }
+  ListView_SetColumnOrderArray(liste_, static_cast<int>(ordre.size()), ordre.data());
   constexpr std::array<int, 4> ids{kIdButtonImprimer, kIdButtonEnregistrer, kIdButtonRestaurer, IDCANCEL};
   for (std::size_t i = 0; i < boutons_.size(); ++i) {
     if (ids[i] == kIdButtonRestaurer && !restaurer_) continue;
@@ -128,15 +146,21 @@ void TFormChangements::Remplit() {
   ListView_DeleteAllItems(liste_);
   for (std::size_t i = 0; i < lignes_.size(); ++i) {
     const auto textes = TextesChangement(lignes_[i]);
-    for (std::size_t c = 0; c < textes.size(); ++c) {
+    for (std::size_t s = 0; s < textes.size(); ++s) {
+      const std::size_t c = TexteDe(s);
       std::wstring texte = Large(textes[c]);
       LVITEMW item{};
       item.mask = LVIF_TEXT;
       item.iItem = static_cast<int>(i);
-      item.iSubItem = static_cast<int>(c);
+      item.iSubItem = static_cast<int>(s);
       item.pszText = texte.data();
-      if (c == 0) ListView_InsertItem(liste_, &item);
-      else ListView_SetItem(liste_, &item);
+      if (s == 0) {
+        item.mask |= LVIF_IMAGE;
+        item.iImage = lignes_[i].marque;
+        ListView_InsertItem(liste_, &item);
+      } else {
+        ListView_SetItem(liste_, &item);
+      }
     }
   }
 }
@@ -342,8 +366,8 @@ LRESULT TFormChangements::Traite(UINT message, WPARAM w, LPARAM l) {
 }  // namespace
 
 void MontreChangements(HINSTANCE instance, HWND proprietaire, std::vector<LigneChangement> lignes,
-                       std::string_view magasin, RestaurationJournal restaurer) {
-  TFormChangements liste(instance, proprietaire, std::move(lignes), magasin, std::move(restaurer));
+                       std::string_view magasin, HIMAGELIST marques, RestaurationJournal restaurer) {
+  TFormChangements liste(instance, proprietaire, std::move(lignes), magasin, marques, std::move(restaurer));
   liste.Montre();
 }
 

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <windows.h>
+#include <commctrl.h>
 
 #include <functional>
 #include <optional>
@@ -23,9 +24,11 @@ using RestaurationJournal = std::function<std::optional<std::vector<LigneChangem
 
 // ButtonChangementsClick of the main window: shows the list modally over
 // `proprietaire` and frees it when it closes. `magasin` (UTF-8) names the
-// server or the base on the printed pages.
+// server or the base on the printed pages. `marques` holds the four mark
+// pictures by mark (the main window's list, which stays its owner's); the list
+// shows each row's picture before the mark's word, as the main window does.
 void MontreChangements(HINSTANCE instance, HWND proprietaire, std::vector<LigneChangement> lignes,
-                       std::string_view magasin, RestaurationJournal restaurer);
+                       std::string_view magasin, HIMAGELIST marques, RestaurationJournal restaurer);
 
 // Control identifiers (Fermer is IDCANCEL, so that Escape is it too).
 inline constexpr int kIdListeChangements = 2101;

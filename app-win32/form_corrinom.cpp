@@ -669,7 +669,7 @@ void TFormCorrinom::ActiveControle(std::string_view nom, bool actif) {
 void TFormCorrinom::MontreAide() { win32::MontreAide(instance_, hwnd_); }
 
 void TFormCorrinom::MontreChangements(const std::vector<LigneChangement>& lignes, std::string_view magasin) {
-  win32::MontreChangements(instance_, hwnd_, lignes, magasin,
+  win32::MontreChangements(instance_, hwnd_, lignes, magasin, ImageListRougeVertGris_,
                            [this](const std::string& journal) { return logique_->RestaureJournal(journal); });
 }
 
