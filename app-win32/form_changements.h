@@ -24,9 +24,9 @@ using RestaurationJournal = std::function<std::optional<std::vector<LigneChangem
 
 // ButtonChangementsClick of the main window: shows the list modally over
 // `proprietaire` and frees it when it closes. `magasin` (UTF-8) names the
-// server or the base on the printed pages. `marques` holds the four mark
-// pictures by mark (the main window's list, which stays its owner's); the list
-// shows each row's picture before the mark's word, as the main window does.
+// server or the base on the printed pages. `marques` holds the main window's
+// four mark pictures, by mark; the list shows each row's picture before the
+// mark's word, from a duplicate of its own.
 void MontreChangements(HINSTANCE instance, HWND proprietaire, std::vector<LigneChangement> lignes,
                        std::string_view magasin, HIMAGELIST marques, RestaurationJournal restaurer);
 
