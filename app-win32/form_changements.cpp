@@ -191,6 +191,16 @@ void TFormChangements::ImprimerClick() {
   PRINTDLGW pd{};
   pd.lStructSize = sizeof pd;
   pd.hwndOwner = fenetre_;
+  // The default printer's settings first, turned to landscape, so that the
+  // dialog opens on them; the operator may still change them.
+  pd.Flags = PD_RETURNDEFAULT;
+  if (fenetre::kImpressionChangementsPaysage && PrintDlgW(&pd) && pd.hDevMode) {
+    if (auto* mode = static_cast<DEVMODEW*>(GlobalLock(pd.hDevMode))) {
+      mode->dmFields |= DM_ORIENTATION;
+      mode->dmOrientation = DMORIENT_LANDSCAPE;
+      GlobalUnlock(pd.hDevMode);
+    }
+  }
   pd.Flags = PD_RETURNDC | PD_NOSELECTION | PD_NOPAGENUMS | PD_USEDEVMODECOPIESANDCOLLATE;
   const BOOL choisi = PrintDlgW(&pd);
   if (pd.hDevMode) GlobalFree(pd.hDevMode);
@@ -216,7 +226,7 @@ void TFormChangements::ImprimerClick() {
   TEXTMETRICW tm{};
   GetTextMetricsW(dc, &tm);
   const int ligne = (tm.tmHeight + tm.tmExternalLeading) * 5 / 4;
-  const int enTete = 3 * ligne;
+  const int enTete = (2 + fenetre::kLignesTitresImpression) * ligne;  // header, blank, titles
   const int parPage = std::max(1, (hauteur - enTete) / ligne);
   const int pages = std::max<int>(1, static_cast<int>((lignes_.size() + parPage - 1) / parPage));
   std::array<int, kColonnesChangements + 1> bords{};
@@ -254,7 +264,19 @@ void TFormChangements::ImprimerClick() {
       std::wstring haut0 = Large(EnTetePageChangements(date, magasin_, page + 1, pages));
       TextOutW(dc, gauche, haut, haut0.c_str(), static_cast<int>(haut0.size()));
       SelectObject(dc, grasse.get());
-      cellules(haut + 2 * ligne, TitresChangements());
+      for (std::size_t c = 0; c < kColonnesChangements; ++c) {
+        // Titles wrap on their lines; DT_BOTTOM needs a single line, so the
+        // text is measured and moved down by hand.
+        RECT r{bords[c], 0, bords[c + 1] - dpiX / 24, 0};
+        std::wstring t = Large(TitresChangements()[c]);
+        const UINT format = DT_LEFT | DT_WORDBREAK | DT_NOPREFIX;
+        DrawTextW(dc, t.c_str(), static_cast<int>(t.size()), &r, format | DT_CALCRECT);
+        const int bas = haut + enTete - ligne / 8;
+        r.top = std::max(haut + 2 * ligne, bas - static_cast<int>(r.bottom - r.top));
+        r.bottom = bas;
+        r.right = bords[c + 1] - dpiX / 24;
+        DrawTextW(dc, t.c_str(), static_cast<int>(t.size()), &r, format);
+      }
       SelectObject(dc, normale.get());
       MoveToEx(dc, gauche, haut + enTete - 1, nullptr);
       LineTo(dc, gauche + largeur, haut + enTete - 1);

@@ -38,7 +38,8 @@ int ImprimeChangements(QPrinter& imprimante, const std::vector<LigneChangement>&
   police.setPointSizeF(9);
   p.setFont(police);
   const int hauteurLigne = p.fontMetrics().lineSpacing() * 5 / 4;
-  const int enTete = hauteurLigne * 3;  // the page header, a blank, the column titles
+  // The page header, a blank, the column titles.
+  const int enTete = hauteurLigne * (2 + fenetre::kLignesTitresImpression);
   const int parPage = std::max(1, (zone.height() - enTete) / hauteurLigne);
   const int pages = std::max<int>(1, static_cast<int>((lignes.size() + parPage - 1) / parPage));
   const QString date = DateImpression(quand);
@@ -65,7 +66,10 @@ int ImprimeChangements(QPrinter& imprimante, const std::vector<LigneChangement>&
     QFont gras = police;
     gras.setBold(true);
     p.setFont(gras);
-    cellules(2 * hauteurLigne, TitresChangements());
+    for (std::size_t c = 0; c < kColonnesChangements; ++c)
+      p.drawText(QRect(bords[c], 2 * hauteurLigne, bords[c + 1] - bords[c] - 4,
+                       fenetre::kLignesTitresImpression * hauteurLigne - hauteurLigne / 8),
+                 Qt::AlignLeft | Qt::AlignBottom | Qt::TextWordWrap, VersQt(TitresChangements()[c]));
     p.setFont(police);
     p.drawLine(0, enTete - 1, largeur, enTete - 1);
     const std::size_t debut = static_cast<std::size_t>(page) * static_cast<std::size_t>(parPage);
@@ -162,6 +166,8 @@ void TFormChangements::Restaure(const QString& journal) {
 
 void TFormChangements::ImprimerClick() {
   QPrinter imprimante;
+  if (fenetre::kImpressionChangementsPaysage)
+    imprimante.setPageOrientation(QPageLayout::Landscape);
   QPrintDialog dialogue(&imprimante, this);
   dialogue.setWindowTitle(QStringLiteral("Imprimer"));
   if (dialogue.exec() != QDialog::Accepted) return;

@@ -87,12 +87,15 @@ PositionsBoutonsAide PlaceBoutonsAide(int largeurPanneau, int largeurFermer = 75
 // word; under it, the buttons, Fermer on the right (the default button; Escape
 // and the close box too). Modal, resizable: the list takes what the buttons leave.
 // Printing draws the rows under EnTetePageChangements on each page, the columns
-// sharing the page's width as kPartsImpressionChangements says; saving writes
-// CsvChangements.
+// sharing the page's width as kPartsImpressionChangements says, on a landscape
+// page so that 20-letter logins and long names fit whole; the column titles wrap
+// on two lines. Saving writes CsvChangements.
 inline constexpr std::string_view kTitreChangements = "Changements \xE0 effectuer dans le serveur";
 inline constexpr Taille kTailleChangements{820, 460};
 inline constexpr std::array<int, 6> kLargeursChangements{100, 180, 180, 110, 110, 100};
-inline constexpr std::array<double, 6> kPartsImpressionChangements{0.13, 0.24, 0.24, 0.13, 0.13, 0.13};
+inline constexpr std::array<double, 6> kPartsImpressionChangements{0.15, 0.25, 0.25, 0.12, 0.12, 0.11};
+inline constexpr bool kImpressionChangementsPaysage = true;
+inline constexpr int kLignesTitresImpression = 2;
 inline constexpr std::array<ControleAnnexe, 4> kBoutonsChangements{{
     {"ButtonImprimer", "Imprimer...", {0, 0, 80, 23}},
     {"ButtonEnregistrer", "Enregistrer...", {0, 0, 80, 23}},
