@@ -14,8 +14,10 @@
 #include "app-win32/texte_win32.h"
 #include "operator/dialogues.h"
 #include "session/progression.h"
+#include "window/confort.h"
 #include "window/fenetres_annexes.h"
 #include "window/geometrie.h"
+#include "window/nom_fichier.h"
 
 namespace corrinom::win32 {
 
@@ -117,6 +119,7 @@ TFormCorrinom::~TFormCorrinom() {
   for (HICON i : icones_)
     if (i) DestroyIcon(i);
   if (police_) DeleteObject(police_);
+  if (policeGrasse_) DeleteObject(policeGrasse_);
 }
 
 int TFormCorrinom::E(int pixels96) const { return fenetre::AEchelle(pixels96, static_cast<int>(dpi_)); }
@@ -124,12 +127,16 @@ int TFormCorrinom::E(int pixels96) const { return fenetre::AEchelle(pixels96, st
 HWND TFormCorrinom::Controle(std::string_view nom) const {
   for (const ControleCree& c : controles_)
     if (c.controle->nom == nom) return c.hwnd;
+  for (const auto& [n, h] : recherche_)
+    if (n == nom) return h;
   return nullptr;
 }
 
 const char* TFormCorrinom::NomDe(HWND controle) const {
   for (const ControleCree& c : controles_)
     if (c.hwnd == controle) return c.controle->nom.data();
+  for (const auto& [n, h] : recherche_)
+    if (h == controle) return n.data();
   return "";
 }
 
@@ -154,6 +161,8 @@ bool TFormCorrinom::Cree() {
   separations_ = fenetre::SeparationsInitiales(static_cast<int>(dpi_));
   CreeImages();
   CreeControles();
+  CreeLigneRecherche();
+  OrdreFocus();
   CreeListes();
   AppliquePolice();
 
@@ -262,18 +271,43 @@ void TFormCorrinom::CreeControles() {
   ListViewUsers_ = Controle("ListViewUsers");
   ListViewRebus_ = Controle("ListViewRebus");
   StatusBar1_ = Controle("StatusBar1");
+}
 
+void TFormCorrinom::CreeLigneRecherche() {
+  // On GroupBox1's caption line, children of the window like the rest; Place puts
+  // them at the right of the caption.
+  const auto cree = [this](const wchar_t* classe, std::string_view texte, DWORD style, DWORD exStyle) {
+    return CreateWindowExW(exStyle, classe, DeCp1252(texte).c_str(), WS_CHILD | WS_VISIBLE | style, 0, 0, 0, 0,
+                           hwnd_, nullptr, instance_, nullptr);
+  };
+  const HWND libelle = cree(WC_STATICW, fenetre::kTexteLibelleRecherche, SS_RIGHT | SS_NOPREFIX, 0);
+  EditRecherche_ = cree(WC_EDITW, "", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE);
+  ComboMarques_ = cree(WC_COMBOBOXW, "", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 0);
+  for (std::string_view choix : kTextesChoixMarques)
+    SendMessageW(ComboMarques_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(DeCp1252(choix).c_str()));
+  SendMessageW(ComboMarques_, CB_SETCURSEL, 0, 0);
+  recherche_ = {{{fenetre::kNomLibelleRecherche, libelle},
+                 {fenetre::kNomEditRecherche, EditRecherche_},
+                 {fenetre::kNomComboMarques, ComboMarques_}}};
+  for (HWND h : {EditRecherche_, ComboMarques_})
+    SetWindowSubclass(h, &TFormCorrinom::ProcedureControle, 1, reinterpret_cast<DWORD_PTR>(this));
+}
+
+void TFormCorrinom::OrdreFocus() {
   // The Tab key follows the window's order of its children: the focus order on
-  // top, the group boxes at the bottom, under the controls they frame.
+  // top, the group boxes at the bottom, under the controls they frame. A group
+  // box paints none of what lies over it.
   HWND avant = HWND_TOP;
-  for (const fenetre::Controle* c : fenetre::OrdreTabulation()) {
-    const HWND h = Controle(c->nom);
+  for (std::string_view nom : fenetre::OrdreFocusAvecRecherche()) {
+    const HWND h = Controle(nom);
     SetWindowPos(h, avant, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     avant = h;
   }
-  for (const ControleCree& c : controles_)
-    if (c.controle->genre == Genre::Cadre)
-      SetWindowPos(c.hwnd, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  for (const ControleCree& c : controles_) {
+    if (c.controle->genre != Genre::Cadre) continue;
+    SetWindowLongPtrW(c.hwnd, GWL_STYLE, GetWindowLongPtrW(c.hwnd, GWL_STYLE) | WS_CLIPSIBLINGS);
+    SetWindowPos(c.hwnd, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  }
 }
 
 void TFormCorrinom::CreeListes() {
@@ -317,12 +351,18 @@ void TFormCorrinom::AppliquePolice() {
       break;
     }
   }
-  HFONT ancienne = police_;
-  police_ = CreateFontW(-MulDiv(fenetre::kTaillePolice, static_cast<int>(dpi_), 72), 0, 0, 0, FW_NORMAL, FALSE,
-                        FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                        DEFAULT_PITCH | FF_SWISS, famille.c_str());
+  const auto cree = [&](int graisse) {
+    return CreateFontW(-MulDiv(fenetre::kTaillePolice, static_cast<int>(dpi_), 72), 0, 0, 0, graisse, FALSE, FALSE,
+                       FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                       DEFAULT_PITCH | FF_SWISS, famille.c_str());
+  };
+  HFONT ancienne = police_, ancienneGrasse = policeGrasse_;
+  police_ = cree(FW_NORMAL);
+  policeGrasse_ = cree(FW_BOLD);
   for (const ControleCree& c : controles_) SendMessageW(c.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(police_), FALSE);
+  for (const auto& [nom, h] : recherche_) SendMessageW(h, WM_SETFONT, reinterpret_cast<WPARAM>(police_), FALSE);
   if (ancienne) DeleteObject(ancienne);
+  if (ancienneGrasse) DeleteObject(ancienneGrasse);
 }
 
 void TFormCorrinom::Place() {
@@ -372,6 +412,19 @@ void TFormCorrinom::Place() {
       r.hauteur = s.cy;
     }
     lot = DeferWindowPos(lot, h, nullptr, r.x, r.y, r.largeur, r.hauteur, SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  // The search line at the right of GroupBox1's caption; the combo's height is its
+  // closed field and its open list of six choices.
+  for (const fenetre::PlaceControle& p : places_) {
+    if (p.nom != "GroupBox1") continue;
+    const fenetre::PlacesRecherche r = fenetre::PlaceRecherche(p.place.largeur, static_cast<int>(dpi_));
+    const std::pair<HWND, fenetre::Rectangle> lignes[3] = {
+        {recherche_[0].second, r.libelle}, {EditRecherche_, r.edition}, {ComboMarques_, r.choix}};
+    for (const auto& [h, q] : lignes) {
+      const int hauteur = h == ComboMarques_ ? q.hauteur + E(6 * 16 + 4) : q.hauteur;
+      lot = DeferWindowPos(lot, h, nullptr, p.place.x + q.x, p.place.y + q.y, q.largeur, hauteur,
+                           SWP_NOZORDER | SWP_NOACTIVATE);
+    }
   }
   EndDeferWindowPos(lot);
   InvalidateRect(hwnd_, nullptr, TRUE);
@@ -516,6 +569,17 @@ LRESULT TFormCorrinom::Message(UINT msg, WPARAM wp, LPARAM lp) {
 }
 
 void TFormCorrinom::Commande(HWND controle, int code) {
+  if (controle == EditRecherche_) {
+    if (code != EN_CHANGE) return;
+    const std::wstring texte = TexteDe(controle);
+    logique_->EditRechercheChange(fenetre::Utf16VersCp1252(std::u16string(texte.begin(), texte.end())));
+    return;
+  }
+  if (controle == ComboMarques_) {
+    if (code == CBN_SELCHANGE)
+      logique_->ComboMarquesChange(static_cast<int>(SendMessageW(controle, CB_GETCURSEL, 0, 0)));
+    return;
+  }
   if (code != BN_CLICKED) return;
   const std::string_view nom = NomDe(controle);
   if (nom == "ButtonOuvrir") ButtonOuvrirClick();
@@ -538,6 +602,9 @@ LRESULT TFormCorrinom::Notification(NMHDR& n) {
   }
   if (n.hwndFrom != ListViewUsers_ && n.hwndFrom != ListViewRebus_) return 0;
   switch (n.code) {
+    case NM_CUSTOMDRAW:
+      if (n.hwndFrom == ListViewUsers_) return DessinComptes(reinterpret_cast<NMLVCUSTOMDRAW&>(n));
+      return CDRF_DODEFAULT;
     case LVN_GETDISPINFOW:
       TexteCellule(n.hwndFrom, reinterpret_cast<NMLVDISPINFOW&>(n));
       return 0;
@@ -566,8 +633,9 @@ void TFormCorrinom::TexteCellule(HWND liste, NMLVDISPINFOW& info) {
   const auto ligne = static_cast<std::size_t>(item.iItem);
   const auto colonne = static_cast<std::size_t>(item.iSubItem);
   if (liste == ListViewUsers_) {
-    if (ligne >= etat_.comptes.size()) return;
-    const LigneCompte& c = etat_.comptes[ligne];
+    const std::optional<std::size_t> position = LigneEtat(item.iItem);
+    if (!position) return;
+    const LigneCompte& c = etat_.comptes[*position];
     if (item.mask & LVIF_IMAGE) item.iImage = colonne == 0 ? c.marque : I_IMAGENONE;
     if (item.mask & LVIF_TEXT) texteCellule_ = DeCp1252(colonne == 0 ? c.login : c.sousItem(colonne - 1));
   } else {
@@ -619,23 +687,40 @@ ListeSource TFormCorrinom::SourceDe(HWND liste) const {
   return ListeSource::Autre;
 }
 
+std::optional<std::size_t> TFormCorrinom::LigneEtat(int ligneVue) const {
+  const std::vector<std::size_t>& visibles = logique_->LignesComptesVisibles();
+  if (ligneVue < 0 || static_cast<std::size_t>(ligneVue) >= visibles.size()) return std::nullopt;
+  const std::size_t ligne = visibles[static_cast<std::size_t>(ligneVue)];
+  if (ligne >= etat_.comptes.size()) return std::nullopt;
+  return ligne;
+}
+
+std::optional<int> TFormCorrinom::LigneVue(std::size_t ligneEtat) const {
+  const std::vector<std::size_t>& visibles = logique_->LignesComptesVisibles();
+  const auto p = std::lower_bound(visibles.begin(), visibles.end(), ligneEtat);
+  if (p == visibles.end() || *p != ligneEtat) return std::nullopt;
+  return static_cast<int>(p - visibles.begin());
+}
+
 std::optional<std::size_t> TFormCorrinom::LigneSelectionnee(ListeSource source) const {
   const HWND liste = ListeDe(source);
   if (!liste) return std::nullopt;
   const int i = ListView_GetNextItem(liste, -1, LVNI_SELECTED);
-  const std::size_t n = liste == ListViewUsers_ ? etat_.comptes.size() : etat_.rebus.size();
-  if (i < 0 || static_cast<std::size_t>(i) >= n) return std::nullopt;
+  if (liste == ListViewUsers_) return LigneEtat(i);
+  if (i < 0 || static_cast<std::size_t>(i) >= etat_.rebus.size()) return std::nullopt;
   return static_cast<std::size_t>(i);
 }
 
 void TFormCorrinom::SelectionneLigne(HWND liste, std::optional<std::size_t> ligne) {
-  const std::size_t n = liste == ListViewUsers_ ? etat_.comptes.size() : etat_.rebus.size();
+  // `ligne` is a position in the whole list; the account list shows the filter's rows.
+  std::optional<int> vue;
+  if (ligne && liste == ListViewUsers_) vue = LigneVue(*ligne);
+  else if (ligne && *ligne < etat_.rebus.size()) vue = static_cast<int>(*ligne);
   const int avant = ListView_GetNextItem(liste, -1, LVNI_SELECTED);
-  if (ligne && *ligne < n && avant == static_cast<int>(*ligne)) return;
+  if (vue && avant == *vue) return;
   ListView_SetItemState(liste, -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
-  if (!ligne || *ligne >= n) return;
-  ListView_SetItemState(liste, static_cast<int>(*ligne), LVIS_SELECTED | LVIS_FOCUSED,
-                        LVIS_SELECTED | LVIS_FOCUSED);
+  if (!vue) return;
+  ListView_SetItemState(liste, *vue, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
 }
 
 void TFormCorrinom::Redessine(Redessin quoi, const fenetre::Selections& selection) {
@@ -644,15 +729,25 @@ void TFormCorrinom::Redessine(Redessin quoi, const fenetre::Selections& selectio
   // repaint are all they need; the scrolled position stays.
   const std::pair<HWND, Redessin> listes[2] = {{ListViewUsers_, Redessin::LignesComptes},
                                                {ListViewRebus_, Redessin::LignesRebus}};
+  bool filtreChange = false;
   for (const auto& [liste, partie] : listes) {
-    if (fenetre::Contient(quoi, partie)) {
-      const std::size_t n = liste == ListViewUsers_ ? etat_.comptes.size() : etat_.rebus.size();
+    const std::size_t n =
+        liste == ListViewUsers_ ? logique_->LignesComptesVisibles().size() : etat_.rebus.size();
+    const bool autreNombre = static_cast<std::size_t>(ListView_GetItemCount(liste)) != n;
+    if (fenetre::Contient(quoi, partie) || autreNombre) {
       ListView_SetItemCountEx(liste, static_cast<int>(n), LVSICF_NOINVALIDATEALL | LVSICF_NOSCROLL);
       InvalidateRect(liste, nullptr, FALSE);
+      // Fewer rows than the scrolled position: the last ones come into view.
+      if (n > 0 && static_cast<std::size_t>(ListView_GetTopIndex(liste)) >= n)
+        ListView_EnsureVisible(liste, static_cast<int>(n - 1), FALSE);
+      filtreChange = filtreChange || (autreNombre && liste == ListViewUsers_);
     }
   }
   SelectionneLigne(ListViewUsers_, selection.comptes);
   SelectionneLigne(ListViewRebus_, selection.rebus);
+  // When the filter shows other rows, the selected account stays in sight.
+  if (filtreChange && selection.comptes)
+    if (const std::optional<int> vue = LigneVue(*selection.comptes)) ListView_EnsureVisible(ListViewUsers_, *vue, FALSE);
   if (fenetre::Contient(quoi, Redessin::Compteurs)) {
     const std::string* textes[4] = {&etat_.LabelRienAFaire, &etat_.LabelDejaBon, &etat_.LabelAFaireMineur,
                                     &etat_.LabelAFaire};
@@ -754,62 +849,84 @@ void TFormCorrinom::MontreNomFichier(std::u16string_view texte) {
   SetWindowTextW(EditNomFich_, t.c_str());
 }
 
-LRESULT CALLBACK TFormCorrinom::ProcedureProgression(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR,
-                                                     DWORD_PTR donnees) {
-  auto* f = reinterpret_cast<TFormCorrinom*>(donnees);
-  // Arrêter, Escape and the close box all ask to stop after the account being written.
-  if ((msg == WM_COMMAND && LOWORD(wp) == IDCANCEL) || msg == WM_CLOSE) {
-    f->arret_ = true;
-    return 0;
-  }
-  return DefSubclassProc(hwnd, msg, wp, lp);
-}
-
 void TFormCorrinom::ProgressionEcriture(const std::optional<std::string>& texte) {
   if (!texte) {
     if (progression_) {
       EnableWindow(hwnd_, TRUE);
-      DestroyWindow(progression_);
-      progression_ = nullptr;
+      progression_.reset();
       SetForegroundWindow(hwnd_);
     }
     return;
   }
   if (!progression_) {
-    arret_ = false;
-    RECT r;
-    GetWindowRect(hwnd_, &r);
-    const int largeur = E(320), hauteur = E(110);
-    progression_ = CreateWindowExW(WS_EX_DLGMODALFRAME, L"#32770", DeCp1252(fenetre::kTitreApplication).c_str(),
-                                   WS_POPUP | WS_CAPTION | WS_SYSMENU, (r.left + r.right - largeur) / 2,
-                                   (r.top + r.bottom - hauteur) / 2, largeur, hauteur, hwnd_, nullptr, instance_,
-                                   nullptr);
-    if (!progression_) return;
-    texteProgression_ = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE, E(12), E(12), E(290), E(20),
-                                        progression_, nullptr, instance_, nullptr);
-    HWND bouton = CreateWindowExW(0, L"BUTTON", DeCp1252(kBoutonArreter).c_str(),
-                                  WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, E(120), E(44), E(80),
-                                  E(23), progression_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDCANCEL)),
-                                  instance_, nullptr);
-    for (HWND w : {texteProgression_, bouton})
-      SendMessageW(w, WM_SETFONT, reinterpret_cast<WPARAM>(police_), TRUE);
-    SetWindowSubclass(progression_, &ProcedureProgression, 1, reinterpret_cast<DWORD_PTR>(this));
+    progression_ = std::make_unique<FenetreProgression>(instance_, hwnd_, true);
     // No other control of the main window reacts while it is shown.
     EnableWindow(hwnd_, FALSE);
-    ShowWindow(progression_, SW_SHOW);
   }
-  SetWindowTextW(texteProgression_, DeCp1252(*texte).c_str());
+  progression_->Montre(*texte, 0, 0);
   // Paints and takes the clicks on Arrêter between two accounts.
-  MSG msg;
-  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    if (msg.message == WM_QUIT) {
-      PostQuitMessage(static_cast<int>(msg.wParam));
-      break;
-    }
-    if (IsDialogMessageW(progression_, &msg)) continue;
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
+  progression_->PompeTout();
+}
+
+// ---- The changed letters of the new names ------------------------------------------
+
+LRESULT TFormCorrinom::DessinComptes(NMLVCUSTOMDRAW& dessin) {
+  switch (dessin.nmcd.dwDrawStage) {
+    case CDDS_PREPAINT: return CDRF_NOTIFYITEMDRAW;
+    case CDDS_ITEMPREPAINT: return CDRF_NOTIFYSUBITEMDRAW;
+    case CDDS_ITEMPREPAINT | CDDS_SUBITEM: break;
+    default: return CDRF_DODEFAULT;
   }
+  // Only the list's visible cells come here: the work per paint stays small.
+  const int vue = static_cast<int>(dessin.nmcd.dwItemSpec);
+  const std::optional<std::size_t> position = LigneEtat(vue);
+  if (!position) return CDRF_DODEFAULT;
+  const LigneCompte& ligne = etat_.comptes[*position];
+  const std::vector<bool> change = fenetre::LettresSurlignees(ligne, dessin.iSubItem);
+  if (change.empty()) return CDRF_DODEFAULT;
+  // One UTF-16 unit per CP1252 byte: the flags line up with the text.
+  const std::wstring texte = DeCp1252(ligne.sousItem(static_cast<std::size_t>(dessin.iSubItem - 1)));
+  if (texte.size() != change.size()) return CDRF_DODEFAULT;
+
+  RECT cellule{};
+  if (!ListView_GetSubItemRect(ListViewUsers_, vue, dessin.iSubItem, LVIR_BOUNDS, &cellule)) return CDRF_DODEFAULT;
+  // The colours the list gives a row: selected in the focused list, selected
+  // elsewhere (the selection stays shown), or not.
+  const bool choisie = (ListView_GetItemState(ListViewUsers_, vue, LVIS_SELECTED) & LVIS_SELECTED) != 0;
+  const bool active = GetFocus() == ListViewUsers_;
+  COLORREF fond = ListView_GetBkColor(ListViewUsers_);
+  COLORREF encre = ListView_GetTextColor(ListViewUsers_);
+  if (choisie) {
+    fond = GetSysColor(active ? COLOR_HIGHLIGHT : COLOR_BTNFACE);
+    encre = GetSysColor(active ? COLOR_HIGHLIGHTTEXT : COLOR_BTNTEXT);
+  }
+  const fenetre::Couleur m = fenetre::CouleurMarque(ligne.marque);
+  const COLORREF marque = choisie ? encre : RGB(m.rouge, m.vert, m.bleu);
+
+  HDC dc = dessin.nmcd.hdc;
+  const int sauve = SaveDC(dc);
+  SetBkColor(dc, fond);
+  ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &cellule, nullptr, 0, nullptr);
+  IntersectClipRect(dc, cellule.left, cellule.top, cellule.right, cellule.bottom);
+  SetBkMode(dc, TRANSPARENT);
+  // The list's own margin before a column's text.
+  RECT zone = cellule;
+  zone.left += E(6);
+  for (std::size_t debut = 0; debut < texte.size() && zone.left < zone.right;) {
+    const bool changee = change[debut];
+    std::size_t fin = debut;
+    while (fin < texte.size() && change[fin] == changee) ++fin;
+    const int n = static_cast<int>(fin - debut);
+    SelectObject(dc, changee ? policeGrasse_ : police_);
+    SetTextColor(dc, changee ? marque : encre);
+    DrawTextW(dc, texte.data() + debut, n, &zone, DT_LEFT | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+    SIZE taille{};
+    GetTextExtentPoint32W(dc, texte.data() + debut, n, &taille);
+    zone.left += taille.cx;
+    debut = fin;
+  }
+  RestoreDC(dc, sauve);
+  return CDRF_SKIPDEFAULT;
 }
 
 }  // namespace corrinom::win32

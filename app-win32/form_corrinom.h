@@ -13,8 +13,10 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
+#include "app-win32/fenetre_progression.h"
 #include "reconcile/deplacements.h"
 #include "operator/dialogues.h"
 #include "reconcile/etat.h"
@@ -50,7 +52,8 @@ class TFormCorrinom : private fenetre::VueFenetre {
   // drag, for the message loop. True when the message was used.
   bool MessageDeDialogue(MSG& msg);
 
-  // A control by its name in the table (null for a band or a splitter).
+  // A control by its name in the table or on the search line (null for a band or
+  // a splitter).
   HWND Controle(std::string_view nom) const;
 
   // Where the write runs of this window keep their journals, and how journals
@@ -86,15 +89,15 @@ class TFormCorrinom : private fenetre::VueFenetre {
   void MontreAide() override;
   void MontreNomFichier(std::u16string_view texte) override;
   void ProgressionEcriture(const std::optional<std::string>& texte) override;
-  bool ArretEcritureDemande() const override { return arret_; }
+  bool ArretEcritureDemande() const override { return progression_ && progression_->ArretDemande(); }
 
   // The context menu of a list at a point of the screen.
   void MenuContextuel(HWND liste, POINT ecran);
-  static LRESULT CALLBACK ProcedureProgression(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id,
-                                               DWORD_PTR donnees);
   void MontreChangements(const std::vector<LigneChangement>& lignes, std::string_view magasin) override;
 
   void CreeControles();
+  void CreeLigneRecherche();
+  void OrdreFocus();
   void CreeListes();
   void CreeImages();
   void AppliquePolice();
@@ -109,6 +112,12 @@ class TFormCorrinom : private fenetre::VueFenetre {
   ListeSource SourceDe(HWND liste) const;
   void SelectionneLigne(HWND liste, std::optional<std::size_t> ligne);
   void TexteCellule(HWND liste, NMLVDISPINFOW& info);
+  // The account list shows the filter's rows: a row of the list view and its
+  // position in the whole list.
+  std::optional<std::size_t> LigneEtat(int ligneVue) const;
+  std::optional<int> LigneVue(std::size_t ligneEtat) const;
+  // Draws the new names' changed letters in bold, in the mark's colour.
+  LRESULT DessinComptes(NMLVCUSTOMDRAW& dessin);
 
   // Drag and drop between the lists, with the row's picture under the pointer.
   void DebutGlisse(HWND liste, int ligne, POINT depart);
@@ -131,9 +140,12 @@ class TFormCorrinom : private fenetre::VueFenetre {
   HWND hwnd_ = nullptr;
   UINT dpi_ = 96;
   HFONT police_ = nullptr;
+  HFONT policeGrasse_ = nullptr;  // the changed letters of the new names
   HIMAGELIST ImageListRougeVertGris_ = nullptr;
   std::array<HICON, 4> icones_{};  // by mark
   std::vector<ControleCree> controles_;
+  // The search line on GroupBox1's caption line: label, edit box, choice of marks.
+  std::array<std::pair<std::string_view, HWND>, 3> recherche_{};
   std::vector<fenetre::PlaceControle> places_;  // in the window's client area
   fenetre::Separations separations_;
   std::string_view separateurActif_;
@@ -146,9 +158,9 @@ class TFormCorrinom : private fenetre::VueFenetre {
   HWND ListViewRebus_ = nullptr;
   HWND StatusBar1_ = nullptr;
   HWND bulles_ = nullptr;  // the lists' hints
-  HWND progression_ = nullptr;       // the write's progress window while it is shown
-  HWND texteProgression_ = nullptr;
-  bool arret_ = false;
+  HWND EditRecherche_ = nullptr;
+  HWND ComboMarques_ = nullptr;
+  std::unique_ptr<FenetreProgression> progression_;  // the write's progress window while it is shown
 };
 
 }  // namespace corrinom::win32

@@ -1,6 +1,6 @@
 // corrinom.exe: the window program on Windows. Start-up, in order: the command
-// line, the platform and security start-up with the account load, then the main
-// window and its message loop.
+// line, the platform and security start-up with the account load (its reading
+// window shown meanwhile), then the main window and its message loop.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -15,6 +15,7 @@
 #include "accounts/security/services_securite.h"
 #include "app-win32/console.h"
 #include "app-win32/dialogues_win32.h"
+#include "app-win32/fenetre_progression.h"
 #include "app-win32/form_corrinom.h"
 #include "app-win32/texte_win32.h"
 #include "session/demarrage.h"
@@ -67,8 +68,12 @@ int Lance(HINSTANCE instance) {
     DialoguesWin32 boites(instance);
     std::unique_ptr<ServicesSecurite> services = ServicesSecuriteSysteme();
     PlateformeSysteme plateforme = PlateformeCourante();
-    Demarrage demarrage = corrinom::Demarre(options.choix, etat, boites, *services, plateforme);
-    if (demarrage.issue == Demarrage::Issue::ArretSecurite) {
+    FenetreLecture lecture(instance);
+    Demarrage demarrage = corrinom::Demarre(options.choix, etat, boites, *services, plateforme, &lecture);
+    if (lecture.arretDemande()) {
+      // Closing the reading window ends the program, as refusing the credentials does.
+      code = 0;
+    } else if (demarrage.issue == Demarrage::Issue::ArretSecurite) {
       code = 1;
     } else {
       fenetre::MagasinVide vide;

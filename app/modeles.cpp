@@ -5,8 +5,8 @@
 #include <QPainter>
 #include <algorithm>
 
-#include "reconcile/surlignage.h"
 #include "app/texte_qt.h"
+#include "window/confort.h"
 #include "window/controles.h"
 
 namespace corrinom::app {
@@ -95,13 +95,9 @@ std::optional<int> ModeleComptes::LigneVue(std::size_t ligneEtat) const {
 
 namespace {
 
-QColor CouleurMarque(int marque) {
-  switch (marque) {
-    case kMarqueVert: return QColor(0, 128, 0);
-    case kMarqueRose: return QColor(255, 0, 255);
-    case kMarqueRouge: return QColor(255, 0, 0);
-    default: return QColor(192, 192, 192);
-  }
+QColor CouleurDeMarque(int marque) {
+  const fenetre::Couleur c = fenetre::CouleurMarque(marque);
+  return QColor(c.rouge, c.vert, c.bleu);
 }
 
 }  // namespace
@@ -113,20 +109,15 @@ QVariant ModeleComptes::data(const QModelIndex& index, int role) const {
   const LigneCompte& ligne = etat_.comptes[*position];
   switch (role) {
     case kRoleLettresChangees: {
-      // "Nouv. noms" against "Noms actuels", "Nouv. prénoms" against "Prénoms actuels".
-      const int colonne = index.column();
-      if (!ligne.attachee() || (colonne != 1 + kNouveauNom && colonne != 1 + kNouveauxPrenoms)) return {};
-      const bool nom = colonne == 1 + kNouveauNom;
-      const std::size_t nouveau = nom ? kNouveauNom : kNouveauxPrenoms;
-      const std::size_t actuel = nom ? kNomActuel : kPrenomsActuels;
-      const std::vector<bool> change = LettresChangees(ligne.sousItem(nouveau), ligne.sousItem(actuel));
+      const std::vector<bool> change = fenetre::LettresSurlignees(ligne, index.column());
+      if (change.empty()) return {};
       QString masque;
       masque.reserve(static_cast<qsizetype>(change.size()));
       for (bool c : change) masque += c ? QLatin1Char('1') : QLatin1Char('0');
       return masque;
     }
     case kRoleCouleurMarque:
-      return CouleurMarque(ligne.marque);
+      return CouleurDeMarque(ligne.marque);
     case Qt::DisplayRole:
       if (index.column() == 0) return VersQt(ligne.login);
       return VersQt(ligne.sousItem(static_cast<std::size_t>(index.column() - 1)));

@@ -1,5 +1,8 @@
 #include "window/confort.h"
 
+#include <algorithm>
+
+#include "reconcile/surlignage.h"
 #include "window/controles.h"
 
 namespace corrinom::fenetre {
@@ -31,6 +34,25 @@ PlacesRecherche PlaceRecherche(int largeurCadre, int dpi) {
   p.edition = {p.choix.x - e(4) - e(150), 0, e(150), e(20)};
   p.libelle = {p.edition.x - e(4) - e(62), e(3), e(62), e(14)};
   return p;
+}
+
+std::vector<bool> LettresSurlignees(const LigneCompte& ligne, int colonne) {
+  // "Nouv. noms" against "Noms actuels", "Nouv. prénoms" against "Prénoms actuels".
+  const bool nom = colonne == 1 + static_cast<int>(kNouveauNom);
+  if (!ligne.attachee() || (!nom && colonne != 1 + static_cast<int>(kNouveauxPrenoms))) return {};
+  std::vector<bool> change = nom ? LettresChangees(ligne.sousItem(kNouveauNom), ligne.sousItem(kNomActuel))
+                                 : LettresChangees(ligne.sousItem(kNouveauxPrenoms), ligne.sousItem(kPrenomsActuels));
+  if (std::find(change.begin(), change.end(), true) == change.end()) change.clear();
+  return change;
+}
+
+Couleur CouleurMarque(int marque) {
+  switch (marque) {
+    case kMarqueVert: return {0, 128, 0};
+    case kMarqueRose: return {255, 0, 255};
+    case kMarqueRouge: return {255, 0, 0};
+    default: return {192, 192, 192};
+  }
 }
 
 ActionClavier ActionTouche(int touche, bool ctrl, bool majuscule, bool alt) {

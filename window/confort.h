@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "reconcile/etat.h"
 #include "reconcile/filtre.h"
 #include "window/geometrie.h"
 
@@ -40,6 +41,20 @@ struct PlacesRecherche {
   Rectangle libelle, edition, choix;
 };
 PlacesRecherche PlaceRecherche(int largeurCadre, int dpi);
+
+// The changed letters of an account list cell, emphasized (bold, in the mark's
+// colour): in "Nouv. noms" and "Nouv. prénoms" of an attached row, one flag per
+// byte of the new text, true for the letters that differ from the current text
+// (reconcile/surlignage.h). Empty for any other cell and when no letter differs.
+// `colonne` counts the login as column 0.
+std::vector<bool> LettresSurlignees(const LigneCompte& ligne, int colonne);
+
+// The colour of a mark (kMarqueGris...), as the mark pictures show it.
+struct Couleur {
+  unsigned char rouge = 0, vert = 0, bleu = 0;
+  friend bool operator==(const Couleur&, const Couleur&) = default;
+};
+Couleur CouleurMarque(int marque);
 
 // What a key does in the main window, whatever control has the focus, by its
 // Windows virtual-key code and modifiers. The shells give the keys to an edit box

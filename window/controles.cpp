@@ -60,7 +60,7 @@ constexpr Controle kControles[] = {
     {"Splitter1", Separateur, "FormCorrinom", "", Haut, {0, 101 + kHautHaut, kLargeur, 3}},
     {"GroupBox1", Cadre, "FormCorrinom", "Liste des utilisateurs TAVO", Reste,
      {0, 101 + kHautHaut + 3, kLargeur, kHautGroupBox1}},
-    {"ListViewUsers", Liste, "GroupBox1", "", Reste, {2, 15, kLargeur - 4, kHautGroupBox1 - 17}, 6},
+    {"ListViewUsers", Liste, "GroupBox1", "", Reste, {2, 23, kLargeur - 4, kHautGroupBox1 - 25}, 6},
     {"Panel3", Bande, "FormCorrinom", "", Bas, {0, kBasPanel3 - 37, kLargeur, 37}},
     {"Button1", Bouton, "Panel3", "Effectuer les changements dans le serveur", Aucun, {88, 8, 277, 21}, 7},
     {"Button2", Bouton, "Panel3", "Quitter", Aucun, {380, 8, 150, 21}, 8},
@@ -157,9 +157,10 @@ std::vector<PlaceControle> Dispose(Taille client, int dpi, int hauteurBarreEtat,
     }
     for (const Controle* c : enfants) {
       if (c->ancrage == Reste) {
-        // A list sits inside its frame's border and caption.
-        const Marges m = cadre ? Marges{AEchelle(kMargesCadre.gauche, dpi), AEchelle(kMargesCadre.haut, dpi),
-                                        AEchelle(kMargesCadre.droite, dpi), AEchelle(kMargesCadre.bas, dpi)}
+        // A list sits inside its frame's border and caption (and the search line).
+        const Marges& b = parent == "GroupBox1" ? kMargesCadreRecherche : kMargesCadre;
+        const Marges m = cadre ? Marges{AEchelle(b.gauche, dpi), AEchelle(b.haut, dpi), AEchelle(b.droite, dpi),
+                                        AEchelle(b.bas, dpi)}
                                : Marges{};
         const Libre d{r.gauche + m.gauche, r.haut + m.haut, r.droite - m.droite, r.bas - m.bas};
         places.push_back({c->nom, {d.gauche, d.haut, d.largeur(), d.hauteur()}});

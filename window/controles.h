@@ -127,6 +127,9 @@ std::string TextePanneauVersion();
 // The frame a group box keeps around a list that fills it (its border and its
 // caption), at 96 dpi.
 inline constexpr Marges kMargesCadre{2, 15, 2, 2};
+// GroupBox1 holds the search line on its caption's line (window/confort.h): its
+// list starts below it.
+inline constexpr Marges kMargesCadreRecherche{2, 23, 2, 2};
 
 // Where the operator left the two splitters, in pixels at the window's resolution:
 // the width of GroupBox3 (Splitter2) and the height of PanelHaut (Splitter1).

@@ -6,6 +6,7 @@
 #include "operator/dialogues_script.h"
 #include "reconcile/etat.h"
 #include "reconcile/marques.h"
+#include "window/controles.h"
 #include "window/logique_fenetre.h"
 
 namespace corrinom::fenetre {
@@ -82,6 +83,34 @@ TEST(Filtre, HidesRowsOnlyAndFollowsEveryOperation) {
   EXPECT_EQ(b.etat.LabelAFaireMineur, "1 modification mineure");  // counts the whole list
   b.logique.ComboMarquesChange(0);
   EXPECT_EQ(b.logique.LignesComptesVisibles(), (std::vector<std::size_t>{0, 1, 2}));
+}
+
+// The search line stands on GroupBox1's caption line, inside the frame and above
+// its list, whatever the resolution.
+TEST(LigneRecherche, AuDessusDeLaListeDesComptes) {
+  for (int dpi : {96, 120, 144}) {
+    Rectangle cadre, liste;
+    for (const PlaceControle& p : Dispose({AEchelle(863, dpi), AEchelle(497, dpi)}, dpi, AEchelle(19, dpi),
+                                          SeparationsInitiales(dpi))) {
+      if (p.nom == "GroupBox1") cadre = p.place;
+      if (p.nom == "ListViewUsers") liste = p.place;
+    }
+    const PlacesRecherche r = PlaceRecherche(cadre.largeur, dpi);
+    for (const Rectangle& c : {r.libelle, r.edition, r.choix}) {
+      EXPECT_LE(c.y + c.hauteur, liste.y) << dpi;
+      EXPECT_LE(c.x + c.largeur, cadre.largeur) << dpi;
+    }
+  }
+}
+
+// Only the new names of an attached row are emphasized, only where they differ.
+TEST(Surlignage, NouveauxNomsDUneLigneAttachee) {
+  LigneCompte l = LigneCompte::Libre("lefevre.h", "LEFEVRE", "Helene", "");
+  const LigneCompte libre = l;
+  AttachePersonne(l, "LEFEVRE", "H\xE9l\xE8ne", "");
+  EXPECT_EQ(LettresSurlignees(l, 5), (std::vector<bool>{false, true, false, true, false, false}));
+  for (int colonne : {0, 1, 2, 3, 4, 6}) EXPECT_TRUE(LettresSurlignees(l, colonne).empty()) << colonne;
+  EXPECT_TRUE(LettresSurlignees(libre, 5).empty());
 }
 
 TEST(Historique, UndoAndRedoThroughTheHandlersNameTheStep) {
