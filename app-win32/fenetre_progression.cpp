@@ -13,6 +13,7 @@ namespace corrinom::win32 {
 namespace {
 
 constexpr wchar_t kClasse[] = L"CorrinomProgression";
+constexpr ULONGLONG kIntervalle = 100;  // milliseconds between two drawings of the count
 
 }  // namespace
 
@@ -125,12 +126,19 @@ FenetreLecture::~FenetreLecture() = default;
 void FenetreLecture::debut(std::size_t total) {
   fenetre_ = std::make_unique<FenetreProgression>(instance_, nullptr, false);
   fenetre_->Montre(kTitreLecture, 0, total);
+  montre_ = GetTickCount64();
   fenetre_->PompeSeule();
 }
 
 void FenetreLecture::avance(std::size_t lus, std::size_t total) {
   if (!fenetre_) return;
-  fenetre_->Montre(TexteLecture(lus, total), lus, total);
+  // Pages come much faster than a person reads: the count is drawn ten times a
+  // second, the window's messages taken at every page.
+  const ULONGLONG maintenant = GetTickCount64();
+  if (maintenant - montre_ >= kIntervalle) {
+    fenetre_->Montre(TexteLecture(lus, total), lus, total);
+    montre_ = maintenant;
+  }
   fenetre_->PompeSeule();
   ferme_ = ferme_ || fenetre_->ArretDemande();
 }

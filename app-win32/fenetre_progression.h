@@ -70,6 +70,7 @@ class FenetreLecture : public Progression {
  private:
   HINSTANCE instance_;
   std::unique_ptr<FenetreProgression> fenetre_;
+  ULONGLONG montre_ = 0;  // when the count was last drawn (GetTickCount64)
   bool ferme_ = false;
 };
 

@@ -295,19 +295,19 @@ void TFormCorrinom::CreeLigneRecherche() {
 
 void TFormCorrinom::OrdreFocus() {
   // The Tab key follows the window's order of its children: the focus order on
-  // top, the group boxes at the bottom, under the controls they frame. A group
-  // box paints none of what lies over it.
+  // top, the group boxes at the bottom, under the controls they frame.
   HWND avant = HWND_TOP;
   for (std::string_view nom : fenetre::OrdreFocusAvecRecherche()) {
     const HWND h = Controle(nom);
     SetWindowPos(h, avant, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     avant = h;
   }
-  for (const ControleCree& c : controles_) {
-    if (c.controle->genre != Genre::Cadre) continue;
-    SetWindowLongPtrW(c.hwnd, GWL_STYLE, GetWindowLongPtrW(c.hwnd, GWL_STYLE) | WS_CLIPSIBLINGS);
-    SetWindowPos(c.hwnd, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-  }
+  for (const ControleCree& c : controles_)
+    if (c.controle->genre == Genre::Cadre)
+      SetWindowPos(c.hwnd, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  // GroupBox1's top line runs behind the search line: it does not paint over it.
+  const HWND cadre = Controle("GroupBox1");
+  SetWindowLongPtrW(cadre, GWL_STYLE, GetWindowLongPtrW(cadre, GWL_STYLE) | WS_CLIPSIBLINGS);
 }
 
 void TFormCorrinom::CreeListes() {
