@@ -746,8 +746,10 @@ void TFormCorrinom::Redessine(Redessin quoi, const fenetre::Selections& selectio
   SelectionneLigne(ListViewUsers_, selection.comptes);
   SelectionneLigne(ListViewRebus_, selection.rebus);
   // When the filter shows other rows, the selected account stays in sight.
-  if (filtreChange && selection.comptes)
-    if (const std::optional<int> vue = LigneVue(*selection.comptes)) ListView_EnsureVisible(ListViewUsers_, *vue, FALSE);
+  if (filtreChange && selection.comptes) {
+    if (const std::optional<int> vue = LigneVue(*selection.comptes))
+      ListView_EnsureVisible(ListViewUsers_, *vue, FALSE);
+  }
   if (fenetre::Contient(quoi, Redessin::Compteurs)) {
     const std::string* textes[4] = {&etat_.LabelRienAFaire, &etat_.LabelDejaBon, &etat_.LabelAFaireMineur,
                                     &etat_.LabelAFaire};
