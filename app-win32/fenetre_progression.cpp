@@ -144,12 +144,11 @@ void FenetreLecture::avance(std::size_t lus, std::size_t total) {
 }
 
 void FenetreLecture::fin() {
-  if (fenetre_) {
-    // A close pressed while the last page was read still counts.
-    fenetre_->PompeSeule();
-    ferme_ = ferme_ || fenetre_->ArretDemande();
-  }
-  fenetre_.reset();
+  if (!fenetre_) return;
+  // A close pressed while the last page was read still counts.
+  fenetre_->PompeSeule();
+  ferme_ = ferme_ || fenetre_->ArretDemande();
+  if (ferme_) Retire();
 }
 
 }  // namespace corrinom::win32

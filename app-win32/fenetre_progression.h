@@ -53,8 +53,10 @@ class FenetreProgression {
 };
 
 // The reading window of start-up over the account load: shown when the load
-// begins, gone when it ends. Closing it asks the load to stop after its page;
-// the program then ends before anything else is shown.
+// begins. Closing it asks the load to stop after its page; the program then ends
+// before anything else is shown. It stays on screen after the load until the
+// main window is shown (Retire): the activation goes straight from one to the
+// other, and the main window comes up in front.
 class FenetreLecture : public Progression {
  public:
   explicit FenetreLecture(HINSTANCE instance) : instance_(instance) {}
@@ -66,6 +68,9 @@ class FenetreLecture : public Progression {
   void avance(std::size_t lus, std::size_t total) override;
   void fin() override;
   bool arretDemande() const override { return ferme_; }
+
+  // Takes the window off the screen.
+  void Retire() { fenetre_.reset(); }
 
  private:
   HINSTANCE instance_;

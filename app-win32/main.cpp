@@ -85,6 +85,7 @@ int Lance(HINSTANCE instance) {
       } else {
         boites.setProprietaire(fenetre.Fenetre());
         ShowWindow(fenetre.Fenetre(), SW_SHOWNORMAL);
+        lecture.Retire();
         UpdateWindow(fenetre.Fenetre());
         MSG msg;
         while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
