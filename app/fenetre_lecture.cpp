@@ -6,13 +6,11 @@
 #include <climits>
 
 #include "app/texte_qt.h"
-#include "window/fenetres_annexes.h"
 
 namespace corrinom::app {
 
 FenetreLecture::FenetreLecture(QWidget* parent) : QProgressDialog(parent) {
   setObjectName(QStringLiteral("FenetreLecture"));
-  setWindowTitle(VersQt(fenetre::kTitreApplication));
   setCancelButton(nullptr);
   setRange(0, 0);
   setMinimumDuration(0);
@@ -23,6 +21,8 @@ FenetreLecture::FenetreLecture(QWidget* parent) : QProgressDialog(parent) {
 }
 
 void FenetreLecture::debut(std::size_t) {
+  // The count is the window's title too: it shows in the task bar.
+  setWindowTitle(VersQt(kTitreLecture));
   setLabelText(VersQt(kTitreLecture));
   show();
   QApplication::processEvents();
@@ -33,7 +33,8 @@ void FenetreLecture::avance(std::size_t lus, std::size_t total) {
     setMaximum(static_cast<int>(total));
     setValue(static_cast<int>(std::min(lus, total)));
   }
-  setLabelText(VersQt(TexteLecture(lus, total)));
+  setWindowTitle(VersQt(TexteLecture(lus, total)));
+  setLabelText(windowTitle());
   QApplication::processEvents();
 }
 

@@ -371,7 +371,6 @@ void TFormCorrinom::ProgressionEcriture(const std::optional<std::string>& texte)
     arret_ = false;
     progression_ = new QProgressDialog(this);
     progression_->setObjectName(QStringLiteral("ProgressionEcriture"));
-    progression_->setWindowTitle(windowTitle());
     progression_->setWindowModality(Qt::WindowModal);
     progression_->setCancelButtonText(VersQt(kBoutonArreter));
     progression_->setRange(0, 0);
@@ -382,6 +381,8 @@ void TFormCorrinom::ProgressionEcriture(const std::optional<std::string>& texte)
     connect(progression_, &QProgressDialog::canceled, this, [this] { arret_ = true; });
     progression_->show();
   }
+  // The count is the window's title too: it shows in the task bar.
+  progression_->setWindowTitle(VersQt(*texte));
   progression_->setLabelText(VersQt(*texte));
   QApplication::processEvents();
 }
