@@ -2,6 +2,8 @@
 // write's progress with Arrêter, the search line, the changed letters, the
 // keyboard move and the context menus, undo and redo.
 #include <QComboBox>
+#include <QScrollBar>
+#include <QTreeView>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -145,6 +147,19 @@ class TestConfort : public QObject {
     QCOMPARE(m->index(2, 0).data().toString(), QStringLiteral("petitc"));
     QCOMPARE(f.ComboMarques()->count(), 6);
     QCOMPARE(f.ComboMarques()->itemText(5), QStringLiteral("Modifications à faire"));
+  }
+
+  void laLigneChoisieResteEnVue() {
+    Banc banc(Comptes(300));
+    TFormCorrinom& f = *banc.fenetre;
+    f.show();
+    f.ListViewUsers()->SelectionneLigne(250);
+    f.ListViewUsers()->scrollToTop();
+    QTest::keyClicks(f.EditRecherche(), QStringLiteral("l12"));  // l1200 to l1299
+    QTreeView* liste = f.ListViewUsers();
+    const QModelIndex choisie = liste->model()->index(50, 0);
+    QCOMPARE(choisie.data().toString(), QStringLiteral("l1250"));
+    QVERIFY(liste->visualRect(choisie).intersects(liste->viewport()->rect()));
   }
 
   void lettresChangees() {
