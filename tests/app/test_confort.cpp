@@ -205,6 +205,29 @@ class TestConfort : public QObject {
     QCOMPARE(banc.etat.rebus.size(), std::size_t{2});
   }
 
+  // Under a filter, the rows shown are not the list's: a move and a Delete must
+  // reach the account that the operator sees, never its neighbour.
+  void placerEtLibererSousUnFiltre() {
+    Banc banc(Comptes(3));
+    TFormCorrinom& f = *banc.fenetre;
+    banc.etat.rebus = {{"DURAND", "Marc", ""}};
+    f.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f));
+    QTest::keyClicks(f.EditRecherche(), QStringLiteral("l1002"));
+    QCOMPARE(f.ListViewUsers()->model()->rowCount(), 1);
+    f.ListViewUsers()->SelectionneLigne(0);
+    f.ListViewRebus()->SelectionneLigne(0);
+    f.ListViewRebus()->setFocus();
+    QTest::keyClick(f.ListViewRebus(), Qt::Key_Return, Qt::ControlModifier);
+    QCOMPARE(banc.etat.comptes[2].sousItem(kNouveauNom), std::string("DURAND"));
+    QVERIFY(banc.etat.comptes[0].sousItem(kNouveauNom).empty());
+    f.ListViewUsers()->SelectionneLigne(0);
+    f.ListViewUsers()->setFocus();
+    QTest::keyClick(f.ListViewUsers(), Qt::Key_Delete);
+    QVERIFY(banc.etat.comptes[2].sousItem(kNouveauNom).empty());
+    QCOMPARE(banc.etat.rebus.size(), std::size_t{1});
+  }
+
   void annulerEtRetablir() {
     Banc banc(Comptes(3));
     TFormCorrinom& f = *banc.fenetre;
