@@ -1,8 +1,10 @@
 // The window with a large account base (offscreen platform): start-up to a shown
-// window, a column sort, and a move, each with the refresh of the views.
+// window, a column sort, a move and a search keystroke, each with the refresh of
+// the views.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QTemporaryDir>
 #include <map>
 
@@ -86,6 +88,23 @@ void BM_TriColonne(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_TriColonne)->Arg(50000)->Unit(benchmark::kMillisecond);
+
+// A key typed in the search field: the filter and the views' refresh, painted;
+// every other key clears the field, so the list alternates between a ninth of
+// its rows and all of them.
+void BM_RechercheFenetre(benchmark::State& state) {
+  FenetreChargee w(static_cast<int>(state.range(0)));
+  w.f->ListViewUsers()->SelectionneLigne(static_cast<std::size_t>(state.range(0) / 2));
+  bool filtre = false;
+  for (auto _ : state) {
+    filtre = !filtre;
+    w.f->EditRecherche()->setText(filtre ? QStringLiteral("login4") : QString());
+    QApplication::processEvents();
+  }
+  w.f->EditRecherche()->setText(QStringLiteral("login4"));
+  if (w.f->ListViewUsers()->model()->rowCount() != 11111) state.SkipWithError("the filter did not apply");
+}
+BENCHMARK(BM_RechercheFenetre)->Arg(50000)->Unit(benchmark::kMillisecond);
 
 // A drop of a not-found person onto a free row near the end, then back (two moves).
 void BM_DeplacementAllerRetour(benchmark::State& state) {
