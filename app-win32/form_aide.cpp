@@ -160,18 +160,12 @@ void TFormAideHtm::FormResize() {
 
 void TFormAideHtm::BitBtnImprimerClick() {
   if (!WebBrowser1_) return;
-  PRINTDLGW pd{};
-  pd.lStructSize = sizeof pd;
-  pd.hwndOwner = fenetre_;
-  pd.Flags = PD_RETURNDC | PD_NOSELECTION | PD_NOPAGENUMS | PD_USEDEVMODECOPIESANDCOLLATE;
-  const BOOL choisi = PrintDlgW(&pd);
-  if (pd.hDevMode) GlobalFree(pd.hDevMode);
-  if (pd.hDevNames) GlobalFree(pd.hDevNames);
-  if (!choisi || !pd.hDC) return;
+  const HDC dc = annexes::ChoisitImprimante(fenetre_);
+  if (!dc) return;
   // Any failure of the printer is dropped without a message: the operator sees the
   // printer's own dialogs and nothing more.
-  ImprimeTexteRiche(WebBrowser1_, pd.hDC, Large(fenetre::kTitreAide));
-  DeleteDC(pd.hDC);
+  ImprimeTexteRiche(WebBrowser1_, dc, Large(fenetre::kTitreAide));
+  DeleteDC(dc);
 }
 
 LRESULT CALLBACK TFormAideHtm::Procedure(HWND fenetre, UINT message, WPARAM w, LPARAM l) {

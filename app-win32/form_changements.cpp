@@ -5,6 +5,9 @@
 
 #include <algorithm>
 #include <array>
+#include <cwchar>
+#include <optional>
+#include <string>
 
 #include "app-win32/outils_annexes.h"
 #include "session/journal.h"
@@ -54,6 +57,34 @@ std::wstring Filtre(std::string_view filtre) {
   r.push_back(L'\0');
   r.push_back(L'\0');
   return r;
+}
+
+// The system's dialog to save a file (`nom` proposed, `.csv` added when the
+// operator types none) or to open an existing one (in `dossier`, when known).
+// The chosen path, or none when the dialog is cancelled.
+std::optional<std::wstring> ChoisitFichier(HWND proprietaire, bool enregistrer, std::string_view titre,
+                                           std::string_view filtre, std::wstring nom,
+                                           const std::wstring& dossier = {}) {
+  nom.resize(MAX_PATH);
+  const std::wstring filtres = Filtre(filtre);
+  const std::wstring legende = Large(titre);
+  OPENFILENAMEW ofn{};
+  ofn.lStructSize = sizeof ofn;
+  ofn.hwndOwner = proprietaire;
+  ofn.lpstrFilter = filtres.c_str();
+  ofn.lpstrFile = nom.data();
+  ofn.nMaxFile = static_cast<DWORD>(nom.size());
+  ofn.lpstrInitialDir = dossier.empty() ? nullptr : dossier.c_str();
+  ofn.lpstrTitle = legende.c_str();
+  if (enregistrer) {
+    ofn.lpstrDefExt = L"csv";
+    ofn.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR;
+  } else {
+    ofn.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR;
+  }
+  if (!(enregistrer ? GetSaveFileNameW(&ofn) : GetOpenFileNameW(&ofn))) return std::nullopt;
+  nom.resize(std::wcslen(nom.c_str()));
+  return nom;
 }
 
 class TFormChangements {
@@ -188,25 +219,8 @@ void TFormChangements::FormResize() {
 }
 
 void TFormChangements::ImprimerClick() {
-  PRINTDLGW pd{};
-  pd.lStructSize = sizeof pd;
-  pd.hwndOwner = fenetre_;
-  // The default printer's settings first, turned to landscape, so that the
-  // dialog opens on them; the operator may still change them.
-  pd.Flags = PD_RETURNDEFAULT;
-  if (fenetre::kImpressionChangementsPaysage && PrintDlgW(&pd) && pd.hDevMode) {
-    if (auto* mode = static_cast<DEVMODEW*>(GlobalLock(pd.hDevMode))) {
-      mode->dmFields |= DM_ORIENTATION;
-      mode->dmOrientation = DMORIENT_LANDSCAPE;
-      GlobalUnlock(pd.hDevMode);
-    }
-  }
-  pd.Flags = PD_RETURNDC | PD_NOSELECTION | PD_NOPAGENUMS | PD_USEDEVMODECOPIESANDCOLLATE;
-  const BOOL choisi = PrintDlgW(&pd);
-  if (pd.hDevMode) GlobalFree(pd.hDevMode);
-  if (pd.hDevNames) GlobalFree(pd.hDevNames);
-  if (!choisi || !pd.hDC) return;
-  const HDC dc = pd.hDC;
+  const HDC dc = annexes::ChoisitImprimante(fenetre_, fenetre::kImpressionChangementsPaysage);
+  if (!dc) return;
 
   // Half an inch of margin; 9-point text, a line and a quarter apart.
   const int dpiX = GetDeviceCaps(dc, LOGPIXELSX);
@@ -294,22 +308,12 @@ void TFormChangements::ImprimerClick() {
 }
 
 void TFormChangements::EnregistrerClick() {
-  std::wstring fichier = Large(fenetre::kNomFichierChangements);
-  fichier.resize(MAX_PATH);
-  const std::wstring filtre = Filtre(fenetre::kFiltreChangements);
-  const std::wstring titre = Large(fenetre::kTitreEnregistrerChangements);
-  OPENFILENAMEW ofn{};
-  ofn.lStructSize = sizeof ofn;
-  ofn.hwndOwner = fenetre_;
-  ofn.lpstrFilter = filtre.c_str();
-  ofn.lpstrFile = fichier.data();
-  ofn.nMaxFile = static_cast<DWORD>(fichier.size());
-  ofn.lpstrTitle = titre.c_str();
-  ofn.lpstrDefExt = L"csv";
-  ofn.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR;
-  if (!GetSaveFileNameW(&ofn)) return;
+  const std::optional<std::wstring> fichier =
+      ChoisitFichier(fenetre_, true, fenetre::kTitreEnregistrerChangements, fenetre::kFiltreChangements,
+                     Large(fenetre::kNomFichierChangements));
+  if (!fichier) return;
   const std::string csv = CsvChangements(lignes_);
-  const HANDLE f = CreateFileW(fichier.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
+  const HANDLE f = CreateFileW(fichier->c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
                                nullptr);
   DWORD ecrits = 0;
   const bool ok = f != INVALID_HANDLE_VALUE &&
@@ -318,9 +322,10 @@ void TFormChangements::EnregistrerClick() {
   const DWORD erreur = GetLastError();
   if (f != INVALID_HANDLE_VALUE) CloseHandle(f);
   if (ok) return;
-  std::wstring message = L"Le fichier " + std::wstring(fichier.c_str()) +
+  std::wstring message = L"Le fichier " + *fichier +
                          L" ne peut pas \u00EAtre enregistr\u00E9 (erreur " + std::to_wstring(erreur) + L").";
-  MessageBoxW(fenetre_, message.c_str(), titre.c_str(), MB_OK | MB_ICONWARNING);
+  MessageBoxW(fenetre_, message.c_str(), Large(fenetre::kTitreEnregistrerChangements).c_str(),
+              MB_OK | MB_ICONWARNING);
 }
 
 void TFormChangements::RestaurerClick() {
@@ -328,20 +333,10 @@ void TFormChangements::RestaurerClick() {
   std::string erreur;
   const std::optional<std::string> dossierJournaux = DossierJournaux(erreur);
   const std::wstring dossier = dossierJournaux ? DepuisAnsi(*dossierJournaux) : std::wstring();
-  std::wstring fichier(MAX_PATH, L'\0');
-  const std::wstring filtre = Filtre(fenetre::kFiltreJournaux);
-  const std::wstring titre = Large(fenetre::kTitreChoixJournal);
-  OPENFILENAMEW ofn{};
-  ofn.lStructSize = sizeof ofn;
-  ofn.hwndOwner = fenetre_;
-  ofn.lpstrFilter = filtre.c_str();
-  ofn.lpstrFile = fichier.data();
-  ofn.nMaxFile = static_cast<DWORD>(fichier.size());
-  ofn.lpstrInitialDir = dossier.empty() ? nullptr : dossier.c_str();
-  ofn.lpstrTitle = titre.c_str();
-  ofn.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR;
-  if (!GetOpenFileNameW(&ofn)) return;
-  if (std::optional<std::vector<LigneChangement>> lignes = restaurer_(VersAnsi(fichier.c_str()))) {
+  const std::optional<std::wstring> fichier =
+      ChoisitFichier(fenetre_, false, fenetre::kTitreChoixJournal, fenetre::kFiltreJournaux, {}, dossier);
+  if (!fichier) return;
+  if (std::optional<std::vector<LigneChangement>> lignes = restaurer_(VersAnsi(*fichier))) {
     lignes_ = std::move(*lignes);
     Remplit();
   }

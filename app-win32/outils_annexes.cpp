@@ -1,5 +1,7 @@
 #include "app-win32/outils_annexes.h"
 
+#include <commdlg.h>
+
 #include "window/controles.h"
 #include "window/geometrie.h"
 #include "window/nom_fichier.h"
@@ -125,6 +127,30 @@ void BoucleModale(HWND fenetre, HWND proprietaire, HWND focus, bool& ouverte,
     SetActiveWindow(proprietaire);
   }
   if (IsWindow(fenetre)) DestroyWindow(fenetre);
+}
+
+HDC ChoisitImprimante(HWND proprietaire, bool paysage) {
+  PRINTDLGW pd{};
+  pd.lStructSize = sizeof pd;
+  pd.hwndOwner = proprietaire;
+  // The default printer's settings first, so that the dialog opens on them.
+  pd.Flags = PD_RETURNDEFAULT;
+  if (paysage && PrintDlgW(&pd) && pd.hDevMode) {
+    if (auto* mode = static_cast<DEVMODEW*>(GlobalLock(pd.hDevMode))) {
+      mode->dmFields |= DM_ORIENTATION;
+      mode->dmOrientation = DMORIENT_LANDSCAPE;
+      GlobalUnlock(pd.hDevMode);
+    }
+  }
+  pd.Flags = PD_RETURNDC | PD_NOSELECTION | PD_NOPAGENUMS | PD_USEDEVMODECOPIESANDCOLLATE;
+  const BOOL choisi = PrintDlgW(&pd);
+  if (pd.hDevMode) GlobalFree(pd.hDevMode);
+  if (pd.hDevNames) GlobalFree(pd.hDevNames);
+  if (!choisi) {
+    if (pd.hDC) DeleteDC(pd.hDC);
+    return nullptr;
+  }
+  return pd.hDC;
 }
 
 }  // namespace corrinom::win32::annexes

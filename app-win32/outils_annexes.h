@@ -44,6 +44,12 @@ void AppliquePolice(HWND fenetre, HFONT police);
 HWND CreeFenetreAnnexe(HINSTANCE instance, const wchar_t* classe, const std::wstring& titre, int largeur96,
                        int hauteur96, HWND proprietaire, WNDPROC procedure, void* objet, UINT& dpi);
 
+// The system's print dialog, owned by `proprietaire`, opening on the default
+// printer's settings turned to landscape when `paysage` asks it (the operator may
+// still change them). The chosen printer's device context, for DeleteDC, or null
+// when the dialog is cancelled or no printer can be had.
+HDC ChoisitImprimante(HWND proprietaire, bool paysage = false);
+
 // Shows `fenetre` and runs it modally until `ouverte` turns false (its WM_CLOSE
 // handler does that): the owner takes no input meanwhile, the keyboard starts on
 // `focus`, Escape closes the window before its controls see it, and the dialog
