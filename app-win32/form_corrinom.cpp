@@ -729,7 +729,6 @@ void TFormCorrinom::Redessine(Redessin quoi, const fenetre::Selections& selectio
   // repaint are all they need; the scrolled position stays.
   const std::pair<HWND, Redessin> listes[2] = {{ListViewUsers_, Redessin::LignesComptes},
                                                {ListViewRebus_, Redessin::LignesRebus}};
-  bool filtreChange = false;
   for (const auto& [liste, partie] : listes) {
     const std::size_t n =
         liste == ListViewUsers_ ? logique_->LignesComptesVisibles().size() : etat_.rebus.size();
@@ -740,13 +739,12 @@ void TFormCorrinom::Redessine(Redessin quoi, const fenetre::Selections& selectio
       // Fewer rows than the scrolled position: the last ones come into view.
       if (n > 0 && static_cast<std::size_t>(ListView_GetTopIndex(liste)) >= n)
         ListView_EnsureVisible(liste, static_cast<int>(n - 1), FALSE);
-      filtreChange = filtreChange || (autreNombre && liste == ListViewUsers_);
     }
   }
   SelectionneLigne(ListViewUsers_, selection.comptes);
   SelectionneLigne(ListViewRebus_, selection.rebus);
   // When the filter shows other rows, the selected account stays in sight.
-  if (filtreChange && selection.comptes) {
+  if (fenetre::Contient(quoi, Redessin::SelectionEnVue) && selection.comptes) {
     if (const std::optional<int> vue = LigneVue(*selection.comptes))
       ListView_EnsureVisible(ListViewUsers_, *vue, FALSE);
   }

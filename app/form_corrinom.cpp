@@ -573,12 +573,9 @@ void TFormCorrinom::Redessine(Redessin quoi, const fenetre::Selections& selectio
   ListViewUsers_->verticalScrollBar()->setValue(defileComptes);
   ListViewRebus_->verticalScrollBar()->setValue(defileRebus);
   // When the filter shows other rows, the selected account stays in sight.
-  const int lignesMontrees = modeleComptes_->rowCount();
-  if (choisie && lignesMontrees != lignesComptesMontrees_) {
-    ListViewUsers_->doItemsLayout();  // the reset's rows, laid out now rather than later
+  if (choisie && fenetre::Contient(quoi, Redessin::SelectionEnVue)) {
     ListViewUsers_->scrollTo(modeleComptes_->index(static_cast<int>(*choisie), 0));
   }
-  lignesComptesMontrees_ = lignesMontrees;
   if (fenetre::Contient(quoi, Redessin::Indications)) {
     ListViewUsers_->setToolTip(VersQt(etat_.indicationComptes));
     ListViewRebus_->setToolTip(VersQt(etat_.indicationRebus));

@@ -145,7 +145,6 @@ class TFormCorrinom : public QMainWindow, private fenetre::VueFenetre {
   QByteArray jeton_;
 
   ModeleComptes* modeleComptes_ = nullptr;
-  int lignesComptesMontrees_ = -1;  // the account rows the filter showed at the last redraw
   ModeleRebus* modeleRebus_ = nullptr;
 
   QLineEdit* EditNomFich_ = nullptr;

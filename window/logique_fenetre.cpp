@@ -75,7 +75,10 @@ Selections LogiqueFenetre::SelectionsCourantes() const {
 void LogiqueFenetre::RedessineTout() { Dessine(Redessin::Tout, SelectionsCourantes()); }
 
 void LogiqueFenetre::Dessine(Redessin quoi, Selections selection) {
+  const std::size_t avant = visibles_.size();
   visibles_ = LignesVisibles(etat_, filtre_);
+  if (dessinee_ && visibles_.size() != avant) quoi = quoi | Redessin::SelectionEnVue;
+  dessinee_ = true;
   if (selection.comptes && !Contient(visibles_, *selection.comptes)) selection.comptes.reset();
   vue_.Redessine(quoi, selection);
 }

@@ -49,7 +49,10 @@ enum class Redessin : unsigned {
   LignesRebus = 2,    // ListViewRebus: rows, texts, order
   Indications = 4,    // the two lists' hints (their tooltips)
   Compteurs = 8,      // the four counters of "Travail a faire"
-  Tout = 15,
+  Tout = 15,          // every part above
+  // Not a part: the rows ListViewUsers shows changed in number (the filter hid or
+  // showed some), so its selected row is brought into sight.
+  SelectionEnVue = 16,
 };
 constexpr Redessin operator|(Redessin a, Redessin b) {
   return static_cast<Redessin>(static_cast<unsigned>(a) | static_cast<unsigned>(b));
@@ -249,6 +252,7 @@ class LogiqueFenetre {
   std::optional<std::string> controleFocus_;  // the control the focus hints last entered
   FiltreComptes filtre_;
   std::vector<std::size_t> visibles_;
+  bool dessinee_ = false;  // the shell has drawn the lists once
   Historique historique_;
   std::u16string texteFichier_;  // EditNomFich's text after the last opening or undo
 };

@@ -97,6 +97,16 @@ TEST(LogiqueFenetre, SelectionSuitSaLigneAuTri) {
   EXPECT_EQ(b.vue.dessins.back().second, Selections{});
 }
 
+TEST(LogiqueFenetre, LaSelectionRevientEnVueQuandLeFiltreChangeLesLignes) {
+  Banc b;
+  b.logique.RedessineTout();
+  EXPECT_FALSE(Contient(b.vue.dessins.back().first, Redessin::SelectionEnVue));  // the first drawing
+  b.logique.EditRechercheChange("MARTIN");
+  EXPECT_TRUE(Contient(b.vue.dessins.back().first, Redessin::SelectionEnVue));
+  b.logique.EditRechercheChange("MARTI");  // the same rows
+  EXPECT_FALSE(Contient(b.vue.dessins.back().first, Redessin::SelectionEnVue));
+}
+
 TEST(LogiqueFenetre, RedessinApresChaqueGeste) {
   Banc b;
   b.etat.rebus.push_back({"DURAND", "Marc", "09/09/2009"});
