@@ -40,13 +40,6 @@ int Refus(const std::string& texteCp1252) {
 
 #ifdef CORRINOM_WITH_SQLITE
 
-// A decimal number within 32 bits.
-bool Nombre(const std::string& t, std::uint32_t& v) {
-  const std::optional<std::uint32_t> n = Nombre32(t);
-  if (n) v = *n;
-  return n.has_value();
-}
-
 int Importe(const std::string& chemin, const std::string& tsv) {
   std::string contenu;
   if (!LitFichier(tsv, contenu))
@@ -94,17 +87,19 @@ int AjoutePanne(const std::vector<std::string>& args) {
     p.operation = OperationPanne::Lenteur;
   else
     return Usage("unknown operation " + op + " (get, set, enum or lent)");
+  const std::optional<std::uint32_t> statut = Nombre32(args[3]);
   if (p.operation == OperationPanne::Lenteur) {
-    if (args.size() != 4 || !Nombre(args[3], p.statut) || p.statut == 0)
+    if (args.size() != 4 || !statut || *statut == 0)
       return Usage("lent needs MS, a number of milliseconds from 1");
-  } else if (!Nombre(args[3], p.statut) || p.statut == kNerrSuccess)
+  } else if (!statut || *statut == kNerrSuccess)
     return Usage("STATUS must be a non-zero decimal number within 32 bits");
+  p.statut = *statut;
   if (p.operation == OperationPanne::Enumeration && p.statut == kErrorMoreData)
     return Usage("234 means more pages, not a failure of the enumeration");
   if (args.size() == 5) {
     if (p.operation == OperationPanne::Enumeration) {
-      std::uint32_t page = 0;
-      if (!Nombre(args[4], page) || page == 0) return Usage("PAGE must be a number from 1");
+      const std::optional<std::uint32_t> page = Nombre32(args[4]);
+      if (!page || *page == 0) return Usage("PAGE must be a number from 1");
       p.page = page;
     } else {
       p.login = args[4];
