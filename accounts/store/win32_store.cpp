@@ -10,7 +10,7 @@
 
 #include "accounts/store/champs_info3.h"
 #include "accounts/store/magasin_comptes.h"
-#include "accounts/store/win32_utf16.h"
+#include "text/encodage.h"
 
 namespace corrinom {
 namespace {
