@@ -14,10 +14,10 @@
 #include "app-win32/texte_win32.h"
 #include "operator/dialogues.h"
 #include "session/progression.h"
+#include "text/encodage.h"
 #include "window/confort.h"
 #include "window/fenetres_annexes.h"
 #include "window/geometrie.h"
-#include "window/nom_fichier.h"
 
 namespace corrinom::win32 {
 
@@ -572,7 +572,7 @@ void TFormCorrinom::Commande(HWND controle, int code) {
   if (controle == EditRecherche_) {
     if (code != EN_CHANGE) return;
     const std::wstring texte = TexteDe(controle);
-    logique_->EditRechercheChange(fenetre::Utf16VersCp1252(std::u16string(texte.begin(), texte.end())));
+    logique_->EditRechercheChange(Utf16VersCp1252(std::u16string(texte.begin(), texte.end())));
     return;
   }
   if (controle == ComboMarques_) {

@@ -2,14 +2,14 @@
 
 #include <commdlg.h>
 
+#include "text/encodage.h"
 #include "window/controles.h"
 #include "window/geometrie.h"
-#include "window/nom_fichier.h"
 
 namespace corrinom::win32::annexes {
 
 std::wstring Large(std::string_view cp1252) {
-  const std::u16string u = fenetre::Cp1252VersUtf16(cp1252);
+  const std::u16string u = Cp1252VersUtf16(cp1252);
   return std::wstring(u.begin(), u.end());
 }
 

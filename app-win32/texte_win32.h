@@ -11,7 +11,7 @@ namespace corrinom::win32 {
 // CP1252 bytes of the core to UTF-16 for a control or a box.
 std::wstring DeCp1252(std::string_view cp1252);
 
-// UTF-8 to UTF-16; an ill-formed sequence becomes U+FFFD.
+// UTF-8 to UTF-16; a byte that is not UTF-8 becomes U+FFFD.
 std::wstring DeUtf8(std::string_view utf8);
 
 // UTF-16 to UTF-8; nothing when the text holds a lone surrogate, which UTF-8

@@ -5,13 +5,13 @@
 namespace corrinom::app {
 
 QString VersQt(std::string_view cp1252) {
-  const std::string utf8 = Cp1252VersUtf8(cp1252);
-  return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+  const std::u16string utf16 = Cp1252VersUtf16(cp1252);
+  return QString::fromUtf16(utf16.data(), static_cast<qsizetype>(utf16.size()));
 }
 
 std::string VersCp1252(const QString& texte) {
-  const QByteArray utf8 = texte.toUtf8();
-  return Utf8VersCp1252Compte(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
+  return Utf16VersCp1252(
+      std::u16string_view(reinterpret_cast<const char16_t*>(texte.utf16()), static_cast<std::size_t>(texte.size())));
 }
 
 std::optional<std::string> VersCp1252Exact(const QString& texte) {

@@ -164,11 +164,8 @@ std::string DecodeEtConvertit(std::string_view utf8, Ajoute ajoute) {
 
 constexpr std::string_view kBomUtf8 = "\xEF\xBB\xBF";
 
-}  // namespace
-
-std::string EncodeUtf8(std::uint32_t cp) {
-  std::string s;
-  if (!EstCaractere(cp)) return s;
+// The UTF-8 form of any value up to U+10FFFF, a surrogate included.
+void AjouteUtf8(std::string& s, std::uint32_t cp) {
   if (cp < 0x80) {
     s.push_back(static_cast<char>(cp));
   } else if (cp < 0x800) {
@@ -184,6 +181,41 @@ std::string EncodeUtf8(std::uint32_t cp) {
     s.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
     s.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
   }
+}
+
+bool EstHaut(std::uint32_t u) { return u >= 0xD800 && u <= 0xDBFF; }
+bool EstBas(std::uint32_t u) { return u >= 0xDC00 && u <= 0xDFFF; }
+
+// Walks UTF-16 text by code points: a pair gives its character, an unpaired
+// surrogate its own value (which EstSubstitut tells apart).
+template <typename F>
+void ParPointDeCode(std::u16string_view t, F&& f) {
+  for (std::size_t i = 0; i < t.size(); ++i) {
+    const std::uint32_t u = t[i];
+    if (EstHaut(u) && i + 1 < t.size() && EstBas(t[i + 1])) {
+      f(0x10000u + ((u - 0xD800u) << 10) + (static_cast<std::uint32_t>(t[i + 1]) - 0xDC00u));
+      ++i;
+    } else {
+      f(u);
+    }
+  }
+}
+
+// The three-byte form of a surrogate (ED A0-BF 80-BF), which DecodeSequence
+// refuses and the lossless UTF-16 conversion carries: its code unit, or 0.
+std::uint32_t SubstitutUtf8(std::string_view s) {
+  if (s.size() < 3 || static_cast<unsigned char>(s[0]) != 0xED) return 0;
+  const auto b1 = static_cast<unsigned char>(s[1]);
+  const auto b2 = static_cast<unsigned char>(s[2]);
+  if (b1 < 0xA0 || b1 > 0xBF || !EstSuite(b2)) return 0;
+  return 0xD000u | ((b1 & 0x3Fu) << 6) | (b2 & 0x3Fu);
+}
+
+}  // namespace
+
+std::string EncodeUtf8(std::uint32_t cp) {
+  std::string s;
+  if (EstCaractere(cp)) AjouteUtf8(s, cp);
   return s;
 }
 
@@ -263,5 +295,66 @@ bool EstUtf8MultiOctets(std::string_view octets) {
 }
 
 bool CommenceParBomUtf8(std::string_view octets) { return octets.starts_with(kBomUtf8); }
+
+std::string Utf16VersUtf8(std::u16string_view texte) {
+  std::string sortie;
+  sortie.reserve(texte.size());
+  ParPointDeCode(texte, [&](std::uint32_t cp) { AjouteUtf8(sortie, cp); });  // a lone surrogate included
+  return sortie;
+}
+
+std::u16string Utf8VersUtf16(std::string_view texte) {
+  std::u16string sortie;
+  sortie.reserve(texte.size());
+  std::size_t i = 0;
+  while (i < texte.size()) {
+    const std::string_view reste = texte.substr(i);
+    Sequence seq = DecodeSequence(reste);
+    if (seq.longueur == 0) {
+      const std::uint32_t substitut = SubstitutUtf8(reste);
+      seq = substitut != 0 ? Sequence{substitut, 3} : Sequence{0xFFFD, 1};
+    }
+    if (seq.codePoint >= 0x10000) {
+      sortie += static_cast<char16_t>(0xD800 + ((seq.codePoint - 0x10000) >> 10));
+      sortie += static_cast<char16_t>(0xDC00 + ((seq.codePoint - 0x10000) & 0x3FF));
+    } else {
+      sortie += static_cast<char16_t>(seq.codePoint);
+    }
+    i += seq.longueur;
+  }
+  return sortie;
+}
+
+std::optional<std::string> NomFichierSysteme(std::u16string_view nom) {
+  std::string utf8;
+  bool lisible = true;
+  ParPointDeCode(nom, [&](std::uint32_t cp) {
+    if (EstSubstitut(cp)) lisible = false;
+    else AjouteUtf8(utf8, cp);
+  });
+  if (!lisible) return std::nullopt;
+  return utf8;
+}
+
+std::u16string Cp1252VersUtf16(std::string_view cp1252) {
+  // Every CP1252 byte stands for one character of the basic plane.
+  std::u16string sortie;
+  sortie.reserve(cp1252.size());
+  for (const char brut : cp1252) {
+    const auto c = static_cast<unsigned char>(brut);
+    sortie.push_back(static_cast<char16_t>(c >= 0x80 && c < 0xA0 ? kCp1252Haut[c - 0x80] : c));
+  }
+  return sortie;
+}
+
+std::string Utf16VersCp1252(std::u16string_view texte) {
+  std::string utf8;
+  utf8.reserve(texte.size());
+  ParPointDeCode(texte, [&](std::uint32_t cp) {
+    if (EstSubstitut(cp)) utf8.push_back('?');
+    else AjouteUtf8(utf8, cp);
+  });
+  return Utf8VersCp1252Compte(utf8);
+}
 
 }  // namespace corrinom

@@ -26,13 +26,13 @@ struct FermeFichier {
 };
 using Fichier = std::unique_ptr<std::FILE, FermeFichier>;
 
-LectureFichier Refus(LectureFichier::Echec echec, int numero, const std::string& nomFichier) {
+LectureFichier Refus(LectureFichier::Echec echec, int numero, const std::filesystem::path& chemin) {
   std::int32_t code = CodeErreurFichier(numero);
   // Windows says "path not found" when a folder on the way is missing; the C
   // library says "no such file" for both.
   if (numero == ENOENT) {
     std::error_code ec;
-    const std::filesystem::path dossier = CheminUtf8(nomFichier).parent_path();
+    const std::filesystem::path dossier = chemin.parent_path();
     if (!dossier.empty() && !std::filesystem::is_directory(dossier, ec)) code = 3;
   }
   return {echec, numero, code};
@@ -40,10 +40,9 @@ LectureFichier Refus(LectureFichier::Echec echec, int numero, const std::string&
 
 // Opens a plain file for reading; on failure the error number. The kind of file is
 // checked on the open file itself, so that nothing can be swapped in between.
-Fichier OuvreFichierSimple(const std::string& nomFichier, std::uint64_t& taille, int& numero) {
+Fichier OuvreFichierSimple(const std::filesystem::path& chemin, std::uint64_t& taille, int& numero) {
   numero = 0;
 #ifdef _WIN32
-  const std::filesystem::path chemin = CheminUtf8(nomFichier);
   if (chemin.empty()) {
     numero = ENOENT;  // a name that is not UTF-8
     return nullptr;
@@ -60,7 +59,7 @@ Fichier OuvreFichierSimple(const std::string& nomFichier, std::uint64_t& taille,
   }
 #else
   // Without O_NONBLOCK, opening a pipe would wait for a writer.
-  const int fd = open(nomFichier.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  const int fd = open(chemin.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0) {
     numero = errno;
     return nullptr;
@@ -105,23 +104,25 @@ bool EstFichierLisible(const std::string& nomFichier) {
 LectureFichier LitFichier(const std::string& nomFichier, std::string& contenu, bool arretAuZero) {
   using Echec = LectureFichier::Echec;
   contenu.clear();
+  // The name becomes the system's path once (on Windows, its UTF-16 spelling).
+  const std::filesystem::path chemin = CheminUtf8(nomFichier);
   // A name that is not a plain file is refused before it is opened at all.
   std::error_code ec;
-  const std::filesystem::file_status etat = std::filesystem::status(CheminUtf8(nomFichier), ec);
+  const std::filesystem::file_status etat = std::filesystem::status(chemin, ec);
   // A folder counts as opened and not readable, as where it can be opened.
-  if (!ec && std::filesystem::is_directory(etat)) return Refus(Echec::Lecture, EISDIR, nomFichier);
+  if (!ec && std::filesystem::is_directory(etat)) return Refus(Echec::Lecture, EISDIR, chemin);
   if (!ec && std::filesystem::exists(etat) && !std::filesystem::is_regular_file(etat))
-    return Refus(Echec::Ouverture, EACCES, nomFichier);
+    return Refus(Echec::Ouverture, EACCES, chemin);
 
   std::uint64_t taille = 0;
   int numero = 0;
   errno = 0;
-  const Fichier f = OuvreFichierSimple(nomFichier, taille, numero);
+  const Fichier f = OuvreFichierSimple(chemin, taille, numero);
   if (!f) {
     if (numero == 0) numero = ENOENT;
-    return Refus(numero == EISDIR ? Echec::Lecture : Echec::Ouverture, numero, nomFichier);
+    return Refus(numero == EISDIR ? Echec::Lecture : Echec::Ouverture, numero, chemin);
   }
-  if (taille > kTailleMaxFichier) return Refus(Echec::Ouverture, EFBIG, nomFichier);
+  if (taille > kTailleMaxFichier) return Refus(Echec::Ouverture, EFBIG, chemin);
   contenu.reserve(static_cast<std::size_t>(taille));
 
   constexpr std::size_t kBloc = 1 << 16;
@@ -141,14 +142,14 @@ LectureFichier LitFichier(const std::string& nomFichier, std::string& contenu, b
     if (contenu.size() > kTailleMaxFichier) {
       contenu.clear();
       contenu.shrink_to_fit();
-      return Refus(Echec::Lecture, EFBIG, nomFichier);
+      return Refus(Echec::Lecture, EFBIG, chemin);
     }
     if (lus < kBloc) break;
   }
   if (std::ferror(f.get())) {
     const int erreur = errno == 0 ? EIO : errno;
     contenu.clear();
-    return Refus(Echec::Lecture, erreur, nomFichier);
+    return Refus(Echec::Lecture, erreur, chemin);
   }
   return {};
 }

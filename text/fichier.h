@@ -12,6 +12,8 @@
 #include <filesystem>
 #include <string>
 
+#include "text/encodage.h"
+
 namespace corrinom {
 
 inline constexpr std::uint64_t kTailleMaxFichier = std::uint64_t{256} << 20;
@@ -19,11 +21,11 @@ inline constexpr std::uint64_t kTailleMaxFichier = std::uint64_t{256} << 20;
 // A UTF-8 name as the system's path (on Windows a std::string would be read in
 // the ANSI code page, where "Łódź" is another name or none); the empty path for a
 // name that is not UTF-8 there.
-std::filesystem::path CheminUtf8(const std::string& nomFichier);
+std::filesystem::path CheminUtf8(const TexteUtf8& nomFichier);
 
 // True for a plain file, and for a name that does not exist (the open then says
 // why); false for a folder, a pipe, a device or a socket.
-bool EstFichierLisible(const std::string& nomFichier);
+bool EstFichierLisible(const TexteUtf8& nomFichier);
 
 struct LectureFichier {
   enum class Echec { Aucun, Ouverture, Lecture };
@@ -38,7 +40,7 @@ struct LectureFichier {
 // contents, and the bytes before it are the result. A folder fails as a read
 // (code 5, as Windows answers), any other file that is not plain as an open (5
 // too); a file over the limit gives 223, a missing folder on the way 3.
-LectureFichier LitFichier(const std::string& nomFichier, std::string& contenu,
+LectureFichier LitFichier(const TexteUtf8& nomFichier, std::string& contenu,
                           bool arretAuZero = false);
 
 }  // namespace corrinom

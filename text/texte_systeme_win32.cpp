@@ -1,5 +1,5 @@
 // The system's message text for an error code, in the user's default language,
-// converted from UTF-16 to CP1252: from Windows' message table, and for the
+// converted from UTF-16 to CP1252 (an unpaired surrogate becomes '?'): from Windows' message table, and for the
 // network codes (2100 to 2999), which that table leaves out, from netmsg.dll,
 // the table `net helpmsg` reads.
 #include <windows.h>
@@ -59,13 +59,8 @@ std::string TexteDeTable(HMODULE module, std::uint32_t code) {
       FormatMessageW(source | FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_IGNORE_INSERTS, module, code,
                      kLangueUtilisateur, reinterpret_cast<LPWSTR>(tampon.adresse()), 0, nullptr);
   if (longueur == 0 || tampon.texte() == nullptr) return {};
-  const int octets = WideCharToMultiByte(CP_UTF8, 0, tampon.texte(), static_cast<int>(longueur), nullptr, 0,
-                                         nullptr, nullptr);
-  if (octets <= 0) return {};
-  std::string utf8(static_cast<std::size_t>(octets), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, tampon.texte(), static_cast<int>(longueur), utf8.data(), octets, nullptr,
-                      nullptr);
-  return Utf8VersCp1252Compte(utf8);
+  static_assert(sizeof(wchar_t) == sizeof(char16_t), "Windows text is UTF-16");
+  return Utf16VersCp1252(std::u16string_view(reinterpret_cast<const char16_t*>(tampon.texte()), longueur));
 }
 
 // netmsg.dll from the system folder only, never from the program's folder or

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "accounts/store/win32_utf16.h"
 #include "import/ouvrir.h"
 #include "operator/dialogues.h"
 #include "reconcile/aides.h"
@@ -15,11 +14,16 @@
 #include "session/progression.h"
 #include "session/restauration_fenetre.h"
 #include "text/encodage.h"
-#include "window/nom_fichier.h"
 
 namespace corrinom::fenetre {
 
 namespace {
+
+// The message the operator gets for a file name the readers cannot open (CP1252).
+std::string MessageNomIllisible(std::u16string_view nom) {
+  return "Le nom de ce fichier contient des caract\xE8res que Corrinom ne sait pas lire :\n" +
+         Utf16VersCp1252(nom) + "\nRenommez le fichier ou son dossier, puis ouvrez-le \xE0 nouveau.";
+}
 
 // Disables a control for the lifetime of the object.
 class ControleInactif {
@@ -104,17 +108,19 @@ void LogiqueFenetre::OuvreFichier(std::u16string_view nomFichier,
   if (nomFichier.empty()) return;
   GardeGestionnaire garde(occupation_);
   if (!garde) return;
+  // The one conversion of the name on its way to the reader: UTF-16 to UTF-8.
   const std::optional<std::string> nom = NomFichierSysteme(nomFichier);
   if (!nom) {
     // A name the readers cannot open would be another file's name, or none.
     dialogues_.message(MessageNomIllisible(nomFichier));
     return;
   }
+  // The undo history keeps the edit box's text before the opening (which may be
+  // anything the operator typed, so converted losslessly) and the name read.
   const std::string avant = Utf16VersUtf8(texteAvant ? *texteAvant : texteFichier_);
-  const std::string apres = Utf16VersUtf8(nomFichier);
   historique_.Commence(etat_);
   corrinom::ButtonOuvrirClick(etat_, dialogues_, *nom);
-  historique_.Termine(etat_, NomPasOuverture(Utf16VersCp1252(nomFichier)), avant, apres);
+  historique_.Termine(etat_, NomPasOuverture(Utf8VersCp1252Compte(*nom)), avant, *nom);
   texteFichier_ = std::u16string(nomFichier);
   RedessineTout();
 }

@@ -134,8 +134,10 @@ class LogiqueFenetre {
 
   // What follows the open-file dialog (or a name given otherwise): the shell,
   // unless Occupee(), has put the name into EditNomFich; an empty name does
-  // nothing; a name the system cannot spell gets MessageNomIllisible; any other is
-  // read (import/ouvrir.h) and everything is redrawn. The shell's ButtonOuvrirClick
+  // nothing; a name UTF-8 cannot spell (an unpaired surrogate) gets a message
+  // saying so; any other is converted once, to the UTF-8 name the readers take,
+  // read (import/ouvrir.h) and everything is redrawn. Both shells hand over the
+  // UTF-16 their toolkit holds (QString's own units, GetOpenFileNameW's buffer). The shell's ButtonOuvrirClick
   // runs its open-file dialog (kFiltreOuvrir of import/ouvrir.h, the file need not
   // exist, the edit box's text proposed) only when the window is not busy.
   // `texteAvant`: EditNomFich's text before the shell put the name in, which

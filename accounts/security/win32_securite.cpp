@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "accounts/security/services_securite.h"
-#include "accounts/store/win32_utf16.h"
 #include "text/encodage.h"
 #include "text/texte_systeme.h"
 
@@ -16,7 +15,7 @@ namespace {
 static_assert(sizeof(wchar_t) == sizeof(char16_t), "Windows text is UTF-16");
 
 std::wstring Large(std::string_view cp1252) {
-  const std::u16string t = Utf8VersUtf16(Cp1252VersUtf8(cp1252));
+  const std::u16string t = Cp1252VersUtf16(cp1252);
   return std::wstring(t.begin(), t.end());
 }
 

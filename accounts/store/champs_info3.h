@@ -38,6 +38,18 @@ CompteStocke CompteDepuisInfo3(const Info3& u, Texte texte) {
   return c;
 }
 
+// A store's level-10 record (the names and comments an enumeration of names
+// returns) to CompteStocke; the other fields stay as CompteStocke has them.
+template <class Info10, class Texte>
+CompteStocke CompteDepuisInfo10(const Info10& u, Texte texte) {
+  CompteStocke c;
+  c.name = texte(u.usri10_name);
+  c.comment = texte(u.usri10_comment);
+  c.usr_comment = texte(u.usri10_usr_comment);
+  c.full_name = texte(u.usri10_full_name);
+  return c;
+}
+
 // CompteStocke to a record. `texte` turns a ChampTexte into the record's text
 // field; `heures` turns the optional bitmap into the record's logon-hours field.
 template <class Info3, class Texte, class Heures>

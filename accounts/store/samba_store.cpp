@@ -165,14 +165,7 @@ class MagasinSamba final : public MagasinComptes {
   std::uint32_t enumereNoms(std::uint32_t longueurPreferee, std::vector<CompteStocke>& page,
                             std::uint32_t& totalEntrees, std::uint32_t& reprise) override {
     return enumereAu<USER_INFO_10>(kNiveauInfo10, longueurPreferee, page, totalEntrees, reprise,
-                                   [](const USER_INFO_10& u) {
-                                     CompteStocke c;
-                                     c.name = ChampDe(u.usri10_name);
-                                     c.comment = ChampDe(u.usri10_comment);
-                                     c.usr_comment = ChampDe(u.usri10_usr_comment);
-                                     c.full_name = ChampDe(u.usri10_full_name);
-                                     return c;
-                                   });
+                                   [](const USER_INFO_10& u) { return CompteDepuisInfo10(u, ChampDe); });
   }
 
   std::uint32_t lit(std::string_view login, CompteStocke& compte) override {

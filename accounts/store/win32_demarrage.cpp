@@ -7,7 +7,6 @@
 
 #include <memory>
 
-#include "accounts/store/win32_utf16.h"
 #include "text/encodage.h"
 
 namespace corrinom {

@@ -10,7 +10,7 @@
 
 #include "accounts/store/champs_info3.h"
 #include "accounts/store/magasin_comptes.h"
-#include "accounts/store/win32_utf16.h"
+#include "text/encodage.h"
 
 namespace corrinom {
 namespace {
@@ -49,14 +49,7 @@ ChampTexte ChampDe(LPCWSTR texte) {
 
 CompteStocke CompteDe(const USER_INFO_3& u) { return CompteDepuisInfo3(u, ChampDe); }
 
-CompteStocke CompteDe(const USER_INFO_10& u) {
-  CompteStocke c;
-  c.name = ChampDe(u.usri10_name);
-  c.comment = ChampDe(u.usri10_comment);
-  c.usr_comment = ChampDe(u.usri10_usr_comment);
-  c.full_name = ChampDe(u.usri10_full_name);
-  return c;
-}
+CompteStocke CompteDe(const USER_INFO_10& u) { return CompteDepuisInfo10(u, ChampDe); }
 
 // The UTF-16 texts of a record to write, kept alive while USER_INFO_3 points
 // into them.

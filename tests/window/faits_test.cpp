@@ -8,7 +8,6 @@
 #include "window/controles.h"
 #include "window/fenetres_annexes.h"
 #include "window/geometrie.h"
-#include "window/nom_fichier.h"
 
 namespace corrinom::fenetre {
 namespace {
@@ -92,21 +91,6 @@ TEST(Geometrie, AjustementALaResolution) {
       {{{1500, 100}, {863, 497}, cadre}, 120, {1280, 0, 1280, 800}, {{1280 + 97, 76}, {1078, 621}, cadre}},
   };
   for (const Cas& c : cas) EXPECT_EQ(CalculeAjustement(c.avant, c.dpi, c.ecran), c.apres) << c.dpi;
-}
-
-TEST(NomFichier, OrthographeSysteme) {
-  EXPECT_EQ(NomFichierSysteme(u"C:\\\u0141\u00F3d\u017A \u00E9l\u00E8ves\\a.xml"),
-            "C:\\\xC5\x81\xC3\xB3" "d\xC5\xBA \xC3\xA9l\xC3\xA8ves\\a.xml");
-  EXPECT_EQ(NomFichierSysteme(u"\U0001F600"), "\xF0\x9F\x98\x80");
-  const char16_t seul[] = {u'a', 0xDC00, u'b', 0xD800, 0};
-  EXPECT_EQ(NomFichierSysteme(seul), std::nullopt);
-  EXPECT_EQ(Utf16VersCp1252(seul), "a?b?");
-  EXPECT_EQ(Utf16VersCp1252(u"\u0141\u00F3d\u017A \u00E9l\u00E8ves \u4E2D"), "L\xF3" "dz \xE9l\xE8ves ?");
-  // Every CP1252 byte comes back from UTF-16, the five CP1252 leaves undefined too.
-  std::string tous;
-  for (int c = 1; c < 256; ++c) tous += static_cast<char>(c);
-  EXPECT_EQ(Cp1252VersUtf16("\x80\x81\xE9")[0], u'\u20AC');
-  EXPECT_EQ(Utf16VersCp1252(Cp1252VersUtf16(tous)), tous);
 }
 
 // The chooser answers only Ok with an entry selected; a preselection outside the

@@ -1,9 +1,11 @@
-// The Windows store's UTF-16 <-> UTF-8 conversion: portable, so tested here.
+// The UTF-16 conversions: the Windows store's lossless UTF-8, the toolkits' file
+// names and CP1252 text.
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 
-#include "accounts/store/win32_utf16.h"
+#include "text/encodage.h"
 
 namespace corrinom {
 namespace {
@@ -49,6 +51,21 @@ TEST(Utf8VersUtf16, OctetsMalFormesDeviennentUnCaractereDeRemplacementChacun) {
       {"\xE2\x82", u"\uFFFD\uFFFD"},
   };
   for (const auto& c : cas) EXPECT_EQ(Utf8VersUtf16(c.entree), c.attendu) << c.entree;
+}
+
+TEST(NomFichier, OrthographeSysteme) {
+  EXPECT_EQ(NomFichierSysteme(u"C:\\\u0141\u00F3d\u017A \u00E9l\u00E8ves\\a.xml"),
+            "C:\\\xC5\x81\xC3\xB3" "d\xC5\xBA \xC3\xA9l\xC3\xA8ves\\a.xml");
+  EXPECT_EQ(NomFichierSysteme(u"\U0001F600"), "\xF0\x9F\x98\x80");
+  const char16_t seul[] = {u'a', 0xDC00, u'b', 0xD800, 0};
+  EXPECT_EQ(NomFichierSysteme(seul), std::nullopt);
+  EXPECT_EQ(Utf16VersCp1252(seul), "a?b?");
+  EXPECT_EQ(Utf16VersCp1252(u"\u0141\u00F3d\u017A \u00E9l\u00E8ves \u4E2D"), "L\xF3" "dz \xE9l\xE8ves ?");
+  // Every CP1252 byte comes back from UTF-16, the five CP1252 leaves undefined too.
+  std::string tous;
+  for (int c = 1; c < 256; ++c) tous += static_cast<char>(c);
+  EXPECT_EQ(Cp1252VersUtf16("\x80\x81\xE9")[0], u'\u20AC');
+  EXPECT_EQ(Utf16VersCp1252(Cp1252VersUtf16(tous)), tous);
 }
 
 }  // namespace
