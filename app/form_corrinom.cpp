@@ -31,8 +31,8 @@
 #include "app/modeles.h"
 #include "app/texte_qt.h"
 #include "session/progression.h"
-#include "window/confort.h"
 #include "window/compteurs.h"
+#include "window/confort.h"
 #include "window/controles.h"
 
 namespace corrinom::app {
