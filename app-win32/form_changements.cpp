@@ -187,7 +187,7 @@ void TFormChangements::Remplit() {
       item.pszText = texte.data();
       if (s == 0) {
         item.mask |= LVIF_IMAGE;
-        item.iImage = lignes_[i].marque;
+        item.iImage = IndexMarque(lignes_[i].marque);
         ListView_InsertItem(liste_, &item);
       } else {
         ListView_SetItem(liste_, &item);

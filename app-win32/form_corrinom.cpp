@@ -15,6 +15,7 @@
 #include "operator/dialogues.h"
 #include "session/progression.h"
 #include "text/encodage.h"
+#include "window/compteurs.h"
 #include "window/confort.h"
 #include "window/fenetres_annexes.h"
 #include "window/geometrie.h"
@@ -92,13 +93,14 @@ bool PoliceExiste(const std::wstring& famille) {
   return trouvee;
 }
 
-int IconeMarque(int marque) {
+int IconeMarque(Marque marque) {
   switch (marque) {
-    case kMarqueVert: return kIconeMarqueVert;
-    case kMarqueRose: return kIconeMarqueRose;
-    case kMarqueRouge: return kIconeMarqueRouge;
-    default: return kIconeMarqueGris;
+    case Marque::NePasChanger: break;
+    case Marque::DejaBon: return kIconeMarqueVert;
+    case Marque::ModificationMineure: return kIconeMarqueRose;
+    case Marque::ModificationImportante: return kIconeMarqueRouge;
   }
+  return kIconeMarqueGris;
 }
 
 }  // namespace
@@ -195,8 +197,8 @@ void TFormCorrinom::CreeImages() {
   const int cote = E(16);
   if (ImageListRougeVertGris_) ImageList_Destroy(ImageListRougeVertGris_);
   ImageListRougeVertGris_ = ImageList_Create(cote, cote, ILC_COLOR32 | ILC_MASK, 4, 0);
-  for (int marque = kMarqueGris; marque <= kMarqueRouge; ++marque) {
-    HICON& icone = icones_[static_cast<std::size_t>(marque)];
+  for (const Marque marque : kMarques) {
+    HICON& icone = icones_[static_cast<std::size_t>(IndexMarque(marque))];
     if (icone) DestroyIcon(icone);
     icone = static_cast<HICON>(
         LoadImageW(instance_, MAKEINTRESOURCEW(IconeMarque(marque)), IMAGE_ICON, cote, cote, LR_DEFAULTCOLOR));
@@ -263,7 +265,7 @@ void TFormCorrinom::CreeControles() {
                                    instance_, nullptr);
     controles_.push_back({&c, h});
     if (c.genre == Genre::Image)
-      SendMessageW(h, STM_SETICON, reinterpret_cast<WPARAM>(icones_[static_cast<std::size_t>(c.marque)]), 0);
+      SendMessageW(h, STM_SETICON, reinterpret_cast<WPARAM>(icones_[static_cast<std::size_t>(IndexMarque(*c.marque))]), 0);
     if (c.tabulation >= 0)
       SetWindowSubclass(h, &TFormCorrinom::ProcedureControle, 1, reinterpret_cast<DWORD_PTR>(this));
   }
@@ -439,7 +441,7 @@ void TFormCorrinom::ChangeResolution(UINT dpi, const RECT& propose) {
   ListView_SetImageList(ListViewUsers_, ImageListRougeVertGris_, LVSIL_SMALL);
   for (const ControleCree& c : controles_)
     if (c.controle->genre == Genre::Image)
-      SendMessageW(c.hwnd, STM_SETICON, reinterpret_cast<WPARAM>(icones_[static_cast<std::size_t>(c.controle->marque)]),
+      SendMessageW(c.hwnd, STM_SETICON, reinterpret_cast<WPARAM>(icones_[static_cast<std::size_t>(IndexMarque(*c.controle->marque))]),
                    0);
   for (HWND liste : {ListViewUsers_, ListViewRebus_}) {
     const std::span<const fenetre::Colonne> colonnes = fenetre::ColonnesListe(NomDe(liste));
@@ -636,7 +638,7 @@ void TFormCorrinom::TexteCellule(HWND liste, NMLVDISPINFOW& info) {
     const std::optional<std::size_t> position = LigneEtat(item.iItem);
     if (!position) return;
     const LigneCompte& c = etat_.comptes[*position];
-    if (item.mask & LVIF_IMAGE) item.iImage = colonne == 0 ? c.marque : I_IMAGENONE;
+    if (item.mask & LVIF_IMAGE) item.iImage = colonne == 0 ? IndexMarque(c.marque) : I_IMAGENONE;
     if (item.mask & LVIF_TEXT) texteCellule_ = DeCp1252(colonne == 0 ? c.login : c.sousItem(colonne - 1));
   } else {
     if (ligne >= etat_.rebus.size()) return;
@@ -749,10 +751,9 @@ void TFormCorrinom::Redessine(Redessin quoi, const fenetre::Selections& selectio
       ListView_EnsureVisible(ListViewUsers_, *vue, FALSE);
   }
   if (fenetre::Contient(quoi, Redessin::Compteurs)) {
-    const std::string* textes[4] = {&etat_.LabelRienAFaire, &etat_.LabelDejaBon, &etat_.LabelAFaireMineur,
-                                    &etat_.LabelAFaire};
+    const auto textes = fenetre::TextesCompteurs(etat_.compteurs);
     for (std::size_t i = 0; i < fenetre::kCompteurs.size(); ++i)
-      SetWindowTextW(Controle(fenetre::kCompteurs[i]), DeCp1252(*textes[i]).c_str());
+      SetWindowTextW(Controle(fenetre::kCompteurs[i]), DeCp1252(textes[i]).c_str());
   }
   // The hints are read by the tooltip each time it shows.
 }

@@ -31,6 +31,7 @@
 #include "app/modeles.h"
 #include "app/texte_qt.h"
 #include "session/progression.h"
+#include "window/compteurs.h"
 #include "window/confort.h"
 #include "window/controles.h"
 
@@ -110,7 +111,7 @@ QLabel* Compteur(QWidget* parent, std::string_view nom) {
   const Controle& i = Fait(std::string(nom) + "Image");
   auto* image = new QLabel(parent);
   image->setObjectName(Nom(i.nom));
-  image->setPixmap(ImageListRougeVertGris::Image(i.marque).pixmap(16, 16));
+  image->setPixmap(ImageListRougeVertGris::Image(*i.marque).pixmap(16, 16));
   image->setGeometry(Place(i));
   const Controle& c = Fait(nom);
   auto* l = new QLabel(VersQt(c.texte), parent);
@@ -581,10 +582,8 @@ void TFormCorrinom::Redessine(Redessin quoi, const fenetre::Selections& selectio
     ListViewRebus_->setToolTip(VersQt(etat_.indicationRebus));
   }
   if (fenetre::Contient(quoi, Redessin::Compteurs)) {
-    compteurs_[0]->setText(VersQt(etat_.LabelRienAFaire));
-    compteurs_[1]->setText(VersQt(etat_.LabelDejaBon));
-    compteurs_[2]->setText(VersQt(etat_.LabelAFaireMineur));
-    compteurs_[3]->setText(VersQt(etat_.LabelAFaire));
+    const auto textes = fenetre::TextesCompteurs(etat_.compteurs);
+    for (std::size_t i = 0; i < compteurs_.size(); ++i) compteurs_[i]->setText(VersQt(textes[i]));
   }
 }
 
@@ -673,6 +672,6 @@ void TFormCorrinom::ListViewRebusDragDrop(ListeSource source, std::optional<std:
   logique_->ListViewRebusDragDrop(source, cible);
 }
 
-void TFormCorrinom::ListViewUsersKeyDown() { logique_->ListViewUsersKeyDown(kToucheSuppr); }
+void TFormCorrinom::ListViewUsersKeyDown() { logique_->ListViewUsersKeyDown(fenetre::kToucheSuppr); }
 
 }  // namespace corrinom::app

@@ -11,7 +11,7 @@
 
 namespace corrinom::app {
 
-const QIcon& ImageListRougeVertGris::Image(int marque) {
+const QIcon& ImageListRougeVertGris::Image(Marque marque) {
   static const std::array<QIcon, 4> images{
       QIcon(QStringLiteral(":/images/marque_gris.png")),
       QIcon(QStringLiteral(":/images/marque_vert.png")),
@@ -19,8 +19,9 @@ const QIcon& ImageListRougeVertGris::Image(int marque) {
       QIcon(QStringLiteral(":/images/marque_rouge.png")),
   };
   static const QIcon aucune;
-  if (marque < 0 || marque >= static_cast<int>(images.size())) return aucune;
-  return images[static_cast<std::size_t>(marque)];
+  const int i = IndexMarque(marque);
+  if (i < 0 || i >= static_cast<int>(images.size())) return aucune;
+  return images[static_cast<std::size_t>(i)];
 }
 
 void ModeleListe::Rafraichit() {
@@ -95,7 +96,7 @@ std::optional<int> ModeleComptes::LigneVue(std::size_t ligneEtat) const {
 
 namespace {
 
-QColor CouleurDeMarque(int marque) {
+QColor CouleurDeMarque(Marque marque) {
   const fenetre::Couleur c = fenetre::CouleurMarque(marque);
   return QColor(c.rouge, c.vert, c.bleu);
 }

@@ -13,10 +13,10 @@
 
 namespace corrinom::app {
 
-// The four mark pictures of ImageListRougeVertGris, by mark index.
+// The four mark pictures of ImageListRougeVertGris, by mark.
 class ImageListRougeVertGris {
  public:
-  static const QIcon& Image(int marque);  // an empty icon for any other index
+  static const QIcon& Image(Marque marque);  // an empty icon for a value outside the four
 };
 
 class ModeleListe : public QAbstractTableModel {

@@ -48,7 +48,7 @@ int run(const std::vector<std::string>& args) {
   RemiseEtat versEtat(etat);
   RemiseImprimee remise(versEtat);
   ConsoleDialogues dialogues(/*repondOui=*/false);
-  const ResultatOuverture r = ButtonOuvrirClick(remise, dialogues, args[0]);
+  const ResultatOuverture r = LitFichierPersonnes(remise, dialogues, args[0]);
   std::fflush(stdout);
   return r.remis ? 0 : 1;
 }

@@ -24,6 +24,7 @@
 #include "session/nom_magasin.h"
 #include "text/echappement.h"
 #include "text/encodage.h"
+#include "window/compteurs.h"
 
 namespace corrinom::cli {
 namespace {
@@ -96,7 +97,7 @@ void Imprime(const std::string& ligne) {
 }
 
 void ImprimeCompte(const LigneCompte& c) {
-  std::string ligne = std::to_string(c.marque);
+  std::string ligne = std::to_string(IndexMarque(c.marque));
   Ecrit(ligne, false, c.login);
   for (const std::string& s : c.sousItems) Ecrit(ligne, false, s);
   Imprime(ligne);
@@ -104,7 +105,7 @@ void ImprimeCompte(const LigneCompte& c) {
 
 void ImprimeChangements(const EtatRapprochement& etat) {
   for (const LigneCompte& c : etat.comptes)
-    if (c.marque == kMarqueRose || c.marque == kMarqueRouge) ImprimeCompte(c);
+    if (EstModification(c.marque)) ImprimeCompte(c);
 }
 
 void ImprimeEtat(const EtatRapprochement& etat) {
@@ -118,10 +119,9 @@ void ImprimeEtat(const EtatRapprochement& etat) {
     Imprime(ligne);
   }
   Imprime("--");
-  for (const std::string* label :
-       {&etat.LabelRienAFaire, &etat.LabelDejaBon, &etat.LabelAFaireMineur, &etat.LabelAFaire}) {
+  for (const std::string& compteur : fenetre::TextesCompteurs(etat.compteurs)) {
     std::string ligne;
-    Ecrit(ligne, true, *label);
+    Ecrit(ligne, true, compteur);
     Imprime(ligne);
   }
 }
@@ -146,7 +146,7 @@ int run(const std::vector<std::string>& args) {
   if (demarrage.issue == Demarrage::Issue::ArretSecurite) return 1;
   if (demarrage.issue == Demarrage::Issue::MagasinNonOuvert) return 2;
 
-  for (const std::string& fichier : o.fichiers) ButtonOuvrirClick(etat, dialogues, fichier);
+  for (const std::string& fichier : o.fichiers) LitFichierPersonnes(etat, dialogues, fichier);
   if (o.memePrenom) RapprocheNomPrenom(etat, dialogues);
   if (o.dateNaissance) RapprocheDateNaissance(etat, dialogues);
   if (o.ressemblance) RapprocheRessemblance(etat, dialogues);

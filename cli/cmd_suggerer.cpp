@@ -79,7 +79,7 @@ int run(const std::vector<std::string>& args) {
   if (demarrage.issue == Demarrage::Issue::ArretSecurite) return 1;
   if (demarrage.issue == Demarrage::Issue::MagasinNonOuvert) return 2;
 
-  for (const std::string& fichier : fichiers) ButtonOuvrirClick(etat, dialogues, fichier);
+  for (const std::string& fichier : fichiers) LitFichierPersonnes(etat, dialogues, fichier);
 
   for (const PropositionRessemblance& p : CandidatsRessemblance(etat, kSuggestionsParPersonne)) {
     const LigneRebus& personne = etat.rebus[p.rebus];

@@ -14,7 +14,7 @@ set(CORRINOM_COUCHES
   "session:accounts,reconcile"
   "import:xml,reconcile"
   "window:session,import"
-  "cli:session,import,xml"
+  "cli:window,xml"
   "app:window"
   "app-win32:window")
 

@@ -23,8 +23,8 @@ bool EstNomXml(std::string_view nomFichier) {
   return ext[0] == '.' && maj(ext[1]) == 'X' && maj(ext[2]) == 'M' && maj(ext[3]) == 'L';
 }
 
-ResultatOuverture ButtonOuvrirClick(RemisePersonnes& remise, Dialogues& dialogues,
-                                    const std::string& nomFichier) {
+ResultatOuverture LitFichierPersonnes(RemisePersonnes& remise, Dialogues& dialogues,
+                                      const std::string& nomFichier) {
   ResultatOuverture r;
   if (!EstNomXml(nomFichier)) {
     r.lecteur = Lecteur::Texte;

@@ -1,7 +1,7 @@
 // Opening a person file: which reader reads it.
 //
 // The window runs its own file dialog and puts the chosen name into its edit
-// box; then it calls ButtonOuvrirClick with that name. A cancelled dialog never
+// box; then it calls LitFichierPersonnes with that name. A cancelled dialog never
 // gets here, so nothing is read and the lists stay as they were.
 #pragma once
 
@@ -38,12 +38,12 @@ struct ResultatOuverture {
 // as a Sconet student export, read as one when it is, else read as a staff
 // export; any other name goes to the delimited text reader. Every message the
 // operator sees goes through `dialogues`.
-ResultatOuverture ButtonOuvrirClick(RemisePersonnes& remise, Dialogues& dialogues,
-                                    const std::string& nomFichier);
+ResultatOuverture LitFichierPersonnes(RemisePersonnes& remise, Dialogues& dialogues,
+                                      const std::string& nomFichier);
 
 // The same over the reconciliation state: persons go to exact matching and the
 // lists' hints and counters are refreshed.
-ResultatOuverture ButtonOuvrirClick(EtatRapprochement& etat, Dialogues& dialogues,
-                                    const std::string& nomFichier);
+ResultatOuverture LitFichierPersonnes(EtatRapprochement& etat, Dialogues& dialogues,
+                                      const std::string& nomFichier);
 
 }  // namespace corrinom

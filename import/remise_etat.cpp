@@ -26,10 +26,10 @@ void RemiseEtat::afficheNombresEtResume() {
   AfficheResume(etat_);
 }
 
-ResultatOuverture ButtonOuvrirClick(EtatRapprochement& etat, Dialogues& dialogues,
-                                    const std::string& nomFichier) {
+ResultatOuverture LitFichierPersonnes(EtatRapprochement& etat, Dialogues& dialogues,
+                                      const std::string& nomFichier) {
   RemiseEtat remise(etat);
-  return ButtonOuvrirClick(remise, dialogues, nomFichier);
+  return LitFichierPersonnes(remise, dialogues, nomFichier);
 }
 
 }  // namespace corrinom

@@ -30,16 +30,15 @@ std::string AjouteEspace(std::string_view texte) {
   return r;
 }
 
-bool ListViewUsersDragOver(ListeSource source) {
+bool AccepteGlisseVersComptes(ListeSource source) {
   return source == ListeSource::Comptes || source == ListeSource::Rebus;
 }
 
-bool ListViewRebusDragOver(ListeSource source) { return source == ListeSource::Comptes; }
+bool AccepteGlisseVersRebus(ListeSource source) { return source == ListeSource::Comptes; }
 
-bool ListViewUsersDragDrop(EtatRapprochement& etat, Dialogues& dialogues, ListeSource source,
-                           std::optional<std::size_t> selection,
-                           std::optional<std::size_t> cible) {
-  if (!ListViewUsersDragOver(source)) return false;
+bool DeposeSurCompte(EtatRapprochement& etat, Dialogues& dialogues, ListeSource source,
+                     std::optional<std::size_t> selection, std::optional<std::size_t> cible) {
+  if (!AccepteGlisseVersComptes(source)) return false;
   if (!cible || *cible >= etat.comptes.size()) return false;
   LigneCompte& arrivee = etat.comptes[*cible];
   if (arrivee.attachee()) {
@@ -76,10 +75,9 @@ bool ListViewUsersDragDrop(EtatRapprochement& etat, Dialogues& dialogues, ListeS
   return true;
 }
 
-bool ListViewRebusDragDrop(EtatRapprochement& etat, Dialogues& dialogues, ListeSource source,
-                           std::optional<std::size_t> selection,
-                           std::optional<std::size_t> cible) {
-  if (!ListViewRebusDragOver(source)) return false;
+bool DeposeSurNonTrouves(EtatRapprochement& etat, Dialogues& dialogues, ListeSource source,
+                         std::optional<std::size_t> selection, std::optional<std::size_t> cible) {
+  if (!AccepteGlisseVersRebus(source)) return false;
   if (!selection || *selection >= etat.comptes.size()) return false;
   LigneCompte& depart = etat.comptes[*selection];
   if (!depart.attachee()) return false;
@@ -110,13 +108,10 @@ bool PlaceSurCompteSelectionne(EtatRapprochement& etat, Dialogues& dialogues,
                                std::optional<std::size_t> selectionRebus,
                                std::optional<std::size_t> selectionCompte) {
   if (!PlacementPossible(selectionRebus, selectionCompte)) return false;
-  return ListViewUsersDragDrop(etat, dialogues, ListeSource::Rebus, selectionRebus,
-                               selectionCompte);
+  return DeposeSurCompte(etat, dialogues, ListeSource::Rebus, selectionRebus, selectionCompte);
 }
 
-bool ListViewUsersKeyDown(EtatRapprochement& etat, int touche,
-                          std::optional<std::size_t> selection) {
-  if (touche != kToucheSuppr) return false;
+bool LibereCompte(EtatRapprochement& etat, std::optional<std::size_t> selection) {
   if (!selection || *selection >= etat.comptes.size()) return false;
   LigneCompte& ligne = etat.comptes[*selection];
   if (!ligne.attachee()) return false;
@@ -124,7 +119,7 @@ bool ListViewUsersKeyDown(EtatRapprochement& etat, int touche,
     etat.rebus.push_back({ligne.sousItems[kNouveauNom], ligne.sousItems[kNouveauxPrenoms],
                           ligne.sousItems[kNouvelleDateNaiss]});
   DetachePersonne(ligne);
-  ligne.marque = kMarqueGris;
+  ligne.marque = Marque::NePasChanger;
   Rafraichit(etat);
   return true;
 }

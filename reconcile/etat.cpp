@@ -12,8 +12,18 @@ LigneCompte LigneCompte::Libre(std::string login, std::string nom, std::string p
   ligne.sousItems.push_back(std::move(nom));
   ligne.sousItems.push_back(std::move(prenoms));
   ligne.sousItems.push_back(std::move(dateNaiss));
-  ligne.marque = kMarqueGris;
+  ligne.marque = Marque::NePasChanger;
   return ligne;
+}
+
+int Compteurs::de(Marque marque) const {
+  switch (marque) {
+    case Marque::NePasChanger: return nePasChanger;
+    case Marque::DejaBon: return dejaBon;
+    case Marque::ModificationMineure: return modificationsMineures;
+    case Marque::ModificationImportante: return modificationsImportantes;
+  }
+  return 0;
 }
 
 const std::string& LigneCompte::sousItem(std::size_t i) const {

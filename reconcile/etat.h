@@ -6,7 +6,9 @@
 // the only record of whether a person is attached to it.
 #pragma once
 
+#include <array>
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,11 +17,28 @@
 
 namespace corrinom {
 
-// The picture index of an account row.
-inline constexpr int kMarqueGris = 0;   // free: account not to change
-inline constexpr int kMarqueVert = 1;   // attached, names already right
-inline constexpr int kMarqueRose = 2;   // attached, names differ in ASCII case only
-inline constexpr int kMarqueRouge = 3;  // attached, names differ otherwise
+// The mark of an account row, by what it says about the account. The lists show it
+// as a coloured dot: grey, green, pink, red in this order.
+enum class Marque {
+  NePasChanger,           // grey: free, the account is not to change
+  DejaBon,                // green: attached, the names are already right
+  ModificationMineure,    // pink: attached, the names differ in ASCII case only
+  ModificationImportante  // red: attached, the names differ otherwise
+};
+
+// Every mark, in the order of their picture indexes.
+inline constexpr std::array<Marque, 4> kMarques{Marque::NePasChanger, Marque::DejaBon,
+                                                Marque::ModificationMineure,
+                                                Marque::ModificationImportante};
+
+// A mark's picture index, 0 to 3 in the order above: the index into the mark
+// pictures, and the number the command line prints.
+constexpr int IndexMarque(Marque marque) { return static_cast<int>(marque); }
+
+// True for the marks of a pending change (pink, red): the rows a write run writes.
+constexpr bool EstModification(Marque marque) {
+  return marque == Marque::ModificationMineure || marque == Marque::ModificationImportante;
+}
 
 // Positions of the sub-items of an account row.
 inline constexpr std::size_t kNomActuel = 0;
@@ -38,7 +57,7 @@ inline constexpr std::size_t kSousItemsAttache = 6;
 struct LigneCompte {
   std::string login;
   std::vector<std::string> sousItems;
-  int marque = kMarqueGris;
+  Marque marque = Marque::NePasChanger;
 
   // A free, grey row as the account load creates it.
   static LigneCompte Libre(std::string login, std::string nom, std::string prenoms,
@@ -68,6 +87,19 @@ struct LigneRebus {
   friend bool operator==(const LigneRebus&, const LigneRebus&) = default;
 };
 
+// The four counters of "Travail à faire": how many account rows bear each mark.
+struct Compteurs {
+  int nePasChanger = 0;
+  int dejaBon = 0;
+  int modificationsMineures = 0;
+  int modificationsImportantes = 0;
+
+  // The counter of one mark.
+  int de(Marque marque) const;
+
+  friend bool operator==(const Compteurs&, const Compteurs&) = default;
+};
+
 inline constexpr std::string_view kIndicationAucunNom = "Aucun nom";
 
 struct EtatRapprochement {
@@ -79,11 +111,8 @@ struct EtatRapprochement {
   std::string indicationComptes{kIndicationAucunNom};
   std::string indicationRebus;
 
-  // The four counters of "Travail à faire"; each reads "0" until the first count.
-  std::string LabelRienAFaire = "0";
-  std::string LabelDejaBon = "0";
-  std::string LabelAFaireMineur = "0";
-  std::string LabelAFaire = "0";
+  // The four counters of "Travail à faire"; none until the first AfficheResume.
+  std::optional<Compteurs> compteurs;
 
   // True when the last click on the "Login" header sorted by marks.
   bool DernierTriParMarques = false;

@@ -4,20 +4,20 @@
 
 namespace corrinom {
 
-bool MarqueRetenue(ChoixMarques choix, int marque) {
+bool MarqueRetenue(ChoixMarques choix, Marque marque) {
   switch (choix) {
     case ChoixMarques::Tous:
       return true;
     case ChoixMarques::NePasChanger:
-      return marque == kMarqueGris;
+      return marque == Marque::NePasChanger;
     case ChoixMarques::DejaBons:
-      return marque == kMarqueVert;
+      return marque == Marque::DejaBon;
     case ChoixMarques::Mineures:
-      return marque == kMarqueRose;
+      return marque == Marque::ModificationMineure;
     case ChoixMarques::Importantes:
-      return marque == kMarqueRouge;
+      return marque == Marque::ModificationImportante;
     case ChoixMarques::AFaire:
-      return marque == kMarqueRose || marque == kMarqueRouge;
+      return EstModification(marque);
   }
   return true;
 }

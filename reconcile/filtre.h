@@ -39,7 +39,7 @@ struct FiltreComptes {
   bool actif() const { return !recherche.empty() || marques != ChoixMarques::Tous; }
 };
 
-bool MarqueRetenue(ChoixMarques choix, int marque);
+bool MarqueRetenue(ChoixMarques choix, Marque marque);
 
 // Prepares the search text once for many rows: folded as exact matching compares
 // names (accents removed, ASCII case ignored).

@@ -1,6 +1,5 @@
 #include "reconcile/marques.h"
 
-#include <array>
 #include <string>
 
 #include "reconcile/textes.h"
@@ -13,14 +12,14 @@ int CompareNoms(std::string_view a, std::string_view b) {
   return EgalSansCasse(a, b) ? 1 : -1;
 }
 
-int CalculeMarque(const LigneCompte& ligne) {
-  if (!ligne.attachee()) return kMarqueGris;
+Marque CalculeMarque(const LigneCompte& ligne) {
+  if (!ligne.attachee()) return Marque::NePasChanger;
   const int r = CompareNoms(ligne.sousItems[kNomActuel], ligne.sousItems[kNouveauNom]);
-  if (r == -1) return kMarqueRouge;
+  if (r == -1) return Marque::ModificationImportante;
   const int s = CompareNoms(ligne.sousItems[kPrenomsActuels], ligne.sousItems[kNouveauxPrenoms]);
-  if (s == -1) return kMarqueRouge;
-  if (r == 1 || s == 1) return kMarqueRose;
-  return kMarqueVert;
+  if (s == -1) return Marque::ModificationImportante;
+  if (r == 1 || s == 1) return Marque::ModificationMineure;
+  return Marque::DejaBon;
 }
 
 void MarqueLigne(LigneCompte& ligne) { ligne.marque = CalculeMarque(ligne); }
@@ -28,23 +27,16 @@ void MarqueLigne(LigneCompte& ligne) { ligne.marque = CalculeMarque(ligne); }
 std::string_view Pluriel(std::int64_t nombre) { return nombre >= 2 ? "s" : ""; }
 
 void AfficheResume(EtatRapprochement& etat) {
-  std::array<std::int64_t, 4> n{};
-  for (const LigneCompte& ligne : etat.comptes)
-    if (ligne.marque >= kMarqueGris && ligne.marque <= kMarqueRouge) ++n[ligne.marque];
-
-  auto texte = [](std::int64_t nombre, std::string_view mot, std::string_view suite,
-                  bool suiteAuPluriel) {
-    std::string s = std::to_string(nombre);
-    s += mot;
-    s += Pluriel(nombre);
-    s += suite;
-    if (suiteAuPluriel) s += Pluriel(nombre);
-    return s;
-  };
-  etat.LabelRienAFaire = texte(n[kMarqueGris], textes::kCompte, textes::kANePasChanger, false);
-  etat.LabelDejaBon = texte(n[kMarqueVert], textes::kCompte, textes::kDejaBon, true);
-  etat.LabelAFaireMineur = texte(n[kMarqueRose], textes::kModification, textes::kMineure, true);
-  etat.LabelAFaire = texte(n[kMarqueRouge], textes::kModification, textes::kImportante, true);
+  Compteurs n;
+  for (const LigneCompte& ligne : etat.comptes) {
+    switch (ligne.marque) {
+      case Marque::NePasChanger: ++n.nePasChanger; break;
+      case Marque::DejaBon: ++n.dejaBon; break;
+      case Marque::ModificationMineure: ++n.modificationsMineures; break;
+      case Marque::ModificationImportante: ++n.modificationsImportantes; break;
+    }
+  }
+  etat.compteurs = n;
 }
 
 void AfficheNombres(EtatRapprochement& etat) {

@@ -14,12 +14,13 @@ int CompareNoms(std::string_view a, std::string_view b);
 
 // The mark a row deserves: grey when free; otherwise green, pink or red by
 // comparing the current names (sub-items 0, 1) with the new ones (3, 4).
-int CalculeMarque(const LigneCompte& ligne);
+Marque CalculeMarque(const LigneCompte& ligne);
 
 // Recomputes and sets the mark of one account row.
 void MarqueLigne(LigneCompte& ligne);
 
-// Recounts the account rows by mark and rewrites the four counters.
+// Recounts the account rows by mark into the four counters (window/compteurs.h
+// gives their texts).
 void AfficheResume(EtatRapprochement& etat);
 
 // Rewrites the hints of both lists with their row counts.

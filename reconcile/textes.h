@@ -7,14 +7,6 @@ namespace corrinom::textes {
 
 inline constexpr std::string_view kNombreDePersonnes = "Nombre de personnes : ";
 
-// Counters of "Travail à faire": count, then these pieces, with Pluriel where marked.
-inline constexpr std::string_view kCompte = " compte";                       // + s
-inline constexpr std::string_view kANePasChanger = " \xE0 ne pas changer";
-inline constexpr std::string_view kDejaBon = " d\xE9j\xE0 bon";            // + s
-inline constexpr std::string_view kModification = " modification";           // + s
-inline constexpr std::string_view kMineure = " mineure";                     // + s
-inline constexpr std::string_view kImportante = " importante";               // + s
-
 // The matching aids.
 inline constexpr std::string_view kListeRebusVide =
     "Aucun changement.\nLa liste des utilisateurs non trouv\xE9s est vide.";

@@ -56,7 +56,7 @@ CleTri CleCompte(const LigneCompte& l, ColonneComptes colonne) {
   using detail::CleNom;
   switch (colonne) {
     case ColonneComptes::Marques:
-      return {l.marque, CleNom(l.sousItem(kNomActuel)), CleNom(l.sousItem(kPrenomsActuels))};
+      return {IndexMarque(l.marque), CleNom(l.sousItem(kNomActuel)), CleNom(l.sousItem(kPrenomsActuels))};
     case ColonneComptes::Logins:
       return {0, MajusculeAscii(l.login), {}};
     case ColonneComptes::NomsActuels:
@@ -116,7 +116,7 @@ void TrieRebusPar(EtatRapprochement& etat, ColonneRebus colonne,
 int CompareOrdre(std::string_view a, std::string_view b) { return CompareSansCasse(a, b); }
 
 int CompareMarques(const LigneCompte& a, const LigneCompte& b) {
-  if (a.marque != b.marque) return a.marque - b.marque;
+  if (a.marque != b.marque) return IndexMarque(a.marque) - IndexMarque(b.marque);
   return CompareDeux(a.sousItem(kNomActuel), b.sousItem(kNomActuel), a.sousItem(kPrenomsActuels),
                      b.sousItem(kPrenomsActuels));
 }
@@ -178,8 +178,8 @@ void TrieRebus(EtatRapprochement& etat, ComparaisonRebus compare) {
                    });
 }
 
-void ListViewUsersColumnClick(EtatRapprochement& etat, Dialogues& dialogues, int colonne,
-                              std::vector<std::uint32_t>* ordre) {
+void TrieComptesParColonne(EtatRapprochement& etat, Dialogues& dialogues, int colonne,
+                           std::vector<std::uint32_t>* ordre) {
   if (ordre) ordre->clear();
   switch (colonne) {
     case 0:
@@ -218,8 +218,8 @@ void ListViewUsersColumnClick(EtatRapprochement& etat, Dialogues& dialogues, int
   }
 }
 
-void ListViewRebusColumnClick(EtatRapprochement& etat, Dialogues& dialogues, int colonne,
-                              std::vector<std::uint32_t>* ordre) {
+void TrieRebusParColonne(EtatRapprochement& etat, Dialogues& dialogues, int colonne,
+                         std::vector<std::uint32_t>* ordre) {
   if (ordre) ordre->clear();
   switch (colonne) {
     case 0:

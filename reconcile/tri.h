@@ -39,9 +39,9 @@ void TrieRebus(EtatRapprochement& etat, ComparaisonRebus compare);
 // why not, in the hint panel. Columns out of range do nothing. When `ordre` is
 // given it receives the new order (position i holds the row that was at
 // ordre[i]); it is left empty when nothing was sorted.
-void ListViewUsersColumnClick(EtatRapprochement& etat, Dialogues& dialogues, int colonne,
-                              std::vector<std::uint32_t>* ordre = nullptr);
-void ListViewRebusColumnClick(EtatRapprochement& etat, Dialogues& dialogues, int colonne,
-                              std::vector<std::uint32_t>* ordre = nullptr);
+void TrieComptesParColonne(EtatRapprochement& etat, Dialogues& dialogues, int colonne,
+                           std::vector<std::uint32_t>* ordre = nullptr);
+void TrieRebusParColonne(EtatRapprochement& etat, Dialogues& dialogues, int colonne,
+                         std::vector<std::uint32_t>* ordre = nullptr);
 
 }  // namespace corrinom

@@ -20,13 +20,9 @@ const std::string_view kQuestionFermeture =
 
 namespace {
 
-bool EnAttente(const LigneCompte& ligne) {
-  return ligne.marque == kMarqueRose || ligne.marque == kMarqueRouge;
-}
-
 // A pending row is written only when a person with a last name is attached.
 bool AEcrire(const LigneCompte& ligne) {
-  return ligne.sousItems.size() == kSousItemsAttache && EnAttente(ligne) &&
+  return ligne.sousItems.size() == kSousItemsAttache && EstModification(ligne.marque) &&
          !ligne.sousItems[kNouveauNom].empty();
 }
 
@@ -38,7 +34,7 @@ std::string EchecLecture(std::uint32_t statut, std::string_view login) {
 
 bool ModificationsEnAttente(const EtatRapprochement& etat) {
   for (const LigneCompte& ligne : etat.comptes)
-    if (EnAttente(ligne)) return true;
+    if (EstModification(ligne.marque)) return true;
   return false;
 }
 
@@ -156,7 +152,7 @@ int EffectueChangements(EtatRapprochement& etat, MagasinComptes& magasin, Dialog
         ++changements;
         ligne.sousItems[kNomActuel] = ligne.sousItems[kNouveauNom];
         ligne.sousItems[kPrenomsActuels] = ligne.sousItems[kNouveauxPrenoms];
-        ligne.marque = kMarqueVert;
+        ligne.marque = Marque::DejaBon;
         if (progression) progression->avance(static_cast<std::size_t>(changements), total);
       }
       if (!ecrit || arret) break;
@@ -174,8 +170,9 @@ int EffectueChangements(EtatRapprochement& etat, MagasinComptes& magasin, Dialog
   return changements;
 }
 
-bool Button1Click(EtatRapprochement& etat, MagasinComptes& magasin, Dialogues& dialogues,
-                  DestinationJournal& journal, Progression* progression) {
+bool ConfirmeEtEffectueChangements(EtatRapprochement& etat, MagasinComptes& magasin,
+                                   Dialogues& dialogues, DestinationJournal& journal,
+                                   Progression* progression) {
   if (ModificationsEnAttente(etat) &&
       dialogues.question(kTitreConfirmation, kQuestionEffectuer, Icone::Aucune, Reponse::Oui) !=
           Reponse::Oui)
@@ -184,8 +181,8 @@ bool Button1Click(EtatRapprochement& etat, MagasinComptes& magasin, Dialogues& d
   return true;
 }
 
-bool FormCloseQuery(EtatRapprochement& etat, MagasinComptes& magasin, Dialogues& dialogues,
-                    DestinationJournal& journal, Progression* progression) {
+bool AutoriseFermeture(EtatRapprochement& etat, MagasinComptes& magasin, Dialogues& dialogues,
+                       DestinationJournal& journal, Progression* progression) {
   while (ModificationsEnAttente(etat)) {
     switch (dialogues.question(kTitreConfirmation, kQuestionFermeture, Icone::Aucune,
                                Reponse::Oui)) {

@@ -1,6 +1,7 @@
-// The write-back of changed names: Button1Click (the "Effectuer les
-// changements" button's click) and FormCloseQuery (the main window's close
-// query) ask the operator, then EffectueChangements writes every pending row.
+// The write-back of changed names: ConfirmeEtEffectueChangements (behind the
+// "Effectuer les changements" button) and AutoriseFermeture (the question asked
+// when the main window closes) ask the operator, then EffectueChangements writes
+// every pending row.
 // Every write run keeps a journal: no account is written without its
 // intention line on the disk, and a run whose journal cannot be written
 // writes nothing.
@@ -20,7 +21,7 @@
 
 namespace corrinom {
 
-extern const std::string_view kQuestionEffectuer;  // Button1Click's confirmation
+extern const std::string_view kQuestionEffectuer;  // ConfirmeEtEffectueChangements' question
 extern const std::string_view kQuestionFermeture;  // the close question
 
 // True when some row is pink or red.
@@ -59,14 +60,16 @@ int EffectueChangements(EtatRapprochement& etat, MagasinComptes& magasin, Dialog
 // The summary text of EffectueChangements.
 std::string ResumeChangements(int suppressions, int changements);
 
-// Button1: asks for confirmation when something is pending (only Yes goes on),
-// then EffectueChangements. True when EffectueChangements ran.
-bool Button1Click(EtatRapprochement& etat, MagasinComptes& magasin, Dialogues& dialogues,
-                  DestinationJournal& journal, Progression* progression = nullptr);
+// Asks for confirmation when something is pending (only Yes goes on), then
+// EffectueChangements. True when EffectueChangements ran.
+bool ConfirmeEtEffectueChangements(EtatRapprochement& etat, MagasinComptes& magasin,
+                                   Dialogues& dialogues, DestinationJournal& journal,
+                                   Progression* progression = nullptr);
 
-// The close question loop: returns canClose. A write stopped by the operator
-// keeps the window open.
-bool FormCloseQuery(EtatRapprochement& etat, MagasinComptes& magasin, Dialogues& dialogues,
-                    DestinationJournal& journal, Progression* progression = nullptr);
+// The close question, asked again while rows stay pending (Yes writes them):
+// true when the window may close. A write stopped by the operator keeps the
+// window open.
+bool AutoriseFermeture(EtatRapprochement& etat, MagasinComptes& magasin, Dialogues& dialogues,
+                       DestinationJournal& journal, Progression* progression = nullptr);
 
 }  // namespace corrinom

@@ -10,7 +10,7 @@ namespace corrinom {
 std::vector<LigneChangement> ListeChangements(const EtatRapprochement& etat) {
   std::vector<LigneChangement> r;
   for (const LigneCompte& c : etat.comptes) {
-    if (c.marque != kMarqueRose && c.marque != kMarqueRouge) continue;
+    if (!EstModification(c.marque)) continue;
     r.push_back(LigneChangement{
         c.login, AssembleNoms(c.sousItem(kNomActuel), c.sousItem(kPrenomsActuels)),
         AssembleNoms(c.sousItem(kNouveauNom), c.sousItem(kNouveauxPrenoms)),
@@ -26,8 +26,8 @@ const std::array<std::string_view, kColonnesChangements>& TitresChangements() {
   return titres;
 }
 
-std::string_view NomMarqueChangement(int marque) {
-  return marque == kMarqueRose ? "mineure" : "importante";
+std::string_view NomMarqueChangement(Marque marque) {
+  return marque == Marque::ModificationMineure ? "mineure" : "importante";
 }
 
 std::array<std::string, kColonnesChangements> TextesChangement(const LigneChangement& l) {

@@ -18,7 +18,7 @@ struct LigneChangement {
   std::string nouveauNomComplet;  // the full name the write would give the account
   std::string dateNaissActuelle;
   std::string nouvelleDateNaiss;
-  int marque = kMarqueRouge;
+  Marque marque = Marque::ModificationImportante;
   friend bool operator==(const LigneChangement&, const LigneChangement&) = default;
 };
 
@@ -31,7 +31,7 @@ const std::array<std::string_view, kColonnesChangements>& TitresChangements();
 std::array<std::string, kColonnesChangements> TextesChangement(const LigneChangement& l);
 
 // "mineure" for a pink row, "importante" for a red one.
-std::string_view NomMarqueChangement(int marque);
+std::string_view NomMarqueChangement(Marque marque);
 
 // The list as a CSV file (the journal's conventions: UTF-8 with its mark, ';', CRLF).
 std::string CsvChangements(const std::vector<LigneChangement>& lignes);

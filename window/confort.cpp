@@ -46,13 +46,14 @@ std::vector<bool> LettresSurlignees(const LigneCompte& ligne, int colonne) {
   return change;
 }
 
-Couleur CouleurMarque(int marque) {
+Couleur CouleurMarque(Marque marque) {
   switch (marque) {
-    case kMarqueVert: return {0, 128, 0};
-    case kMarqueRose: return {255, 0, 255};
-    case kMarqueRouge: return {255, 0, 0};
-    default: return {192, 192, 192};
+    case Marque::NePasChanger: break;
+    case Marque::DejaBon: return {0, 128, 0};
+    case Marque::ModificationMineure: return {255, 0, 255};
+    case Marque::ModificationImportante: return {255, 0, 0};
   }
+  return {192, 192, 192};
 }
 
 ActionClavier ActionTouche(int touche, bool ctrl, bool majuscule, bool alt) {

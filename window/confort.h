@@ -49,17 +49,18 @@ PlacesRecherche PlaceRecherche(int largeurCadre, int dpi);
 // `colonne` counts the login as column 0.
 std::vector<bool> LettresSurlignees(const LigneCompte& ligne, int colonne);
 
-// The colour of a mark (kMarqueGris...), as the mark pictures show it.
+// The colour of a mark (Marque::NePasChanger...), as the mark pictures show it.
 struct Couleur {
   unsigned char rouge = 0, vert = 0, bleu = 0;
   friend bool operator==(const Couleur&, const Couleur&) = default;
 };
-Couleur CouleurMarque(int marque);
+Couleur CouleurMarque(Marque marque);
 
 // What a key does in the main window, whatever control has the focus, by its
 // Windows virtual-key code and modifiers. The shells give the keys to an edit box
 // first when it has the focus (there Ctrl+Z and Ctrl+Y keep their usual meaning).
 enum class ActionClavier { Aucune, Annuler, Retablir, Placer, Liberer };
+inline constexpr int kToucheSuppr = 46;  // Delete
 inline constexpr int kToucheEntree = 0x0D;
 inline constexpr int kToucheZ = 'Z';
 inline constexpr int kToucheY = 'Y';

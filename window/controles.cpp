@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "reconcile/etat.h"
-#include "reconcile/indications.h"
+#include "window/indications.h"
 #include "text/version.h"
 
 namespace corrinom::fenetre {
@@ -46,13 +46,13 @@ constexpr Controle kControles[] = {
     {"Button7", Bouton, "GroupBox3", "Rapprocher les noms ressemblants", Aucun, {12, 76, 337, 25}, 4},
     {"GroupBoxResume", Cadre, "GroupBox3", "Travail \xE0 faire", Bas, {0, kHautHaut - 74, 461, 74}},
     // Each counter label follows its mark picture, 20 pixels to its left, a pixel higher.
-    {"LabelRienAFaireImage", Image, "GroupBoxResume", "", Aucun, {12, 21, 16, 16}, -1, 0, kMarqueGris},
+    {"LabelRienAFaireImage", Image, "GroupBoxResume", "", Aucun, {12, 21, 16, 16}, -1, 0, Marque::NePasChanger},
     {"LabelRienAFaire", Libelle, "GroupBoxResume", "0", Aucun, {32, 22, 176, 16}},
-    {"LabelDejaBonImage", Image, "GroupBoxResume", "", Aucun, {12, 41, 16, 16}, -1, 0, kMarqueVert},
+    {"LabelDejaBonImage", Image, "GroupBoxResume", "", Aucun, {12, 41, 16, 16}, -1, 0, Marque::DejaBon},
     {"LabelDejaBon", Libelle, "GroupBoxResume", "0", Aucun, {32, 42, 176, 16}},
-    {"LabelAFaireMineurImage", Image, "GroupBoxResume", "", Aucun, {208, 23, 16, 16}, -1, 0, kMarqueRose},
+    {"LabelAFaireMineurImage", Image, "GroupBoxResume", "", Aucun, {208, 23, 16, 16}, -1, 0, Marque::ModificationMineure},
     {"LabelAFaireMineur", Libelle, "GroupBoxResume", "0", Aucun, {228, 24, 176, 16}},
-    {"LabelAFaireImage", Image, "GroupBoxResume", "", Aucun, {208, 41, 16, 16}, -1, 0, kMarqueRouge},
+    {"LabelAFaireImage", Image, "GroupBoxResume", "", Aucun, {208, 41, 16, 16}, -1, 0, Marque::ModificationImportante},
     {"LabelAFaire", Libelle, "GroupBoxResume", "0", Aucun, {228, 42, 176, 16}},
     {"Splitter2", Separateur, "PanelHaut", "", Gauche, {461, 0, 3, kHautHaut}},
     {"GroupBox4", Cadre, "PanelHaut", "Utilisateurs non trouv\xE9s", Reste, {464, 0, 399, kHautHaut}},

@@ -17,6 +17,7 @@
 #include <string_view>
 #include <vector>
 
+#include "reconcile/etat.h"
 #include "window/geometrie.h"
 
 namespace corrinom::fenetre {
@@ -55,7 +56,7 @@ struct Controle {
   Rectangle place;          // at 96 dpi, in the parent's client area, at the design size
   int tabulation = -1;      // rank in the keyboard focus order, -1 when not in it
   unsigned style = 0;       // kTexte... bits
-  int marque = -1;          // the mark picture of an Image (kMarqueGris...), else -1
+  std::optional<Marque> marque{};  // the mark picture an Image shows; none for other controls
 };
 
 // Every control of the main window, parents before their children.

@@ -6,7 +6,7 @@
 #include "operator/dialogues.h"
 #include "reconcile/aides.h"
 #include "reconcile/etat.h"
-#include "reconcile/indications.h"
+#include "window/indications.h"
 #include "reconcile/marques.h"
 #include "reconcile/ressemblance.h"
 #include "reconcile/tri.h"
@@ -119,7 +119,7 @@ void LogiqueFenetre::OuvreFichier(std::u16string_view nomFichier,
   // anything the operator typed, so converted losslessly) and the name read.
   const std::string avant = Utf16VersUtf8(texteAvant ? *texteAvant : texteFichier_);
   historique_.Commence(etat_);
-  corrinom::ButtonOuvrirClick(etat_, dialogues_, *nom);
+  corrinom::LitFichierPersonnes(etat_, dialogues_, *nom);
   historique_.Termine(etat_, NomPasOuverture(Utf8VersCp1252Compte(*nom)), avant, *nom);
   texteFichier_ = std::u16string(nomFichier);
   RedessineTout();
@@ -163,7 +163,7 @@ void LogiqueFenetre::Button1Click() {
     if (!garde) return;
     ProgressionVue progression(vue_);
     journal_.dernierChemin.clear();
-    corrinom::Button1Click(etat_, magasin_, dialogues_, journal_, &progression);
+    corrinom::ConfirmeEtEffectueChangements(etat_, magasin_, dialogues_, journal_, &progression);
     ApresEcriture(progression.lancee());
   }
   RedessineTout();
@@ -204,7 +204,7 @@ bool LogiqueFenetre::FormCloseQuery() {
     if (!garde) return false;
     ProgressionVue progression(vue_);
     journal_.dernierChemin.clear();
-    peutFermer = corrinom::FormCloseQuery(etat_, magasin_, dialogues_, journal_, &progression);
+    peutFermer = corrinom::AutoriseFermeture(etat_, magasin_, dialogues_, journal_, &progression);
     ApresEcriture(progression.lancee());
   }
   RedessineTout();
@@ -219,7 +219,7 @@ void LogiqueFenetre::ListViewUsersColumnClick(int colonne) {
       s.comptes && *s.comptes < etat_.comptes.size() ? s.comptes : std::nullopt;
   const std::string login = avant ? etat_.comptes[*avant].login : std::string();
   std::vector<std::uint32_t> ordre;
-  corrinom::ListViewUsersColumnClick(etat_, dialogues_, colonne, &ordre);
+  corrinom::TrieComptesParColonne(etat_, dialogues_, colonne, &ordre);
   if (!ordre.empty()) historique_.Reordonne(ListeTriee::Comptes, ordre);
   s.comptes.reset();
   for (std::size_t i = 0; avant && i < etat_.comptes.size() && !s.comptes; ++i)
@@ -234,7 +234,7 @@ void LogiqueFenetre::ListViewRebusColumnClick(int colonne) {
   const std::optional<std::size_t> avant = s.rebus && *s.rebus < etat_.rebus.size() ? s.rebus : std::nullopt;
   const LigneRebus personne = avant ? etat_.rebus[*avant] : LigneRebus{};
   std::vector<std::uint32_t> ordre;
-  corrinom::ListViewRebusColumnClick(etat_, dialogues_, colonne, &ordre);
+  corrinom::TrieRebusParColonne(etat_, dialogues_, colonne, &ordre);
   if (!ordre.empty()) historique_.Reordonne(ListeTriee::Rebus, ordre);
   s.rebus.reset();
   for (std::size_t i = 0; avant && i < etat_.rebus.size() && !s.rebus; ++i)
@@ -242,8 +242,8 @@ void LogiqueFenetre::ListViewRebusColumnClick(int colonne) {
   Dessine(Redessin::LignesRebus, s);
 }
 
-bool LogiqueFenetre::ListViewUsersDragOver(ListeSource source) { return corrinom::ListViewUsersDragOver(source); }
-bool LogiqueFenetre::ListViewRebusDragOver(ListeSource source) { return corrinom::ListViewRebusDragOver(source); }
+bool LogiqueFenetre::ListViewUsersDragOver(ListeSource source) { return corrinom::AccepteGlisseVersComptes(source); }
+bool LogiqueFenetre::ListViewRebusDragOver(ListeSource source) { return corrinom::AccepteGlisseVersRebus(source); }
 
 namespace {
 
@@ -267,7 +267,7 @@ void LogiqueFenetre::ListViewUsersDragDrop(ListeSource source, std::optional<std
   const std::string pas = source == ListeSource::Rebus ? PasDeLaPersonne(etat_, selection)
                                                        : PasDuCompte(etat_, selection);
   if (EnregistrePas(historique_, etat_, pas, [&] {
-        return corrinom::ListViewUsersDragDrop(etat_, dialogues_, source, selection, cible);
+        return corrinom::DeposeSurCompte(etat_, dialogues_, source, selection, cible);
       }))
     RedessineTout();
 }
@@ -279,18 +279,18 @@ void LogiqueFenetre::ListViewRebusDragDrop(ListeSource source, std::optional<std
   const std::optional<std::size_t> selection =
       source == ListeSource::Comptes ? vue_.LigneSelectionnee(ListeSource::Comptes) : std::nullopt;
   if (EnregistrePas(historique_, etat_, PasDuCompte(etat_, selection), [&] {
-        return corrinom::ListViewRebusDragDrop(etat_, dialogues_, source, selection, cible);
+        return corrinom::DeposeSurNonTrouves(etat_, dialogues_, source, selection, cible);
       }))
     RedessineTout();
 }
 
 void LogiqueFenetre::ListViewUsersKeyDown(int touche) {
-  if (Occupee()) return;
+  if (touche != kToucheSuppr || Occupee()) return;
   const std::optional<std::size_t> selection = vue_.LigneSelectionnee(ListeSource::Comptes);
   const std::string pas =
       selection && *selection < etat_.comptes.size() ? NomPasLiberation(etat_.comptes[*selection].login) : "";
   if (EnregistrePas(historique_, etat_, pas,
-                    [&] { return corrinom::ListViewUsersKeyDown(etat_, touche, selection); }))
+                    [&] { return LibereCompte(etat_, selection); }))
     RedessineTout();
 }
 

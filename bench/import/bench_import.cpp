@@ -98,7 +98,7 @@ void Lecture(benchmark::State& state, const std::string& fichier) {
     EtatRapprochement etat = initial;
     DialoguesScript dialogues;
     state.ResumeTiming();
-    const ResultatOuverture r = ButtonOuvrirClick(etat, dialogues, fichier);
+    const ResultatOuverture r = LitFichierPersonnes(etat, dialogues, fichier);
     benchmark::DoNotOptimize(r);
     if (!r.remis || etat.rebus.size() != kPersonnes - kComptes) state.SkipWithError("wrong result");
   }

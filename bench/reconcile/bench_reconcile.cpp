@@ -321,7 +321,7 @@ void BM_AnnuleRetablit(benchmark::State& state) {
     while (etat.comptes[libre].attachee()) ++libre;
     etat.rebus.push_back({"NOUVEAU", "Jean", ""});
     EnregistrePas(h, etat, "deplacement", [&] {
-      ListViewUsersDragDrop(etat, d, ListeSource::Rebus, etat.rebus.size() - 1, libre);
+      DeposeSurCompte(etat, d, ListeSource::Rebus, etat.rebus.size() - 1, libre);
     });
   }
   for (auto _ : state) {
@@ -353,15 +353,15 @@ void BM_HistoireCentPas(benchmark::State& state) {
       std::size_t ligne = pas * 487 % etat.comptes.size();
       if (pas % 2 == 0) {
         while (!etat.comptes[ligne].attachee()) ligne = (ligne + 1) % etat.comptes.size();
-        EnregistrePas(h, etat, "liberation", [&] { ListViewUsersKeyDown(etat, kToucheSuppr, ligne); });
+        EnregistrePas(h, etat, "liberation", [&] { LibereCompte(etat, ligne); });
       } else {
         while (etat.comptes[ligne].attachee()) ligne = (ligne + 1) % etat.comptes.size();
         EnregistrePas(h, etat, "deplacement", [&] {
-          ListViewUsersDragDrop(etat, d, ListeSource::Rebus, etat.rebus.size() - 1, ligne);
+          DeposeSurCompte(etat, d, ListeSource::Rebus, etat.rebus.size() - 1, ligne);
         });
       }
       if (pas % 10 == 0) {
-        ListViewUsersColumnClick(etat, d, 1 + static_cast<int>(pas / 10 % 2), &ordre);
+        TrieComptesParColonne(etat, d, 1 + static_cast<int>(pas / 10 % 2), &ordre);
         h.Reordonne(ListeTriee::Comptes, ordre);
       }
     }

@@ -96,12 +96,12 @@ TEST_F(EcritureTest, EachRunKeepsItsJournalAndWritesNothingWithoutOne) {
   const std::string avant = ExporteTsv(base->tous());
   journal.fichier = dossier.fichier("absent/journal.csv");
   d.reponses = {Reponse::Oui};
-  ASSERT_TRUE(Button1Click(etat, *base, d, journal));
+  ASSERT_TRUE(ConfirmeEtEffectueChangements(etat, *base, d, journal));
   EXPECT_EQ(ExporteTsv(base->tous()), avant);
   ASSERT_EQ(textes(Genre::Erreur).size(), 1u);
   EXPECT_NE(textes(Genre::Erreur)[0].find("Aucun compte n'a \xE9t\xE9 modifi\xE9."), std::string::npos);
   EXPECT_EQ(textes(Genre::Message), (std::vector<std::string>{kResume0}));
-  EXPECT_EQ(ligne("dupont").marque, kMarqueRouge);
+  EXPECT_EQ(ligne("dupont").marque, Marque::ModificationImportante);
 
   journal.fichier = std::nullopt;  // a new file in the per-user folder
   std::string ouvert;
@@ -113,7 +113,7 @@ TEST_F(EcritureTest, EachRunKeepsItsJournalAndWritesNothingWithoutOne) {
   const std::string sauve = ancien ? ancien : "";
   setenv("XDG_DATA_HOME", dossier.fichier("donnees").c_str(), 1);
   d.reponses = {Reponse::Oui};
-  Button1Click(etat, *base, d, journal);
+  ConfirmeEtEffectueChangements(etat, *base, d, journal);
   if (ancien) setenv("XDG_DATA_HOME", sauve.c_str(), 1);
   else unsetenv("XDG_DATA_HOME");
   EXPECT_EQ(ouvert, journal.dernierChemin);
@@ -129,10 +129,10 @@ TEST_F(EcritureTest, EachRunKeepsItsJournalAndWritesNothingWithoutOne) {
 
 TEST_F(EcritureTest, RewriteChangesOnlyFullNameAndFieldSeven) {
   attache("kowalski", "KOWALSKA-NOWAK", "Lucja Maria");
-  ASSERT_EQ(ligne("kowalski").marque, kMarqueRouge);
+  ASSERT_EQ(ligne("kowalski").marque, Marque::ModificationImportante);
   const std::string avant = ExporteTsv(base->tous());
   d.reponses = {Reponse::Oui};
-  ASSERT_TRUE(Button1Click(etat, *base, d, journal));
+  ASSERT_TRUE(ConfirmeEtEffectueChangements(etat, *base, d, journal));
 
   CompteStocke attendu = comptes[1].compte;
   attendu.full_name = ChampTexte::de("KOWALSKA-NOWAK Lucja Maria");
@@ -152,7 +152,7 @@ TEST_F(EcritureTest, RewriteChangesOnlyFullNameAndFieldSeven) {
   EXPECT_EQ(apres, avant);
 
   const LigneCompte& l = ligne("kowalski");
-  EXPECT_EQ(l.marque, kMarqueVert);
+  EXPECT_EQ(l.marque, Marque::DejaBon);
   EXPECT_EQ(l.sousItems, (std::vector<std::string>{"KOWALSKA-NOWAK", "Lucja Maria", "29/07/2011",
                                                    "KOWALSKA-NOWAK", "Lucja Maria", ""}));
 }
@@ -173,7 +173,7 @@ TEST_F(EcritureTest, StopAfterTheAccountBeingWrittenCountsWhatWasWritten) {
   test::ProgressionNotee q;
   q.arretApres = 1;
   d.reponses = {Reponse::Oui};
-  EXPECT_FALSE(FormCloseQuery(etat, *base, d, journal, &q));
+  EXPECT_FALSE(AutoriseFermeture(etat, *base, d, journal, &q));
   EXPECT_EQ(TexteEcriture(12, 240), "\xC9" "criture des changements : 12 / 240");
   EXPECT_EQ(TexteLecture(1200, 0), "Lecture des comptes du serveur... 1200");
 }
@@ -181,7 +181,7 @@ TEST_F(EcritureTest, StopAfterTheAccountBeingWrittenCountsWhatWasWritten) {
 TEST_F(EcritureTest, ReloadShowsTheNewNames) {
   attache("dupont", "DUPONT-MOREL", "Jean \xC9tienne");
   d.reponses = {Reponse::Oui};
-  Button1Click(etat, *base, d, journal);
+  ConfirmeEtEffectueChangements(etat, *base, d, journal);
   EXPECT_EQ(stocke("dupont").full_name.texte, "DUPONT-MOREL Jean \xC3\x89tienne");
   EXPECT_EQ(stocke("dupont").usr_comment.texte, Tavo(12, "12/05/2011"));
   EtatRapprochement relu;
@@ -196,7 +196,7 @@ TEST_F(EcritureTest, LastNameLengthCountsLettersNotStoredBytes) {
   // counts the letters of the last name, as the full name is split on reading.
   attache("dupont", "L\xC9VY-M\xC8RE", "Zo\xE9 \xC9lise");
   d.reponses = {Reponse::Oui};
-  Button1Click(etat, *base, d, journal);
+  ConfirmeEtEffectueChangements(etat, *base, d, journal);
   EXPECT_EQ(stocke("dupont").full_name.texte, "L\xC3\x89VY-M\xC3\x88RE Zo\xC3\xA9 \xC3\x89lise");
   EXPECT_EQ(stocke("dupont").usr_comment.texte, Tavo(9, "12/05/2011"));
   EtatRapprochement relu;
@@ -209,7 +209,7 @@ TEST_F(EcritureTest, LastNameLengthCountsLettersNotStoredBytes) {
 TEST_F(EcritureTest, CommentsWithoutFieldSevenAndNullCommentsStayAsTheyAre) {
   attache("court", "COURTOIS", "Anne");
   d.reponses = {Reponse::Oui};
-  Button1Click(etat, *base, d, journal);
+  ConfirmeEtEffectueChangements(etat, *base, d, journal);
   EXPECT_EQ(textes(Genre::Message), (std::vector<std::string>{kResume1}));
   EXPECT_EQ(stocke("court").usr_comment, ChampTexte::de("TAVO;E;2026"));
   EXPECT_EQ(stocke("court").full_name.texte, "COURTOIS Anne");
@@ -233,7 +233,7 @@ TEST_F(EcritureTest, LoginOutsideCp1252IsFoundByItsOwnText) {
   ASSERT_EQ(etat.comptes.at(3).login, "lukasz");
   attache("lukasz", "NOWAK", "Lukasz Jan");
   d.reponses = {Reponse::Oui};
-  Button1Click(etat, *base, d, journal);
+  ConfirmeEtEffectueChangements(etat, *base, d, journal);
   EXPECT_EQ(textes(Genre::Message), (std::vector<std::string>{kResume1}));
   EXPECT_EQ(stocke("\xC5\x82ukasz").full_name.texte, "NOWAK Lukasz Jan");
 }
@@ -247,7 +247,7 @@ TEST_F(EcritureTest, TwoLoginsWithTheSameViewAreNotGuessed) {
   d.appels.clear();
   attache("lukasz", "NOWAK", "Jan");
   d.reponses = {Reponse::Oui};
-  Button1Click(etat, *base, d, journal);
+  ConfirmeEtEffectueChangements(etat, *base, d, journal);
   EXPECT_EQ(textes(Genre::Message),
             (std::vector<std::string>{"Erreur  1332 en obtenant le compte lukasz", kResume0}));
   EXPECT_EQ(stocke("lukasz").full_name.texte, "NOWAK Lukasz");
@@ -273,16 +273,16 @@ TEST_F(EcritureTest, FailedWritesStopTheRunAndLeaveTheAccount) {
     const std::string avant = ExporteTsv(base->tous());
 
     d.reponses = {Reponse::Oui};
-    Button1Click(etat, enPanne, d, journal);
+    ConfirmeEtEffectueChangements(etat, enPanne, d, journal);
     EXPECT_EQ(textes(Genre::Message), (std::vector<std::string>{c.message, kResume1}));
-    EXPECT_EQ(ligne("dupont").marque, kMarqueVert);
-    EXPECT_EQ(ligne("kowalski").marque, kMarqueRouge);
-    EXPECT_EQ(ligne("martin").marque, kMarqueRouge);
+    EXPECT_EQ(ligne("dupont").marque, Marque::DejaBon);
+    EXPECT_EQ(ligne("kowalski").marque, Marque::ModificationImportante);
+    EXPECT_EQ(ligne("martin").marque, Marque::ModificationImportante);
     EXPECT_EQ(ligne("kowalski").sousItem(kNomActuel), "KOWALSKI");
     EXPECT_EQ(stocke("kowalski"), comptes[1].compte);
     EXPECT_EQ(stocke("martin"), comptes[4].compte);
-    EXPECT_EQ(etat.LabelDejaBon, "1 compte d\xE9j\xE0 bon");
-    EXPECT_EQ(etat.LabelAFaire, "2 modifications importantes");
+    EXPECT_EQ(etat.compteurs.value().dejaBon, 1);
+    EXPECT_EQ(etat.compteurs.value().modificationsImportantes, 2);
     EXPECT_NE(ExporteTsv(base->tous()), avant);  // dupont was written
   }
 }
@@ -291,20 +291,20 @@ TEST_F(EcritureTest, OnlyPendingRowsWithANewLastNameAreWritten) {
   attache("dupont", "DUPONT", "Jean");    // green: already right
   attache("martin", "", "Paul");          // red, but no new last name
   attache("court", "COURT", "ANNE");     // pink
-  ASSERT_EQ(ligne("court").marque, kMarqueRose);
+  ASSERT_EQ(ligne("court").marque, Marque::ModificationMineure);
   const std::string dupontAvant = ExporteTsv({{stocke("dupont"), SorteCompte::Normal}});
   d.reponses = {Reponse::Oui};
-  Button1Click(etat, *base, d, journal);
+  ConfirmeEtEffectueChangements(etat, *base, d, journal);
   EXPECT_EQ(textes(Genre::Message), (std::vector<std::string>{kResume1}));
   EXPECT_EQ(stocke("court").full_name.texte, "COURT ANNE");
   EXPECT_EQ(ExporteTsv({{stocke("dupont"), SorteCompte::Normal}}), dupontAvant);
   EXPECT_EQ(stocke("martin"), comptes[4].compte);
-  EXPECT_EQ(ligne("martin").marque, kMarqueRouge);
+  EXPECT_EQ(ligne("martin").marque, Marque::ModificationImportante);
   EXPECT_TRUE(ModificationsEnAttente(etat));
 }
 
-TEST_F(EcritureTest, Button1ConfirmsOnlyWhenSomethingIsPending) {
-  Button1Click(etat, *base, d, journal);  // nothing pending: no question, the summary
+TEST_F(EcritureTest, ConfirmsOnlyWhenSomethingIsPending) {
+  ConfirmeEtEffectueChangements(etat, *base, d, journal);  // nothing pending: no question, the summary
   ASSERT_EQ(d.appels.size(), 3u);
   EXPECT_EQ(d.appels[0].genre, Genre::DebutAttente);
   EXPECT_EQ(d.appels[1].genre, Genre::FinAttente);
@@ -314,7 +314,7 @@ TEST_F(EcritureTest, Button1ConfirmsOnlyWhenSomethingIsPending) {
     d.appels.clear();
     attache("dupont", "DURAND", "Jean");
     d.reponses = {r};
-    EXPECT_FALSE(Button1Click(etat, *base, d, journal));
+    EXPECT_FALSE(ConfirmeEtEffectueChangements(etat, *base, d, journal));
     ASSERT_EQ(d.appels.size(), 1u);
     EXPECT_EQ(d.appels[0].titre, "Confirmation");
     EXPECT_EQ(d.appels[0].texte,
@@ -331,14 +331,14 @@ TEST_F(EcritureTest, CloseQuestionComesBackWhileRowsArePending) {
       "Des modifications ont \xE9t\xE9 faites, voulez-vous effectuer ces modifications dans votre "
       "serveur TAVO ?";
   // No pending row: closes without a question.
-  EXPECT_TRUE(FormCloseQuery(etat, *base, d, journal));
+  EXPECT_TRUE(AutoriseFermeture(etat, *base, d, journal));
   EXPECT_TRUE(d.appels.empty());
 
   attache("dupont", "DURAND", "Jean");
   d.reponses = {Reponse::Annuler};
-  EXPECT_FALSE(FormCloseQuery(etat, *base, d, journal));
+  EXPECT_FALSE(AutoriseFermeture(etat, *base, d, journal));
   d.reponses = {Reponse::Non};
-  EXPECT_TRUE(FormCloseQuery(etat, *base, d, journal));
+  EXPECT_TRUE(AutoriseFermeture(etat, *base, d, journal));
   EXPECT_EQ(stocke("dupont").full_name.texte, "DUPONT Jean");
   EXPECT_EQ(textes(Genre::Question), (std::vector<std::string>{question, question}));
 
@@ -347,7 +347,7 @@ TEST_F(EcritureTest, CloseQuestionComesBackWhileRowsArePending) {
   attache("martin", "MARTINEZ", "Paul");
   MagasinEnPanne enPanne(*base, {{OperationPanne::Ecriture, 5, std::string("martin"), {}}});
   d.reponses = {Reponse::Oui, Reponse::Non};
-  EXPECT_TRUE(FormCloseQuery(etat, enPanne, d, journal));
+  EXPECT_TRUE(AutoriseFermeture(etat, enPanne, d, journal));
   EXPECT_EQ(textes(Genre::Question), (std::vector<std::string>{question, question}));
   EXPECT_EQ(textes(Genre::Message),
             (std::vector<std::string>{"Erreur 5 en modifiant le compte martin", kResume1}));
@@ -359,7 +359,7 @@ TEST_F(EcritureTest, CloseQuestionComesBackWhileRowsArePending) {
   DetachePersonne(ligne("martin"));
   MarqueLigne(ligne("martin"));
   d.reponses = {Reponse::Oui, Reponse::Oui, Reponse::Annuler};
-  EXPECT_FALSE(FormCloseQuery(etat, enPanne, d, journal));
+  EXPECT_FALSE(AutoriseFermeture(etat, enPanne, d, journal));
   EXPECT_EQ(textes(Genre::Question).size(), 3u);
   EXPECT_EQ(textes(Genre::Message), (std::vector<std::string>{kResume0, kResume0}));
 }
@@ -370,11 +370,11 @@ TEST_F(EcritureTest, ExactMatchingThenApplyEndToEnd) {
   RapprocheExact(etat, "MARTIN", "Paul", "01/02/2011");         // green
   RapprocheExact(etat, "KOWALSKI", "Lucja", "29/07/2011");      // green
   RapprocheExact(etat, "INCONNU", "Personne", "01/01/2000");    // not found
-  ASSERT_EQ(ligne("dupont").marque, kMarqueRose);
-  ASSERT_EQ(ligne("martin").marque, kMarqueVert);
+  ASSERT_EQ(ligne("dupont").marque, Marque::ModificationMineure);
+  ASSERT_EQ(ligne("martin").marque, Marque::DejaBon);
   ASSERT_EQ(etat.rebus.size(), 1u);
   d.reponses = {Reponse::Oui};
-  Button1Click(etat, *base, d, journal);
+  ConfirmeEtEffectueChangements(etat, *base, d, journal);
   EXPECT_EQ(textes(Genre::Message), (std::vector<std::string>{kResume1}));
   EXPECT_EQ(stocke("dupont").full_name.texte, "DUPONT JEAN");
   EXPECT_EQ(stocke("martin"), comptes[4].compte);

@@ -71,10 +71,10 @@ TEST_F(ChargeTest, KeepsOnlyTavoAccountsWithAFullName) {
   };
   for (std::size_t i = 0; i < etat.comptes.size(); ++i) {
     EXPECT_EQ(etat.comptes[i].sousItems, sousItems[i]) << i;
-    EXPECT_EQ(etat.comptes[i].marque, kMarqueGris);
+    EXPECT_EQ(etat.comptes[i].marque, Marque::NePasChanger);
   }
-  EXPECT_EQ(etat.LabelRienAFaire, "4 comptes \xE0 ne pas changer");
-  EXPECT_EQ(etat.LabelDejaBon, "0 compte d\xE9j\xE0 bon");
+  EXPECT_EQ(etat.compteurs.value().nePasChanger, 4);
+  EXPECT_EQ(etat.compteurs.value().dejaBon, 0);
 }
 
 TEST_F(ChargeTest, EveryAccountOfEveryPageGetsOneRow) {
@@ -82,7 +82,7 @@ TEST_F(ChargeTest, EveryAccountOfEveryPageGetsOneRow) {
   EXPECT_EQ(ChargeUtilisateurs(b, etat, d), 0u);
   ASSERT_EQ(etat.comptes.size(), 500u);
   for (int i = 0; i < 500; ++i) EXPECT_EQ(etat.comptes[static_cast<std::size_t>(i)].login, "l" + std::to_string(i));
-  EXPECT_EQ(etat.LabelRienAFaire, "500 comptes \xE0 ne pas changer");
+  EXPECT_EQ(etat.compteurs.value().nePasChanger, 500);
 }
 
 TEST_F(ChargeTest, ProgressHearsEachPageAndMayStopAfterOne) {
@@ -105,8 +105,8 @@ TEST_F(ChargeTest, EmptyBaseGivesEmptyListAndNoMessage) {
   EXPECT_EQ(ChargeUtilisateurs(b, etat, d), 0u);
   EXPECT_TRUE(etat.comptes.empty());
   EXPECT_TRUE(d.appels.empty());
-  EXPECT_EQ(etat.LabelRienAFaire, "0 compte \xE0 ne pas changer");
-  EXPECT_EQ(etat.LabelAFaire, "0 modification importante");
+  EXPECT_EQ(etat.compteurs.value().nePasChanger, 0);
+  EXPECT_EQ(etat.compteurs.value().modificationsImportantes, 0);
 }
 
 TEST_F(ChargeTest, EnumerationFailureIsToldAndEarlierRowsStay) {
@@ -135,8 +135,7 @@ TEST_F(ChargeTest, EnumerationFailureIsToldAndEarlierRowsStay) {
     EXPECT_EQ(dd.appels[0].genre, DialoguesScript::Genre::Message);
     EXPECT_EQ(dd.appels[0].texte,
               "Erreur 53 en lisant la liste des comptes du serveur.\n" + MessErreur(53));
-    EXPECT_EQ(e.LabelRienAFaire, std::to_string(avant) + (avant > 1 ? " comptes" : " compte") +
-                                     " \xE0 ne pas changer");
+    EXPECT_EQ(e.compteurs.value().nePasChanger, static_cast<int>(avant));
   }
 }
 

@@ -83,13 +83,13 @@ class TestBoutEnBout : public QObject {
     std::unique_ptr<QMimeData> donnees(DonneesGlisse(ListeSource::Rebus, f.JetonGlisse()));
     QVERIFY(GlisseDepose(f.ListViewUsers(), donnees.get(), HauteurLigne(f.ListViewUsers(), static_cast<int>(*compte))));
     QCOMPARE(f.ListViewUsers()->verticalScrollBar()->value(), defile);  // the list did not jump
-    QCOMPARE(etat.comptes[*compte].marque, kMarqueRouge);
+    QCOMPARE(etat.comptes[*compte].marque, Marque::ModificationImportante);
     QVERIFY(!Rebus(etat, "GARCIA-LOPEZ"));
 
     // The pending rows, as the operator confirms them.
     std::vector<std::string> confirmes;
     for (const LigneCompte& l : etat.comptes)
-      if (l.marque == kMarqueRose || l.marque == kMarqueRouge) confirmes.push_back(l.login);
+      if (EstModification(l.marque)) confirmes.push_back(l.login);
     QVERIFY(confirmes.size() >= 2);
 
     script.reponses = {Reponse::Oui};

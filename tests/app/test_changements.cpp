@@ -18,7 +18,7 @@ std::vector<LigneChangement> Lignes(int n) {
   std::vector<LigneChangement> r;
   for (int i = 0; i < n; ++i)
     r.push_back({"login" + std::to_string(i), "DUPONT Jean", "DUPONT-MARTIN J\xE9r\xF4me",
-                 "12/05/2011", "13/05/2011", i % 2 ? kMarqueRose : kMarqueRouge});
+                 "12/05/2011", "13/05/2011", i % 2 ? Marque::ModificationMineure : Marque::ModificationImportante});
   return r;
 }
 

@@ -134,7 +134,7 @@ class TestFenetre : public QObject {
     QCOMPARE(m->index(1, 2).data().toString(), QStringLiteral("Léa"));
     QCOMPARE(m->index(1, 4).data().toString(), QString());
     QCOMPARE(m->index(1, 0).data(Qt::DecorationRole).value<QIcon>().cacheKey(),
-             ImageListRougeVertGris::Image(kMarqueGris).cacheKey());
+             ImageListRougeVertGris::Image(Marque::NePasChanger).cacheKey());
 
     // Status bar: version text, empty hint panel, no base label for the system store.
     QCOMPARE(f.Panneau(0)->text(), QStringLiteral("Corrinom version 1.02. Ostrel"));
@@ -339,7 +339,7 @@ class TestFenetre : public QObject {
     // Row 0's person within the account list onto free row 3.
     comptes->SelectionneLigne(0);
     GlisseDepose(comptes, deComptes.get(), HauteurLigne(comptes, 3));
-    QCOMPARE(banc.etat.comptes[0].marque, kMarqueGris);
+    QCOMPARE(banc.etat.comptes[0].marque, Marque::NePasChanger);
     QCOMPARE(QString::fromStdString(banc.etat.comptes[3].sousItem(kNouveauxPrenoms)), QStringLiteral("Jean-Marc"));
 
     // Row 3's person back onto the first row of the not-found list: inserted before it.
@@ -348,7 +348,7 @@ class TestFenetre : public QObject {
     QCOMPARE(banc.etat.rebus.size(), std::size_t{2});
     QCOMPARE(banc.etat.rebus[0].nom, std::string("DUPONT"));
     QCOMPARE(Panneau1(f), QStringLiteral("DUPONT Jean-Marc vient d'être déplacé"));
-    QCOMPARE(banc.etat.comptes[3].marque, kMarqueGris);
+    QCOMPARE(banc.etat.comptes[3].marque, Marque::NePasChanger);
 
     // Row 1's person below the last not-found row: appended.
     comptes->SelectionneLigne(1);
@@ -379,7 +379,7 @@ class TestFenetre : public QObject {
     QTest::keyClick(comptes, Qt::Key_Delete, Qt::ShiftModifier);
     QCOMPARE(banc.etat.rebus.size(), std::size_t{1});
     QCOMPARE(banc.etat.rebus[0].prenoms, std::string("Paule"));
-    QCOMPARE(banc.etat.comptes[2].marque, kMarqueGris);
+    QCOMPARE(banc.etat.comptes[2].marque, Marque::NePasChanger);
     QCOMPARE(Panneau1(f), indication);
     QCOMPARE(f.ListViewRebus()->model()->rowCount(), 1);
   }
@@ -412,7 +412,7 @@ class TestFenetre : public QObject {
     f.Button7Click();
     QCOMPARE(espion.etats, (QStringList{"011", "101", "110"}));
     for (QPushButton* b : espion.boutons) QVERIFY(b->isEnabled());
-    QCOMPARE(banc.etat.comptes[1].marque, kMarqueRouge);
+    QCOMPARE(banc.etat.comptes[1].marque, Marque::ModificationImportante);
     QCOMPARE(banc.etat.comptes[2].sousItem(kNouveauNom), std::string("BERNART"));
     QCOMPARE(Controle<QLabel>(f, "LabelAFaire")->text(), QStringLiteral("2 modifications importantes"));
   }
@@ -427,7 +427,7 @@ class TestFenetre : public QObject {
     banc.script.reponses = {Reponse::Oui};
     f.Button1Click();
     QCOMPARE(QString::fromStdString(banc.Compte("dupontj").full_name.texte), QStringLiteral("DUPONT Jean Pierre"));
-    QCOMPARE(banc.etat.comptes[0].marque, kMarqueVert);
+    QCOMPARE(banc.etat.comptes[0].marque, Marque::DejaBon);
     QCOMPARE(f.ListViewUsers()->model()->index(0, 2).data().toString(), QStringLiteral("Jean Pierre"));
     QCOMPARE(Textes(banc.script, Genre::Message).back(),
              QStringLiteral("0 suppression effectuée\n1 changement de nom effectué"));
@@ -464,7 +464,7 @@ class TestFenetre : public QObject {
     QVERIFY(lignes);
     QCOMPARE(lignes->size(), std::size_t{2});
     QCOMPARE(QString::fromStdString(banc.Compte("dupontj").full_name.texte), QStringLiteral("DUPONT Jean"));
-    QCOMPARE(banc.etat.comptes[0].marque, kMarqueRouge);
+    QCOMPARE(banc.etat.comptes[0].marque, Marque::ModificationImportante);
   }
 
   // The close question: No, Cancel, Yes with a failing write, Yes with a row that

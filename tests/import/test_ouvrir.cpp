@@ -49,7 +49,7 @@ const char* const kIndividus =
     "<STS_EDT><DONNEES><INDIVIDUS><INDIVIDU><NOM_USAGE>MARTIN</NOM_USAGE><PRENOM>Anne</PRENOM>"
     "<DATE_NAISSANCE>1970-12-31</DATE_NAISSANCE></INDIVIDU></INDIVIDUS></DONNEES></STS_EDT>";
 
-TEST(ButtonOuvrirClick, DispatchesByExtensionAndProbe) {
+TEST(LitFichierPersonnes, DispatchesByExtensionAndProbe) {
   DossierTemporaire d;
   struct Cas {
     std::string fichier;
@@ -79,7 +79,7 @@ TEST(ButtonOuvrirClick, DispatchesByExtensionAndProbe) {
   for (const Cas& c : cas) {
     RemiseEnregistree remise;
     DialoguesScript dialogues;
-    const ResultatOuverture r = ButtonOuvrirClick(remise, dialogues, c.fichier);
+    const ResultatOuverture r = LitFichierPersonnes(remise, dialogues, c.fichier);
     EXPECT_EQ(r.lecteur, c.lecteur) << c.fichier;
     EXPECT_EQ(r.remis, c.remis) << c.fichier;
     EXPECT_EQ(dialogues.textes(Genre::Message), c.messages) << c.fichier;
@@ -91,7 +91,7 @@ LigneCompte Compte(const char* login, const char* nom, const char* prenoms, cons
   return LigneCompte::Libre(login, nom, prenoms, date);
 }
 
-TEST(ButtonOuvrirClick, HandsOverToExactMatchingAndRefreshesTheState) {
+TEST(LitFichierPersonnes, HandsOverToExactMatchingAndRefreshesTheState) {
   DossierTemporaire d;
   EtatRapprochement etat;
   etat.comptes = {Compte("jdupont", "DUPONT", "Jean", "12/05/1990"),
@@ -105,19 +105,19 @@ TEST(ButtonOuvrirClick, HandsOverToExactMatchingAndRefreshesTheState) {
                                   "Martin;Helene;03/03/2003\n"
                                   "Abel;Ali;\n");
   DialoguesScript dialogues;
-  const ResultatOuverture r = ButtonOuvrirClick(etat, dialogues, csv);
+  const ResultatOuverture r = LitFichierPersonnes(etat, dialogues, csv);
   EXPECT_TRUE(r.remis);
-  EXPECT_EQ(etat.comptes[0].marque, kMarqueVert);
-  EXPECT_EQ(etat.comptes[1].marque, kMarqueRose);
-  EXPECT_EQ(etat.comptes[2].marque, kMarqueGris);
+  EXPECT_EQ(etat.comptes[0].marque, Marque::DejaBon);
+  EXPECT_EQ(etat.comptes[1].marque, Marque::ModificationMineure);
+  EXPECT_EQ(etat.comptes[2].marque, Marque::NePasChanger);
   // Emptied first, then sorted by name after the text file.
   EXPECT_EQ(etat.rebus, (std::vector<LigneRebus>{{"ABEL", "Ali", ""}, {"ZORRO", "Diego", "01/01/2000"}}));
   EXPECT_EQ(etat.indicationRebus, "Nombre de personnes : 2");
   EXPECT_EQ(etat.indicationComptes, "Nombre de personnes : 3");
-  EXPECT_EQ(etat.LabelRienAFaire, "1 compte \xE0 ne pas changer");
-  EXPECT_EQ(etat.LabelDejaBon, "1 compte d\xE9j\xE0 bon");
-  EXPECT_EQ(etat.LabelAFaireMineur, "1 modification mineure");
-  EXPECT_EQ(etat.LabelAFaire, "0 modification importante");
+  EXPECT_EQ(etat.compteurs.value().nePasChanger, 1);
+  EXPECT_EQ(etat.compteurs.value().dejaBon, 1);
+  EXPECT_EQ(etat.compteurs.value().modificationsMineures, 1);
+  EXPECT_EQ(etat.compteurs.value().modificationsImportantes, 0);
 
   // A second file: the not-found list is emptied again, the rows keep their persons,
   // and the XML reader leaves the not-found list in file order.
@@ -128,17 +128,17 @@ TEST(ButtonOuvrirClick, HandsOverToExactMatchingAndRefreshesTheState) {
       "<ELEVE><NOM>Abc</NOM><PRENOM>A</PRENOM></ELEVE>"
       "<ELEVE><NOM>Dupont</NOM><PRENOM>Jean</PRENOM><DATE_NAISS>12/05/1990</DATE_NAISS></ELEVE>"
       "</ELEVES></DONNEES></R>");
-  EXPECT_TRUE(ButtonOuvrirClick(etat, dialogues, xml).remis);
+  EXPECT_TRUE(LitFichierPersonnes(etat, dialogues, xml).remis);
   // The second Dupont replaced the first, who goes back to the end of the list.
   EXPECT_EQ(etat.rebus, (std::vector<LigneRebus>{{"ZED", "Z", ""},
                                                  {"ABC", "A", ""},
                                                  {"DUPONT", "Jean", "12/05/1990"}}));
   EXPECT_EQ(etat.comptes[1].sousItems.size(), kSousItemsAttache);
-  EXPECT_EQ(etat.comptes[1].marque, kMarqueRose);
+  EXPECT_EQ(etat.comptes[1].marque, Marque::ModificationMineure);
 
   // A file that fails leaves the lists as they were.
   const std::vector<LigneRebus> avant = etat.rebus;
-  EXPECT_FALSE(ButtonOuvrirClick(etat, dialogues, d.nom("absent.xml")).remis);
+  EXPECT_FALSE(LitFichierPersonnes(etat, dialogues, d.nom("absent.xml")).remis);
   EXPECT_EQ(etat.rebus, avant);
 }
 

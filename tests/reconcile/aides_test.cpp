@@ -60,7 +60,7 @@ TEST(RapprocheNomPrenom, EmptyListOnlyRefuses) {
   EXPECT_EQ(d.textes(Genre::Message), std::vector<std::string>{kVide});
   EXPECT_EQ(d.appels[0].titre, "");
   EXPECT_EQ(e.indicationComptes, "Aucun nom");
-  EXPECT_EQ(e.LabelRienAFaire, "0");
+  EXPECT_FALSE(e.compteurs.has_value());
 }
 
 TEST(RapprocheNomPrenom, Cases) {
@@ -82,7 +82,7 @@ TEST(RapprocheNomPrenom, Cases) {
   RapprocheNomPrenom(e, d);
 
   EXPECT_EQ(e.comptes[0].sousItem(kNouveauxPrenoms), "Jean Marc");
-  EXPECT_EQ(e.comptes[0].marque, kMarqueRouge);
+  EXPECT_EQ(e.comptes[0].marque, Marque::ModificationImportante);
   EXPECT_FALSE(e.comptes[1].attachee());
   EXPECT_EQ(e.comptes[2].sousItem(kNouveauxPrenoms), "\xC9ric Paul");
   EXPECT_FALSE(e.comptes[3].attachee());
@@ -95,7 +95,7 @@ TEST(RapprocheNomPrenom, Cases) {
                                       "DURAND/Paul Louis", "BERNARD/Anne Claire", "VIDE/"}));
   EXPECT_EQ(d.textes(Genre::Message), std::vector<std::string>{MessageNomPrenom(4)});
   EXPECT_EQ(e.indicationRebus, "Nombre de personnes : 5");
-  EXPECT_EQ(e.LabelAFaire, "5 modifications importantes");  // with row e
+  EXPECT_EQ(e.compteurs.value().modificationsImportantes, 5);  // with row e
 
   // A second run on the same lists attaches nothing more.
   RapprocheNomPrenom(e, d);
@@ -184,7 +184,7 @@ TEST(RapprocheDateNaissance, QuestionTextAndAnswers) {
   EXPECT_FALSE(e.comptes[1].attachee());
   EXPECT_EQ(e.comptes[2].sousItem(kNouveauNom), "DUPONTEL");
   EXPECT_EQ(e.comptes[2].sousItem(kNouvelleDateNaiss), "01/02/2003 ");  // carried unchanged
-  EXPECT_EQ(e.comptes[2].marque, kMarqueRouge);
+  EXPECT_EQ(e.comptes[2].marque, Marque::ModificationImportante);
   EXPECT_TRUE(e.rebus.empty());
   EXPECT_EQ(d.textes(Genre::Message), std::vector<std::string>{MessageDate(1)});
 }
@@ -218,7 +218,7 @@ TEST(RapprocheDateNaissance, RunsOverTheListWithYesNoAndCancel) {
   g.reponses = {Reponse::Annuler};
   RapprocheDateNaissance(f, g);
   EXPECT_FALSE(f.comptes[0].attachee());
-  EXPECT_EQ(f.LabelRienAFaire, "1 compte \xE0 ne pas changer");
+  EXPECT_EQ(f.compteurs.value().nePasChanger, 1);
   EXPECT_EQ(g.textes(Genre::Message), std::vector<std::string>{MessageDate(0)});
 
   EtatRapprochement vide;

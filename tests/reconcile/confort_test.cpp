@@ -26,7 +26,7 @@ using test::Libre;
 std::string Listes(const EtatRapprochement& e) {
   std::string r;
   for (const LigneCompte& l : e.comptes) {
-    r += l.login + "[" + std::to_string(l.marque) + "]";
+    r += l.login + "[" + std::to_string(IndexMarque(l.marque)) + "]";
     for (const std::string& s : l.sousItems) r += s + "|";
     r += "\n";
   }
@@ -49,10 +49,10 @@ EtatRapprochement Depart() {
 TEST(Historique, UndoAndRedoOfEachKindOfStepRestoreBothListsExactly) {
   DialoguesScript d;
   const std::vector<std::pair<const char*, std::function<void(EtatRapprochement&)>>> pas = {
-      {"person onto an account", [&](auto& e) { ListViewUsersDragDrop(e, d, ListeSource::Rebus, 2, 1); }},
-      {"account onto a person", [&](auto& e) { ListViewRebusDragDrop(e, d, ListeSource::Comptes, 0, 1); }},
-      {"account onto account", [&](auto& e) { ListViewUsersDragDrop(e, d, ListeSource::Comptes, 0, 3); }},
-      {"delete", [&](auto& e) { ListViewUsersKeyDown(e, kToucheSuppr, 4); }},
+      {"person onto an account", [&](auto& e) { DeposeSurCompte(e, d, ListeSource::Rebus, 2, 1); }},
+      {"account onto a person", [&](auto& e) { DeposeSurNonTrouves(e, d, ListeSource::Comptes, 0, 1); }},
+      {"account onto account", [&](auto& e) { DeposeSurCompte(e, d, ListeSource::Comptes, 0, 3); }},
+      {"delete", [&](auto& e) { LibereCompte(e, 4); }},
       {"aid", [&](auto& e) { RapprocheNomPrenom(e, d); }},
       {"new file", [&](auto& e) {
          e.rebus = {{"NEUF", "n", ""}};
@@ -84,10 +84,10 @@ TEST(Historique, SortsAfterAStepAreUndoneWithItAndRedoneAfterIt) {
   EnregistrePas(h, e, "aide", [&] { RapprocheNomPrenom(e, d); });
   std::vector<std::uint32_t> ordre;
   for (int colonne : {1, 0, 4}) {
-    ListViewUsersColumnClick(e, d, colonne, &ordre);
+    TrieComptesParColonne(e, d, colonne, &ordre);
     h.Reordonne(ListeTriee::Comptes, ordre);
   }
-  ListViewRebusColumnClick(e, d, 1, &ordre);
+  TrieRebusParColonne(e, d, 1, &ordre);
   h.Reordonne(ListeTriee::Rebus, ordre);
   const std::string trie = Listes(e);
   h.Annule(e);
@@ -97,7 +97,7 @@ TEST(Historique, SortsAfterAStepAreUndoneWithItAndRedoneAfterIt) {
 
   // A sort after an undo ends what could be redone.
   h.Annule(e);
-  ListViewUsersColumnClick(e, d, 1, &ordre);
+  TrieComptesParColonne(e, d, 1, &ordre);
   h.Reordonne(ListeTriee::Comptes, ordre);
   EXPECT_FALSE(h.PeutRetablir());
 }
@@ -106,16 +106,16 @@ TEST(Historique, KeepsChangedStepsOnlyAtMostAHundredAndForgetsOnWrite) {
   EtatRapprochement e = Depart();
   DialoguesScript d;
   Historique h;
-  EXPECT_FALSE(EnregistrePas(h, e, "rien", [&] { return ListViewUsersKeyDown(e, kToucheSuppr, 1); }));
+  EXPECT_FALSE(EnregistrePas(h, e, "rien", [&] { return LibereCompte(e, 1); }));
   EXPECT_FALSE(h.PeutAnnuler());
 
   for (int i = 0; i < 120; ++i) {
-    EnregistrePas(h, e, "va", [&] { ListViewUsersDragDrop(e, d, ListeSource::Rebus, 0, 1); });
-    EnregistrePas(h, e, "vient", [&] { ListViewUsersKeyDown(e, kToucheSuppr, 1); });
+    EnregistrePas(h, e, "va", [&] { DeposeSurCompte(e, d, ListeSource::Rebus, 0, 1); });
+    EnregistrePas(h, e, "vient", [&] { LibereCompte(e, 1); });
   }
   EXPECT_EQ(h.NombrePas(), Historique::kPasMaximum);
   h.Annule(e);
-  EnregistrePas(h, e, "autre", [&] { ListViewUsersKeyDown(e, kToucheSuppr, 0); });
+  EnregistrePas(h, e, "autre", [&] { LibereCompte(e, 0); });
   EXPECT_FALSE(h.PeutRetablir());  // a new step ends what could be redone
   h.Efface();
   EXPECT_FALSE(h.Annule(e));
@@ -168,7 +168,7 @@ TEST(Filtre, SearchFoldsCaseAndAccentsOverLoginAndNames) {
     SCOPED_TRACE(c.recherche + "/" + std::to_string(static_cast<int>(c.marques)));
     EXPECT_EQ(LignesVisibles(e, {c.recherche, c.marques}), c.visibles);
   }
-  EXPECT_TRUE(MarqueRetenue(ChoixMarques::AFaire, kMarqueRose));
+  EXPECT_TRUE(MarqueRetenue(ChoixMarques::AFaire, Marque::ModificationMineure));
 }
 
 TEST(LettresChangees, LettersTheLongestCommonSubsequenceLeavesOut) {
@@ -197,7 +197,7 @@ TEST(PlaceSurCompteSelectionne, IsExactlyADropOfThePersonOnTheRow) {
     EtatRapprochement parClavier = Depart(), parSouris = Depart();
     DialoguesScript d1, d2;
     EXPECT_EQ(PlaceSurCompteSelectionne(parClavier, d1, 1, cible),
-              ListViewUsersDragDrop(parSouris, d2, ListeSource::Rebus, 1, cible));
+              DeposeSurCompte(parSouris, d2, ListeSource::Rebus, 1, cible));
     EXPECT_EQ(Listes(parClavier), Listes(parSouris));
     EXPECT_EQ(d1.indicationCourante, d2.indicationCourante);
     EXPECT_FALSE(d1.indicationCourante.empty());

@@ -38,40 +38,40 @@ TEST(AjouteEspace, Table) {
 }
 
 TEST(DragOver, AcceptedSources) {
-  EXPECT_TRUE(ListViewUsersDragOver(ListeSource::Comptes));
-  EXPECT_TRUE(ListViewUsersDragOver(ListeSource::Rebus));
-  EXPECT_FALSE(ListViewUsersDragOver(ListeSource::Autre));
-  EXPECT_TRUE(ListViewRebusDragOver(ListeSource::Comptes));
-  EXPECT_FALSE(ListViewRebusDragOver(ListeSource::Rebus));
-  EXPECT_FALSE(ListViewRebusDragOver(ListeSource::Autre));
+  EXPECT_TRUE(AccepteGlisseVersComptes(ListeSource::Comptes));
+  EXPECT_TRUE(AccepteGlisseVersComptes(ListeSource::Rebus));
+  EXPECT_FALSE(AccepteGlisseVersComptes(ListeSource::Autre));
+  EXPECT_TRUE(AccepteGlisseVersRebus(ListeSource::Comptes));
+  EXPECT_FALSE(AccepteGlisseVersRebus(ListeSource::Rebus));
+  EXPECT_FALSE(AccepteGlisseVersRebus(ListeSource::Autre));
 }
 
-TEST(ListViewUsersDragDrop, AccountRowOntoFreeRow) {
+TEST(DeposeSurCompte, AccountRowOntoFreeRow) {
   EtatRapprochement e = Depart();
   DialoguesScript d;
-  EXPECT_TRUE(ListViewUsersDragDrop(e, d, ListeSource::Comptes, 0, 1));
+  EXPECT_TRUE(DeposeSurCompte(e, d, ListeSource::Comptes, 0, 1));
   EXPECT_FALSE(e.comptes[0].attachee());
-  EXPECT_EQ(e.comptes[0].marque, kMarqueGris);
+  EXPECT_EQ(e.comptes[0].marque, Marque::NePasChanger);
   EXPECT_EQ(e.comptes[1].sousItems,
             (std::vector<std::string>{"DUPOND", "Jean", "", "DUPOND", "Jean", "1"}));
-  EXPECT_EQ(e.comptes[1].marque, kMarqueVert);
+  EXPECT_EQ(e.comptes[1].marque, Marque::DejaBon);
   EXPECT_EQ(d.indicationCourante, "DUPOND Jean" + kDeplacePoint);
-  EXPECT_EQ(e.LabelDejaBon, "1 compte d\xE9j\xE0 bon");
+  EXPECT_EQ(e.compteurs.value().dejaBon, 1);
   EXPECT_EQ(e.indicationComptes, "Nombre de personnes : 4");
 }
 
-TEST(ListViewUsersDragDrop, NotFoundRowOntoFreeRow) {
+TEST(DeposeSurCompte, NotFoundRowOntoFreeRow) {
   EtatRapprochement e = Depart();
   DialoguesScript d;
-  EXPECT_TRUE(ListViewUsersDragDrop(e, d, ListeSource::Rebus, 1, 2));
+  EXPECT_TRUE(DeposeSurCompte(e, d, ListeSource::Rebus, 1, 2));
   EXPECT_EQ(e.comptes[2].sousItem(kNouveauNom), "R2");
-  EXPECT_EQ(e.comptes[2].marque, kMarqueRouge);
+  EXPECT_EQ(e.comptes[2].marque, Marque::ModificationImportante);
   EXPECT_EQ(NomsRebus(e), (std::vector<std::string>{"R1/r", "R3/r", "/vide"}));
   EXPECT_EQ(d.indicationCourante, "R2 r" + kDeplacePoint);
   EXPECT_EQ(e.indicationRebus, "Nombre de personnes : 3");
 }
 
-TEST(ListViewUsersDragDrop, IgnoredOrRefused) {
+TEST(DeposeSurCompte, IgnoredOrRefused) {
   struct Cas {
     const char* quoi;
     ListeSource source;
@@ -93,7 +93,7 @@ TEST(ListViewUsersDragDrop, IgnoredOrRefused) {
     EtatRapprochement e = Depart();
     const EtatRapprochement avant = e;
     DialoguesScript d;
-    EXPECT_FALSE(ListViewUsersDragDrop(e, d, c.source, c.selection, c.cible)) << c.quoi;
+    EXPECT_FALSE(DeposeSurCompte(e, d, c.source, c.selection, c.cible)) << c.quoi;
     EXPECT_EQ(test::Logins(e), test::Logins(avant)) << c.quoi;
     for (std::size_t i = 0; i < e.comptes.size(); ++i)
       EXPECT_EQ(e.comptes[i].sousItems, avant.comptes[i].sousItems) << c.quoi;
@@ -105,35 +105,35 @@ TEST(ListViewUsersDragDrop, IgnoredOrRefused) {
   }
 }
 
-TEST(ListViewRebusDragDrop, InsertsBeforeTheRowUnderTheDrop) {
+TEST(DeposeSurNonTrouves, InsertsBeforeTheRowUnderTheDrop) {
   EtatRapprochement e = Depart();
   DialoguesScript d;
-  EXPECT_TRUE(ListViewRebusDragDrop(e, d, ListeSource::Comptes, 0, 2));
+  EXPECT_TRUE(DeposeSurNonTrouves(e, d, ListeSource::Comptes, 0, 2));
   EXPECT_EQ(NomsRebus(e),
             (std::vector<std::string>{"R1/r", "R2/r", "DUPOND/Jean", "R3/r", "/vide"}));
   EXPECT_EQ(e.rebus[2].dateNaiss, "1");
   EXPECT_FALSE(e.comptes[0].attachee());
-  EXPECT_EQ(e.comptes[0].marque, kMarqueGris);
+  EXPECT_EQ(e.comptes[0].marque, Marque::NePasChanger);
   EXPECT_EQ(d.indicationCourante, "DUPOND Jean vient d'\xEAtre d\xE9plac\xE9");
-  EXPECT_EQ(e.LabelAFaire, "1 modification importante");  // row d
+  EXPECT_EQ(e.compteurs.value().modificationsImportantes, 1);  // row d
 
   // Below the last row: appended.
   EtatRapprochement f = Depart();
-  EXPECT_TRUE(ListViewRebusDragDrop(f, d, ListeSource::Comptes, 0, std::nullopt));
+  EXPECT_TRUE(DeposeSurNonTrouves(f, d, ListeSource::Comptes, 0, std::nullopt));
   EXPECT_EQ(NomsRebus(f).back(), "DUPOND/Jean");
 }
 
-TEST(ListViewRebusDragDrop, FreesARowWithoutNewNameAndDropsItsPerson) {
+TEST(DeposeSurNonTrouves, FreesARowWithoutNewNameAndDropsItsPerson) {
   EtatRapprochement e = Depart();
   DialoguesScript d;
-  EXPECT_TRUE(ListViewRebusDragDrop(e, d, ListeSource::Comptes, 3, 0));
+  EXPECT_TRUE(DeposeSurNonTrouves(e, d, ListeSource::Comptes, 3, 0));
   EXPECT_FALSE(e.comptes[3].attachee());
   EXPECT_EQ(e.rebus.size(), 4u);
   EXPECT_TRUE(d.appels.empty());
   EXPECT_EQ(e.indicationRebus, "Nombre de personnes : 4");
 }
 
-TEST(ListViewRebusDragDrop, Ignored) {
+TEST(DeposeSurNonTrouves, Ignored) {
   struct Cas {
     const char* quoi;
     ListeSource source;
@@ -145,31 +145,28 @@ TEST(ListViewRebusDragDrop, Ignored) {
   for (const Cas& c : cas) {
     EtatRapprochement e = Depart();
     DialoguesScript d;
-    EXPECT_FALSE(ListViewRebusDragDrop(e, d, c.source, c.selection, 0)) << c.quoi;
+    EXPECT_FALSE(DeposeSurNonTrouves(e, d, c.source, c.selection, 0)) << c.quoi;
     EXPECT_EQ(e.rebus.size(), 4u) << c.quoi;
     EXPECT_TRUE(e.comptes[0].attachee()) << c.quoi;
     EXPECT_TRUE(d.appels.empty()) << c.quoi;
   }
 }
 
-TEST(ListViewUsersKeyDown, DeleteSendsThePersonBack) {
+TEST(LibereCompte, DeleteSendsThePersonBack) {
   EtatRapprochement e = Depart();
-  EXPECT_TRUE(ListViewUsersKeyDown(e, kToucheSuppr, 0));
+  EXPECT_TRUE(LibereCompte(e, 0));
   EXPECT_FALSE(e.comptes[0].attachee());
-  EXPECT_EQ(e.comptes[0].marque, kMarqueGris);
+  EXPECT_EQ(e.comptes[0].marque, Marque::NePasChanger);
   EXPECT_EQ(NomsRebus(e).back(), "DUPOND/Jean");
-  EXPECT_EQ(e.LabelRienAFaire, "3 comptes \xE0 ne pas changer");
+  EXPECT_EQ(e.compteurs.value().nePasChanger, 3);
 
   // A row without a new last name is freed and nothing is appended.
-  EXPECT_TRUE(ListViewUsersKeyDown(e, kToucheSuppr, 3));
+  EXPECT_TRUE(LibereCompte(e, 3));
   EXPECT_EQ(e.rebus.size(), 5u);
 
-  EXPECT_FALSE(ListViewUsersKeyDown(e, kToucheSuppr, 1));             // free row
-  EXPECT_FALSE(ListViewUsersKeyDown(e, kToucheSuppr, std::nullopt));  // no selection
-  EXPECT_FALSE(ListViewUsersKeyDown(e, kToucheSuppr, 42));            // out of range
-  EtatRapprochement f = Depart();
-  EXPECT_FALSE(ListViewUsersKeyDown(f, 8, 0));  // Backspace does nothing
-  EXPECT_TRUE(f.comptes[0].attachee());
+  EXPECT_FALSE(LibereCompte(e, 1));             // free row
+  EXPECT_FALSE(LibereCompte(e, std::nullopt));  // no selection
+  EXPECT_FALSE(LibereCompte(e, 42));            // out of range
 }
 
 }  // namespace

@@ -38,14 +38,14 @@ TEST(EntreesHostiles, EveryOperation) {
     // Unanswered questions take the default, Yes.
     RapprocheRessemblance(e, d);
     RapprocheDateNaissance(e, d);
-    for (int c = -1; c <= 7; ++c) ListViewUsersColumnClick(e, d, c);
-    for (int c = -1; c <= 3; ++c) ListViewRebusColumnClick(e, d, c);
+    for (int c = -1; c <= 7; ++c) TrieComptesParColonne(e, d, c);
+    for (int c = -1; c <= 3; ++c) TrieRebusParColonne(e, d, c);
     const std::size_t n = e.comptes.size();
     for (std::size_t i = 0; i < n + 2; ++i) {
-      ListViewUsersDragDrop(e, d, ListeSource::Comptes, i, n - i);
-      ListViewUsersDragDrop(e, d, ListeSource::Rebus, i / 2, i);
-      ListViewRebusDragDrop(e, d, ListeSource::Comptes, i, i);
-      ListViewUsersKeyDown(e, kToucheSuppr, i + 1);
+      DeposeSurCompte(e, d, ListeSource::Comptes, i, n - i);
+      DeposeSurCompte(e, d, ListeSource::Rebus, i / 2, i);
+      DeposeSurNonTrouves(e, d, ListeSource::Comptes, i, i);
+      LibereCompte(e, i + 1);
     }
     for (const LigneCompte& l : e.comptes) {
       EXPECT_TRUE(l.sousItems.size() == kSousItemsLibre || l.sousItems.size() == kSousItemsAttache);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <random>
 #include <string>
 #include <vector>
@@ -66,30 +67,30 @@ TEST(RapprocheExact, OnePerson) {
     const char* nom;
     const char* prenoms;
     const char* date;
-    int marque;  // -1: not matched
+    std::optional<Marque> marque;  // none: not matched
   } cas[] = {
-      {"DUPONT", "Jean", "12/05/1990", "DUPONT", "Jean", "12/05/1990", kMarqueVert},
-      {"DUPONT", "JEAN", "12/05/1990", "DUPONT", "Jean", "12/05/1990", kMarqueRose},
-      {"DUPONT", "H\xE9l\xE8ne", "", "DUPONT", "Helene", "", kMarqueRouge},
-      {"Dupont", "jean", "", "DUPONT", "JEAN", "", kMarqueRose},
-      {"DUPONT", "Jean", "", "DUPONT", "Jean Marc", "", -1},
-      {"DUPONT", "Jean", "", "DUPONT", "Jean", "01/01/2001", kMarqueVert},
-      {"DUPONT", "Jean", "01/01/2001", "DUPONT", "Jean", "", kMarqueVert},
-      {"DUPONT", "Jean", "12/05/1990", "DUPONT", "Jean", "12/5/1990", -1},
-      {"\xD6LMEZ", "Ali", "", "OLMEZ", "Ali", "", -1},  // Ö is not folded
-      {"", "", "", "", "", "", kMarqueVert},
+      {"DUPONT", "Jean", "12/05/1990", "DUPONT", "Jean", "12/05/1990", Marque::DejaBon},
+      {"DUPONT", "JEAN", "12/05/1990", "DUPONT", "Jean", "12/05/1990", Marque::ModificationMineure},
+      {"DUPONT", "H\xE9l\xE8ne", "", "DUPONT", "Helene", "", Marque::ModificationImportante},
+      {"Dupont", "jean", "", "DUPONT", "JEAN", "", Marque::ModificationMineure},
+      {"DUPONT", "Jean", "", "DUPONT", "Jean Marc", "", std::nullopt},
+      {"DUPONT", "Jean", "", "DUPONT", "Jean", "01/01/2001", Marque::DejaBon},
+      {"DUPONT", "Jean", "01/01/2001", "DUPONT", "Jean", "", Marque::DejaBon},
+      {"DUPONT", "Jean", "12/05/1990", "DUPONT", "Jean", "12/5/1990", std::nullopt},
+      {"\xD6LMEZ", "Ali", "", "OLMEZ", "Ali", "", std::nullopt},  // Ö is not folded
+      {"", "", "", "", "", "", Marque::DejaBon},
   };
   for (const Cas& c : cas) {
     Les2 t({Libre("l", c.nomCompte, c.prenomsCompte, c.dateCompte)});
     t.lit({{c.nom, c.prenoms, c.date}});
     ExpectMemeEtat(t.visite, t.indexe);
     const LigneCompte& l = t.indexe.comptes[0];
-    if (c.marque < 0) {
+    if (!c.marque) {
       EXPECT_FALSE(l.attachee()) << c.nom << " " << c.prenoms;
       EXPECT_EQ(t.indexe.rebus, (std::vector<LigneRebus>{{c.nom, c.prenoms, c.date}}));
     } else {
       ASSERT_TRUE(l.attachee()) << c.nom << " " << c.prenoms;
-      EXPECT_EQ(l.marque, c.marque) << c.nom << " " << c.prenoms;
+      EXPECT_EQ(l.marque, *c.marque) << c.nom << " " << c.prenoms;
       EXPECT_EQ(l.sousItems[kNouveauNom], c.nom);
       EXPECT_EQ(l.sousItems[kNouveauxPrenoms], c.prenoms);
       EXPECT_EQ(l.sousItems[kNouvelleDateNaiss], c.date);
@@ -112,7 +113,7 @@ TEST(RapprocheExact, DuplicatesAndReplacement) {
   t.lit({{"DUPONT", "Jean", "1"}, {"DUPONT", "JEAN", "2"}});
   ExpectMemeEtat(t.visite, t.indexe);
   EXPECT_EQ(t.indexe.comptes[0].sousItems[kNouvelleDateNaiss], "2");
-  EXPECT_EQ(t.indexe.comptes[0].marque, kMarqueRose);
+  EXPECT_EQ(t.indexe.comptes[0].marque, Marque::ModificationMineure);
   EXPECT_FALSE(t.indexe.comptes[1].attachee());
   EXPECT_EQ(t.indexe.rebus, (std::vector<LigneRebus>{{"DUPONT", "Jean", "1"}}));
 
@@ -138,7 +139,7 @@ TEST(RapprocheExact, LaterFileDisplacesEarlierAttachment) {
   t.lit({{"MARTIN", "Paul", "4"}});
   ExpectMemeEtat(t.visite, t.indexe);
   EXPECT_EQ(t.indexe.comptes[0].sousItems[kNouveauNom], "MARTIN");
-  EXPECT_EQ(t.indexe.comptes[0].marque, kMarqueVert);
+  EXPECT_EQ(t.indexe.comptes[0].marque, Marque::DejaBon);
   EXPECT_EQ(t.indexe.rebus, (std::vector<LigneRebus>{{"MARTINEZ", "Paul", "3"}}));
 }
 

@@ -283,7 +283,7 @@ TEST(RapprocheRessemblance, EmptyListOnlyRefuses) {
             std::vector<std::string>{
                 "Aucun changement.\nLa liste des utilisateurs non trouv\xE9s est vide."});
   EXPECT_EQ(d.nombre(Genre::Question), 0u);
-  EXPECT_EQ(e.LabelRienAFaire, "0");
+  EXPECT_FALSE(e.compteurs.has_value());
 }
 
 // Best first, ties in not-found then account order; No drops one pair, Yes every
@@ -340,9 +340,9 @@ TEST(RapprocheRessemblance, QuestionsAndAnswers) {
   EXPECT_EQ(e.comptes[1].sousItems,
             (std::vector<std::string>{"GARCIA", "Hugo", "07/08/2012 ", "GARCIA-LOPEZ", "Hugo",
                                       "07/08/2012"}));
-  EXPECT_EQ(e.comptes[1].marque, kMarqueRouge);
+  EXPECT_EQ(e.comptes[1].marque, Marque::ModificationImportante);
   EXPECT_EQ(e.comptes[2].sousItem(kNouvelleDateNaiss), " 08/07/2012");
-  EXPECT_EQ(e.comptes[2].marque, kMarqueVert);
+  EXPECT_EQ(e.comptes[2].marque, Marque::DejaBon);
   EXPECT_FALSE(e.comptes[0].attachee());
   EXPECT_FALSE(e.comptes[4].attachee());
   EXPECT_EQ(NomsRebus(e), (std::vector<std::string>{"MARTIN/L\xE9"
@@ -353,7 +353,7 @@ TEST(RapprocheRessemblance, QuestionsAndAnswers) {
   EXPECT_EQ(d.appels.back().texte,
             "Nombre d'utilisateurs rapproch\xE9s par ressemblance : 2" + kFin);
   EXPECT_EQ(e.indicationRebus, "Nombre de personnes : 2");
-  EXPECT_EQ(e.LabelAFaire, "1 modification importante");
+  EXPECT_EQ(e.compteurs.value().modificationsImportantes, 1);
 }
 
 }  // namespace

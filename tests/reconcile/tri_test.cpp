@@ -74,61 +74,61 @@ EtatRapprochement Liste() {
   return e;
 }
 
-TEST(ListViewUsersColumnClick, ColumnTableAndLoginToggle) {
+TEST(TrieComptesParColonne, ColumnTableAndLoginToggle) {
   EtatRapprochement e = Liste();
   DialoguesScript d;
-  ListViewUsersColumnClick(e, d, 0);
+  TrieComptesParColonne(e, d, 0);
   EXPECT_EQ(Logins(e), (std::vector<std::string>{"G0", "g1", "v0", "v1", "p1", "r1"}));
   EXPECT_EQ(d.indicationCourante, kPrefixe + "ic\xF4nes");
   EXPECT_TRUE(e.DernierTriParMarques);
 
-  ListViewUsersColumnClick(e, d, 1);
+  TrieComptesParColonne(e, d, 1);
   EXPECT_EQ(Logins(e), (std::vector<std::string>{"v0", "p1", "G0", "v1", "g1", "r1"}));
   EXPECT_EQ(d.indicationCourante, kPrefixe + "noms actuels");
 
-  ListViewUsersColumnClick(e, d, 0);  // the toggle was set by the first click only
+  TrieComptesParColonne(e, d, 0);  // the toggle was set by the first click only
   EXPECT_EQ(Logins(e), (std::vector<std::string>{"G0", "g1", "p1", "r1", "v0", "v1"}));
   EXPECT_EQ(d.indicationCourante, kPrefixe + "noms de login");
   EXPECT_FALSE(e.DernierTriParMarques);
 
-  ListViewUsersColumnClick(e, d, 2);
+  TrieComptesParColonne(e, d, 2);
   EXPECT_EQ(Logins(e), (std::vector<std::string>{"v1", "p1", "v0", "g1", "r1", "G0"}));
   EXPECT_EQ(d.indicationCourante, kPrefixe + "pr\xE9noms actuels");
 
-  ListViewUsersColumnClick(e, d, 4);
+  TrieComptesParColonne(e, d, 4);
   EXPECT_EQ(Logins(e), (std::vector<std::string>{"G0", "g1", "p1", "v0", "v1", "r1"}));
   EXPECT_EQ(d.indicationCourante, kPrefixe + "Nouveaux noms");
 
-  ListViewUsersColumnClick(e, d, 5);
+  TrieComptesParColonne(e, d, 5);
   EXPECT_EQ(Logins(e), (std::vector<std::string>{"G0", "g1", "v1", "p1", "v0", "r1"}));
   EXPECT_EQ(d.indicationCourante, kPrefixe + "Nouveaux pr\xE9noms");
 
   const std::vector<std::string> avant = Logins(e);
   for (const int colonne : {3, 6}) {
-    ListViewUsersColumnClick(e, d, colonne);
+    TrieComptesParColonne(e, d, colonne);
     EXPECT_EQ(Logins(e), avant);
     EXPECT_EQ(d.indicationCourante, kDates);
   }
   const std::size_t appels = d.appels.size();
-  ListViewUsersColumnClick(e, d, 7);
-  ListViewUsersColumnClick(e, d, -1);
+  TrieComptesParColonne(e, d, 7);
+  TrieComptesParColonne(e, d, -1);
   EXPECT_EQ(d.appels.size(), appels);
   EXPECT_EQ(Logins(e), avant);
 }
 
-TEST(ListViewRebusColumnClick, ColumnTable) {
+TEST(TrieRebusParColonne, ColumnTable) {
   EtatRapprochement e = Liste();
   DialoguesScript d;
-  ListViewRebusColumnClick(e, d, 0);
+  TrieRebusParColonne(e, d, 0);
   EXPECT_EQ(NomsRebus(e), (std::vector<std::string>{"ADAM/Bea", "\xC9mile/Zoe", "Zola/Emile"}));
   EXPECT_EQ(d.indicationCourante,
             "La liste des utilisateurs non trouv\xE9s vient d'\xEAtre rang\xE9" "e suivant les noms");
-  ListViewRebusColumnClick(e, d, 1);
+  TrieRebusParColonne(e, d, 1);
   EXPECT_EQ(NomsRebus(e), (std::vector<std::string>{"ADAM/Bea", "Zola/Emile", "\xC9mile/Zoe"}));
   EXPECT_EQ(d.indicationCourante,
             "La liste des utilisateurs non trouv\xE9s vient d'\xEAtre rang\xE9" "e suivant les "
             "pr\xE9noms");
-  ListViewRebusColumnClick(e, d, 2);
+  TrieRebusParColonne(e, d, 2);
   EXPECT_EQ(d.indicationCourante, kDates);
 }
 

@@ -389,7 +389,7 @@ TEST(CoeurSurSamba, ChargementPuisEcritureQuiSArreteAuCompteSupprime) {
             [](const LigneCompte& a, const LigneCompte& b) { return a.login < b.login; });
   for (std::size_t k = 0; k < 3; ++k) {
     AttachePersonne(etat.comptes[k], "CHANGE" + std::to_string(k), "Anne", "01/01/2001");
-    etat.comptes[k].marque = kMarqueRouge;
+    etat.comptes[k].marque = Marque::ModificationImportante;
   }
 
   const std::vector<std::string> pdbTroisieme = Pdbedit(cibles[2]);
@@ -400,9 +400,9 @@ TEST(CoeurSurSamba, ChargementPuisEcritureQuiSArreteAuCompteSupprime) {
   const std::string journal = s.repertoire + "/coeur-journal.csv";
   DestinationJournal destination{s.hote, journal, nullptr, {}};
   EXPECT_EQ(EffectueChangements(etat, *m, dialogues, destination), 1);
-  EXPECT_EQ(etat.comptes[0].marque, kMarqueVert);
-  EXPECT_EQ(etat.comptes[1].marque, kMarqueRouge);
-  EXPECT_EQ(etat.comptes[2].marque, kMarqueRouge);
+  EXPECT_EQ(etat.comptes[0].marque, Marque::DejaBon);
+  EXPECT_EQ(etat.comptes[1].marque, Marque::ModificationImportante);
+  EXPECT_EQ(etat.comptes[2].marque, Marque::ModificationImportante);
   const std::vector<std::string> messages = dialogues.textes(DialoguesScript::Genre::Message);
   ASSERT_EQ(messages.size(), 2u);
   EXPECT_EQ(messages[0], "Erreur  1332 en obtenant le compte " + cibles[1]);
@@ -526,14 +526,14 @@ TEST(ArretDuServeur, EnPleinChargementOuEnPleineEcriture) {
   ASSERT_GE(etat.comptes.size(), 3u);
   for (std::size_t k = 0; k < 3; ++k) {
     AttachePersonne(etat.comptes[k], "ARRET" + std::to_string(k), "Anne", "01/01/2001");
-    etat.comptes[k].marque = kMarqueRouge;
+    etat.comptes[k].marque = Marque::ModificationImportante;
   }
   MagasinQuiArreteLeServeur magasin(*m, 0, 1);
   DestinationJournal destination{s.hote, s.repertoire + "/journal-arret.csv", nullptr, {}};
   EXPECT_EQ(EffectueChangements(etat, magasin, dialogues, destination), 1);
-  EXPECT_EQ(etat.comptes[0].marque, kMarqueVert);
-  EXPECT_EQ(etat.comptes[1].marque, kMarqueRouge);
-  EXPECT_EQ(etat.comptes[2].marque, kMarqueRouge);
+  EXPECT_EQ(etat.comptes[0].marque, Marque::DejaBon);
+  EXPECT_EQ(etat.comptes[1].marque, Marque::ModificationImportante);
+  EXPECT_EQ(etat.comptes[2].marque, Marque::ModificationImportante);
   const std::vector<std::string> messages = dialogues.textes(DialoguesScript::Genre::Message);
   ASSERT_EQ(messages.size(), 2u);
   EXPECT_EQ(messages[0].rfind("Erreur  ", 0), 0u) << messages[0];

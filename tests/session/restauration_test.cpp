@@ -158,7 +158,7 @@ TEST(Restauration, FromTheWindowAskedThenReportedAndTheRowsFollow) {
   EtatRapprochement etat;
   LigneCompte ligne = LigneCompte::Libre("a", "DUPONT-MARTIN", "Jean", "01/01/2011");
   AttachePersonne(ligne, "DUPONT-MARTIN", "Jean", "01/01/2011");
-  ligne.marque = kMarqueVert;
+  ligne.marque = Marque::DejaBon;
   etat.comptes.push_back(ligne);
 
   for (const Reponse reponse : {Reponse::Non, Reponse::Oui}) {
@@ -173,8 +173,8 @@ TEST(Restauration, FromTheWindowAskedThenReportedAndTheRowsFollow) {
   }
   EXPECT_EQ(m.comptes["a"].full_name.texte, "DUPONT Jean");
   EXPECT_EQ(etat.comptes[0].sousItems[kNomActuel], "DUPONT");
-  EXPECT_EQ(etat.comptes[0].marque, kMarqueRouge);  // pending again, as the store holds the old names
-  EXPECT_EQ(etat.LabelAFaire, "1 modification importante");
+  EXPECT_EQ(etat.comptes[0].marque, Marque::ModificationImportante);  // pending again, as the store holds the old names
+  EXPECT_EQ(etat.compteurs.value().modificationsImportantes, 1);
 
   // A journal of another store is refused before anything is asked.
   DialoguesScript dialogues;
@@ -186,8 +186,8 @@ TEST(Restauration, FromTheWindowAskedThenReportedAndTheRowsFollow) {
 TEST(ListeChangements, PendingRowsInListOrderAndTheirCsv) {
   EtatRapprochement etat;
   etat.comptes.push_back(LigneCompte::Libre("gris", "GRIS", "Ana", "01/01/2011"));
-  for (const auto& [login, marque] : {std::pair{"rouge", kMarqueRouge}, {"vert", kMarqueVert},
-                                      {"rose", kMarqueRose}}) {
+  for (const auto& [login, marque] : {std::pair{"rouge", Marque::ModificationImportante}, {"vert", Marque::DejaBon},
+                                      {"rose", Marque::ModificationMineure}}) {
     LigneCompte l = LigneCompte::Libre(login, "DUPONT", "Jean", "12/05/2011");
     AttachePersonne(l, "DUPONT;MARTIN", "J\xE9r\xF4me", "13/05/2011");
     l.marque = marque;
@@ -196,7 +196,7 @@ TEST(ListeChangements, PendingRowsInListOrderAndTheirCsv) {
   const std::vector<LigneChangement> liste = ListeChangements(etat);
   ASSERT_EQ(liste.size(), 2u);
   EXPECT_EQ(liste[0], (LigneChangement{"rouge", "DUPONT Jean", "DUPONT;MARTIN J\xE9r\xF4me",
-                                       "12/05/2011", "13/05/2011", kMarqueRouge}));
+                                       "12/05/2011", "13/05/2011", Marque::ModificationImportante}));
   EXPECT_EQ(liste[1].login, "rose");
   EXPECT_EQ(CsvChangements(liste),
             "\xEF\xBB\xBFLogin;Nom complet actuel;Nouveau nom complet;Date naiss actuelle;"

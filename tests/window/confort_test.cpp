@@ -6,6 +6,7 @@
 #include "operator/dialogues_script.h"
 #include "reconcile/etat.h"
 #include "reconcile/marques.h"
+#include "window/compteurs.h"
 #include "window/controles.h"
 #include "window/logique_fenetre.h"
 
@@ -78,9 +79,9 @@ TEST(Filtre, HidesRowsOnlyAndFollowsEveryOperation) {
   EXPECT_EQ(b.logique.LignesComptesVisibles(), (std::vector<std::size_t>{0, 1, 2}));
   b.vue.selection = {0, 0};
   b.logique.PlaceSurCompteSelectionne();  // DUPONT jean on dupontj: pink, so hidden
-  EXPECT_EQ(b.etat.comptes[0].marque, kMarqueRose);
+  EXPECT_EQ(b.etat.comptes[0].marque, Marque::ModificationMineure);
   EXPECT_EQ(b.logique.LignesComptesVisibles(), (std::vector<std::size_t>{1, 2}));
-  EXPECT_EQ(b.etat.LabelAFaireMineur, "1 modification mineure");  // counts the whole list
+  EXPECT_EQ(TextesCompteurs(b.etat.compteurs)[2], "1 modification mineure");  // counts the whole list
   b.logique.ComboMarquesChange(0);
   EXPECT_EQ(b.logique.LignesComptesVisibles(), (std::vector<std::size_t>{0, 1, 2}));
 }
@@ -142,7 +143,7 @@ TEST(Historique, UndoAndRedoThroughTheHandlersNameTheStep) {
   b.logique.Touche(kToucheY, true, false, false);
   b.logique.Retablit();
   EXPECT_EQ(b.d.indicationCourante, kRienARetablir);
-  EXPECT_EQ(b.etat.comptes[0].marque, kMarqueRose);
+  EXPECT_EQ(b.etat.comptes[0].marque, Marque::ModificationMineure);
 }
 
 TEST(Clavier, PlacerIsTheDropAndTheMenusSayWhenTheyApply) {

@@ -1,11 +1,14 @@
 // The window's facts and the arithmetic both shells lay it out with.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <map>
 #include <string>
 
-#include "reconcile/indications.h"
+#include "reconcile/marques.h"
+#include "window/compteurs.h"
 #include "window/controles.h"
+#include "window/indications.h"
 #include "window/fenetres_annexes.h"
 #include "window/geometrie.h"
 
@@ -38,6 +41,43 @@ TEST(Controles, TableCoherente) {
   for (std::string_view c : kCompteurs) EXPECT_TRUE(TrouveControle(c)) << c;
   EXPECT_EQ(ColonnesListe("ListViewUsers").size(), 7u);
   EXPECT_EQ(ColonnesListe("ListViewRebus").size(), 3u);
+}
+
+// AfficheResume counts the rows of each mark; the window words the counts.
+TEST(Compteurs, TextesApresAfficheResume) {
+  auto ligne = [](std::string nom, std::string prenoms, std::string nouveauNom,
+                  std::string nouveauxPrenoms) {
+    LigneCompte l = LigneCompte::Libre("x", std::move(nom), std::move(prenoms), "");
+    AttachePersonne(l, std::move(nouveauNom), std::move(nouveauxPrenoms), "");
+    MarqueLigne(l);
+    return l;
+  };
+  EtatRapprochement e;
+  const auto textes = [&] { return TextesCompteurs(e.compteurs); };
+  using Textes = std::array<std::string, 4>;
+  EXPECT_FALSE(e.compteurs.has_value());
+  EXPECT_EQ(textes(), (Textes{"0", "0", "0", "0"}));
+
+  AfficheResume(e);
+  EXPECT_EQ(e.compteurs, (Compteurs{0, 0, 0, 0}));
+  EXPECT_EQ(textes(), (Textes{"0 compte \xE0 ne pas changer", "0 compte d\xE9j\xE0 bon",
+                              "0 modification mineure", "0 modification importante"}));
+
+  e.comptes = {LigneCompte::Libre("a", "A", "B", ""), LigneCompte::Libre("b", "A", "B", ""),
+               ligne("A", "B", "A", "B"), ligne("A", "B", "A", "b"), ligne("A", "B", "a", "B"),
+               ligne("A", "B", "X", "B")};
+  AfficheResume(e);
+  EXPECT_EQ(e.compteurs, (Compteurs{2, 1, 2, 1}));
+  EXPECT_EQ(textes(), (Textes{"2 comptes \xE0 ne pas changer", "1 compte d\xE9j\xE0 bon",
+                              "2 modifications mineures", "1 modification importante"}));
+
+  // A mark outside 0..3 is counted nowhere.
+  e.comptes.assign(3, ligne("A", "B", "A", "B"));
+  e.comptes[2].marque = static_cast<Marque>(7);
+  AfficheResume(e);
+  EXPECT_EQ(e.compteurs, (Compteurs{0, 2, 0, 0}));
+  EXPECT_EQ(textes()[1], "2 comptes d\xE9j\xE0 bons");
+  EXPECT_EQ(textes()[0], "0 compte \xE0 ne pas changer");
 }
 
 // At the design size the docking rules give every control the place the table

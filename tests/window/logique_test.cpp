@@ -118,6 +118,9 @@ TEST(LogiqueFenetre, RedessinApresChaqueGeste) {
   ASSERT_EQ(b.vue.dessins.size(), 1u);
   EXPECT_EQ(b.vue.dessins[0].first, Redessin::Tout);
   EXPECT_EQ(b.etat.comptes[1].sousItem(kNouveauNom), "DURAND");
+  b.logique.ListViewUsersKeyDown(8);  // Backspace does nothing
+  EXPECT_EQ(b.vue.dessins.size(), 1u);
+  EXPECT_TRUE(b.etat.comptes[1].attachee());
   b.logique.ListViewUsersKeyDown(46);
   EXPECT_EQ(b.vue.dessins.size(), 2u);
   EXPECT_EQ(b.etat.rebus.size(), 1u);

@@ -1,4 +1,4 @@
-#include "reconcile/indications.h"
+#include "window/indications.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "reconcile/indications.h"
+#include "window/indications.h"
 
 namespace corrinom {
 
