@@ -29,28 +29,10 @@ wine_choisit_locale() {
 }
 wine_choisit_locale
 
-# Installs what is missing (as root, or through sudo) and makes the French
-# UTF-8 locale when it is not there yet.
+# Installs what is missing (scripts/deps --essais holds the list: Wine, its
+# faces, Xvfb, xdotool) and the French UTF-8 locale.
 wine_installe() {
-  local paquets=(wine wine64 fonts-wine xvfb xauth xdotool locales)
-  local manquants=() p sudo=
-  [ "$(id -u)" -eq 0 ] || sudo=sudo
-  for p in "${paquets[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || manquants+=("$p")
-  done
-  if [ ${#manquants[@]} -gt 0 ]; then
-    echo "wine: installing ${manquants[*]}"
-    $sudo env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=600 update -qq
-    $sudo env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=600 install -y -qq \
-      --no-install-recommends "${manquants[@]}"
-  fi
-  if ! locale -a 2>/dev/null | grep -Eqi '^fr_FR\.utf-?8$'; then
-    echo "wine: generating the fr_FR.UTF-8 locale"
-    if ! grep -Eq '^fr_FR\.UTF-8 UTF-8' /etc/locale.gen 2>/dev/null; then
-      echo 'fr_FR.UTF-8 UTF-8' | $sudo tee -a /etc/locale.gen >/dev/null
-    fi
-    $sudo locale-gen >/dev/null || true
-  fi
+  scripts/deps --essais
   wine_choisit_locale
   [ "$wine_locale" = fr_FR.UTF-8 ] || echo "wine: no French locale on this machine; Wine runs in $wine_locale"
 }
@@ -142,6 +124,13 @@ wine_arrete() {
     done
     kill -KILL "$wine_serveur_pid" 2>/dev/null || true
     wine_serveur_pid=
+    # The wineserver's socket folder, named after the prefix's device and inode
+    # in /tmp/.wine-UID whatever TMPDIR says, outlives it: it goes too.
+    local dev ino sockets=/tmp/.wine-$(id -u)
+    if read -r dev ino < <(stat -c '%d %i' "$WINEPREFIX" 2>/dev/null); then
+      rm -rf "$sockets/$(printf 'server-%x-%x' "$dev" "$ino")"
+      rmdir "$sockets" 2>/dev/null || true
+    fi
   fi
   if [ -n "$xvfb_pid" ]; then
     kill "$xvfb_pid" 2>/dev/null || true

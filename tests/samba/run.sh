@@ -25,10 +25,16 @@ dir=
 echoue() { echo "FAIL: $*" >&2; echecs=$((echecs + 1)); }
 ok() { echo "ok: $*"; }
 
+# Stops the server; its folder goes too while every check passed, and is kept,
+# its path printed, once one failed.
 nettoie() {
   if [ -n "$dir" ] && [ -d "$dir" ]; then
     "$serveur" arrete "$dir"
-    rm -rf "$dir"
+    if [ "$echecs" -eq 0 ]; then
+      rm -rf "$dir"
+    else
+      echo "test-samba: the server's folder, its logs and passdb are kept in $dir" >&2
+    fi
   fi
   dir=
 }

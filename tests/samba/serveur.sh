@@ -15,7 +15,8 @@
 # environment) a passwd file listing every seeded account, so no system user is
 # ever created. The server binds 127.0.0.1 (and ::1 when the machine has it),
 # port 445 only. Exit code 77 means the tests cannot run here (with a reason).
-set -euo pipefail
+set -eEuo pipefail
+trap '[[ $- != *e* ]] || echo "$BASH_SOURCE:$LINENO: $BASH_COMMAND" >&2' ERR
 
 readonly MOT_DE_PASSE_ADMIN='Corrinom-Essai-1'
 readonly MOT_DE_PASSE_LECTEUR='Lecteur-Essai-2'
