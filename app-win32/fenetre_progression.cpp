@@ -21,7 +21,7 @@ FenetreProgression::FenetreProgression(HINSTANCE instance, HWND proprietaire, bo
   WNDCLASSEXW c{};
   c.cbSize = sizeof c;
   if (!GetClassInfoExW(instance, kClasse, &c)) {
-    c.lpfnWndProc = &FenetreProgression::Procedure;
+    c.lpfnWndProc = &annexes::ProcedureDe<FenetreProgression>;
     c.hInstance = instance;
     c.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     c.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
@@ -61,17 +61,13 @@ FenetreProgression::~FenetreProgression() {
   if (police_) DeleteObject(police_);
 }
 
-LRESULT CALLBACK FenetreProgression::Procedure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  if (msg == WM_NCCREATE)
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA,
-                      reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams));
-  auto* f = reinterpret_cast<FenetreProgression*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+LRESULT FenetreProgression::Traite(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   // Arrêter, Escape and the close box all ask to stop; the work closes the window.
-  if (f && ((msg == WM_COMMAND && LOWORD(wp) == IDCANCEL) || msg == WM_CLOSE)) {
-    f->arret_ = true;
+  if ((msg == WM_COMMAND && LOWORD(wp) == IDCANCEL) || msg == WM_CLOSE) {
+    arret_ = true;
     return 0;
   }
-  if (f && msg == WM_NCDESTROY) f->hwnd_ = nullptr;
+  if (msg == WM_NCDESTROY) hwnd_ = nullptr;
   return DefWindowProcW(hwnd, msg, wp, lp);
 }
 

@@ -41,8 +41,10 @@ class FenetreProgression {
   // window is disabled meanwhile by its owner). A WM_QUIT is passed on.
   void PompeTout();
 
+  // The window's messages (through annexes::ProcedureDe).
+  LRESULT Traite(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+
  private:
-  static LRESULT CALLBACK Procedure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
 
   HWND hwnd_ = nullptr;
   HWND texte_ = nullptr;

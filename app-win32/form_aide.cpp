@@ -40,10 +40,9 @@ class TFormAideHtm {
   }
 
   void Montre();
+  LRESULT Traite(HWND hwnd, UINT message, WPARAM w, LPARAM l);
 
  private:
-  static LRESULT CALLBACK Procedure(HWND fenetre, UINT message, WPARAM w, LPARAM l);
-  LRESULT Traite(UINT message, WPARAM w, LPARAM l);
   void FormCreate();
   void FormResize();
   void BitBtnImprimerClick();
@@ -63,8 +62,8 @@ class TFormAideHtm {
 
 void TFormAideHtm::Montre() {
   fenetre_ = annexes::CreeFenetreAnnexe(instance_, kClasse, Large(fenetre::kTitreAide), fenetre::kTailleAide.largeur,
-                                        fenetre::kTailleAide.hauteur, proprietaire_, &TFormAideHtm::Procedure, this,
-                                        dpi_);
+                                        fenetre::kTailleAide.hauteur, proprietaire_,
+                                        &annexes::ProcedureDe<TFormAideHtm>, this, dpi_);
   if (!fenetre_) return;
   FormCreate();
   // The keyboard goes to the page, so that the arrow and page keys scroll it at
@@ -168,13 +167,7 @@ void TFormAideHtm::BitBtnImprimerClick() {
   DeleteDC(dc);
 }
 
-LRESULT CALLBACK TFormAideHtm::Procedure(HWND fenetre, UINT message, WPARAM w, LPARAM l) {
-  auto* f = reinterpret_cast<TFormAideHtm*>(GetWindowLongPtrW(fenetre, GWLP_USERDATA));
-  if (!f) return DefWindowProcW(fenetre, message, w, l);
-  return f->Traite(message, w, l);
-}
-
-LRESULT TFormAideHtm::Traite(UINT message, WPARAM w, LPARAM l) {
+LRESULT TFormAideHtm::Traite(HWND hwnd, UINT message, WPARAM w, LPARAM l) {
   switch (message) {
     case WM_SIZE:
       FormResize();
@@ -195,7 +188,7 @@ LRESULT TFormAideHtm::Traite(UINT message, WPARAM w, LPARAM l) {
     default:
       break;
   }
-  return DefWindowProcW(fenetre_, message, w, l);
+  return DefWindowProcW(hwnd, message, w, l);
 }
 
 }  // namespace

@@ -101,10 +101,9 @@ class TFormChangements {
   TFormChangements& operator=(const TFormChangements&) = delete;
 
   void Montre();
+  LRESULT Traite(HWND hwnd, UINT message, WPARAM w, LPARAM l);
 
  private:
-  static LRESULT CALLBACK Procedure(HWND fenetre, UINT message, WPARAM w, LPARAM l);
-  LRESULT Traite(UINT message, WPARAM w, LPARAM l);
   void FormCreate();
   void FormResize();
   void Remplit();
@@ -129,7 +128,7 @@ class TFormChangements {
 void TFormChangements::Montre() {
   fenetre_ = annexes::CreeFenetreAnnexe(instance_, kClasse, Large(fenetre::kTitreChangements),
                                         fenetre::kTailleChangements.largeur, fenetre::kTailleChangements.hauteur,
-                                        proprietaire_, &TFormChangements::Procedure, this, dpi_);
+                                        proprietaire_, &annexes::ProcedureDe<TFormChangements>, this, dpi_);
   if (!fenetre_) return;
   FormCreate();
   annexes::BoucleModale(fenetre_, proprietaire_, liste_, ouverte_);
@@ -240,16 +239,10 @@ void TFormChangements::ImprimerClick() {
   TEXTMETRICW tm{};
   GetTextMetricsW(dc, &tm);
   const int ligne = (tm.tmHeight + tm.tmExternalLeading) * 5 / 4;
-  const int enTete = (2 + fenetre::kLignesTitresImpression) * ligne;  // header, blank, titles
-  const int parPage = std::max(1, (hauteur - enTete) / ligne);
-  const int pages = std::max<int>(1, static_cast<int>((lignes_.size() + parPage - 1) / parPage));
-  std::array<int, kColonnesChangements + 1> bords{};
-  double cumul = 0;
-  for (std::size_t c = 0; c < kColonnesChangements; ++c) {
-    bords[c] = gauche + static_cast<int>(cumul * largeur);
-    cumul += fenetre::kPartsImpressionChangements[c];
-  }
-  bords[kColonnesChangements] = gauche + largeur;
+  const fenetre::PagesChangements mise =
+      fenetre::MetEnPageChangements(lignes_.size(), gauche, largeur, hauteur, ligne);
+  const std::array<int, kColonnesChangements + 1>& bords = mise.bords;
+  const int enTete = mise.enTete, pages = mise.pages;
   auto cellules = [&](int y, const auto& textes) {
     for (std::size_t c = 0; c < kColonnesChangements; ++c) {
       RECT r{bords[c], y, bords[c + 1] - dpiX / 24, y + ligne};
@@ -294,8 +287,7 @@ void TFormChangements::ImprimerClick() {
       SelectObject(dc, normale.get());
       MoveToEx(dc, gauche, haut + enTete - 1, nullptr);
       LineTo(dc, gauche + largeur, haut + enTete - 1);
-      const std::size_t debut = static_cast<std::size_t>(page) * static_cast<std::size_t>(parPage);
-      const std::size_t fin = std::min(lignes_.size(), debut + static_cast<std::size_t>(parPage));
+      const auto [debut, fin] = mise.Lignes(page, lignes_.size());
       for (std::size_t i = debut; i < fin; ++i)
         cellules(haut + enTete + static_cast<int>(i - debut) * ligne, TextesChangement(lignes_[i]));
       ok = EndPage(dc) > 0;
@@ -342,13 +334,7 @@ void TFormChangements::RestaurerClick() {
   }
 }
 
-LRESULT CALLBACK TFormChangements::Procedure(HWND fenetre, UINT message, WPARAM w, LPARAM l) {
-  auto* f = reinterpret_cast<TFormChangements*>(GetWindowLongPtrW(fenetre, GWLP_USERDATA));
-  if (!f) return DefWindowProcW(fenetre, message, w, l);
-  return f->Traite(message, w, l);
-}
-
-LRESULT TFormChangements::Traite(UINT message, WPARAM w, LPARAM l) {
+LRESULT TFormChangements::Traite(HWND hwnd, UINT message, WPARAM w, LPARAM l) {
   switch (message) {
     case WM_SIZE:
       FormResize();
@@ -377,7 +363,7 @@ LRESULT TFormChangements::Traite(UINT message, WPARAM w, LPARAM l) {
     default:
       break;
   }
-  return DefWindowProcW(fenetre_, message, w, l);
+  return DefWindowProcW(hwnd, message, w, l);
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "app-win32/dialogues_win32.h"
 #include "app-win32/form_aide.h"
 #include "app-win32/form_changements.h"
+#include "app-win32/outils_annexes.h"
 #include "app-win32/ressources.h"
 #include "app-win32/texte_win32.h"
 #include "operator/dialogues.h"
@@ -25,48 +26,10 @@ namespace corrinom::win32 {
 using fenetre::Genre;
 using fenetre::Redessin;
 
-// The seam as the window's handlers use it: the boxes go to the operator, the
-// hint panel is this window's second status panel.
-class TFormCorrinom::DialoguesFenetre : public Dialogues {
- public:
-  DialoguesFenetre(TFormCorrinom& fenetre, Dialogues& boites) : fenetre_(fenetre), boites_(boites) {}
-
-  void message(std::string_view texte, std::string_view titre = {}) override { boites_.message(texte, titre); }
-  Reponse question(std::string_view titre, std::string_view texte, Icone icone, Reponse parDefaut) override {
-    return boites_.question(titre, texte, icone, parDefaut);
-  }
-  void erreur(std::string_view texte, std::string_view titre = {}) override { boites_.erreur(texte, titre); }
-  std::optional<int> choisirChamp(const DemandeChamp& demande) override { return boites_.choisirChamp(demande); }
-  void debutAttente() override { boites_.debutAttente(); }
-  void finAttente() override { boites_.finAttente(); }
-  void indication(std::string_view texte) override {
-    fenetre_.Indication(texte);
-    boites_.indication(texte);
-  }
-
- private:
-  TFormCorrinom& fenetre_;
-  Dialogues& boites_;
-};
-
 namespace {
 
 constexpr wchar_t kClasse[] = L"TFormCorrinom";
 constexpr int kPremierId = 100;  // a control's id is its rank in the table plus this
-
-UINT DpiDe(HWND hwnd) {
-  // GetDpiForWindow exists from Windows 10 1607 on; before it, the system's resolution.
-  using Fonction = UINT(WINAPI*)(HWND);
-  static const auto dpiPourFenetre = reinterpret_cast<Fonction>(
-      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
-  if (dpiPourFenetre && hwnd) {
-    if (const UINT d = dpiPourFenetre(hwnd)) return d;
-  }
-  HDC dc = GetDC(nullptr);
-  const int d = GetDeviceCaps(dc, LOGPIXELSY);
-  ReleaseDC(nullptr, dc);
-  return d > 0 ? static_cast<UINT>(d) : 96;
-}
 
 std::wstring TexteDe(HWND controle) {
   const int n = GetWindowTextLengthW(controle);
@@ -74,23 +37,6 @@ std::wstring TexteDe(HWND controle) {
   GetWindowTextW(controle, t.data(), n + 1);
   t.resize(static_cast<std::size_t>(n));
   return t;
-}
-
-bool PoliceExiste(const std::wstring& famille) {
-  LOGFONTW lf{};
-  lf.lfCharSet = DEFAULT_CHARSET;
-  wcsncpy(lf.lfFaceName, famille.c_str(), LF_FACESIZE - 1);
-  HDC dc = GetDC(nullptr);
-  bool trouvee = false;
-  EnumFontFamiliesExW(
-      dc, &lf,
-      [](const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM p) -> int {
-        *reinterpret_cast<bool*>(p) = true;
-        return 0;
-      },
-      reinterpret_cast<LPARAM>(&trouvee), 0);
-  ReleaseDC(nullptr, dc);
-  return trouvee;
 }
 
 int IconeMarque(Marque marque) {
@@ -111,7 +57,8 @@ TFormCorrinom::TFormCorrinom(HINSTANCE instance, EtatRapprochement& etat, Magasi
       etat_(etat),
       nomBase_(std::move(nomBase)),
       boites_(boites),
-      dialogues_(std::make_unique<DialoguesFenetre>(*this, boites)),
+      dialogues_(std::make_unique<fenetre::DialoguesFenetre>(
+          boites, [this](std::string_view texte) { Indication(texte); })),
       logique_(std::make_unique<fenetre::LogiqueFenetre>(etat, magasin, *dialogues_,
                                                         static_cast<fenetre::VueFenetre&>(*this))) {}
 
@@ -145,7 +92,7 @@ const char* TFormCorrinom::NomDe(HWND controle) const {
 bool TFormCorrinom::Cree() {
   WNDCLASSEXW classe{};
   classe.cbSize = sizeof classe;
-  classe.lpfnWndProc = &TFormCorrinom::Procedure;
+  classe.lpfnWndProc = &annexes::ProcedureDe<TFormCorrinom>;
   classe.hInstance = instance_;
   classe.hIcon = LoadIconW(instance_, MAKEINTRESOURCEW(kIconeProgramme));
   classe.hCursor = LoadCursorW(nullptr, IDC_ARROW);
@@ -159,7 +106,7 @@ bool TFormCorrinom::Cree() {
                           CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance_,
                           this);
   if (!hwnd_) return false;
-  dpi_ = DpiDe(hwnd_);
+  dpi_ = annexes::DpiDe(hwnd_);
   separations_ = fenetre::SeparationsInitiales(static_cast<int>(dpi_));
   CreeImages();
   CreeControles();
@@ -346,13 +293,7 @@ void TFormCorrinom::CreeListes() {
 
 void TFormCorrinom::AppliquePolice() {
   // The first face of the list that this system has, at 8 points.
-  std::wstring famille = L"MS Sans Serif";
-  for (std::string_view f : fenetre::kFamillesPolice) {
-    if (PoliceExiste(DeCp1252(f))) {
-      famille = DeCp1252(f);
-      break;
-    }
-  }
+  const std::wstring famille = annexes::FamillePolice(L"MS Sans Serif");
   const auto cree = [&](int graisse) {
     return CreateFontW(-MulDiv(fenetre::kTaillePolice, static_cast<int>(dpi_), 72), 0, 0, 0, graisse, FALSE, FALSE,
                        FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
@@ -454,18 +395,9 @@ void TFormCorrinom::ChangeResolution(UINT dpi, const RECT& propose) {
   Place();
 }
 
-LRESULT CALLBACK TFormCorrinom::Procedure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  if (msg == WM_NCCREATE) {
-    auto* f = static_cast<TFormCorrinom*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
-    f->hwnd_ = hwnd;
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(f));
-  }
-  auto* f = reinterpret_cast<TFormCorrinom*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-  if (!f || !f->hwnd_) return DefWindowProcW(hwnd, msg, wp, lp);
-  return f->Message(msg, wp, lp);
-}
-
-LRESULT TFormCorrinom::Message(UINT msg, WPARAM wp, LPARAM lp) {
+LRESULT TFormCorrinom::Traite(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == WM_NCCREATE) hwnd_ = hwnd;
+  if (!hwnd_) return DefWindowProcW(hwnd, msg, wp, lp);  // after WM_NCDESTROY
   switch (msg) {
     case WM_SIZE:
       Place();
@@ -635,7 +567,7 @@ void TFormCorrinom::TexteCellule(HWND liste, NMLVDISPINFOW& info) {
   const auto ligne = static_cast<std::size_t>(item.iItem);
   const auto colonne = static_cast<std::size_t>(item.iSubItem);
   if (liste == ListViewUsers_) {
-    const std::optional<std::size_t> position = LigneEtat(item.iItem);
+    const std::optional<std::size_t> position = logique_->LigneEtat(item.iItem);
     if (!position) return;
     const LigneCompte& c = etat_.comptes[*position];
     if (item.mask & LVIF_IMAGE) item.iImage = colonne == 0 ? IndexMarque(c.marque) : I_IMAGENONE;
@@ -689,26 +621,11 @@ ListeSource TFormCorrinom::SourceDe(HWND liste) const {
   return ListeSource::Autre;
 }
 
-std::optional<std::size_t> TFormCorrinom::LigneEtat(int ligneVue) const {
-  const std::vector<std::size_t>& visibles = logique_->LignesComptesVisibles();
-  if (ligneVue < 0 || static_cast<std::size_t>(ligneVue) >= visibles.size()) return std::nullopt;
-  const std::size_t ligne = visibles[static_cast<std::size_t>(ligneVue)];
-  if (ligne >= etat_.comptes.size()) return std::nullopt;
-  return ligne;
-}
-
-std::optional<int> TFormCorrinom::LigneVue(std::size_t ligneEtat) const {
-  const std::vector<std::size_t>& visibles = logique_->LignesComptesVisibles();
-  const auto p = std::lower_bound(visibles.begin(), visibles.end(), ligneEtat);
-  if (p == visibles.end() || *p != ligneEtat) return std::nullopt;
-  return static_cast<int>(p - visibles.begin());
-}
-
 std::optional<std::size_t> TFormCorrinom::LigneSelectionnee(ListeSource source) const {
   const HWND liste = ListeDe(source);
   if (!liste) return std::nullopt;
   const int i = ListView_GetNextItem(liste, -1, LVNI_SELECTED);
-  if (liste == ListViewUsers_) return LigneEtat(i);
+  if (liste == ListViewUsers_) return logique_->LigneEtat(i);
   if (i < 0 || static_cast<std::size_t>(i) >= etat_.rebus.size()) return std::nullopt;
   return static_cast<std::size_t>(i);
 }
@@ -716,7 +633,7 @@ std::optional<std::size_t> TFormCorrinom::LigneSelectionnee(ListeSource source) 
 void TFormCorrinom::SelectionneLigne(HWND liste, std::optional<std::size_t> ligne) {
   // `ligne` is a position in the whole list; the account list shows the filter's rows.
   std::optional<int> vue;
-  if (ligne && liste == ListViewUsers_) vue = LigneVue(*ligne);
+  if (ligne && liste == ListViewUsers_) vue = logique_->LigneVue(*ligne);
   else if (ligne && *ligne < etat_.rebus.size()) vue = static_cast<int>(*ligne);
   const int avant = ListView_GetNextItem(liste, -1, LVNI_SELECTED);
   if (vue && avant == *vue) return;
@@ -747,7 +664,7 @@ void TFormCorrinom::Redessine(Redessin quoi, const fenetre::Selections& selectio
   SelectionneLigne(ListViewRebus_, selection.rebus);
   // When the filter shows other rows, the selected account stays in sight.
   if (fenetre::Contient(quoi, Redessin::SelectionEnVue) && selection.comptes) {
-    if (const std::optional<int> vue = LigneVue(*selection.comptes))
+    if (const std::optional<int> vue = logique_->LigneVue(*selection.comptes))
       ListView_EnsureVisible(ListViewUsers_, *vue, FALSE);
   }
   if (fenetre::Contient(quoi, Redessin::Compteurs)) {
@@ -880,7 +797,7 @@ LRESULT TFormCorrinom::DessinComptes(NMLVCUSTOMDRAW& dessin) {
   }
   // Only the list's visible cells come here: the work per paint stays small.
   const int vue = static_cast<int>(dessin.nmcd.dwItemSpec);
-  const std::optional<std::size_t> position = LigneEtat(vue);
+  const std::optional<std::size_t> position = logique_->LigneEtat(vue);
   if (!position) return CDRF_DODEFAULT;
   const LigneCompte& ligne = etat_.comptes[*position];
   const std::vector<bool> change = fenetre::LettresSurlignees(ligne, dessin.iSubItem);

@@ -21,6 +21,7 @@
 #include "operator/dialogues.h"
 #include "reconcile/etat.h"
 #include "window/controles.h"
+#include "window/dialogues_fenetre.h"
 #include "window/logique_fenetre.h"
 
 namespace corrinom {
@@ -60,8 +61,10 @@ class TFormCorrinom : private fenetre::VueFenetre {
   // name its store.
   void ChoisitJournal(DestinationJournal journal);
 
+  // The window's messages (through annexes::ProcedureDe).
+  LRESULT Traite(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+
  private:
-  class DialoguesFenetre;
   // A drag in progress: the list it left and the picture that follows the pointer.
   struct Glisse {
     HWND source = nullptr;
@@ -75,10 +78,8 @@ class TFormCorrinom : private fenetre::VueFenetre {
   // Scrolls a list while a drag rests near its edge.
   static constexpr UINT_PTR kMinuterieDefilement = 1;
 
-  static LRESULT CALLBACK Procedure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
   static LRESULT CALLBACK ProcedureControle(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id,
                                             DWORD_PTR donnees);
-  LRESULT Message(UINT msg, WPARAM wp, LPARAM lp);
   LRESULT Notification(NMHDR& n);
   void Commande(HWND controle, int code);
 
@@ -112,10 +113,6 @@ class TFormCorrinom : private fenetre::VueFenetre {
   ListeSource SourceDe(HWND liste) const;
   void SelectionneLigne(HWND liste, std::optional<std::size_t> ligne);
   void TexteCellule(HWND liste, NMLVDISPINFOW& info);
-  // The account list shows the filter's rows: a row of the list view and its
-  // position in the whole list.
-  std::optional<std::size_t> LigneEtat(int ligneVue) const;
-  std::optional<int> LigneVue(std::size_t ligneEtat) const;
   // Draws the new names' changed letters in bold, in the mark's colour.
   LRESULT DessinComptes(NMLVCUSTOMDRAW& dessin);
 
@@ -135,7 +132,7 @@ class TFormCorrinom : private fenetre::VueFenetre {
   EtatRapprochement& etat_;
   std::wstring nomBase_;
   DialoguesWin32& boites_;
-  std::unique_ptr<DialoguesFenetre> dialogues_;
+  std::unique_ptr<fenetre::DialoguesFenetre> dialogues_;
   std::unique_ptr<fenetre::LogiqueFenetre> logique_;
   HWND hwnd_ = nullptr;
   UINT dpi_ = 96;

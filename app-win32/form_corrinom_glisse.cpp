@@ -116,7 +116,7 @@ void TFormCorrinom::FinGlisse(bool deposer, POINT ecran) {
   if (cible == ListViewUsers_ && fenetre::LogiqueFenetre::ListViewUsersDragOver(source)) {
     // The list shows the filter's rows: the row under the drop, in the whole list.
     const std::optional<std::size_t> vue = LigneALaHauteur(cible, ecran);
-    logique_->ListViewUsersDragDrop(source, vue ? LigneEtat(static_cast<int>(*vue)) : std::nullopt);
+    logique_->ListViewUsersDragDrop(source, vue ? logique_->LigneEtat(static_cast<int>(*vue)) : std::nullopt);
   }
   else if (cible == ListViewRebus_ && fenetre::LogiqueFenetre::ListViewRebusDragOver(source))
     logique_->ListViewRebusDragDrop(source, LigneALaHauteur(cible, ecran));

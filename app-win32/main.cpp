@@ -7,29 +7,22 @@
 #include <objbase.h>
 #include <shellapi.h>
 
-#include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
-#include "accounts/plateforme.h"
-#include "accounts/security/services_securite.h"
 #include "app-win32/console.h"
 #include "app-win32/dialogues_win32.h"
 #include "app-win32/fenetre_progression.h"
 #include "app-win32/form_corrinom.h"
 #include "app-win32/texte_win32.h"
-#include "session/demarrage.h"
-#include "session/nom_magasin.h"
-#include "window/magasin_vide.h"
-#include "window/options.h"
+#include "window/lancement.h"
 
 namespace corrinom::win32 {
 namespace {
 
 using fenetre::LitOptions;
 using fenetre::OptionsLancement;
-using fenetre::TexteAide;
-using fenetre::TexteVersion;
 
 std::vector<std::string> Arguments() {
   int n = 0;
@@ -40,20 +33,22 @@ std::vector<std::string> Arguments() {
   return mots;
 }
 
+// The reading window stays on screen after the load until the main window shows.
+class PiecesWin32 : public fenetre::PiecesLancement {
+ public:
+  explicit PiecesWin32(HINSTANCE instance) : lecture(instance) {}
+  bool DemandeIdentifiants(ChoixMagasin&) override { return true; }  // the store asks none
+  Progression& Lecture() override { return lecture; }
+  void FinLecture() override {}
+
+  FenetreLecture lecture;
+};
+
 int Lance(HINSTANCE instance) {
-  OptionsLancement options = LitOptions(Arguments());
-  switch (options.action) {
-    case OptionsLancement::Action::Aide:
-      EcritSortie(TexteAide(), false);
-      return 0;
-    case OptionsLancement::Action::Version:
-      EcritSortie(TexteVersion(), false);
-      return 0;
-    case OptionsLancement::Action::Erreur:
-      EcritSortie("corrinom : " + options.erreur + "\n" + TexteAide(), true);
-      return 64;
-    case OptionsLancement::Action::Lance:
-      break;
+  const OptionsLancement options = LitOptions(Arguments());
+  if (const std::optional<fenetre::ReponseOptions> r = fenetre::RepondOptions(options)) {
+    EcritSortie(r->texte, r->erreur);
+    return r->code;
   }
 
   INITCOMMONCONTROLSEX icc{sizeof icc, ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES | ICC_STANDARD_CLASSES |
@@ -64,28 +59,20 @@ int Lance(HINSTANCE instance) {
 
   int code = 0;
   {
-    EtatRapprochement etat;
     DialoguesWin32 boites(instance);
-    std::unique_ptr<ServicesSecurite> services = ServicesSecuriteSysteme();
-    PlateformeSysteme plateforme = PlateformeCourante();
-    FenetreLecture lecture(instance);
-    Demarrage demarrage = corrinom::Demarre(options.choix, etat, boites, *services, plateforme, &lecture);
-    if (lecture.arretDemande()) {
-      // Closing the reading window ends the program, as refusing the credentials does.
-      code = 0;
-    } else if (demarrage.issue == Demarrage::Issue::ArretSecurite) {
-      code = 1;
+    PiecesWin32 pieces(instance);
+    fenetre::Lancement l;
+    if (const std::optional<int> fin = fenetre::Demarre(options.choix, boites, pieces, l)) {
+      code = *fin;
     } else {
-      fenetre::MagasinVide vide;
-      MagasinComptes& magasin = demarrage.magasin.magasin ? *demarrage.magasin.magasin : vide;
-      TFormCorrinom fenetre(instance, etat, magasin, DeCp1252(demarrage.magasin.nomAffiche), boites);
-      fenetre.ChoisitJournal(DestinationJournal{NomMagasinJournal(options.choix, demarrage), {}, {}, {}});
+      TFormCorrinom fenetre(instance, l.etat, l.magasin(), DeCp1252(l.demarrage.magasin.nomAffiche), boites);
+      fenetre.ChoisitJournal(std::move(l.journal));
       if (!fenetre.Cree()) {
         code = 1;
       } else {
         boites.setProprietaire(fenetre.Fenetre());
         ShowWindow(fenetre.Fenetre(), SW_SHOWNORMAL);
-        lecture.Retire();
+        pieces.lecture.Retire();
         UpdateWindow(fenetre.Fenetre());
         MSG msg;
         while (GetMessageW(&msg, nullptr, 0, 0) > 0) {

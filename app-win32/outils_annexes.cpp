@@ -49,12 +49,14 @@ bool PoliceInstallee(const std::wstring& famille) {
 
 }  // namespace
 
+std::wstring FamillePolice(const wchar_t* secours) {
+  for (std::string_view f : fenetre::kFamillesPolice)
+    if (PoliceInstallee(Large(f))) return Large(f);
+  return secours;
+}
+
 Police CreePolice(UINT dpi, bool grasse, int pourcent) {
-  static const std::wstring famille = [] {
-    for (std::string_view f : fenetre::kFamillesPolice)
-      if (PoliceInstallee(Large(f))) return Large(f);
-    return std::wstring(L"MS Shell Dlg 2");
-  }();
+  static const std::wstring famille = FamillePolice(L"MS Shell Dlg 2");
   const int hauteur = -MulDiv(fenetre::kTaillePolice * pourcent, static_cast<int>(dpi), 72 * 100);
   return Police(CreateFontW(hauteur, 0, 0, 0, grasse ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
                             OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH | FF_SWISS,

@@ -18,6 +18,22 @@ std::wstring Large(std::string_view cp1252);
 // The resolution of the monitor a window is on (the system's before Windows 10 1607).
 UINT DpiDe(HWND fenetre);
 
+// The first face of window/controles.h's list that this system has, or `secours`.
+std::wstring FamillePolice(const wchar_t* secours);
+
+// The window procedure of the program's windows: the window's object lives in
+// GWLP_USERDATA, put there from CreateWindowEx's last parameter on WM_NCCREATE, or
+// by CreeFenetreAnnexe once the window exists; every message goes to its Traite.
+template <class Objet>
+LRESULT CALLBACK ProcedureDe(HWND hwnd, UINT message, WPARAM w, LPARAM l) {
+  if (message == WM_NCCREATE) {
+    if (void* objet = reinterpret_cast<CREATESTRUCTW*>(l)->lpCreateParams)
+      SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(objet));
+  }
+  auto* objet = reinterpret_cast<Objet*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  return objet ? objet->Traite(hwnd, message, w, l) : DefWindowProcW(hwnd, message, w, l);
+}
+
 // A length designed at 96 dpi, at `dpi`.
 int AEchelle(int pixels96, UINT dpi);
 

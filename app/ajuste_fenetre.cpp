@@ -9,16 +9,6 @@
 
 namespace corrinom::app {
 
-GeometrieFenetre CalculeAjustement(const GeometrieFenetre& f, int dpi, const QRect& ecran) {
-  const fenetre::GeometrieFenetre g{{f.position.x(), f.position.y()},
-                                    {f.client.width(), f.client.height()},
-                                    {f.cadre.left(), f.cadre.top(), f.cadre.right(), f.cadre.bottom()}};
-  const fenetre::GeometrieFenetre n =
-      fenetre::CalculeAjustement(g, dpi, {ecran.x(), ecran.y(), ecran.width(), ecran.height()});
-  return {QPoint(n.position.x, n.position.y), QSize(n.client.largeur, n.client.hauteur),
-          QMargins(n.cadre.gauche, n.cadre.haut, n.cadre.droite, n.cadre.bas)};
-}
-
 namespace {
 
 // Before the window is shown the window system has not told us its frame; the
@@ -32,16 +22,21 @@ QMargins CadreConnu(const QWidget& w) {
 
 }  // namespace
 
-void AjusteFenetre(QWidget& fenetre, int dpi, const QRect& ecran) {
-  GeometrieFenetre g{fenetre.frameGeometry().topLeft(), fenetre.size(), CadreConnu(fenetre)};
-  const GeometrieFenetre n = CalculeAjustement(g, dpi, ecran);
-  if (n == g) return;
+void AjusteFenetre(QWidget& w, int dpi, const QRect& ecran) {
+  const QPoint position = w.frameGeometry().topLeft();
+  const QMargins cadre = CadreConnu(w);
+  const fenetre::GeometrieFenetre g{{position.x(), position.y()},
+                                    {w.width(), w.height()},
+                                    {cadre.left(), cadre.top(), cadre.right(), cadre.bottom()}};
+  const fenetre::GeometrieFenetre n =
+      fenetre::CalculeAjustement(g, dpi, {ecran.x(), ecran.y(), ecran.width(), ecran.height()});
   if (n.client != g.client) {
     // Fixed-size windows (the field chooser) keep being fixed at their new size.
-    if (fenetre.minimumSize() == fenetre.maximumSize()) fenetre.setFixedSize(n.client);
-    else fenetre.resize(n.client);
+    const QSize client(n.client.largeur, n.client.hauteur);
+    if (w.minimumSize() == w.maximumSize()) w.setFixedSize(client);
+    else w.resize(client);
   }
-  if (n.position != g.position) fenetre.move(n.position);
+  if (n.position != g.position) w.move(n.position.x, n.position.y);
 }
 
 void AjusteFenetre(QWidget& fenetre) {

@@ -38,19 +38,12 @@ int ImprimeChangements(QPrinter& imprimante, const std::vector<LigneChangement>&
   police.setPointSizeF(9);
   p.setFont(police);
   const int hauteurLigne = p.fontMetrics().lineSpacing() * 5 / 4;
-  // The page header, a blank, the column titles.
-  const int enTete = hauteurLigne * (2 + fenetre::kLignesTitresImpression);
-  const int parPage = std::max(1, (zone.height() - enTete) / hauteurLigne);
-  const int pages = std::max<int>(1, static_cast<int>((lignes.size() + parPage - 1) / parPage));
+  const fenetre::PagesChangements mise =
+      fenetre::MetEnPageChangements(lignes.size(), 0, largeur, zone.height(), hauteurLigne);
+  const std::array<int, kColonnesChangements + 1>& bords = mise.bords;
+  const int enTete = mise.enTete, pages = mise.pages;
   const QString date = DateImpression(quand);
 
-  std::array<int, kColonnesChangements + 1> bords{};
-  double cumul = 0;
-  for (std::size_t c = 0; c < kColonnesChangements; ++c) {
-    bords[c] = static_cast<int>(cumul * largeur);
-    cumul += fenetre::kPartsImpressionChangements[c];
-  }
-  bords[kColonnesChangements] = largeur;
   auto cellules = [&](int y, const auto& textes) {
     for (std::size_t c = 0; c < kColonnesChangements; ++c) {
       const QRect r(bords[c], y, bords[c + 1] - bords[c] - 4, hauteurLigne);
@@ -72,8 +65,7 @@ int ImprimeChangements(QPrinter& imprimante, const std::vector<LigneChangement>&
                  Qt::AlignLeft | Qt::AlignBottom | Qt::TextWordWrap, VersQt(TitresChangements()[c]));
     p.setFont(police);
     p.drawLine(0, enTete - 1, largeur, enTete - 1);
-    const std::size_t debut = static_cast<std::size_t>(page) * static_cast<std::size_t>(parPage);
-    const std::size_t fin = std::min(lignes.size(), debut + static_cast<std::size_t>(parPage));
+    const auto [debut, fin] = mise.Lignes(page, lignes.size());
     for (std::size_t i = debut; i < fin; ++i)
       cellules(enTete + static_cast<int>(i - debut) * hauteurLigne, TextesChangement(lignes[i]));
   }

@@ -37,33 +37,6 @@
 
 namespace corrinom::app {
 
-// The seam as the window's handlers use it: the boxes go to the operator (or a
-// test's script), the hint panel is this window's second status panel.
-class TFormCorrinom::DialoguesFenetre : public Dialogues {
- public:
-  DialoguesFenetre(TFormCorrinom& fenetre, Dialogues& boites) : fenetre_(fenetre), boites_(boites) {}
-
-  void message(std::string_view texte, std::string_view titre = {}) override { boites_.message(texte, titre); }
-  Reponse question(std::string_view titre, std::string_view texte, Icone icone,
-                   Reponse parDefaut) override {
-    return boites_.question(titre, texte, icone, parDefaut);
-  }
-  void erreur(std::string_view texte, std::string_view titre = {}) override { boites_.erreur(texte, titre); }
-  std::optional<int> choisirChamp(const DemandeChamp& demande) override {
-    return boites_.choisirChamp(demande);
-  }
-  void debutAttente() override { boites_.debutAttente(); }
-  void finAttente() override { boites_.finAttente(); }
-  void indication(std::string_view texte) override {
-    fenetre_.Indication(VersQt(texte));
-    boites_.indication(texte);
-  }
-
- private:
-  TFormCorrinom& fenetre_;
-  Dialogues& boites_;
-};
-
 namespace {
 
 using fenetre::Controle;
@@ -164,7 +137,8 @@ TFormCorrinom::TFormCorrinom(EtatRapprochement& etat, MagasinComptes& magasin,
     boitesQt_ = std::make_unique<DialoguesQt>(this);
     boites = boitesQt_.get();
   }
-  dialogues_ = std::make_unique<DialoguesFenetre>(*this, *boites);
+  dialogues_ = std::make_unique<fenetre::DialoguesFenetre>(
+      *boites, [this](std::string_view texte) { Indication(VersQt(texte)); });
   logique_ = std::make_unique<fenetre::LogiqueFenetre>(etat, magasin, *dialogues_,
                                                        static_cast<fenetre::VueFenetre&>(*this));
   // Drags carry this token so that a drop can tell our own lists from anything else.

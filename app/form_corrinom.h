@@ -15,6 +15,7 @@
 #include "reconcile/deplacements.h"
 #include "operator/dialogues.h"
 #include "reconcile/etat.h"
+#include "window/dialogues_fenetre.h"
 #include "window/logique_fenetre.h"
 
 class QComboBox;
@@ -114,7 +115,6 @@ class TFormCorrinom : public QMainWindow, private fenetre::VueFenetre {
   bool eventFilter(QObject* objet, QEvent* e) override;
 
  private:
-  class DialoguesFenetre;
 
   void CreeControles();
   void CreeBandeHaut(QWidget* centre);
@@ -140,7 +140,7 @@ class TFormCorrinom : public QMainWindow, private fenetre::VueFenetre {
 
   EtatRapprochement& etat_;
   std::unique_ptr<DialoguesQt> boitesQt_;
-  std::unique_ptr<DialoguesFenetre> dialogues_;
+  std::unique_ptr<fenetre::DialoguesFenetre> dialogues_;
   std::unique_ptr<fenetre::LogiqueFenetre> logique_;
   QByteArray jeton_;
 

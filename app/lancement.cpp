@@ -12,9 +12,7 @@
 #include "app/fenetre_lecture.h"
 #include "app/form_corrinom.h"
 #include "app/form_identifiants.h"
-#include "app/options.h"
 #include "app/texte_qt.h"
-#include "session/nom_magasin.h"
 #include "text/version.h"
 
 namespace corrinom::app {
@@ -22,66 +20,50 @@ namespace corrinom::app {
 Session::Session() = default;
 Session::~Session() = default;
 
-MagasinComptes& Session::magasin() {
-  if (demarrage.magasin.magasin) return *demarrage.magasin.magasin;
-  return vide;
-}
-
-std::unique_ptr<Session> Demarre(ChoixMagasin choix, int& codeSortie) {
-  codeSortie = 0;
-  if (choix.sorte == ChoixMagasin::Sorte::Systeme && MagasinSystemeDemandeIdentifiants()) {
-    FormIdentifiants identifiants(QString::fromUtf8(choix.serveur.c_str()));
-    if (identifiants.exec() != QDialog::Accepted) return nullptr;  // the operator gave up
-    choix.utilisateur = identifiants.Utilisateur().toStdString();
-    choix.motDePasse = identifiants.MotDePasse().toStdString();
-  }
-
-  auto s = std::make_unique<Session>();
-  s->boites = std::make_unique<DialoguesQt>();
-  s->services = ServicesSecuriteSysteme();
-  s->plateforme = PlateformeCourante();
-  {
-    FenetreLecture lecture;
-    s->demarrage =
-        corrinom::Demarre(choix, s->etat, *s->boites, *s->services, s->plateforme, &lecture);
-    // Closing the reading window ends the program, as refusing the credentials does.
-    if (lecture.arretDemande()) return nullptr;
-  }
-  // The password is not kept longer than the store needs it.
-  choix.motDePasse.assign(choix.motDePasse.size(), '\0');
-  if (s->demarrage.issue == Demarrage::Issue::ArretSecurite) {
-    codeSortie = 1;
-    return nullptr;
-  }
-  s->fenetre = std::make_unique<TFormCorrinom>(s->etat, s->magasin(),
-                                               VersQt(s->demarrage.magasin.nomAffiche), s->boites.get());
-  s->fenetre->ChoisitJournal(DestinationJournal{NomMagasinJournal(choix, s->demarrage), {}, {}, {}});
-  s->boites->setProprietaire(s->fenetre.get());
-  return s;
-}
-
 namespace {
 
-// Answers --help, --version and a wrong command line. Returns the exit code, or
-// nothing when the program goes on.
-std::optional<int> RepondOptions(const OptionsLancement& options) {
-  switch (options.action) {
-    case OptionsLancement::Action::Aide:
-      std::fputs(TexteAide().c_str(), stdout);
-      return 0;
-    case OptionsLancement::Action::Version:
-      std::fputs(TexteVersion().c_str(), stdout);
-      return 0;
-    case OptionsLancement::Action::Erreur:
-      std::fprintf(stderr, "corrinom : %s\n%s", options.erreur.c_str(), TexteAide().c_str());
-      return 64;
-    case OptionsLancement::Action::Lance:
-      break;
+class PiecesQt : public fenetre::PiecesLancement {
+ public:
+  bool DemandeIdentifiants(ChoixMagasin& choix) override {
+    FormIdentifiants identifiants(QString::fromUtf8(choix.serveur.c_str()));
+    if (identifiants.exec() != QDialog::Accepted) return false;
+    choix.utilisateur = identifiants.Utilisateur().toStdString();
+    choix.motDePasse = identifiants.MotDePasse().toStdString();
+    return true;
   }
-  return std::nullopt;
+  Progression& Lecture() override { return lecture_.emplace(); }
+  void FinLecture() override { lecture_.reset(); }
+
+ private:
+  std::optional<FenetreLecture> lecture_;
+};
+
+// Writes the answer to --help, --version or a wrong command line. Returns the exit
+// code, or nothing when the program goes on.
+std::optional<int> EcritReponse(const fenetre::OptionsLancement& options) {
+  const std::optional<fenetre::ReponseOptions> r = fenetre::RepondOptions(options);
+  if (!r) return std::nullopt;
+  std::fputs(r->texte.c_str(), r->erreur ? stderr : stdout);
+  return r->code;
 }
 
 }  // namespace
+
+std::unique_ptr<Session> Demarre(ChoixMagasin choix, int& codeSortie) {
+  codeSortie = 0;
+  auto s = std::make_unique<Session>();
+  s->boites = std::make_unique<DialoguesQt>();
+  PiecesQt pieces;
+  if (const std::optional<int> fin = fenetre::Demarre(std::move(choix), *s->boites, pieces, *s)) {
+    codeSortie = *fin;
+    return nullptr;
+  }
+  s->fenetre = std::make_unique<TFormCorrinom>(s->etat, s->magasin(), VersQt(s->demarrage.magasin.nomAffiche),
+                                               s->boites.get());
+  s->fenetre->ChoisitJournal(std::move(s->journal));
+  s->boites->setProprietaire(s->fenetre.get());
+  return s;
+}
 
 int Lance(int argc, char** argv) {
   // --help and --version answer without a display. Words with a single dash may be
@@ -89,10 +71,10 @@ int Lance(int argc, char** argv) {
   std::vector<std::string> mots(argv + 1, argv + argc);
   bool motsDeQt = false;
   for (const std::string& m : mots) motsDeQt = motsDeQt || (m.size() > 1 && m[0] == '-' && m[1] != '-');
-  const OptionsLancement avant = LitOptions(mots);
-  if (avant.action != OptionsLancement::Action::Lance &&
-      (avant.action != OptionsLancement::Action::Erreur || !motsDeQt))
-    return *RepondOptions(avant);
+  const fenetre::OptionsLancement avant = fenetre::LitOptions(mots);
+  if (avant.action != fenetre::OptionsLancement::Action::Lance &&
+      (avant.action != fenetre::OptionsLancement::Action::Erreur || !motsDeQt))
+    return *EcritReponse(avant);
 
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("corrinom"));
@@ -110,8 +92,8 @@ int Lance(int argc, char** argv) {
   std::vector<std::string> args;
   const QStringList restants = QApplication::arguments();
   for (qsizetype i = 1; i < restants.size(); ++i) args.push_back(restants[i].toStdString());
-  OptionsLancement options = LitOptions(args);
-  if (std::optional<int> code = RepondOptions(options)) return *code;
+  fenetre::OptionsLancement options = fenetre::LitOptions(args);
+  if (std::optional<int> code = EcritReponse(options)) return *code;
 
   // The base is a path of this system: its own bytes, as the file system spells them.
   if (options.choix.sorte == ChoixMagasin::Sorte::Base)

@@ -1,15 +1,10 @@
-// Start-up of the window program, in order: the command line, the administrator's
-// credentials when the system's store needs them, the platform and security
-// start-up with the account load, then the main window.
+// Start-up of the window program (window/lancement.h) with the Qt shell's pieces:
+// its boxes, the credentials dialog and the reading window; then the main window.
 #pragma once
 
 #include <memory>
-#include <string>
-#include <vector>
 
-#include "app/magasin_vide.h"
-#include "reconcile/etat.h"
-#include "session/demarrage.h"
+#include "window/lancement.h"
 
 namespace corrinom::app {
 
@@ -17,19 +12,12 @@ class TFormCorrinom;
 class DialoguesQt;
 
 // Everything that lives from start-up to the end of the program.
-struct Session {
+struct Session : fenetre::Lancement {
   Session();
   ~Session();
 
-  EtatRapprochement etat;
   std::unique_ptr<DialoguesQt> boites;
-  std::unique_ptr<ServicesSecurite> services;
-  PlateformeSysteme plateforme;
-  Demarrage demarrage;
-  MagasinVide vide;
   std::unique_ptr<TFormCorrinom> fenetre;
-
-  MagasinComptes& magasin();
 };
 
 // Runs start-up for the given (already parsed) store choice. Returns null when the

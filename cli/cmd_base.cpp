@@ -28,10 +28,7 @@ constexpr const char* kUsage =
     "base panne BASE enum STATUS [PAGE] | base panne BASE lent MS";
 constexpr int kRefus = 1;
 
-int Usage(const std::string& raison) {
-  std::fprintf(stderr, "corrinom-cli base: %s\nusage: corrinom-cli %s\n", raison.c_str(), kUsage);
-  return kExitUsage;
-}
+int Usage(const std::string& raison) { return ErreurUsage("base", raison, kUsage); }
 
 int Refus(const std::string& texteCp1252) {
   std::fprintf(stderr, "corrinom-cli base: %s\n", Cp1252VersUtf8(texteCp1252).c_str());

@@ -23,8 +23,7 @@ int run(const std::vector<std::string>& args) {
   std::string erreur;
   if (!LitOptionsMagasin(args, options, erreur, std::cin) || !options.reste.empty()) {
     if (erreur.empty()) erreur = "unexpected argument " + options.reste.front();
-    std::fprintf(stderr, "corrinom-cli comptes: %s\nusage: corrinom-cli %s\n", erreur.c_str(), kUsage);
-    return kExitUsage;
+    return ErreurUsage("comptes", erreur, kUsage);
   }
 
   ConsoleDialogues dialogues(false);

@@ -49,36 +49,15 @@ struct Options {
 
 bool LitOptions(const std::vector<std::string>& args, Options& o, std::string& erreur) {
   if (!LitOptionsMagasin(args, o.magasin, erreur, std::cin)) return false;
-  const std::vector<std::string>& reste = o.magasin.reste;
-  const std::size_t debutFichiersSeuls = reste.size() - NombreApresFinOptions(args);
-  for (std::size_t i = 0; i < reste.size(); ++i) {
-    const std::string& a = reste[i];
-    const bool finOptions = i >= debutFichiersSeuls;
-    if (!finOptions && a == "--meme-prenom") {
-      o.memePrenom = true;
-    } else if (!finOptions && a == "--date-naissance") {
-      o.dateNaissance = true;
-    } else if (!finOptions && a == "--ressemblance") {
-      o.ressemblance = true;
-    } else if (!finOptions && a == "--oui") {
-      o.oui = true;
-    } else if (!finOptions && a == "--appliquer") {
-      o.appliquer = true;
-    } else if (!finOptions && a == "--changements") {
-      o.changements = true;
-    } else if (!finOptions && a == "--journal") {
-      if (o.journal || i + 1 >= reste.size()) {
-        erreur = o.journal ? "--journal is given twice" : "--journal needs a value";
-        return false;
-      }
-      o.journal = reste[++i];
-    } else if (!finOptions && a.size() > 1 && a[0] == '-') {
-      erreur = "unknown option " + a;
-      return false;
-    } else {
-      o.fichiers.push_back(a);
-    }
-  }
+  if (!LitOptionsCommande(args, o.magasin,
+                          {{"--meme-prenom", &o.memePrenom},
+                           {"--date-naissance", &o.dateNaissance},
+                           {"--ressemblance", &o.ressemblance},
+                           {"--oui", &o.oui},
+                           {"--appliquer", &o.appliquer},
+                           {"--changements", &o.changements}},
+                          o.journal, o.fichiers, erreur))
+    return false;
   if (o.fichiers.empty()) {
     erreur = "no person file given";
     return false;
@@ -129,11 +108,7 @@ void ImprimeEtat(const EtatRapprochement& etat) {
 int run(const std::vector<std::string>& args) {
   Options o;
   std::string erreur;
-  if (!LitOptions(args, o, erreur)) {
-    std::fprintf(stderr, "corrinom-cli rapprocher: %s\nusage: corrinom-cli %s\n", erreur.c_str(),
-                 kUsage);
-    return kExitUsage;
-  }
+  if (!LitOptions(args, o, erreur)) return ErreurUsage("rapprocher", erreur, kUsage);
 
   ConsoleDialogues dialogues(o.oui);
   EtatRapprochement etat;

@@ -45,36 +45,13 @@ bool LitOptions(const std::vector<std::string>& args, Options& o, std::string& e
     erreur = "--demo is refused: a fresh demo base holds nothing of a journal";
     return false;
   }
-  std::vector<std::string> positionnels;
-  const std::vector<std::string>& reste = o.magasin.reste;
-  const std::size_t debutPositionnels = reste.size() - NombreApresFinOptions(args);
-  for (std::size_t i = 0; i < reste.size(); ++i) {
-    const std::string& a = reste[i];
-    const bool finOptions = i >= debutPositionnels;
-    if (!finOptions && a == "--oui") {
-      o.oui = true;
-    } else if (!finOptions && a == "--journal") {
-      if (o.journal) {
-        erreur = "--journal is given twice";
-        return false;
-      }
-      if (i + 1 >= reste.size()) {
-        erreur = "--journal needs a value";
-        return false;
-      }
-      o.journal = reste[++i];  // a value, even when it looks like an option
-    } else if (!finOptions && a.size() > 1 && a[0] == '-') {
-      erreur = "unknown option " + a;
-      return false;
-    } else {
-      positionnels.push_back(a);
-    }
-  }
-  if (positionnels.size() != 1) {
-    erreur = positionnels.empty() ? "no journal given" : "only one journal at a time";
+  std::vector<std::string> journaux;
+  if (!LitOptionsCommande(args, o.magasin, {{"--oui", &o.oui}}, o.journal, journaux, erreur)) return false;
+  if (journaux.size() != 1) {
+    erreur = journaux.empty() ? "no journal given" : "only one journal at a time";
     return false;
   }
-  o.aRestaurer = positionnels.front();
+  o.aRestaurer = std::move(journaux.front());
   return true;
 }
 
@@ -102,11 +79,7 @@ void Imprime(const CompteRestaure& c) {
 int run(const std::vector<std::string>& args) {
   Options o;
   std::string erreur;
-  if (!LitOptions(args, o, erreur)) {
-    std::fprintf(stderr, "corrinom-cli restaurer: %s\nusage: corrinom-cli %s\n", erreur.c_str(),
-                 kUsage);
-    return kExitUsage;
-  }
+  if (!LitOptions(args, o, erreur)) return ErreurUsage("restaurer", erreur, kUsage);
   ConsoleDialogues dialogues(false);
 
   std::vector<LigneJournal> lignes;

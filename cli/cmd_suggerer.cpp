@@ -65,11 +65,7 @@ int run(const std::vector<std::string>& args) {
   OptionsMagasin o;
   std::vector<std::string> fichiers;
   std::string erreur;
-  if (!LitOptions(args, o, fichiers, erreur)) {
-    std::fprintf(stderr, "corrinom-cli suggerer: %s\nusage: corrinom-cli %s\n", erreur.c_str(),
-                 kUsage);
-    return kExitUsage;
-  }
+  if (!LitOptions(args, o, fichiers, erreur)) return ErreurUsage("suggerer", erreur, kUsage);
 
   ConsoleDialogues dialogues(/*repondOui=*/false);
   EtatRapprochement etat;

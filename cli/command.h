@@ -2,6 +2,7 @@
 // main.cpp lists them all in its table.
 #pragma once
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -9,6 +10,13 @@ namespace corrinom::cli {
 
 // Exit codes shared by every subcommand.
 inline constexpr int kExitUsage = 64;
+
+// Tells a wrong command line of subcommand `nom` on stderr, the reason then the
+// usage; returns kExitUsage.
+inline int ErreurUsage(const char* nom, const std::string& erreur, const char* usage) {
+  std::fprintf(stderr, "corrinom-cli %s: %s\nusage: corrinom-cli %s\n", nom, erreur.c_str(), usage);
+  return kExitUsage;
+}
 
 // args: the words after the subcommand's name.
 using CommandFn = int (*)(const std::vector<std::string>& args);

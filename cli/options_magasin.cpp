@@ -5,61 +5,13 @@ namespace corrinom::cli {
 
 bool LitOptionsMagasin(const std::vector<std::string>& args, OptionsMagasin& options,
                        std::string& erreur, std::istream& entree) {
-  options = OptionsMagasin{};
-  bool base = false, demo = false, serveur = false, utilisateur = false, motDePasse = false;
-  auto valeur = [&](std::size_t& i, bool& vu, std::string& cible) {
-    if (vu) {
-      erreur = args[i] + " is given twice";
-      return false;
-    }
-    if (i + 1 >= args.size()) {
-      erreur = args[i] + " needs a value";
-      return false;
-    }
-    vu = true;
-    cible = args[++i];
-    return true;
-  };
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string& a = args[i];
-    if (a == "--") {
-      options.reste.insert(options.reste.end(), args.begin() + static_cast<long>(i) + 1, args.end());
-      options.apresFinOptions = args.size() - i - 1;
-      break;
-    }
-    if (a == "--base") {
-      if (!valeur(i, base, options.choix.fichier)) return false;
-    } else if (a == "--serveur") {
-      if (!valeur(i, serveur, options.choix.serveur)) return false;
-    } else if (a == "--utilisateur") {
-      if (!valeur(i, utilisateur, options.choix.utilisateur)) return false;
-    } else if (a == "--demo") {
-      if (demo) {
-        erreur = "--demo is given twice";
-        return false;
-      }
-      demo = true;
-    } else if (a == "--mot-de-passe-stdin") {
-      if (motDePasse) {
-        erreur = "--mot-de-passe-stdin is given twice";
-        return false;
-      }
-      motDePasse = true;
-    } else {
-      options.reste.push_back(a);
-    }
-  }
-  if (base && demo) {
-    erreur = "--base and --demo cannot be used together";
+  LectureOptionsMagasin lu = corrinom::LitOptionsMagasin(args, LigneDeCommande::Cli);
+  options = OptionsMagasin{std::move(lu.choix), std::move(lu.reste), lu.apresFinOptions};
+  if (!lu.erreur.empty()) {
+    erreur = std::move(lu.erreur);
     return false;
   }
-  if ((base || demo) && (serveur || utilisateur || motDePasse)) {
-    erreur = "--serveur, --utilisateur and --mot-de-passe-stdin apply to the system's store only";
-    return false;
-  }
-  if (base) options.choix.sorte = ChoixMagasin::Sorte::Base;
-  if (demo) options.choix.sorte = ChoixMagasin::Sorte::Demo;
-  if (motDePasse) {
+  if (lu.motDePasseStdin) {
     std::string ligne;
     if (!std::getline(entree, ligne)) {
       erreur = "--mot-de-passe-stdin: no password on standard input";
@@ -79,6 +31,41 @@ std::size_t NombreApresFinOptions(const std::vector<std::string>& args) {
       ++i;
   }
   return 0;
+}
+
+bool LitOptionsCommande(const std::vector<std::string>& args, const OptionsMagasin& magasin,
+                        std::initializer_list<std::pair<std::string_view, bool*>> drapeaux,
+                        std::optional<std::string>& journal, std::vector<std::string>& positionnels,
+                        std::string& erreur) {
+  const std::vector<std::string>& reste = magasin.reste;
+  const std::size_t debutPositionnels = reste.size() - NombreApresFinOptions(args);
+  for (std::size_t i = 0; i < reste.size(); ++i) {
+    const std::string& a = reste[i];
+    if (i >= debutPositionnels) {
+      positionnels.push_back(a);
+      continue;
+    }
+    bool connu = false;
+    for (const auto& [nom, drapeau] : drapeaux) {
+      if (a != nom) continue;
+      *drapeau = connu = true;
+      break;
+    }
+    if (connu) continue;
+    if (a == "--journal") {
+      if (journal || i + 1 >= reste.size()) {
+        erreur = journal ? "--journal is given twice" : "--journal needs a value";
+        return false;
+      }
+      journal = reste[++i];
+    } else if (a.size() > 1 && a[0] == '-') {
+      erreur = "unknown option " + a;
+      return false;
+    } else {
+      positionnels.push_back(a);
+    }
+  }
+  return true;
 }
 
 }  // namespace corrinom::cli

@@ -3,11 +3,15 @@
 #pragma once
 
 #include <cstddef>
+#include <initializer_list>
 #include <istream>
+#include <optional>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
-#include "accounts/store/magasin_comptes.h"
+#include "accounts/store/options_magasin.h"
 
 namespace corrinom::cli {
 
@@ -27,5 +31,14 @@ bool LitOptionsMagasin(const std::vector<std::string>& args, OptionsMagasin& opt
 // "--", so it is found here, stepping over the values of the options that take
 // one (the store's and --journal).
 std::size_t NombreApresFinOptions(const std::vector<std::string>& args);
+
+// The rest of a subcommand's words, after LitOptionsMagasin read `args` into
+// `magasin`: its `drapeaux` (each sets its bool), --journal FILE (its value taken
+// whatever it looks like) and the positional words, those after a standalone "--"
+// whatever they look like. False with the usage error in `erreur`.
+bool LitOptionsCommande(const std::vector<std::string>& args, const OptionsMagasin& magasin,
+                        std::initializer_list<std::pair<std::string_view, bool*>> drapeaux,
+                        std::optional<std::string>& journal, std::vector<std::string>& positionnels,
+                        std::string& erreur);
 
 }  // namespace corrinom::cli

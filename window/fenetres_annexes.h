@@ -7,8 +7,10 @@
 #include <array>
 #include <optional>
 #include <string_view>
+#include <utility>
 
 #include "import/cherche_champ.h"
+#include "session/liste_changements.h"
 #include "window/geometrie.h"
 
 namespace corrinom::fenetre {
@@ -105,6 +107,18 @@ inline constexpr std::array<ControleAnnexe, 4> kBoutonsChangements{{
 inline constexpr std::string_view kTitreEnregistrerChangements = "Enregistrer la liste des changements";
 inline constexpr std::string_view kNomFichierChangements = "changements.csv";
 inline constexpr std::string_view kFiltreChangements = "Fichiers CSV (*.csv)";
+// The printed pages of the change list, for a printable area `largeur` x `hauteur`
+// whose left edge is `gauche`, and lines `hauteurLigne` apart (device units).
+struct PagesChangements {
+  int enTete = 0;   // the page header, a blank line, the column titles
+  int parPage = 1;  // rows under them
+  int pages = 1;    // never none: an empty list prints its header
+  std::array<int, kColonnesChangements + 1> bords{};  // each column's left edge, then the right edge
+  // The rows [first, second) that page `page` (from 0) prints of `n`.
+  std::pair<std::size_t, std::size_t> Lignes(int page, std::size_t n) const;
+};
+PagesChangements MetEnPageChangements(std::size_t lignes, int gauche, int largeur, int hauteur, int hauteurLigne);
+
 // The restore's file dialog opens in the per-user folder of the journals.
 inline constexpr std::string_view kTitreChoixJournal = "Restaurer un journal";
 inline constexpr std::string_view kFiltreJournaux = "Journaux (*.csv)";

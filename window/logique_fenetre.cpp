@@ -339,32 +339,34 @@ void LogiqueFenetre::Execute(ActionClavier action) {
   }
 }
 
-void LogiqueFenetre::Annule() {
+void LogiqueFenetre::Annule() { Rejoue(true); }
+void LogiqueFenetre::Retablit() { Rejoue(false); }
+
+void LogiqueFenetre::Rejoue(bool annule) {
   if (Occupee()) return;
-  const std::optional<PasRejoue> pas = historique_.Annule(etat_);
-  if (!pas) return dialogues_.indication(kRienAAnnuler);
+  const std::optional<PasRejoue> pas = annule ? historique_.Annule(etat_) : historique_.Retablit(etat_);
+  if (!pas) return dialogues_.indication(annule ? kRienAAnnuler : kRienARetablir);
   if (pas->fichier) {
     texteFichier_ = Utf8VersUtf16(*pas->fichier);
     vue_.MontreNomFichier(texteFichier_);
   }
   AfficheNombres(etat_);
   AfficheResume(etat_);
-  dialogues_.indication(TexteAnnule(pas->nom));
+  dialogues_.indication(annule ? TexteAnnule(pas->nom) : TexteRetabli(pas->nom));
   RedessineTout();
 }
 
-void LogiqueFenetre::Retablit() {
-  if (Occupee()) return;
-  const std::optional<PasRejoue> pas = historique_.Retablit(etat_);
-  if (!pas) return dialogues_.indication(kRienARetablir);
-  if (pas->fichier) {
-    texteFichier_ = Utf8VersUtf16(*pas->fichier);
-    vue_.MontreNomFichier(texteFichier_);
-  }
-  AfficheNombres(etat_);
-  AfficheResume(etat_);
-  dialogues_.indication(TexteRetabli(pas->nom));
-  RedessineTout();
+std::optional<std::size_t> LogiqueFenetre::LigneEtat(int ligneVue) const {
+  if (ligneVue < 0 || static_cast<std::size_t>(ligneVue) >= visibles_.size()) return std::nullopt;
+  const std::size_t ligne = visibles_[static_cast<std::size_t>(ligneVue)];
+  if (ligne >= etat_.comptes.size()) return std::nullopt;
+  return ligne;
+}
+
+std::optional<int> LogiqueFenetre::LigneVue(std::size_t ligneEtat) const {
+  const auto p = std::lower_bound(visibles_.begin(), visibles_.end(), ligneEtat);
+  if (p == visibles_.end() || *p != ligneEtat) return std::nullopt;
+  return static_cast<int>(p - visibles_.begin());
 }
 
 void LogiqueFenetre::FocusEntre(std::string_view controle) {

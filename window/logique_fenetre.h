@@ -214,6 +214,10 @@ class LogiqueFenetre {
   void ComboMarquesChange(int choix);                // index into kTextesChoixMarques
   const FiltreComptes& Filtre() const { return filtre_; }
   const std::vector<std::size_t>& LignesComptesVisibles() const { return visibles_; }
+  // A row of ListViewUsers as shown to its position in the whole list, and back;
+  // none out of range or hidden.
+  std::optional<std::size_t> LigneEtat(int ligneVue) const;
+  std::optional<int> LigneVue(std::size_t ligneEtat) const;
 
   // The context menus: on a not-found person, and on an account row.
   std::vector<EntreeMenu> MenuRebus() const;
@@ -244,6 +248,9 @@ class LogiqueFenetre {
   void Dessine(Redessin quoi, Selections selection);
   // After a write run: the history ends there.
   void ApresEcriture(bool ecrit);
+  // One step back (`annule`) or forward in the history, the file name box and the
+  // counters with it.
+  void Rejoue(bool annule);
 
   EtatRapprochement& etat_;
   MagasinComptes& magasin_;

@@ -1,57 +1,16 @@
 #include "window/options.h"
 
+#include "accounts/store/options_magasin.h"
 #include "text/version.h"
 
 namespace corrinom::fenetre {
 
-namespace {
-
-OptionsLancement Erreur(std::string texte) {
-  OptionsLancement o;
-  o.action = OptionsLancement::Action::Erreur;
-  o.erreur = std::move(texte);
-  return o;
-}
-
-}  // namespace
-
 OptionsLancement LitOptions(const std::vector<std::string>& args) {
-  OptionsLancement o;
-  bool base = false, demo = false, serveur = false;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string& a = args[i];
-    if (a == "--help" || a == "-h") {
-      o.action = OptionsLancement::Action::Aide;
-      return o;
-    }
-    if (a == "--version") {
-      o.action = OptionsLancement::Action::Version;
-      return o;
-    }
-    if (a == "--demo") {
-      demo = true;
-    } else if (a == "--base" || a == "--serveur") {
-      if (i + 1 >= args.size() || args[i + 1].empty())
-        return Erreur("l'option " + a + " attend une valeur");
-      const std::string& v = args[++i];
-      if (a == "--base") {
-        if (base) return Erreur("l'option --base est donnée deux fois");
-        base = true;
-        o.choix.fichier = v;
-      } else {
-        if (serveur) return Erreur("l'option --serveur est donnée deux fois");
-        serveur = true;
-        o.choix.serveur = v;
-      }
-    } else {
-      return Erreur("option inconnue : " + a);
-    }
-  }
-  if (base + demo + serveur > 1)
-    return Erreur("choisissez une seule des options --base, --demo et --serveur");
-  if (base) o.choix.sorte = ChoixMagasin::Sorte::Base;
-  else if (demo) o.choix.sorte = ChoixMagasin::Sorte::Demo;
-  return o;
+  LectureOptionsMagasin lu = LitOptionsMagasin(args, LigneDeCommande::Fenetre);
+  using A = OptionsLancement::Action;
+  using D = LectureOptionsMagasin::Demande;
+  if (!lu.erreur.empty()) return {A::Erreur, {}, std::move(lu.erreur)};
+  return {lu.demande == D::Aide ? A::Aide : lu.demande == D::Version ? A::Version : A::Lance, std::move(lu.choix), {}};
 }
 
 std::string TexteAide() {

@@ -11,11 +11,14 @@
 #include "app/dialogues_qt.h"
 #include "app/form_cherche_champ.h"
 #include "app/form_identifiants.h"
-#include "app/options.h"
 #include "app/texte_qt.h"
 #include "tests/app/suites.h"
+#include "window/options.h"
 
 namespace corrinom::app::test {
+
+using fenetre::LitOptions;
+using fenetre::OptionsLancement;
 
 namespace {
 

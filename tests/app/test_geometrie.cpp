@@ -1,5 +1,6 @@
-// Window geometry: AjusteFenetre at several resolutions and the help window's
-// button layout, down to widths narrower than its buttons.
+// Window geometry: AjusteFenetre applied to the Qt windows and the help window's
+// button layout, down to widths narrower than its buttons (the arithmetic itself
+// is tested in tests/window).
 #include <QPushButton>
 #include <QTest>
 
@@ -9,52 +10,12 @@
 #include "tests/app/outils.h"
 #include "tests/app/suites.h"
 
-using corrinom::app::GeometrieFenetre;
-
-Q_DECLARE_METATYPE(GeometrieFenetre)
-
 namespace corrinom::app::test {
 
 class TestGeometrie : public QObject {
   Q_OBJECT
 
  private slots:
-  void ajustement_data() {
-    QTest::addColumn<GeometrieFenetre>("avant");
-    QTest::addColumn<int>("dpi");
-    QTest::addColumn<QRect>("ecran");
-    QTest::addColumn<GeometrieFenetre>("apres");
-    const QMargins cadre(4, 23, 4, 4);  // the main window's design frame: 871 x 524 outside
-    const GeometrieFenetre principale{QPoint(200, 150), QSize(863, 497), cadre};
-    QTest::newRow("96 dpi: nothing changes")
-        << principale << 96 << QRect(0, 0, 1280, 1024) << principale;
-    QTest::newRow("120 dpi on a large screen: grows in place")
-        << principale << 120 << QRect(0, 0, 1920, 1200)
-        << GeometrieFenetre{QPoint(200, 150), QSize(1078, 621), cadre};
-    QTest::newRow("120 dpi past the screen's edge: centred")
-        << principale << 120 << QRect(0, 0, 1280, 800)
-        << GeometrieFenetre{QPoint((1280 - 1086) / 2, (800 - 648) / 2), QSize(1078, 621), cadre};
-    QTest::newRow("120 dpi on a small screen: clamped and centred")
-        << principale << 120 << QRect(0, 0, 1024, 600)
-        << GeometrieFenetre{QPoint(0, 0), QSize(1024 - 8, 600 - 27), cadre};
-    QTest::newRow("144 dpi: the quotient is truncated")
-        << GeometrieFenetre{QPoint(0, 0), QSize(101, 51), QMargins()} << 144 << QRect(0, 0, 4000, 4000)
-        << GeometrieFenetre{QPoint(0, 0), QSize(151, 76), QMargins()};
-    QTest::newRow("a second screen to the right: centred on that one")
-        << GeometrieFenetre{QPoint(1500, 100), QSize(863, 497), cadre} << 120 << QRect(1280, 0, 1280, 800)
-        << GeometrieFenetre{QPoint(1280 + (1280 - 1086) / 2, (800 - 648) / 2), QSize(1078, 621), cadre};
-  }
-
-  void ajustement() {
-    QFETCH(GeometrieFenetre, avant);
-    QFETCH(int, dpi);
-    QFETCH(QRect, ecran);
-    QFETCH(GeometrieFenetre, apres);
-    const GeometrieFenetre g = CalculeAjustement(avant, dpi, ecran);
-    QCOMPARE(g.client, apres.client);
-    QCOMPARE(g.position, apres.position);
-  }
-
   // The main window opens at its design size, centred; at 120 dpi it grows, and on a
   // screen too small for that it is clamped to the screen.
   void fenetrePrincipale() {

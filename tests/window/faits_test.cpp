@@ -126,7 +126,9 @@ TEST(Geometrie, AjustementALaResolution) {
   const Cas cas[] = {
       {principale, 96, {0, 0, 1280, 1024}, principale},
       {principale, 120, {0, 0, 1920, 1200}, {{200, 150}, {1078, 621}, cadre}},
+      {principale, 120, {0, 0, 1280, 800}, {{(1280 - 1086) / 2, (800 - 648) / 2}, {1078, 621}, cadre}},
       {principale, 120, {0, 0, 1024, 600}, {{0, 0}, {1016, 573}, cadre}},
+      {{{0, 0}, {101, 51}, {}}, 144, {0, 0, 4000, 4000}, {{0, 0}, {151, 76}, {}}},  // the quotient truncated
       // On a second screen to the right, centred on that one.
       {{{1500, 100}, {863, 497}, cadre}, 120, {1280, 0, 1280, 800}, {{1280 + 97, 76}, {1078, 621}, cadre}},
   };

@@ -1,0 +1,45 @@
+#include "window/lancement.h"
+
+#include "session/nom_magasin.h"
+
+namespace corrinom::fenetre {
+
+MagasinComptes& Lancement::magasin() {
+  if (demarrage.magasin.magasin) return *demarrage.magasin.magasin;
+  return vide;
+}
+
+std::optional<int> Demarre(ChoixMagasin choix, Dialogues& boites, PiecesLancement& pieces, Lancement& l) {
+  if (choix.sorte == ChoixMagasin::Sorte::Systeme && MagasinSystemeDemandeIdentifiants() &&
+      !pieces.DemandeIdentifiants(choix))
+    return 0;  // the operator gave up
+  l.services = ServicesSecuriteSysteme();
+  l.plateforme = PlateformeCourante();
+  Progression& lecture = pieces.Lecture();
+  l.demarrage = corrinom::Demarre(choix, l.etat, boites, *l.services, l.plateforme, &lecture);
+  // Closing the reading window ends the program, as refusing the credentials does.
+  const bool arret = lecture.arretDemande();
+  pieces.FinLecture();
+  // The password is not kept longer than the store needs it.
+  choix.motDePasse.assign(choix.motDePasse.size(), '\0');
+  if (arret) return 0;
+  if (l.demarrage.issue == Demarrage::Issue::ArretSecurite) return 1;
+  l.journal = DestinationJournal{NomMagasinJournal(choix, l.demarrage), {}, {}, {}};
+  return std::nullopt;
+}
+
+std::optional<ReponseOptions> RepondOptions(const OptionsLancement& options) {
+  switch (options.action) {
+    case OptionsLancement::Action::Aide:
+      return ReponseOptions{TexteAide(), false, 0};
+    case OptionsLancement::Action::Version:
+      return ReponseOptions{TexteVersion(), false, 0};
+    case OptionsLancement::Action::Erreur:
+      return ReponseOptions{"corrinom : " + options.erreur + "\n" + TexteAide(), true, 64};
+    case OptionsLancement::Action::Lance:
+      break;
+  }
+  return std::nullopt;
+}
+
+}  // namespace corrinom::fenetre
