@@ -49,10 +49,13 @@ wine_env() {
 # Sets an EXIT trap that calls wine_arrete; a caller with its own trap calls it there.
 wine_prefixe() {
   local dossier=$1
-  rm -rf "$dossier"
+  rm -rf "$dossier" "$dossier.tmp"
   mkdir -p "$dossier"
   export WINEPREFIX
   WINEPREFIX=$(cd "$dossier" && pwd)
+  # Wine's own temporary folders stay beside the prefix too.
+  mkdir -p "$WINEPREFIX.tmp"
+  export TMPDIR=$WINEPREFIX.tmp
   export WINEARCH=win64 WINEDEBUG=-all
   export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
   trap wine_arrete EXIT
