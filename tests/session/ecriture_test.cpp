@@ -5,11 +5,11 @@
 #include "accounts/store/magasin_sqlite.h"
 #include "accounts/tsv_comptes.h"
 #include "operator/dialogues_script.h"
-#include "outils_test.h"
 #include "reconcile/marques.h"
 #include "reconcile/rapprochement_exact.h"
 #include "session/ecriture.h"
 #include "session/enumeration.h"
+#include "tests/accounts/outils_test.h"
 
 namespace corrinom {
 namespace {

@@ -3,8 +3,8 @@
 
 #include "accounts/store/magasin_sqlite.h"
 #include "operator/dialogues_script.h"
-#include "outils_test.h"
 #include "session/enumeration.h"
+#include "tests/accounts/outils_test.h"
 #include "text/erreurs.h"
 
 namespace corrinom {

@@ -8,9 +8,9 @@
 #include "accounts/store/magasin_sqlite.h"
 #include "accounts/tsv_comptes.h"
 #include "operator/dialogues_script.h"
-#include "outils_test.h"
 #include "session/demarrage.h"
 #include "session/ecriture.h"
+#include "tests/accounts/outils_test.h"
 #include "text/erreurs.h"
 
 namespace corrinom {
