@@ -49,6 +49,16 @@ bool EstOctetIndefini(int octet) {
   return octet == 0x81 || octet == 0x8D || octet == 0x8F || octet == 0x90 || octet == 0x9D;
 }
 
+// A character CP1252 lacks: its base Latin letters, else the replacement byte.
+void AjouteLettreDeBase(std::string& sortie, std::uint32_t cp) {
+  const std::string_view lettre = LettreLatineDeBase(cp);
+  if (lettre.empty()) {
+    sortie.push_back(static_cast<char>(kRemplacement));
+  } else {
+    sortie.append(lettre);
+  }
+}
+
 void AjouteCompte(std::string& sortie, std::uint32_t cp) {
   // Every C1 control is kept as its byte too, as Windows' best-fit mapping
   // does: a name written by a tool that took DOS letters for Latin-1 still
@@ -61,12 +71,7 @@ void AjouteCompte(std::string& sortie, std::uint32_t cp) {
     sortie.push_back(static_cast<char>(octet));
     return;
   }
-  const std::string_view lettre = LettreLatineDeBase(cp);
-  if (!lettre.empty()) {
-    sortie.append(lettre);
-  } else {
-    sortie.push_back(static_cast<char>(kRemplacement));
-  }
+  AjouteLettreDeBase(sortie, cp);
 }
 
 void AjoutePersonne(std::string& sortie, std::uint32_t cp) {
@@ -82,12 +87,7 @@ void AjoutePersonne(std::string& sortie, std::uint32_t cp) {
     sortie.append(kCp1252HautEnAscii[static_cast<std::size_t>(octet - 0x80)]);
     return;
   }
-  const std::string_view lettre = LettreLatineDeBase(cp);
-  if (!lettre.empty()) {
-    sortie.append(lettre);
-  } else {
-    sortie.push_back(static_cast<char>(kRemplacement));
-  }
+  AjouteLettreDeBase(sortie, cp);
 }
 
 bool EstSuite(unsigned char c) { return (c & 0xC0) == 0x80; }
@@ -334,6 +334,11 @@ std::optional<std::string> NomFichierSysteme(std::u16string_view nom) {
   });
   if (!lisible) return std::nullopt;
   return utf8;
+}
+
+std::string NomFichierAffiche(std::string_view nomFichier) {
+  if (EstUtf8MultiOctets(nomFichier)) return Utf8VersCp1252Compte(nomFichier);
+  return std::string(nomFichier);
 }
 
 std::u16string Cp1252VersUtf16(std::string_view cp1252) {

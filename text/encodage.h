@@ -72,6 +72,10 @@ std::u16string Utf8VersUtf16(std::string_view texte);
 // open another file, or none.
 std::optional<TexteUtf8> NomFichierSysteme(std::u16string_view nom);
 
+// A file name as the operator's messages show it: the readers' UTF-8 name in
+// the messages' CP1252.
+TexteCp1252 NomFichierAffiche(std::string_view nomFichier);
+
 // The core's CP1252 to UTF-16 for a toolkit; every byte round-trips.
 std::u16string Cp1252VersUtf16(std::string_view cp1252);
 

@@ -1,5 +1,5 @@
 // The restore as the window runs it.
-#include "session/restauration_fenetre.h"
+#include "window/restauration_fenetre.h"
 
 #include <ctime>
 
