@@ -52,6 +52,11 @@ bool LitOptions(const std::vector<std::string>& args, Options& o, std::string& e
     return false;
   }
   o.aRestaurer = std::move(journaux.front());
+  if (o.journal && !o.oui) {
+    // Without --oui nothing is written, and a journal option would go unheard.
+    erreur = "--journal ne s'emploie qu'avec --oui";
+    return false;
+  }
   return true;
 }
 
@@ -74,6 +79,9 @@ void Imprime(const CompteRestaure& c) {
   if (c.issue == IssueRestauration::Echec) ligne += '\t' + std::to_string(c.statut);
   ligne += '\n';
   std::fwrite(ligne.data(), 1, ligne.size(), stdout);
+  if (!c.raison.empty()) {
+    std::fprintf(stderr, "laiss\xC3\xA9: %s: %s\n", c.login.c_str(), Cp1252VersUtf8(c.raison).c_str());
+  }
 }
 
 int run(const std::vector<std::string>& args) {

@@ -111,4 +111,8 @@ bool LitJournal(std::string_view octets, std::vector<LigneJournal>& lignes, std:
 bool LitFichierJournal(const std::string& chemin, std::vector<LigneJournal>& lignes,
                        std::string& erreur);
 
+// False, with a CP1252 reason, when a line names another store than `magasin`.
+bool JournalDuMagasin(const std::vector<LigneJournal>& lignes, std::string_view magasin,
+                      std::string& erreur);
+
 }  // namespace corrinom

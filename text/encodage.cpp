@@ -296,6 +296,16 @@ bool EstUtf8MultiOctets(std::string_view octets) {
 
 bool CommenceParBomUtf8(std::string_view octets) { return octets.starts_with(kBomUtf8); }
 
+std::optional<std::size_t> CaracteresUtf8Imprimables(std::string_view octets) {
+  std::size_t caracteres = 0;
+  for (std::size_t i = 0; i < octets.size(); ++caracteres) {
+    const Sequence seq = DecodeSequence(octets.substr(i));
+    if (seq.longueur == 0 || seq.codePoint < 0x20 || seq.codePoint == 0x7F) return std::nullopt;
+    i += seq.longueur;
+  }
+  return caracteres;
+}
+
 std::string Utf16VersUtf8(std::u16string_view texte) {
   std::string sortie;
   sortie.reserve(texte.size());

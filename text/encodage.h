@@ -54,6 +54,10 @@ bool EstUtf8MultiOctets(std::string_view octets);
 
 bool CommenceParBomUtf8(std::string_view octets);
 
+// The characters of a text that is valid UTF-8 and holds no control character
+// (U+0000 to U+001F, U+007F), or nothing.
+std::optional<std::size_t> CaracteresUtf8Imprimables(std::string_view octets);
+
 // ---- UTF-16 ----
 
 // UTF-16 (the Windows account store's text) to and from UTF-8 (the store

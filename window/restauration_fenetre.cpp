@@ -22,6 +22,7 @@ std::string Logins(const Restauration& r, IssueRestauration issue, std::size_t m
     if (!t.empty()) t += ", ";
     t += Utf8VersCp1252Compte(c.login);
     if (issue == IssueRestauration::Echec) t += " (erreur " + std::to_string(c.statut) + ")";
+    if (!c.raison.empty()) t += " (" + std::string(c.raison) + ")";
   }
   if (nombre > max) t += ", ...";
   return t;
