@@ -90,19 +90,15 @@ int run(const std::vector<std::string>& args) {
   if (!LitOptions(args, o, erreur)) return ErreurUsage("restaurer", erreur, kUsage);
   ConsoleDialogues dialogues(false);
 
-  std::vector<LigneJournal> lignes;
-  if (!LitFichierJournal(o.aRestaurer, lignes, erreur)) {
+  const std::string nomMagasin = NomMagasinJournal(o.magasin.choix);
+  std::vector<HistoriqueCompte> historiques;
+  if (!LitHistoriques(o.aRestaurer, nomMagasin, historiques, erreur)) {
     dialogues.erreur(erreur);
     return kExitOuverture;
   }
   MagasinOuvert ouvert = OuvreMagasin(o.magasin.choix);
   if (!ouvert.magasin) {
     dialogues.erreur(ouvert.erreur);
-    return kExitOuverture;
-  }
-  const std::string nomMagasin = NomMagasinJournal(o.magasin.choix);
-  if (!JournalDuMagasin(lignes, nomMagasin, erreur)) {
-    dialogues.erreur(erreur);
     return kExitOuverture;
   }
 
@@ -115,7 +111,7 @@ int run(const std::vector<std::string>& args) {
     }
     std::fprintf(stderr, "journal: %s\n", journal->chemin().c_str());
   }
-  const Restauration r = Restaure(HistoriquesDuJournal(lignes), *ouvert.magasin, journal.get());
+  const Restauration r = Restaure(historiques, *ouvert.magasin, journal.get());
   bool laisses = false, echecs = false;
   for (const CompteRestaure& c : r.comptes) {
     Imprime(c);

@@ -164,10 +164,14 @@ std::unique_ptr<JournalChangements> JournalChangements::OuvreFichier(const std::
       erreur = "Le journal " + Affiche(absolu) + " se termine par une ligne incompl\xE8te.";
       return nullptr;
     }
-    std::vector<LigneJournal> lignes;
-    if (!LitFichierJournal(absolu, lignes, erreur)) return nullptr;
-    if (!JournalDuMagasin(lignes, magasin, erreur)) {
-      erreur = Affiche(absolu) + " : " + erreur;
+    std::string autre;
+    if (!LitFichierJournal(
+            absolu, [&](LigneJournal&& l) { if (autre.empty()) LigneDuMagasin(l, magasin, autre); },
+            erreur)) {
+      return nullptr;
+    }
+    if (!autre.empty()) {
+      erreur = Affiche(absolu) + " : " + autre;
       return nullptr;
     }
   }
@@ -247,7 +251,8 @@ bool NomSain(std::string_view nom) {
 // last record is kept as bytes, so the memory follows the lines kept.
 class LecteurJournal {
  public:
-  explicit LecteurJournal(std::vector<LigneJournal>& lignes) : lignes_(lignes) { lignes_.clear(); }
+  using Ligne = std::function<void(LigneJournal&&)>;
+  explicit LecteurJournal(Ligne ligne) : ligne_(std::move(ligne)) {}
 
   // False, with a CP1252 reason, once the bytes are no journal or a line is damaged.
   bool ajoute(std::string_view octets, std::string& erreur) {
@@ -268,14 +273,12 @@ class LecteurJournal {
 
  private:
   bool refuse(std::string& erreur) {
-    lignes_.clear();
     erreur = "Ce fichier n'est pas un journal de Corrinom : il ne commence pas par la ligne "
              "d'en-t\xEAte d'un journal.";
     return false;
   }
 
   bool abime(std::size_t ligne, std::string& erreur) {
-    lignes_.clear();
     erreur = "Le journal est ab\xEEm\xE9 \xE0 la ligne " + std::to_string(ligne) + ".";
     return false;
   }
@@ -294,7 +297,7 @@ class LecteurJournal {
     }
     if (tampon_[fin] != '\n') return refuse(erreur);
     debut_ = fin + 1;
-    ligne_ = 2;
+    numero_ = 2;
     entete_ = true;
     return true;
   }
@@ -302,8 +305,8 @@ class LecteurJournal {
   bool litLignes(std::string& erreur) {
     EnregistrementCsv e;
     for (;;) {
-      const FinCsv fin = LitEnregistrementCsv(tampon_, debut_, ligne_, e, kChampsJournal);
-      if (fin == FinCsv::Abime) return abime(ligne_, erreur);
+      const FinCsv fin = LitEnregistrementCsv(tampon_, debut_, numero_, e, kChampsJournal);
+      if (fin == FinCsv::Abime) return abime(numero_, erreur);
       if (fin == FinCsv::Tronque) break;
       if (!ajouteLigne(e)) return abime(e.ligne, erreur);
     }
@@ -327,7 +330,6 @@ class LecteurJournal {
     } else {
       return false;
     }
-    l.horodatage = std::move(e.champs[0]);
     l.magasin = std::move(e.champs[1]);
     l.changement = {std::move(e.champs[2]), std::move(e.champs[4]), std::move(e.champs[5]),
                     std::move(e.champs[6]), std::move(e.champs[7])};
@@ -336,14 +338,14 @@ class LecteurJournal {
         !NomSain(c.nouveauNomComplet)) {
       return false;
     }
-    lignes_.push_back(std::move(l));
+    ligne_(std::move(l));
     return true;
   }
 
-  std::vector<LigneJournal>& lignes_;
+  Ligne ligne_;
   std::string tampon_;
   std::size_t debut_ = 0;   // the first byte of tampon_ not read yet
-  std::size_t ligne_ = 1;   // its line in the file
+  std::size_t numero_ = 1;  // its line in the file
   std::size_t attendu_ = 0; // unread bytes to wait for before reading again
   bool entete_ = false;
 };
@@ -351,20 +353,22 @@ class LecteurJournal {
 }  // namespace
 
 bool LitJournal(std::string_view octets, std::vector<LigneJournal>& lignes, std::string& erreur) {
-  LecteurJournal lecteur(lignes);
-  return lecteur.ajoute(octets, erreur) && lecteur.termine(erreur);
+  lignes.clear();
+  LecteurJournal lecteur([&](LigneJournal&& l) { lignes.push_back(std::move(l)); });
+  if (lecteur.ajoute(octets, erreur) && lecteur.termine(erreur)) return true;
+  lignes.clear();
+  return false;
 }
 
-bool LitFichierJournal(const std::string& chemin, std::vector<LigneJournal>& lignes,
+bool LitFichierJournal(const std::string& chemin, const std::function<void(LigneJournal&&)>& ligne,
                        std::string& erreur) {
-  LecteurJournal lecteur(lignes);
+  LecteurJournal lecteur(ligne);
   bool refuse = false;
   const LectureFichier lu = LitFichierParMorceaux(chemin, nullptr, [&](std::string_view morceau) {
     refuse = !lecteur.ajoute(morceau, erreur);
     return !refuse;
   });
   if (!lu) {
-    lignes.clear();
     erreur = "Le journal " + Affiche(chemin) + " ne peut pas \xEAtre lu : " +
              TexteSystemeSurUneLigne(MessErreur(lu.code)) + ".";
     return false;
@@ -373,17 +377,28 @@ bool LitFichierJournal(const std::string& chemin, std::vector<LigneJournal>& lig
     erreur = Affiche(chemin) + " : " + erreur;
     return false;
   }
-  lignes.shrink_to_fit();
   return true;
+}
+
+bool LitFichierJournal(const std::string& chemin, std::vector<LigneJournal>& lignes,
+                       std::string& erreur) {
+  lignes.clear();
+  if (LitFichierJournal(chemin, [&](LigneJournal&& l) { lignes.push_back(std::move(l)); }, erreur)) return true;
+  lignes.clear();
+  return false;
+}
+
+bool LigneDuMagasin(const LigneJournal& l, std::string_view magasin, std::string& erreur) {
+  if (l.magasin == magasin) return true;
+  erreur = "Ce journal concerne un autre serveur ou une autre base (ligne " +
+           std::to_string(l.ligne) + ").";
+  return false;
 }
 
 bool JournalDuMagasin(const std::vector<LigneJournal>& lignes, std::string_view magasin,
                       std::string& erreur) {
   for (const LigneJournal& l : lignes) {
-    if (l.magasin == magasin) continue;
-    erreur = "Ce journal concerne un autre serveur ou une autre base (ligne " +
-             std::to_string(l.ligne) + ").";
-    return false;
+    if (!LigneDuMagasin(l, magasin, erreur)) return false;
   }
   return true;
 }

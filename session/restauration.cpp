@@ -21,31 +21,72 @@ std::string CleLogin(std::string_view login) {
 
 }  // namespace
 
-std::vector<HistoriqueCompte> HistoriquesDuJournal(const std::vector<LigneJournal>& lignes) {
-  std::vector<HistoriqueCompte> r;
-  std::map<std::string, std::size_t, std::less<>> rang;            // login's key -> index in r
-  std::map<std::string, const ChangementCompte*, std::less<>> ouverte;  // intention awaiting its result
-  auto historique = [&](const std::string& cle, const std::string& login) -> HistoriqueCompte& {
-    const auto [it, nouveau] = rang.try_emplace(cle, r.size());
-    if (nouveau) r.push_back(HistoriqueCompte{login, {}});
-    return r[it->second];
-  };
-  for (const LigneJournal& l : lignes) {
-    const std::string login = CleLogin(l.changement.login);
-    HistoriqueCompte& h = historique(login, l.changement.login);
-    const auto o = ouverte.find(login);
+namespace {
+
+// The histories as the lines come, in the order of each account's first line.
+class Historiques {
+ public:
+  void ajoute(LigneJournal&& l) {
+    const std::string cle = CleLogin(l.changement.login);
+    HistoriqueCompte& h = historique(cle, l.changement.login);
+    const auto o = ouverte_.find(cle);
     if (!l.resultat) {
       // Two intentions in a row: the first write may have happened.
-      if (o != ouverte.end()) h.ecrits.push_back(*o->second);
-      ouverte[login] = &l.changement;
-      continue;
+      if (o == ouverte_.end()) {
+        ouverte_.emplace(cle, std::move(l.changement));
+      } else {
+        h.ecrits.push_back(std::move(o->second));
+        o->second = std::move(l.changement);
+      }
+      return;
     }
-    if (o != ouverte.end()) ouverte.erase(o);
-    if (l.statut == kNerrSuccess) h.ecrits.push_back(l.changement);
+    if (o != ouverte_.end()) ouverte_.erase(o);
+    if (l.statut == kNerrSuccess) h.ecrits.push_back(std::move(l.changement));
   }
-  // An intention still open is its account's last step in the journal.
-  for (const auto& [cle, changement] : ouverte) historique(cle, changement->login).ecrits.push_back(*changement);
-  return r;
+
+  std::vector<HistoriqueCompte> termine() {
+    // An intention still open is its account's last step in the journal.
+    for (auto& [cle, changement] : ouverte_) {
+      historique(cle, changement.login).ecrits.push_back(std::move(changement));
+    }
+    ouverte_.clear();
+    rang_.clear();
+    return std::move(r_);
+  }
+
+ private:
+  HistoriqueCompte& historique(const std::string& cle, const std::string& login) {
+    const auto [it, nouveau] = rang_.try_emplace(cle, r_.size());
+    if (nouveau) r_.push_back(HistoriqueCompte{login, {}});
+    return r_[it->second];
+  }
+
+  std::vector<HistoriqueCompte> r_;
+  std::map<std::string, std::size_t, std::less<>> rang_;            // login's key -> index in r_
+  std::map<std::string, ChangementCompte, std::less<>> ouverte_;    // intention awaiting its result
+};
+
+}  // namespace
+
+std::vector<HistoriqueCompte> HistoriquesDuJournal(const std::vector<LigneJournal>& lignes) {
+  Historiques h;
+  for (LigneJournal l : lignes) h.ajoute(std::move(l));
+  return h.termine();
+}
+
+bool LitHistoriques(const std::string& chemin, std::string_view magasin,
+                    std::vector<HistoriqueCompte>& historiques, std::string& erreur) {
+  Historiques h;
+  std::string autre;
+  const bool lu = LitFichierJournal(
+      chemin,
+      [&](LigneJournal&& l) {
+        if (autre.empty() && LigneDuMagasin(l, magasin, autre)) h.ajoute(std::move(l));
+      },
+      erreur);
+  if (lu && !autre.empty()) erreur = autre;
+  historiques = lu && autre.empty() ? h.termine() : std::vector<HistoriqueCompte>{};
+  return lu && autre.empty();
 }
 
 namespace {

@@ -28,6 +28,12 @@ struct HistoriqueCompte {
 // whose writes all failed has no change.
 std::vector<HistoriqueCompte> HistoriquesDuJournal(const std::vector<LigneJournal>& lignes);
 
+// Reads the journal at `chemin` into its histories as its lines come. False,
+// with a CP1252 reason, when it cannot be read, is damaged, or a line names
+// another store than `magasin`.
+bool LitHistoriques(const std::string& chemin, std::string_view magasin,
+                    std::vector<HistoriqueCompte>& historiques, std::string& erreur);
+
 enum class IssueRestauration {
   ARestaurer,  // what a run without writing finds to put back
   Restaure,

@@ -82,14 +82,12 @@ std::optional<std::string> RestaureJournal(const std::string& cheminJournal,
                                            MagasinComptes& magasin, const std::string& nomMagasin,
                                            EtatRapprochement& etat, Dialogues& dialogues,
                                            const std::optional<std::string>& journalChoisi) {
-  std::vector<LigneJournal> lignes;
+  std::vector<HistoriqueCompte> historiques;
   std::string erreur;
-  if (!LitFichierJournal(cheminJournal, lignes, erreur) ||
-      !JournalDuMagasin(lignes, nomMagasin, erreur)) {
+  if (!LitHistoriques(cheminJournal, nomMagasin, historiques, erreur)) {
     dialogues.erreur(erreur, kTitreRestauration);
     return std::nullopt;
   }
-  const std::vector<HistoriqueCompte> historiques = HistoriquesDuJournal(lignes);
   Restauration essai;
   {
     CurseurAttente attente(dialogues);
