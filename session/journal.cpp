@@ -7,6 +7,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "session/conservation_journaux.h"
 #include "session/csv.h"
 #include "session/horodatage.h"
 #include "text/encodage.h"
@@ -170,6 +171,10 @@ bool JournalChangements::resultat(const ChangementCompte& c, std::uint32_t statu
   return ecritLigne(c, kEtapeResultat, std::to_string(statut), false, erreur);
 }
 
+bool JournalChangements::conflit(const ChangementCompte& c, std::string& erreur) {
+  return ecritLigne(c, kEtapeConflit, {}, false, erreur);
+}
+
 bool JournalChangements::termine(std::string& erreur) {
   if (!enAttente_) return true;
   int e = 0;
@@ -192,7 +197,12 @@ std::unique_ptr<JournalChangements> OuvreJournal(const std::optional<std::string
   if (fichierChoisi) return JournalChangements::OuvreFichier(*fichierChoisi, std::move(magasin), erreur);
   const std::optional<std::string> dossier = DossierJournaux(erreur);
   if (!dossier) return nullptr;
-  return JournalChangements::CreeDansDossier(*dossier, debut, std::move(magasin), erreur);
+  std::unique_ptr<JournalChangements> journal =
+      JournalChangements::CreeDansDossier(*dossier, debut, std::move(magasin), erreur);
+  // The new journal is open, so the purge cannot take it. A journal that
+  // cannot be deleted now is deleted by a later run.
+  if (journal) PurgeJournaux(*dossier, MoisAvant(InstantLocalDe(debut), kMoisConservationJournaux));
+  return journal;
 }
 
 bool LitJournal(std::string_view octets, std::vector<LigneJournal>& lignes, std::string& erreur) {
@@ -221,8 +231,9 @@ bool LitJournal(std::string_view octets, std::vector<LigneJournal>& lignes, std:
     l.magasin = e.champs[1];
     l.ligne = e.ligne;
     l.changement = {e.champs[2], e.champs[4], e.champs[5], e.champs[6], e.champs[7]};
-    if (e.champs[3] == kEtapeIntention) {
+    if (e.champs[3] == kEtapeIntention || e.champs[3] == kEtapeConflit) {
       if (!e.champs[8].empty()) return abime(e.ligne);
+      l.conflit = e.champs[3] == kEtapeConflit;
     } else if (e.champs[3] == kEtapeResultat) {
       l.statut = Nombre32(e.champs[8]);
       if (!l.statut) return abime(e.ligne);

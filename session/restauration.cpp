@@ -17,6 +17,7 @@ std::vector<HistoriqueCompte> HistoriquesDuJournal(const std::vector<LigneJourna
     return r[it->second];
   };
   for (const LigneJournal& l : lignes) {
+    if (l.conflit) continue;  // nothing was written
     const std::string& login = l.changement.login;
     HistoriqueCompte& h = historique(login);
     const auto o = ouverte.find(login);

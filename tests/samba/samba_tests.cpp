@@ -399,7 +399,7 @@ TEST(CoeurSurSamba, ChargementPuisEcritureQuiSArreteAuCompteSupprime) {
 
   const std::string journal = s.repertoire + "/coeur-journal.csv";
   DestinationJournal destination{s.hote, journal, nullptr, {}};
-  EXPECT_EQ(EffectueChangements(etat, *m, dialogues, destination), 1);
+  EXPECT_EQ(EffectueChangements(etat, *m, dialogues, destination).changements, 1);
   EXPECT_EQ(etat.comptes[0].marque, Marque::DejaBon);
   EXPECT_EQ(etat.comptes[1].marque, Marque::ModificationImportante);
   EXPECT_EQ(etat.comptes[2].marque, Marque::ModificationImportante);
@@ -530,7 +530,7 @@ TEST(ArretDuServeur, EnPleinChargementOuEnPleineEcriture) {
   }
   MagasinQuiArreteLeServeur magasin(*m, 0, 1);
   DestinationJournal destination{s.hote, s.repertoire + "/journal-arret.csv", nullptr, {}};
-  EXPECT_EQ(EffectueChangements(etat, magasin, dialogues, destination), 1);
+  EXPECT_EQ(EffectueChangements(etat, magasin, dialogues, destination).changements, 1);
   EXPECT_EQ(etat.comptes[0].marque, Marque::DejaBon);
   EXPECT_EQ(etat.comptes[1].marque, Marque::ModificationImportante);
   EXPECT_EQ(etat.comptes[2].marque, Marque::ModificationImportante);
