@@ -97,9 +97,11 @@ std::vector<JournalDuDossier> JournauxDuDossier(const std::string& dossier) {
   std::vector<JournalDuDossier> r;
   std::error_code ec;
   for (fs::directory_iterator it(dossier, ec), fin; !ec && it != fin; it.increment(ec)) {
-    const std::string nom = it->path().filename().string();
+    // UTF-8, which any name converts to; only ASCII names are journals.
+    const std::u8string nom8 = it->path().filename().u8string();
+    const std::string nom(nom8.begin(), nom8.end());
     const std::optional<InstantLocal> date = DateNomJournal(nom);
-    if (date && it->is_regular_file(ec)) r.push_back({nom, it->path().string(), *date});
+    if (date && it->is_regular_file(ec)) r.push_back({nom, (fs::path(dossier) / nom).string(), *date});
   }
   // Names of one second sort by their -N: the shorter name (no -N, then -2...) first.
   std::sort(r.begin(), r.end(), [](const JournalDuDossier& a, const JournalDuDossier& b) {
