@@ -27,6 +27,7 @@ namespace {
 class Historiques {
  public:
   void ajoute(LigneJournal&& l) {
+    if (l.conflit) return;  // nothing was written
     const std::string cle = CleLogin(l.changement.login);
     HistoriqueCompte& h = historique(cle, l.changement.login);
     const auto o = ouverte_.find(cle);
