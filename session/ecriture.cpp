@@ -108,6 +108,10 @@ ModificationCompte ModifieCompte(MagasinComptes& magasin, const LoginsMagasin& l
     case EcritureJournalisee::Issue::Ecrit:
       m.issue = IssueModification::Ecrit;
       return m;
+    case EcritureJournalisee::Issue::ModifieEntreTemps:
+      // Changed by someone else while its intention line reached the disk.
+      m.issue = IssueModification::Conflit;
+      return m;
     case EcritureJournalisee::Issue::JournalAvant:
       m.arret = true;
       dialogues.erreur(r.erreurJournal + "\nLe compte " + std::string(login) +

@@ -177,6 +177,9 @@ Restauration RestaureComptes(const std::vector<HistoriqueCompte>& historiques,
       case EcritureJournalisee::Issue::Ecrit:
         c.issue = IssueRestauration::Restaure;
         break;
+      case EcritureJournalisee::Issue::ModifieEntreTemps:
+        c.raison = kRaisonModifieEntreTemps;
+        break;
       case EcritureJournalisee::Issue::EchecMagasin:
         c.issue = IssueRestauration::Echec;
         break;
