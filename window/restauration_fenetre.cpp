@@ -63,7 +63,7 @@ std::string QuestionRestauration(const std::string& cheminJournal, const Restaur
   Partie(t, essai, IssueRestauration::Laisse,
          "Comptes laiss\xE9s tels quels (modifi\xE9s depuis, ou jamais \xE9" "crits)", maxLogins);
   Partie(t, essai, IssueRestauration::Echec, "Comptes illisibles", maxLogins);
-  t += "\n\nVoulez-vous remettre l'ancien nom complet et l'ancien commentaire des comptes "
+  t += "\n\nVoulez-vous remettre l'ancien nom complet et l'ancienne longueur du nom des comptes "
        "\xE0 restaurer ?";
   return t;
 }
