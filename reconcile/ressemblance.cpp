@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "reconcile/aides.h"
+#include "reconcile/marque_compte.h"
 #include "reconcile/marques.h"
 #include "reconcile/textes.h"
 #include "text/octets.h"
@@ -192,7 +193,7 @@ void RapprocheRessemblance(EtatRapprochement& etat, Dialogues& dialogues) {
     if (r == Reponse::Oui) {
       AttachePersonne(compte, std::move(personne.nom), std::move(personne.prenoms),
                       std::move(personne.dateNaiss));
-      MarqueLigne(compte);
+      MarqueLigne(etat, compte);
       attachee[p.rebus] = true;
       ++nombre;
     }

@@ -7,6 +7,8 @@
 // part in a new string instead of erasing in place, which keeps them linear.
 #include "text/noms.h"
 
+#include "text/longueur_nom.h"
+
 #include <array>
 #include <cstddef>
 
@@ -212,6 +214,19 @@ int CompareSansCasse(std::string_view a, std::string_view b) {
 
 bool EgalSansCasse(std::string_view a, std::string_view b) {
   return a.size() == b.size() && CompareSansCasse(a, b) == 0;
+}
+
+std::string RemplaceLongueurNom(std::string_view commentaire, std::int64_t n) {
+  std::size_t p = std::string_view::npos;
+  for (int i = 0; i < 6; ++i) {
+    p = commentaire.find(';', p == std::string_view::npos ? 0 : p + 1);
+    if (p == std::string_view::npos) return std::string(commentaire);
+  }
+  std::string r(commentaire.substr(0, p + 1));
+  r += std::to_string(n);
+  const auto suite = commentaire.find(';', p + 1);
+  if (suite != std::string_view::npos) r += commentaire.substr(suite);
+  return r;
 }
 
 }  // namespace corrinom

@@ -457,10 +457,12 @@ class TestFenetre : public QObject {
     f.Button1Click();
     const QString panneau = Panneau1(f);
     const qsizetype debutJournal = panneau.indexOf(QStringLiteral("Journal : "));
-    QVERIFY2(debutJournal > 0, qPrintable(panneau));
+    QVERIFY2(debutJournal >= 0, qPrintable(panneau));
     QCOMPARE(QString::fromStdString(banc.Compte("dupontj").full_name.texte), QStringLiteral("DUPONT Jean Pierre"));
     banc.script.reponses = {Reponse::Oui};
-    const auto lignes = f.RestaureJournal(panneau.mid(debutJournal + 10));
+    const qsizetype finJournal = panneau.indexOf(QStringLiteral(". Les changements"));
+    QVERIFY2(finJournal > debutJournal, qPrintable(panneau));
+    const auto lignes = f.RestaureJournal(panneau.mid(debutJournal + 10, finJournal - debutJournal - 10));
     QVERIFY(lignes);
     QCOMPARE(lignes->size(), std::size_t{2});
     QCOMPARE(QString::fromStdString(banc.Compte("dupontj").full_name.texte), QStringLiteral("DUPONT Jean"));
