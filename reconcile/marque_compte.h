@@ -12,9 +12,11 @@ namespace corrinom {
 // write or restore left it); null when the state does not know it.
 const TextesCompte* TextesDetenus(const EtatRapprochement& etat, std::string_view login);
 
-// True when writing these new names (CP1252) would leave the account exactly as
-// it is: its full name already reads AssembleNoms(nom, prenoms) and field 7 of its
-// comment already holds the length of nom, in the text a write would put there.
+// True when writing these new names (CP1252) would leave the account as it is:
+// its full name, read in CP1252 as the account list reads it, is already
+// AssembleNoms(nom, prenoms), and field 7 of its comment already holds the
+// length of nom as a write would put it there. A letter CP1252 lacks (Ł, read
+// as L) is no change: such a row is green and its account keeps the letter.
 bool EcritureSansEffet(const TextesCompte& detenus, std::string_view nom, std::string_view prenoms);
 
 // The mark a row deserves, knowing what its account holds (`detenus`, null:

@@ -25,8 +25,11 @@ const TextesCompte* TextesDetenus(const EtatRapprochement& etat, std::string_vie
 }
 
 bool EcritureSansEffet(const TextesCompte& detenus, std::string_view nom, std::string_view prenoms) {
-  // The texts the write would put there, built as the write builds them.
-  return detenus.nomComplet == Cp1252VersUtf8(AssembleNoms(nom, prenoms)) &&
+  // The texts the write would put there, built as the write builds them. The
+  // full name is compared as this program reads it: a letter it cannot spell
+  // (Ł read as L) is no change, and a green row is never written, so the
+  // account keeps it.
+  return Utf8VersCp1252Compte(detenus.nomComplet) == AssembleNoms(nom, prenoms) &&
          detenus.commentaire ==
              RemplaceLongueurNom(detenus.commentaire, static_cast<std::int64_t>(nom.size()));
 }

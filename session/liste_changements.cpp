@@ -13,12 +13,13 @@ std::vector<LigneChangement> ListeChangements(const EtatRapprochement& etat) {
   std::vector<LigneChangement> r;
   for (const LigneCompte& c : etat.comptes) {
     if (!EstModification(c.marque)) continue;
-    // The full name as the account holds it, read as the account list reads it;
-    // the columns show it cleaned.
+    // The full name as the account holds it, only converted for display: the
+    // columns show it cleaned (and its DOS letters repaired), which may hide
+    // what the write changes.
     const TextesCompte* detenus = TextesDetenus(etat, c.login);
     r.push_back(LigneChangement{
         c.login,
-        detenus ? OemVersAnsi(Utf8VersCp1252Compte(detenus->nomComplet))
+        detenus ? Utf8VersCp1252Compte(detenus->nomComplet)
                 : AssembleNoms(c.sousItem(kNomActuel), c.sousItem(kPrenomsActuels)),
         AssembleNoms(c.sousItem(kNouveauNom), c.sousItem(kNouveauxPrenoms)),
         c.sousItem(kDateNaissActuelle), c.sousItem(kNouvelleDateNaiss), c.marque});

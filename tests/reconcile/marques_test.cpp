@@ -80,6 +80,8 @@ TEST(MarqueLigne, ByWhatTheAccountHolds) {
       {"N'DIAYE Aminata", "TAVO;E;;;;;7;;19/04/2012", "NDIAYE", "NDIAYE", Marque::ModificationImportante},
       {"Ndiaye Aminata", "TAVO;E;;;;;6;;19/04/2012", "NDIAYE", "NDIAYE", Marque::ModificationMineure},
       {"N\xC3\xA9RON Aminata", "TAVO;E;;;;;5;;", "N\xE9RON", "N\xE9RON", Marque::DejaBon},
+      // A letter CP1252 lacks is read as its base letter: no change, the account keeps it.
+      {"\xC5\x81ODZ Aminata", "TAVO;E;;;;;4;;", "LODZ", "LODZ", Marque::DejaBon},
       // Pink and red keep their rules when something would change.
       {"N'DIAYE Aminata", "TAVO;E;;;;;7;;19/04/2012", "NDIAYE", "N'DIAYES", Marque::ModificationImportante},
       {"NDIAYE Aminata", "TAVO;E;;;;;6;;19/04/2012", "NDIAYE", "Ndiaye", Marque::ModificationMineure},
