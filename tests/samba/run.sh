@@ -186,7 +186,9 @@ essai_verrou() {
   } >"$inconnus"
   mkfifo "$tube"
   exec 3<>"$tube"
-  cli_serveur "$MDP" rapprocher --appliquer "$inconnus" >&3 2>/dev/null &
+  # $! is corrinom-cli's own pid: the last command of a pipeline, not a subshell.
+  printf '%s\n' "$MDP" | "$cli" rapprocher --serveur 127.0.0.1 --utilisateur root --mot-de-passe-stdin \
+    --appliquer "$inconnus" >"$tube" 2>/dev/null &
   premier=$!
   for ((i = 0; i < 100; i++)); do
     compgen -G "$TMPDIR/corrinom-*.lock" >/dev/null && break
