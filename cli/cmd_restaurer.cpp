@@ -53,6 +53,11 @@ bool LitOptions(const std::vector<std::string>& args, Options& o, std::string& e
     return false;
   }
   o.aRestaurer = std::move(journaux.front());
+  if (o.journal && !o.oui) {
+    // Without --oui nothing is written, and a journal option would go unheard.
+    erreur = "--journal ne s'emploie qu'avec --oui";
+    return false;
+  }
   return true;
 }
 
@@ -75,6 +80,9 @@ void Imprime(const CompteRestaure& c) {
   if (c.issue == IssueRestauration::Echec) ligne += '\t' + std::to_string(c.statut);
   ligne += '\n';
   std::fwrite(ligne.data(), 1, ligne.size(), stdout);
+  if (!c.raison.empty()) {
+    std::fprintf(stderr, "laiss\xC3\xA9: %s: %s\n", c.login.c_str(), Cp1252VersUtf8(c.raison).c_str());
+  }
 }
 
 int run(const std::vector<std::string>& args) {
@@ -83,19 +91,15 @@ int run(const std::vector<std::string>& args) {
   if (!LitOptions(args, o, erreur)) return ErreurUsage("restaurer", erreur, kUsage);
   ConsoleDialogues dialogues(false);
 
-  std::vector<LigneJournal> lignes;
-  if (!LitFichierJournal(o.aRestaurer, lignes, erreur)) {
+  const std::string nomMagasin = NomMagasinJournal(o.magasin.choix);
+  std::vector<HistoriqueCompte> historiques;
+  if (!LitHistoriques(o.aRestaurer, nomMagasin, historiques, erreur)) {
     dialogues.erreur(erreur);
     return kExitOuverture;
   }
   MagasinOuvert ouvert = OuvreMagasin(o.magasin.choix);
   if (!ouvert.magasin) {
     dialogues.erreur(ouvert.erreur);
-    return kExitOuverture;
-  }
-  const std::string nomMagasin = NomMagasinJournal(o.magasin.choix);
-  if (!JournalDuMagasin(lignes, nomMagasin, erreur)) {
-    dialogues.erreur(erreur);
     return kExitOuverture;
   }
 
@@ -115,7 +119,7 @@ int run(const std::vector<std::string>& args) {
     }
     std::fprintf(stderr, "journal: %s\n", journal->chemin().c_str());
   }
-  const Restauration r = Restaure(HistoriquesDuJournal(lignes), *ouvert.magasin, journal.get());
+  const Restauration r = Restaure(historiques, *ouvert.magasin, journal.get());
   bool laisses = false, echecs = false;
   for (const CompteRestaure& c : r.comptes) {
     Imprime(c);

@@ -21,35 +21,19 @@ void AjouteChamp(std::string& ligne, const std::string& champ) {
 
 void AjouteNoeud(std::string& sortie, const TXMLNode& n, std::size_t profondeur) {
   sortie.append(2 * profondeur, ' ');
-  switch (n.Kind()) {
-    case nkElement: {
-      sortie += 'E';
-      AjouteChamp(sortie, n.Name());
-      // AttributeCount and GetAttribute read without making an empty list.
-      for (int i = 0; i < n.AttributeCount(); ++i) {
-        const TXMLAttribute& a = *n.GetAttribute(i);
-        AjouteChamp(sortie, a.Name() + "=" + a.Value());
-      }
-      break;
+  // A letter for the kind, the name, then the attributes of an element or the
+  // value of a text or a processing instruction.
+  const TXMLNodeKind sorte = n.Kind();
+  sortie += "ECTDP"[sorte];  // by the kinds' fixed codes
+  AjouteChamp(sortie, n.Name());
+  if (sorte == nkElement) {
+    // AttributeCount and GetAttribute read without making an empty list.
+    for (int i = 0; i < n.AttributeCount(); ++i) {
+      const TXMLAttribute& a = *n.GetAttribute(i);
+      AjouteChamp(sortie, a.Name() + "=" + a.Value());
     }
-    case nkText:
-      sortie += 'T';
-      AjouteChamp(sortie, n.Name());
-      AjouteChamp(sortie, n.Value());
-      break;
-    case nkComment:
-      sortie += 'C';
-      AjouteChamp(sortie, n.Name());
-      break;
-    case nkCData:
-      sortie += 'D';
-      AjouteChamp(sortie, n.Name());
-      break;
-    case nkProcessingInstruction:
-      sortie += 'P';
-      AjouteChamp(sortie, n.Name());
-      AjouteChamp(sortie, n.Value());
-      break;
+  } else if (sorte == nkText || sorte == nkProcessingInstruction) {
+    AjouteChamp(sortie, n.Value());
   }
   sortie += '\n';
 }

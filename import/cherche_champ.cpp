@@ -1,6 +1,7 @@
 #include "import/cherche_champ.h"
 
 #include "operator/dialogues.h"
+#include "text/encodage.h"
 #include "text/erreurs.h"
 #include "text/noms.h"
 #include "text/octets.h"

@@ -1,7 +1,7 @@
 #include "import/sconet.h"
 
-#include "import/texte_delimite.h"
 #include "operator/dialogues.h"
+#include "text/encodage.h"
 #include "text/fichier.h"
 #include "text/noms.h"
 #include "xml/xml.h"
@@ -111,6 +111,22 @@ std::vector<TUserXML> Collecte(const TXMLNode& liste, std::string_view nomElemen
   return personnes;
 }
 
+// Every user of the file becomes a person, matched exactly as it comes; the
+// counts and the summary follow.
+template <typename Prenoms>
+int RemetPersonnes(const std::vector<TUserXML>& users, Prenoms prenoms, RemisePersonnes& remise) {
+  remise.videNonTrouves();
+  for (const TUserXML& u : users) {
+    Personne p;
+    p.Nom = MajusculeNom(u.Nom);
+    p.Prenoms = prenoms(u);
+    p.DateNaiss = u.DateNaiss;
+    remise.rapprocheExact(p);
+  }
+  remise.afficheNombresEtResume();
+  return kLectureReussie;
+}
+
 }  // namespace
 
 DocumentSconet::DocumentSconet() = default;
@@ -176,18 +192,9 @@ int LitElevesXML(const DocumentSconet& document, bool sonde, RemisePersonnes& re
   if (sonde) return s.liste != nullptr ? kLectureReussie : kLectureEchouee;
   if (s.liste == nullptr) return Echec(dialogues, s.message);
 
-  const std::vector<TUserXML> eleves = ElevesDuDocument(*s.liste);
-  remise.videNonTrouves();
-  for (const TUserXML& u : eleves) {
-    Personne p;
-    p.Nom = MajusculeNom(u.Nom);
-    p.Prenoms = AssemblePrenoms(NettoieTexte(u.Prenom), NettoieTexte(u.Prenom2),
-                                NettoieTexte(u.Prenom3));
-    p.DateNaiss = u.DateNaiss;
-    remise.rapprocheExact(p);
-  }
-  remise.afficheNombresEtResume();
-  return kLectureReussie;
+  return RemetPersonnes(ElevesDuDocument(*s.liste), [](const TUserXML& u) {
+    return AssemblePrenoms(NettoieTexte(u.Prenom), NettoieTexte(u.Prenom2), NettoieTexte(u.Prenom3));
+  }, remise);
 }
 
 int LitElevesXML(const std::string& nomFichier, bool sonde, RemisePersonnes& remise,
@@ -199,17 +206,8 @@ int LitIndividusXML(const DocumentSconet& document, RemisePersonnes& remise, Dia
   const Structure s = ChercheStructure(document, "INDIVIDUS");
   if (s.liste == nullptr) return Echec(dialogues, s.message);
 
-  const std::vector<TUserXML> individus = IndividusDuDocument(*s.liste);
-  remise.videNonTrouves();
-  for (const TUserXML& u : individus) {
-    Personne p;
-    p.Nom = MajusculeNom(u.Nom);
-    p.Prenoms = NettoieTexte(u.Prenom);
-    p.DateNaiss = u.DateNaiss;
-    remise.rapprocheExact(p);
-  }
-  remise.afficheNombresEtResume();
-  return kLectureReussie;
+  return RemetPersonnes(IndividusDuDocument(*s.liste),
+                        [](const TUserXML& u) { return NettoieTexte(u.Prenom); }, remise);
 }
 
 int LitIndividusXML(const std::string& nomFichier, RemisePersonnes& remise, Dialogues& dialogues) {

@@ -139,12 +139,6 @@ bool LitLignesFichier(const std::string& nomFichier, LignesFichier& resultat, in
   return true;
 }
 
-std::string NomFichierAffiche(std::string_view nomFichier) {
-  // File names come from the system as UTF-8 on this side; messages are CP1252.
-  if (EstUtf8MultiOctets(nomFichier)) return Utf8VersCp1252Compte(nomFichier);
-  return std::string(nomFichier);
-}
-
 std::vector<std::string_view> DecoupeChamps(std::string_view ligne, const FormatTexte& format) {
   std::vector<std::string_view> champs;
   std::size_t debut = 0;

@@ -52,9 +52,6 @@ struct LignesFichier {
 // when there is none).
 bool LitLignesFichier(const std::string& nomFichier, LignesFichier& resultat, int& codeErreur);
 
-// The file name as the operator's messages show it (CP1252).
-std::string NomFichierAffiche(std::string_view nomFichier);
-
 // The fields of one line split on the format's separator. In a quoted file a
 // separator between double quotes does not split. The fields are raw.
 std::vector<std::string_view> DecoupeChamps(std::string_view ligne, const FormatTexte& format);

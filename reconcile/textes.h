@@ -38,23 +38,7 @@ inline constexpr std::string_view kSupprimezAvant = "Supprimez avant d'en placer
 inline constexpr std::string_view kVientDEtreDeplacePoint = " vient d'\xEAtre d\xE9plac\xE9.";
 inline constexpr std::string_view kVientDEtreDeplace = " vient d'\xEAtre d\xE9plac\xE9";
 
-// Sorting.
-inline constexpr std::string_view kTriIcones =
-    "La liste des utilisateurs TAVO vient d'\xEAtre rang\xE9" "e suivant les ic\xF4nes";
-inline constexpr std::string_view kTriLogins =
-    "La liste des utilisateurs TAVO vient d'\xEAtre rang\xE9" "e suivant les noms de login";
-inline constexpr std::string_view kTriNomsActuels =
-    "La liste des utilisateurs TAVO vient d'\xEAtre rang\xE9" "e suivant les noms actuels";
-inline constexpr std::string_view kTriPrenomsActuels =
-    "La liste des utilisateurs TAVO vient d'\xEAtre rang\xE9" "e suivant les pr\xE9noms actuels";
-inline constexpr std::string_view kTriNouveauxNoms =
-    "La liste des utilisateurs TAVO vient d'\xEAtre rang\xE9" "e suivant les Nouveaux noms";
-inline constexpr std::string_view kTriNouveauxPrenoms =
-    "La liste des utilisateurs TAVO vient d'\xEAtre rang\xE9" "e suivant les Nouveaux pr\xE9noms";
-inline constexpr std::string_view kTriRebusNoms =
-    "La liste des utilisateurs non trouv\xE9s vient d'\xEAtre rang\xE9" "e suivant les noms";
-inline constexpr std::string_view kTriRebusPrenoms =
-    "La liste des utilisateurs non trouv\xE9s vient d'\xEAtre rang\xE9" "e suivant les pr\xE9noms";
+// Sorting (the sorted list's own texts are in tri.cpp, by column).
 inline constexpr std::string_view kPasDeTriDates = "Pas de tri en fonction des dates";
 
 }  // namespace corrinom::textes

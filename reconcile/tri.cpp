@@ -1,6 +1,7 @@
 #include "reconcile/tri.h"
 
 #include <algorithm>
+#include <array>
 #include <cstddef>
 #include <string>
 #include <utility>
@@ -178,64 +179,52 @@ void TrieRebus(EtatRapprochement& etat, ComparaisonRebus compare) {
                    });
 }
 
+namespace {
+
+// The hint after a sort names the list and what it follows.
+std::string ListeRangee(std::string_view liste, std::string_view suivant) {
+  return "La liste des utilisateurs " + std::string(liste) + " vient d'\xEAtre rang\xE9" "e suivant les " +
+         std::string(suivant);
+}
+
+}  // namespace
+
 void TrieComptesParColonne(EtatRapprochement& etat, Dialogues& dialogues, int colonne,
                            std::vector<std::uint32_t>* ordre) {
+  struct Tri {
+    ColonneComptes cle;
+    std::string_view suivant;  // what the list follows, in the hint
+  };
+  // By column; the dates' columns (3 and 6) do not sort. The marks' column
+  // sorts by mark and by login in turn.
+  static constexpr std::array<Tri, 6> kTris{{
+      {ColonneComptes::Marques, "ic\xF4nes"},
+      {ColonneComptes::NomsActuels, "noms actuels"},
+      {ColonneComptes::PrenomsActuels, "pr\xE9noms actuels"},
+      {ColonneComptes::Logins, {}},  // 3: not sorted
+      {ColonneComptes::NouveauxNoms, "Nouveaux noms"},
+      {ColonneComptes::NouveauxPrenoms, "Nouveaux pr\xE9noms"},
+  }};
   if (ordre) ordre->clear();
-  switch (colonne) {
-    case 0:
-      if (!etat.DernierTriParMarques) {
-        TrieComptesPar(etat, ColonneComptes::Marques, ordre);
-        etat.DernierTriParMarques = true;
-        dialogues.indication(textes::kTriIcones);
-      } else {
-        TrieComptesPar(etat, ColonneComptes::Logins, ordre);
-        etat.DernierTriParMarques = false;
-        dialogues.indication(textes::kTriLogins);
-      }
-      break;
-    case 1:
-      TrieComptesPar(etat, ColonneComptes::NomsActuels, ordre);
-      dialogues.indication(textes::kTriNomsActuels);
-      break;
-    case 2:
-      TrieComptesPar(etat, ColonneComptes::PrenomsActuels, ordre);
-      dialogues.indication(textes::kTriPrenomsActuels);
-      break;
-    case 3:
-    case 6:
-      dialogues.indication(textes::kPasDeTriDates);
-      break;
-    case 4:
-      TrieComptesPar(etat, ColonneComptes::NouveauxNoms, ordre);
-      dialogues.indication(textes::kTriNouveauxNoms);
-      break;
-    case 5:
-      TrieComptesPar(etat, ColonneComptes::NouveauxPrenoms, ordre);
-      dialogues.indication(textes::kTriNouveauxPrenoms);
-      break;
-    default:
-      break;
+  if (colonne == 3 || colonne == 6) return dialogues.indication(textes::kPasDeTriDates);
+  if (colonne < 0 || colonne > 5) return;
+  Tri tri = kTris[static_cast<std::size_t>(colonne)];
+  if (colonne == 0) {
+    etat.DernierTriParMarques = !etat.DernierTriParMarques;
+    if (!etat.DernierTriParMarques) tri = {ColonneComptes::Logins, "noms de login"};
   }
+  TrieComptesPar(etat, tri.cle, ordre);
+  dialogues.indication(ListeRangee("TAVO", tri.suivant));
 }
 
 void TrieRebusParColonne(EtatRapprochement& etat, Dialogues& dialogues, int colonne,
                          std::vector<std::uint32_t>* ordre) {
   if (ordre) ordre->clear();
-  switch (colonne) {
-    case 0:
-      TrieRebusPar(etat, ColonneRebus::Noms, ordre);
-      dialogues.indication(textes::kTriRebusNoms);
-      break;
-    case 1:
-      TrieRebusPar(etat, ColonneRebus::Prenoms, ordre);
-      dialogues.indication(textes::kTriRebusPrenoms);
-      break;
-    case 2:
-      dialogues.indication(textes::kPasDeTriDates);
-      break;
-    default:
-      break;
-  }
+  if (colonne == 2) return dialogues.indication(textes::kPasDeTriDates);
+  if (colonne != 0 && colonne != 1) return;
+  const bool noms = colonne == 0;
+  TrieRebusPar(etat, noms ? ColonneRebus::Noms : ColonneRebus::Prenoms, ordre);
+  dialogues.indication(ListeRangee("non trouv\xE9s", noms ? "noms" : "pr\xE9noms"));
 }
 
 }  // namespace corrinom

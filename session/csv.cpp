@@ -1,6 +1,8 @@
 // Writing and reading the ';'-separated CSV of the journal and the change list.
 #include "session/csv.h"
 
+#include <utility>
+
 namespace corrinom {
 
 std::string ChampCsv(std::string_view champ) {
@@ -26,14 +28,10 @@ std::string LigneCsv(const std::vector<std::string>& champs) {
   return r;
 }
 
-bool LitCsv(std::string_view texte, std::vector<EnregistrementCsv>& enregistrements,
-            bool& tronque, std::size_t& ligneErreur) {
-  enregistrements.clear();
-  tronque = false;
-  if (texte.starts_with(kBomUtf8)) texte.remove_prefix(kBomUtf8.size());
-
-  std::size_t i = 0;
-  std::size_t ligne = 1;
+FinCsv LitEnregistrementCsv(std::string_view texte, std::size_t& position, std::size_t& ligne,
+                            EnregistrementCsv& e, std::size_t maxChamps) {
+  std::size_t i = position;
+  std::size_t l = ligne;
   const std::size_t n = texte.size();
   // A line break is CRLF, or a lone LF for a file another tool rewrote.
   auto finDeLigne = [&](std::size_t p) {
@@ -41,63 +39,76 @@ bool LitCsv(std::string_view texte, std::vector<EnregistrementCsv>& enregistreme
     if (p + 1 < n && texte[p] == '\r' && texte[p + 1] == '\n') return std::size_t{2};
     return std::size_t{0};
   };
-  while (i < n) {
-    EnregistrementCsv e;
-    e.ligne = ligne;
-    bool termine = false;
-    while (!termine) {
-      std::string champ;
-      if (i < n && texte[i] == '"') {
-        ++i;
-        bool ferme = false;
-        while (i < n) {
-          if (texte[i] == '"') {
-            if (i + 1 < n && texte[i + 1] == '"') {
-              champ += '"';
-              i += 2;
-              continue;
-            }
-            ++i;
-            ferme = true;
-            break;
-          }
-          if (texte[i] == '\n') ++ligne;
-          champ += texte[i++];
-        }
-        if (!ferme) {
-          tronque = true;
-          return true;
-        }
-        if (i < n && texte[i] != ';' && finDeLigne(i) == 0) {
-          // "abc"x, or a lone CR after the quote: not something we write.
-          if (!(texte[i] == '\r' && i + 1 == n)) {
-            ligneErreur = ligne;
-            return false;
-          }
-        }
-      } else {
-        while (i < n && texte[i] != ';' && finDeLigne(i) == 0) champ += texte[i++];
-      }
-      e.champs.push_back(std::move(champ));
-      if (i >= n) {
-        // The text ends without a line break: this record was cut short.
-        tronque = true;
-        return true;
-      }
-      if (texte[i] == ';') {
-        ++i;
-        continue;
-      }
-      const std::size_t saut = finDeLigne(i);
-      if (saut == 0) {  // a lone CR at the very end
-        tronque = true;
-        return true;
-      }
-      i += saut;
-      ++ligne;
-      termine = true;
+  e.champs.clear();
+  e.ligne = ligne;
+  for (;;) {
+    if (e.champs.size() == maxChamps) {
+      ligne = l;
+      return FinCsv::Abime;
     }
-    enregistrements.push_back(std::move(e));
+    std::string champ;
+    if (i < n && texte[i] == '"') {
+      ++i;
+      bool ferme = false;
+      while (i < n) {
+        if (texte[i] == '"') {
+          if (i + 1 < n && texte[i + 1] == '"') {
+            champ += '"';
+            i += 2;
+            continue;
+          }
+          ++i;
+          ferme = true;
+          break;
+        }
+        if (texte[i] == '\n') ++l;
+        champ += texte[i++];
+      }
+      if (!ferme) return FinCsv::Tronque;
+      // "abc"x, or a lone CR after the quote that is not the text's last byte:
+      // not something we write.
+      if (i < n && texte[i] != ';' && finDeLigne(i) == 0 && !(texte[i] == '\r' && i + 1 == n)) {
+        ligne = l;
+        return FinCsv::Abime;
+      }
+    } else {
+      while (i < n && texte[i] != ';' && finDeLigne(i) == 0) champ += texte[i++];
+    }
+    e.champs.push_back(std::move(champ));
+    // The text ends without a line break (or with a lone CR): cut short.
+    if (i >= n) return FinCsv::Tronque;
+    if (texte[i] == ';') {
+      ++i;
+      continue;
+    }
+    const std::size_t saut = finDeLigne(i);
+    if (saut == 0) return FinCsv::Tronque;
+    position = i + saut;
+    ligne = l + 1;
+    return FinCsv::Complet;
+  }
+}
+
+bool LitCsv(std::string_view texte, std::vector<EnregistrementCsv>& enregistrements,
+            bool& tronque, std::size_t& ligneErreur) {
+  enregistrements.clear();
+  tronque = false;
+  if (texte.starts_with(kBomUtf8)) texte.remove_prefix(kBomUtf8.size());
+  std::size_t i = 0;
+  std::size_t ligne = 1;
+  while (i < texte.size()) {
+    EnregistrementCsv e;
+    switch (LitEnregistrementCsv(texte, i, ligne, e)) {
+      case FinCsv::Complet:
+        enregistrements.push_back(std::move(e));
+        break;
+      case FinCsv::Tronque:
+        tronque = true;
+        return true;
+      case FinCsv::Abime:
+        ligneErreur = ligne;
+        return false;
+    }
   }
   return true;
 }

@@ -5,6 +5,7 @@
 // Both the change journal and the saved change list use these conventions.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,6 +25,17 @@ struct EnregistrementCsv {
   std::vector<std::string> champs;
   std::size_t ligne = 0;  // the text line it starts on, from 1
 };
+
+enum class FinCsv { Complet, Tronque, Abime };
+
+// Reads the one record that starts at `position` of `texte`. Complet: the
+// record and the line break that ends it were read, and `position` and `ligne`
+// are past them. Tronque: the text ends before the record does (its bytes may
+// still be coming); nothing moved. Abime: a quoted field followed by anything
+// else than ';' or the end of the line, or more than `maxChamps` fields; `ligne`
+// is the line of the fault.
+FinCsv LitEnregistrementCsv(std::string_view texte, std::size_t& position, std::size_t& ligne,
+                            EnregistrementCsv& e, std::size_t maxChamps = SIZE_MAX);
 
 // Reads every record of `texte` (its byte-order mark, when present, skipped).
 // A quoted field may hold line breaks. A record not ended by a line break

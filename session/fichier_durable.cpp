@@ -29,22 +29,36 @@ int Synchronise(int fd) { return _commit(fd); }
 void Ferme(int fd) { _close(fd); }
 long long Taille(int fd) {
   struct _stat64 s;
-  return _fstat64(fd, &s) == 0 ? s.st_size : -1;
+  if (_fstat64(fd, &s) != 0) return -1;
+  if ((s.st_mode & _S_IFMT) != _S_IFREG) {
+    errno = ENODEV;
+    return -1;
+  }
+  return s.st_size;
 }
 // NTFS keeps a new file's name without being asked.
 void SynchroniseDossier(const std::string&) {}
 #else
 int OuvreFd(const char* chemin, bool neuf) {
-  // The journal holds people's names: readable by its owner only.
-  const int mode = O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | (neuf ? O_EXCL : 0);
-  return open(chemin, mode, 0600);
+  // The journal holds people's names: readable by its owner only. Without
+  // O_NONBLOCK, opening a pipe would wait for a reader; what is opened is then
+  // refused unless it is a plain file.
+  const int mode = O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NONBLOCK | (neuf ? O_EXCL : 0);
+  const int fd = open(chemin, mode, 0600);
+  if (fd >= 0) fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+  return fd;
 }
 long long Ecrit(int fd, const char* p, std::size_t n) { return write(fd, p, n); }
 int Synchronise(int fd) { return fsync(fd); }
 void Ferme(int fd) { close(fd); }
 long long Taille(int fd) {
   struct stat s;
-  return fstat(fd, &s) == 0 ? static_cast<long long>(s.st_size) : -1;
+  if (fstat(fd, &s) != 0) return -1;
+  if (!S_ISREG(s.st_mode)) {
+    errno = S_ISDIR(s.st_mode) ? EISDIR : ENODEV;
+    return -1;
+  }
+  return static_cast<long long>(s.st_size);
 }
 void SynchroniseDossier(const std::string& chemin) {
   std::string dossier = std::filesystem::path(chemin).parent_path().string();
@@ -120,6 +134,9 @@ std::string TexteErreurFichier(int erreur) {
       return "un des dossiers du chemin est un fichier";
     case EISDIR:
       return "c'est un dossier";
+    case ENODEV:
+    case ENXIO:
+      return "ce n'est pas un fichier ordinaire";
     case EEXIST:
       return "le fichier existe d\xE9j\xE0";
     case ENOSPC:

@@ -8,22 +8,15 @@
 namespace corrinom {
 namespace {
 
-std::tm Local(std::time_t t) {
+// The calendar fields of an instant, in local time or in UTC.
+std::tm Decompose(std::time_t t, bool local) {
   std::tm r{};
 #ifdef _WIN32
-  localtime_s(&r, &t);
+  if (local) localtime_s(&r, &t);
+  else gmtime_s(&r, &t);
 #else
-  localtime_r(&t, &r);
-#endif
-  return r;
-}
-
-std::tm Utc(std::time_t t) {
-  std::tm r{};
-#ifdef _WIN32
-  gmtime_s(&r, &t);
-#else
-  gmtime_r(&t, &r);
+  if (local) localtime_r(&t, &r);
+  else gmtime_r(&t, &r);
 #endif
   return r;
 }
@@ -46,7 +39,7 @@ long long Secondes(const std::tm& t) {
 }  // namespace
 
 InstantLocal InstantLocalDe(std::time_t t) {
-  const std::tm l = Local(t);
+  const std::tm l = Decompose(t, true);
   InstantLocal i;
   i.annee = l.tm_year + 1900;
   i.mois = l.tm_mon + 1;
@@ -54,7 +47,7 @@ InstantLocal InstantLocalDe(std::time_t t) {
   i.heure = l.tm_hour;
   i.minute = l.tm_min;
   i.seconde = l.tm_sec;
-  i.decalageMinutes = static_cast<int>((Secondes(l) - Secondes(Utc(t))) / 60);
+  i.decalageMinutes = static_cast<int>((Secondes(l) - Secondes(Decompose(t, false))) / 60);
   return i;
 }
 

@@ -1,6 +1,7 @@
 // Writing and reading the change journal.
 #include "session/journal.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <filesystem>
@@ -10,6 +11,8 @@
 #include "session/csv.h"
 #include "session/horodatage.h"
 #include "text/encodage.h"
+#include "text/erreurs.h"
+#include "text/fichier.h"
 #include "text/octets.h"
 
 namespace corrinom {
@@ -45,6 +48,30 @@ bool LitBords(const std::string& chemin, std::size_t n, std::string& debut, std:
   f.read(fin.data(), 2);
   fin.resize(static_cast<std::size_t>(f.gcount()));
   return true;
+}
+
+// The journals hold people's names: their folder is its owner's alone (on
+// Windows the per-user application data folder already is). A folder that
+// others may write to, where another user could rename or replace a journal,
+// is made private, or refused when it cannot be.
+bool DossierPrive(const std::string& dossier, std::string& erreur) {
+#ifdef _WIN32
+  (void)dossier;
+  (void)erreur;
+  return true;
+#else
+  std::error_code ec;
+  const fs::perms droits = fs::status(dossier, ec).permissions();
+  if (!ec && (droits & (fs::perms::group_all | fs::perms::others_all)) == fs::perms::none) return true;
+  if (!ec) fs::permissions(dossier, fs::perms::owner_all, fs::perm_options::replace, ec);
+  if (ec) {
+    erreur = "Le dossier des journaux " + Affiche(dossier) +
+             " est ouvert \xE0 d'autres utilisateurs et ne peut pas leur \xEAtre ferm\xE9 (" +
+             TexteErreurFichier(ec.value()) + ").";
+    return false;
+  }
+  return true;
+#endif
 }
 
 }  // namespace
@@ -85,6 +112,7 @@ std::unique_ptr<JournalChangements> JournalChangements::CreeDansDossier(const st
              TexteErreurFichier(ec.value()) + ").";
     return nullptr;
   }
+  if (!DossierPrive(dossier, erreur)) return nullptr;
   const InstantLocal instant = InstantLocalDe(debut);
   for (int rang = 1; rang < 1000; ++rang) {
     const std::string chemin = Absolu((fs::path(dossier) / NomFichierJournal(instant, rang)).string());
@@ -121,8 +149,9 @@ std::unique_ptr<JournalChangements> JournalChangements::OuvreFichier(const std::
       return nullptr;
     }
   } else {
-    // Appending to anything but one of our journals would spoil that file; a
-    // journal whose last line was cut short would glue our first line to it.
+    // Appending to anything but a whole journal of this store would spoil that
+    // file: a journal whose last line was cut short would glue our first line
+    // to it, and one of another store could no longer be restored.
     std::string debut, fin;
     const std::string attendu = EnTete();
     if (!LitBords(absolu, attendu.size(), debut, fin) || debut != attendu) {
@@ -133,6 +162,16 @@ std::unique_ptr<JournalChangements> JournalChangements::OuvreFichier(const std::
     }
     if (fin != "\r\n") {
       erreur = "Le journal " + Affiche(absolu) + " se termine par une ligne incompl\xE8te.";
+      return nullptr;
+    }
+    std::string autre;
+    if (!LitFichierJournal(
+            absolu, [&](LigneJournal&& l) { if (autre.empty()) LigneDuMagasin(l, magasin, autre); },
+            erreur)) {
+      return nullptr;
+    }
+    if (!autre.empty()) {
+      erreur = Affiche(absolu) + " : " + autre;
       return nullptr;
     }
   }
@@ -195,59 +234,171 @@ std::unique_ptr<JournalChangements> OuvreJournal(const std::optional<std::string
   return JournalChangements::CreeDansDossier(*dossier, debut, std::move(magasin), erreur);
 }
 
-bool LitJournal(std::string_view octets, std::vector<LigneJournal>& lignes, std::string& erreur) {
-  lignes.clear();
-  std::vector<EnregistrementCsv> enregistrements;
-  bool tronque = false;
-  std::size_t ligneErreur = 0;
-  const bool lu = LitCsv(octets, enregistrements, tronque, ligneErreur);
-  if (!octets.starts_with(kBomUtf8) || enregistrements.empty() ||
-      LigneCsv(enregistrements.front().champs) != std::string(kEnteteJournal) + "\r\n") {
+namespace {
+
+constexpr std::size_t kChampsJournal = 9;
+constexpr std::size_t kCaracteresNomMaximum = 256;
+
+// A login or a full name a restore may write back: UTF-8, no control
+// character, at most 256 characters. Anything else is no journal of ours.
+bool NomSain(std::string_view nom) {
+  const std::optional<std::size_t> n = CaracteresUtf8Imprimables(nom);
+  return n && *n <= kCaracteresNomMaximum;
+}
+
+// Reads a journal as its bytes come: the header line first, before anything
+// else is looked at, then each line as soon as it is whole. Only the unfinished
+// last record is kept as bytes, so the memory follows the lines kept.
+class LecteurJournal {
+ public:
+  using Ligne = std::function<void(LigneJournal&&)>;
+  explicit LecteurJournal(Ligne ligne) : ligne_(std::move(ligne)) {}
+
+  // False, with a CP1252 reason, once the bytes are no journal or a line is damaged.
+  bool ajoute(std::string_view octets, std::string& erreur) {
+    tampon_.append(octets);
+    if (!entete_ && !litEntete(erreur)) return false;
+    // A record still unfinished is read again only once its bytes have doubled,
+    // so that one long record costs linear time, not quadratic.
+    if (!entete_ || tampon_.size() - debut_ < attendu_) return true;
+    return litLignes(erreur);
+  }
+
+  // The end of the bytes. A last line cut short (a run that stopped while
+  // writing it) is left out.
+  bool termine(std::string& erreur) {
+    if (!entete_) return refuse(erreur);
+    return litLignes(erreur);
+  }
+
+ private:
+  bool refuse(std::string& erreur) {
     erreur = "Ce fichier n'est pas un journal de Corrinom : il ne commence pas par la ligne "
              "d'en-t\xEAte d'un journal.";
     return false;
   }
-  auto abime = [&](std::size_t ligne) {
-    lignes.clear();
+
+  bool abime(std::size_t ligne, std::string& erreur) {
     erreur = "Le journal est ab\xEEm\xE9 \xE0 la ligne " + std::to_string(ligne) + ".";
     return false;
-  };
-  if (!lu) return abime(ligneErreur);
-  for (std::size_t i = 1; i < enregistrements.size(); ++i) {
-    const EnregistrementCsv& e = enregistrements[i];
-    if (e.champs.size() != 9) return abime(e.ligne);
+  }
+
+  // The byte-order mark and the header, ended by CRLF (or LF, for a file another
+  // tool rewrote). Refused at the first byte that differs.
+  bool litEntete(std::string& erreur) {
+    const std::string attendue = std::string(kBomUtf8) + std::string(kEnteteJournal);
+    const std::size_t n = std::min(tampon_.size(), attendue.size());
+    if (tampon_.compare(0, n, attendue, 0, n) != 0) return refuse(erreur);
+    if (tampon_.size() <= attendue.size()) return true;
+    std::size_t fin = attendue.size();
+    if (tampon_[fin] == '\r') {
+      if (tampon_.size() == fin + 1) return true;
+      ++fin;
+    }
+    if (tampon_[fin] != '\n') return refuse(erreur);
+    debut_ = fin + 1;
+    numero_ = 2;
+    entete_ = true;
+    return true;
+  }
+
+  bool litLignes(std::string& erreur) {
+    EnregistrementCsv e;
+    for (;;) {
+      const FinCsv fin = LitEnregistrementCsv(tampon_, debut_, numero_, e, kChampsJournal);
+      if (fin == FinCsv::Abime) return abime(numero_, erreur);
+      if (fin == FinCsv::Tronque) break;
+      if (!ajouteLigne(e)) return abime(e.ligne, erreur);
+    }
+    tampon_.erase(0, debut_);
+    debut_ = 0;
+    attendu_ = 2 * tampon_.size();
+    return true;
+  }
+
+  bool ajouteLigne(EnregistrementCsv& e) {
+    if (e.champs.size() != kChampsJournal) return false;
     LigneJournal l;
-    l.horodatage = e.champs[0];
-    l.magasin = e.champs[1];
     l.ligne = e.ligne;
-    l.changement = {e.champs[2], e.champs[4], e.champs[5], e.champs[6], e.champs[7]};
-    if (e.champs[3] == kEtapeIntention) {
-      if (!e.champs[8].empty()) return abime(e.ligne);
-    } else if (e.champs[3] == kEtapeResultat) {
+    const std::string& etape = e.champs[3];
+    if (etape == kEtapeIntention) {
+      if (!e.champs[8].empty()) return false;
+    } else if (etape == kEtapeResultat) {
       l.statut = Nombre32(e.champs[8]);
-      if (!l.statut) return abime(e.ligne);
+      if (!l.statut) return false;
       l.resultat = true;
     } else {
-      return abime(e.ligne);
+      return false;
     }
-    if (l.changement.login.empty()) return abime(e.ligne);
-    lignes.push_back(std::move(l));
+    l.magasin = std::move(e.champs[1]);
+    l.changement = {std::move(e.champs[2]), std::move(e.champs[4]), std::move(e.champs[5]),
+                    std::move(e.champs[6]), std::move(e.champs[7])};
+    const ChangementCompte& c = l.changement;
+    if (c.login.empty() || !NomSain(c.login) || !NomSain(c.ancienNomComplet) ||
+        !NomSain(c.nouveauNomComplet)) {
+      return false;
+    }
+    ligne_(std::move(l));
+    return true;
+  }
+
+  Ligne ligne_;
+  std::string tampon_;
+  std::size_t debut_ = 0;   // the first byte of tampon_ not read yet
+  std::size_t numero_ = 1;  // its line in the file
+  std::size_t attendu_ = 0; // unread bytes to wait for before reading again
+  bool entete_ = false;
+};
+
+}  // namespace
+
+bool LitJournal(std::string_view octets, std::vector<LigneJournal>& lignes, std::string& erreur) {
+  lignes.clear();
+  LecteurJournal lecteur([&](LigneJournal&& l) { lignes.push_back(std::move(l)); });
+  if (lecteur.ajoute(octets, erreur) && lecteur.termine(erreur)) return true;
+  lignes.clear();
+  return false;
+}
+
+bool LitFichierJournal(const std::string& chemin, const std::function<void(LigneJournal&&)>& ligne,
+                       std::string& erreur) {
+  LecteurJournal lecteur(ligne);
+  bool refuse = false;
+  const LectureFichier lu = LitFichierParMorceaux(chemin, nullptr, [&](std::string_view morceau) {
+    refuse = !lecteur.ajoute(morceau, erreur);
+    return !refuse;
+  });
+  if (!lu) {
+    erreur = "Le journal " + Affiche(chemin) + " ne peut pas \xEAtre lu : " +
+             TexteSystemeSurUneLigne(MessErreur(lu.code)) + ".";
+    return false;
+  }
+  if (refuse || !lecteur.termine(erreur)) {
+    erreur = Affiche(chemin) + " : " + erreur;
+    return false;
   }
   return true;
 }
 
 bool LitFichierJournal(const std::string& chemin, std::vector<LigneJournal>& lignes,
                        std::string& erreur) {
-  std::ifstream f(chemin, std::ios::binary);
-  std::string contenu;
-  if (f) contenu.assign(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
-  if (!f && !f.eof()) {
-    erreur = "Le journal " + Affiche(chemin) + " ne peut pas \xEAtre lu.";
-    return false;
-  }
-  if (!LitJournal(contenu, lignes, erreur)) {
-    erreur = Affiche(chemin) + " : " + erreur;
-    return false;
+  lignes.clear();
+  if (LitFichierJournal(chemin, [&](LigneJournal&& l) { lignes.push_back(std::move(l)); }, erreur)) return true;
+  lignes.clear();
+  return false;
+}
+
+bool LigneDuMagasin(const LigneJournal& l, std::string_view magasin, std::string& erreur) {
+  if (l.magasin == magasin) return true;
+  erreur = "Ce journal concerne un autre serveur ou une autre base (ligne " +
+           std::to_string(l.ligne) + ").";
+  return false;
+}
+
+bool JournalDuMagasin(const std::vector<LigneJournal>& lignes, std::string_view magasin,
+                      std::string& erreur) {
+  for (const LigneJournal& l : lignes) {
+    if (!LigneDuMagasin(l, magasin, erreur)) return false;
   }
   return true;
 }

@@ -97,7 +97,6 @@ std::unique_ptr<JournalChangements> OuvreJournal(const std::optional<std::string
 
 // One line read back.
 struct LigneJournal {
-  std::string horodatage;
   std::string magasin;
   bool resultat = false;           // false: intention
   std::optional<std::uint32_t> statut;  // result lines only
@@ -110,5 +109,17 @@ struct LigneJournal {
 bool LitJournal(std::string_view octets, std::vector<LigneJournal>& lignes, std::string& erreur);
 bool LitFichierJournal(const std::string& chemin, std::vector<LigneJournal>& lignes,
                        std::string& erreur);
+// The same, each line handed over as soon as it is read and kept nowhere: the
+// memory a journal takes is what the caller keeps. After a false, the lines
+// handed over so far are to be dropped.
+bool LitFichierJournal(const std::string& chemin, const std::function<void(LigneJournal&&)>& ligne,
+                       std::string& erreur);
+
+// False, with a CP1252 reason, when the line names another store than `magasin`.
+bool LigneDuMagasin(const LigneJournal& l, std::string_view magasin, std::string& erreur);
+
+// False, with a CP1252 reason, when a line names another store than `magasin`.
+bool JournalDuMagasin(const std::vector<LigneJournal>& lignes, std::string_view magasin,
+                      std::string& erreur);
 
 }  // namespace corrinom

@@ -3,46 +3,90 @@
 
 #include <map>
 
+#include "accounts/usr_comment.h"
 #include "session/ecriture_journalisee.h"
 
 namespace corrinom {
 
-std::vector<HistoriqueCompte> HistoriquesDuJournal(const std::vector<LigneJournal>& lignes) {
-  std::vector<HistoriqueCompte> r;
-  std::map<std::string, std::size_t, std::less<>> rang;            // login -> index in r
-  std::map<std::string, const ChangementCompte*, std::less<>> ouverte;  // intention awaiting its result
-  auto historique = [&](const std::string& login) -> HistoriqueCompte& {
-    const auto [it, nouveau] = rang.try_emplace(login, r.size());
-    if (nouveau) r.push_back(HistoriqueCompte{login, {}});
-    return r[it->second];
-  };
-  for (const LigneJournal& l : lignes) {
-    const std::string& login = l.changement.login;
-    HistoriqueCompte& h = historique(login);
-    const auto o = ouverte.find(login);
-    if (!l.resultat) {
-      // Two intentions in a row: the first write may have happened.
-      if (o != ouverte.end()) h.ecrits.push_back(*o->second);
-      ouverte[login] = &l.changement;
-      continue;
-    }
-    if (o != ouverte.end()) ouverte.erase(o);
-    if (l.statut == kNerrSuccess) h.ecrits.push_back(l.changement);
+namespace {
+
+// The stores compare logins without regard to ASCII case: so do the histories.
+std::string CleLogin(std::string_view login) {
+  std::string cle(login);
+  for (char& c : cle) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
   }
-  // An intention still open is its account's last step in the journal.
-  for (const auto& [login, changement] : ouverte) historique(login).ecrits.push_back(*changement);
-  return r;
+  return cle;
 }
 
-bool JournalDuMagasin(const std::vector<LigneJournal>& lignes, std::string_view magasin,
-                      std::string& erreur) {
-  for (const LigneJournal& l : lignes) {
-    if (l.magasin == magasin) continue;
-    erreur = "Ce journal concerne un autre serveur ou une autre base (ligne " +
-             std::to_string(l.ligne) + ").";
-    return false;
+}  // namespace
+
+namespace {
+
+// The histories as the lines come, in the order of each account's first line.
+class Historiques {
+ public:
+  void ajoute(LigneJournal&& l) {
+    const std::string cle = CleLogin(l.changement.login);
+    HistoriqueCompte& h = historique(cle, l.changement.login);
+    const auto o = ouverte_.find(cle);
+    if (!l.resultat) {
+      // Two intentions in a row: the first write may have happened.
+      if (o == ouverte_.end()) {
+        ouverte_.emplace(cle, std::move(l.changement));
+      } else {
+        h.ecrits.push_back(std::move(o->second));
+        o->second = std::move(l.changement);
+      }
+      return;
+    }
+    if (o != ouverte_.end()) ouverte_.erase(o);
+    if (l.statut == kNerrSuccess) h.ecrits.push_back(std::move(l.changement));
   }
-  return true;
+
+  std::vector<HistoriqueCompte> termine() {
+    // An intention still open is its account's last step in the journal.
+    for (auto& [cle, changement] : ouverte_) {
+      historique(cle, changement.login).ecrits.push_back(std::move(changement));
+    }
+    ouverte_.clear();
+    rang_.clear();
+    return std::move(r_);
+  }
+
+ private:
+  HistoriqueCompte& historique(const std::string& cle, const std::string& login) {
+    const auto [it, nouveau] = rang_.try_emplace(cle, r_.size());
+    if (nouveau) r_.push_back(HistoriqueCompte{login, {}});
+    return r_[it->second];
+  }
+
+  std::vector<HistoriqueCompte> r_;
+  std::map<std::string, std::size_t, std::less<>> rang_;            // login's key -> index in r_
+  std::map<std::string, ChangementCompte, std::less<>> ouverte_;    // intention awaiting its result
+};
+
+}  // namespace
+
+std::vector<HistoriqueCompte> HistoriquesDuJournal(const std::vector<LigneJournal>& lignes) {
+  Historiques h;
+  for (LigneJournal l : lignes) h.ajoute(std::move(l));
+  return h.termine();
+}
+
+bool LitHistoriques(const std::string& chemin, std::string_view magasin,
+                    std::vector<HistoriqueCompte>& historiques, std::string& erreur) {
+  Historiques h;
+  std::string autre;
+  const bool lu = LitFichierJournal(
+      chemin,
+      [&](LigneJournal&& l) {
+        if (autre.empty() && LigneDuMagasin(l, magasin, autre)) h.ajoute(std::move(l));
+      },
+      erreur);
+  if (lu && !autre.empty()) erreur = autre;
+  historiques = lu && autre.empty() ? h.termine() : std::vector<HistoriqueCompte>{};
+  return lu && autre.empty();
 }
 
 namespace {
@@ -54,14 +98,29 @@ struct Noms {
   friend bool operator==(const Noms&, const Noms&) = default;
 };
 
+// The comment with its field 7 (the length of the last name) set apart: the
+// only field of it a write changes.
+std::string HorsLongueurNom(std::string_view commentaire) {
+  return RemplaceLongueurNom(commentaire, 0);
+}
+
 // How far back the account's current texts follow its journal, from the last
 // change: the texts to put back, or the current ones when the last change
-// does not match.
-Noms Cible(const HistoriqueCompte& h, const Noms& actuels) {
+// does not match. A restore puts back the full name and field 7 of the
+// comment, taken on the current comment, and nothing else: a step whose old
+// and new comments differ elsewhere (which no write makes) stops the account
+// with `autreChamp`.
+Noms Cible(const HistoriqueCompte& h, const Noms& actuels, bool& autreChamp) {
+  autreChamp = false;
   Noms cible = actuels;
   for (auto it = h.ecrits.rbegin(); it != h.ecrits.rend(); ++it) {
     if (cible != Noms{it->nouveauNomComplet, it->nouveauCommentaire}) break;
-    cible = Noms{it->ancienNomComplet, it->ancienCommentaire};
+    if (HorsLongueurNom(it->ancienCommentaire) != HorsLongueurNom(it->nouveauCommentaire)) {
+      autreChamp = true;
+      return actuels;
+    }
+    cible = Noms{it->ancienNomComplet,
+                 RemplaceLongueurNom(cible.commentaire, LitUsrComment(it->ancienCommentaire).LongueurNom)};
   }
   return cible;
 }
@@ -78,7 +137,7 @@ Restauration RestaureComptes(const std::vector<HistoriqueCompte>& historiques,
                              MagasinComptes& magasin, JournalChangements* journal) {
   Restauration r;
   for (const HistoriqueCompte& h : historiques) {
-    CompteRestaure c{h.login, IssueRestauration::Laisse, 0};
+    CompteRestaure c{h.login, IssueRestauration::Laisse, 0, {}};
     if (h.ecrits.empty()) {  // never written
       r.comptes.push_back(c);
       continue;
@@ -91,7 +150,14 @@ Restauration RestaureComptes(const std::vector<HistoriqueCompte>& historiques,
       continue;
     }
     const Noms actuels{lu.full_name.texte, lu.usr_comment.texte};
-    const Noms cible = Cible(h, actuels);
+    if (LitUsrComment(actuels.commentaire).Marqueur != kMarqueurTavo) {
+      c.raison = kRaisonPasTavo;
+      r.comptes.push_back(c);
+      continue;
+    }
+    bool autreChamp = false;
+    const Noms cible = Cible(h, actuels, autreChamp);
+    if (autreChamp) c.raison = kRaisonAutreChamp;
     if (cible == actuels) {
       r.comptes.push_back(c);
       continue;

@@ -1,8 +1,9 @@
-// Putting back what a journal shows as written: for each account, the old full
-// name and user comment, only where the account still holds exactly the new
-// ones (compare, then set). The whole record is read and written back whole,
-// so every other field stays as it is, and the restore writes its own journal,
-// so it can itself be undone.
+// Putting back what a journal shows as written: for each TAVO account, the old
+// full name and the old length of the last name (field 7 of the user comment),
+// only where the account still holds exactly the new texts (compare, then
+// set). Every other byte of the record stays as the store holds it, whatever
+// the journal says, and the restore writes its own journal, so it can itself
+// be undone.
 #pragma once
 
 #include <cstdint>
@@ -27,9 +28,11 @@ struct HistoriqueCompte {
 // whose writes all failed has no change.
 std::vector<HistoriqueCompte> HistoriquesDuJournal(const std::vector<LigneJournal>& lignes);
 
-// False, with a CP1252 reason, when a line names another store than `magasin`.
-bool JournalDuMagasin(const std::vector<LigneJournal>& lignes, std::string_view magasin,
-                      std::string& erreur);
+// Reads the journal at `chemin` into its histories as its lines come. False,
+// with a CP1252 reason, when it cannot be read, is damaged, or a line names
+// another store than `magasin`.
+bool LitHistoriques(const std::string& chemin, std::string_view magasin,
+                    std::vector<HistoriqueCompte>& historiques, std::string& erreur);
 
 enum class IssueRestauration {
   ARestaurer,  // what a run without writing finds to put back
@@ -38,10 +41,16 @@ enum class IssueRestauration {
   Echec,       // the account could not be read or written (statut)
 };
 
+// Why an account was left alone, besides a change since the write (CP1252).
+inline constexpr std::string_view kRaisonPasTavo = "pas un compte TAVO";
+inline constexpr std::string_view kRaisonAutreChamp =
+    "le journal y changerait le commentaire ailleurs qu'\xE0 la longueur du nom";
+
 struct CompteRestaure {
   std::string login;
   IssueRestauration issue = IssueRestauration::Laisse;
   std::uint32_t statut = 0;
+  std::string_view raison;  // Laisse: one of the reasons above, or empty
 };
 
 struct Restauration {

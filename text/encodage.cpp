@@ -49,6 +49,16 @@ bool EstOctetIndefini(int octet) {
   return octet == 0x81 || octet == 0x8D || octet == 0x8F || octet == 0x90 || octet == 0x9D;
 }
 
+// A character CP1252 lacks: its base Latin letters, else the replacement byte.
+void AjouteLettreDeBase(std::string& sortie, std::uint32_t cp) {
+  const std::string_view lettre = LettreLatineDeBase(cp);
+  if (lettre.empty()) {
+    sortie.push_back(static_cast<char>(kRemplacement));
+  } else {
+    sortie.append(lettre);
+  }
+}
+
 void AjouteCompte(std::string& sortie, std::uint32_t cp) {
   // Every C1 control is kept as its byte too, as Windows' best-fit mapping
   // does: a name written by a tool that took DOS letters for Latin-1 still
@@ -61,12 +71,7 @@ void AjouteCompte(std::string& sortie, std::uint32_t cp) {
     sortie.push_back(static_cast<char>(octet));
     return;
   }
-  const std::string_view lettre = LettreLatineDeBase(cp);
-  if (!lettre.empty()) {
-    sortie.append(lettre);
-  } else {
-    sortie.push_back(static_cast<char>(kRemplacement));
-  }
+  AjouteLettreDeBase(sortie, cp);
 }
 
 void AjoutePersonne(std::string& sortie, std::uint32_t cp) {
@@ -82,12 +87,7 @@ void AjoutePersonne(std::string& sortie, std::uint32_t cp) {
     sortie.append(kCp1252HautEnAscii[static_cast<std::size_t>(octet - 0x80)]);
     return;
   }
-  const std::string_view lettre = LettreLatineDeBase(cp);
-  if (!lettre.empty()) {
-    sortie.append(lettre);
-  } else {
-    sortie.push_back(static_cast<char>(kRemplacement));
-  }
+  AjouteLettreDeBase(sortie, cp);
 }
 
 bool EstSuite(unsigned char c) { return (c & 0xC0) == 0x80; }
@@ -296,6 +296,16 @@ bool EstUtf8MultiOctets(std::string_view octets) {
 
 bool CommenceParBomUtf8(std::string_view octets) { return octets.starts_with(kBomUtf8); }
 
+std::optional<std::size_t> CaracteresUtf8Imprimables(std::string_view octets) {
+  std::size_t caracteres = 0;
+  for (std::size_t i = 0; i < octets.size(); ++caracteres) {
+    const Sequence seq = DecodeSequence(octets.substr(i));
+    if (seq.longueur == 0 || seq.codePoint < 0x20 || seq.codePoint == 0x7F) return std::nullopt;
+    i += seq.longueur;
+  }
+  return caracteres;
+}
+
 std::string Utf16VersUtf8(std::u16string_view texte) {
   std::string sortie;
   sortie.reserve(texte.size());
@@ -334,6 +344,11 @@ std::optional<std::string> NomFichierSysteme(std::u16string_view nom) {
   });
   if (!lisible) return std::nullopt;
   return utf8;
+}
+
+std::string NomFichierAffiche(std::string_view nomFichier) {
+  if (EstUtf8MultiOctets(nomFichier)) return Utf8VersCp1252Compte(nomFichier);
+  return std::string(nomFichier);
 }
 
 std::u16string Cp1252VersUtf16(std::string_view cp1252) {

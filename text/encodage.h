@@ -54,6 +54,10 @@ bool EstUtf8MultiOctets(std::string_view octets);
 
 bool CommenceParBomUtf8(std::string_view octets);
 
+// The characters of a text that is valid UTF-8 and holds no control character
+// (U+0000 to U+001F, U+007F), or nothing.
+std::optional<std::size_t> CaracteresUtf8Imprimables(std::string_view octets);
+
 // ---- UTF-16 ----
 
 // UTF-16 (the Windows account store's text) to and from UTF-8 (the store
@@ -71,6 +75,10 @@ std::u16string Utf8VersUtf16(std::string_view texte);
 // it holds an unpaired surrogate: UTF-8 cannot spell it, so any spelling would
 // open another file, or none.
 std::optional<TexteUtf8> NomFichierSysteme(std::u16string_view nom);
+
+// A file name as the operator's messages show it: the readers' UTF-8 name in
+// the messages' CP1252.
+TexteCp1252 NomFichierAffiche(std::string_view nomFichier);
 
 // The core's CP1252 to UTF-16 for a toolkit; every byte round-trips.
 std::u16string Cp1252VersUtf16(std::string_view cp1252);

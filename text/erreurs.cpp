@@ -10,15 +10,10 @@
 namespace corrinom {
 namespace {
 
-struct EntreeErreur {
-  std::int32_t code;
-  std::string_view texte;  // CP1252
-};
-
 // Our own codes (30000 and up) and the two network codes for a socket that is
 // not connected and a refused connection. Codes 30004-30015 and 30025-30031
 // have no entry on purpose. The texts are the operator's, spelling included.
-constexpr std::array<EntreeErreur, 19> kTable{{
+constexpr std::array<TexteCode, 19> kTable{{
     {0, ""},
     {10057, "Non connect\xE9 au serveur"},
     {10061, "Non connect\xE9 au serveur"},
@@ -88,8 +83,8 @@ std::int32_t CodeErreurFichier(int numero) {
 }
 
 std::string MessErreur(std::int32_t code) {
-  for (const EntreeErreur& e : kTable) {
-    if (e.code == code) return std::string(e.texte);
+  if (const TexteCode* e = ChercheTexteCode(kTable, static_cast<std::uint32_t>(code))) {
+    return std::string(e->texte);
   }
   std::string systeme = TexteSystemeSurUneLigne(TexteSysteme(static_cast<std::uint32_t>(code)));
   if (!systeme.empty()) return systeme;

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <exception>
 #include <filesystem>
+#include <functional>
 #include <memory>
 
 #ifdef _WIN32
@@ -101,9 +102,10 @@ bool EstFichierLisible(const std::string& nomFichier) {
   return std::filesystem::is_regular_file(etat);
 }
 
-LectureFichier LitFichier(const std::string& nomFichier, std::string& contenu, bool arretAuZero) {
+LectureFichier LitFichierParMorceaux(const TexteUtf8& nomFichier,
+                                     const std::function<void(std::uint64_t)>& taille,
+                                     const std::function<bool(std::string_view)>& morceau) {
   using Echec = LectureFichier::Echec;
-  contenu.clear();
   // The name becomes the system's path once (on Windows, its UTF-16 spelling).
   const std::filesystem::path chemin = CheminUtf8(nomFichier);
   // A name that is not a plain file is refused before it is opened at all.
@@ -114,44 +116,45 @@ LectureFichier LitFichier(const std::string& nomFichier, std::string& contenu, b
   if (!ec && std::filesystem::exists(etat) && !std::filesystem::is_regular_file(etat))
     return Refus(Echec::Ouverture, EACCES, chemin);
 
-  std::uint64_t taille = 0;
+  std::uint64_t octets = 0;
   int numero = 0;
   errno = 0;
-  const Fichier f = OuvreFichierSimple(chemin, taille, numero);
+  const Fichier f = OuvreFichierSimple(chemin, octets, numero);
   if (!f) {
     if (numero == 0) numero = ENOENT;
     return Refus(numero == EISDIR ? Echec::Lecture : Echec::Ouverture, numero, chemin);
   }
-  if (taille > kTailleMaxFichier) return Refus(Echec::Ouverture, EFBIG, chemin);
-  contenu.reserve(static_cast<std::size_t>(taille));
+  if (octets > kTailleMaxFichier) return Refus(Echec::Ouverture, EFBIG, chemin);
+  if (taille) taille(octets);
 
-  constexpr std::size_t kBloc = 1 << 16;
+  std::string bloc(kMorceauFichier, '\0');
+  std::uint64_t total = 0;
   for (;;) {
-    const std::size_t avant = contenu.size();
-    contenu.resize(avant + kBloc);
-    const std::size_t lus = std::fread(contenu.data() + avant, 1, kBloc, f.get());
-    contenu.resize(avant + lus);
-    if (arretAuZero) {
-      const std::size_t zero = contenu.find('\0', avant);
-      if (zero != std::string::npos) {
-        contenu.resize(zero);
-        return {};
-      }
-    }
+    const std::size_t lus = std::fread(bloc.data(), 1, bloc.size(), f.get());
+    total += lus;
     // A file that grew past the limit while it was read is refused all the same.
-    if (contenu.size() > kTailleMaxFichier) {
-      contenu.clear();
-      contenu.shrink_to_fit();
-      return Refus(Echec::Lecture, EFBIG, chemin);
-    }
-    if (lus < kBloc) break;
+    if (total > kTailleMaxFichier) return Refus(Echec::Lecture, EFBIG, chemin);
+    if (lus > 0 && !morceau(std::string_view(bloc.data(), lus))) return {};
+    if (lus < bloc.size()) break;
   }
-  if (std::ferror(f.get())) {
-    const int erreur = errno == 0 ? EIO : errno;
-    contenu.clear();
-    return Refus(Echec::Lecture, erreur, chemin);
-  }
+  if (std::ferror(f.get())) return Refus(Echec::Lecture, errno == 0 ? EIO : errno, chemin);
   return {};
+}
+
+LectureFichier LitFichier(const TexteUtf8& nomFichier, std::string& contenu, bool arretAuZero) {
+  contenu.clear();
+  const LectureFichier r = LitFichierParMorceaux(
+      nomFichier, [&](std::uint64_t taille) { contenu.reserve(static_cast<std::size_t>(taille)); },
+      [&](std::string_view morceau) {
+        const std::size_t zero = arretAuZero ? morceau.find('\0') : std::string_view::npos;
+        contenu.append(morceau.substr(0, zero));
+        return zero == std::string_view::npos;
+      });
+  if (!r) {
+    contenu.clear();
+    contenu.shrink_to_fit();
+  }
+  return r;
 }
 
 }  // namespace corrinom

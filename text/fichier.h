@@ -10,13 +10,16 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <string>
+#include <string_view>
 
 #include "text/encodage.h"
 
 namespace corrinom {
 
 inline constexpr std::uint64_t kTailleMaxFichier = std::uint64_t{256} << 20;
+inline constexpr std::size_t kMorceauFichier = std::size_t{1} << 16;  // bytes read at a time
 
 // A UTF-8 name as the system's path (on Windows a std::string would be read in
 // the ANSI code page, where "Łódź" is another name or none); the empty path for a
@@ -42,5 +45,13 @@ struct LectureFichier {
 // too); a file over the limit gives 223, a missing folder on the way 3.
 LectureFichier LitFichier(const TexteUtf8& nomFichier, std::string& contenu,
                           bool arretAuZero = false);
+
+// The same reader for a caller that parses as it reads: `taille` (when given)
+// learns the file's size once it is open, then `morceau` gets the bytes in
+// order, at most kMorceauFichier at a time, and may stop the reading by
+// returning false (which is no failure). The same refusals as LitFichier.
+LectureFichier LitFichierParMorceaux(const TexteUtf8& nomFichier,
+                                     const std::function<void(std::uint64_t)>& taille,
+                                     const std::function<bool(std::string_view)>& morceau);
 
 }  // namespace corrinom

@@ -47,6 +47,25 @@ bool BlancSupprime(const std::string& garde, std::string_view reste) {
   return garde.empty() || reste.size() == 1 || Octet(reste[1]) == kBlanc;
 }
 
+// The cleaning both name rules share: controls are dropped, blanks follow the
+// blank rule, and every other byte goes to `garde`, which may keep it, change
+// it or drop it.
+template <typename Garde>
+std::string NettoieAvec(std::string_view texte, Garde garde) {
+  std::string r;
+  r.reserve(texte.size());
+  for (std::size_t i = 0; i < texte.size(); ++i) {
+    const unsigned char c = Octet(texte[i]);
+    if (c < kBlanc) continue;
+    if (c == kBlanc) {
+      if (!BlancSupprime(r, texte.substr(i))) r.push_back(' ');
+    } else {
+      garde(r, c);
+    }
+  }
+  return r;
+}
+
 bool EstMinuscule(unsigned char c) { return c >= 'a' && c <= 'z'; }
 
 char Majuscule(unsigned char c) {
@@ -72,15 +91,7 @@ std::string EnleveAccents(std::string_view texte) {
 }
 
 std::string MajusculeNom(std::string_view texte) {
-  std::string garde;
-  garde.reserve(texte.size());
-  for (std::size_t i = 0; i < texte.size(); ++i) {
-    const unsigned char c = Octet(texte[i]);
-    if (c < kBlanc) continue;
-    if (c == kBlanc) {
-      if (!BlancSupprime(garde, texte.substr(i))) garde.push_back(' ');
-      continue;
-    }
+  return NettoieAvec(texte, [](std::string& garde, unsigned char c) {
     if (c == '\'' || c == '-' || c == '.' || c == '_' || (c >= '0' && c <= '9') ||
         (c >= 'A' && c <= 'Z')) {
       garde.push_back(static_cast<char>(c));
@@ -92,25 +103,13 @@ std::string MajusculeNom(std::string_view texte) {
       garde.push_back(kAccentsMajuscules[k]);
     }
     // Anything else (other punctuation, DEL, unknown letters) is dropped.
-  }
-  return garde;
+  });
 }
 
 std::string NettoieTexte(std::string_view texte) {
-  std::string garde;
-  garde.reserve(texte.size());
-  for (std::size_t i = 0; i < texte.size(); ++i) {
-    const unsigned char c = Octet(texte[i]);
-    if (c < kBlanc) continue;
-    if (c == kBlanc) {
-      if (!BlancSupprime(garde, texte.substr(i))) garde.push_back(' ');
-    } else if (EstOem(c)) {
-      garde.push_back(kOemVersCp1252[c - 0x80]);
-    } else {
-      garde.push_back(static_cast<char>(c));
-    }
-  }
-  return garde;
+  return NettoieAvec(texte, [](std::string& garde, unsigned char c) {
+    garde.push_back(EstOem(c) ? kOemVersCp1252[c - 0x80] : static_cast<char>(c));
+  });
 }
 
 std::string AssemblePrenoms(std::string_view premier, std::string_view deuxieme,

@@ -10,11 +10,6 @@
 namespace corrinom {
 namespace {
 
-struct TexteCode {
-  std::uint32_t code;
-  std::string_view texte;  // CP1252
-};
-
 constexpr std::array<TexteCode, 39> kTextes{{
     {2, "Le fichier sp\xE9" "cifi\xE9 est introuvable.\r\n"},
     {3, "Le chemin d'acc\xE8s sp\xE9" "cifi\xE9 est introuvable.\r\n"},
@@ -67,10 +62,8 @@ constexpr std::array<TexteCode, 39> kTextes{{
 }  // namespace
 
 std::string TexteSysteme(std::uint32_t code) {
-  for (const TexteCode& t : kTextes) {
-    if (t.code == code) return std::string(t.texte);
-  }
-  return {};
+  const TexteCode* t = ChercheTexteCode(kTextes, code);
+  return t != nullptr ? std::string(t->texte) : std::string();
 }
 
 }  // namespace corrinom

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "reconcile/surlignage.h"
+#include "window/surlignage.h"
 #include "window/controles.h"
 
 namespace corrinom::fenetre {

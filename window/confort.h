@@ -45,7 +45,7 @@ PlacesRecherche PlaceRecherche(int largeurCadre, int dpi);
 // The changed letters of an account list cell, emphasized (bold, in the mark's
 // colour): in "Nouv. noms" and "Nouv. prénoms" of an attached row, one flag per
 // byte of the new text, true for the letters that differ from the current text
-// (reconcile/surlignage.h). Empty for any other cell and when no letter differs.
+// (window/surlignage.h). Empty for any other cell and when no letter differs.
 // `colonne` counts the login as column 0.
 std::vector<bool> LettresSurlignees(const LigneCompte& ligne, int colonne);
 

@@ -12,7 +12,7 @@
 #include "reconcile/tri.h"
 #include "session/ecriture.h"
 #include "session/progression.h"
-#include "session/restauration_fenetre.h"
+#include "window/restauration_fenetre.h"
 #include "text/encodage.h"
 
 namespace corrinom::fenetre {

@@ -149,12 +149,7 @@ void XMLAnalyseur::LitDeclaration() {
   if (!Suit("version"))
     Refuse("The xml declaration must have 'version' and 'encoding' and/or 'standalone' in this order.");
   p_ += 7;
-  SauteBlancs();
-  if (p_ == fin_ || *p_ != '=') Refuse("Missing equal sign for an attribute.");
-  ++p_;
-  SauteBlancs();
-  if (p_ == fin_ || (*p_ != '\'' && *p_ != '"')) Refuse("Missing quote for an attribute's value.");
-  const char guillemet = *p_++;
+  const char guillemet = LitEgalEtGuillemet();
   if (!Suit("1.0")) Refuse("Unsupported XML version, must be '1.0'.");
   TXMLDeclaration& declaration = doc_.Declaration();
   declaration.SetVersion("1.0");
@@ -176,15 +171,21 @@ void XMLAnalyseur::LitDeclaration() {
   p_ += 2;
 }
 
-// "=", a quote, the value up to the same quote (of an attribute or of the
-// declaration's pseudo-attributes); leaves the position after it.
-std::string_view XMLAnalyseur::LitValeurAttribut() {
+// Blanks, "=", blanks and the opening quote, which it returns; leaves the
+// position after the quote.
+char XMLAnalyseur::LitEgalEtGuillemet() {
   SauteBlancs();
   if (p_ == fin_ || *p_ != '=') Refuse("Missing equal sign for an attribute.");
   ++p_;
   SauteBlancs();
   if (p_ == fin_ || (*p_ != '\'' && *p_ != '"')) Refuse("Missing quote for an attribute's value.");
-  const char guillemet = *p_++;
+  return *p_++;
+}
+
+// "=", a quote, the value up to the same quote (of an attribute or of the
+// declaration's pseudo-attributes); leaves the position after it.
+std::string_view XMLAnalyseur::LitValeurAttribut() {
+  const char guillemet = LitEgalEtGuillemet();
   const void* ferme = std::memchr(p_, guillemet, static_cast<std::size_t>(fin_ - p_));
   if (!ferme) Refuse("Missing quote for an attribute's value.");
   const char* f = static_cast<const char*>(ferme);

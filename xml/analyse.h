@@ -25,6 +25,7 @@ class XMLAnalyseur {
 
   void LitDocument(bool convertiDepuisUtf8);
   void LitDeclaration();
+  char LitEgalEtGuillemet();
   std::string_view LitValeurAttribut();
   void ConvertitSelonEncodage();
   void ConvertitUtf8(std::string_view octets);

@@ -108,24 +108,22 @@ inline const char* FinDeNom(const char* p, const char* fin) {
 
 // The n bytes at a and at b are the same. Names are short: up to 16 bytes
 // they are compared with two overlapping loads instead of a call to memcmp.
+// The first and the last sizeof(Mot) bytes, which overlap when n is below twice
+// that size; sizeof(Mot) <= n.
+template <typename Mot>
+bool MemesBouts(const char* a, const char* b, std::size_t n) {
+  Mot a1, a2, b1, b2;
+  std::memcpy(&a1, a, sizeof(Mot));
+  std::memcpy(&b1, b, sizeof(Mot));
+  std::memcpy(&a2, a + n - sizeof(Mot), sizeof(Mot));
+  std::memcpy(&b2, b + n - sizeof(Mot), sizeof(Mot));
+  return ((a1 ^ b1) | (a2 ^ b2)) == 0;
+}
+
 inline bool MemesOctets(const char* a, const char* b, std::size_t n) {
   if (n > 16) return std::memcmp(a, b, n) == 0;
-  if (n >= 8) {
-    std::uint64_t a1, a2, b1, b2;
-    std::memcpy(&a1, a, 8);
-    std::memcpy(&b1, b, 8);
-    std::memcpy(&a2, a + n - 8, 8);
-    std::memcpy(&b2, b + n - 8, 8);
-    return ((a1 ^ b1) | (a2 ^ b2)) == 0;
-  }
-  if (n >= 4) {
-    std::uint32_t a1, a2, b1, b2;
-    std::memcpy(&a1, a, 4);
-    std::memcpy(&b1, b, 4);
-    std::memcpy(&a2, a + n - 4, 4);
-    std::memcpy(&b2, b + n - 4, 4);
-    return ((a1 ^ b1) | (a2 ^ b2)) == 0;
-  }
+  if (n >= 8) return MemesBouts<std::uint64_t>(a, b, n);
+  if (n >= 4) return MemesBouts<std::uint32_t>(a, b, n);
   for (std::size_t i = 0; i < n; ++i)
     if (a[i] != b[i]) return false;
   return true;

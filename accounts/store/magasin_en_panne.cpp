@@ -86,24 +86,26 @@ std::optional<std::uint32_t> MagasinEnPanne::pannePage(std::uint32_t reprise) {
   return statutPanne(OperationPanne::Enumeration, {}, appelsEnumeration_);
 }
 
-std::uint32_t MagasinEnPanne::enumere(std::uint32_t longueurPreferee,
-                                      std::vector<CompteStocke>& page,
-                                      std::uint32_t& totalEntrees, std::uint32_t& reprise) {
+std::uint32_t MagasinEnPanne::enumerePar(Enumeration enumeration, std::uint32_t longueurPreferee,
+                                         std::vector<CompteStocke>& page,
+                                         std::uint32_t& totalEntrees, std::uint32_t& reprise) {
   if (const auto statut = pannePage(reprise)) {
     page.clear();
     return *statut;
   }
-  return dessous_.enumere(longueurPreferee, page, totalEntrees, reprise);
+  return (dessous_.*enumeration)(longueurPreferee, page, totalEntrees, reprise);
+}
+
+std::uint32_t MagasinEnPanne::enumere(std::uint32_t longueurPreferee,
+                                      std::vector<CompteStocke>& page,
+                                      std::uint32_t& totalEntrees, std::uint32_t& reprise) {
+  return enumerePar(&MagasinComptes::enumere, longueurPreferee, page, totalEntrees, reprise);
 }
 
 std::uint32_t MagasinEnPanne::enumereNoms(std::uint32_t longueurPreferee,
                                           std::vector<CompteStocke>& page,
                                           std::uint32_t& totalEntrees, std::uint32_t& reprise) {
-  if (const auto statut = pannePage(reprise)) {
-    page.clear();
-    return *statut;
-  }
-  return dessous_.enumereNoms(longueurPreferee, page, totalEntrees, reprise);
+  return enumerePar(&MagasinComptes::enumereNoms, longueurPreferee, page, totalEntrees, reprise);
 }
 
 std::uint32_t MagasinEnPanne::lit(std::string_view login, CompteStocke& compte) {

@@ -16,19 +16,9 @@
 #include <vector>
 
 #include "accounts/store/magasin_comptes.h"
+#include "accounts/store/panne.h"
 
 namespace corrinom {
-
-// Which operation a fault hits. Lenteur makes every write wait before it is
-// done (to stop a run halfway through, in tests); it fails nothing.
-enum class OperationPanne { Lecture, Ecriture, Enumeration, Lenteur };
-
-struct Panne {
-  OperationPanne operation = OperationPanne::Lecture;
-  std::uint32_t statut = 0;          // Lenteur: the wait before each write, in milliseconds
-  std::optional<std::string> login;  // Lecture/Ecriture: nothing for every login
-  std::optional<std::uint32_t> page; // Enumeration: 1 is the first call; nothing for every call
-};
 
 class MagasinEnPanne final : public MagasinComptes {
  public:
@@ -49,6 +39,12 @@ class MagasinEnPanne final : public MagasinComptes {
   std::uint32_t ecrit(std::string_view login, const CompteStocke& compte) override;
 
  private:
+  using Enumeration = std::uint32_t (MagasinComptes::*)(std::uint32_t, std::vector<CompteStocke>&,
+                                                        std::uint32_t&, std::uint32_t&);
+  // The page of either enumeration, or the fault of that page.
+  std::uint32_t enumerePar(Enumeration enumeration, std::uint32_t longueurPreferee,
+                           std::vector<CompteStocke>& page, std::uint32_t& totalEntrees,
+                           std::uint32_t& reprise);
   // The fault of this page of an enumeration, counting from reprise 0.
   std::optional<std::uint32_t> pannePage(std::uint32_t reprise);
   std::optional<std::uint32_t> statutPanne(OperationPanne op, std::string_view login,

@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "accounts/store/magasin_comptes.h"
-#include "accounts/store/magasin_en_panne.h"
+#include "accounts/store/panne.h"
 
 struct sqlite3;
 struct sqlite3_stmt;

@@ -42,6 +42,7 @@ Entree EntreeNommee(std::string_view nom) {
   if (nom == "texte") return LitTexte;
   if (nom == "sconet") return LitSconet;
   if (nom == "tsv") return ImporteComptes;
+  if (nom == "journal") return RestaureJournalFuzz;
 #ifdef CORRINOM_WITH_SQLITE
   if (nom == "base") return OuvreBase;
 #endif

@@ -21,6 +21,8 @@ void LitSconet(const std::uint8_t* data, std::size_t size);
 void ImporteComptes(const std::uint8_t* data, std::size_t size);
 // The embedded account base: opened in memory, listed, one account written back.
 void OuvreBase(const std::uint8_t* data, std::size_t size);
+// The change journal: read, then restored without and with writing.
+void RestaureJournalFuzz(const std::uint8_t* data, std::size_t size);
 
 // The entry of a target by name ("texte", "sconet", "tsv", "base"), or nullptr.
 Entree EntreeNommee(std::string_view nom);

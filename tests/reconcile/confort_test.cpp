@@ -13,7 +13,6 @@
 #include "reconcile/deplacements.h"
 #include "reconcile/filtre.h"
 #include "reconcile/historique.h"
-#include "reconcile/surlignage.h"
 #include "reconcile/tri.h"
 
 namespace corrinom {
@@ -169,26 +168,6 @@ TEST(Filtre, SearchFoldsCaseAndAccentsOverLoginAndNames) {
     EXPECT_EQ(LignesVisibles(e, {c.recherche, c.marques}), c.visibles);
   }
   EXPECT_TRUE(MarqueRetenue(ChoixMarques::AFaire, Marque::ModificationMineure));
-}
-
-TEST(LettresChangees, LettersTheLongestCommonSubsequenceLeavesOut) {
-  const auto montre = [](std::string_view nouveau, std::string_view actuel) {
-    std::string r;
-    const std::vector<bool> c = LettresChangees(nouveau, actuel);
-    for (std::size_t i = 0; i < nouveau.size(); ++i) r += c[i] ? '^' : '.';
-    return r;
-  };
-  EXPECT_EQ(montre("H\xE9l\xE8ne", "Helene"), ".^.^..");
-  EXPECT_EQ(montre("Jean", "JEAN"), ".^^^");
-  EXPECT_EQ(montre("DUPONT", "DUPONT"), "......");
-  EXPECT_EQ(montre("DUPOND", "DUPONT"), ".....^");
-  EXPECT_EQ(montre("MARTIN", ""), "^^^^^^");
-  EXPECT_EQ(montre("", "MARTIN"), "");
-  EXPECT_EQ(montre("ANNA", "ANNE"), "...^");
-  EXPECT_EQ(montre("LE GALL", "LEGALL"), "..^....");
-  EXPECT_EQ(montre("Jean Marc", "Marc"), "^^^^^....");
-  const std::string longue(2000, 'a');
-  EXPECT_EQ(LettresChangees(longue + "x" + longue, longue + "y" + longue)[2000], true);
 }
 
 TEST(PlaceSurCompteSelectionne, IsExactlyADropOfThePersonOnTheRow) {

@@ -5,6 +5,7 @@
 
 #include "accounts/security/services_securite_double.h"
 #include "accounts/store/base_demo.h"
+#include "accounts/store/magasin_en_panne.h"
 #include "accounts/store/magasin_sqlite.h"
 #include "accounts/tsv_comptes.h"
 #include "operator/dialogues_script.h"

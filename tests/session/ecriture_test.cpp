@@ -2,6 +2,7 @@
 // a real SQLite base.
 #include <gtest/gtest.h>
 
+#include "accounts/store/magasin_en_panne.h"
 #include "accounts/store/magasin_sqlite.h"
 #include "accounts/tsv_comptes.h"
 #include "operator/dialogues_script.h"

@@ -1,6 +1,7 @@
 // Loading the accounts of a base into the account list.
 #include <gtest/gtest.h>
 
+#include "accounts/store/magasin_en_panne.h"
 #include "accounts/store/magasin_sqlite.h"
 #include "operator/dialogues_script.h"
 #include "session/enumeration.h"

@@ -74,8 +74,9 @@ TEST(Journal, PerUserFolder) {
 
 const ChangementCompte kDupont{"dupont.j", "DUPONT Jean", "TAVO;E;;;;;6;;12/05/2011",
                                "DUPONT-MARTIN Jean", "TAVO;E;;;;;13;;12/05/2011"};
+// Quotes, CR and LF travel quoted (a name may hold none of the two breaks).
 const ChangementCompte kGuillemets{"l\xC3\xA9on", "dit \"Jo\"", "",
-                                   "LEON\r\nJo", ""};
+                                   "LEON Jo", "TAVO;\r\n;"};
 
 TEST(Journal, LinesAsWrittenAreReadBack) {
   Dossier d;
@@ -160,6 +161,14 @@ TEST(Journal, ReadingRefusesDamageButNotALastLineCutShort) {
       {kEntete + "t;m;dupont.j;intention;a;b;c\r\n", false, 0},
       {std::string(kEnteteJournal) + "\r\n" + bonne, false, 0},                    // no byte-order mark
       {"", false, 0},
+      {kEntete + "t;m;dupont.j;intention;a;b;c;d;;\r\n", false, 0},              // a tenth field
+      {kEntete + "t;m;dupont.j;intention;DUPONT\x01;;c;d;\r\n", false, 0},       // a control character
+      {kEntete + "t;m;dupont.j;intention;a;;DUPONT\x7F;d;\r\n", false, 0},
+      {kEntete + "t;m;dupont.j;intention;\"A\nB\";;c;d;\r\n", false, 0},
+      {kEntete + "t;m;dup\xC3.j;intention;a;;c;d;\r\n", false, 0},              // not UTF-8
+      {kEntete + "t;m;d;intention;a;;" + std::string(257, 'x') + ";d;\r\n", false, 0},
+      {kEntete + "t;m;d;intention;a;;" + std::string(256, 'x') + ";d;\r\n", true, 1},
+      {kEntete + "t;m;d;intention;a;\"" + std::string(100000, ';') + "\";c;d;\r\n", true, 1},
   };
   for (const auto& c : cas) {
     std::vector<LigneJournal> lignes;
@@ -167,6 +176,11 @@ TEST(Journal, ReadingRefusesDamageButNotALastLineCutShort) {
     EXPECT_EQ(LitJournal(c.texte, lignes, erreur), c.lu) << c.texte;
     EXPECT_EQ(lignes.size(), c.lignes) << c.texte;
     EXPECT_EQ(erreur.empty(), c.lu) << c.texte;
+    // The same bytes read from a file, as they come.
+    Dossier d;
+    test::Ecrit(d.nom("j.csv"), c.texte);
+    EXPECT_EQ(LitFichierJournal(d.nom("j.csv"), lignes, erreur), c.lu) << c.texte;
+    EXPECT_EQ(lignes.size(), c.lignes) << c.texte;
   }
 }
 

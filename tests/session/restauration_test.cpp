@@ -5,48 +5,14 @@
 
 #include "session/liste_changements.h"
 #include "session/restauration.h"
-#include "session/restauration_fenetre.h"
 #include "operator/dialogues_script.h"
 #include "outils.h"
 
 namespace corrinom {
 namespace {
 
-// Accounts in memory; chosen logins fail to read or to write.
-class MagasinMemoire final : public MagasinComptes {
- public:
-  std::map<std::string, CompteStocke, std::less<>> comptes;
-  std::map<std::string, std::uint32_t, std::less<>> echecsLecture, echecsEcriture;
-  int ecritures = 0;
-
-  std::uint32_t enumere(std::uint32_t, std::vector<CompteStocke>& page, std::uint32_t&,
-                        std::uint32_t&) override {
-    page.clear();
-    return kNerrSuccess;
-  }
-  std::uint32_t lit(std::string_view login, CompteStocke& compte) override {
-    if (const auto e = echecsLecture.find(login); e != echecsLecture.end()) return e->second;
-    const auto it = comptes.find(login);
-    if (it == comptes.end()) return kNerrUserNotFound;
-    compte = it->second;
-    return kNerrSuccess;
-  }
-  std::uint32_t ecrit(std::string_view login, const CompteStocke& compte) override {
-    if (const auto e = echecsEcriture.find(login); e != echecsEcriture.end()) return e->second;
-    ++ecritures;
-    comptes.find(login)->second = compte;
-    return kNerrSuccess;
-  }
-};
-
-CompteStocke Compte(const std::string& login, const std::string& nom, const std::string& comm) {
-  CompteStocke c;
-  c.name = ChampTexte::de(login);
-  c.full_name = ChampTexte::de(nom);
-  c.usr_comment = ChampTexte::de(comm);
-  c.home_dir = ChampTexte::de("\\\\srv\\" + login);
-  return c;
-}
+using test::Compte;
+using test::MagasinMemoire;
 
 LigneJournal Ligne(std::string login, std::string ancien, std::string nouveau,
                    std::optional<std::uint32_t> statut) {
@@ -138,49 +104,6 @@ TEST(Restauration, AJournalOfAnotherStoreIsRefused) {
   lignes[1].magasin = "autre";
   EXPECT_FALSE(JournalDuMagasin(lignes, "m", erreur));
   EXPECT_NE(erreur.find("ligne"), std::string::npos);
-}
-
-TEST(Restauration, FromTheWindowAskedThenReportedAndTheRowsFollow) {
-  MagasinMemoire m;
-  m.comptes["a"] = Compte("a", "DUPONT-MARTIN Jean", "TAVO;;;;;;13;;01/01/2011");
-  m.comptes["b"] = Compte("b", "AUTRE Paul", "TAVO;;;;;;5");
-  test::Dossier d;
-  std::string erreur;
-  auto ecrit = JournalChangements::OuvreFichier(d.nom("run.csv"), "m", erreur);
-  ASSERT_TRUE(ecrit) << erreur;
-  for (const ChangementCompte& c :
-       {ChangementCompte{"a", "DUPONT Jean", "TAVO;;;;;;6;;01/01/2011", "DUPONT-MARTIN Jean",
-                         "TAVO;;;;;;13;;01/01/2011"},
-        ChangementCompte{"b", "B Paul", "TAVO;;;;;;1", "BB Paul", "TAVO;;;;;;2"}}) {
-    ASSERT_TRUE(ecrit->intention(c, erreur));
-    ASSERT_TRUE(ecrit->resultat(c, 0, erreur));
-  }
-  EtatRapprochement etat;
-  LigneCompte ligne = LigneCompte::Libre("a", "DUPONT-MARTIN", "Jean", "01/01/2011");
-  AttachePersonne(ligne, "DUPONT-MARTIN", "Jean", "01/01/2011");
-  ligne.marque = Marque::DejaBon;
-  etat.comptes.push_back(ligne);
-
-  for (const Reponse reponse : {Reponse::Non, Reponse::Oui}) {
-    DialoguesScript dialogues;
-    dialogues.reponses.push_back(reponse);
-    const auto propre = RestaureJournal(ecrit->chemin(), m, "m", etat, dialogues, d.nom("sien.csv"));
-    const auto questions = dialogues.textes(DialoguesScript::Genre::Question);
-    ASSERT_EQ(questions.size(), 1u);
-    EXPECT_NE(questions[0].find("Comptes \xE0 restaurer (1) : a"), std::string::npos) << questions[0];
-    EXPECT_NE(questions[0].find("(1) : b"), std::string::npos) << questions[0];
-    EXPECT_EQ(propre.has_value(), reponse == Reponse::Oui);
-  }
-  EXPECT_EQ(m.comptes["a"].full_name.texte, "DUPONT Jean");
-  EXPECT_EQ(etat.comptes[0].sousItems[kNomActuel], "DUPONT");
-  EXPECT_EQ(etat.comptes[0].marque, Marque::ModificationImportante);  // pending again, as the store holds the old names
-  EXPECT_EQ(etat.compteurs.value().modificationsImportantes, 1);
-
-  // A journal of another store is refused before anything is asked.
-  DialoguesScript dialogues;
-  EXPECT_FALSE(RestaureJournal(ecrit->chemin(), m, "autre", etat, dialogues));
-  EXPECT_EQ(dialogues.nombre(DialoguesScript::Genre::Question), 0u);
-  EXPECT_EQ(dialogues.nombre(DialoguesScript::Genre::Erreur), 1u);
 }
 
 TEST(ListeChangements, PendingRowsInListOrderAndTheirCsv) {

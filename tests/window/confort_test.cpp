@@ -9,6 +9,7 @@
 #include "window/compteurs.h"
 #include "window/controles.h"
 #include "window/logique_fenetre.h"
+#include "window/surlignage.h"
 
 namespace corrinom::fenetre {
 namespace {
@@ -191,6 +192,26 @@ TEST(Ecriture, ProgressStopAndTheEndOfTheHistory) {
   EXPECT_EQ(b.vue.progression[2], std::nullopt);
   EXPECT_FALSE(b.logique.historique().PeutAnnuler());
   EXPECT_EQ(b.d.indicationCourante.rfind(kEcritureIrreversible, 0), 0u);
+}
+
+TEST(LettresChangees, LettersTheLongestCommonSubsequenceLeavesOut) {
+  const auto montre = [](std::string_view nouveau, std::string_view actuel) {
+    std::string r;
+    const std::vector<bool> c = LettresChangees(nouveau, actuel);
+    for (std::size_t i = 0; i < nouveau.size(); ++i) r += c[i] ? '^' : '.';
+    return r;
+  };
+  EXPECT_EQ(montre("H\xE9l\xE8ne", "Helene"), ".^.^..");
+  EXPECT_EQ(montre("Jean", "JEAN"), ".^^^");
+  EXPECT_EQ(montre("DUPONT", "DUPONT"), "......");
+  EXPECT_EQ(montre("DUPOND", "DUPONT"), ".....^");
+  EXPECT_EQ(montre("MARTIN", ""), "^^^^^^");
+  EXPECT_EQ(montre("", "MARTIN"), "");
+  EXPECT_EQ(montre("ANNA", "ANNE"), "...^");
+  EXPECT_EQ(montre("LE GALL", "LEGALL"), "..^....");
+  EXPECT_EQ(montre("Jean Marc", "Marc"), "^^^^^....");
+  const std::string longue(2000, 'a');
+  EXPECT_EQ(LettresChangees(longue + "x" + longue, longue + "y" + longue)[2000], true);
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "reconcile/surlignage.h"
+#include "window/surlignage.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -1,5 +1,5 @@
 // The restore as the window runs it.
-#include "session/restauration_fenetre.h"
+#include "window/restauration_fenetre.h"
 
 #include <ctime>
 
@@ -22,6 +22,7 @@ std::string Logins(const Restauration& r, IssueRestauration issue, std::size_t m
     if (!t.empty()) t += ", ";
     t += Utf8VersCp1252Compte(c.login);
     if (issue == IssueRestauration::Echec) t += " (erreur " + std::to_string(c.statut) + ")";
+    if (!c.raison.empty()) t += " (" + std::string(c.raison) + ")";
   }
   if (nombre > max) t += ", ...";
   return t;
@@ -81,14 +82,12 @@ std::optional<std::string> RestaureJournal(const std::string& cheminJournal,
                                            MagasinComptes& magasin, const std::string& nomMagasin,
                                            EtatRapprochement& etat, Dialogues& dialogues,
                                            const std::optional<std::string>& journalChoisi) {
-  std::vector<LigneJournal> lignes;
+  std::vector<HistoriqueCompte> historiques;
   std::string erreur;
-  if (!LitFichierJournal(cheminJournal, lignes, erreur) ||
-      !JournalDuMagasin(lignes, nomMagasin, erreur)) {
+  if (!LitHistoriques(cheminJournal, nomMagasin, historiques, erreur)) {
     dialogues.erreur(erreur, kTitreRestauration);
     return std::nullopt;
   }
-  const std::vector<HistoriqueCompte> historiques = HistoriquesDuJournal(lignes);
   Restauration essai;
   {
     CurseurAttente attente(dialogues);
