@@ -186,6 +186,9 @@ bool AutreOrdreOuAjout(const std::vector<std::string>& a, const std::vector<std:
 
 const int kSeuilRessemblance = 66;
 
+// SEUIL_SUR_A_CHOISIR
+const int kSeuilRessemblanceSure = 89;
+
 namespace detail {
 
 bool UneModification(std::string_view a, std::string_view b) {
