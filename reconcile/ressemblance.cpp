@@ -191,11 +191,12 @@ Coches CochesOuverture(const std::vector<PropositionRessemblance>& lignes, int s
   return coches;
 }
 
-Coches CochesToutes(const std::vector<PropositionRessemblance>& lignes) {
+Coches CochesToutes(const std::vector<PropositionRessemblance>& lignes, int seuil) {
   Coches coches(lignes.size(), 0);
   std::unordered_set<std::size_t> personnes, comptes;
   for (std::size_t i = 0; i < lignes.size(); ++i) {
     const PropositionRessemblance& l = lignes[i];
+    if (l.ressemblance.score < seuil) continue;
     if (personnes.count(l.rebus) || comptes.count(l.compte)) continue;
     personnes.insert(l.rebus);
     comptes.insert(l.compte);

@@ -8,8 +8,8 @@
 // apart, or a word in common) with a near birth date (day and month swapped, one
 // digit or one unit off). Each candidate is then scored (ressemblance_niveaux.h) and
 // kept when it reaches the threshold. A pair that no key brings together has neither
-// its date nor, with a near date, its last name in common, and scores below the
-// threshold anyway.
+// its date nor, with a near date, its last name in common; it is left out even when
+// its score would reach the threshold (two namesakes born on unrelated days).
 #pragma once
 
 #include <cstddef>
@@ -56,9 +56,11 @@ using Coches = std::vector<char>;
 Coches CochesOuverture(const std::vector<PropositionRessemblance>& lignes,
                        int seuilSur = kSeuilRessemblanceSure);
 
-// What answering yes to each line in turn would place: going down the lines (best
-// first), every line whose person and account are still free.
-Coches CochesToutes(const std::vector<PropositionRessemblance>& lignes);
+// What answering yes to each proposal in turn placed before the review existed:
+// going down the lines (best first) that score at least `seuil`, every line whose
+// person and account are still free.
+Coches CochesToutes(const std::vector<PropositionRessemblance>& lignes,
+                    int seuil = kSeuilToutAccepter);
 
 // Ticks line `i` and unticks every other line sharing its person or its account,
 // so that a person and an account are each held by one ticked line at most.

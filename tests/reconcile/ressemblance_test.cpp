@@ -247,7 +247,7 @@ TEST(Ressemblance, LevelsOfEachCorrectionAndTrap) {
     EXPECT_EQ(r.nom, c.nom) << c.quoi;
     EXPECT_EQ(r.prenoms, c.prenoms) << c.quoi;
     EXPECT_EQ(r.date, c.date) << c.quoi;
-    EXPECT_EQ(r.score >= kSeuilRessemblance, c.propose) << c.quoi << ": " << r.score;
+    EXPECT_EQ(r.score >= kSeuilToutAccepter, c.propose) << c.quoi << ": " << r.score;
     EXPECT_GE(r.score, 0);
     EXPECT_LE(r.score, 100);
   }
@@ -412,6 +412,7 @@ TEST(RapprocheRessemblance, TickingAndAcceptingAll) {
     EXPECT_EQ(coches, c.apres) << c.cochee;
   }
   EXPECT_EQ(CochesToutes(lignes), (Coches{1, 0, 0, 1, 1}));
+  EXPECT_EQ(CochesToutes(lignes, 71), (Coches{1, 0, 0, 1, 0}));
 }
 
 }  // namespace
