@@ -24,7 +24,7 @@ inline constexpr std::string_view kBoutonToutDecocher = "Tout d\xE9" "cocher";
 inline constexpr std::string_view kBoutonAnnulerRessemblance = "Annuler";  // Échap, close box
 // Modal and resizable; the list takes what the label, the count and the buttons
 // leave.
-inline constexpr Taille kTailleRessemblance{1000, 480};
+inline constexpr Taille kTailleRessemblance{1100, 480};
 
 struct ColonneRessemblance {
   std::string_view titre;
@@ -35,14 +35,14 @@ inline constexpr int kColonneCoche = 0;
 inline constexpr int kColonneScore = 1;
 inline constexpr std::array<ColonneRessemblance, 10> kColonnesRessemblance{{
     {"", 24},
-    {"Score", 48},
-    {"Noms", 110},
-    {"Pr\xE9noms", 110},
-    {"Date naiss", 76},
-    {"Login", 90},
-    {"Noms actuels", 110},
-    {"Pr\xE9noms actuels", 110},
-    {"Date naiss", 76},
+    {"Score", 44},
+    {"Noms", 100},
+    {"Pr\xE9noms", 100},
+    {"Date naiss", 72},
+    {"Login", 80},
+    {"Noms actuels", 100},
+    {"Pr\xE9noms actuels", 100},
+    {"Date naiss", 72},
     {"Ressemblance", 360},
 }};
 
