@@ -10,6 +10,7 @@
 #include "app-win32/dialogues_win32.h"
 #include "app-win32/form_aide.h"
 #include "app-win32/form_changements.h"
+#include "app-win32/form_ressemblance.h"
 #include "app-win32/outils_annexes.h"
 #include "app-win32/ressources.h"
 #include "app-win32/texte_win32.h"
@@ -684,6 +685,10 @@ void TFormCorrinom::MontreAide() { win32::MontreAide(instance_, hwnd_); }
 void TFormCorrinom::MontreChangements(const std::vector<LigneChangement>& lignes, std::string_view magasin) {
   win32::MontreChangements(instance_, hwnd_, lignes, magasin, ImageListRougeVertGris_,
                            [this](const std::string& journal) { return logique_->RestaureJournal(journal); });
+}
+
+bool TFormCorrinom::MontreRessemblance(fenetre::RevueRessemblance& revue) {
+  return win32::MontreRessemblance(instance_, hwnd_, revue);
 }
 
 void TFormCorrinom::ChoisitJournal(DestinationJournal journal) { logique_->ChoisitJournal(std::move(journal)); }

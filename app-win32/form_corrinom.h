@@ -95,6 +95,7 @@ class TFormCorrinom : private fenetre::VueFenetre {
   // The context menu of a list at a point of the screen.
   void MenuContextuel(HWND liste, POINT ecran);
   void MontreChangements(const std::vector<LigneChangement>& lignes, std::string_view magasin) override;
+  bool MontreRessemblance(fenetre::RevueRessemblance& revue) override;
 
   void CreeControles();
   void CreeLigneRecherche();

@@ -27,6 +27,7 @@
 #include "app/dialogues_qt.h"
 #include "app/form_aide_htm.h"
 #include "app/form_changements.h"
+#include "app/form_ressemblance.h"
 #include "app/liste_rapport.h"
 #include "app/modeles.h"
 #include "app/texte_qt.h"
@@ -572,6 +573,11 @@ void TFormCorrinom::MontreChangements(const std::vector<LigneChangement>& lignes
   TFormChangements liste(lignes, QString::fromUtf8(magasin.data(), static_cast<qsizetype>(magasin.size())),
                          [this](const QString& j) { return RestaureJournal(j); }, this);
   liste.exec();
+}
+
+bool TFormCorrinom::MontreRessemblance(fenetre::RevueRessemblance& revue) {
+  TFormRessemblance fenetre(revue, this);
+  return fenetre.exec() == QDialog::Accepted;
 }
 
 std::optional<std::vector<LigneChangement>> TFormCorrinom::RestaureJournal(const QString& journal) {

@@ -137,6 +137,7 @@ class TFormCorrinom : public QMainWindow, private fenetre::VueFenetre {
   void ProgressionEcriture(const std::optional<std::string>& texte) override;
   bool ArretEcritureDemande() const override { return arret_; }
   void MontreChangements(const std::vector<LigneChangement>& lignes, std::string_view magasin) override;
+  bool MontreRessemblance(fenetre::RevueRessemblance& revue) override;
 
   EtatRapprochement& etat_;
   std::unique_ptr<DialoguesQt> boitesQt_;

@@ -17,6 +17,7 @@
 #include "app/form_cherche_champ.h"
 #include "app/form_corrinom.h"
 #include "app/form_identifiants.h"
+#include "app/form_ressemblance.h"
 #include "app/lancement.h"
 #include "app/liste_rapport.h"
 
@@ -59,11 +60,10 @@ class Pilote : public QObject {
     } else if (auto* aide = qobject_cast<TFormAideHtm*>(w)) {
       Enregistre(aide, QStringLiteral("aide.png"));
       aide->ButtonFermer()->click();
+    } else if (auto* revue = qobject_cast<corrinom::app::TFormRessemblance*>(w)) {
+      Enregistre(revue, QStringLiteral("ressemblance.png"));
+      revue->ButtonPlacer()->click();
     } else if (auto* boite = qobject_cast<QMessageBox*>(w)) {
-      if (!ressemblance_ && boite->text().contains(QStringLiteral("se ressemblent"))) {
-        ressemblance_ = true;
-        Enregistre(boite, QStringLiteral("ressemblance.png"));
-      }
       std::fprintf(stderr, "box: %s\n", qPrintable(boite->text().replace('\n', ' ')));
       if (auto* oui = boite->findChild<QPushButton*>(QStringLiteral("Oui"))) return oui->click();
       boite->button(QMessageBox::Ok) ? boite->button(QMessageBox::Ok)->click() : boite->accept();
@@ -72,7 +72,6 @@ class Pilote : public QObject {
 
   QString dossier_;
   bool chercheChamp_ = false;
-  bool ressemblance_ = false;
   bool ok_ = true;
 };
 

@@ -19,6 +19,7 @@
 #include <QTreeWidget>
 
 #include "app/form_changements.h"
+#include "app/form_ressemblance.h"
 #include "app/modeles.h"
 #include "app/texte_qt.h"
 #include "tests/app/outils.h"
@@ -408,7 +409,9 @@ class TestFenetre : public QObject {
     espion.reponses = {Reponse::Oui};
     f.Button6Click();
     banc.etat.rebus.push_back({"BERNART", "Paul", "05/06/2005"});
-    espion.reponses = {Reponse::Oui};
+    QTimer::singleShot(0, [] {
+      if (auto* d = qobject_cast<TFormRessemblance*>(QApplication::activeModalWidget())) d->ButtonPlacer()->click();
+    });
     f.Button7Click();
     QCOMPARE(espion.etats, (QStringList{"011", "101", "110"}));
     for (QPushButton* b : espion.boutons) QVERIFY(b->isEnabled());
