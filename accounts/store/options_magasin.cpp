@@ -54,7 +54,8 @@ LectureOptionsMagasin LitOptionsMagasin(const std::vector<std::string>& args, Li
     return Erreur("choisissez une seule des options --base, --demo et --serveur");
   if (!fenetre && base && demo) return Erreur("choisissez une seule des options --base et --demo");
   if (!fenetre && (base || demo) && (serveur || utilisateur || o.motDePasseStdin))
-    return Erreur("les options --serveur, --utilisateur et --mot-de-passe-stdin ne s'emploient qu'avec les comptes du système");
+    return Erreur("les options --serveur, --utilisateur et --mot-de-passe-stdin ne s'emploient qu'avec les "
+                  "comptes du système");
   if (base) o.choix.sorte = ChoixMagasin::Sorte::Base;
   else if (demo) o.choix.sorte = ChoixMagasin::Sorte::Demo;
   return o;

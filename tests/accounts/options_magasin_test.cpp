@@ -25,7 +25,8 @@ TEST(LitOptionsMagasin, MessagesOfEachProgram) {
       {L::Cli, {"--base", "a", "--base"}, "l'option --base est donn\xC3\xA9" "e deux fois"},
       {L::Cli, {"--utilisateur"}, "l'option --utilisateur attend une valeur"},
       {L::Cli, {"--demo", "--demo"}, "l'option --demo est donn\xC3\xA9" "e deux fois"},
-      {L::Cli, {"--mot-de-passe-stdin", "--mot-de-passe-stdin"}, "l'option --mot-de-passe-stdin est donn\xC3\xA9" "e deux fois"},
+      {L::Cli, {"--mot-de-passe-stdin", "--mot-de-passe-stdin"},
+       "l'option --mot-de-passe-stdin est donn\xC3\xA9" "e deux fois"},
       {L::Cli, {"--base", "b", "--demo"}, "choisissez une seule des options --base et --demo"},
       {L::Cli, {"--demo", "--serveur", "s"},
        "les options --serveur, --utilisateur et --mot-de-passe-stdin ne s'emploient qu'avec les comptes du "
