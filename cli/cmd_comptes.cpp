@@ -48,6 +48,7 @@ int run(const std::vector<std::string>& args) {
     case Demarrage::Issue::EchecEnumeration:
       return 1;
     case Demarrage::Issue::MagasinNonOuvert:
+    case Demarrage::Issue::DejaOuvert:
       return 2;
   }
   return 1;

@@ -117,10 +117,13 @@ int run(const std::vector<std::string>& args) {
   PlateformeSysteme plateforme = PlateformeCourante();
   const std::unique_ptr<ProgressionConsole> progression = ProgressionSiTerminal();
   dialogues.setProgression(progression.get());
-  Demarrage demarrage =
-      Demarre(o.magasin.choix, etat, dialogues, *services, plateforme, progression.get());
+  // Only a run that writes holds the store's lock, refused while another program has it.
+  Demarrage demarrage = Demarre(o.magasin.choix, etat, dialogues, *services, plateforme, progression.get(),
+                                o.appliquer ? Ecriture::Ecrivain : Ecriture::LectureSeule);
   if (demarrage.issue == Demarrage::Issue::ArretSecurite) return 1;
-  if (demarrage.issue == Demarrage::Issue::MagasinNonOuvert) return 2;
+  if (demarrage.issue == Demarrage::Issue::DejaOuvert) dialogues.erreur(demarrage.refus);
+  if (demarrage.issue == Demarrage::Issue::MagasinNonOuvert || demarrage.issue == Demarrage::Issue::DejaOuvert)
+    return 2;
 
   for (const std::string& fichier : o.fichiers) LitFichierPersonnes(etat, dialogues, fichier);
   if (o.memePrenom) RapprocheNomPrenom(etat, dialogues);

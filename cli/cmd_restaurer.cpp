@@ -17,6 +17,7 @@
 #include "cli/options_magasin.h"
 #include "session/nom_magasin.h"
 #include "session/restauration.h"
+#include "session/verrou_ecriture.h"
 #include "text/echappement.h"
 #include "text/encodage.h"
 
@@ -103,6 +104,13 @@ int run(const std::vector<std::string>& args) {
     return kExitOuverture;
   }
 
+  // Only a restore that writes holds the store's lock, refused while another program has it.
+  VerrouEcriture verrou;
+  if (o.oui) verrou = VerrouilleMagasin(o.magasin.choix, ouvert);
+  if (!verrou.refus.empty()) {
+    dialogues.erreur(verrou.refus);
+    return kExitOuverture;
+  }
   std::unique_ptr<JournalChangements> journal;
   if (o.oui) {
     journal = OuvreJournal(o.journal, std::time(nullptr), nomMagasin, erreur);
