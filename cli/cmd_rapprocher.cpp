@@ -32,7 +32,7 @@ namespace corrinom::cli {
 namespace {
 
 constexpr const char* kUsage =
-    "rapprocher [--base FICHIER | --demo | --serveur HOTE [--utilisateur NOM] "
+    "rapprocher [--base BASE | --demo | --serveur HOTE [--utilisateur NOM] "
     "[--mot-de-passe-stdin]] [--meme-prenom] [--date-naissance] [--ressemblance] [--sures] [--oui] "
     "[--changements] [--appliquer] [--journal JOURNAL] FICHIER...";
 
@@ -63,7 +63,7 @@ bool LitOptions(const std::vector<std::string>& args, Options& o, std::string& e
                           o.journal, o.fichiers, erreur))
     return false;
   if (o.fichiers.empty()) {
-    erreur = "no person file given";
+    erreur = "aucun fichier de personnes";
     return false;
   }
   return true;

@@ -25,7 +25,7 @@ namespace corrinom::cli {
 namespace {
 
 constexpr const char* kUsage =
-    "suggerer [--base FICHIER | --demo | --serveur HOTE [--utilisateur NOM] "
+    "suggerer [--base BASE | --demo | --serveur HOTE [--utilisateur NOM] "
     "[--mot-de-passe-stdin]] FICHIER...";
 
 bool LitOptions(const std::vector<std::string>& args, OptionsMagasin& o,
@@ -35,13 +35,13 @@ bool LitOptions(const std::vector<std::string>& args, OptionsMagasin& o,
   for (std::size_t i = 0; i < o.reste.size(); ++i) {
     const std::string& a = o.reste[i];
     if (i < debutFichiersSeuls && a.size() > 1 && a[0] == '-') {
-      erreur = "unknown option " + a;
+      erreur = "option inconnue : " + a;
       return false;
     }
     fichiers.push_back(a);
   }
   if (fichiers.empty()) {
-    erreur = "no person file given";
+    erreur = "aucun fichier de personnes";
     return false;
   }
   return true;

@@ -14,7 +14,7 @@ inline constexpr int kExitUsage = 64;
 // Tells a wrong command line of subcommand `nom` on stderr, the reason then the
 // usage; returns kExitUsage.
 inline int ErreurUsage(const char* nom, const std::string& erreur, const char* usage) {
-  std::fprintf(stderr, "corrinom-cli %s: %s\nusage: corrinom-cli %s\n", nom, erreur.c_str(), usage);
+  std::fprintf(stderr, "corrinom-cli %s: %s\nusage : corrinom-cli %s\n", nom, erreur.c_str(), usage);
   return kExitUsage;
 }
 

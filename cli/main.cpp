@@ -17,7 +17,7 @@ const Commande* const kCommandes[] = {
 };
 
 int usage() {
-  std::fputs("usage: corrinom-cli COMMANDE [ARGUMENTS...]\n", stderr);
+  std::fputs("usage : corrinom-cli COMMANDE [ARGUMENTS...]\n", stderr);
   for (const Commande* c : kCommandes) std::fprintf(stderr, "  corrinom-cli %s\n", c->usage);
   return kExitUsage;
 }
