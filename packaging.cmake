@@ -57,14 +57,19 @@ set(CPACK_PACKAGE_NAME "corrinom")
 set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
     "Corrige les noms et prénoms des comptes TAVO d'un réseau scolaire")
-set(CPACK_PACKAGE_DESCRIPTION
-    "Corrinom lists the TAVO accounts of a school server, reads a Sconet export or a delimited text file, pairs the persons with the accounts and writes the corrected names back, so that TAVO's next import recognises the same persons.")
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
+    "Corrinom liste les comptes TAVO d'un serveur scolaire, lit un export Sconet\n"
+    "ou un fichier texte délimité, rapproche les personnes des comptes et écrit\n"
+    "les noms corrigés, pour que le prochain import de TAVO reconnaisse les mêmes\n"
+    "personnes.")
 set(CPACK_DEBIAN_PACKAGE_SECTION "admin")
 set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-# Stripped programs, their debug symbols in corrinom-dbgsym (a .ddeb), found by build id.
-set(CPACK_STRIP_FILES ON)
+# The programs' debug symbols go to corrinom-dbgsym (a .ddeb), found by build id,
+# and the programs in the .deb are stripped. (CPACK_STRIP_FILES would strip them
+# before the symbols are taken out.)
 set(CPACK_DEBIAN_DEBUGINFO_PACKAGE ON)
+set(CPACK_POST_BUILD_SCRIPTS ${CMAKE_CURRENT_SOURCE_DIR}/cmake/deb_dbgsym.cmake)
 # dpkg-shlibdeps finds the libraries the two programs link (Qt, SQLite, the C++
 # runtime); Samba's libnetapi is loaded at run time only when the system's store is
 # used, so it is a recommendation rather than a dependency, as are Qt's French
