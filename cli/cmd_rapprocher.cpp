@@ -3,7 +3,8 @@
 // on request (in the order of the window's buttons), the write-back on request,
 // then the two lists and the four counters on stdout (or, with --changements,
 // only the pending rows as they stand before any write). A write run's journal
-// path goes to stderr as "journal: PATH" as soon as the journal is open.
+// path goes to stderr as "journal: PATH" as soon as the journal is open, and
+// each account left alone because it changed since the load as "conflit: LOGIN".
 #include <cstdio>
 #include <iostream>
 #include <optional>
@@ -139,8 +140,12 @@ int run(const std::vector<std::string>& args) {
                                },
                                {}};
     if (progression) progression->ecriture(true);
-    EffectueChangements(etat, *demarrage.magasin.magasin, dialogues, journal, progression.get());
-    // The first failure stops the run and leaves its row pink or red.
+    const BilanChangements bilan =
+        EffectueChangements(etat, *demarrage.magasin.magasin, dialogues, journal, progression.get());
+    for (const std::string& login : bilan.conflits)
+      std::fprintf(stderr, "conflit: %s\n", Cp1252VersUtf8(login).c_str());
+    // The first failure stops the run and leaves its row pink or red, and so
+    // does an account changed since the load.
     if (ModificationsEnAttente(etat)) code = 1;
   }
   if (!o.changements) ImprimeEtat(etat);

@@ -29,6 +29,7 @@ struct Commande {
 
 extern const Commande kCommandeBase;        // cmd_base.cpp
 extern const Commande kCommandeComptes;     // cmd_comptes.cpp
+extern const Commande kCommandeJournaux;    // cmd_journaux.cpp
 extern const Commande kCommandeLire;        // cmd_lire.cpp
 extern const Commande kCommandeRapprocher;  // cmd_rapprocher.cpp
 extern const Commande kCommandeRestaurer;   // cmd_restaurer.cpp

@@ -13,9 +13,9 @@ namespace {
 
 // Every subcommand, in the order the usage lists them.
 const Commande* const kCommandes[] = {
-    &kCommandeBase,       &kCommandeComptes,   &kCommandeLire,
-    &kCommandeRapprocher, &kCommandeRestaurer, &kCommandeSuggerer,
-    &kCommandeXml,
+    &kCommandeBase,       &kCommandeComptes,   &kCommandeJournaux,
+    &kCommandeLire,       &kCommandeRapprocher, &kCommandeRestaurer,
+    &kCommandeSuggerer,   &kCommandeXml,
 };
 
 int usage() {

@@ -8,6 +8,8 @@
 
 #include <array>
 #include <cstddef>
+#include <functional>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -102,6 +104,14 @@ struct Compteurs {
 
 inline constexpr std::string_view kIndicationAucunNom = "Aucun nom";
 
+// The full name and user comment of an account in the store's own text (UTF-8),
+// a null field read as empty.
+struct TextesCompte {
+  std::string nomComplet;
+  std::string commentaire;
+  friend bool operator==(const TextesCompte&, const TextesCompte&) = default;
+};
+
 struct EtatRapprochement {
   std::vector<LigneCompte> comptes;  // ListViewUsers, in display order
   std::vector<LigneRebus> rebus;     // ListViewRebus, in display order
@@ -119,6 +129,11 @@ struct EtatRapprochement {
 
   // The store's login of each listed account, as the account load found them.
   LoginsMagasin loginsMagasin;
+
+  // What each listed account held when the load read it, by the store's login;
+  // a write puts there what it wrote. An account whose texts differ from these
+  // just before it is written was changed by someone else and is left alone.
+  std::map<std::string, TextesCompte, std::less<>> textesLus;
 };
 
 }  // namespace corrinom

@@ -18,13 +18,19 @@ EcritureJournalisee EcritCompteJournalise(MagasinComptes& magasin, std::string_v
     r.issue = EcritureJournalisee::Issue::JournalAvant;
     return r;
   }
-  r.statut = magasin.ecrit(loginMagasin, nouveau);
+  CompteStocke frais;
+  r.statut = magasin.lit(loginMagasin, frais);
+  const bool change = r.statut == kNerrSuccess && (frais.full_name.texte != lu.full_name.texte ||
+                                                   frais.usr_comment.texte != lu.usr_comment.texte);
+  if (change) r.statut = kStatutModifieEntreTemps;
+  if (r.statut == kNerrSuccess) r.statut = magasin.ecrit(loginMagasin, nouveau);
   if (!journal.resultat(c, r.statut, r.erreurJournal)) {
     r.issue = EcritureJournalisee::Issue::JournalApres;
     return r;
   }
-  r.issue = r.statut == kNerrSuccess ? EcritureJournalisee::Issue::Ecrit
-                                     : EcritureJournalisee::Issue::EchecMagasin;
+  r.issue = change                     ? EcritureJournalisee::Issue::ModifieEntreTemps
+            : r.statut == kNerrSuccess ? EcritureJournalisee::Issue::Ecrit
+                                       : EcritureJournalisee::Issue::EchecMagasin;
   return r;
 }
 

@@ -77,6 +77,7 @@ bool TEnumUsers::Suivant(TInfoUser& info, std::uint32_t& statut) {
   const CompteStocke& compte = page_[position_];
   info = InfoDepuisCompte(compte);
   loginMagasin_ = compte.name.texte;
+  textesMagasin_ = TextesCompte{compte.full_name.texte, compte.usr_comment.texte};
   ++position_;
   return true;
 }
@@ -105,6 +106,7 @@ std::uint32_t ChargeUtilisateurs(MagasinComptes& magasin, EtatRapprochement& eta
                                                 ExtraitNom(nomComplet, record.LongueurNom),
                                                 ExtraitPrenoms(nomComplet, record.LongueurNom),
                                                 record.DateNaiss));
+      etat.textesLus[enumeration.loginMagasin()] = enumeration.textesMagasin();
     }
     if (echec == 0) echec = statut;
   }

@@ -50,6 +50,8 @@ class TEnumUsers {
 
   // The store's own login of the entry Suivant returned last.
   const std::string& loginMagasin() const { return loginMagasin_; }
+  // Its full name and user comment in the store's own text.
+  const TextesCompte& textesMagasin() const { return textesMagasin_; }
 
  private:
   // Tells the progression after each page, and asks whether to stop.
@@ -66,6 +68,7 @@ class TEnumUsers {
   std::uint32_t totalEntrees_ = 0;
   std::uint32_t dernierStatut_ = 0;
   std::string loginMagasin_;
+  TextesCompte textesMagasin_;
   std::unordered_set<std::uint32_t> reprisesVues_;
 
   void appelle();  // one call of the store's enumeration

@@ -10,6 +10,7 @@
 #ifdef _WIN32
 #include <io.h>
 #else
+#include <sys/file.h>
 #include <unistd.h>
 #endif
 
@@ -42,11 +43,24 @@ void SynchroniseDossier(const std::string&) {}
 int OuvreFd(const char* chemin, bool neuf) {
   // The journal holds people's names: readable by its owner only. Without
   // O_NONBLOCK, opening a pipe would wait for a reader; what is opened is then
-  // refused unless it is a plain file.
+  // refused unless it is a plain file (see Taille).
   const int mode = O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NONBLOCK | (neuf ? O_EXCL : 0);
-  const int fd = open(chemin, mode, 0600);
-  if (fd >= 0) fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK);
-  return fd;
+  for (int essai = 0; essai < 3; ++essai) {
+    const int fd = open(chemin, mode, 0600);
+    if (fd < 0) return fd;
+    fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    // The shared lock, held while the file is open, keeps the journals' purge
+    // away (see conservation_journaux.cpp). A purge that deleted the file
+    // between the open and the lock left a file without a name: open again.
+    if (flock(fd, LOCK_SH) != 0) return fd;  // no locks on this file system
+    struct stat ouvert, nomme;
+    if (fstat(fd, &ouvert) == 0 && stat(chemin, &nomme) == 0 && ouvert.st_ino == nomme.st_ino &&
+        ouvert.st_dev == nomme.st_dev)
+      return fd;
+    close(fd);
+  }
+  errno = ENOENT;
+  return -1;
 }
 long long Ecrit(int fd, const char* p, std::size_t n) { return write(fd, p, n); }
 int Synchronise(int fd) { return fsync(fd); }

@@ -2,6 +2,7 @@
 // the disk (fsync on POSIX, _commit on Windows): they survive a crash or a power
 // cut that comes after. `ecrit` hands them to the system only: they survive the
 // program's own crash, and reach the disk at the next `ajoute` or `synchronise`.
+// While it is open the file cannot be deleted by the journals' purge.
 #pragma once
 
 #include <cstdint>

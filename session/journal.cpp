@@ -8,6 +8,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "session/conservation_journaux.h"
 #include "session/csv.h"
 #include "session/horodatage.h"
 #include "text/encodage.h"
@@ -209,6 +210,10 @@ bool JournalChangements::resultat(const ChangementCompte& c, std::uint32_t statu
   return ecritLigne(c, kEtapeResultat, std::to_string(statut), false, erreur);
 }
 
+bool JournalChangements::conflit(const ChangementCompte& c, std::string& erreur) {
+  return ecritLigne(c, kEtapeConflit, {}, false, erreur);
+}
+
 bool JournalChangements::termine(std::string& erreur) {
   if (!enAttente_) return true;
   int e = 0;
@@ -231,7 +236,12 @@ std::unique_ptr<JournalChangements> OuvreJournal(const std::optional<std::string
   if (fichierChoisi) return JournalChangements::OuvreFichier(*fichierChoisi, std::move(magasin), erreur);
   const std::optional<std::string> dossier = DossierJournaux(erreur);
   if (!dossier) return nullptr;
-  return JournalChangements::CreeDansDossier(*dossier, debut, std::move(magasin), erreur);
+  std::unique_ptr<JournalChangements> journal =
+      JournalChangements::CreeDansDossier(*dossier, debut, std::move(magasin), erreur);
+  // The new journal is open, so the purge cannot take it. A journal that
+  // cannot be deleted now is deleted by a later run.
+  if (journal) PurgeJournaux(*dossier, MoisAvant(InstantLocalDe(debut), kMoisConservationJournaux));
+  return journal;
 }
 
 namespace {
@@ -321,8 +331,9 @@ class LecteurJournal {
     LigneJournal l;
     l.ligne = e.ligne;
     const std::string& etape = e.champs[3];
-    if (etape == kEtapeIntention) {
+    if (etape == kEtapeIntention || etape == kEtapeConflit) {
       if (!e.champs[8].empty()) return false;
+      l.conflit = etape == kEtapeConflit;
     } else if (etape == kEtapeResultat) {
       l.statut = Nombre32(e.champs[8]);
       if (!l.statut) return false;

@@ -1,9 +1,10 @@
 // The change journal: one CSV file per write run, two lines per account
-// written. The intention line is on the disk before the account is written, so
-// no account is ever written without its intention line, whatever stops the
-// run. The result line is handed to the system just after the write, so it
-// survives the program's own crash at once; it reaches the disk together with
-// the next account's intention line, or when the run ends. A power cut can
+// written, one per account left alone because it changed since the load. The
+// intention line is on the disk before the account is written, so no account
+// is ever written without its intention line, whatever stops the run. The
+// result line is handed to the system just after the write, so it survives the
+// program's own crash at once; it reaches the disk together with the next
+// account's intention line, or when the run ends. A power cut can
 // only take the last result line, and a restore reads an intention without its
 // result as "maybe written": it compares the account before setting it back.
 // Joining the two halves the disk waits of a run, the journal's main cost.
@@ -30,6 +31,9 @@ inline constexpr std::string_view kEnteteJournal =
     "nouveau_commentaire;statut";
 inline constexpr std::string_view kEtapeIntention = "intention";
 inline constexpr std::string_view kEtapeResultat = "r\xC3\xA9sultat";  // UTF-8, as the file holds it
+// An account found changed since the load and left as it is: its current texts
+// as the old ones, what would have been written as the new ones.
+inline constexpr std::string_view kEtapeConflit = "conflit";
 
 // One account's change, in the store's own text.
 struct ChangementCompte {
@@ -68,6 +72,8 @@ class JournalChangements {
   // its line and every line before it are on the disk; `resultat` does not wait.
   bool intention(const ChangementCompte& c, std::string& erreur);
   bool resultat(const ChangementCompte& c, std::uint32_t statut, std::string& erreur);
+  // Does not wait for the disk either: nothing is written after it.
+  bool conflit(const ChangementCompte& c, std::string& erreur);
   // Waits until every line is on the disk: the end of a run.
   bool termine(std::string& erreur);
   ~JournalChangements();
@@ -90,7 +96,8 @@ class JournalChangements {
 };
 
 // Where a run's journal goes: the chosen file when there is one, else a new
-// file in the per-user folder. Null with a CP1252 reason.
+// file in the per-user folder, whose journals older than thirteen months are
+// then deleted. Null with a CP1252 reason.
 std::unique_ptr<JournalChangements> OuvreJournal(const std::optional<std::string>& fichierChoisi,
                                                  std::time_t debut, std::string magasin,
                                                  std::string& erreur);
@@ -98,7 +105,8 @@ std::unique_ptr<JournalChangements> OuvreJournal(const std::optional<std::string
 // One line read back.
 struct LigneJournal {
   std::string magasin;
-  bool resultat = false;           // false: intention
+  bool resultat = false;           // false: intention (or conflict)
+  bool conflit = false;            // an account left as it was: no write
   std::optional<std::uint32_t> statut;  // result lines only
   ChangementCompte changement;
   std::size_t ligne = 0;           // the line of the file it starts on

@@ -27,6 +27,7 @@ namespace {
 class Historiques {
  public:
   void ajoute(LigneJournal&& l) {
+    if (l.conflit) return;  // nothing was written
     const std::string cle = CleLogin(l.changement.login);
     HistoriqueCompte& h = historique(cle, l.changement.login);
     const auto o = ouverte_.find(cle);
@@ -175,6 +176,9 @@ Restauration RestaureComptes(const std::vector<HistoriqueCompte>& historiques,
     switch (e.issue) {
       case EcritureJournalisee::Issue::Ecrit:
         c.issue = IssueRestauration::Restaure;
+        break;
+      case EcritureJournalisee::Issue::ModifieEntreTemps:
+        c.raison = kRaisonModifieEntreTemps;
         break;
       case EcritureJournalisee::Issue::EchecMagasin:
         c.issue = IssueRestauration::Echec;

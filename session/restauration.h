@@ -43,6 +43,7 @@ enum class IssueRestauration {
 
 // Why an account was left alone, besides a change since the write (CP1252).
 inline constexpr std::string_view kRaisonPasTavo = "pas un compte TAVO";
+inline constexpr std::string_view kRaisonModifieEntreTemps = "modifi\xE9 pendant la restauration";
 inline constexpr std::string_view kRaisonAutreChamp =
     "le journal y changerait le commentaire ailleurs qu'\xE0 la longueur du nom";
 

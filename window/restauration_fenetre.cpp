@@ -37,10 +37,13 @@ void Partie(std::string& texte, const Restauration& r, IssueRestauration issue,
 }
 
 // The row of a restored account shows the names the store holds again, and is
-// marked anew against the person still attached to it.
+// marked anew against the person still attached to it; a later write compares
+// the account with these texts, which the operator now sees.
 void RemetLigne(EtatRapprochement& etat, MagasinComptes& magasin, const std::string& login) {
   CompteStocke compte;
   if (magasin.lit(login, compte) != kNerrSuccess) return;
+  if (const auto lus = etat.textesLus.find(login); lus != etat.textesLus.end())
+    lus->second = TextesCompte{compte.full_name.texte, compte.usr_comment.texte};
   const TInfoUser info = InfoDepuisCompte(compte);
   const TUsrComment record = LitUsrComment(info.usri3_usr_comment.texte);
   for (LigneCompte& ligne : etat.comptes) {
@@ -60,7 +63,7 @@ std::string QuestionRestauration(const std::string& cheminJournal, const Restaur
   Partie(t, essai, IssueRestauration::Laisse,
          "Comptes laiss\xE9s tels quels (modifi\xE9s depuis, ou jamais \xE9" "crits)", maxLogins);
   Partie(t, essai, IssueRestauration::Echec, "Comptes illisibles", maxLogins);
-  t += "\n\nVoulez-vous remettre l'ancien nom complet et l'ancien commentaire des comptes "
+  t += "\n\nVoulez-vous remettre l'ancien nom complet et l'ancienne longueur du nom des comptes "
        "\xE0 restaurer ?";
   return t;
 }

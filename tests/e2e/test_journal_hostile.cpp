@@ -66,6 +66,11 @@ TEST(JournalHostile, EachFileEndsWithAMessageAndACode) {
       {{"--journal", d.nom("sien.csv"), bon}, 64, "--journal ne s'emploie qu'avec --oui"},
       {{"--oui", "--journal", d.nom("sien.csv"), bon}, 0, ""},
   };
+  // A write run's chosen journal is refused as the restore's is, before any account.
+  const Sortie r = Lance({"rapprocher", "--base", base, "--meme-prenom", "--appliquer", "--journal",
+                          fifo, Exemple("ElevesSansAdresses.xml")});
+  EXPECT_EQ(r.code, 1) << r.err;
+  EXPECT_NE(r.err.find("pas un fichier ordinaire"), std::string::npos) << r.err;
   for (const auto& c : cas) {
     std::vector<std::string> args{"restaurer", "--base", base};
     args.insert(args.end(), c.args.begin(), c.args.end());

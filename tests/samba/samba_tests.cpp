@@ -399,7 +399,7 @@ TEST(CoeurSurSamba, ChargementPuisEcritureQuiSArreteAuCompteSupprime) {
 
   const std::string journal = s.repertoire + "/coeur-journal.csv";
   DestinationJournal destination{s.hote, journal, nullptr, {}};
-  EXPECT_EQ(EffectueChangements(etat, *m, dialogues, destination), 1);
+  EXPECT_EQ(EffectueChangements(etat, *m, dialogues, destination).changements, 1);
   EXPECT_EQ(etat.comptes[0].marque, Marque::DejaBon);
   EXPECT_EQ(etat.comptes[1].marque, Marque::ModificationImportante);
   EXPECT_EQ(etat.comptes[2].marque, Marque::ModificationImportante);
@@ -462,6 +462,59 @@ TEST(CoeurSurSamba, ChargementPuisEcritureQuiSArreteAuCompteSupprime) {
   EXPECT_EQ(r.comptes[0].issue, IssueRestauration::Laisse);
   ASSERT_EQ(m->lit(cibles[0], apres), kNerrSuccess);
   EXPECT_EQ(sansAge(apres), sansAge(autre));
+}
+
+// A write run on the server after another administrator renamed one of the
+// accounts since the load: that one is left as it is, named in the summary and
+// journaled as a conflict; one already holding its new names is not written.
+TEST(CoeurSurSamba, CompteModifieDepuisLaLectureLaisseTelQuel) {
+  SAUTE_SANS_SERVEUR();
+  if (Env("CORRINOM_SAMBA_SEUL") != "CoeurSurSamba") GTEST_SKIP() << "changes the server: run on its own by run.sh";
+  const Serveur& s = LeServeur();
+  auto m = OuvreAdmin();
+  ASSERT_NE(m, nullptr);
+  EtatRapprochement etat;
+  DialoguesScript dialogues;
+  ASSERT_EQ(ChargeUtilisateurs(*m, etat, dialogues), kNerrSuccess);
+  // 7 to be written, 8 renamed behind our back, 9 given the names it has.
+  std::map<std::string, std::string> noms{{Login(7), "ECRIT"}, {Login(8), "AUTRE"}, {Login(9), NomDe(9)}};
+  for (LigneCompte& l : etat.comptes) {
+    if (!noms.count(l.login)) continue;
+    AttachePersonne(l, noms[l.login], PrenomsDe(9), "01/01/2001");
+    l.marque = Marque::ModificationImportante;
+  }
+  CompteStocke huit;
+  ASSERT_EQ(m->lit(Login(8), huit), kNerrSuccess);
+  huit.full_name = ChampTexte::de("RENOMME Ailleurs");
+  ASSERT_EQ(m->ecrit(Login(8), huit), kNerrSuccess);
+  const std::vector<std::string> pdbNeuf = Pdbedit(Login(9));
+
+  const std::string journal = s.repertoire + "/conflit-journal.csv";
+  DestinationJournal destination{s.hote, journal, nullptr, {}};
+  const BilanChangements bilan = EffectueChangements(etat, *m, dialogues, destination);
+  EXPECT_EQ(bilan.changements, 1);
+  EXPECT_EQ(bilan.conflits, std::vector<std::string>{Login(8)});
+  EXPECT_EQ(dialogues.textes(DialoguesScript::Genre::Message).back(),
+            "0 suppression effectu\xE9" "e\n1 changement de nom effectu\xE9\nComptes modifi\xE9s dans "
+            "le serveur depuis la lecture, laiss\xE9s tels quels (1) : " + Login(8));
+  CompteStocke lu;
+  ASSERT_EQ(m->lit(Login(8), lu), kNerrSuccess);
+  EXPECT_EQ(lu.full_name.texte, "RENOMME Ailleurs");
+  ASSERT_EQ(m->lit(Login(7), lu), kNerrSuccess);
+  EXPECT_EQ(lu.full_name.texte, "ECRIT Jean Paul");
+  EXPECT_EQ(Pdbedit(Login(9)), pdbNeuf);
+  for (const LigneCompte& l : etat.comptes) {
+    if (!noms.count(l.login)) continue;
+    EXPECT_EQ(l.marque, l.login == Login(8) ? Marque::ModificationImportante : Marque::DejaBon) << l.login;
+  }
+
+  std::vector<LigneJournal> lignes;
+  std::string erreur;
+  ASSERT_TRUE(LitFichierJournal(journal, lignes, erreur)) << erreur;
+  ASSERT_EQ(lignes.size(), 3u);  // 7's intention and result, 8's conflict
+  EXPECT_TRUE(lignes[2].conflit);
+  EXPECT_EQ(lignes[2].changement.ancienNomComplet, "RENOMME Ailleurs");
+  EXPECT_EQ(lignes[2].changement.nouveauNomComplet, "AUTRE Jean Paul");
 }
 
 // Passes every call to the Samba store and stops the server once a chosen
@@ -530,7 +583,7 @@ TEST(ArretDuServeur, EnPleinChargementOuEnPleineEcriture) {
   }
   MagasinQuiArreteLeServeur magasin(*m, 0, 1);
   DestinationJournal destination{s.hote, s.repertoire + "/journal-arret.csv", nullptr, {}};
-  EXPECT_EQ(EffectueChangements(etat, magasin, dialogues, destination), 1);
+  EXPECT_EQ(EffectueChangements(etat, magasin, dialogues, destination).changements, 1);
   EXPECT_EQ(etat.comptes[0].marque, Marque::DejaBon);
   EXPECT_EQ(etat.comptes[1].marque, Marque::ModificationImportante);
   EXPECT_EQ(etat.comptes[2].marque, Marque::ModificationImportante);

@@ -9,6 +9,7 @@
 #include "reconcile/marques.h"
 #include "reconcile/rapprochement_exact.h"
 #include "session/ecriture.h"
+#include "session/restauration.h"
 #include "session/enumeration.h"
 #include "tests/accounts/outils_test.h"
 
@@ -164,7 +165,7 @@ TEST_F(EcritureTest, StopAfterTheAccountBeingWrittenCountsWhatWasWritten) {
   attache("kowalski", "KOWALSKA", "Lucja");
   test::ProgressionNotee p;
   p.arretApres = 2;  // 0 / 3, then 1 / 3: Arrêter during the first account
-  EXPECT_EQ(EffectueChangements(etat, *base, d, journal, &p), 1);
+  EXPECT_EQ(EffectueChangements(etat, *base, d, journal, &p).changements, 1);
   EXPECT_EQ(p.avances, (std::vector<std::pair<std::size_t, std::size_t>>{{0, 3}, {1, 3}}));
   EXPECT_EQ(p.fins, 1);
   EXPECT_EQ(textes(Genre::Message), std::vector<std::string>{kResume1});
@@ -383,11 +384,62 @@ TEST_F(EcritureTest, ExactMatchingThenApplyEndToEnd) {
   EXPECT_FALSE(ModificationsEnAttente(etat));
 }
 
+// Between the load and the write, another administrator renames martin and
+// gives dupont the very names this run would write.
+TEST_F(EcritureTest, AccountChangedSinceTheLoadIsLeftAndOneAlreadyRightIsNotWritten) {
+  attache("dupont", "DUPONTEL", "Jean");
+  attache("martin", "MARTINEZ", "Paul");
+  attache("kowalski", "KOWALSKA", "Lucja");
+  CompteStocke martin = stocke("martin"), dupont = stocke("dupont");
+  martin.full_name = ChampTexte::de("MARTIN Pierre");
+  dupont.full_name = ChampTexte::de("DUPONTEL Jean");
+  dupont.usr_comment = ChampTexte::de(Tavo(8, "12/05/2011"));
+  ASSERT_EQ(base->ecrit("martin", martin), kNerrSuccess);
+  ASSERT_EQ(base->ecrit("dupont", dupont), kNerrSuccess);
+
+  EXPECT_EQ(EffectueChangements(etat, *base, d, journal).conflits, std::vector<std::string>{"martin"});
+  EXPECT_EQ(textes(Genre::Message),
+            std::vector<std::string>{kResume1 + "\nComptes modifi\xE9s dans le serveur depuis la lecture, "
+                                                "laiss\xE9s tels quels (1) : martin"});
+  EXPECT_EQ(stocke("martin"), martin);
+  EXPECT_EQ(stocke("dupont"), dupont);
+  EXPECT_EQ(stocke("kowalski").full_name.texte, "KOWALSKA Lucja");
+  EXPECT_EQ(ligne("martin").marque, Marque::ModificationImportante);
+  EXPECT_EQ(ligne("dupont").marque, Marque::DejaBon);
+  EXPECT_EQ(ligne("dupont").sousItems[kNomActuel], "DUPONTEL");
+
+  // kowalski's two lines, then martin's conflict line (what the account holds,
+  // what would have been written); dupont has none.
+  std::vector<LigneJournal> lignes;
+  std::string erreur;
+  ASSERT_TRUE(LitFichierJournal(*journal.fichier, lignes, erreur)) << erreur;
+  ASSERT_EQ(lignes.size(), 3u);
+  EXPECT_TRUE(lignes[2].conflit);
+  EXPECT_FALSE(lignes[2].statut);
+  EXPECT_EQ(lignes[2].changement, (ChangementCompte{"martin", "MARTIN Pierre", Tavo(6, "01/02/2011"),
+                                                    "MARTINEZ Paul", Tavo(8, "01/02/2011")}));
+  EXPECT_EQ(lignes[1].changement.login, "kowalski");
+  EXPECT_EQ(HistoriquesDuJournal(lignes).size(), 1u);  // the restore sees kowalski alone
+
+  // A second run in the same window compares with what the first wrote.
+  DetachePersonne(ligne("kowalski"));
+  attache("kowalski", "KOWALSKI-NOWAK", "Lucja");
+  const BilanChangements second = EffectueChangements(etat, *base, d, journal);
+  EXPECT_EQ(second.changements, 1);
+  EXPECT_EQ(second.conflits, std::vector<std::string>{"martin"});  // still pending, still changed
+  EXPECT_EQ(stocke("kowalski").full_name.texte, "KOWALSKI-NOWAK Lucja");
+}
+
 TEST(ResumeChangements, PluralFromTwo) {
   EXPECT_EQ(ResumeChangements(0, 0), "0 suppression effectu\xE9" "e\n0 changement de nom effectu\xE9");
   EXPECT_EQ(ResumeChangements(0, 1), "0 suppression effectu\xE9" "e\n1 changement de nom effectu\xE9");
   EXPECT_EQ(ResumeChangements(2, 12),
             "2 suppressions effectu\xE9" "es\n12 changements de nom effectu\xE9s");
+  std::vector<std::string> logins;
+  for (char c = 'a'; c <= 'k'; ++c) logins.push_back(std::string(1, c));
+  EXPECT_EQ(ResumeChangements(0, 0, logins),
+            "0 suppression effectu\xE9" "e\n0 changement de nom effectu\xE9\nComptes modifi\xE9s dans "
+            "le serveur depuis la lecture, laiss\xE9s tels quels (11) : a, b, c, d, e, f, g, h, i, j, \x85");
 }
 
 }  // namespace

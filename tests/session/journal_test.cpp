@@ -4,8 +4,10 @@
 #include <cstdlib>
 #include <ctime>
 #include <map>
+#include <filesystem>
 #include <regex>
 
+#include "session/conservation_journaux.h"
 #include "session/csv.h"
 #include "session/horodatage.h"
 #include "session/journal.h"
@@ -182,6 +184,52 @@ TEST(Journal, ReadingRefusesDamageButNotALastLineCutShort) {
     EXPECT_EQ(LitFichierJournal(d.nom("j.csv"), lignes, erreur), c.lu) << c.texte;
     EXPECT_EQ(lignes.size(), c.lignes) << c.texte;
   }
+}
+
+}  // namespace
+}  // namespace corrinom
+
+namespace corrinom {
+namespace {
+
+TEST(ConservationJournaux, NamesDatesAndMonthsBack) {
+  const std::optional<InstantLocal> d = DateNomJournal("2025-03-31_23-59-58-12.csv");
+  ASSERT_TRUE(d);
+  EXPECT_EQ(NomFichierJournal(*d, 12), "2025-03-31_23-59-58-12.csv");
+  for (const char* autre : {"2025-02-30_10-00-00.csv", "2025-03-31_10-00-00.txt", "notes.csv",
+                            "2025-03-31_10-00-00-.csv", "2025-03-31_10-00-00-0.csv", "2025-03-31_10-00-00x.csv"})
+    EXPECT_FALSE(DateNomJournal(autre)) << autre;
+  // Thirteen months before the end of March is the end of February, a leap one or not.
+  EXPECT_EQ(NomFichierJournal(MoisAvant(*d, 13), 1), "2024-02-29_23-59-58.csv");
+  EXPECT_EQ(NomFichierJournal(MoisAvant(*d, 1), 1), "2025-02-28_23-59-58.csv");
+  EXPECT_EQ(NomFichierJournal(MoisAvant(*d, 0), 1), "2025-03-31_23-59-58.csv");
+}
+
+TEST(ConservationJournaux, PurgeTakesTheOldOnesButNeverOneBeingWritten) {
+  Dossier d;
+  const std::string dossier = d.nom("journaux");
+  std::filesystem::create_directories(dossier);
+  for (const char* nom : {"2025-01-10_08-00-00.csv", "2025-01-10_08-00-00-2.csv", "2025-01-11_08-00-00.csv",
+                          "2024-12-01_08-00-00.csv", "notes.csv", "2024-11-01_08-00-00.csv"})
+    test::Ecrit(dossier + "/" + nom, kEntete);
+  int e = 0;
+  auto enCours = FichierDurable::Ouvre(dossier + "/2024-11-01_08-00-00.csv", false, e);
+  ASSERT_TRUE(enCours) << e;
+
+  std::vector<std::string> noms;
+  for (const JournalDuDossier& j : JournauxDuDossier(dossier)) noms.push_back(j.nom);
+  EXPECT_EQ(noms, (std::vector<std::string>{"2024-11-01_08-00-00.csv", "2024-12-01_08-00-00.csv",
+                                            "2025-01-10_08-00-00.csv", "2025-01-10_08-00-00-2.csv",
+                                            "2025-01-11_08-00-00.csv"}));
+  noms.clear();
+  for (const JournalDuDossier& j : PurgeJournaux(dossier, *DateNomJournal("2025-01-11_08-00-00.csv")))
+    noms.push_back(j.nom);
+  EXPECT_EQ(noms, (std::vector<std::string>{"2024-12-01_08-00-00.csv", "2025-01-10_08-00-00.csv",
+                                            "2025-01-10_08-00-00-2.csv"}));
+  EXPECT_TRUE(std::filesystem::exists(dossier + "/2024-11-01_08-00-00.csv"));
+  EXPECT_TRUE(std::filesystem::exists(dossier + "/notes.csv"));
+  enCours.reset();
+  EXPECT_EQ(PurgeJournaux(dossier, *DateNomJournal("2025-01-11_08-00-00.csv")).size(), 1u);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 
 #include <map>
 
+#include "session/ecriture.h"
 #include "session/liste_changements.h"
 #include "session/restauration.h"
 #include "operator/dialogues_script.h"
@@ -104,6 +105,54 @@ TEST(Restauration, AJournalOfAnotherStoreIsRefused) {
   lignes[1].magasin = "autre";
   EXPECT_FALSE(JournalDuMagasin(lignes, "m", erreur));
   EXPECT_NE(erreur.find("ligne"), std::string::npos);
+}
+
+// Another program renames the account while the intention line reaches the
+// disk: the read just before the write sees it, and nothing is overwritten.
+class AutreProgramme final : public MagasinComptes {
+ public:
+  explicit AutreProgramme(MagasinMemoire& m) : m_(m) {}
+  std::uint32_t enumere(std::uint32_t l, std::vector<CompteStocke>& p, std::uint32_t& t,
+                        std::uint32_t& r) override {
+    return m_.enumere(l, p, t, r);
+  }
+  std::uint32_t lit(std::string_view login, CompteStocke& compte) override {
+    if (++lectures_ == 2) m_.comptes.find(login)->second.full_name = ChampTexte::de("AUTRE Jean");
+    return m_.lit(login, compte);
+  }
+  std::uint32_t ecrit(std::string_view login, const CompteStocke& compte) override {
+    return m_.ecrit(login, compte);
+  }
+
+ private:
+  MagasinMemoire& m_;
+  int lectures_ = 0;
+};
+
+TEST(Restauration, ComparedAgainImmediatelyBeforeEachWrite) {
+  test::Dossier d;
+  std::string erreur;
+  for (const bool restauration : {true, false}) {
+    MagasinMemoire m;
+    m.comptes["a"] = Apres("a", "AB Jean");
+    AutreProgramme autre(m);
+    auto journal = JournalChangements::OuvreFichier(d.nom(restauration ? "r.csv" : "e.csv"), "m", erreur);
+    ASSERT_TRUE(journal) << erreur;
+    if (restauration) {
+      const Restauration r =
+          Restaure(HistoriquesDuJournal({Ligne("a", "A Jean", "AB Jean", 0)}), autre, journal.get());
+      ASSERT_EQ(r.comptes.size(), 1u);
+      EXPECT_EQ(r.comptes[0].issue, IssueRestauration::Laisse);
+      EXPECT_EQ(r.comptes[0].raison, kRaisonModifieEntreTemps);
+    } else {
+      DialoguesScript dialogues;
+      const TextesCompte lus{"AB Jean", m.comptes["a"].usr_comment.texte};
+      EXPECT_EQ(ModifieCompte(autre, LoginsMagasin{}, &lus, "a", "ABC", "Jean", dialogues, *journal).issue,
+                IssueModification::Conflit);
+    }
+    EXPECT_EQ(m.ecritures, 0);
+    EXPECT_EQ(m.comptes["a"].full_name.texte, "AUTRE Jean");
+  }
 }
 
 TEST(ListeChangements, PendingRowsInListOrderAndTheirCsv) {

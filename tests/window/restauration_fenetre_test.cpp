@@ -33,6 +33,7 @@ TEST(Restauration, FromTheWindowAskedThenReportedAndTheRowsFollow) {
   AttachePersonne(ligne, "DUPONT-MARTIN", "Jean", "01/01/2011");
   ligne.marque = Marque::DejaBon;
   etat.comptes.push_back(ligne);
+  etat.textesLus["a"] = TextesCompte{"DUPONT-MARTIN Jean", "TAVO;;;;;;13;;01/01/2011"};
 
   for (const Reponse reponse : {Reponse::Non, Reponse::Oui}) {
     DialoguesScript dialogues;
@@ -48,6 +49,8 @@ TEST(Restauration, FromTheWindowAskedThenReportedAndTheRowsFollow) {
   EXPECT_EQ(etat.comptes[0].sousItems[kNomActuel], "DUPONT");
   EXPECT_EQ(etat.comptes[0].marque, Marque::ModificationImportante);  // pending again, as the store holds the old names
   EXPECT_EQ(etat.compteurs.value().modificationsImportantes, 1);
+  // Writing the row again is no conflict: the load's texts follow the restore.
+  EXPECT_EQ(etat.textesLus["a"], (TextesCompte{"DUPONT Jean", "TAVO;;;;;;6;;01/01/2011"}));
 
   // A journal of another store is refused before anything is asked.
   DialoguesScript dialogues;
