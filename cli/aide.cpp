@@ -47,9 +47,11 @@ bool EstArgument(std::string_view mot) {
   return !mot.empty() && mot.find_first_not_of("ABCDEFGHIJKLMNOPQRSTUVWXYZ_.") == std::string_view::npos;
 }
 
+// "  --option ARG", then at least two blanks (which the manual page and the
+// completion look for), then the text.
 std::string Ligne(std::string_view option, std::string_view texte) {
   std::string l = "  " + std::string(option);
-  l.append(l.size() < 26 ? 26 - l.size() : 1, ' ');
+  l.append(l.size() + 2 < 26 ? 26 - l.size() : 2, ' ');
   return l + std::string(texte) + "\n";
 }
 
