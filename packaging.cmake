@@ -4,7 +4,7 @@
 # Its programs are stripped; their debug symbols go to corrinom-dbgsym.
 include(GNUInstallDirs)
 
-set(CPACK_PACKAGE_CONTACT "Corrinom <corrinom@corrinom.org>")
+set(CPACK_PACKAGE_CONTACT "Corrinom <corrinom@corrinom.invalid>")
 
 if(NOT WIN32)
   # The manual pages, made from the programs' own --help at build time.
