@@ -4,6 +4,7 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <cstring>
 #include <cwchar>
 #include <utility>
 
@@ -21,6 +22,7 @@
 #include "window/confort.h"
 #include "window/fenetres_annexes.h"
 #include "window/geometrie.h"
+#include "window/images_marques.h"
 
 namespace corrinom::win32 {
 
@@ -40,14 +42,35 @@ std::wstring TexteDe(HWND controle) {
   return t;
 }
 
-int IconeMarque(Marque marque) {
-  switch (marque) {
-    case Marque::NePasChanger: break;
-    case Marque::DejaBon: return kIconeMarqueVert;
-    case Marque::ModificationMineure: return kIconeMarqueRose;
-    case Marque::ModificationImportante: return kIconeMarqueRouge;
-  }
-  return kIconeMarqueGris;
+// A mark's picture as an icon of `cote` pixels, drawn with its alpha channel.
+HICON CreeIconeMarque(Marque marque, int cote) {
+  const fenetre::ImageMarque image = fenetre::DessineMarque(marque, cote);
+  BITMAPV5HEADER entete{};
+  entete.bV5Size = sizeof entete;
+  entete.bV5Width = cote;
+  entete.bV5Height = -cote;  // rows from the top, as the picture holds them
+  entete.bV5Planes = 1;
+  entete.bV5BitCount = 32;
+  entete.bV5Compression = BI_BITFIELDS;
+  entete.bV5RedMask = 0x00FF0000;
+  entete.bV5GreenMask = 0x0000FF00;
+  entete.bV5BlueMask = 0x000000FF;
+  entete.bV5AlphaMask = 0xFF000000;
+  void* bits = nullptr;
+  HDC ecran = GetDC(nullptr);
+  HBITMAP couleurs =
+      CreateDIBSection(ecran, reinterpret_cast<BITMAPINFO*>(&entete), DIB_RGB_COLORS, &bits, nullptr, 0);
+  ReleaseDC(nullptr, ecran);
+  if (!couleurs) return nullptr;
+  std::memcpy(bits, image.argb.data(), image.argb.size() * sizeof image.argb[0]);
+  // An all-opaque mask: the alpha channel alone shapes the dot. Its rows are words.
+  const std::vector<BYTE> zeros(static_cast<std::size_t>((cote + 15) / 16 * 2 * cote), 0);
+  HBITMAP masque = CreateBitmap(cote, cote, 1, 1, zeros.data());
+  ICONINFO info{TRUE, 0, 0, masque, couleurs};
+  HICON icone = CreateIconIndirect(&info);
+  DeleteObject(masque);
+  DeleteObject(couleurs);
+  return icone;
 }
 
 }  // namespace
@@ -148,8 +171,7 @@ void TFormCorrinom::CreeImages() {
   for (const Marque marque : kMarques) {
     HICON& icone = icones_[static_cast<std::size_t>(IndexMarque(marque))];
     if (icone) DestroyIcon(icone);
-    icone = static_cast<HICON>(
-        LoadImageW(instance_, MAKEINTRESOURCEW(IconeMarque(marque)), IMAGE_ICON, cote, cote, LR_DEFAULTCOLOR));
+    icone = CreeIconeMarque(marque, cote);
     ImageList_AddIcon(ImageListRougeVertGris_, icone);
   }
 }
@@ -232,7 +254,7 @@ void TFormCorrinom::CreeLigneRecherche() {
   };
   const HWND libelle = cree(WC_STATICW, fenetre::kTexteLibelleRecherche, SS_RIGHT | SS_NOPREFIX, 0);
   EditRecherche_ = cree(WC_EDITW, "", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE);
-  ComboMarques_ = cree(WC_COMBOBOXW, "", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 0);
+  ComboMarques_ = cree(WC_COMBOBOXW, "", CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS | WS_VSCROLL | WS_TABSTOP, 0);
   for (std::string_view choix : kTextesChoixMarques)
     SendMessageW(ComboMarques_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(DeCp1252(choix).c_str()));
   SendMessageW(ComboMarques_, CB_SETCURSEL, 0, 0);
@@ -307,6 +329,43 @@ void TFormCorrinom::AppliquePolice() {
   for (const auto& [nom, h] : recherche_) SendMessageW(h, WM_SETFONT, reinterpret_cast<WPARAM>(police_), FALSE);
   if (ancienne) DeleteObject(ancienne);
   if (ancienneGrasse) DeleteObject(ancienneGrasse);
+  if (ComboMarques_) {
+    SendMessageW(ComboMarques_, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), HauteurChoix());
+    SendMessageW(ComboMarques_, CB_SETITEMHEIGHT, 0, HauteurChoix());
+  }
+}
+
+int TFormCorrinom::HauteurChoix() const {
+  int texte = E(13);
+  if (police_) {
+    HDC dc = GetDC(hwnd_);
+    HGDIOBJ avant = SelectObject(dc, police_);
+    TEXTMETRICW m{};
+    if (GetTextMetricsW(dc, &m)) texte = m.tmHeight;
+    SelectObject(dc, avant);
+    ReleaseDC(hwnd_, dc);
+  }
+  return std::max(texte, E(16)) + E(2);
+}
+
+void TFormCorrinom::DessineChoix(const DRAWITEMSTRUCT& d) const {
+  const bool choisi = (d.itemState & ODS_SELECTED) != 0;
+  FillRect(d.hDC, &d.rcItem, GetSysColorBrush(choisi ? COLOR_HIGHLIGHT : COLOR_WINDOW));
+  if (d.itemID >= kTextesChoixMarques.size()) return;
+  const int cote = E(16);
+  const int x = d.rcItem.left + E(2);
+  if (const std::optional<Marque> marque = fenetre::MarqueDuChoix(static_cast<ChoixMarques>(d.itemID)))
+    DrawIconEx(d.hDC, x, (d.rcItem.top + d.rcItem.bottom - cote) / 2,
+               icones_[static_cast<std::size_t>(IndexMarque(*marque))], cote, cote, 0, nullptr, DI_NORMAL);
+  const std::wstring texte = DeCp1252(kTextesChoixMarques[d.itemID]);
+  RECT r = d.rcItem;
+  r.left = x + cote + E(4);
+  HGDIOBJ avant = police_ ? SelectObject(d.hDC, police_) : nullptr;
+  SetBkMode(d.hDC, TRANSPARENT);
+  SetTextColor(d.hDC, GetSysColor(choisi ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
+  DrawTextW(d.hDC, texte.c_str(), -1, &r, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
+  if (avant) SelectObject(d.hDC, avant);
+  if (d.itemState & ODS_FOCUS) DrawFocusRect(d.hDC, &d.rcItem);
 }
 
 void TFormCorrinom::Place() {
@@ -419,6 +478,18 @@ LRESULT TFormCorrinom::Traite(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_COMMAND:
       if (lp) Commande(reinterpret_cast<HWND>(lp), HIWORD(wp));
       return 0;
+    case WM_MEASUREITEM: {
+      auto& mesure = *reinterpret_cast<MEASUREITEMSTRUCT*>(lp);
+      if (mesure.CtlType != ODT_COMBOBOX) break;
+      mesure.itemHeight = static_cast<UINT>(HauteurChoix());
+      return TRUE;
+    }
+    case WM_DRAWITEM: {
+      const auto& dessin = *reinterpret_cast<const DRAWITEMSTRUCT*>(lp);
+      if (dessin.hwndItem != ComboMarques_) break;
+      DessineChoix(dessin);
+      return TRUE;
+    }
     case WM_NOTIFY:
       return Notification(*reinterpret_cast<NMHDR*>(lp));
     case WM_CONTEXTMENU: {

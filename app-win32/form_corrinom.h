@@ -102,6 +102,9 @@ class TFormCorrinom : private fenetre::VueFenetre {
   void OrdreFocus();
   void CreeListes();
   void CreeImages();
+  // ComboMarques draws its choices, each choice of one mark with its picture.
+  int HauteurChoix() const;
+  void DessineChoix(const DRAWITEMSTRUCT& dessin) const;
   void AppliquePolice();
   void Place();
   void ChangeResolution(UINT dpi, const RECT& propose);

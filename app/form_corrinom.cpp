@@ -35,6 +35,7 @@
 #include "window/compteurs.h"
 #include "window/confort.h"
 #include "window/controles.h"
+#include "window/images_marques.h"
 
 namespace corrinom::app {
 
@@ -285,7 +286,14 @@ void TFormCorrinom::CreeLigneRecherche(QGroupBox* GroupBox1) {
   EditRecherche_->setClearButtonEnabled(true);
   ComboMarques_ = new QComboBox(GroupBox1);
   ComboMarques_->setObjectName(Nom(fenetre::kNomComboMarques));
-  for (std::string_view texte : kTextesChoixMarques) ComboMarques_->addItem(VersQt(texte));
+  // Each choice of one mark shows its picture; the others an empty place of the same size.
+  QPixmap vide(16, 16);
+  vide.fill(Qt::transparent);
+  for (std::size_t i = 0; i < kTextesChoixMarques.size(); ++i) {
+    const std::optional<Marque> marque = fenetre::MarqueDuChoix(static_cast<ChoixMarques>(i));
+    ComboMarques_->addItem(marque ? ImageListRougeVertGris::Image(*marque) : QIcon(vide),
+                           VersQt(kTextesChoixMarques[i]));
+  }
   new PlaceLigneRecherche(GroupBox1, libelle, EditRecherche_, ComboMarques_);
   connect(EditRecherche_, &QLineEdit::textChanged, this,
           [this](const QString& texte) { logique_->EditRechercheChange(VersCp1252(texte)); });

@@ -163,5 +163,5 @@ int run(const std::vector<std::string>& args) {
 
 }  // namespace
 
-const Commande kCommandeBase{"base", kUsage, &run};
+const Commande kCommandeBase{"base", kUsage, &run, kAide};
 }  // namespace corrinom::cli

@@ -25,6 +25,7 @@ struct Commande {
   const char* nom;
   const char* usage;
   CommandFn fn;
+  const char* aide = nullptr;  // its own `--help` text, where the usage alone does not say enough
 };
 
 extern const Commande kCommandeBase;        // cmd_base.cpp

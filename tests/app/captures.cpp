@@ -1,13 +1,14 @@
 // Drives the real program on the demo base and saves pictures of its windows:
 // the main window after a sample file and the name aid (then with only the rows
 // still to change), the field chooser that file calls up, the first question of
-// the similarity aid, and the help window. Used by scripts/screenshot.
+// the similarity aid, the help window, and the four marks. Used by scripts/screenshot.
 //
 // usage: app_captures SAMPLE_FILE OUTPUT_DIR
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPushButton>
 #include <QTimer>
 #include <cstdio>
@@ -20,6 +21,7 @@
 #include "app/form_ressemblance.h"
 #include "app/lancement.h"
 #include "app/liste_rapport.h"
+#include "app/modeles.h"
 
 namespace {
 
@@ -75,6 +77,30 @@ class Pilote : public QObject {
   bool ok_ = true;
 };
 
+// The four marks at 16, 32 and 64 pixels on the lists' white, each before its word.
+bool EnregistreMarques(const QString& dossier) {
+  const char* const mots[] = {"compte à ne pas changer", "déjà bon", "modification mineure",
+                              "modification importante"};
+  QPixmap image(420, 4 * 72 + 8);
+  image.fill(Qt::white);
+  QPainter p(&image);
+  for (const corrinom::Marque m : corrinom::kMarques) {
+    const int i = corrinom::IndexMarque(m);
+    const int y = 8 + i * 72;
+    int x = 8;
+    for (const int cote : {16, 32, 64}) {
+      p.drawPixmap(x, y + (64 - cote) / 2, ImageListRougeVertGris::Image(m).pixmap(cote, cote));
+      x += cote + 12;
+    }
+    p.drawText(QRect(x + 4, y, image.width() - x, 64), Qt::AlignVCenter, QString::fromUtf8(mots[i]));
+  }
+  p.end();
+  const QString chemin = QDir(dossier).filePath(QStringLiteral("marques.png"));
+  const bool ok = image.save(chemin);
+  std::fprintf(stderr, "%s %s\n", ok ? "saved" : "FAILED", qPrintable(chemin));
+  return ok;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -88,6 +114,7 @@ int main(int argc, char** argv) {
   const QString dossier = QString::fromLocal8Bit(argv[2]);
   QDir().mkpath(dossier);
   Pilote pilote(dossier);
+  const bool marques = EnregistreMarques(dossier);
 
   corrinom::ChoixMagasin choix;
   choix.sorte = corrinom::ChoixMagasin::Sorte::Demo;
@@ -129,5 +156,5 @@ int main(int argc, char** argv) {
   identifiants.show();
   QApplication::processEvents();
   pilote.Enregistre(&identifiants, QStringLiteral("identifiants.png"));
-  return pilote.ok() ? 0 : 1;
+  return pilote.ok() && marques ? 0 : 1;
 }
