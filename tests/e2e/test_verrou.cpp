@@ -1,40 +1,18 @@
 // One writer per store, end to end on an embedded base: a second program that
 // would write is refused while the first holds the base, programs that only read
 // are not, and the base is free again once the first ended, killed or not.
+// ctest points TMPDIR, where the locks are, at a folder of the build tree.
 #include <gtest/gtest.h>
 #include <signal.h>
 
 #include <chrono>
-#include <cstdlib>
 #include <filesystem>
-#include <optional>
 #include <thread>
 
 #include "lance.h"
 
 namespace corrinom::e2e {
 namespace {
-
-// TMPDIR, where the programs started from here keep their locks, pointed at a
-// folder of the test for its lifetime.
-class DossierVerrous {
- public:
-  DossierVerrous() {
-    std::filesystem::create_directories(dossier_.nom("tmp"));
-    if (const char* v = std::getenv("TMPDIR")) ancien_ = v;
-    setenv("TMPDIR", dossier_.nom("tmp").c_str(), 1);
-  }
-  ~DossierVerrous() {
-    if (ancien_)
-      setenv("TMPDIR", ancien_->c_str(), 1);
-    else
-      unsetenv("TMPDIR");
-  }
-
- private:
-  Dossier dossier_;
-  std::optional<std::string> ancien_;
-};
 
 // A program started in the background, killed if the test leaves it running.
 struct EnFond {
@@ -51,7 +29,6 @@ std::string JournalDe(const std::string& err) {
 }
 
 TEST(Verrou, SecondWriterRefusedUntilTheFirstEnds) {
-  DossierVerrous verrous;
   Dossier d;
   const std::string base = d.nom("comptes.db");
   const std::string eleves = Exemple("ElevesSansAdresses.xml");
