@@ -33,7 +33,7 @@ LRESULT CALLBACK RenommeBoutons(int code, WPARAM w, LPARAM l) {
 }  // namespace
 
 int DialoguesWin32::Boite(std::string_view texte, std::string_view titre, UINT style) const {
-  const std::wstring legende = DeCp1252(titre.empty() ? fenetre::kTitreApplication : titre);
+  const std::wstring legende = DeCp1252(fenetre::LegendeBoite(titre));
   // Without an owner the box still stops every window of the program.
   if (!proprietaire_) style |= MB_TASKMODAL;
   return MessageBoxW(proprietaire_, DeCp1252(texte).c_str(), legende.c_str(), style | MB_SETFOREGROUND);

@@ -642,12 +642,12 @@ void TFormCorrinom::ChoisitJournal(DestinationJournal journal) { logique_->Chois
 
 void TFormCorrinom::ButtonOuvrirClick() {
   if (logique_->Occupee()) return;
-  // Two entries, the first selected; the edit box's text is proposed.
-  static constexpr wchar_t kFiltres[] =
-      L"Fichiers Sconet (*.xml;*.csv;*.txt)\0*.xml;*.csv;*.txt\0Tous les fichiers\0*.*\0";
+  std::wstring filtres;
+  for (const fenetre::FiltreFichiers& f : fenetre::kFiltresOuvrir)
+    filtres += DeCp1252(f.libelle) + L'\0' + DeCp1252(f.motifs) + L'\0';
   const std::wstring avant = TexteDe(EditNomFich_);
-  const std::optional<std::wstring> choisi = annexes::ChoisitFichier(
-      hwnd_, annexes::Choix::Ouvrir, {}, std::wstring(kFiltres, std::size(kFiltres)), avant);
+  const std::optional<std::wstring> choisi =
+      annexes::ChoisitFichier(hwnd_, annexes::Choix::Ouvrir, {}, filtres + L'\0', avant);
   if (!choisi) return;
   const std::wstring& nom = *choisi;
   SetWindowTextW(EditNomFich_, nom.c_str());

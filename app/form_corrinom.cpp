@@ -34,6 +34,7 @@
 #include "window/compteurs.h"
 #include "window/confort.h"
 #include "window/controles.h"
+#include "window/fenetres_annexes.h"
 
 namespace corrinom::app {
 
@@ -543,8 +544,12 @@ QStringList TFormCorrinom::FiltresOuvrir() {
   // Qt reads the patterns from the last parentheses, separated by blanks; the
   // labels before them are the ones the operator sees. "*" and not "*.*": here a
   // file without a full stop in its name is a file too.
-  return {QStringLiteral("Fichiers Sconet (*.xml;*.csv;*.txt) (*.xml *.csv *.txt)"),
-          QStringLiteral("Tous les fichiers (*)")};
+  QStringList filtres;
+  for (const fenetre::FiltreFichiers& f : fenetre::kFiltresOuvrir) {
+    const QString motifs = f.motifs == "*.*" ? QStringLiteral("*") : VersQt(f.motifs).replace(';', ' ');
+    filtres << VersQt(f.libelle) + QStringLiteral(" (") + motifs + QLatin1Char(')');
+  }
+  return filtres;
 }
 
 std::unique_ptr<QFileDialog> TFormCorrinom::CreeOpenDialog1() {

@@ -31,6 +31,21 @@ struct ControleAnnexe {
 // Escape and the close box of a question answer Cancel.
 inline constexpr std::string_view kTitreApplication = "Corrinom";
 inline constexpr std::array<std::string_view, 3> kBoutonsQuestion{"&Oui", "&Non", "Annuler"};
+// A box's caption: the one its caller names, else kTitreApplication.
+constexpr std::string_view LegendeBoite(std::string_view titre) { return titre.empty() ? kTitreApplication : titre; }
+
+// ---------------------------------------------------------------------------
+// The open-file dialog of "Ouvrir": two filters, the first selected, each with its
+// patterns separated by ';' (the last one takes every file); the edit box's text
+// is proposed, the file need not exist and no extension is added.
+struct FiltreFichiers {
+  std::string_view libelle;
+  std::string_view motifs;
+};
+inline constexpr std::array<FiltreFichiers, 2> kFiltresOuvrir{{
+    {"Fichiers Sconet (*.xml;*.csv;*.txt)", "*.xml;*.csv;*.txt"},
+    {"Tous les fichiers", "*.*"},
+}};
 
 // ---------------------------------------------------------------------------
 // The field chooser: a fixed-size modal dialog (dialog border, system menu only),
