@@ -134,8 +134,7 @@ QVariant ModeleComptes::data(const QModelIndex& index, int role) const {
     case kRoleCouleurMarque:
       return CouleurDeMarque(ligne.marque);
     case Qt::DisplayRole:
-      if (index.column() == 0) return VersQt(ligne.login);
-      return VersQt(ligne.sousItem(static_cast<std::size_t>(index.column() - 1)));
+      return VersQt(fenetre::TexteCellule(ligne, static_cast<std::size_t>(index.column())));
     case Qt::DecorationRole:
       if (index.column() == 0) return ImageListRougeVertGris::Image(ligne.marque);
       return {};
@@ -208,12 +207,7 @@ QVariant ModeleRebus::data(const QModelIndex& index, int role) const {
   }
   if (role != Qt::DisplayRole) return {};
   const LigneRebus& ligne = etat_.rebus[static_cast<std::size_t>(index.row())];
-  switch (index.column()) {
-    case 0: return VersQt(ligne.nom);
-    case 1: return VersQt(ligne.prenoms);
-    case 2: return VersQt(ligne.dateNaiss);
-    default: return {};
-  }
+  return VersQt(fenetre::TexteCellule(ligne, static_cast<std::size_t>(index.column())));
 }
 
 }  // namespace corrinom::app

@@ -13,6 +13,7 @@
 #include <QTimer>
 #include <cstdio>
 
+#include "app/fenetres_qt.h"
 #include "app/form_aide_htm.h"
 #include "app/form_changements.h"
 #include "app/form_cherche_champ.h"
