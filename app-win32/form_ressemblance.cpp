@@ -7,13 +7,13 @@
 #include <string>
 
 #include "app-win32/outils_annexes.h"
+#include "app-win32/texte_win32.h"
 
 namespace corrinom::win32 {
 
 namespace {
 
 using annexes::AEchelle;
-using annexes::Large;
 
 constexpr wchar_t kClasse[] = L"CorrinomFormRessemblance";
 constexpr int kMarge = 8;             // around the controls, at 96 dpi
@@ -58,7 +58,7 @@ class TFormRessemblance {
 };
 
 bool TFormRessemblance::Montre() {
-  fenetre_ = annexes::CreeFenetreAnnexe(instance_, kClasse, Large(fenetre::kTitreRessemblance),
+  fenetre_ = annexes::CreeFenetreAnnexe(instance_, kClasse, DeCp1252(fenetre::kTitreRessemblance),
                                         fenetre::kTailleRessemblance.largeur, fenetre::kTailleRessemblance.hauteur,
                                         proprietaire_, &annexes::ProcedureDe<TFormRessemblance>, this, dpi_);
   if (!fenetre_) return false;
@@ -69,9 +69,9 @@ bool TFormRessemblance::Montre() {
 }
 
 void TFormRessemblance::FormCreate() {
-  consigne_ = CreateWindowExW(0, L"STATIC", Large(fenetre::kConsigneRessemblance).c_str(),
+  consigne_ = CreateWindowExW(0, L"STATIC", DeCp1252(fenetre::kConsigneRessemblance).c_str(),
                               WS_CHILD | WS_VISIBLE | SS_NOPREFIX, 0, 0, 0, 0, fenetre_, nullptr, instance_, nullptr);
-  liste_ = CreateWindowExW(WS_EX_CLIENTEDGE, WC_LISTVIEWW, Large(fenetre::kTitreRessemblance).c_str(),
+  liste_ = CreateWindowExW(WS_EX_CLIENTEDGE, WC_LISTVIEWW, DeCp1252(fenetre::kTitreRessemblance).c_str(),
                            WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_OWNERDATA | LVS_SINGLESEL |
                                LVS_SHOWSELALWAYS,
                            0, 0, 0, 0, fenetre_, reinterpret_cast<HMENU>(kIdListeRessemblance), instance_, nullptr);
@@ -79,7 +79,7 @@ void TFormRessemblance::FormCreate() {
   // The ticks live in the review: the list asks for them with the texts.
   ListView_SetCallbackMask(liste_, LVIS_STATEIMAGEMASK);
   for (std::size_t c = 0; c < fenetre::kColonnesRessemblance.size(); ++c) {
-    std::wstring titre = Large(fenetre::kColonnesRessemblance[c].titre);
+    std::wstring titre = DeCp1252(fenetre::kColonnesRessemblance[c].titre);
     LVCOLUMNW colonne{};
     colonne.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM | LVCF_FMT;
     colonne.fmt = static_cast<int>(c) == fenetre::kColonneScore ? LVCFMT_RIGHT : LVCFMT_LEFT;
@@ -95,7 +95,7 @@ void TFormRessemblance::FormCreate() {
                                                fenetre::kBoutonAnnulerRessemblance};
   constexpr std::array<int, 3> ids{IDOK, kIdButtonToutDecocher, IDCANCEL};
   for (std::size_t i = 0; i < boutons_.size(); ++i)
-    boutons_[i] = CreateWindowExW(0, L"BUTTON", Large(textes[i]).c_str(),
+    boutons_[i] = CreateWindowExW(0, L"BUTTON", DeCp1252(textes[i]).c_str(),
                                   WS_CHILD | WS_VISIBLE | WS_TABSTOP | (i == 0 ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON),
                                   0, 0, 0, 0, fenetre_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(ids[i])),
                                   instance_, nullptr);
@@ -134,7 +134,7 @@ void TFormRessemblance::FormResize() {
 
 void TFormRessemblance::CochesChangees() {
   if (revue_.NombreLignes() > 0) ListView_RedrawItems(liste_, 0, static_cast<int>(revue_.NombreLignes()) - 1);
-  SetWindowTextW(compte_, Large(revue_.TexteCompte()).c_str());
+  SetWindowTextW(compte_, DeCp1252(revue_.TexteCompte()).c_str());
 }
 
 void TFormRessemblance::Bascule(int ligne) {
@@ -163,7 +163,7 @@ LRESULT TFormRessemblance::Notification(const NMHDR& n) {
       LVITEMW& item = reinterpret_cast<NMLVDISPINFOW&>(const_cast<NMHDR&>(n)).item;
       const auto ligne = static_cast<std::size_t>(item.iItem);
       if (item.mask & LVIF_TEXT) {
-        cellule_ = Large(revue_.Texte(ligne, item.iSubItem));
+        cellule_ = DeCp1252(revue_.Texte(ligne, item.iSubItem));
         item.pszText = cellule_.data();
       }
       if (item.iSubItem == 0) {
