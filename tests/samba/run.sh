@@ -23,11 +23,15 @@ echecs=0
 dir=
 
 echoue() { echo "FAIL: $*" >&2; echecs=$((echecs + 1)); }
+tmp_origine=${TMPDIR-}
 ok() { echo "ok: $*"; }
 
 # Stops the server; its folder goes too while every check passed, and is kept,
 # its path printed, once one failed.
 nettoie() {
+  # The write runs' TMPDIR lived in the server's folder: the next server must
+  # not inherit a folder that is gone.
+  if [ -n "$tmp_origine" ]; then export TMPDIR=$tmp_origine; else unset TMPDIR; fi
   if [ -n "$dir" ] && [ -d "$dir" ]; then
     "$serveur" arrete "$dir"
     if [ "$echecs" -eq 0 ]; then
