@@ -8,8 +8,6 @@ namespace corrinom::win32 {
 
 namespace {
 
-using annexes::Large;
-
 // The system draws the question's buttons in its own language; a hook renames them
 // as the box is activated, before it shows.
 thread_local HHOOK crochetQuestion = nullptr;
@@ -22,7 +20,7 @@ LRESULT CALLBACK RenommeBoutons(int code, WPARAM w, LPARAM l) {
     if (std::wstring_view(classe) == L"#32770") {
       const int boutons[] = {IDYES, IDNO, IDCANCEL};
       for (std::size_t i = 0; i < 3; ++i)
-        SetDlgItemTextW(boite, boutons[i], Large(fenetre::kBoutonsQuestion[i]).c_str());
+        SetDlgItemTextW(boite, boutons[i], DeCp1252(fenetre::kBoutonsQuestion[i]).c_str());
       const HHOOK crochet = crochetQuestion;
       crochetQuestion = nullptr;
       UnhookWindowsHookEx(crochet);
@@ -35,10 +33,10 @@ LRESULT CALLBACK RenommeBoutons(int code, WPARAM w, LPARAM l) {
 }  // namespace
 
 int DialoguesWin32::Boite(std::string_view texte, std::string_view titre, UINT style) const {
-  const std::wstring legende = Large(titre.empty() ? fenetre::kTitreApplication : titre);
+  const std::wstring legende = DeCp1252(fenetre::LegendeBoite(titre));
   // Without an owner the box still stops every window of the program.
   if (!proprietaire_) style |= MB_TASKMODAL;
-  return MessageBoxW(proprietaire_, Large(texte).c_str(), legende.c_str(), style | MB_SETFOREGROUND);
+  return MessageBoxW(proprietaire_, DeCp1252(texte).c_str(), legende.c_str(), style | MB_SETFOREGROUND);
 }
 
 void DialoguesWin32::message(std::string_view texte, std::string_view titre) { Boite(texte, titre, MB_OK); }
@@ -94,10 +92,6 @@ void DialoguesWin32::debutAttente() {
 void DialoguesWin32::finAttente() {
   if (attente_ == 0) return;
   if (--attente_ == 0) SetCursor(avant_ ? avant_ : LoadCursorW(nullptr, IDC_ARROW));
-}
-
-void DialoguesWin32::indication(std::string_view texte) {
-  if (panneau_) panneau_(Large(texte));
 }
 
 }  // namespace corrinom::win32

@@ -5,7 +5,6 @@
 
 #include <windows.h>
 
-#include <functional>
 #include <string>
 
 #include "operator/dialogues.h"
@@ -19,9 +18,6 @@ class DialoguesWin32 : public Dialogues {
   // The window that owns the boxes (none: they are modal for the whole program).
   void setProprietaire(HWND proprietaire) { proprietaire_ = proprietaire; }
 
-  // Receives the hint panel's text; the main window gives it.
-  void setPanneau(std::function<void(const std::wstring&)> panneau) { panneau_ = std::move(panneau); }
-
   // True between debutAttente and the matching finAttente: the window's
   // WM_SETCURSOR shows the hourglass while it is.
   bool EnAttente() const { return attente_ > 0; }
@@ -32,7 +28,8 @@ class DialoguesWin32 : public Dialogues {
   std::optional<int> choisirChamp(const DemandeChamp& demande) override;
   void debutAttente() override;
   void finAttente() override;
-  void indication(std::string_view texte) override;
+  // The hints go to the main window's panel through its DialoguesFenetre.
+  void indication(std::string_view) override {}
 
   // The answer a question box's result stands for (Escape and the close box give
   // IDCANCEL: Annuler).
@@ -46,7 +43,6 @@ class DialoguesWin32 : public Dialogues {
 
   HINSTANCE instance_;
   HWND proprietaire_ = nullptr;
-  std::function<void(const std::wstring&)> panneau_;
   int attente_ = 0;
   HCURSOR avant_ = nullptr;
 };

@@ -3,17 +3,17 @@
 #include <commctrl.h>
 
 #include <algorithm>
-#include <climits>
+#include <optional>
 
 #include "app-win32/outils_annexes.h"
 #include "app-win32/ressources.h"
+#include "window/fenetres_annexes.h"
 
 namespace corrinom::win32 {
 
 namespace {
 
 constexpr wchar_t kClasse[] = L"CorrinomProgression";
-constexpr ULONGLONG kIntervalle = 100;  // milliseconds between two drawings of the count
 
 }  // namespace
 
@@ -30,28 +30,31 @@ FenetreProgression::FenetreProgression(HINSTANCE instance, HWND proprietaire, bo
     RegisterClassExW(&c);
   }
   const UINT dpi = annexes::DpiDe(proprietaire);
-  const auto e = [dpi](int v) { return annexes::AEchelle(v, dpi); };
   // Without an owner it is the program's only window: it has a taskbar button.
   const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU;
   const DWORD exStyle = WS_EX_DLGMODALFRAME | (proprietaire ? 0 : WS_EX_APPWINDOW);
-  RECT r{0, 0, e(340), e(arreter ? 96 : 62)};
+  const fenetre::Taille client = arreter ? fenetre::kTailleProgression : fenetre::kTailleProgressionSansBouton;
+  RECT r{0, 0, annexes::AEchelle(client.largeur, dpi), annexes::AEchelle(client.hauteur, dpi)};
   AdjustWindowRectEx(&r, style, FALSE, exStyle);
-  const int largeur = r.right - r.left, hauteur = r.bottom - r.top;
+  const fenetre::Taille taille{r.right - r.left, r.bottom - r.top};
   // Centred on its owner, or on the desktop.
   RECT autour{};
   if (!proprietaire || !GetWindowRect(proprietaire, &autour)) SystemParametersInfoW(SPI_GETWORKAREA, 0, &autour, 0);
-  hwnd_ = CreateWindowExW(exStyle, kClasse, L"", style, (autour.left + autour.right - largeur) / 2,
-                          (autour.top + autour.bottom - hauteur) / 2, largeur, hauteur, proprietaire, nullptr,
-                          instance, this);
+  const fenetre::Point coin = fenetre::Centre(taille, annexes::DeRect(autour));
+  hwnd_ = CreateWindowExW(exStyle, kClasse, L"", style, coin.x, coin.y, taille.largeur, taille.hauteur, proprietaire,
+                          nullptr, instance, this);
   if (!hwnd_) return;
-  texte_ = CreateWindowExW(0, WC_STATICW, L"", WS_CHILD | WS_VISIBLE | SS_LEFTNOWORDWRAP | SS_NOPREFIX, e(12), e(12),
-                           e(316), e(16), hwnd_, nullptr, instance, nullptr);
-  barre_ = CreateWindowExW(0, PROGRESS_CLASSW, nullptr, WS_CHILD | WS_VISIBLE, e(12), e(34), e(316), e(16), hwnd_,
-                           nullptr, instance, nullptr);
-  if (arreter)
-    CreateWindowExW(0, WC_BUTTONW, annexes::Large(kBoutonArreter).c_str(),
-                    WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, e(130), e(62), e(80), e(23), hwnd_,
-                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDCANCEL)), instance, nullptr);
+  const annexes::Sorte sortes[3] = {{WC_STATICW, SS_LEFTNOWORDWRAP | SS_NOPREFIX},
+                                    {PROGRESS_CLASSW},
+                                    {WC_BUTTONW, WS_TABSTOP | BS_PUSHBUTTON}};
+  for (std::size_t i = 0; i < (arreter ? 3 : 2); ++i) {
+    const fenetre::ControleAnnexe& c = fenetre::kControlesProgression[i];
+    const HWND h = annexes::CreeControle(hwnd_, sortes[i], c.texte, i == 2 ? IDCANCEL : 0, instance);
+    const fenetre::Rectangle p = fenetre::AEchelle(c.place, static_cast<int>(dpi));
+    SetWindowPos(h, nullptr, p.x, p.y, p.largeur, p.hauteur, SWP_NOZORDER | SWP_NOACTIVATE);
+    if (i == 0) texte_ = h;
+    if (i == 1) barre_ = h;
+  }
   police_ = annexes::CreePolice(dpi).release();
   annexes::AppliquePolice(hwnd_, police_);
 }
@@ -73,10 +76,11 @@ LRESULT FenetreProgression::Traite(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 
 void FenetreProgression::Montre(std::string_view texte, std::size_t fait, std::size_t total) {
   if (!hwnd_) return;
-  const std::wstring t = annexes::Large(texte);
+  const std::wstring t = DeCp1252(texte);
   SetWindowTextW(hwnd_, t.c_str());
   SetWindowTextW(texte_, t.c_str());
-  const bool defile = total == 0 || total > static_cast<std::size_t>(INT_MAX);
+  const std::optional<int> fin = fenetre::FinBarre(total);
+  const bool defile = !fin;
   if (defile != defile_) {
     const LONG_PTR style = GetWindowLongPtrW(barre_, GWL_STYLE);
     SetWindowLongPtrW(barre_, GWL_STYLE, defile ? style | PBS_MARQUEE : style & ~static_cast<LONG_PTR>(PBS_MARQUEE));
@@ -84,7 +88,7 @@ void FenetreProgression::Montre(std::string_view texte, std::size_t fait, std::s
     defile_ = defile;
   }
   if (!defile) {
-    SendMessageW(barre_, PBM_SETRANGE32, 0, static_cast<LPARAM>(total));
+    SendMessageW(barre_, PBM_SETRANGE32, 0, static_cast<LPARAM>(*fin));
     SendMessageW(barre_, PBM_SETPOS, static_cast<WPARAM>(std::min(fait, total)), 0);
   }
   if (!IsWindowVisible(hwnd_)) {
@@ -131,7 +135,7 @@ void FenetreLecture::avance(std::size_t lus, std::size_t total) {
   // Pages come much faster than a person reads: the count is drawn ten times a
   // second, the window's messages taken at every page.
   const ULONGLONG maintenant = GetTickCount64();
-  if (maintenant - montre_ >= kIntervalle) {
+  if (maintenant - montre_ >= static_cast<ULONGLONG>(fenetre::kIntervalleLecture)) {
     fenetre_->Montre(TexteLecture(lus, total), lus, total);
     montre_ = maintenant;
   }

@@ -1,5 +1,5 @@
 # The secondary windows of corrinom.exe: the operator seam with the system's boxes,
-# the field chooser, the help window and the change list. Included by
+# the field chooser, the help window, the change list and the similarity review. Included by
 # app-win32/CMakeLists.txt, which adds ${CORRINOM_FENETRES_ANNEXES_SOURCES} to the
 # program; CORRINOM_CONVERT (ImageMagick) must be found before. The guide is
 # converted to RTF and the print button's picture to an icon at build time; both go
@@ -38,6 +38,7 @@ set(CORRINOM_FENETRES_ANNEXES_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/form_cherche_champ.cpp
   ${CMAKE_CURRENT_LIST_DIR}/form_aide.cpp
   ${CMAKE_CURRENT_LIST_DIR}/form_changements.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/form_ressemblance.cpp
   ${CORRINOM_ANNEXES_DIR}/fenetres_annexes.rc
   ${CORRINOM_ANNEXES_DIR}/aide.rtf
   ${CORRINOM_ANNEXES_DIR}/imprimer.ico)

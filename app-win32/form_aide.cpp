@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <string_view>
+#include <vector>
 
 #include "app-win32/outils_annexes.h"
 #include "app-win32/ressources_annexes.h"
@@ -16,7 +17,6 @@ namespace corrinom::win32 {
 namespace {
 
 using annexes::AEchelle;
-using annexes::Large;
 
 constexpr wchar_t kClasse[] = L"CorrinomFormAideHtm";
 
@@ -30,52 +30,38 @@ const wchar_t* ClasseTexteRiche() {
   return classe;
 }
 
-class TFormAideHtm {
+class TFormAideHtm : public annexes::FenetreAnnexe {
  public:
-  TFormAideHtm(HINSTANCE instance, HWND proprietaire) : instance_(instance), proprietaire_(proprietaire) {}
-  TFormAideHtm(const TFormAideHtm&) = delete;
-  TFormAideHtm& operator=(const TFormAideHtm&) = delete;
-  ~TFormAideHtm() {
+  using FenetreAnnexe::FenetreAnnexe;
+  ~TFormAideHtm() override {
     if (icone_) DestroyIcon(icone_);
   }
 
-  void Montre();
-  LRESULT Traite(HWND hwnd, UINT message, WPARAM w, LPARAM l);
+  void Montre() {
+    // The keyboard goes to the page, so that the arrow and page keys scroll it at
+    // once; the page is read-only, so Tab leaves it for the buttons instead.
+    FenetreAnnexe::Montre(kClasse, fenetre::kTitreAide, fenetre::kTailleAide, [this](const MSG& msg) {
+      if (msg.hwnd != WebBrowser1_ || msg.message != WM_KEYDOWN || msg.wParam != VK_TAB) return false;
+      SetFocus(GetNextDlgTabItem(fenetre_, WebBrowser1_, GetKeyState(VK_SHIFT) < 0 ? TRUE : FALSE));
+      return true;
+    });
+  }
 
  private:
-  void FormCreate();
-  void FormResize();
+  void FormCreate() override;
+  void FormResize() override;
+  HWND Focus() const override { return WebBrowser1_; }
+  void Commande(int id) override {
+    if (id == kIdBitBtnImprimer) BitBtnImprimerClick();
+  }
   void BitBtnImprimerClick();
 
-  HINSTANCE instance_;
-  HWND proprietaire_;
-  HWND fenetre_ = nullptr;
   HWND WebBrowser1_ = nullptr;
   HWND ButtonFermer_ = nullptr;
   HWND BitBtnImprimer_ = nullptr;
   HWND StatusBar1_ = nullptr;
   HICON icone_ = nullptr;
-  UINT dpi_ = 96;
-  annexes::Police police_;
-  bool ouverte_ = false;
 };
-
-void TFormAideHtm::Montre() {
-  fenetre_ = annexes::CreeFenetreAnnexe(instance_, kClasse, Large(fenetre::kTitreAide), fenetre::kTailleAide.largeur,
-                                        fenetre::kTailleAide.hauteur, proprietaire_,
-                                        &annexes::ProcedureDe<TFormAideHtm>, this, dpi_);
-  if (!fenetre_) return;
-  FormCreate();
-  // The keyboard goes to the page, so that the arrow and page keys scroll it at
-  // once; the page is read-only, so Tab leaves it for the buttons instead.
-  annexes::BoucleModale(fenetre_, proprietaire_, WebBrowser1_, ouverte_, [this](const MSG& msg) {
-    if (msg.hwnd != WebBrowser1_ || msg.message != WM_KEYDOWN || msg.wParam != VK_TAB) return false;
-    const bool arriere = GetKeyState(VK_SHIFT) < 0;
-    SetFocus(GetNextDlgTabItem(fenetre_, WebBrowser1_, arriere ? TRUE : FALSE));
-    return true;
-  });
-  fenetre_ = nullptr;
-}
 
 DWORD CALLBACK LitTampon(DWORD_PTR cookie, LPBYTE tampon, LONG demande, LONG* lus) {
   auto* reste = reinterpret_cast<std::string_view*>(cookie);
@@ -89,37 +75,21 @@ DWORD CALLBACK LitTampon(DWORD_PTR cookie, LPBYTE tampon, LONG demande, LONG* lu
 void TFormAideHtm::FormCreate() {
   const wchar_t* classe = ClasseTexteRiche();
   if (classe) {
-    WebBrowser1_ = CreateWindowExW(WS_EX_CLIENTEDGE, classe, L"",
-                                   WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | ES_MULTILINE | ES_READONLY |
-                                       ES_AUTOVSCROLL | ES_SAVESEL,
-                                   0, 0, 0, 0, fenetre_, reinterpret_cast<HMENU>(kIdWebBrowser1), instance_, nullptr);
+    constexpr DWORD kStyle = WS_VSCROLL | WS_TABSTOP | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL | ES_SAVESEL;
+    WebBrowser1_ = Enfant({classe, kStyle, WS_EX_CLIENTEDGE}, "", kIdWebBrowser1);
   }
-  ButtonFermer_ = CreateWindowExW(0, L"BUTTON", Large(fenetre::kButtonFermer.texte).c_str(),
-                                  WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0, 0, 0, 0, fenetre_,
-                                  reinterpret_cast<HMENU>(IDCANCEL), instance_, nullptr);
-  BitBtnImprimer_ = CreateWindowExW(0, L"BUTTON", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON | BS_ICON,
-                                    0, 0, 0, 0, fenetre_, reinterpret_cast<HMENU>(kIdBitBtnImprimer), instance_,
-                                    nullptr);
+  ButtonFermer_ = Enfant({L"BUTTON", WS_TABSTOP | BS_PUSHBUTTON}, fenetre::kButtonFermer.texte, IDCANCEL);
+  BitBtnImprimer_ = Enfant({L"BUTTON", WS_TABSTOP | BS_PUSHBUTTON | BS_ICON}, "", kIdBitBtnImprimer);
   const int cote = AEchelle(16, dpi_);
   icone_ = static_cast<HICON>(
       LoadImageW(instance_, MAKEINTRESOURCEW(kIconeImprimer), IMAGE_ICON, cote, cote, LR_DEFAULTCOLOR));
   if (icone_) SendMessageW(BitBtnImprimer_, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(icone_));
-  StatusBar1_ = CreateWindowExW(0, STATUSCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, fenetre_,
-                                reinterpret_cast<HMENU>(kIdStatusBar1), instance_, nullptr);
+  StatusBar1_ = Enfant({STATUSCLASSNAMEW}, "", kIdStatusBar1);
   SendMessageW(StatusBar1_, SB_SIMPLE, TRUE, 0);
 
   // The picture button says what it does when the pointer rests on it.
-  const HWND bulles = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
-                                      CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, fenetre_, nullptr, instance_,
-                                      nullptr);
-  std::wstring bulle = Large(fenetre::kInfoBulleImprimer);
-  TTTOOLINFOW outil{};
-  outil.cbSize = sizeof outil;
-  outil.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-  outil.hwnd = fenetre_;
-  outil.uId = reinterpret_cast<UINT_PTR>(BitBtnImprimer_);
-  outil.lpszText = bulle.data();
-  SendMessageW(bulles, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&outil));
+  std::wstring bulle = DeCp1252(fenetre::kInfoBulleImprimer);
+  annexes::AjouteBulle(annexes::CreeBulles(fenetre_, TTS_ALWAYSTIP), fenetre_, BitBtnImprimer_, bulle.data());
 
   police_ = annexes::CreePolice(dpi_);
   annexes::AppliquePolice(fenetre_, police_.get());
@@ -154,7 +124,7 @@ void TFormAideHtm::FormResize() {
   const fenetre::PositionsBoutonsAide p = fenetre::PlaceBoutonsAide(client.right, fermer.largeur, imprimer.largeur);
   MoveWindow(ButtonFermer_, p.fermer, basTexte + fermer.y, fermer.largeur, fermer.hauteur, TRUE);
   MoveWindow(BitBtnImprimer_, p.imprimer, basTexte + imprimer.y, imprimer.largeur, imprimer.hauteur, TRUE);
-  SendMessageW(StatusBar1_, SB_SETTEXTW, SB_SIMPLEID, reinterpret_cast<LPARAM>(Large(fenetre::kTexteEtatAide).c_str()));
+  SendMessageW(StatusBar1_, SB_SETTEXTW, SB_SIMPLEID, reinterpret_cast<LPARAM>(DeCp1252(fenetre::kTexteEtatAide).c_str()));
 }
 
 void TFormAideHtm::BitBtnImprimerClick() {
@@ -163,32 +133,8 @@ void TFormAideHtm::BitBtnImprimerClick() {
   if (!dc) return;
   // Any failure of the printer is dropped without a message: the operator sees the
   // printer's own dialogs and nothing more.
-  ImprimeTexteRiche(WebBrowser1_, dc, Large(fenetre::kTitreAide));
+  ImprimeTexteRiche(WebBrowser1_, dc, DeCp1252(fenetre::kTitreAide));
   DeleteDC(dc);
-}
-
-LRESULT TFormAideHtm::Traite(HWND hwnd, UINT message, WPARAM w, LPARAM l) {
-  switch (message) {
-    case WM_SIZE:
-      FormResize();
-      return 0;
-    case WM_COMMAND:
-      if (LOWORD(w) == IDCANCEL) {
-        ouverte_ = false;  // ButtonFermer and Escape
-        return 0;
-      }
-      if (LOWORD(w) == kIdBitBtnImprimer) {
-        BitBtnImprimerClick();
-        return 0;
-      }
-      break;
-    case WM_CLOSE:
-      ouverte_ = false;
-      return 0;
-    default:
-      break;
-  }
-  return DefWindowProcW(hwnd, message, w, l);
 }
 
 }  // namespace
@@ -204,19 +150,11 @@ struct Page {
 };
 
 Page PageDe(HDC dc) {
-  const int dpiX = GetDeviceCaps(dc, LOGPIXELSX), dpiY = GetDeviceCaps(dc, LOGPIXELSY);
-  const int largeur = MulDiv(GetDeviceCaps(dc, PHYSICALWIDTH), 1440, dpiX);
-  const int hauteur = MulDiv(GetDeviceCaps(dc, PHYSICALHEIGHT), 1440, dpiY);
-  const int decalageX = MulDiv(GetDeviceCaps(dc, PHYSICALOFFSETX), 1440, dpiX);
-  const int decalageY = MulDiv(GetDeviceCaps(dc, PHYSICALOFFSETY), 1440, dpiY);
-  constexpr int kMarge = 720;
-  Page p;
-  p.papier = {0, 0, largeur, hauteur};
-  p.zone = {std::max(kMarge - decalageX, 0), std::max(kMarge - decalageY, 0), largeur - kMarge - decalageX,
-            hauteur - kMarge - decalageY};
-  p.pixels = {MulDiv(p.zone.left, dpiX, 1440), MulDiv(p.zone.top, dpiY, 1440), MulDiv(p.zone.right, dpiX, 1440),
-              MulDiv(p.zone.bottom, dpiY, 1440)};
-  return p;
+  const fenetre::PageImprimee p = fenetre::PageAvecMarges(
+      {GetDeviceCaps(dc, PHYSICALWIDTH), GetDeviceCaps(dc, PHYSICALHEIGHT)},
+      {GetDeviceCaps(dc, PHYSICALOFFSETX), GetDeviceCaps(dc, PHYSICALOFFSETY)}, GetDeviceCaps(dc, LOGPIXELSX),
+      GetDeviceCaps(dc, LOGPIXELSY));
+  return {annexes::VersRect(p.papier), annexes::VersRect(p.zone), annexes::VersRect(p.pixels)};
 }
 
 // Pages laid out by the control itself (EM_FORMATRANGE), with the guide's fonts and
@@ -254,46 +192,38 @@ bool ImprimeTexteSeul(HWND texte, HDC dc, const Page& page, int& pages) {
   tout.resize(static_cast<std::size_t>(SendMessageW(texte, EM_GETTEXTEX, reinterpret_cast<WPARAM>(&demande),
                                                     reinterpret_cast<LPARAM>(tout.data()))));
 
-  annexes::Police police(CreateFontW(-MulDiv(10, GetDeviceCaps(dc, LOGPIXELSY), 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE,
-                                     FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                                     DEFAULT_PITCH | FF_SWISS, L"Arial"));
+  annexes::Police police(CreateFontW(fenetre::HauteurPolice(10, GetDeviceCaps(dc, LOGPIXELSY)), 0, 0, 0, FW_NORMAL,
+                                     FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                                     DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, L"Arial"));
   const int largeur = page.pixels.right - page.pixels.left;
-  const int bas = page.pixels.bottom;
-  const int ecart = MulDiv(6, GetDeviceCaps(dc, LOGPIXELSY), 72);  // between paragraphs
-  int y = bas;  // no page started yet
-  bool ok = true;
-  std::size_t debut = 0;
-  while (ok && debut <= tout.size()) {
+  const int ecart = fenetre::Proportion(6, GetDeviceCaps(dc, LOGPIXELSY), 72);  // between paragraphs
+  constexpr UINT kFormat = DT_WORDBREAK | DT_NOPREFIX | DT_EXPANDTABS | DT_EDITCONTROL;
+  std::vector<std::wstring> paragraphes;
+  std::vector<int> hauteurs;
+  SelectObject(dc, police.get());
+  for (std::size_t debut = 0; debut <= tout.size();) {
     std::size_t fin = tout.find(L"\r\n", debut);
     if (fin == std::wstring::npos) fin = tout.size();
-    const std::wstring paragraphe = tout.substr(debut, fin - debut);
+    paragraphes.push_back(tout.substr(debut, fin - debut));
     debut = fin + 2;
-    if (y >= bas) {
-      // Not even a paragraph fits any more: a new page.
+    RECT r{page.pixels.left, 0, page.pixels.left + largeur, 0};
+    DrawTextW(dc, paragraphes.back().empty() ? L" " : paragraphes.back().c_str(), -1, &r, kFormat | DT_CALCRECT);
+    hauteurs.push_back(r.bottom - r.top);
+  }
+  const std::vector<fenetre::PlaceParagraphe> places =
+      fenetre::MetEnPageParagraphes(hauteurs, page.pixels.top, page.pixels.bottom, ecart);
+  bool ok = true;
+  for (std::size_t i = 0; ok && i < places.size(); ++i) {
+    if (places[i].page >= pages) {
       if (pages > 0) ok = EndPage(dc) > 0;
       if (ok) ok = StartPage(dc) > 0;
       if (!ok) break;
       ++pages;
-      y = page.pixels.top;
       SelectObject(dc, police.get());
       SetBkMode(dc, TRANSPARENT);
     }
-    RECT r{page.pixels.left, y, page.pixels.left + largeur, y};
-    const UINT format = DT_WORDBREAK | DT_NOPREFIX | DT_EXPANDTABS | DT_EDITCONTROL;
-    DrawTextW(dc, paragraphe.empty() ? L" " : paragraphe.c_str(), -1, &r, format | DT_CALCRECT);
-    const int hauteur = r.bottom - r.top;
-    if (y + hauteur > bas && y > page.pixels.top) {
-      ok = EndPage(dc) > 0 && StartPage(dc) > 0;
-      if (!ok) break;
-      ++pages;
-      y = page.pixels.top;
-      SelectObject(dc, police.get());
-      SetBkMode(dc, TRANSPARENT);
-    }
-    // A paragraph taller than a page is cut at the page's foot.
-    RECT place{page.pixels.left, y, page.pixels.left + largeur, std::min(y + hauteur, bas)};
-    DrawTextW(dc, paragraphe.c_str(), -1, &place, format);
-    y += hauteur + ecart;
+    RECT place{page.pixels.left, places[i].y, page.pixels.left + largeur, places[i].y + places[i].hauteur};
+    DrawTextW(dc, paragraphes[i].c_str(), -1, &place, kFormat);
   }
   if (ok && pages > 0) ok = EndPage(dc) > 0;
   SelectObject(dc, GetStockObject(SYSTEM_FONT));

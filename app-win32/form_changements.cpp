@@ -19,7 +19,6 @@ namespace corrinom::win32 {
 namespace {
 
 using annexes::AEchelle;
-using annexes::Large;
 
 constexpr wchar_t kClasse[] = L"CorrinomFormChangements";
 constexpr int kMarge = 8;  // around the list and between the buttons, at 96 dpi
@@ -48,97 +47,39 @@ std::string VersAnsi(const std::wstring& texte) {
   return r;
 }
 
-// A file filter of the common dialogs: "label\0pattern\0\0" from "label (pattern)".
-std::wstring Filtre(std::string_view filtre) {
-  const std::size_t ouvrante = filtre.rfind('(');
-  std::wstring r = Large(filtre);
-  r.push_back(L'\0');
-  r += Large(filtre.substr(ouvrante + 1, filtre.size() - ouvrante - 2));
-  r.push_back(L'\0');
-  r.push_back(L'\0');
-  return r;
-}
-
-// The system's dialog to save a file (`nom` proposed, `.csv` added when the
-// operator types none) or to open an existing one (in `dossier`, when known).
-// The chosen path, or none when the dialog is cancelled.
-std::optional<std::wstring> ChoisitFichier(HWND proprietaire, bool enregistrer, std::string_view titre,
-                                           std::string_view filtre, std::wstring nom,
-                                           const std::wstring& dossier = {}) {
-  nom.resize(MAX_PATH);
-  const std::wstring filtres = Filtre(filtre);
-  const std::wstring legende = Large(titre);
-  OPENFILENAMEW ofn{};
-  ofn.lStructSize = sizeof ofn;
-  ofn.hwndOwner = proprietaire;
-  ofn.lpstrFilter = filtres.c_str();
-  ofn.lpstrFile = nom.data();
-  ofn.nMaxFile = static_cast<DWORD>(nom.size());
-  ofn.lpstrInitialDir = dossier.empty() ? nullptr : dossier.c_str();
-  ofn.lpstrTitle = legende.c_str();
-  if (enregistrer) {
-    ofn.lpstrDefExt = L"csv";
-    ofn.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR;
-  } else {
-    ofn.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR;
-  }
-  if (!(enregistrer ? GetSaveFileNameW(&ofn) : GetOpenFileNameW(&ofn))) return std::nullopt;
-  nom.resize(std::wcslen(nom.c_str()));
-  return nom;
-}
-
-class TFormChangements {
+class TFormChangements : public annexes::FenetreAnnexe {
  public:
   TFormChangements(HINSTANCE instance, HWND proprietaire, std::vector<LigneChangement> lignes,
                    std::string_view magasin, HIMAGELIST marques, RestaurationJournal restaurer)
-      : instance_(instance),
-        proprietaire_(proprietaire),
+      : FenetreAnnexe(instance, proprietaire),
         lignes_(std::move(lignes)),
         magasin_(Utf8VersCp1252Compte(magasin)),
         marques_(marques),
         restaurer_(std::move(restaurer)) {}
-  TFormChangements(const TFormChangements&) = delete;
-  TFormChangements& operator=(const TFormChangements&) = delete;
 
-  void Montre();
-  LRESULT Traite(HWND hwnd, UINT message, WPARAM w, LPARAM l);
+  void Montre() { FenetreAnnexe::Montre(kClasse, fenetre::kTitreChangements, fenetre::kTailleChangements); }
 
  private:
-  void FormCreate();
-  void FormResize();
+  void FormCreate() override;
+  void FormResize() override;
+  HWND Focus() const override { return liste_; }
+  void Commande(int id) override;
   void Remplit();
   void ImprimerClick();
   void EnregistrerClick();
   void RestaurerClick();
 
-  HINSTANCE instance_;
-  HWND proprietaire_;
   std::vector<LigneChangement> lignes_;
   std::string magasin_;  // CP1252, for the printed header
   HIMAGELIST marques_;   // the main window's
   RestaurationJournal restaurer_;
-  HWND fenetre_ = nullptr;
   HWND liste_ = nullptr;
   std::array<HWND, 4> boutons_{};  // in the order of kBoutonsChangements
-  UINT dpi_ = 96;
-  annexes::Police police_;
-  bool ouverte_ = false;
 };
 
-void TFormChangements::Montre() {
-  fenetre_ = annexes::CreeFenetreAnnexe(instance_, kClasse, Large(fenetre::kTitreChangements),
-                                        fenetre::kTailleChangements.largeur, fenetre::kTailleChangements.hauteur,
-                                        proprietaire_, &annexes::ProcedureDe<TFormChangements>, this, dpi_);
-  if (!fenetre_) return;
-  FormCreate();
-  annexes::BoucleModale(fenetre_, proprietaire_, liste_, ouverte_);
-  fenetre_ = nullptr;
-}
-
 void TFormChangements::FormCreate() {
-  liste_ = CreateWindowExW(WS_EX_CLIENTEDGE, WC_LISTVIEWW, L"",
-                           WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_SHOWSELALWAYS, 0, 0, 0, 0,
-                           fenetre_, reinterpret_cast<HMENU>(kIdListeChangements), instance_, nullptr);
+  liste_ = Enfant({WC_LISTVIEWW, WS_TABSTOP | LVS_REPORT | LVS_SHOWSELALWAYS, WS_EX_CLIENTEDGE}, "",
+                  kIdListeChangements);
   ListView_SetExtendedListViewStyle(liste_, LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
   // The main window's pictures, duplicated: the main window makes its own anew
   // when its resolution changes, which may happen while this list is open. The
@@ -148,7 +89,7 @@ void TFormChangements::FormCreate() {
   std::array<int, kColonnesChangements> ordre{};
   for (std::size_t s = 0; s < kColonnesChangements; ++s) {
     const std::size_t c = TexteDe(s);
-    std::wstring titre = Large(titres[c]);
+    std::wstring titre = DeCp1252(titres[c]);
     LVCOLUMNW colonne{};
     colonne.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
     colonne.pszText = titre.data();
@@ -161,10 +102,8 @@ void TFormChangements::FormCreate() {
   constexpr std::array<int, 4> ids{kIdButtonImprimer, kIdButtonEnregistrer, kIdButtonRestaurer, IDCANCEL};
   for (std::size_t i = 0; i < boutons_.size(); ++i) {
     if (ids[i] == kIdButtonRestaurer && !restaurer_) continue;
-    const DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | (ids[i] == IDCANCEL ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
-    boutons_[i] = CreateWindowExW(0, L"BUTTON", Large(fenetre::kBoutonsChangements[i].texte).c_str(), style, 0, 0,
-                                  0, 0, fenetre_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(ids[i])), instance_,
-                                  nullptr);
+    const DWORD style = WS_TABSTOP | (ids[i] == IDCANCEL ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
+    boutons_[i] = Enfant({L"BUTTON", style}, fenetre::kBoutonsChangements[i].texte, ids[i]);
   }
   police_ = annexes::CreePolice(dpi_);
   annexes::AppliquePolice(fenetre_, police_.get());
@@ -178,7 +117,7 @@ void TFormChangements::Remplit() {
     const auto textes = TextesChangement(lignes_[i]);
     for (std::size_t s = 0; s < textes.size(); ++s) {
       const std::size_t c = TexteDe(s);
-      std::wstring texte = Large(textes[c]);
+      std::wstring texte = DeCp1252(textes[c]);
       LVITEMW item{};
       item.mask = LVIF_TEXT;
       item.iItem = static_cast<int>(i);
@@ -229,7 +168,7 @@ void TFormChangements::ImprimerClick() {
   const int largeur = GetDeviceCaps(dc, HORZRES) - 2 * gauche;
   const int hauteur = GetDeviceCaps(dc, VERTRES) - 2 * haut;
   LOGFONTW lf{};
-  lf.lfHeight = -MulDiv(9, dpiY, 72);
+  lf.lfHeight = fenetre::HauteurPolice(9, dpiY);
   lf.lfCharSet = DEFAULT_CHARSET;
   wcscpy_s(lf.lfFaceName, L"Arial");
   annexes::Police normale(CreateFontIndirectW(&lf));
@@ -240,16 +179,12 @@ void TFormChangements::ImprimerClick() {
   GetTextMetricsW(dc, &tm);
   const int ligne = (tm.tmHeight + tm.tmExternalLeading) * 5 / 4;
   const fenetre::PagesChangements mise =
-      fenetre::MetEnPageChangements(lignes_.size(), gauche, largeur, hauteur, ligne);
-  const std::array<int, kColonnesChangements + 1>& bords = mise.bords;
-  const int enTete = mise.enTete, pages = mise.pages;
-  auto cellules = [&](int y, const auto& textes) {
-    for (std::size_t c = 0; c < kColonnesChangements; ++c) {
-      RECT r{bords[c], y, bords[c + 1] - dpiX / 24, y + ligne};
-      std::wstring t = Large(textes[c]);
-      DrawTextW(dc, t.c_str(), static_cast<int>(t.size()), &r,
-                DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOPREFIX);
-    }
+      fenetre::MetEnPageChangements(lignes_.size(), gauche, largeur, hauteur, ligne, haut);
+  const int pages = mise.pages, ecart = dpiX / 24;
+  const auto texte = [dc](std::string_view cp1252, RECT r, UINT format) {
+    const std::wstring t = DeCp1252(cp1252);
+    DrawTextW(dc, t.c_str(), static_cast<int>(t.size()), &r, format | DT_LEFT | DT_NOPREFIX);
+    return r;
   };
   SYSTEMTIME maintenant;
   GetLocalTime(&maintenant);
@@ -257,7 +192,7 @@ void TFormChangements::ImprimerClick() {
   wsprintfA(date, "%02u/%02u/%04u %02u:%02u", maintenant.wDay, maintenant.wMonth, maintenant.wYear,
             maintenant.wHour, maintenant.wMinute);
 
-  std::wstring titre = Large(fenetre::kTitreChangements);
+  std::wstring titre = DeCp1252(fenetre::kTitreChangements);
   DOCINFOW doc{};
   doc.cbSize = sizeof doc;
   doc.lpszDocName = titre.c_str();
@@ -268,28 +203,27 @@ void TFormChangements::ImprimerClick() {
       ok = StartPage(dc) > 0;
       if (!ok) break;
       SelectObject(dc, normale.get());
-      std::wstring haut0 = Large(EnTetePageChangements(date, magasin_, page + 1, pages));
+      std::wstring haut0 = DeCp1252(EnTetePageChangements(date, magasin_, page + 1, pages));
       TextOutW(dc, gauche, haut, haut0.c_str(), static_cast<int>(haut0.size()));
       SelectObject(dc, grasse.get());
       for (std::size_t c = 0; c < kColonnesChangements; ++c) {
-        // Titles wrap on their lines; DT_BOTTOM needs a single line, so the
-        // text is measured and moved down by hand.
-        RECT r{bords[c], 0, bords[c + 1] - dpiX / 24, 0};
-        std::wstring t = Large(TitresChangements()[c]);
-        const UINT format = DT_LEFT | DT_WORDBREAK | DT_NOPREFIX;
-        DrawTextW(dc, t.c_str(), static_cast<int>(t.size()), &r, format | DT_CALCRECT);
-        const int bas = haut + enTete - ligne / 8;
-        r.top = std::max(haut + 2 * ligne, bas - static_cast<int>(r.bottom - r.top));
-        r.bottom = bas;
-        r.right = bords[c + 1] - dpiX / 24;
-        DrawTextW(dc, t.c_str(), static_cast<int>(t.size()), &r, format);
+        // Titles wrap on their lines; DT_BOTTOM needs a single line, so the text
+        // is measured and moved down by hand.
+        RECT r = annexes::VersRect(mise.Titre(c, ecart));
+        const RECT mesure = texte(TitresChangements()[c], {r.left, 0, r.right, 0}, DT_WORDBREAK | DT_CALCRECT);
+        r.top = std::max(r.top, r.bottom - mesure.bottom);
+        texte(TitresChangements()[c], r, DT_WORDBREAK);
       }
       SelectObject(dc, normale.get());
-      MoveToEx(dc, gauche, haut + enTete - 1, nullptr);
-      LineTo(dc, gauche + largeur, haut + enTete - 1);
+      MoveToEx(dc, gauche, mise.Trait(), nullptr);
+      LineTo(dc, gauche + largeur, mise.Trait());
       const auto [debut, fin] = mise.Lignes(page, lignes_.size());
-      for (std::size_t i = debut; i < fin; ++i)
-        cellules(haut + enTete + static_cast<int>(i - debut) * ligne, TextesChangement(lignes_[i]));
+      for (std::size_t i = debut; i < fin; ++i) {
+        const auto textes = TextesChangement(lignes_[i]);
+        for (std::size_t c = 0; c < kColonnesChangements; ++c)
+          texte(textes[c], annexes::VersRect(mise.Cellule(i - debut, c, ecart)),
+                DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS);
+      }
       ok = EndPage(dc) > 0;
     }
     if (ok) EndDoc(dc);
@@ -301,8 +235,8 @@ void TFormChangements::ImprimerClick() {
 
 void TFormChangements::EnregistrerClick() {
   const std::optional<std::wstring> fichier =
-      ChoisitFichier(fenetre_, true, fenetre::kTitreEnregistrerChangements, fenetre::kFiltreChangements,
-                     Large(fenetre::kNomFichierChangements));
+      annexes::ChoisitFichier(fenetre_, annexes::Choix::Enregistrer, fenetre::kTitreEnregistrerChangements,
+                              annexes::Filtre(fenetre::kFiltreChangements), DeCp1252(fenetre::kNomFichierChangements));
   if (!fichier) return;
   const std::string csv = CsvChangements(lignes_);
   const HANDLE f = CreateFileW(fichier->c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
@@ -316,7 +250,7 @@ void TFormChangements::EnregistrerClick() {
   if (ok) return;
   std::wstring message = L"Le fichier " + *fichier +
                          L" ne peut pas \u00EAtre enregistr\u00E9 (erreur " + std::to_wstring(erreur) + L").";
-  MessageBoxW(fenetre_, message.c_str(), Large(fenetre::kTitreEnregistrerChangements).c_str(),
+  MessageBoxW(fenetre_, message.c_str(), DeCp1252(fenetre::kTitreEnregistrerChangements).c_str(),
               MB_OK | MB_ICONWARNING);
 }
 
@@ -326,7 +260,8 @@ void TFormChangements::RestaurerClick() {
   const std::optional<std::string> dossierJournaux = DossierJournaux(erreur);
   const std::wstring dossier = dossierJournaux ? DepuisAnsi(*dossierJournaux) : std::wstring();
   const std::optional<std::wstring> fichier =
-      ChoisitFichier(fenetre_, false, fenetre::kTitreChoixJournal, fenetre::kFiltreJournaux, {}, dossier);
+      annexes::ChoisitFichier(fenetre_, annexes::Choix::Existant, fenetre::kTitreChoixJournal,
+                              annexes::Filtre(fenetre::kFiltreJournaux), {}, dossier);
   if (!fichier) return;
   if (std::optional<std::vector<LigneChangement>> lignes = restaurer_(VersAnsi(*fichier))) {
     lignes_ = std::move(*lignes);
@@ -334,36 +269,10 @@ void TFormChangements::RestaurerClick() {
   }
 }
 
-LRESULT TFormChangements::Traite(HWND hwnd, UINT message, WPARAM w, LPARAM l) {
-  switch (message) {
-    case WM_SIZE:
-      FormResize();
-      return 0;
-    case WM_COMMAND:
-      switch (LOWORD(w)) {
-        case IDCANCEL:
-          ouverte_ = false;
-          return 0;
-        case kIdButtonImprimer:
-          ImprimerClick();
-          return 0;
-        case kIdButtonEnregistrer:
-          EnregistrerClick();
-          return 0;
-        case kIdButtonRestaurer:
-          RestaurerClick();
-          return 0;
-        default:
-          break;
-      }
-      break;
-    case WM_CLOSE:
-      ouverte_ = false;
-      return 0;
-    default:
-      break;
-  }
-  return DefWindowProcW(hwnd, message, w, l);
+void TFormChangements::Commande(int id) {
+  if (id == kIdButtonImprimer) ImprimerClick();
+  else if (id == kIdButtonEnregistrer) EnregistrerClick();
+  else if (id == kIdButtonRestaurer) RestaurerClick();
 }
 
 }  // namespace

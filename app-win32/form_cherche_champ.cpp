@@ -11,7 +11,6 @@ namespace corrinom::win32 {
 namespace {
 
 using annexes::AEchelle;
-using annexes::Large;
 
 // An empty dialog: the controls are made in WM_INITDIALOG, at their pixel places.
 struct alignas(4) ModeleVide {
@@ -31,13 +30,7 @@ int IdDe(std::string_view nom) {
 }
 
 // The window class and styles of each control of the table.
-struct Sorte {
-  const wchar_t* classe;
-  DWORD style;
-  DWORD styleEtendu;
-};
-
-Sorte SorteDe(std::string_view nom) {
+annexes::Sorte SorteDe(std::string_view nom) {
   if (nom == "Bevel1") return {L"STATIC", SS_ETCHEDHORZ, 0};
   if (nom == "LabelMess") return {L"STATIC", SS_LEFT | SS_NOPREFIX, 0};
   if (nom == "LabelTitre") return {L"STATIC", SS_CENTER | SS_NOPREFIX, 0};
@@ -92,18 +85,15 @@ INT_PTR CALLBACK TFormChercheChamp::Procedure(HWND dialogue, UINT message, WPARA
 void TFormChercheChamp::FormCreate(HWND dialogue) {
   dialogue_ = dialogue;
   dpi_ = annexes::DpiDe(proprietaire_ ? proprietaire_ : dialogue);
-  SetWindowTextW(dialogue, Large(kTitreChercheChamp).c_str());
+  SetWindowTextW(dialogue, DeCp1252(kTitreChercheChamp).c_str());
   // The program's icon (resource 1 of corrinom.rc), as on the main window.
   if (HICON icone = LoadIconW(instance_, MAKEINTRESOURCEW(1)))
     SendMessageW(dialogue, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icone));
 
   for (const fenetre::ControleAnnexe& c : fenetre::kControlesChercheChamp) {
-    const Sorte s = SorteDe(c.nom);
-    std::wstring texte = Large(c.texte);
-    if (c.nom == "LabelMess") texte = Large(demande_->message);
-    if (c.nom == "LabelTitre") texte = Large(demande_->titre);
-    CreateWindowExW(s.styleEtendu, s.classe, texte.c_str(), WS_CHILD | WS_VISIBLE | s.style, 0, 0, 0, 0, dialogue,
-                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(IdDe(c.nom))), instance_, nullptr);
+    const std::string_view texte =
+        c.nom == "LabelMess" ? demande_->message : c.nom == "LabelTitre" ? demande_->titre : c.texte;
+    annexes::CreeControle(dialogue, SorteDe(c.nom), texte, IdDe(c.nom), instance_);
   }
   police_ = annexes::CreePolice(dpi_);
   policeTitre_ = annexes::CreePolice(dpi_, true, 150);
@@ -113,7 +103,7 @@ void TFormChercheChamp::FormCreate(HWND dialogue) {
 
   const HWND noms = GetDlgItem(dialogue, kIdListBoxNomChamps);
   for (const std::string& nom : demande_->noms)
-    SendMessageW(noms, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Large(nom).c_str()));
+    SendMessageW(noms, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(DeCp1252(nom).c_str()));
   const auto n = static_cast<int>(demande_->noms.size());
   if (const std::optional<int> p = fenetre::PreselectionChercheChamp(demande_->preselection, n))
     SendMessageW(noms, LB_SETCURSEL, static_cast<WPARAM>(*p), 0);
@@ -141,15 +131,8 @@ void TFormChercheChamp::Place(HWND dialogue) {
   GetMonitorInfoW(MonitorFromWindow(proprietaire_ ? proprietaire_ : dialogue, MONITOR_DEFAULTTONEAREST), &mi);
   RECT parent = mi.rcWork;
   if (proprietaire_) GetWindowRect(proprietaire_, &parent);
-  const fenetre::Taille ext = g.exterieur();
-  g.position = {parent.left + (parent.right - parent.left - ext.largeur) / 2,
-                parent.top + (parent.bottom - parent.top - ext.hauteur) / 2};
-  const fenetre::Rectangle bureau{mi.rcWork.left, mi.rcWork.top, mi.rcWork.right - mi.rcWork.left,
-                                  mi.rcWork.bottom - mi.rcWork.top};
-  fenetre::GeometrieFenetre n = fenetre::CalculeAjustement(g, static_cast<int>(dpi_), bureau);
-  // Never partly off the desktop on the left or at the top.
-  n.position.x = std::max<int>(n.position.x, bureau.x);
-  n.position.y = std::max<int>(n.position.y, bureau.y);
+  const fenetre::GeometrieFenetre n = fenetre::PlaceCentree(g, annexes::DeRect(parent), static_cast<int>(dpi_),
+                                                            annexes::DeRect(mi.rcWork));
   const fenetre::Taille ne = n.exterieur();
   SetWindowPos(dialogue, nullptr, n.position.x, n.position.y, ne.largeur, ne.hauteur, SWP_NOZORDER | SWP_NOACTIVATE);
 }
@@ -161,7 +144,7 @@ void TFormChercheChamp::AfficheExemples() {
   if (n == LB_ERR || !demande_->exemples) return;
   SendMessageW(exemples, WM_SETREDRAW, FALSE, 0);
   for (const std::string& exemple : demande_->exemples(static_cast<int>(n)))
-    SendMessageW(exemples, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Large(exemple).c_str()));
+    SendMessageW(exemples, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(DeCp1252(exemple).c_str()));
   SendMessageW(exemples, WM_SETREDRAW, TRUE, 0);
   InvalidateRect(exemples, nullptr, TRUE);
 }

@@ -4,12 +4,14 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <cstring>
 #include <cwchar>
 #include <utility>
 
 #include "app-win32/dialogues_win32.h"
 #include "app-win32/form_aide.h"
 #include "app-win32/form_changements.h"
+#include "app-win32/form_ressemblance.h"
 #include "app-win32/outils_annexes.h"
 #include "app-win32/ressources.h"
 #include "app-win32/texte_win32.h"
@@ -20,6 +22,7 @@
 #include "window/confort.h"
 #include "window/fenetres_annexes.h"
 #include "window/geometrie.h"
+#include "window/images_marques.h"
 
 namespace corrinom::win32 {
 
@@ -39,14 +42,58 @@ std::wstring TexteDe(HWND controle) {
   return t;
 }
 
-int IconeMarque(Marque marque) {
-  switch (marque) {
-    case Marque::NePasChanger: break;
-    case Marque::DejaBon: return kIconeMarqueVert;
-    case Marque::ModificationMineure: return kIconeMarqueRose;
-    case Marque::ModificationImportante: return kIconeMarqueRouge;
+// The window class and styles of a control of the table; no class for what is no
+// window of its own (the window itself, the splitters, a band without text).
+annexes::Sorte SorteDe(const fenetre::Controle& c) {
+  const bool centre = c.style & fenetre::kTexteCentre, aLaLigne = c.style & fenetre::kTexteALaLigne;
+  switch (c.genre) {
+    case Genre::Fenetre: case Genre::Separateur: break;
+    case Genre::Bande:
+      if (c.texte.empty()) break;
+      return {WC_STATICW, static_cast<DWORD>(SS_NOPREFIX | (centre ? SS_CENTER | SS_CENTERIMAGE : SS_LEFT)), 0};
+    case Genre::Libelle:
+      return {WC_STATICW, static_cast<DWORD>(SS_NOPREFIX | (aLaLigne ? SS_LEFT : SS_LEFTNOWORDWRAP)), 0};
+    case Genre::Edition: return {WC_EDITW, ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
+    case Genre::Bouton: return {WC_BUTTONW, BS_PUSHBUTTON | BS_NOTIFY, 0};
+    case Genre::Cadre: return {WC_BUTTONW, BS_GROUPBOX, 0};
+    case Genre::Liste:
+      return {WC_LISTVIEWW, LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_OWNERDATA, WS_EX_CLIENTEDGE};
+    case Genre::Trait: return {WC_STATICW, SS_ETCHEDHORZ, 0};
+    case Genre::Image: return {WC_STATICW, SS_ICON | SS_REALSIZECONTROL, 0};
+    case Genre::BarreEtat: return {STATUSCLASSNAMEW, SBARS_SIZEGRIP | SBARS_TOOLTIPS, 0};
   }
-  return kIconeMarqueGris;
+  return {};
+}
+
+// A mark's picture as an icon of `cote` pixels, drawn with its alpha channel.
+HICON CreeIconeMarque(Marque marque, int cote) {
+  const fenetre::ImageMarque image = fenetre::DessineMarque(marque, cote);
+  BITMAPV5HEADER entete{};
+  entete.bV5Size = sizeof entete;
+  entete.bV5Width = cote;
+  entete.bV5Height = -cote;  // rows from the top, as the picture holds them
+  entete.bV5Planes = 1;
+  entete.bV5BitCount = 32;
+  entete.bV5Compression = BI_BITFIELDS;
+  entete.bV5RedMask = 0x00FF0000;
+  entete.bV5GreenMask = 0x0000FF00;
+  entete.bV5BlueMask = 0x000000FF;
+  entete.bV5AlphaMask = 0xFF000000;
+  void* bits = nullptr;
+  HDC ecran = GetDC(nullptr);
+  HBITMAP couleurs =
+      CreateDIBSection(ecran, reinterpret_cast<BITMAPINFO*>(&entete), DIB_RGB_COLORS, &bits, nullptr, 0);
+  ReleaseDC(nullptr, ecran);
+  if (!couleurs) return nullptr;
+  std::memcpy(bits, image.argb.data(), image.argb.size() * sizeof image.argb[0]);
+  // An all-opaque mask: the alpha channel alone shapes the dot. Its rows are words.
+  const std::vector<BYTE> zeros(static_cast<std::size_t>((cote + 15) / 16 * 2 * cote), 0);
+  HBITMAP masque = CreateBitmap(cote, cote, 1, 1, zeros.data());
+  ICONINFO info{TRUE, 0, 0, masque, couleurs};
+  HICON icone = CreateIconIndirect(&info);
+  DeleteObject(masque);
+  DeleteObject(couleurs);
+  return icone;
 }
 
 }  // namespace
@@ -126,8 +173,7 @@ bool TFormCorrinom::Cree() {
   fenetre::GeometrieFenetre g;
   g.client = fenetre::kTailleClient;
   g.cadre = {-cadre.left, -cadre.top, cadre.right - g.client.largeur, cadre.bottom - g.client.hauteur};
-  g.position = {bureau.x + (bureau.largeur - g.exterieur().largeur) / 2,
-                bureau.y + (bureau.hauteur - g.exterieur().hauteur) / 2};
+  g.position = fenetre::Centre(g.exterieur(), bureau);
   const fenetre::GeometrieFenetre n = fenetre::CalculeAjustement(g, static_cast<int>(dpi_), bureau);
   SetWindowPos(hwnd_, nullptr, n.position.x, n.position.y, n.exterieur().largeur, n.exterieur().hauteur,
                SWP_NOZORDER | SWP_NOACTIVATE);
@@ -147,8 +193,7 @@ void TFormCorrinom::CreeImages() {
   for (const Marque marque : kMarques) {
     HICON& icone = icones_[static_cast<std::size_t>(IndexMarque(marque))];
     if (icone) DestroyIcon(icone);
-    icone = static_cast<HICON>(
-        LoadImageW(instance_, MAKEINTRESOURCEW(IconeMarque(marque)), IMAGE_ICON, cote, cote, LR_DEFAULTCOLOR));
+    icone = CreeIconeMarque(marque, cote);
     ImageList_AddIcon(ImageListRougeVertGris_, icone);
   }
 }
@@ -159,57 +204,10 @@ void TFormCorrinom::CreeControles() {
   const std::span<const fenetre::Controle> table = fenetre::Controles();
   for (std::size_t i = 0; i < table.size(); ++i) {
     const fenetre::Controle& c = table[i];
-    const wchar_t* classe = nullptr;
-    DWORD style = 0, exStyle = 0;
-    switch (c.genre) {
-      case Genre::Fenetre:
-      case Genre::Separateur:
-        continue;
-      case Genre::Bande:
-        if (c.texte.empty()) continue;
-        classe = WC_STATICW;
-        style = SS_NOPREFIX | ((c.style & fenetre::kTexteCentre) ? SS_CENTER | SS_CENTERIMAGE : SS_LEFT);
-        break;
-      case Genre::Libelle:
-        classe = WC_STATICW;
-        style = SS_NOPREFIX | ((c.style & fenetre::kTexteALaLigne) ? SS_LEFT : SS_LEFTNOWORDWRAP);
-        break;
-      case Genre::Edition:
-        classe = WC_EDITW;
-        style = ES_AUTOHSCROLL;
-        exStyle = WS_EX_CLIENTEDGE;
-        break;
-      case Genre::Bouton:
-        classe = WC_BUTTONW;
-        style = BS_PUSHBUTTON | BS_NOTIFY;
-        break;
-      case Genre::Cadre:
-        classe = WC_BUTTONW;
-        style = BS_GROUPBOX;
-        break;
-      case Genre::Liste:
-        classe = WC_LISTVIEWW;
-        style = LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_OWNERDATA;
-        exStyle = WS_EX_CLIENTEDGE;
-        break;
-      case Genre::Trait:
-        classe = WC_STATICW;
-        style = SS_ETCHEDHORZ;
-        break;
-      case Genre::Image:
-        classe = WC_STATICW;
-        style = SS_ICON | SS_REALSIZECONTROL;
-        break;
-      case Genre::BarreEtat:
-        classe = STATUSCLASSNAMEW;
-        style = SBARS_SIZEGRIP | SBARS_TOOLTIPS;
-        break;
-    }
-    if (c.tabulation >= 0) style |= WS_TABSTOP;
-    const HWND h = CreateWindowExW(exStyle, classe, DeCp1252(c.texte).c_str(), WS_CHILD | WS_VISIBLE | style, 0,
-                                   0, 0, 0, hwnd_,
-                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(kPremierId + static_cast<int>(i))),
-                                   instance_, nullptr);
+    annexes::Sorte sorte = SorteDe(c);
+    if (!sorte.classe) continue;
+    if (c.tabulation >= 0) sorte.style |= WS_TABSTOP;
+    const HWND h = annexes::CreeControle(hwnd_, sorte, c.texte, kPremierId + static_cast<int>(i), instance_);
     controles_.push_back({&c, h});
     if (c.genre == Genre::Image)
       SendMessageW(h, STM_SETICON, reinterpret_cast<WPARAM>(icones_[static_cast<std::size_t>(IndexMarque(*c.marque))]), 0);
@@ -225,13 +223,12 @@ void TFormCorrinom::CreeControles() {
 void TFormCorrinom::CreeLigneRecherche() {
   // On GroupBox1's caption line, children of the window like the rest; Place puts
   // them at the right of the caption.
-  const auto cree = [this](const wchar_t* classe, std::string_view texte, DWORD style, DWORD exStyle) {
-    return CreateWindowExW(exStyle, classe, DeCp1252(texte).c_str(), WS_CHILD | WS_VISIBLE | style, 0, 0, 0, 0,
-                           hwnd_, nullptr, instance_, nullptr);
+  const auto cree = [this](annexes::Sorte sorte, std::string_view texte) {
+    return annexes::CreeControle(hwnd_, sorte, texte, 0, instance_);
   };
-  const HWND libelle = cree(WC_STATICW, fenetre::kTexteLibelleRecherche, SS_RIGHT | SS_NOPREFIX, 0);
-  EditRecherche_ = cree(WC_EDITW, "", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE);
-  ComboMarques_ = cree(WC_COMBOBOXW, "", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 0);
+  const HWND libelle = cree({WC_STATICW, SS_RIGHT | SS_NOPREFIX, 0}, fenetre::kTexteLibelleRecherche);
+  EditRecherche_ = cree({WC_EDITW, ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE}, "");
+  ComboMarques_ = cree({WC_COMBOBOXW, CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS | WS_VSCROLL | WS_TABSTOP, 0}, "");
   for (std::string_view choix : kTextesChoixMarques)
     SendMessageW(ComboMarques_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(DeCp1252(choix).c_str()));
   SendMessageW(ComboMarques_, CB_SETCURSEL, 0, 0);
@@ -279,25 +276,15 @@ void TFormCorrinom::CreeListes() {
   ListView_SetImageList(ListViewUsers_, ImageListRougeVertGris_, LVSIL_SMALL);
 
   // Each list's hint, wherever the pointer rests on it; none while it is empty.
-  bulles_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP,
-                            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr, instance_,
-                            nullptr);
-  for (HWND liste : {ListViewUsers_, ListViewRebus_}) {
-    TTTOOLINFOW outil{};
-    outil.cbSize = sizeof outil;
-    outil.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-    outil.hwnd = hwnd_;
-    outil.uId = reinterpret_cast<UINT_PTR>(liste);
-    outil.lpszText = LPSTR_TEXTCALLBACKW;
-    SendMessageW(bulles_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&outil));
-  }
+  bulles_ = annexes::CreeBulles(hwnd_, TTS_NOPREFIX | TTS_ALWAYSTIP, WS_EX_TOPMOST);
+  for (HWND liste : {ListViewUsers_, ListViewRebus_}) annexes::AjouteBulle(bulles_, hwnd_, liste, LPSTR_TEXTCALLBACKW);
 }
 
 void TFormCorrinom::AppliquePolice() {
   // The first face of the list that this system has, at 8 points.
   const std::wstring famille = annexes::FamillePolice(L"MS Sans Serif");
   const auto cree = [&](int graisse) {
-    return CreateFontW(-MulDiv(fenetre::kTaillePolice, static_cast<int>(dpi_), 72), 0, 0, 0, graisse, FALSE, FALSE,
+    return CreateFontW(fenetre::HauteurPolice(fenetre::kTaillePolice, static_cast<int>(dpi_)), 0, 0, 0, graisse, FALSE, FALSE,
                        FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                        DEFAULT_PITCH | FF_SWISS, famille.c_str());
   };
@@ -308,6 +295,43 @@ void TFormCorrinom::AppliquePolice() {
   for (const auto& [nom, h] : recherche_) SendMessageW(h, WM_SETFONT, reinterpret_cast<WPARAM>(police_), FALSE);
   if (ancienne) DeleteObject(ancienne);
   if (ancienneGrasse) DeleteObject(ancienneGrasse);
+  if (ComboMarques_) {
+    SendMessageW(ComboMarques_, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), HauteurChoix());
+    SendMessageW(ComboMarques_, CB_SETITEMHEIGHT, 0, HauteurChoix());
+  }
+}
+
+int TFormCorrinom::HauteurChoix() const {
+  int texte = E(13);
+  if (police_) {
+    HDC dc = GetDC(hwnd_);
+    HGDIOBJ avant = SelectObject(dc, police_);
+    TEXTMETRICW m{};
+    if (GetTextMetricsW(dc, &m)) texte = m.tmHeight;
+    SelectObject(dc, avant);
+    ReleaseDC(hwnd_, dc);
+  }
+  return std::max(texte, E(16)) + E(2);
+}
+
+void TFormCorrinom::DessineChoix(const DRAWITEMSTRUCT& d) const {
+  const bool choisi = (d.itemState & ODS_SELECTED) != 0;
+  FillRect(d.hDC, &d.rcItem, GetSysColorBrush(choisi ? COLOR_HIGHLIGHT : COLOR_WINDOW));
+  if (d.itemID >= kTextesChoixMarques.size()) return;
+  const int cote = E(16);
+  const int x = d.rcItem.left + E(2);
+  if (const std::optional<Marque> marque = fenetre::MarqueDuChoix(static_cast<ChoixMarques>(d.itemID)))
+    DrawIconEx(d.hDC, x, (d.rcItem.top + d.rcItem.bottom - cote) / 2,
+               icones_[static_cast<std::size_t>(IndexMarque(*marque))], cote, cote, 0, nullptr, DI_NORMAL);
+  const std::wstring texte = DeCp1252(kTextesChoixMarques[d.itemID]);
+  RECT r = d.rcItem;
+  r.left = x + cote + E(4);
+  HGDIOBJ avant = police_ ? SelectObject(d.hDC, police_) : nullptr;
+  SetBkMode(d.hDC, TRANSPARENT);
+  SetTextColor(d.hDC, GetSysColor(choisi ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
+  DrawTextW(d.hDC, texte.c_str(), -1, &r, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
+  if (avant) SelectObject(d.hDC, avant);
+  if (d.itemState & ODS_FOCUS) DrawFocusRect(d.hDC, &d.rcItem);
 }
 
 void TFormCorrinom::Place() {
@@ -334,20 +358,8 @@ void TFormCorrinom::Place() {
   SendMessageW(StatusBar1_, SB_SETPARTS, bords.size(), reinterpret_cast<LPARAM>(bords.data()));
   if (!nomBase_.empty()) SendMessageW(StatusBar1_, SB_SETTEXTW, 2, reinterpret_cast<LPARAM>(nomBase_.c_str()));
 
-  places_ = fenetre::Dispose({client.right, client.bottom}, static_cast<int>(dpi_), barre.bottom - barre.top,
-                             separations_);
-  // From each parent's client area to the window's: parents come first.
-  for (fenetre::PlaceControle& p : places_) {
-    const fenetre::Controle* c = fenetre::TrouveControle(p.nom);
-    for (const fenetre::PlaceControle& parent : places_) {
-      if (&parent == &p) break;
-      if (parent.nom == c->parent) {
-        p.place.x += parent.place.x;
-        p.place.y += parent.place.y;
-        break;
-      }
-    }
-  }
+  places_ = fenetre::DisposeDansFenetre({client.right, client.bottom}, static_cast<int>(dpi_),
+                                        barre.bottom - barre.top, separations_);
   HDWP lot = BeginDeferWindowPos(static_cast<int>(places_.size()));
   for (const fenetre::PlaceControle& p : places_) {
     const HWND h = Controle(p.nom);
@@ -389,8 +401,7 @@ void TFormCorrinom::Place() {
 
 void TFormCorrinom::ChangeResolution(UINT dpi, const RECT& propose) {
   // The splitters keep their share; pictures, columns and font are made anew.
-  separations_.largeurAides = MulDiv(separations_.largeurAides, static_cast<int>(dpi), static_cast<int>(dpi_));
-  separations_.hauteurHaut = MulDiv(separations_.hauteurHaut, static_cast<int>(dpi), static_cast<int>(dpi_));
+  separations_ = fenetre::Reechelle(separations_, static_cast<int>(dpi_), static_cast<int>(dpi));
   dpi_ = dpi;
   CreeImages();
   ListView_SetImageList(ListViewUsers_, ImageListRougeVertGris_, LVSIL_SMALL);
@@ -432,6 +443,18 @@ LRESULT TFormCorrinom::Traite(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_COMMAND:
       if (lp) Commande(reinterpret_cast<HWND>(lp), HIWORD(wp));
       return 0;
+    case WM_MEASUREITEM: {
+      auto& mesure = *reinterpret_cast<MEASUREITEMSTRUCT*>(lp);
+      if (mesure.CtlType != ODT_COMBOBOX) break;
+      mesure.itemHeight = static_cast<UINT>(HauteurChoix());
+      return TRUE;
+    }
+    case WM_DRAWITEM: {
+      const auto& dessin = *reinterpret_cast<const DRAWITEMSTRUCT*>(lp);
+      if (dessin.hwndItem != ComboMarques_) break;
+      DessineChoix(dessin);
+      return TRUE;
+    }
     case WM_NOTIFY:
       return Notification(*reinterpret_cast<NMHDR*>(lp));
     case WM_CONTEXTMENU: {
@@ -585,11 +608,10 @@ void TFormCorrinom::TexteCellule(HWND liste, NMLVDISPINFOW& info) {
     if (!position) return;
     const LigneCompte& c = etat_.comptes[*position];
     if (item.mask & LVIF_IMAGE) item.iImage = colonne == 0 ? IndexMarque(c.marque) : I_IMAGENONE;
-    if (item.mask & LVIF_TEXT) texteCellule_ = DeCp1252(colonne == 0 ? c.login : c.sousItem(colonne - 1));
+    if (item.mask & LVIF_TEXT) texteCellule_ = DeCp1252(fenetre::TexteCellule(c, colonne));
   } else {
     if (ligne >= etat_.rebus.size()) return;
-    const LigneRebus& r = etat_.rebus[ligne];
-    if (item.mask & LVIF_TEXT) texteCellule_ = DeCp1252(colonne == 0 ? r.nom : colonne == 1 ? r.prenoms : r.dateNaiss);
+    if (item.mask & LVIF_TEXT) texteCellule_ = DeCp1252(fenetre::TexteCellule(etat_.rebus[ligne], colonne));
   }
   if ((item.mask & LVIF_TEXT) && item.pszText && item.cchTextMax > 0) {
     const std::size_t n = std::min(texteCellule_.size(), static_cast<std::size_t>(item.cchTextMax - 1));
@@ -701,29 +723,24 @@ void TFormCorrinom::MontreChangements(const std::vector<LigneChangement>& lignes
                            [this](const std::string& journal) { return logique_->RestaureJournal(journal); });
 }
 
+bool TFormCorrinom::MontreRessemblance(fenetre::RevueRessemblance& revue) {
+  return win32::MontreRessemblance(instance_, hwnd_, revue);
+}
+
 void TFormCorrinom::ChoisitJournal(DestinationJournal journal) { logique_->ChoisitJournal(std::move(journal)); }
 
 // ---- Handlers that need the system's dialogs ---------------------------------------
 
 void TFormCorrinom::ButtonOuvrirClick() {
   if (logique_->Occupee()) return;
-  // Two entries, the first selected; the file need not exist and no extension is
-  // added. The edit box's text is proposed.
-  static constexpr wchar_t kFiltre[] =
-      L"Fichiers Sconet (*.xml;*.csv;*.txt)\0*.xml;*.csv;*.txt\0Tous les fichiers\0*.*\0";
+  std::wstring filtres;
+  for (const fenetre::FiltreFichiers& f : fenetre::kFiltresOuvrir)
+    filtres += DeCp1252(f.libelle) + L'\0' + DeCp1252(f.motifs) + L'\0';
   const std::wstring avant = TexteDe(EditNomFich_);
-  std::wstring nom = avant;
-  nom.resize(std::max<std::size_t>(nom.size() + 1, 32768), L'\0');
-  OPENFILENAMEW ofn{};
-  ofn.lStructSize = sizeof ofn;
-  ofn.hwndOwner = hwnd_;
-  ofn.lpstrFilter = kFiltre;
-  ofn.nFilterIndex = 1;
-  ofn.lpstrFile = nom.data();
-  ofn.nMaxFile = static_cast<DWORD>(nom.size());
-  ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_ENABLESIZING;
-  if (!GetOpenFileNameW(&ofn)) return;
-  nom.resize(std::wcslen(nom.c_str()));
+  const std::optional<std::wstring> choisi =
+      annexes::ChoisitFichier(hwnd_, annexes::Choix::Ouvrir, {}, filtres + L'\0', avant);
+  if (!choisi) return;
+  const std::wstring& nom = *choisi;
   SetWindowTextW(EditNomFich_, nom.c_str());
   logique_->OuvreFichier(std::u16string(nom.begin(), nom.end()), std::u16string(avant.begin(), avant.end()));
 }
@@ -778,8 +795,7 @@ void TFormCorrinom::MenuContextuel(HWND liste, POINT ecran) {
   if (!menu) return;
   UINT id = 1;
   for (const fenetre::EntreeMenu& e : entrees) {
-    const std::wstring texte = DeCp1252(e.texte) + L"\t" + DeCp1252(e.raccourci);
-    AppendMenuW(menu, MF_STRING | (e.actif ? MF_ENABLED : MF_GRAYED), id++, texte.c_str());
+    AppendMenuW(menu, MF_STRING | (e.actif ? MF_ENABLED : MF_GRAYED), id++, DeCp1252(e.ligne()).c_str());
   }
   const int choix = static_cast<int>(
       TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, ecran.x, ecran.y, 0, hwnd_, nullptr));

@@ -95,12 +95,16 @@ class TFormCorrinom : private fenetre::VueFenetre {
   // The context menu of a list at a point of the screen.
   void MenuContextuel(HWND liste, POINT ecran);
   void MontreChangements(const std::vector<LigneChangement>& lignes, std::string_view magasin) override;
+  bool MontreRessemblance(fenetre::RevueRessemblance& revue) override;
 
   void CreeControles();
   void CreeLigneRecherche();
   void OrdreFocus();
   void CreeListes();
   void CreeImages();
+  // ComboMarques draws its choices, each choice of one mark with its picture.
+  int HauteurChoix() const;
+  void DessineChoix(const DRAWITEMSTRUCT& dessin) const;
   void AppliquePolice();
   void Place();
   void ChangeResolution(UINT dpi, const RECT& propose);

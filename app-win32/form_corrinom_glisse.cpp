@@ -125,25 +125,13 @@ void TFormCorrinom::FinGlisse(bool deposer, POINT ecran) {
 // ---- Splitters --------------------------------------------------------------------
 
 std::string_view TFormCorrinom::SeparateurSous(POINT client) const {
-  for (const fenetre::PlaceControle& p : places_) {
-    if (p.nom != "Splitter1" && p.nom != "Splitter2") continue;
-    const fenetre::Rectangle& r = p.place;
-    if (client.x >= r.x && client.x < r.x + r.largeur && client.y >= r.y && client.y < r.y + r.hauteur) return p.nom;
-  }
-  return {};
+  return fenetre::SeparateurSous(places_, {client.x, client.y});
 }
 
 void TFormCorrinom::SuitSeparateur(POINT client) {
-  // Dispose keeps each side at its minimum.
-  for (const fenetre::PlaceControle& p : places_) {
-    if (p.nom == "PanelHaut" && separateurActif_ == "Splitter1") separations_.hauteurHaut = client.y - p.place.y;
-    if (p.nom == "GroupBox3" && separateurActif_ == "Splitter2") separations_.largeurAides = client.x - p.place.x;
-  }
+  separations_ = fenetre::DeplaceSeparateur(places_, separateurActif_, {client.x, client.y}, separations_);
   Place();
-  for (const fenetre::PlaceControle& p : places_) {
-    if (p.nom == "PanelHaut") separations_.hauteurHaut = p.place.hauteur;
-    if (p.nom == "GroupBox3") separations_.largeurAides = p.place.largeur;
-  }
+  separations_ = fenetre::SeparationsDe(places_, separations_);
 }
 
 }  // namespace corrinom::win32

@@ -1,16 +1,35 @@
 #include "app-win32/outils_annexes.h"
 
+#include <commctrl.h>
 #include <commdlg.h>
 
-#include "text/encodage.h"
+#include <algorithm>
+#include <cwchar>
+
 #include "window/controles.h"
 #include "window/geometrie.h"
 
 namespace corrinom::win32::annexes {
 
-std::wstring Large(std::string_view cp1252) {
-  const std::u16string u = Cp1252VersUtf16(cp1252);
-  return std::wstring(u.begin(), u.end());
+HWND CreeControle(HWND parent, const Sorte& sorte, std::string_view texte, int id, HINSTANCE instance) {
+  return CreateWindowExW(sorte.styleEtendu, sorte.classe, DeCp1252(texte).c_str(), WS_CHILD | WS_VISIBLE | sorte.style,
+                         0, 0, 0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
+}
+
+HWND CreeBulles(HWND fenetre, DWORD style, DWORD styleEtendu) {
+  return CreateWindowExW(styleEtendu, TOOLTIPS_CLASSW, nullptr, WS_POPUP | style, CW_USEDEFAULT, CW_USEDEFAULT,
+                         CW_USEDEFAULT, CW_USEDEFAULT, fenetre, nullptr,
+                         reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(fenetre, GWLP_HINSTANCE)), nullptr);
+}
+
+void AjouteBulle(HWND bulles, HWND fenetre, HWND outil, wchar_t* texte) {
+  TTTOOLINFOW info{};
+  info.cbSize = sizeof info;
+  info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  info.hwnd = fenetre;
+  info.uId = reinterpret_cast<UINT_PTR>(outil);
+  info.lpszText = texte;
+  SendMessageW(bulles, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
 }
 
 UINT DpiDe(HWND fenetre) {
@@ -51,7 +70,7 @@ bool PoliceInstallee(const std::wstring& famille) {
 
 std::wstring FamillePolice(const wchar_t* secours) {
   for (std::string_view f : fenetre::kFamillesPolice)
-    if (PoliceInstallee(Large(f))) return Large(f);
+    if (PoliceInstallee(DeCp1252(f))) return DeCp1252(f);
   return secours;
 }
 
@@ -131,6 +150,41 @@ void BoucleModale(HWND fenetre, HWND proprietaire, HWND focus, bool& ouverte,
   if (IsWindow(fenetre)) DestroyWindow(fenetre);
 }
 
+std::wstring Filtre(std::string_view filtre) {
+  const std::size_t ouvrante = filtre.rfind('(');
+  std::wstring r = DeCp1252(filtre);
+  r.push_back(L'\0');
+  r += DeCp1252(filtre.substr(ouvrante + 1, filtre.size() - ouvrante - 2));
+  r.append(2, L'\0');
+  return r;
+}
+
+std::optional<std::wstring> ChoisitFichier(HWND proprietaire, Choix choix, std::string_view titre,
+                                           const std::wstring& filtres, std::wstring nom, const std::wstring& dossier) {
+  nom.resize(std::max<std::size_t>(nom.size() + 1, choix == Choix::Ouvrir ? 32768 : MAX_PATH), L'\0');
+  const std::wstring legende = DeCp1252(titre);
+  OPENFILENAMEW ofn{};
+  ofn.lStructSize = sizeof ofn;
+  ofn.hwndOwner = proprietaire;
+  ofn.lpstrFilter = filtres.c_str();
+  ofn.nFilterIndex = 1;
+  ofn.lpstrFile = nom.data();
+  ofn.nMaxFile = static_cast<DWORD>(nom.size());
+  ofn.lpstrInitialDir = dossier.empty() ? nullptr : dossier.c_str();
+  ofn.lpstrTitle = titre.empty() ? nullptr : legende.c_str();
+  switch (choix) {
+    case Choix::Ouvrir: ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_ENABLESIZING; break;
+    case Choix::Existant: ofn.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR; break;
+    case Choix::Enregistrer:
+      ofn.lpstrDefExt = L"csv";
+      ofn.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR;
+      break;
+  }
+  if (!(choix == Choix::Enregistrer ? GetSaveFileNameW(&ofn) : GetOpenFileNameW(&ofn))) return std::nullopt;
+  nom.resize(std::wcslen(nom.c_str()));
+  return nom;
+}
+
 HDC ChoisitImprimante(HWND proprietaire, bool paysage) {
   PRINTDLGW pd{};
   pd.lStructSize = sizeof pd;
@@ -153,6 +207,33 @@ HDC ChoisitImprimante(HWND proprietaire, bool paysage) {
     return nullptr;
   }
   return pd.hDC;
+}
+
+void FenetreAnnexe::Montre(const wchar_t* classe, std::string_view titre, fenetre::Taille taille,
+                           const std::function<bool(const MSG&)>& avant) {
+  fenetre_ = CreeFenetreAnnexe(instance_, classe, DeCp1252(titre), taille.largeur, taille.hauteur, proprietaire_,
+                               &ProcedureDe<FenetreAnnexe>, this, dpi_);
+  if (!fenetre_) return;
+  FormCreate();
+  BoucleModale(fenetre_, proprietaire_, Focus(), ouverte_, avant);
+  fenetre_ = nullptr;
+}
+
+LRESULT FenetreAnnexe::Traite(HWND hwnd, UINT message, WPARAM w, LPARAM l) {
+  switch (message) {
+    case WM_SIZE:
+      if (fenetre_) FormResize();
+      return 0;
+    case WM_COMMAND:
+      if (LOWORD(w) == IDCANCEL) ouverte_ = false;
+      else Commande(LOWORD(w));
+      return 0;
+    case WM_CLOSE:
+      ouverte_ = false;
+      return 0;
+    default:
+      return DefWindowProcW(hwnd, message, w, l);
+  }
 }
 
 }  // namespace corrinom::win32::annexes

@@ -1,19 +1,39 @@
-// Small pieces the secondary windows of the Win32 shell share: text for the W
-// functions, the resolution of a window, the windows' font, GDI handles owned.
+// Small pieces the windows of the Win32 shell share: controls, the resolution of
+// a window, the windows' font, GDI handles owned, the secondary windows' frame.
 #pragma once
 
 #include <windows.h>
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <type_traits>
 
+#include "app-win32/texte_win32.h"
+#include "window/geometrie.h"
+
 namespace corrinom::win32::annexes {
 
-// The core's CP1252 as UTF-16 for a control or a box.
-std::wstring Large(std::string_view cp1252);
+// The window class and styles of a control.
+struct Sorte {
+  const wchar_t* classe = nullptr;
+  DWORD style = 0;
+  DWORD styleEtendu = 0;
+};
+
+// A visible child control of `parent` with its CP1252 text and its identifier, placed later.
+HWND CreeControle(HWND parent, const Sorte& sorte, std::string_view texte, int id, HINSTANCE instance);
+
+// A rectangle of the system's as the window layer's, and back.
+inline fenetre::Rectangle DeRect(const RECT& r) { return {r.left, r.top, r.right - r.left, r.bottom - r.top}; }
+inline RECT VersRect(const fenetre::Rectangle& r) { return {r.x, r.y, r.x + r.largeur, r.y + r.hauteur}; }
+
+// A tooltip window of `fenetre`, and a tool of it over the child `outil` showing
+// `texte` (LPSTR_TEXTCALLBACKW: asked each time through TTN_GETDISPINFOW).
+HWND CreeBulles(HWND fenetre, DWORD style, DWORD styleEtendu = 0);
+void AjouteBulle(HWND bulles, HWND fenetre, HWND outil, wchar_t* texte);
 
 // The resolution of the monitor a window is on (the system's before Windows 10 1607).
 UINT DpiDe(HWND fenetre);
@@ -66,6 +86,19 @@ HWND CreeFenetreAnnexe(HINSTANCE instance, const wchar_t* classe, const std::wst
 // when the dialog is cancelled or no printer can be had.
 HDC ChoisitImprimante(HWND proprietaire, bool paysage = false);
 
+// The filters of a file dialog, "label\0pattern\0\0", from "label (pattern)".
+std::wstring Filtre(std::string_view filtre);
+
+// The system's file dialog owned by `proprietaire`, captioned `titre` (empty: the
+// system's), proposing `nom`, opening in `dossier` when given: to open a file that
+// need not exist (no extension added), an existing file, or to save one (".csv"
+// added when none is typed, confirming before replacing). The chosen path, or none
+// when the dialog is cancelled.
+enum class Choix { Ouvrir, Existant, Enregistrer };
+std::optional<std::wstring> ChoisitFichier(HWND proprietaire, Choix choix, std::string_view titre,
+                                           const std::wstring& filtres, std::wstring nom,
+                                           const std::wstring& dossier = {});
+
 // Shows `fenetre` and runs it modally until `ouverte` turns false (its WM_CLOSE
 // handler does that): the owner takes no input meanwhile, the keyboard starts on
 // `focus`, Escape closes the window before its controls see it, and the dialog
@@ -73,5 +106,44 @@ HDC ChoisitImprimante(HWND proprietaire, bool paysage = false);
 // passed on to the main loop. The window is destroyed on the way out.
 void BoucleModale(HWND fenetre, HWND proprietaire, HWND focus, bool& ouverte,
                   const std::function<bool(const MSG&)>& avant = {});
+
+// A resizable secondary window shown modally over its owner and freed when it
+// closes (the help window, the change list). Fermer (IDCANCEL), Escape and the
+// close box close it; it lays its controls out again on each new size.
+class FenetreAnnexe {
+ public:
+  FenetreAnnexe(HINSTANCE instance, HWND proprietaire) : instance_(instance), proprietaire_(proprietaire) {}
+  virtual ~FenetreAnnexe() = default;
+  FenetreAnnexe(const FenetreAnnexe&) = delete;
+  FenetreAnnexe& operator=(const FenetreAnnexe&) = delete;
+
+  // The window's messages (through ProcedureDe).
+  LRESULT Traite(HWND hwnd, UINT message, WPARAM w, LPARAM l);
+
+ protected:
+  // Creates the window of class `classe` (CP1252 caption `titre`, client area
+  // `taille` at 96 dpi), runs FormCreate, then the modal loop with the keyboard
+  // on what Focus gives and `avant` as BoucleModale takes it.
+  void Montre(const wchar_t* classe, std::string_view titre, fenetre::Taille taille,
+              const std::function<bool(const MSG&)>& avant = {});
+  virtual void FormCreate() = 0;  // the controls, with the windows' font
+  virtual void FormResize() = 0;
+  virtual HWND Focus() const = 0;
+  virtual void Commande(int /*id*/) {}  // a control's command other than IDCANCEL
+
+  // A child control with the given identifier.
+  HWND Enfant(const Sorte& sorte, std::string_view texte, int id) const {
+    return CreeControle(fenetre_, sorte, texte, id, instance_);
+  }
+
+  HINSTANCE instance_;
+  HWND proprietaire_;
+  HWND fenetre_ = nullptr;
+  UINT dpi_ = 96;
+  Police police_;
+
+ private:
+  bool ouverte_ = false;
+};
 
 }  // namespace corrinom::win32::annexes

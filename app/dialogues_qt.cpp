@@ -16,9 +16,7 @@ QString TitreApplication() { return VersQt(fenetre::kTitreApplication); }
 
 namespace {
 
-QString Legende(std::string_view titre) {
-  return titre.empty() ? TitreApplication() : VersQt(titre);
-}
+QString Legende(std::string_view titre) { return VersQt(fenetre::LegendeBoite(titre)); }
 
 QMessageBox::Icon IconeQt(Icone i) {
   switch (i) {

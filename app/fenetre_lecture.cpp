@@ -3,9 +3,9 @@
 #include <QApplication>
 #include <QLabel>
 #include <algorithm>
-#include <climits>
 
 #include "app/texte_qt.h"
+#include "window/fenetres_annexes.h"
 
 namespace corrinom::app {
 
@@ -29,8 +29,8 @@ void FenetreLecture::debut(std::size_t) {
 }
 
 void FenetreLecture::avance(std::size_t lus, std::size_t total) {
-  if (total > 0 && total <= static_cast<std::size_t>(INT_MAX)) {
-    setMaximum(static_cast<int>(total));
+  if (const std::optional<int> fin = fenetre::FinBarre(total)) {
+    setMaximum(*fin);
     setValue(static_cast<int>(std::min(lus, total)));
   }
   setWindowTitle(VersQt(TexteLecture(lus, total)));

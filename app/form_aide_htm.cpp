@@ -11,7 +11,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "app/texte_qt.h"
+#include "app/fenetres_qt.h"
 
 namespace corrinom::app {
 
@@ -54,20 +54,11 @@ TFormAideHtm::TFormAideHtm(QWidget* parent) : QDialog(parent) {
   PanelBas_->setFixedHeight(fenetre::kHauteurPanneauAide);
   disposition->addWidget(PanelBas_);
 
-  ButtonFermer_ = new QPushButton(VersQt(fenetre::kButtonFermer.texte), PanelBas_);
-  ButtonFermer_->setObjectName(QStringLiteral("ButtonFermer"));
-  ButtonFermer_->setGeometry(0, kHautBoutons, fenetre::kButtonFermer.place.largeur,
-                             fenetre::kButtonFermer.place.hauteur);
-  ButtonFermer_->setAutoDefault(false);
+  ButtonFermer_ = Bouton(PanelBas_, fenetre::kButtonFermer);
   connect(ButtonFermer_, &QPushButton::clicked, this, &QDialog::reject);
-
-  BitBtnImprimer_ = new QPushButton(PanelBas_);
-  BitBtnImprimer_->setObjectName(QStringLiteral("BitBtnImprimer"));
+  BitBtnImprimer_ = Bouton(PanelBas_, fenetre::kBitBtnImprimer);
   BitBtnImprimer_->setIcon(QIcon(QStringLiteral(":/images/imprimer.png")));
   BitBtnImprimer_->setToolTip(VersQt(fenetre::kInfoBulleImprimer));
-  BitBtnImprimer_->setGeometry(0, kHautBoutons, fenetre::kBitBtnImprimer.place.largeur,
-                               fenetre::kBitBtnImprimer.place.hauteur);
-  BitBtnImprimer_->setAutoDefault(false);
   connect(BitBtnImprimer_, &QPushButton::clicked, this, &TFormAideHtm::BitBtnImprimerClick);
 
   StatusBar1_ = new QStatusBar(this);

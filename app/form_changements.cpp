@@ -14,7 +14,7 @@
 #include <algorithm>
 
 #include "app/modeles.h"
-#include "app/texte_qt.h"
+#include "app/fenetres_qt.h"
 #include "session/journal.h"
 #include "window/fenetres_annexes.h"
 
@@ -40,34 +40,29 @@ int ImprimeChangements(QPrinter& imprimante, const std::vector<LigneChangement>&
   const int hauteurLigne = p.fontMetrics().lineSpacing() * 5 / 4;
   const fenetre::PagesChangements mise =
       fenetre::MetEnPageChangements(lignes.size(), 0, largeur, zone.height(), hauteurLigne);
-  const std::array<int, kColonnesChangements + 1>& bords = mise.bords;
-  const int enTete = mise.enTete, pages = mise.pages;
+  const int pages = mise.pages;
   const QString date = DateImpression(quand);
-
-  auto cellules = [&](int y, const auto& textes) {
-    for (std::size_t c = 0; c < kColonnesChangements; ++c) {
-      const QRect r(bords[c], y, bords[c + 1] - bords[c] - 4, hauteurLigne);
-      const QString t = p.fontMetrics().elidedText(VersQt(textes[c]), Qt::ElideRight, r.width());
-      p.drawText(r, Qt::AlignLeft | Qt::AlignVCenter, t);
-    }
-  };
-
+  QFont gras = police;
+  gras.setBold(true);
   for (int page = 0; page < pages; ++page) {
     if (page > 0) imprimante.newPage();
     p.drawText(QRect(0, 0, largeur, hauteurLigne), Qt::AlignLeft | Qt::AlignVCenter,
                VersQt(EnTetePageChangements(VersCp1252(date), VersCp1252(magasin), page + 1, pages)));
-    QFont gras = police;
-    gras.setBold(true);
     p.setFont(gras);
     for (std::size_t c = 0; c < kColonnesChangements; ++c)
-      p.drawText(QRect(bords[c], 2 * hauteurLigne, bords[c + 1] - bords[c] - 4,
-                       fenetre::kLignesTitresImpression * hauteurLigne - hauteurLigne / 8),
-                 Qt::AlignLeft | Qt::AlignBottom | Qt::TextWordWrap, VersQt(TitresChangements()[c]));
+      p.drawText(RectQt(mise.Titre(c, 4)), Qt::AlignLeft | Qt::AlignBottom | Qt::TextWordWrap,
+                 VersQt(TitresChangements()[c]));
     p.setFont(police);
-    p.drawLine(0, enTete - 1, largeur, enTete - 1);
+    p.drawLine(0, mise.Trait(), largeur, mise.Trait());
     const auto [debut, fin] = mise.Lignes(page, lignes.size());
-    for (std::size_t i = debut; i < fin; ++i)
-      cellules(enTete + static_cast<int>(i - debut) * hauteurLigne, TextesChangement(lignes[i]));
+    for (std::size_t i = debut; i < fin; ++i) {
+      const auto textes = TextesChangement(lignes[i]);
+      for (std::size_t c = 0; c < kColonnesChangements; ++c) {
+        const QRect r = RectQt(mise.Cellule(i - debut, c, 4));
+        p.drawText(r, Qt::AlignLeft | Qt::AlignVCenter,
+                   p.fontMetrics().elidedText(VersQt(textes[c]), Qt::ElideRight, r.width()));
+      }
+    }
   }
   p.end();
   return pages;
@@ -99,9 +94,7 @@ TFormChangements::TFormChangements(std::vector<LigneChangement> lignes, QString 
 
   auto* boutons = new QHBoxLayout;
   auto bouton = [&](const fenetre::ControleAnnexe& c) {
-    auto* b = new QPushButton(VersQt(c.texte), this);
-    b->setObjectName(VersQt(c.nom));
-    b->setAutoDefault(false);
+    QPushButton* b = Bouton(this, c);
     boutons->addWidget(b);
     return b;
   };

@@ -5,8 +5,7 @@
 #include <QListWidget>
 #include <QPushButton>
 
-#include "app/ajuste_fenetre.h"
-#include "app/form_corrinom.h"
+#include "app/fenetres_qt.h"
 #include "app/texte_qt.h"
 #include "import/cherche_champ.h"
 #include "window/fenetres_annexes.h"
@@ -23,25 +22,13 @@ const fenetre::ControleAnnexe& Fait(std::string_view nom) {
   return fenetre::kControlesChercheChamp.front();
 }
 
-QRect Place(std::string_view nom) {
-  const fenetre::Rectangle& r = Fait(nom).place;
-  return QRect(r.x, r.y, r.largeur, r.hauteur);
-}
-
 QString Nom(std::string_view nom) { return QString::fromLatin1(nom.data(), static_cast<qsizetype>(nom.size())); }
 
 QLabel* Etiquette(QWidget* parent, std::string_view nom) {
   auto* l = new QLabel(VersQt(Fait(nom).texte), parent);
   l->setObjectName(Nom(nom));
-  l->setGeometry(Place(nom));
+  l->setGeometry(RectQt(Fait(nom).place));
   return l;
-}
-
-QPushButton* Bouton(QWidget* parent, std::string_view nom) {
-  auto* b = new QPushButton(VersQt(Fait(nom).texte), parent);
-  b->setObjectName(Nom(nom));
-  b->setGeometry(Place(nom));
-  return b;
 }
 
 }  // namespace
@@ -64,7 +51,7 @@ TFormChercheChamp::TFormChercheChamp(QWidget* parent) : QDialog(parent) {
   trait->setObjectName(QStringLiteral("Bevel1"));
   trait->setFrameShape(QFrame::HLine);
   trait->setFrameShadow(QFrame::Sunken);
-  trait->setGeometry(Place("Bevel1"));
+  trait->setGeometry(RectQt(Fait("Bevel1").place));
 
   LabelTitre_ = Etiquette(this, "LabelTitre");
   LabelTitre_->setAlignment(Qt::AlignCenter);
@@ -78,22 +65,22 @@ TFormChercheChamp::TFormChercheChamp(QWidget* parent) : QDialog(parent) {
 
   ListBoxNomChamps_ = new QListWidget(this);
   ListBoxNomChamps_->setObjectName(QStringLiteral("ListBoxNomChamps"));
-  ListBoxNomChamps_->setGeometry(Place("ListBoxNomChamps"));
+  ListBoxNomChamps_->setGeometry(RectQt(Fait("ListBoxNomChamps").place));
   ListBoxNomChamps_->setSelectionMode(QAbstractItemView::SingleSelection);
   connect(ListBoxNomChamps_, &QListWidget::itemSelectionChanged, this,
           &TFormChercheChamp::ListBoxNomChampsClick);
 
   ListBoxExemples_ = new QListWidget(this);
   ListBoxExemples_->setObjectName(QStringLiteral("ListBoxExemples"));
-  ListBoxExemples_->setGeometry(Place("ListBoxExemples"));
+  ListBoxExemples_->setGeometry(RectQt(Fait("ListBoxExemples").place));
   ListBoxExemples_->setSelectionMode(QAbstractItemView::NoSelection);
 
-  ButtonOk_ = Bouton(this, "ButtonOk");
+  ButtonOk_ = Bouton(this, Fait("ButtonOk"));
+  ButtonOk_->setAutoDefault(true);
   ButtonOk_->setDefault(true);
   connect(ButtonOk_, &QPushButton::clicked, this, &QDialog::accept);
 
-  ButtonAnnuler_ = Bouton(this, "ButtonAnnuler");
-  ButtonAnnuler_->setAutoDefault(false);
+  ButtonAnnuler_ = Bouton(this, Fait("ButtonAnnuler"));
   connect(ButtonAnnuler_, &QPushButton::clicked, this, &QDialog::reject);
 
   setTabOrder(ListBoxNomChamps_, ButtonOk_);

@@ -23,10 +23,11 @@
 #include <QVBoxLayout>
 #include <cmath>
 
-#include "app/ajuste_fenetre.h"
+#include "app/fenetres_qt.h"
 #include "app/dialogues_qt.h"
 #include "app/form_aide_htm.h"
 #include "app/form_changements.h"
+#include "app/form_ressemblance.h"
 #include "app/liste_rapport.h"
 #include "app/modeles.h"
 #include "app/texte_qt.h"
@@ -34,6 +35,8 @@
 #include "window/compteurs.h"
 #include "window/confort.h"
 #include "window/controles.h"
+#include "window/fenetres_annexes.h"
+#include "window/images_marques.h"
 
 namespace corrinom::app {
 
@@ -53,8 +56,6 @@ QString Nom(std::string_view nom) {
   return QString::fromLatin1(nom.data(), static_cast<qsizetype>(nom.size()));
 }
 
-QRect Place(const Controle& c) { return QRect(c.place.x, c.place.y, c.place.largeur, c.place.hauteur); }
-
 QWidget* Bande(QWidget* parent, const QString& nom, int hauteur) {
   auto* w = new QWidget(parent);
   w->setObjectName(nom);
@@ -63,15 +64,6 @@ QWidget* Bande(QWidget* parent, const QString& nom, int hauteur) {
 }
 
 QWidget* Bande(QWidget* parent, std::string_view nom) { return Bande(parent, Nom(nom), Fait(nom).place.hauteur); }
-
-QPushButton* Bouton(QWidget* parent, std::string_view nom) {
-  const Controle& c = Fait(nom);
-  auto* b = new QPushButton(VersQt(c.texte), parent);
-  b->setObjectName(Nom(nom));
-  b->setGeometry(Place(c));
-  b->setAutoDefault(false);
-  return b;
-}
 
 QGroupBox* Cadre(QWidget* parent, std::string_view nom) {
   auto* g = new QGroupBox(VersQt(Fait(nom).texte), parent);
@@ -85,11 +77,11 @@ QLabel* Compteur(QWidget* parent, std::string_view nom) {
   auto* image = new QLabel(parent);
   image->setObjectName(Nom(i.nom));
   image->setPixmap(ImageListRougeVertGris::Image(*i.marque).pixmap(16, 16));
-  image->setGeometry(Place(i));
+  image->setGeometry(RectQt(i.place));
   const Controle& c = Fait(nom);
   auto* l = new QLabel(VersQt(c.texte), parent);
   l->setObjectName(Nom(nom));
-  l->setGeometry(Place(c));
+  l->setGeometry(RectQt(c.place));
   return l;
 }
 
@@ -111,24 +103,26 @@ class DockeEnBas : public QObject {
   QWidget* enfant_;
 };
 
-void LargeursColonnes(ListeRapport* vue) {
+// One of the two report lists, filling its group box below `margeHaut`, its columns
+// at their widths.
+ListeRapport* Liste(QGroupBox* cadre, int margeHaut, ListeSource source, const QByteArray& jeton,
+                    QAbstractItemModel* modele) {
+  auto* dans = new QVBoxLayout(cadre);
+  dans->setContentsMargins(2, margeHaut, 2, 2);
+  const bool comptes = source == ListeSource::Comptes;
+  auto* vue = new ListeRapport(source, jeton, cadre);
+  vue->setObjectName(comptes ? QStringLiteral("ListViewUsers") : QStringLiteral("ListViewRebus"));
+  vue->setModel(modele);
+  vue->setAccepte(comptes ? &fenetre::LogiqueFenetre::ListViewUsersDragOver
+                          : &fenetre::LogiqueFenetre::ListViewRebusDragOver);
   const auto colonnes = fenetre::ColonnesListe(vue->objectName().toStdString());
   for (std::size_t i = 0; i < colonnes.size(); ++i)
     vue->header()->resizeSection(static_cast<int>(i), colonnes[i].largeur);
+  dans->addWidget(vue);
+  return vue;
 }
 
 }  // namespace
-
-QFont PoliceFenetres() {
-  // The faces in window/controles.h's order of preference.
-  QFont police;
-  QStringList familles;
-  for (std::string_view f : fenetre::kFamillesPolice) familles << Nom(f);
-  police.setFamilies(familles);
-  police.setStyleHint(QFont::SansSerif);
-  police.setPointSize(fenetre::kTaillePolice);
-  return police;
-}
 
 TFormCorrinom::TFormCorrinom(EtatRapprochement& etat, MagasinComptes& magasin,
                              const QString& nomBase, Dialogues* boites, QWidget* parent)
@@ -190,16 +184,8 @@ void TFormCorrinom::CreeControles() {
   PanelHaut->setChildrenCollapsible(false);
   CreeGroupeAides(PanelHaut);
 
-  QGroupBox* GroupBox4 = Cadre(PanelHaut, "GroupBox4");
-  auto* dans4 = new QVBoxLayout(GroupBox4);
-  dans4->setContentsMargins(2, 2, 2, 2);
-  ListViewRebus_ = new ListeRapport(ListeSource::Rebus, jeton_, GroupBox4);
-  ListViewRebus_->setObjectName(QStringLiteral("ListViewRebus"));
   modeleRebus_ = new ModeleRebus(etat_, this);
-  ListViewRebus_->setModel(modeleRebus_);
-  ListViewRebus_->setAccepte(&fenetre::LogiqueFenetre::ListViewRebusDragOver);
-  LargeursColonnes(ListViewRebus_);
-  dans4->addWidget(ListViewRebus_);
+  ListViewRebus_ = Liste(Cadre(PanelHaut, "GroupBox4"), 2, ListeSource::Rebus, jeton_, modeleRebus_);
   PanelHaut->handle(1)->setObjectName(QStringLiteral("Splitter2"));
   PanelHaut->setStretchFactor(0, 0);
   PanelHaut->setStretchFactor(1, 1);
@@ -207,22 +193,15 @@ void TFormCorrinom::CreeControles() {
   PanelHaut->setSizes({largeurAides, fenetre::kTailleClient.largeur - largeurAides - epaisseur2});
 
   QGroupBox* GroupBox1 = Cadre(Splitter1, "GroupBox1");
-  auto* dans1 = new QVBoxLayout(GroupBox1);
-  // The search line stands on the caption's line: the list starts below it.
-  dans1->setContentsMargins(2, 8, 2, 2);
-  ListViewUsers_ = new ListeRapport(ListeSource::Comptes, jeton_, GroupBox1);
-  ListViewUsers_->setObjectName(QStringLiteral("ListViewUsers"));
   modeleComptes_ = new ModeleComptes(etat_, this);
   modeleComptes_->setVisibles(&logique_->LignesComptesVisibles());
-  ListViewUsers_->setModel(modeleComptes_);
+  // The search line stands on the caption's line: the list starts below it.
+  ListViewUsers_ = Liste(GroupBox1, 8, ListeSource::Comptes, jeton_, modeleComptes_);
   auto* delegue = new DelegueLettresChangees(ListViewUsers_);
   ListViewUsers_->setItemDelegateForColumn(1 + kNouveauNom, delegue);
   ListViewUsers_->setItemDelegateForColumn(1 + kNouveauxPrenoms, delegue);
   CreeLigneRecherche(GroupBox1);
-  ListViewUsers_->setAccepte(&fenetre::LogiqueFenetre::ListViewUsersDragOver);
   ListViewUsers_->setIconSize(QSize(16, 16));
-  LargeursColonnes(ListViewUsers_);
-  dans1->addWidget(ListViewUsers_);
   Splitter1->setStretchFactor(0, 0);
   Splitter1->setStretchFactor(1, 1);
   Splitter1->setSizes({Fait("PanelHaut").place.hauteur, 200});
@@ -261,11 +240,10 @@ class PlaceLigneRecherche : public QObject {
   bool eventFilter(QObject* objet, QEvent* e) override {
     if (objet == cadre_ && e->type() == QEvent::Resize) {
       const auto p = fenetre::PlaceRecherche(cadre_->width(), 96);
-      const auto r = [](const fenetre::Rectangle& q) { return QRect(q.x, q.y, q.largeur, q.hauteur); };
-      libelle_->setGeometry(r(p.libelle));
-      edition_->setGeometry(r(p.edition));
-      choix_->setGeometry(r(p.choix));
-      nombre_->setGeometry(r(p.nombre));
+      libelle_->setGeometry(RectQt(p.libelle));
+      edition_->setGeometry(RectQt(p.edition));
+      choix_->setGeometry(RectQt(p.choix));
+      nombre_->setGeometry(RectQt(p.nombre));
     }
     return false;
   }
@@ -285,7 +263,14 @@ void TFormCorrinom::CreeLigneRecherche(QGroupBox* GroupBox1) {
   EditRecherche_->setClearButtonEnabled(true);
   ComboMarques_ = new QComboBox(GroupBox1);
   ComboMarques_->setObjectName(Nom(fenetre::kNomComboMarques));
-  for (std::string_view texte : kTextesChoixMarques) ComboMarques_->addItem(VersQt(texte));
+  // Each choice of one mark shows its picture; the others an empty place of the same size.
+  QPixmap vide(16, 16);
+  vide.fill(Qt::transparent);
+  for (std::size_t i = 0; i < kTextesChoixMarques.size(); ++i) {
+    const std::optional<Marque> marque = fenetre::MarqueDuChoix(static_cast<ChoixMarques>(i));
+    ComboMarques_->addItem(marque ? ImageListRougeVertGris::Image(*marque) : QIcon(vide),
+                           VersQt(kTextesChoixMarques[i]));
+  }
   LabelNombreComptes_ = new QLabel(GroupBox1);
   LabelNombreComptes_->setObjectName(Nom(fenetre::kNomLabelNombreComptes));
   LabelNombreComptes_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -325,7 +310,7 @@ std::unique_ptr<QMenu> TFormCorrinom::MenuContextuel(ListeSource liste) {
   auto menu = std::make_unique<QMenu>(this);
   const auto entrees = liste == ListeSource::Comptes ? logique_->MenuComptes() : logique_->MenuRebus();
   for (const fenetre::EntreeMenu& e : entrees) {
-    QAction* action = menu->addAction(VersQt(e.texte) + QLatin1Char('\t') + VersQt(e.raccourci));
+    QAction* action = menu->addAction(VersQt(e.ligne()));
     action->setEnabled(e.actif);
     connect(action, &QAction::triggered, this, [this, a = e.action] { logique_->Execute(a); });
   }
@@ -394,9 +379,8 @@ void TFormCorrinom::CreeBandeHaut(QWidget* centre) {
   Label1->adjustSize();
   EditNomFich_ = new QLineEdit(ligne);
   EditNomFich_->setObjectName(QStringLiteral("EditNomFich"));
-  EditNomFich_->setGeometry(Place(Fait("EditNomFich")));
-  QPushButton* ButtonOuvrir = Bouton(ligne, "ButtonOuvrir");
-  connect(ButtonOuvrir, &QPushButton::clicked, this, &TFormCorrinom::ButtonOuvrirClick);
+  EditNomFich_->setGeometry(RectQt(Fait("EditNomFich").place));
+  BoutonRelie(ligne, "ButtonOuvrir", &TFormCorrinom::ButtonOuvrirClick);
   connect(EditNomFich_, &QLineEdit::returnPressed, this, &TFormCorrinom::EditNomFichEntree);
   dans2->addWidget(ligne);
 
@@ -420,7 +404,6 @@ void TFormCorrinom::CreeBandeHaut(QWidget* centre) {
   pile->addWidget(Panel2);
 
   SuitFocus(EditNomFich_);
-  SuitFocus(ButtonOuvrir);
 }
 
 void TFormCorrinom::CreeGroupeAides(QWidget* parent) {
@@ -428,41 +411,26 @@ void TFormCorrinom::CreeGroupeAides(QWidget* parent) {
   GroupBox3->setMinimumWidth(120);
 
   // The three buttons at their fixed places; the counters docked at the bottom.
-  QPushButton* Button3 = Bouton(GroupBox3, "Button3");
-  QPushButton* Button6 = Bouton(GroupBox3, "Button6");
-  QPushButton* Button7 = Bouton(GroupBox3, "Button7");
-  connect(Button3, &QPushButton::clicked, this, &TFormCorrinom::Button3Click);
-  connect(Button6, &QPushButton::clicked, this, &TFormCorrinom::Button6Click);
-  connect(Button7, &QPushButton::clicked, this, &TFormCorrinom::Button7Click);
+  BoutonRelie(GroupBox3, "Button3", &TFormCorrinom::Button3Click);
+  BoutonRelie(GroupBox3, "Button6", &TFormCorrinom::Button6Click);
+  BoutonRelie(GroupBox3, "Button7", &TFormCorrinom::Button7Click);
 
   QGroupBox* GroupBoxResume = Cadre(GroupBox3, "GroupBoxResume");
-  GroupBoxResume->setGeometry(Place(Fait("GroupBoxResume")));
+  GroupBoxResume->setGeometry(RectQt(Fait("GroupBoxResume").place));
   for (std::size_t i = 0; i < compteurs_.size(); ++i)
     compteurs_[i] = Compteur(GroupBoxResume, fenetre::kCompteurs[i]);
   new DockeEnBas(GroupBoxResume);
-
-  SuitFocus(Button3);
-  SuitFocus(Button6);
-  SuitFocus(Button7);
 }
 
 void TFormCorrinom::CreeBandeBas(QWidget* centre) {
   auto* pile = static_cast<QVBoxLayout*>(centre->layout());
   QWidget* Panel3 = Bande(centre, "Panel3");
   Panel3->setMinimumWidth(0);
-  QPushButton* Button1 = Bouton(Panel3, "Button1");
-  QPushButton* Button2 = Bouton(Panel3, "Button2");
-  QPushButton* Button4 = Bouton(Panel3, "Button4");
-  QPushButton* ButtonChangements = Bouton(Panel3, "ButtonChangements");
-  connect(Button1, &QPushButton::clicked, this, &TFormCorrinom::Button1Click);
-  connect(Button2, &QPushButton::clicked, this, &TFormCorrinom::Button2Click);
-  connect(Button4, &QPushButton::clicked, this, &TFormCorrinom::Button4Click);
-  connect(ButtonChangements, &QPushButton::clicked, this, &TFormCorrinom::ButtonChangementsClick);
+  BoutonRelie(Panel3, "Button1", &TFormCorrinom::Button1Click);
+  BoutonRelie(Panel3, "Button2", &TFormCorrinom::Button2Click);
+  BoutonRelie(Panel3, "Button4", &TFormCorrinom::Button4Click);
+  BoutonRelie(Panel3, "ButtonChangements", &TFormCorrinom::ButtonChangementsClick);
   pile->addWidget(Panel3);
-  SuitFocus(Button1);
-  SuitFocus(Button2);
-  SuitFocus(Button4);
-  SuitFocus(ButtonChangements);
 }
 
 void TFormCorrinom::CreeBarreEtat(const QString& nomBase) {
@@ -505,6 +473,12 @@ void TFormCorrinom::OrdreFocus() {
 
 void TFormCorrinom::SuitFocus(QWidget* controle) { controle->installEventFilter(this); }
 
+void TFormCorrinom::BoutonRelie(QWidget* parent, std::string_view nom, void (TFormCorrinom::*clic)()) {
+  QPushButton* b = Bouton(parent, Fait(nom));
+  connect(b, &QPushButton::clicked, this, clic);
+  SuitFocus(b);
+}
+
 bool TFormCorrinom::eventFilter(QObject* objet, QEvent* e) {
   if (e->type() == QEvent::FocusIn) {
     logique_->FocusEntre(objet->objectName().toStdString());
@@ -518,10 +492,7 @@ bool TFormCorrinom::eventFilter(QObject* objet, QEvent* e) {
 }
 
 void TFormCorrinom::PlaceFenetre(int dpi, const QRect& ecran) {
-  resize(fenetre::kTailleClient.largeur, fenetre::kTailleClient.hauteur);
-  const QSize ext = frameGeometry().size();
-  move(ecran.x() + (ecran.width() - ext.width()) / 2, ecran.y() + (ecran.height() - ext.height()) / 2);
-  AjusteFenetre(*this, dpi, ecran);
+  PlaceCentree(*this, fenetre::kTailleClient.largeur, fenetre::kTailleClient.hauteur, dpi, ecran);
 }
 
 void TFormCorrinom::Indication(const QString& texte) {
@@ -584,6 +555,11 @@ void TFormCorrinom::MontreChangements(const std::vector<LigneChangement>& lignes
   liste.exec();
 }
 
+bool TFormCorrinom::MontreRessemblance(fenetre::RevueRessemblance& revue) {
+  TFormRessemblance fenetre(revue, this);
+  return fenetre.exec() == QDialog::Accepted;
+}
+
 std::optional<std::vector<LigneChangement>> TFormCorrinom::RestaureJournal(const QString& journal) {
   return logique_->RestaureJournal(journal.toUtf8().toStdString());
 }
@@ -592,8 +568,12 @@ QStringList TFormCorrinom::FiltresOuvrir() {
   // Qt reads the patterns from the last parentheses, separated by blanks; the
   // labels before them are the ones the operator sees. "*" and not "*.*": here a
   // file without a full stop in its name is a file too.
-  return {QStringLiteral("Fichiers Sconet (*.xml;*.csv;*.txt) (*.xml *.csv *.txt)"),
-          QStringLiteral("Tous les fichiers (*)")};
+  QStringList filtres;
+  for (const fenetre::FiltreFichiers& f : fenetre::kFiltresOuvrir) {
+    const QString motifs = f.motifs == "*.*" ? QStringLiteral("*") : VersQt(f.motifs).replace(';', ' ');
+    filtres << VersQt(f.libelle) + QStringLiteral(" (") + motifs + QLatin1Char(')');
+  }
+  return filtres;
 }
 
 std::unique_ptr<QFileDialog> TFormCorrinom::CreeOpenDialog1() {

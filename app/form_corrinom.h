@@ -5,7 +5,6 @@
 #pragma once
 
 #include <QByteArray>
-#include <QFont>
 #include <QKeySequence>
 #include <QMainWindow>
 #include <array>
@@ -38,9 +37,6 @@ class DialoguesQt;
 class ListeRapport;
 class ModeleComptes;
 class ModeleRebus;
-
-// The font of the program's windows.
-QFont PoliceFenetres();
 
 class TFormCorrinom : public QMainWindow, private fenetre::VueFenetre {
   Q_OBJECT
@@ -128,6 +124,8 @@ class TFormCorrinom : public QMainWindow, private fenetre::VueFenetre {
   void Raccourci(const QKeySequence& touches, fenetre::ActionClavier action);
   void OrdreFocus();
   void SuitFocus(QWidget* controle);
+  // A button of the table that runs `clic` and whose focus the hints follow.
+  void BoutonRelie(QWidget* parent, std::string_view nom, void (TFormCorrinom::*clic)());
   void Indication(const QString& texte);
 
   // What the window's logic asks of this shell.
@@ -139,6 +137,7 @@ class TFormCorrinom : public QMainWindow, private fenetre::VueFenetre {
   void ProgressionEcriture(const std::optional<std::string>& texte) override;
   bool ArretEcritureDemande() const override { return arret_; }
   void MontreChangements(const std::vector<LigneChangement>& lignes, std::string_view magasin) override;
+  bool MontreRessemblance(fenetre::RevueRessemblance& revue) override;
 
   EtatRapprochement& etat_;
   std::unique_ptr<DialoguesQt> boitesQt_;

@@ -7,32 +7,30 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/texte_qt.h"
+#include "window/fenetres_annexes.h"
+
 namespace corrinom::app {
 
 FormIdentifiants::FormIdentifiants(const QString& serveur, QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("FormIdentifiants"));
-  setWindowTitle(QStringLiteral("Identifiants de l'administrateur"));
+  setWindowTitle(VersQt(fenetre::kTitreIdentifiants));
   setWindowIcon(QIcon(QStringLiteral(":/images/corrinom.png")));
 
   auto* pile = new QVBoxLayout(this);
-  const QString machine = serveur.isEmpty() ? QStringLiteral("de ce serveur") : QStringLiteral("du serveur %1").arg(serveur);
-  auto* explication = new QLabel(
-      QStringLiteral("Pour lire et modifier les comptes %1, Corrinom a besoin du nom et du mot de "
-                     "passe d'un administrateur.")
-          .arg(machine),
-      this);
+  auto* explication = new QLabel(QString::fromStdString(fenetre::ExplicationIdentifiants(serveur.toStdString())), this);
   explication->setObjectName(QStringLiteral("LabelExplication"));
   explication->setWordWrap(true);
   pile->addWidget(explication);
 
   auto* champs = new QFormLayout;
-  EditUtilisateur_ = new QLineEdit(QStringLiteral("root"), this);
+  EditUtilisateur_ = new QLineEdit(VersQt(fenetre::kUtilisateurParDefaut), this);
   EditUtilisateur_->setObjectName(QStringLiteral("EditUtilisateur"));
   EditMotDePasse_ = new QLineEdit(this);
   EditMotDePasse_->setObjectName(QStringLiteral("EditMotDePasse"));
   EditMotDePasse_->setEchoMode(QLineEdit::Password);
-  champs->addRow(QStringLiteral("Nom de l'administrateur :"), EditUtilisateur_);
-  champs->addRow(QStringLiteral("Mot de passe :"), EditMotDePasse_);
+  champs->addRow(VersQt(fenetre::kLibelleUtilisateur), EditUtilisateur_);
+  champs->addRow(VersQt(fenetre::kLibelleMotDePasse), EditMotDePasse_);
   pile->addLayout(champs);
 
   auto* boutons = new QDialogButtonBox(this);
@@ -47,7 +45,7 @@ FormIdentifiants::FormIdentifiants(const QString& serveur, QWidget* parent) : QD
 
   connect(EditUtilisateur_, &QLineEdit::textChanged, this, &FormIdentifiants::MetAJourOk);
   EditMotDePasse_->setFocus();
-  setMinimumWidth(360);
+  setMinimumWidth(fenetre::kLargeurIdentifiants);
   MetAJourOk();
 }
 

@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <optional>
 
+#include "app/fenetres_qt.h"
 #include "app/dialogues_qt.h"
 #include "app/fenetre_lecture.h"
 #include "app/form_corrinom.h"

@@ -2,22 +2,36 @@
 
 #include <QApplication>
 #include <QBrush>
+#include <QImage>
 #include <QPainter>
 #include <algorithm>
 
 #include "app/texte_qt.h"
 #include "window/confort.h"
 #include "window/controles.h"
+#include "window/images_marques.h"
 
 namespace corrinom::app {
 
+namespace {
+
+// One mark at the sizes a list or a label may ask for, from 100% to 400% of 16 pixels.
+QIcon IconeMarque(Marque marque) {
+  QIcon icone;
+  for (const int cote : {16, 20, 24, 32, 40, 48, 64}) {
+    const fenetre::ImageMarque image = fenetre::DessineMarque(marque, cote);
+    const QImage vue(reinterpret_cast<const uchar*>(image.argb.data()), cote, cote, cote * 4, QImage::Format_ARGB32);
+    icone.addPixmap(QPixmap::fromImage(vue.copy()));
+  }
+  return icone;
+}
+
+}  // namespace
+
 const QIcon& ImageListRougeVertGris::Image(Marque marque) {
-  static const std::array<QIcon, 4> images{
-      QIcon(QStringLiteral(":/images/marque_gris.png")),
-      QIcon(QStringLiteral(":/images/marque_vert.png")),
-      QIcon(QStringLiteral(":/images/marque_rose.png")),
-      QIcon(QStringLiteral(":/images/marque_rouge.png")),
-  };
+  static const std::array<QIcon, 4> images{IconeMarque(Marque::NePasChanger), IconeMarque(Marque::DejaBon),
+                                           IconeMarque(Marque::ModificationMineure),
+                                           IconeMarque(Marque::ModificationImportante)};
   static const QIcon aucune;
   const int i = IndexMarque(marque);
   if (i < 0 || i >= static_cast<int>(images.size())) return aucune;
@@ -120,8 +134,7 @@ QVariant ModeleComptes::data(const QModelIndex& index, int role) const {
     case kRoleCouleurMarque:
       return CouleurDeMarque(ligne.marque);
     case Qt::DisplayRole:
-      if (index.column() == 0) return VersQt(ligne.login);
-      return VersQt(ligne.sousItem(static_cast<std::size_t>(index.column() - 1)));
+      return VersQt(fenetre::TexteCellule(ligne, static_cast<std::size_t>(index.column())));
     case Qt::DecorationRole:
       if (index.column() == 0) return ImageListRougeVertGris::Image(ligne.marque);
       return {};
@@ -194,12 +207,7 @@ QVariant ModeleRebus::data(const QModelIndex& index, int role) const {
   }
   if (role != Qt::DisplayRole) return {};
   const LigneRebus& ligne = etat_.rebus[static_cast<std::size_t>(index.row())];
-  switch (index.column()) {
-    case 0: return VersQt(ligne.nom);
-    case 1: return VersQt(ligne.prenoms);
-    case 2: return VersQt(ligne.dateNaiss);
-    default: return {};
-  }
+  return VersQt(fenetre::TexteCellule(ligne, static_cast<std::size_t>(index.column())));
 }
 
 }  // namespace corrinom::app

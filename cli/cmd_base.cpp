@@ -1,11 +1,13 @@
 // corrinom-cli base: building, exporting and breaking an embedded account base.
 //
-//   base importer BASE TSV                 create or extend BASE from a TSV file
-//   base exporter BASE                     every account as TSV, in enumeration order
-//   base panne BASE get|set STATUS [LOGIN] make reading/writing fail with STATUS
-//   base panne BASE enum STATUS [PAGE]     make the enumeration fail at PAGE (1: the first call)
-//   base panne BASE lent MS                make every write take MS milliseconds
-// A fault goes to the side file BASE.pannes, which `--base BASE` applies.
+//   base importer BASE FICHIER              create or extend BASE from a TSV file
+//   base exporter BASE                      every account as TSV, in enumeration order
+//   base panne BASE get|set STATUT [LOGIN]  make reading/writing fail with STATUT
+//   base panne BASE enum STATUT [PAGE]      make the enumeration fail at PAGE (1: the first call)
+//   base panne BASE lent MS                 make every write take MS milliseconds
+//   base --help                             all of these, explained
+// A fault goes to the side file BASE.pannes, which `--base BASE` applies. The
+// faults are for tests: the program's main usage shows only the first two.
 #include <cstdio>
 #include <filesystem>
 
@@ -23,12 +25,37 @@
 namespace corrinom::cli {
 namespace {
 
-constexpr const char* kUsage =
-    "base importer BASE TSV | base exporter BASE | base panne BASE get|set STATUS [LOGIN] | "
-    "base panne BASE enum STATUS [PAGE] | base panne BASE lent MS";
+// The line of the program's main usage.
+constexpr const char* kUsage = "base importer BASE FICHIER | base exporter BASE | base --help";
+
+constexpr const char* kAide =
+    "usage : corrinom-cli base ACTION BASE ...\n"
+    "Bases de comptes d'essai, \xC3\xA0 ouvrir avec --base BASE :\n"
+    "  corrinom-cli base importer BASE FICHIER\n"
+    "      cr\xC3\xA9" "e BASE, ou la compl\xC3\xA8te, avec les comptes du FICHIER (TSV)\n"
+    "  corrinom-cli base exporter BASE\n"
+    "      \xC3\xA9" "crit tous les comptes de BASE en TSV, dans l'ordre de lecture\n"
+    "Commandes de test : pannes simul\xC3\xA9" "es, gard\xC3\xA9" "es dans BASE.pannes\n"
+    "  corrinom-cli base panne BASE get|set STATUT [LOGIN]\n"
+    "      la lecture (get) ou l'\xC3\xA9" "criture (set) du compte LOGIN, ou de chaque compte,\n"
+    "      \xC3\xA9" "choue avec le code STATUT\n"
+    "  corrinom-cli base panne BASE enum STATUT [PAGE]\n"
+    "      la lecture de la liste des comptes \xC3\xA9" "choue avec STATUT \xC3\xA0 la page PAGE\n"
+    "      (1 : la premi\xC3\xA8re), ou \xC3\xA0 chaque page\n"
+    "  corrinom-cli base panne BASE lent MS\n"
+    "      chaque \xC3\xA9" "criture dure MS millisecondes\n";
 constexpr int kRefus = 1;
 
-int Usage(const std::string& raison) { return ErreurUsage("base", raison, kUsage); }
+int Usage(const std::string& raison) {
+  std::fprintf(stderr, "corrinom-cli base: %s\n%s", raison.c_str(), kAide);
+  return kExitUsage;
+}
+
+// `base --help`: the whole usage on stdout.
+int Aide() {
+  std::fputs(kAide, stdout);
+  return std::fflush(stdout) == 0 ? 0 : kRefus;
+}
 
 int Refus(const std::string& texteCp1252) {
   std::fprintf(stderr, "corrinom-cli base: %s\n", Cp1252VersUtf8(texteCp1252).c_str());
@@ -70,8 +97,8 @@ int Exporte(const std::string& chemin) {
 }
 
 int AjoutePanne(const std::vector<std::string>& args) {
-  // args: panne BASE OPERATION STATUS [LOGIN|PAGE]
-  if (args.size() < 4 || args.size() > 5) return Usage("panne needs BASE, an operation and STATUS");
+  // args: panne BASE OPERATION STATUT [LOGIN|PAGE]
+  if (args.size() < 4 || args.size() > 5) return Usage("panne attend BASE, une op\xC3\xA9ration et STATUT");
   Panne p;
   const std::string& op = args[2];
   if (op == "get")
@@ -83,20 +110,20 @@ int AjoutePanne(const std::vector<std::string>& args) {
   else if (op == "lent")
     p.operation = OperationPanne::Lenteur;
   else
-    return Usage("unknown operation " + op + " (get, set, enum or lent)");
+    return Usage("op\xC3\xA9ration inconnue : " + op + " (get, set, enum ou lent)");
   const std::optional<std::uint32_t> statut = Nombre32(args[3]);
   if (p.operation == OperationPanne::Lenteur) {
     if (args.size() != 4 || !statut || *statut == 0)
-      return Usage("lent needs MS, a number of milliseconds from 1");
+      return Usage("lent attend MS, un nombre de millisecondes \xC3\xA0 partir de 1");
   } else if (!statut || *statut == kNerrSuccess)
-    return Usage("STATUS must be a non-zero decimal number within 32 bits");
+    return Usage("STATUT doit \xC3\xAAtre un nombre d\xC3\xA9" "cimal non nul sur 32 bits");
   p.statut = *statut;
   if (p.operation == OperationPanne::Enumeration && p.statut == kErrorMoreData)
-    return Usage("234 means more pages, not a failure of the enumeration");
+    return Usage("234 annonce d'autres pages, ce n'est pas un \xC3\xA9" "chec de la lecture");
   if (args.size() == 5) {
     if (p.operation == OperationPanne::Enumeration) {
       const std::optional<std::uint32_t> page = Nombre32(args[4]);
-      if (!page || *page == 0) return Usage("PAGE must be a number from 1");
+      if (!page || *page == 0) return Usage("PAGE doit \xC3\xAAtre un nombre \xC3\xA0 partir de 1");
       p.page = page;
     } else {
       p.login = args[4];
@@ -109,24 +136,26 @@ int AjoutePanne(const std::vector<std::string>& args) {
 }
 
 int run(const std::vector<std::string>& args) {
-  if (args.empty()) return Usage("missing action");
+  if (args.empty()) return Usage("action absente");
   const std::string& action = args[0];
+  if (action == "--help" || action == "-h") return Aide();
   if (action == "importer") {
-    if (args.size() != 3) return Usage("importer needs BASE and TSV");
+    if (args.size() != 3) return Usage("importer attend BASE et FICHIER");
     return Importe(args[1], args[2]);
   }
   if (action == "exporter") {
-    if (args.size() != 2) return Usage("exporter needs BASE");
+    if (args.size() != 2) return Usage("exporter attend BASE");
     return Exporte(args[1]);
   }
   if (action == "panne") return AjoutePanne(args);
-  return Usage("unknown action " + action);
+  return Usage("action inconnue : " + action);
 }
 
 #else
 
 int run(const std::vector<std::string>& args) {
-  if (args.empty()) return Usage("missing action");
+  if (args.empty()) return Usage("action absente");
+  if (args[0] == "--help" || args[0] == "-h") return Aide();
   return Refus("Cette version de Corrinom a \xE9t\xE9 construite sans les bases de comptes int\xE9gr\xE9" "es.");
 }
 
@@ -134,5 +163,5 @@ int run(const std::vector<std::string>& args) {
 
 }  // namespace
 
-const Commande kCommandeBase{"base", kUsage, &run};
+const Commande kCommandeBase{"base", kUsage, &run, kAide};
 }  // namespace corrinom::cli

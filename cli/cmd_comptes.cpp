@@ -14,7 +14,7 @@ namespace corrinom::cli {
 namespace {
 
 constexpr const char* kUsage =
-    "comptes [--base BASE | --demo | --serveur HOST --utilisateur NAME --mot-de-passe-stdin]";
+    "comptes [--base BASE | --demo | --serveur HOTE [--utilisateur NOM] [--mot-de-passe-stdin]]";
 
 std::string Champ(std::string_view cp1252) { return EchappeChamp(Cp1252VersUtf8(cp1252)); }
 
@@ -22,7 +22,7 @@ int run(const std::vector<std::string>& args) {
   OptionsMagasin options;
   std::string erreur;
   if (!LitOptionsMagasin(args, options, erreur, std::cin) || !options.reste.empty()) {
-    if (erreur.empty()) erreur = "unexpected argument " + options.reste.front();
+    if (erreur.empty()) erreur = "argument en trop : " + options.reste.front();
     return ErreurUsage("comptes", erreur, kUsage);
   }
 
@@ -48,6 +48,7 @@ int run(const std::vector<std::string>& args) {
     case Demarrage::Issue::EchecEnumeration:
       return 1;
     case Demarrage::Issue::MagasinNonOuvert:
+    case Demarrage::Issue::DejaOuvert:
       return 2;
   }
   return 1;

@@ -1,11 +1,11 @@
 // corrinom-cli journaux: the journals of the per-user folder, oldest first,
 //
-//   NAME<TAB>YYYY-MM-DD HH:MM:SS<TAB>store<TAB>intentions<TAB>results
+//   NOM<TAB>YYYY-MM-DD HH:MM:SS<TAB>store<TAB>intentions<TAB>results
 //
 // the date being the run's start, from the file name, and the counts those of
 // its lines ("?" for a journal that cannot be read). With --purger JOURS, the
 // journals older than JOURS days are deleted instead, except one a run is
-// still writing, each printed as "supprimé: NAME".
+// still writing, each printed as "supprimé: NOM".
 //
 // Exit: 0, 2 when the folder is unknown, 64 usage.
 #include <cstdio>
@@ -60,11 +60,14 @@ void ImprimeJournal(const JournalDuDossier& j) {
 
 int run(const std::vector<std::string>& args) {
   std::optional<std::uint32_t> jours;
-  if (args.size() == 2 && args[0] == "--purger") {
+  if (!args.empty() && args[0] == "--purger") {
+    if (args.size() == 1)
+      return ErreurUsage("journaux", "l'option --purger attend une valeur", kUsage);
+    if (args.size() > 2) return ErreurUsage("journaux", "argument en trop : " + args[2], kUsage);
     jours = Nombre32(args[1]);
-    if (!jours) return ErreurUsage("journaux", "JOURS must be a whole number of days", kUsage);
+    if (!jours) return ErreurUsage("journaux", "JOURS doit \xC3\xAAtre un nombre entier de jours", kUsage);
   } else if (!args.empty()) {
-    return ErreurUsage("journaux", "unexpected argument " + args.front(), kUsage);
+    return ErreurUsage("journaux", "argument en trop : " + args.front(), kUsage);
   }
   ConsoleDialogues dialogues(false);
   std::string erreur;

@@ -41,7 +41,7 @@ class RemiseImprimee : public RemisePersonnes {
 
 int run(const std::vector<std::string>& args) {
   if (args.size() != 1 || args[0].empty()) {
-    std::fputs("usage: corrinom-cli lire FICHIER\n", stderr);
+    std::fputs("usage : corrinom-cli lire FICHIER\n", stderr);
     return kExitUsage;
   }
   EtatRapprochement etat;

@@ -1,6 +1,7 @@
 // corrinom-cli rapprocher: the whole road of the window without the window.
 // Start-up and account load, each FILE as "Ouvrir" reads it, the matching aids
-// on request (in the order of the window's buttons), the write-back on request,
+// on request (in the order of the window's buttons; the similarity aid places
+// nothing unless --oui or --sures says which of its lines), the write-back on request,
 // then the two lists and the four counters on stdout (or, with --changements,
 // only the pending rows as they stand before any write). A write run's journal
 // path goes to stderr as "journal: PATH" as soon as the journal is open, and
@@ -31,8 +32,8 @@ namespace corrinom::cli {
 namespace {
 
 constexpr const char* kUsage =
-    "rapprocher [--base FICHIER | --demo | --serveur HOTE [--utilisateur NOM] "
-    "[--mot-de-passe-stdin]] [--meme-prenom] [--date-naissance] [--ressemblance] [--oui] "
+    "rapprocher [--base BASE | --demo | --serveur HOTE [--utilisateur NOM] "
+    "[--mot-de-passe-stdin]] [--meme-prenom] [--date-naissance] [--ressemblance] [--sures] [--oui] "
     "[--changements] [--appliquer] [--journal JOURNAL] FICHIER...";
 
 struct Options {
@@ -40,6 +41,7 @@ struct Options {
   bool memePrenom = false;
   bool dateNaissance = false;
   bool ressemblance = false;
+  bool sures = false;
   bool oui = false;
   bool appliquer = false;
   bool changements = false;
@@ -54,13 +56,14 @@ bool LitOptions(const std::vector<std::string>& args, Options& o, std::string& e
                           {{"--meme-prenom", &o.memePrenom},
                            {"--date-naissance", &o.dateNaissance},
                            {"--ressemblance", &o.ressemblance},
+                           {"--sures", &o.sures},
                            {"--oui", &o.oui},
                            {"--appliquer", &o.appliquer},
                            {"--changements", &o.changements}},
                           o.journal, o.fichiers, erreur))
     return false;
   if (o.fichiers.empty()) {
-    erreur = "no person file given";
+    erreur = "aucun fichier de personnes";
     return false;
   }
   return true;
@@ -106,6 +109,18 @@ void ImprimeEtat(const EtatRapprochement& etat) {
   }
 }
 
+// The similarity aid's review without its window: --sures keeps the ticks at
+// opening; --oui ticks, best first, every line whose person and account are still
+// free, as a yes to each proposal in turn would; neither is the review cancelled.
+RevueLignes Revue(const Options& o) {
+  return [&o](const std::vector<PropositionRessemblance>& lignes,
+              const Coches& ouverture) -> std::optional<Coches> {
+    if (o.sures) return ouverture;
+    if (o.oui) return CochesToutes(lignes);
+    return std::nullopt;
+  };
+}
+
 int run(const std::vector<std::string>& args) {
   Options o;
   std::string erreur;
@@ -117,15 +132,18 @@ int run(const std::vector<std::string>& args) {
   PlateformeSysteme plateforme = PlateformeCourante();
   const std::unique_ptr<ProgressionConsole> progression = ProgressionSiTerminal();
   dialogues.setProgression(progression.get());
-  Demarrage demarrage =
-      Demarre(o.magasin.choix, etat, dialogues, *services, plateforme, progression.get());
+  // Only a run that writes holds the store's lock, refused while another program has it.
+  Demarrage demarrage = Demarre(o.magasin.choix, etat, dialogues, *services, plateforme, progression.get(),
+                                o.appliquer ? Ecriture::Ecrivain : Ecriture::LectureSeule);
   if (demarrage.issue == Demarrage::Issue::ArretSecurite) return 1;
-  if (demarrage.issue == Demarrage::Issue::MagasinNonOuvert) return 2;
+  if (demarrage.issue == Demarrage::Issue::DejaOuvert) dialogues.erreur(demarrage.refus);
+  if (demarrage.issue == Demarrage::Issue::MagasinNonOuvert || demarrage.issue == Demarrage::Issue::DejaOuvert)
+    return 2;
 
   for (const std::string& fichier : o.fichiers) LitFichierPersonnes(etat, dialogues, fichier);
   if (o.memePrenom) RapprocheNomPrenom(etat, dialogues);
   if (o.dateNaissance) RapprocheDateNaissance(etat, dialogues);
-  if (o.ressemblance) RapprocheRessemblance(etat, dialogues);
+  if (o.ressemblance || o.sures) RapprocheRessemblance(etat, dialogues, Revue(o));
 
   if (o.changements) {
     ImprimeChangements(etat);

@@ -17,6 +17,7 @@
 #include "cli/options_magasin.h"
 #include "session/nom_magasin.h"
 #include "session/restauration.h"
+#include "session/verrou_ecriture.h"
 #include "text/echappement.h"
 #include "text/encodage.h"
 
@@ -24,7 +25,7 @@ namespace corrinom::cli {
 namespace {
 
 constexpr const char* kUsage =
-    "restaurer [--base FICHIER | --serveur HOTE [--utilisateur NOM] [--mot-de-passe-stdin]] "
+    "restaurer [--base BASE | --serveur HOTE [--utilisateur NOM] [--mot-de-passe-stdin]] "
     "[--journal FICHIER] [--oui] JOURNAL";
 
 constexpr int kExitLaisses = 1;
@@ -42,13 +43,14 @@ struct Options {
 bool LitOptions(const std::vector<std::string>& args, Options& o, std::string& erreur) {
   if (!LitOptionsMagasin(args, o.magasin, erreur, std::cin)) return false;
   if (o.magasin.choix.sorte == ChoixMagasin::Sorte::Demo) {
-    erreur = "--demo is refused: a fresh demo base holds nothing of a journal";
+    erreur = "l'option --demo ne s'emploie pas ici : une base de d\xC3\xA9monstration neuve ne "
+              "contient rien d'un journal";
     return false;
   }
   std::vector<std::string> journaux;
   if (!LitOptionsCommande(args, o.magasin, {{"--oui", &o.oui}}, o.journal, journaux, erreur)) return false;
   if (journaux.size() != 1) {
-    erreur = journaux.empty() ? "no journal given" : "only one journal at a time";
+    erreur = journaux.empty() ? "aucun journal \xC3\xA0 restaurer" : "un seul journal \xC3\xA0 la fois";
     return false;
   }
   o.aRestaurer = std::move(journaux.front());
@@ -102,6 +104,13 @@ int run(const std::vector<std::string>& args) {
     return kExitOuverture;
   }
 
+  // Only a restore that writes holds the store's lock, refused while another program has it.
+  VerrouEcriture verrou;
+  if (o.oui) verrou = VerrouilleMagasin(o.magasin.choix, ouvert);
+  if (!verrou.refus.empty()) {
+    dialogues.erreur(verrou.refus);
+    return kExitOuverture;
+  }
   std::unique_ptr<JournalChangements> journal;
   if (o.oui) {
     journal = OuvreJournal(o.journal, std::time(nullptr), nomMagasin, erreur);

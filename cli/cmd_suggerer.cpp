@@ -1,10 +1,9 @@
 // corrinom-cli suggerer: what the similarity aid would propose, without asking.
 // Start-up and account load, each FILE as "Ouvrir" reads it (exact matching only),
-// then, for each person left in the not-found list, in list order, up to three
-// free accounts that look like it, best first, one line each:
-//   last name, first names, birth date, login, score, reasons
-// tab-separated, in UTF-8, each field escaped as rapprocher escapes them. A person
-// without a candidate gets no line.
+// then every line of the similarity aid's review window, best first, one line each:
+//   last name, first names, birth date, login, score, reasons, ticked
+// tab-separated, in UTF-8, each field escaped as rapprocher escapes them; the last
+// field is 1 for a line ticked when the window opens, else 0.
 #include <cstdio>
 #include <initializer_list>
 #include <iostream>
@@ -26,10 +25,8 @@ namespace corrinom::cli {
 namespace {
 
 constexpr const char* kUsage =
-    "suggerer [--base FICHIER | --demo | --serveur HOTE [--utilisateur NOM] "
+    "suggerer [--base BASE | --demo | --serveur HOTE [--utilisateur NOM] "
     "[--mot-de-passe-stdin]] FICHIER...";
-
-constexpr std::size_t kSuggestionsParPersonne = 3;
 
 bool LitOptions(const std::vector<std::string>& args, OptionsMagasin& o,
                 std::vector<std::string>& fichiers, std::string& erreur) {
@@ -38,13 +35,13 @@ bool LitOptions(const std::vector<std::string>& args, OptionsMagasin& o,
   for (std::size_t i = 0; i < o.reste.size(); ++i) {
     const std::string& a = o.reste[i];
     if (i < debutFichiersSeuls && a.size() > 1 && a[0] == '-') {
-      erreur = "unknown option " + a;
+      erreur = "option inconnue : " + a;
       return false;
     }
     fichiers.push_back(a);
   }
   if (fichiers.empty()) {
-    erreur = "no person file given";
+    erreur = "aucun fichier de personnes";
     return false;
   }
   return true;
@@ -77,11 +74,15 @@ int run(const std::vector<std::string>& args) {
 
   for (const std::string& fichier : fichiers) LitFichierPersonnes(etat, dialogues, fichier);
 
-  for (const PropositionRessemblance& p : CandidatsRessemblance(etat, kSuggestionsParPersonne)) {
+  const std::vector<PropositionRessemblance> lignes = LignesRessemblance(etat);
+  const Coches coches = CochesOuverture(lignes);
+  for (std::size_t i = 0; i < lignes.size(); ++i) {
+    const PropositionRessemblance& p = lignes[i];
     const LigneRebus& personne = etat.rebus[p.rebus];
     const std::string ligne =
         Ligne({personne.nom, personne.prenoms, personne.dateNaiss, etat.comptes[p.compte].login,
-               std::to_string(p.ressemblance.score), RaisonsRessemblance(p.ressemblance)});
+               std::to_string(p.ressemblance.score), RaisonsRessemblance(p.ressemblance),
+               coches[i] ? "1" : "0"});
     std::fwrite(ligne.data(), 1, ligne.size(), stdout);
   }
   std::fflush(stdout);

@@ -76,7 +76,7 @@ bool Decrit(const TXMLDoc& doc) {
 
 int Run(const std::vector<std::string>& args) {
   if (args.size() != 1) {
-    std::fputs("usage: corrinom-cli xml FICHIER\n", stderr);
+    std::fputs("usage : corrinom-cli xml FICHIER\n", stderr);
     return kExitUsage;
   }
   TXMLDoc doc;

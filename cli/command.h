@@ -14,7 +14,7 @@ inline constexpr int kExitUsage = 64;
 // Tells a wrong command line of subcommand `nom` on stderr, the reason then the
 // usage; returns kExitUsage.
 inline int ErreurUsage(const char* nom, const std::string& erreur, const char* usage) {
-  std::fprintf(stderr, "corrinom-cli %s: %s\nusage: corrinom-cli %s\n", nom, erreur.c_str(), usage);
+  std::fprintf(stderr, "corrinom-cli %s: %s\nusage : corrinom-cli %s\n", nom, erreur.c_str(), usage);
   return kExitUsage;
 }
 
@@ -25,6 +25,7 @@ struct Commande {
   const char* nom;
   const char* usage;
   CommandFn fn;
+  const char* aide = nullptr;  // its own `--help` text, where the usage alone does not say enough
 };
 
 extern const Commande kCommandeBase;        // cmd_base.cpp

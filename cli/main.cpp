@@ -4,7 +4,9 @@
 #include <string_view>
 #include <vector>
 
+#include "cli/aide.h"
 #include "cli/command.h"
+#include "window/options.h"
 
 namespace corrinom::cli {
 namespace {
@@ -17,9 +19,14 @@ const Commande* const kCommandes[] = {
 };
 
 int usage() {
-  std::fputs("usage: corrinom-cli COMMANDE [ARGUMENTS...]\n", stderr);
+  std::fputs("usage : corrinom-cli COMMANDE [ARGUMENTS...]\n", stderr);
   for (const Commande* c : kCommandes) std::fprintf(stderr, "  corrinom-cli %s\n", c->usage);
   return kExitUsage;
+}
+
+// Prints a help or version text on stdout; 0 unless stdout cannot take it.
+int Imprime(const std::string& texte) {
+  return std::fwrite(texte.data(), 1, texte.size(), stdout) == texte.size() && std::fflush(stdout) == 0 ? 0 : 1;
 }
 
 }  // namespace
@@ -28,9 +35,14 @@ int usage() {
 int main(int argc, char** argv) {
   using namespace corrinom::cli;
   if (argc < 2) return usage();
+  const std::string_view premier = argv[1];
+  if (premier == "--help") return Imprime(AideGenerale(kCommandes));
+  // The same line as the window program's --version.
+  if (premier == "--version") return Imprime(corrinom::fenetre::TexteVersion());
   for (const Commande* c : kCommandes) {
-    if (std::string_view(argv[1]) == c->nom) {
+    if (premier == c->nom) {
       const std::vector<std::string> args(argv + 2, argv + argc);
+      if (DemandeAide(args)) return Imprime(AideCommande(*c));
       return c->fn(args);
     }
   }

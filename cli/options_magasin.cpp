@@ -14,7 +14,7 @@ bool LitOptionsMagasin(const std::vector<std::string>& args, OptionsMagasin& opt
   if (lu.motDePasseStdin) {
     std::string ligne;
     if (!std::getline(entree, ligne)) {
-      erreur = "--mot-de-passe-stdin: no password on standard input";
+      erreur = "--mot-de-passe-stdin : aucun mot de passe sur l'entr\xC3\xA9" "e standard";
       return false;
     }
     if (!ligne.empty() && ligne.back() == '\r') ligne.pop_back();
@@ -54,12 +54,13 @@ bool LitOptionsCommande(const std::vector<std::string>& args, const OptionsMagas
     if (connu) continue;
     if (a == "--journal") {
       if (journal || i + 1 >= reste.size()) {
-        erreur = journal ? "--journal is given twice" : "--journal needs a value";
+        erreur = journal ? "l'option --journal est donn\xC3\xA9" "e deux fois"
+                        : "l'option --journal attend une valeur";
         return false;
       }
       journal = reste[++i];
     } else if (a.size() > 1 && a[0] == '-') {
-      erreur = "unknown option " + a;
+      erreur = "option inconnue : " + a;
       return false;
     } else {
       positionnels.push_back(a);

@@ -21,7 +21,7 @@ struct OptionsMagasin {
   std::size_t apresFinOptions = 0; // how many of them came after a standalone "--"
 };
 
-// False with an English usage text in erreur when the options are wrong
+// False with a French usage text (UTF-8) in erreur when the options are wrong
 // (the caller exits with kExitUsage). The password is the first line of `entree`.
 bool LitOptionsMagasin(const std::vector<std::string>& args, OptionsMagasin& options,
                        std::string& erreur, std::istream& entree);

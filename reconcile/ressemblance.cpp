@@ -4,14 +4,13 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <unordered_map>
+#include <unordered_set>
 #include <utility>
 
-#include "reconcile/aides.h"
 #include "reconcile/marque_compte.h"
 #include "reconcile/marques.h"
 #include "reconcile/textes.h"
-#include "text/octets.h"
-#include "text/titres.h"
 
 namespace corrinom {
 namespace {
@@ -119,24 +118,10 @@ class IndexComptes {
   std::vector<Entree> entrees_;
 };
 
-std::string Question(const LigneCompte& compte, const LigneRebus& personne, const Ressemblance& r) {
-  std::string q = QuestionPaire(textes::kQuestionRessemblanceDebut, compte,
-                                Rogne(compte.sousItem(kDateNaissActuelle)), personne,
-                                Rogne(personne.dateNaiss));
-  q += '\n';
-  q += textes::kRessemblance;
-  q += std::to_string(r.score);
-  q += textes::kSurCent;
-  q += RaisonsRessemblance(r);
-  q += ")\n\n";
-  q += textes::kQuestionFin;
-  return q;
-}
-
 }  // namespace
 
 std::vector<PropositionRessemblance> CandidatsRessemblance(const EtatRapprochement& etat,
-                                                           std::size_t parPersonne) {
+                                                           std::size_t parPersonne, int seuil) {
   std::vector<PropositionRessemblance> propositions;
   if (etat.rebus.empty() || parPersonne == 0) return propositions;
   const IndexComptes index(etat);
@@ -145,12 +130,13 @@ std::vector<PropositionRessemblance> CandidatsRessemblance(const EtatRapprocheme
   std::vector<PropositionRessemblance> siennes;
   for (std::size_t p = 0; p < etat.rebus.size(); ++p) {
     const LigneRebus& personne = etat.rebus[p];
+    if (personne.nom.empty()) continue;
     const FicheRessemblance fiche = FicheDe(personne.nom, personne.prenoms, personne.dateNaiss);
     index.Candidats(fiche, candidats);
     siennes.clear();
     for (const std::uint32_t f : candidats) {
       const Ressemblance r = Compare(index.fiche(f), fiche);
-      if (r.score >= kSeuilRessemblance) siennes.push_back({p, index.ligne(f), r});
+      if (r.score >= seuil) siennes.push_back({p, index.ligne(f), r});
     }
     // Fiches follow the account list, so a stable sort keeps equal scores in list order.
     std::stable_sort(siennes.begin(), siennes.end(), [](const auto& a, const auto& b) {
@@ -171,47 +157,118 @@ void TriePropositions(std::vector<PropositionRessemblance>& propositions) {
   });
 }
 
-void RapprocheRessemblance(EtatRapprochement& etat, Dialogues& dialogues) {
-  if (etat.rebus.empty()) {
-    dialogues.message(textes::kListeRebusVide);
-    return;
-  }
+std::vector<PropositionRessemblance> LignesRessemblance(const EtatRapprochement& etat) {
+  std::vector<PropositionRessemblance> lignes = CandidatsRessemblance(etat);
+  TriePropositions(lignes);
+  return lignes;
+}
 
-  std::vector<PropositionRessemblance> propositions = CandidatsRessemblance(etat);
-  TriePropositions(propositions);
-
-  std::size_t nombre = 0;
-  std::vector<bool> attachee(etat.rebus.size(), false);
-  for (const PropositionRessemblance& p : propositions) {
-    LigneCompte& compte = etat.comptes[p.compte];
-    if (attachee[p.rebus] || compte.attachee()) continue;
-    LigneRebus& personne = etat.rebus[p.rebus];
-    const Reponse r =
-        dialogues.question(kTitreConfirmation, Question(compte, personne, p.ressemblance),
-                           Icone::Question, Reponse::Oui);
-    if (r == Reponse::Annuler) break;
-    if (r == Reponse::Oui) {
-      AttachePersonne(compte, std::move(personne.nom), std::move(personne.prenoms),
-                      std::move(personne.dateNaiss));
-      MarqueLigne(etat, compte);
-      attachee[p.rebus] = true;
-      ++nombre;
+Coches CochesOuverture(const std::vector<PropositionRessemblance>& lignes, int seuilSur) {
+  // The best score of each person and of each account, and how many lines reach it.
+  struct Meilleur {
+    int score = -1;
+    int nombre = 0;
+    void voit(int s) {
+      if (s > score) {
+        score = s;
+        nombre = 1;
+      } else if (s == score) {
+        ++nombre;
+      }
     }
+    bool seul(int s) const { return s == score && nombre == 1; }
+  };
+  std::unordered_map<std::size_t, Meilleur> personnes, comptes;
+  for (const PropositionRessemblance& l : lignes) {
+    personnes[l.rebus].voit(l.ressemblance.score);
+    comptes[l.compte].voit(l.ressemblance.score);
+  }
+  Coches coches(lignes.size(), 0);
+  for (std::size_t i = 0; i < lignes.size(); ++i) {
+    const PropositionRessemblance& l = lignes[i];
+    const int s = l.ressemblance.score;
+    coches[i] = s >= seuilSur && personnes[l.rebus].seul(s) && comptes[l.compte].seul(s);
+  }
+  return coches;
+}
+
+Coches CochesToutes(const std::vector<PropositionRessemblance>& lignes, int seuil) {
+  Coches coches(lignes.size(), 0);
+  std::unordered_set<std::size_t> personnes, comptes;
+  for (std::size_t i = 0; i < lignes.size(); ++i) {
+    const PropositionRessemblance& l = lignes[i];
+    if (l.ressemblance.score < seuil) continue;
+    if (personnes.count(l.rebus) || comptes.count(l.compte)) continue;
+    personnes.insert(l.rebus);
+    comptes.insert(l.compte);
+    coches[i] = 1;
+  }
+  return coches;
+}
+
+void CocheLigne(const std::vector<PropositionRessemblance>& lignes, Coches& coches, std::size_t i) {
+  if (i >= lignes.size() || coches.size() != lignes.size()) return;
+  const PropositionRessemblance& choisie = lignes[i];
+  for (std::size_t j = 0; j < lignes.size(); ++j)
+    if (lignes[j].rebus == choisie.rebus || lignes[j].compte == choisie.compte) coches[j] = 0;
+  coches[i] = 1;
+}
+
+std::size_t PlaceRessemblances(EtatRapprochement& etat,
+                               const std::vector<PropositionRessemblance>& lignes,
+                               const Coches& coches) {
+  std::size_t nombre = 0;
+  std::vector<bool> placee(etat.rebus.size(), false);
+  for (std::size_t i = 0; i < lignes.size() && i < coches.size(); ++i) {
+    const PropositionRessemblance& p = lignes[i];
+    if (!coches[i] || p.rebus >= etat.rebus.size() || p.compte >= etat.comptes.size()) continue;
+    LigneCompte& compte = etat.comptes[p.compte];
+    LigneRebus& personne = etat.rebus[p.rebus];
+    // The refusals of a drop: a taken row, a person without a last name.
+    if (placee[p.rebus] || compte.attachee() || personne.nom.empty()) continue;
+    AttachePersonne(compte, std::move(personne.nom), std::move(personne.prenoms),
+                    std::move(personne.dateNaiss));
+    MarqueLigne(etat, compte);
+    placee[p.rebus] = true;
+    ++nombre;
   }
 
-  std::vector<LigneRebus> restants;
-  restants.reserve(etat.rebus.size() - nombre);
-  for (std::size_t i = 0; i < etat.rebus.size(); ++i)
-    if (!attachee[i]) restants.push_back(std::move(etat.rebus[i]));
-  etat.rebus = std::move(restants);
-
+  if (nombre > 0) {
+    std::vector<LigneRebus> restants;
+    restants.reserve(etat.rebus.size() - nombre);
+    for (std::size_t i = 0; i < etat.rebus.size(); ++i)
+      if (!placee[i]) restants.push_back(std::move(etat.rebus[i]));
+    etat.rebus = std::move(restants);
+  }
   AfficheNombres(etat);
   AfficheResume(etat);
+  return nombre;
+}
+
+std::string MessageFinRessemblance(std::size_t nombre) {
   std::string fin(textes::kResultatRessemblance);
   fin += std::to_string(nombre);
   fin += '\n';
   fin += textes::kVerifiezPointsRouges;
-  dialogues.message(fin);
+  return fin;
+}
+
+void RapprocheRessemblance(EtatRapprochement& etat, Dialogues& dialogues, const RevueLignes& revue) {
+  if (etat.rebus.empty()) {
+    dialogues.message(textes::kListeRebusVide);
+    return;
+  }
+  const std::vector<PropositionRessemblance> lignes = LignesRessemblance(etat);
+  std::size_t nombre = 0;
+  if (lignes.empty()) {
+    AfficheNombres(etat);
+    AfficheResume(etat);
+  } else {
+    const std::optional<Coches> coches = revue(lignes, CochesOuverture(lignes));
+    if (!coches) return;
+    nombre = PlaceRessemblances(etat, lignes, *coches);
+  }
+  dialogues.message(MessageFinRessemblance(nombre));
 }
 
 }  // namespace corrinom

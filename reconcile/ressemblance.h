@@ -1,17 +1,21 @@
-// The third matching aid: proposes, best first, the not-found persons that look like
-// a free account row, each with its score and the reasons for it, and asks the
-// operator about each one.
+// The third matching aid: lists, best first, the pairs of a not-found person and a
+// free account row that look alike, each with its score and the reasons for it;
+// the sure ones are ticked, the operator reviews the list and the ticked pairs are
+// placed in one action.
 //
 // Candidate pairs come from blocking keys, never from every pair: the same birth
 // date, or a last name close to the account's (the same phonetic key, one letter
 // apart, or a word in common) with a near birth date (day and month swapped, one
 // digit or one unit off). Each candidate is then scored (ressemblance_niveaux.h) and
 // kept when it reaches the threshold. A pair that no key brings together has neither
-// its date nor, with a near date, its last name in common, and scores below the
-// threshold anyway.
+// its date nor, with a near date, its last name in common; it is left out even when
+// its score would reach the threshold (two namesakes born on unrelated days).
 #pragma once
 
 #include <cstddef>
+#include <functional>
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "operator/dialogues.h"
@@ -30,20 +34,58 @@ struct PropositionRessemblance {
 // whatever the data.
 inline constexpr std::size_t kCandidatsParPersonne = 16;
 
-// The candidates of every not-found person, at or above the threshold: persons in
-// list order and, for each, its best candidates first (equal scores in account list
-// order), at most `parPersonne` of them.
+// The candidates of every not-found person, at or above `seuil`: persons in list order and, for each, its best candidates first (equal scores in account
+// list order), at most `parPersonne` of them. A person without a last name has
+// none: a drop refuses such a person, so no placement could take it either.
 std::vector<PropositionRessemblance> CandidatsRessemblance(
-    const EtatRapprochement& etat, std::size_t parPersonne = kCandidatsParPersonne);
+    const EtatRapprochement& etat, std::size_t parPersonne = kCandidatsParPersonne,
+    int seuil = kSeuilRessemblance);
 
-// The order in which the aid proposes them: best first; equal scores in not-found
-// list order, then account list order.
+// Best first; equal scores in not-found list order, then account list order.
 void TriePropositions(std::vector<PropositionRessemblance>& propositions);
 
-// The aid itself. One question per proposal: Yes attaches the person to the account
-// and drops every other proposal holding either of them, No drops that proposal
-// only, Cancel stops and keeps what was attached. Ends by refreshing the hints and
-// counters and showing the number attached.
-void RapprocheRessemblance(EtatRapprochement& etat, Dialogues& dialogues);
+// The lines of the review: every candidate, in the order above.
+std::vector<PropositionRessemblance> LignesRessemblance(const EtatRapprochement& etat);
+
+// One tick per line (0 or 1), in the lines' order.
+using Coches = std::vector<char>;
+
+// The ticks at opening: a line scoring at least `seuilSur` that is the single
+// highest line of its person and the single highest of its account. Two lines
+// sharing the top score of a person or of an account tick neither.
+Coches CochesOuverture(const std::vector<PropositionRessemblance>& lignes,
+                       int seuilSur = kSeuilRessemblanceSure);
+
+// What answering yes to each proposal in turn placed before the review existed:
+// going down the lines (best first) that score at least `seuil`, every line whose
+// person and account are still free.
+Coches CochesToutes(const std::vector<PropositionRessemblance>& lignes,
+                    int seuil = kSeuilToutAccepter);
+
+// Ticks line `i` and unticks every other line sharing its person or its account,
+// so that a person and an account are each held by one ticked line at most.
+void CocheLigne(const std::vector<PropositionRessemblance>& lignes, Coches& coches, std::size_t i);
+
+// Places the ticked pairs as drops of the person on the account would: the row
+// takes the person and its mark, the person leaves the not-found list, then the
+// hints and counters are refreshed. A line whose person or account is already
+// taken by an earlier one is skipped. Returns the number placed.
+std::size_t PlaceRessemblances(EtatRapprochement& etat,
+                               const std::vector<PropositionRessemblance>& lignes,
+                               const Coches& coches);
+
+// "Nombre d'utilisateurs rapprochés par ressemblance : N" and the advice after it.
+std::string MessageFinRessemblance(std::size_t nombre);
+
+// Who reviews the lines: given them and the ticks at opening, returns the ticks to
+// place, or none when the review was cancelled.
+using RevueLignes = std::function<std::optional<Coches>(
+    const std::vector<PropositionRessemblance>& lignes, const Coches& ouverture)>;
+
+// The aid itself: an empty not-found list only gets the "Aucun changement" message;
+// no line gets the end message with 0; else `revue` decides. A cancelled review
+// changes nothing and shows nothing; otherwise the ticked pairs are placed and the
+// end message shows how many.
+void RapprocheRessemblance(EtatRapprochement& etat, Dialogues& dialogues, const RevueLignes& revue);
 
 }  // namespace corrinom

@@ -45,6 +45,11 @@ struct Ressemblance {
 
 // Pairs scoring below this are never proposed.
 extern const int kSeuilRessemblance;
+// Accepting every proposal places only lines at or above this.
+extern const int kSeuilToutAccepter;
+// A proposal at or above this, the only best one of its person and of its account,
+// is ticked when the review opens.
+extern const int kSeuilRessemblanceSure;
 
 // The folded form of one row's three texts, computed once per row so that a pair is
 // compared without folding anything again.

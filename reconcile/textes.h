@@ -25,11 +25,6 @@ inline constexpr std::string_view kQuestionFin = "S'agit-il de la m\xEAme person
 
 // The similarity aid: its question differs from the birth-date aid's in its heading
 // and in one more line, the score and its reasons, after the person's line.
-inline constexpr std::string_view kQuestionRessemblanceDebut =
-    "Les deux personnes suivantes se ressemblent\n\n"
-    "Utilisateur TAVO existant d\xE9j\xE0 :\n";
-inline constexpr std::string_view kRessemblance = "Ressemblance : ";
-inline constexpr std::string_view kSurCent = "/100 (";
 inline constexpr std::string_view kResultatRessemblance =
     "Nombre d'utilisateurs rapproch\xE9s par ressemblance : ";
 

@@ -3,6 +3,7 @@
 
 #include "accounts/store/ouverture.h"
 #include "session/enumeration.h"
+#include "session/verrou_ecriture.h"
 #include "reconcile/marques.h"
 
 namespace corrinom {
@@ -28,7 +29,7 @@ ChoixMagasin ChoixAvecServeurComptes(ChoixMagasin choix, std::string_view serveu
 
 Demarrage Demarre(const ChoixMagasin& choix, EtatRapprochement& etat, Dialogues& dialogues,
                   ServicesSecurite& services, PlateformeSysteme& plateforme,
-                  Progression* progression) {
+                  Progression* progression, Ecriture ecriture) {
   Demarrage r;
   // The network library is loaded from the system directory by the system store
   // itself; asking here fills the cache as the program's first step does.
@@ -42,12 +43,23 @@ Demarrage Demarre(const ChoixMagasin& choix, EtatRapprochement& etat, Dialogues&
     return r;
   }
 
-  r.magasin = OuvreMagasin(ChoixAvecServeurComptes(choix, r.serveurComptes));
+  const ChoixMagasin choisi = ChoixAvecServeurComptes(choix, r.serveurComptes);
+  r.magasin = OuvreMagasin(choisi);
   if (!r.magasin.magasin) {
     dialogues.message(r.magasin.erreur);
     AfficheResume(etat);
     r.issue = Demarrage::Issue::MagasinNonOuvert;
     return r;
+  }
+  if (ecriture == Ecriture::Ecrivain) {
+    VerrouEcriture v = VerrouilleMagasin(choisi, r.magasin);
+    if (!v.refus.empty()) {
+      r.magasin = MagasinOuvert{};
+      r.refus = std::move(v.refus);
+      r.issue = Demarrage::Issue::DejaOuvert;
+      return r;
+    }
+    r.verrou = std::move(v.verrou);
   }
 
   r.statutEnumeration = ChargeUtilisateurs(*r.magasin.magasin, etat, dialogues, progression);

@@ -11,6 +11,7 @@
 #include "accounts/plateforme.h"
 #include "accounts/securite.h"
 #include "accounts/store/magasin_comptes.h"
+#include "accounts/verrou.h"
 #include "operator/dialogues.h"
 #include "reconcile/etat.h"
 #include "session/progression.h"
@@ -24,13 +25,21 @@ struct Demarrage {
     ArretSecurite,     // the "ERREUR" box was shown: the program ends
     MagasinNonOuvert,  // the store could not be opened: told, empty list
     EchecEnumeration,  // a page of the enumeration failed: told, rows read stay
+    DejaOuvert,        // another program that may write holds the store: nothing read
   };
   Issue issue = Issue::Ok;
   std::string serveurComptes;          // UTF-8, empty for the local machine
   std::unique_ptr<TSecurRep> securite; // lives until the program ends
+  // A writing program's lock, until the program ends (dropped after the store closes).
+  std::unique_ptr<VerrouMagasin> verrou;
   MagasinOuvert magasin;               // magasin null unless opened
   std::uint32_t statutEnumeration = 0;
+  std::string refus;                      // DejaOuvert: the message for the operator (CP1252)
 };
+
+// Whether the program may write to the store, and so holds its lock from the
+// account load on (see session/verrou_ecriture.h).
+enum class Ecriture { LectureSeule, Ecrivain };
 
 // ServeurComptes (UTF-8): the primary domain controller on Windows NT 4.0 (with
 // its two backslashes), empty everywhere else. On NT 4.0 an empty name shows
@@ -45,9 +54,11 @@ ChoixMagasin ChoixAvecServeurComptes(ChoixMagasin choix, std::string_view serveu
 
 // Runs start-up in order. Every message goes through `dialogues`; the account
 // rows go into `etat`. Stops after the "ERREUR" box when a group is not found.
-// `progression` hears of the account load's pages.
+// `progression` hears of the account load's pages. An Ecrivain takes the store's
+// lock once the store is open; when another program holds it, start-up stops
+// there with DejaOuvert and its message in `refus`, shown by the caller.
 Demarrage Demarre(const ChoixMagasin& choix, EtatRapprochement& etat, Dialogues& dialogues,
                   ServicesSecurite& services, PlateformeSysteme& plateforme,
-                  Progression* progression = nullptr);
+                  Progression* progression = nullptr, Ecriture ecriture = Ecriture::LectureSeule);
 
 }  // namespace corrinom

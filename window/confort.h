@@ -88,6 +88,8 @@ struct EntreeMenu {
   std::string_view raccourci;  // as the menu shows it
   bool actif = false;
   ActionClavier action = ActionClavier::Aucune;
+  // The entry's line in a menu: the text, then the shortcut after a tab.
+  std::string ligne() const { return std::string(texte) + '\t' + std::string(raccourci); }
   friend bool operator==(const EntreeMenu&, const EntreeMenu&) = default;
 };
 

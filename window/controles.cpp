@@ -100,7 +100,24 @@ std::span<const Colonne> ColonnesListe(std::string_view nom) {
   return {};
 }
 
+std::string_view TexteCellule(const LigneCompte& ligne, std::size_t colonne) {
+  return colonne == 0 ? ligne.login : ligne.sousItem(colonne - 1);
+}
+
+std::string_view TexteCellule(const LigneRebus& ligne, std::size_t colonne) {
+  switch (colonne) {
+    case 0: return ligne.nom;
+    case 1: return ligne.prenoms;
+    case 2: return ligne.dateNaiss;
+    default: return {};
+  }
+}
+
 Separations SeparationsInitiales(int dpi) { return {AEchelle(461, dpi), AEchelle(kHautHaut, dpi)}; }
+
+Separations Reechelle(Separations s, int ancienDpi, int nouveauDpi) {
+  return {Proportion(s.largeurAides, nouveauDpi, ancienDpi), Proportion(s.hauteurHaut, nouveauDpi, ancienDpi)};
+}
 
 namespace {
 
@@ -201,5 +218,49 @@ std::vector<int> BordsPanneauxEtat(int largeurBarre, int dpi, int largeurBase) {
 }
 
 std::string TextePanneauVersion() { return "Corrinom version " + std::string(kVersion) + ". Ostrel"; }
+
+std::vector<PlaceControle> DisposeDansFenetre(Taille client, int dpi, int hauteurBarreEtat, Separations s) {
+  std::vector<PlaceControle> places = Dispose(client, dpi, hauteurBarreEtat, s);
+  // Parents come before their children: each is already in the window's area.
+  for (PlaceControle& p : places) {
+    const std::string_view parent = TrouveControle(p.nom)->parent;
+    for (const PlaceControle& q : places) {
+      if (&q == &p) break;
+      if (q.nom == parent) {
+        p.place.x += q.place.x;
+        p.place.y += q.place.y;
+        break;
+      }
+    }
+  }
+  return places;
+}
+
+std::string_view SeparateurSous(const std::vector<PlaceControle>& places, Point p) {
+  for (const PlaceControle& c : places) {
+    const Rectangle& r = c.place;
+    if ((c.nom == "Splitter1" || c.nom == "Splitter2") && p.x >= r.x && p.x < r.x + r.largeur && p.y >= r.y &&
+        p.y < r.y + r.hauteur)
+      return c.nom;
+  }
+  return {};
+}
+
+Separations DeplaceSeparateur(const std::vector<PlaceControle>& places, std::string_view separateur, Point p,
+                              Separations s) {
+  for (const PlaceControle& c : places) {
+    if (c.nom == "PanelHaut" && separateur == "Splitter1") s.hauteurHaut = p.y - c.place.y;
+    if (c.nom == "GroupBox3" && separateur == "Splitter2") s.largeurAides = p.x - c.place.x;
+  }
+  return s;
+}
+
+Separations SeparationsDe(const std::vector<PlaceControle>& places, Separations s) {
+  for (const PlaceControle& c : places) {
+    if (c.nom == "PanelHaut") s.hauteurHaut = c.place.hauteur;
+    if (c.nom == "GroupBox3") s.largeurAides = c.place.largeur;
+  }
+  return s;
+}
 
 }  // namespace corrinom::fenetre

@@ -117,6 +117,11 @@ std::span<const Colonne> ColonnesListe(std::string_view nom);
 // indicationRebus) as the tooltip of the whole list, wherever the pointer rests
 // on it, and no tooltip while the hint is empty. Text is black.
 
+// The text of a cell of the two lists: ListViewUsers shows the login, then the
+// sub-items; ListViewRebus the last name, the first names and the birth date.
+std::string_view TexteCellule(const LigneCompte& ligne, std::size_t colonne);
+std::string_view TexteCellule(const LigneRebus& ligne, std::size_t colonne);
+
 // StatusBar1's panels: panel 0 shows the version text, panel 1 the hints. With an
 // embedded base a third panel, as wide as its text, names it for good. The hint
 // panel takes all the width the other two leave (kPanneauxEtat[1] is its width
@@ -151,6 +156,9 @@ struct Separations {
 
 // The splitters at their design place for a resolution.
 Separations SeparationsInitiales(int dpi);
+// The splitters where the operator left them, in the same share of the window once
+// its resolution changes from `ancienDpi` to `nouveauDpi`.
+Separations Reechelle(Separations s, int ancienDpi, int nouveauDpi);
 
 struct PlaceControle {
   std::string_view nom;
@@ -164,5 +172,18 @@ struct PlaceControle {
 // window so that each side keeps at least a minimum size; no size is ever negative.
 std::vector<PlaceControle> Dispose(Taille client, int dpi, int hauteurBarreEtat,
                                    Separations separations);
+// The same places in the window's client area, for a shell whose controls are all
+// children of the window itself.
+std::vector<PlaceControle> DisposeDansFenetre(Taille client, int dpi, int hauteurBarreEtat,
+                                              Separations separations);
+
+// For a shell that draws the splitters itself, over the places of DisposeDansFenetre:
+// the splitter under a point (empty when none), the splitters asked for when the
+// operator drags `separateur` to `p` (Dispose then keeps each side at its minimum),
+// and where the places put them.
+std::string_view SeparateurSous(const std::vector<PlaceControle>& places, Point p);
+Separations DeplaceSeparateur(const std::vector<PlaceControle>& places, std::string_view separateur, Point p,
+                              Separations s);
+Separations SeparationsDe(const std::vector<PlaceControle>& places, Separations s);
 
 }  // namespace corrinom::fenetre

@@ -1,16 +1,19 @@
-// The facts and the little logic of the two secondary windows, for both shells:
-// the field chooser (a fixed dialog) and the help window (the guide, a close
-// button and a print button). Places are at 96 dpi in the client area; texts are
+// The facts and the little logic of the secondary windows, for both shells: the
+// field chooser, the help window, the change list, the progress windows and the
+// credentials window. Places are at 96 dpi in the client area; texts are
 // CP1252. The rule of window/logique_fenetre.h holds here too.
 #pragma once
 
 #include <array>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "import/cherche_champ.h"
 #include "session/liste_changements.h"
+#include "session/progression.h"
 #include "window/geometrie.h"
 
 namespace corrinom::fenetre {
@@ -28,6 +31,21 @@ struct ControleAnnexe {
 // Escape and the close box of a question answer Cancel.
 inline constexpr std::string_view kTitreApplication = "Corrinom";
 inline constexpr std::array<std::string_view, 3> kBoutonsQuestion{"&Oui", "&Non", "Annuler"};
+// A box's caption: the one its caller names, else kTitreApplication.
+constexpr std::string_view LegendeBoite(std::string_view titre) { return titre.empty() ? kTitreApplication : titre; }
+
+// ---------------------------------------------------------------------------
+// The open-file dialog of "Ouvrir": two filters, the first selected, each with its
+// patterns separated by ';' (the last one takes every file); the edit box's text
+// is proposed, the file need not exist and no extension is added.
+struct FiltreFichiers {
+  std::string_view libelle;
+  std::string_view motifs;
+};
+inline constexpr std::array<FiltreFichiers, 2> kFiltresOuvrir{{
+    {"Fichiers Sconet (*.xml;*.csv;*.txt)", "*.xml;*.csv;*.txt"},
+    {"Tous les fichiers", "*.*"},
+}};
 
 // ---------------------------------------------------------------------------
 // The field chooser: a fixed-size modal dialog (dialog border, system menu only),
@@ -83,6 +101,18 @@ struct PositionsBoutonsAide {
 };
 PositionsBoutonsAide PlaceBoutonsAide(int largeurPanneau, int largeurFermer = 75, int largeurImprimer = 29);
 
+// The guide printed as plain text, where the printer cannot lay out the pages: the
+// paragraphs of heights `hauteurs` stacked `ecart` apart from `haut` down to `bas`,
+// a paragraph that does not fit below the others on the next page, one taller than
+// a page at a page's top and cut at its foot. Pages count from 0.
+struct PlaceParagraphe {
+  int page = 0;
+  int y = 0;
+  int hauteur = 0;  // what of the paragraph is printed
+  friend bool operator==(const PlaceParagraphe&, const PlaceParagraphe&) = default;
+};
+std::vector<PlaceParagraphe> MetEnPageParagraphes(const std::vector<int>& hauteurs, int haut, int bas, int ecart);
+
 // ---------------------------------------------------------------------------
 // The change list ("Voir les changements"): every pending row, in the columns of
 // TitresChangements (session/liste_changements.h), the mark's picture before its
@@ -108,16 +138,58 @@ inline constexpr std::string_view kTitreEnregistrerChangements = "Enregistrer la
 inline constexpr std::string_view kNomFichierChangements = "changements.csv";
 inline constexpr std::string_view kFiltreChangements = "Fichiers CSV (*.csv)";
 // The printed pages of the change list, for a printable area `largeur` x `hauteur`
-// whose left edge is `gauche`, and lines `hauteurLigne` apart (device units).
+// whose top left corner is (`gauche`, `haut`), and lines `hauteurLigne` apart
+// (device units).
 struct PagesChangements {
   int enTete = 0;   // the page header, a blank line, the column titles
   int parPage = 1;  // rows under them
   int pages = 1;    // never none: an empty list prints its header
   std::array<int, kColonnesChangements + 1> bords{};  // each column's left edge, then the right edge
+  int haut = 0;
+  int hauteurLigne = 1;
   // The rows [first, second) that page `page` (from 0) prints of `n`.
   std::pair<std::size_t, std::size_t> Lignes(int page, std::size_t n) const;
+  // A column title's area (the title wraps, on the area's bottom lines) and the
+  // cell of the `rang`-th row of a page, each `ecart` short of the next column;
+  // the height of the rule under the titles.
+  Rectangle Titre(std::size_t colonne, int ecart) const;
+  Rectangle Cellule(std::size_t rang, std::size_t colonne, int ecart) const;
+  int Trait() const { return haut + enTete - 1; }
 };
-PagesChangements MetEnPageChangements(std::size_t lignes, int gauche, int largeur, int hauteur, int hauteurLigne);
+PagesChangements MetEnPageChangements(std::size_t lignes, int gauche, int largeur, int hauteur, int hauteurLigne,
+                                      int haut = 0);
+
+// ---------------------------------------------------------------------------
+// The progress windows: the write's, with its button "Arrêter" (kBoutonArreter of
+// session/progression.h), and the reading's at start-up, without it. Their caption
+// and their text both say where the work is. Fixed size, centred on the owner or on
+// the desktop; the client area is as tall as the button's bottom plus a margin.
+inline constexpr std::array<ControleAnnexe, 3> kControlesProgression{{
+    {"LabelTexte", "", {12, 12, 316, 16}},
+    {"ProgressBar1", "", {12, 34, 316, 16}},
+    {"ButtonArreter", kBoutonArreter, {130, 62, 80, 23}},
+}};
+inline constexpr Taille kTailleProgression{340, 96};
+inline constexpr Taille kTailleProgressionSansBouton{340, 62};
+// The count of the reading is drawn at most this often (milliseconds): pages come
+// much faster than a person reads.
+inline constexpr int kIntervalleLecture = 100;
+// The bar's end for a work of `total` steps; none when the total is unknown (0) or
+// beyond what a bar counts: the bar then only moves.
+std::optional<int> FinBarre(std::size_t total);
+
+// ---------------------------------------------------------------------------
+// The credentials window, asked before the accounts are read when the system's
+// store needs them: an explanation, the administrator's name (kUtilisateurParDefaut
+// proposed) and password (hidden), Ok (the default button) and Annuler.
+inline constexpr std::string_view kTitreIdentifiants = "Identifiants de l'administrateur";
+inline constexpr std::string_view kLibelleUtilisateur = "Nom de l'administrateur :";
+inline constexpr std::string_view kLibelleMotDePasse = "Mot de passe :";
+inline constexpr std::string_view kUtilisateurParDefaut = "root";
+inline constexpr int kLargeurIdentifiants = 360;  // at least
+// The explanation for the server named by --serveur (UTF-8, as it is given; empty:
+// this machine), in UTF-8.
+std::string ExplicationIdentifiants(std::string_view serveur);
 
 // The restore's file dialog opens in the per-user folder of the journals.
 inline constexpr std::string_view kTitreChoixJournal = "Restaurer un journal";

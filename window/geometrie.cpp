@@ -29,11 +29,50 @@ GeometrieFenetre CalculeAjustement(const GeometrieFenetre& fenetre, int dpi, con
   if (ecran.hauteur < g.exterieur().hauteur) g.client.hauteur = std::max(0, ecran.hauteur - vertical);
 
   const Taille ext = g.exterieur();
-  if (g.position.x + ext.largeur > ecran.x + ecran.largeur ||
-      g.position.y + ext.hauteur > ecran.y + ecran.hauteur) {
-    g.position = {ecran.x + (ecran.largeur - ext.largeur) / 2, ecran.y + (ecran.hauteur - ext.hauteur) / 2};
-  }
+  if (g.position.x + ext.largeur > ecran.x + ecran.largeur || g.position.y + ext.hauteur > ecran.y + ecran.hauteur)
+    g.position = Centre(ext, ecran);
   return g;
+}
+
+int Proportion(int valeur, int numerateur, int denominateur) {
+  if (denominateur == 0) return 0;
+  long long produit = static_cast<long long>(valeur) * numerateur;
+  long long diviseur = denominateur;
+  if (diviseur < 0) {
+    produit = -produit;
+    diviseur = -diviseur;
+  }
+  const long long demi = diviseur / 2;
+  return static_cast<int>(produit >= 0 ? (produit + demi) / diviseur : (produit - demi) / diviseur);
+}
+
+int HauteurPolice(int points, int dpi, int pourcent) { return -Proportion(points * pourcent, dpi, 72 * 100); }
+
+Point Centre(Taille taille, const Rectangle& autour) {
+  return {autour.x + (autour.largeur - taille.largeur) / 2, autour.y + (autour.hauteur - taille.hauteur) / 2};
+}
+
+GeometrieFenetre PlaceCentree(GeometrieFenetre fenetre, const Rectangle& autour, int dpi, const Rectangle& bureau) {
+  fenetre.position = Centre(fenetre.exterieur(), autour);
+  GeometrieFenetre n = CalculeAjustement(fenetre, dpi, bureau);
+  n.position = {std::max(n.position.x, bureau.x), std::max(n.position.y, bureau.y)};
+  return n;
+}
+
+PageImprimee PageAvecMarges(Taille physique, Point decalage, int dpiX, int dpiY) {
+  constexpr int kPouce = 1440, kMarge = kPouce / 2;
+  const int largeur = Proportion(physique.largeur, kPouce, dpiX);
+  const int hauteur = Proportion(physique.hauteur, kPouce, dpiY);
+  const int decalageX = Proportion(decalage.x, kPouce, dpiX);
+  const int decalageY = Proportion(decalage.y, kPouce, dpiY);
+  PageImprimee p;
+  p.papier = {0, 0, largeur, hauteur};
+  const int gauche = std::max(kMarge - decalageX, 0), haut = std::max(kMarge - decalageY, 0);
+  p.zone = {gauche, haut, largeur - kMarge - decalageX - gauche, hauteur - kMarge - decalageY - haut};
+  const int x = Proportion(gauche, dpiX, kPouce), y = Proportion(haut, dpiY, kPouce);
+  p.pixels = {x, y, Proportion(gauche + p.zone.largeur, dpiX, kPouce) - x,
+              Proportion(haut + p.zone.hauteur, dpiY, kPouce) - y};
+  return p;
 }
 
 }  // namespace corrinom::fenetre

@@ -58,4 +58,31 @@ GeometrieFenetre CalculeAjustement(const GeometrieFenetre& fenetre, int dpi, con
 int AEchelle(int valeur96, int dpi);
 Rectangle AEchelle(const Rectangle& place96, int dpi);
 
+// `valeur` x `numerateur` / `denominateur` rounded to the nearest, halves away from
+// zero, as the system's MulDiv does (0 for a zero denominator).
+int Proportion(int valeur, int numerateur, int denominateur);
+
+// The character height of a font of `points` points at `dpi`, larger by `pourcent`:
+// negative, as the system's fonts take a height without the leading.
+int HauteurPolice(int points, int dpi, int pourcent = 100);
+
+// The top-left corner that centres `taille` on `autour`.
+Point Centre(Taille taille, const Rectangle& autour);
+
+// A dialog of `fenetre`'s client area and frame, centred on `autour` (its owner, or
+// the desktop), then adjusted to `dpi` and to the desktop `bureau` and never partly
+// off the desktop on the left or at the top.
+GeometrieFenetre PlaceCentree(GeometrieFenetre fenetre, const Rectangle& autour, int dpi, const Rectangle& bureau);
+
+// A printer's page: the paper and the printable area half an inch from the paper's
+// edges, or as near as the printer prints, in twips (1/1440 inch) and in the
+// printer's pixels. `physique` is the paper in pixels, `decalage` where the printer
+// starts printing on it, `dpiX` and `dpiY` its resolution.
+struct PageImprimee {
+  Rectangle papier;  // twips
+  Rectangle zone;    // twips
+  Rectangle pixels;  // printer pixels
+};
+PageImprimee PageAvecMarges(Taille physique, Point decalage, int dpiX, int dpiY);
+
 }  // namespace corrinom::fenetre

@@ -16,7 +16,7 @@ std::optional<int> Demarre(ChoixMagasin choix, Dialogues& boites, PiecesLancemen
   l.services = ServicesSecuriteSysteme();
   l.plateforme = PlateformeCourante();
   Progression& lecture = pieces.Lecture();
-  l.demarrage = corrinom::Demarre(choix, l.etat, boites, *l.services, l.plateforme, &lecture);
+  l.demarrage = corrinom::Demarre(choix, l.etat, boites, *l.services, l.plateforme, &lecture, Ecriture::Ecrivain);
   // Closing the reading window ends the program, as refusing the credentials does.
   const bool arret = lecture.arretDemande();
   pieces.FinLecture();
@@ -24,6 +24,11 @@ std::optional<int> Demarre(ChoixMagasin choix, Dialogues& boites, PiecesLancemen
   choix.motDePasse.assign(choix.motDePasse.size(), '\0');
   if (arret) return 0;
   if (l.demarrage.issue == Demarrage::Issue::ArretSecurite) return 1;
+  // Another window or a writing command holds this store: this one leaves it to them.
+  if (l.demarrage.issue == Demarrage::Issue::DejaOuvert) {
+    boites.message(l.demarrage.refus);
+    return 0;
+  }
   l.journal = DestinationJournal{NomMagasinJournal(choix, l.demarrage), {}, {}, {}};
   return std::nullopt;
 }

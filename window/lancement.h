@@ -47,8 +47,9 @@ struct Lancement {
 
 // Runs start-up for the given (already parsed) store choice into `l`. Returns the
 // exit code when the program must end before any window: the credentials were
-// refused or the reading window closed (0), or the security set-up stopped it (1);
-// none when the main window is to open.
+// refused, the reading window closed or another program holds the store's lock
+// (0, after its message), or the security set-up stopped it (1); none when the
+// main window is to open. The lock is held from the account load while `l` lives.
 std::optional<int> Demarre(ChoixMagasin choix, Dialogues& boites, PiecesLancement& pieces, Lancement& l);
 
 // The answer to --help, --version or a wrong command line: the text for standard

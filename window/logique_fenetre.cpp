@@ -7,6 +7,7 @@
 #include "reconcile/aides.h"
 #include "reconcile/etat.h"
 #include "window/indications.h"
+#include "window/revue_ressemblance.h"
 #include "reconcile/marques.h"
 #include "reconcile/ressemblance.h"
 #include "reconcile/tri.h"
@@ -172,7 +173,17 @@ void LogiqueFenetre::Button6Click() {
   LanceAide("Button6", std::string(kPasRapprochementDateNaissance), &RapprocheDateNaissance);
 }
 void LogiqueFenetre::Button7Click() {
-  LanceAide("Button7", std::string(kPasRapprochementRessemblance), &RapprocheRessemblance);
+  LanceAide("Button7", std::string(kPasRapprochementRessemblance),
+            [this](EtatRapprochement& etat, Dialogues& dialogues) {
+              RapprocheRessemblance(
+                  etat, dialogues,
+                  [&](const std::vector<PropositionRessemblance>& lignes,
+                      const Coches& ouverture) -> std::optional<Coches> {
+                    RevueRessemblance revue(etat, lignes, ouverture);
+                    if (!vue_.MontreRessemblance(revue)) return std::nullopt;
+                    return revue.Cochees();
+                  });
+            });
 }
 
 void LogiqueFenetre::ApresEcriture(bool ecrit) {

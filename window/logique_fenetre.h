@@ -69,6 +69,8 @@ struct Selections {
   friend bool operator==(const Selections&, const Selections&) = default;
 };
 
+class RevueRessemblance;
+
 // What the logic asks of the shell. The hint panel and every box go through the
 // Dialogues the logic is given, not through this.
 class VueFenetre {
@@ -108,6 +110,14 @@ class VueFenetre {
   // printed pages. Its "Restaurer un journal..." calls RestaureJournal.
   virtual void MontreChangements(const std::vector<LigneChangement>& lignes,
                                  std::string_view magasin) = 0;
+
+  // Button7Click: the similarity aid's review window (window/revue_ressemblance.h),
+  // modal; true when closed by "Placer les rapprochements cochés", false by
+  // Annuler, Escape or the close box. The ticks are read from `revue` afterwards.
+  virtual bool MontreRessemblance(RevueRessemblance& revue) {
+    (void)revue;
+    return false;
+  }
 };
 
 class LogiqueFenetre {
@@ -149,7 +159,9 @@ class LogiqueFenetre {
   // of the opening before.
   void EditNomFichEntree(std::u16string_view texte) { OuvreFichier(texte); }
 
-  // The two matching aids; each one's button is disabled while it runs.
+  // The matching aids; each one's button is disabled while it runs. Button7 lists
+  // the similarity aid's proposals in its review window; the ticked ones are placed
+  // as one undo step.
   void Button3Click();
   void Button6Click();
   void Button7Click();

@@ -34,15 +34,15 @@ LectureOptionsMagasin LitOptionsMagasin(const std::vector<std::string>& args, Li
       // The window program wants a value that is not empty, and says so first.
       const bool sansValeur = i + 1 >= args.size() || (fenetre && args[i + 1].empty());
       if (fenetre && sansValeur) return Erreur("l'option " + a + " attend une valeur");
-      if (*vu) return Erreur(fenetre ? "l'option " + a + " est donnée deux fois" : a + " is given twice");
-      if (sansValeur) return Erreur(a + " needs a value");
+      if (*vu) return Erreur("l'option " + a + " est donnée deux fois");
+      if (sansValeur) return Erreur("l'option " + a + " attend une valeur");
       *vu = true;
       cible = args[++i];
     } else if (a == "--demo") {
-      if (demo && !fenetre) return Erreur("--demo is given twice");
+      if (demo && !fenetre) return Erreur("l'option --demo est donnée deux fois");
       demo = true;
     } else if (!fenetre && a == "--mot-de-passe-stdin") {
-      if (o.motDePasseStdin) return Erreur("--mot-de-passe-stdin is given twice");
+      if (o.motDePasseStdin) return Erreur("l'option --mot-de-passe-stdin est donnée deux fois");
       o.motDePasseStdin = true;
     } else if (fenetre) {
       return Erreur("option inconnue : " + a);
@@ -52,9 +52,10 @@ LectureOptionsMagasin LitOptionsMagasin(const std::vector<std::string>& args, Li
   }
   if (fenetre && base + demo + serveur > 1)
     return Erreur("choisissez une seule des options --base, --demo et --serveur");
-  if (!fenetre && base && demo) return Erreur("--base and --demo cannot be used together");
+  if (!fenetre && base && demo) return Erreur("choisissez une seule des options --base et --demo");
   if (!fenetre && (base || demo) && (serveur || utilisateur || o.motDePasseStdin))
-    return Erreur("--serveur, --utilisateur and --mot-de-passe-stdin apply to the system's store only");
+    return Erreur("les options --serveur, --utilisateur et --mot-de-passe-stdin ne s'emploient qu'avec les "
+                  "comptes du système");
   if (base) o.choix.sorte = ChoixMagasin::Sorte::Base;
   else if (demo) o.choix.sorte = ChoixMagasin::Sorte::Demo;
   return o;

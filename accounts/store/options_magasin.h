@@ -1,9 +1,8 @@
 // The store options of the command lines, read once for the window program and for
 // corrinom-cli: --base FILE, --demo, --serveur HOST and, for corrinom-cli only,
-// --utilisateur NAME and --mot-de-passe-stdin. The two programs say the same
-// things in their own words: the window program in French, rejecting every other
-// word and answering --help and --version; corrinom-cli in English, handing the
-// other words back to its subcommand.
+// --utilisateur NAME and --mot-de-passe-stdin. Both programs complain in the same
+// French words; the window program rejects every other word and answers --help
+// and --version, corrinom-cli hands the other words back to its subcommand.
 #pragma once
 
 #include <cstddef>

@@ -1,5 +1,5 @@
-// The store options' wrong command lines, word for word in each program's language:
-// scripts read corrinom-cli's messages, and the window program prints its own.
+// The store options' wrong command lines, word for word: scripts read corrinom-cli's
+// messages, and the window program prints its own.
 #include <gtest/gtest.h>
 
 #include "accounts/store/options_magasin.h"
@@ -21,14 +21,16 @@ TEST(LitOptionsMagasin, MessagesOfEachProgram) {
       {L::Fenetre, {"--utilisateur", "x"}, "option inconnue : --utilisateur"},
       {L::Fenetre, {"--demo", "--base", "x"}, "choisissez une seule des options --base, --demo et --serveur"},
       {L::Fenetre, {"--demo", "--demo"}, ""},
-      {L::Cli, {"--base"}, "--base needs a value"},
-      {L::Cli, {"--base", "a", "--base"}, "--base is given twice"},
-      {L::Cli, {"--utilisateur"}, "--utilisateur needs a value"},
-      {L::Cli, {"--demo", "--demo"}, "--demo is given twice"},
-      {L::Cli, {"--mot-de-passe-stdin", "--mot-de-passe-stdin"}, "--mot-de-passe-stdin is given twice"},
-      {L::Cli, {"--base", "b", "--demo"}, "--base and --demo cannot be used together"},
+      {L::Cli, {"--base"}, "l'option --base attend une valeur"},
+      {L::Cli, {"--base", "a", "--base"}, "l'option --base est donn\xC3\xA9" "e deux fois"},
+      {L::Cli, {"--utilisateur"}, "l'option --utilisateur attend une valeur"},
+      {L::Cli, {"--demo", "--demo"}, "l'option --demo est donn\xC3\xA9" "e deux fois"},
+      {L::Cli, {"--mot-de-passe-stdin", "--mot-de-passe-stdin"},
+       "l'option --mot-de-passe-stdin est donn\xC3\xA9" "e deux fois"},
+      {L::Cli, {"--base", "b", "--demo"}, "choisissez une seule des options --base et --demo"},
       {L::Cli, {"--demo", "--serveur", "s"},
-       "--serveur, --utilisateur and --mot-de-passe-stdin apply to the system's store only"},
+       "les options --serveur, --utilisateur et --mot-de-passe-stdin ne s'emploient qu'avec les comptes du "
+       "syst\xC3\xA8me"},
       {L::Cli, {"--serveur", ""}, ""},
   };
   for (const auto& c : cas) EXPECT_EQ(LitOptionsMagasin(c.args, c.programme).erreur, c.erreur) << c.args.front();

@@ -1,24 +1,28 @@
 // Drives the real program on the demo base and saves pictures of its windows:
 // the main window after a sample file and the name aid (then with only the rows
 // still to change), the field chooser that file calls up, the first question of
-// the similarity aid, and the help window. Used by scripts/screenshot.
+// the similarity aid, the help window, and the four marks. Used by scripts/screenshot.
 //
 // usage: app_captures SAMPLE_FILE OUTPUT_DIR
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPushButton>
 #include <QTimer>
 #include <cstdio>
 
+#include "app/fenetres_qt.h"
 #include "app/form_aide_htm.h"
 #include "app/form_changements.h"
 #include "app/form_cherche_champ.h"
 #include "app/form_corrinom.h"
 #include "app/form_identifiants.h"
+#include "app/form_ressemblance.h"
 #include "app/lancement.h"
 #include "app/liste_rapport.h"
+#include "app/modeles.h"
 
 namespace {
 
@@ -59,11 +63,10 @@ class Pilote : public QObject {
     } else if (auto* aide = qobject_cast<TFormAideHtm*>(w)) {
       Enregistre(aide, QStringLiteral("aide.png"));
       aide->ButtonFermer()->click();
+    } else if (auto* revue = qobject_cast<corrinom::app::TFormRessemblance*>(w)) {
+      Enregistre(revue, QStringLiteral("ressemblance.png"));
+      revue->ButtonPlacer()->click();
     } else if (auto* boite = qobject_cast<QMessageBox*>(w)) {
-      if (!ressemblance_ && boite->text().contains(QStringLiteral("se ressemblent"))) {
-        ressemblance_ = true;
-        Enregistre(boite, QStringLiteral("ressemblance.png"));
-      }
       std::fprintf(stderr, "box: %s\n", qPrintable(boite->text().replace('\n', ' ')));
       if (auto* oui = boite->findChild<QPushButton*>(QStringLiteral("Oui"))) return oui->click();
       boite->button(QMessageBox::Ok) ? boite->button(QMessageBox::Ok)->click() : boite->accept();
@@ -72,9 +75,32 @@ class Pilote : public QObject {
 
   QString dossier_;
   bool chercheChamp_ = false;
-  bool ressemblance_ = false;
   bool ok_ = true;
 };
+
+// The four marks at 16, 32 and 64 pixels on the lists' white, each before its word.
+bool EnregistreMarques(const QString& dossier) {
+  const char* const mots[] = {"compte à ne pas changer", "déjà bon", "modification mineure",
+                              "modification importante"};
+  QPixmap image(420, 4 * 72 + 8);
+  image.fill(Qt::white);
+  QPainter p(&image);
+  for (const corrinom::Marque m : corrinom::kMarques) {
+    const int i = corrinom::IndexMarque(m);
+    const int y = 8 + i * 72;
+    int x = 8;
+    for (const int cote : {16, 32, 64}) {
+      p.drawPixmap(x, y + (64 - cote) / 2, ImageListRougeVertGris::Image(m).pixmap(cote, cote));
+      x += cote + 12;
+    }
+    p.drawText(QRect(x + 4, y, image.width() - x, 64), Qt::AlignVCenter, QString::fromUtf8(mots[i]));
+  }
+  p.end();
+  const QString chemin = QDir(dossier).filePath(QStringLiteral("marques.png"));
+  const bool ok = image.save(chemin);
+  std::fprintf(stderr, "%s %s\n", ok ? "saved" : "FAILED", qPrintable(chemin));
+  return ok;
+}
 
 }  // namespace
 
@@ -89,6 +115,7 @@ int main(int argc, char** argv) {
   const QString dossier = QString::fromLocal8Bit(argv[2]);
   QDir().mkpath(dossier);
   Pilote pilote(dossier);
+  const bool marques = EnregistreMarques(dossier);
 
   corrinom::ChoixMagasin choix;
   choix.sorte = corrinom::ChoixMagasin::Sorte::Demo;
@@ -130,5 +157,5 @@ int main(int argc, char** argv) {
   identifiants.show();
   QApplication::processEvents();
   pilote.Enregistre(&identifiants, QStringLiteral("identifiants.png"));
-  return pilote.ok() ? 0 : 1;
+  return pilote.ok() && marques ? 0 : 1;
 }

@@ -19,8 +19,10 @@
 #include <QTreeWidget>
 
 #include "app/form_changements.h"
+#include "app/form_ressemblance.h"
 #include "app/modeles.h"
 #include "app/texte_qt.h"
+#include "window/images_marques.h"
 #include "tests/app/outils.h"
 #include "tests/app/suites.h"
 
@@ -194,6 +196,34 @@ class TestFenetre : public QObject {
     QCOMPARE(Controle<QWidget>(f, "Bevel1")->geometry(), QRect(0, 72 - 27 - 12, 863, 12));
     QCOMPARE(Controle<QWidget>(f, "Label3")->geometry(), QRect(0, 72 - 27, 863, 27));
     QVERIFY(Controle<QLabel>(f, "Label3")->wordWrap());
+  }
+
+  void marquesDessinees() {
+    // The pictures shown are the drawn marks: in the account list, beside the
+    // counters and before the choices of ComboMarques that keep one mark.
+    const auto dessin = [](Marque m) {
+      const fenetre::ImageMarque d = fenetre::DessineMarque(m, 16);
+      return QImage(reinterpret_cast<const uchar*>(d.argb.data()), 16, 16, 64, QImage::Format_ARGB32)
+          .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    };
+    // Both premultiplied, as a pixmap keeps them.
+    const auto vue = [](const QPixmap& p) {
+      return p.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    };
+    Banc banc(QuatreComptes());
+    TFormCorrinom& f = *banc.fenetre;
+    const QVariant premiere = f.ListViewUsers()->model()->index(0, 0).data(Qt::DecorationRole);
+    QCOMPARE(vue(premiere.value<QIcon>().pixmap(16, 16)), dessin(Marque::NePasChanger));
+    QCOMPARE(vue(Controle<QLabel>(f, "LabelAFaireImage")->pixmap()), dessin(Marque::ModificationImportante));
+    QComboBox* choix = f.ComboMarques();
+    QCOMPARE(choix->count(), 6);
+    for (int i = 0; i < choix->count(); ++i) {
+      const QImage image = vue(choix->itemIcon(i).pixmap(16, 16));
+      if (const std::optional<Marque> m = fenetre::MarqueDuChoix(static_cast<ChoixMarques>(i)))
+        QCOMPARE(image, dessin(*m));
+      else
+        QCOMPARE(qAlpha(image.pixel(8, 8)), 0);
+    }
   }
 
   void baseNommeeDansLaBarreEtat() {
@@ -408,7 +438,9 @@ class TestFenetre : public QObject {
     espion.reponses = {Reponse::Oui};
     f.Button6Click();
     banc.etat.rebus.push_back({"BERNART", "Paul", "05/06/2005"});
-    espion.reponses = {Reponse::Oui};
+    QTimer::singleShot(0, [] {
+      if (auto* d = qobject_cast<TFormRessemblance*>(QApplication::activeModalWidget())) d->ButtonPlacer()->click();
+    });
     f.Button7Click();
     QCOMPARE(espion.etats, (QStringList{"011", "101", "110"}));
     for (QPushButton* b : espion.boutons) QVERIFY(b->isEnabled());

@@ -4,7 +4,7 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "app/ajuste_fenetre.h"
+#include "app/fenetres_qt.h"
 #include "app/form_aide_htm.h"
 #include "app/form_cherche_champ.h"
 #include "tests/app/outils.h"

@@ -6,6 +6,9 @@
 #include <QTest>
 #include <QTimer>
 
+#include <QTemporaryDir>
+
+#include "accounts/store/base_demo.h"
 #include "app/form_corrinom.h"
 #include "app/form_identifiants.h"
 #include "app/lancement.h"
@@ -73,6 +76,47 @@ class TestLancement : public QObject {
     CompteStocke c;
     QVERIFY(s->magasin().lit("x", c) != 0);
     QVERIFY(s->magasin().ecrit("x", c) != 0);
+  }
+
+  // A second window program on a base the first one holds is refused with the
+  // message and ends with 0; once the first is gone, it opens.
+  void secondProgrammeRefuse() {
+    QTemporaryDir dossier;
+    const QByteArray ancienTmp = qgetenv("TMPDIR");
+    qputenv("TMPDIR", dossier.path().toLocal8Bit());  // where the lock is kept
+    std::string erreur;
+    ChoixMagasin choix;
+    choix.sorte = ChoixMagasin::Sorte::Base;
+    choix.fichier = dossier.filePath(QStringLiteral("comptes.db")).toStdString();
+    QVERIFY(EcritBaseDemo(choix.fichier, erreur));
+    int code = -1;
+    std::unique_ptr<Session> premiere = Demarre(choix, code);
+    QVERIFY(premiere);
+
+    QString vu;
+    QTimer guetteur;
+    connect(&guetteur, &QTimer::timeout, [&] {
+      if (auto* b = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+        vu = b->text();
+        b->accept();
+      }
+    });
+    guetteur.start(20);
+    std::unique_ptr<Session> seconde = Demarre(choix, code);
+    QVERIFY(!seconde);
+    QCOMPARE(code, 0);
+    QCOMPARE(vu, QStringLiteral("Corrinom est déjà ouvert sur comptes.db. Fermez-le avant d'en ouvrir un autre."));
+
+    premiere.reset();
+    vu.clear();
+    seconde = Demarre(choix, code);
+    QVERIFY(seconde);
+    QVERIFY(vu.isEmpty());
+    QVERIFY(!seconde->etat.comptes.empty());
+    if (ancienTmp.isNull())
+      qunsetenv("TMPDIR");
+    else
+      qputenv("TMPDIR", ancienTmp);
   }
 };
 

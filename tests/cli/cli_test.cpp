@@ -1,6 +1,7 @@
 // corrinom-cli base and comptes, run as the program itself.
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -112,12 +113,49 @@ TEST_F(CliTest, UsageErrorsExit64) {
       {"comptes", "de-trop"},
       {"comptes", "--base"},
       {"comptes", "--demo", "--base", "x"},
+      {"comptes", "--demo", "--serveur", "s"},
+      {"comptes", "--demo", "--demo"},
+      {"comptes", "--mot-de-passe-stdin"},
+      {"rapprocher", "--demo"},
+      {"rapprocher", "--demo", "--inconnue", "f.xml"},
+      {"rapprocher", "--demo", "--journal"},
+      {"rapprocher", "--demo", "--journal", "a", "--journal", "b", "f.xml"},
+      {"suggerer", "--demo"},
+      {"suggerer", "--demo", "-x", "f.xml"},
+      {"restaurer"},
+      {"restaurer", "--demo", "j.csv"},
+      {"restaurer", "j1.csv", "j2.csv"},
+      {"restaurer", "--journal", "x", "j.csv"},
+      {"journaux", "--purger"},
+      {"journaux", "--purger", "dix"},
+      {"journaux", "de-trop"},
+      {"lire"},
+      {"xml"},
+      {"inconnue"},
+      {},
   };
+  // The texts are French: none of these words, which the messages once held.
+  const char* const anglais[] = {"usage:", "unknown", "refused", "expected", "missing",
+                                 "invalid", "option requires", "needs", "given"};
   for (const auto& args : cas) {
     const Resultat r = lance(args);
-    EXPECT_EQ(r.code, 64) << args.back();
-    EXPECT_NE(r.erreurs.find("usage"), std::string::npos);
+    const std::string nom = args.empty() ? "(rien)" : args.front() + " " + args.back();
+    EXPECT_EQ(r.code, 64) << nom;
+    EXPECT_NE(r.erreurs.find("usage : corrinom-cli "), std::string::npos) << nom;
+    std::string texte = r.erreurs;
+    for (char& c : texte) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    for (const char* mot : anglais) EXPECT_EQ(texte.find(mot), std::string::npos) << nom << ": " << mot;
   }
+}
+
+TEST_F(CliTest, FaultCommandsShowUnderBaseHelpOnly) {
+  const Resultat principal = lance({});
+  EXPECT_EQ(principal.erreurs.find("panne"), std::string::npos) << principal.erreurs;
+  EXPECT_NE(principal.erreurs.find("base --help"), std::string::npos);
+  const Resultat aide = lance({"base", "--help"});
+  EXPECT_EQ(aide.code, 0);
+  EXPECT_NE(aide.sortie.find("base panne BASE enum STATUT [PAGE]"), std::string::npos) << aide.sortie;
+  EXPECT_NE(aide.sortie.find("base importer BASE FICHIER"), std::string::npos);
 }
 
 TEST_F(CliTest, ComptesListsRowsAndExitsByOutcome) {

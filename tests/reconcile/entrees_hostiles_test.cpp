@@ -35,8 +35,10 @@ TEST(EntreesHostiles, EveryOperation) {
 
     DialoguesScript d;
     RapprocheNomPrenom(e, d);
-    // Unanswered questions take the default, Yes.
-    RapprocheRessemblance(e, d);
+    // Unanswered questions take the default, Yes; the similarity aid places every free line.
+    RapprocheRessemblance(e, d, [](const std::vector<PropositionRessemblance>& lignes, const Coches&) {
+      return std::optional<Coches>(CochesToutes(lignes));
+    });
     RapprocheDateNaissance(e, d);
     for (int c = -1; c <= 7; ++c) TrieComptesParColonne(e, d, c);
     for (int c = -1; c <= 3; ++c) TrieRebusParColonne(e, d, c);

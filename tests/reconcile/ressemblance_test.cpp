@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -246,7 +247,7 @@ TEST(Ressemblance, LevelsOfEachCorrectionAndTrap) {
     EXPECT_EQ(r.nom, c.nom) << c.quoi;
     EXPECT_EQ(r.prenoms, c.prenoms) << c.quoi;
     EXPECT_EQ(r.date, c.date) << c.quoi;
-    EXPECT_EQ(r.score >= kSeuilRessemblance, c.propose) << c.quoi << ": " << r.score;
+    EXPECT_EQ(r.score >= kSeuilToutAccepter, c.propose) << c.quoi << ": " << r.score;
     EXPECT_GE(r.score, 0);
     EXPECT_LE(r.score, 100);
   }
@@ -278,7 +279,7 @@ TEST(RapprocheRessemblance, EmptyListOnlyRefuses) {
   EtatRapprochement e;
   e.comptes = {Libre("a", "A", "B", "01/01/2000")};
   DialoguesScript d;
-  RapprocheRessemblance(e, d);
+  RapprocheRessemblance(e, d, [](const auto&, const Coches& o) { return std::optional<Coches>(o); });
   EXPECT_EQ(d.textes(Genre::Message),
             std::vector<std::string>{
                 "Aucun changement.\nLa liste des utilisateurs non trouv\xE9s est vide."});
@@ -286,9 +287,9 @@ TEST(RapprocheRessemblance, EmptyListOnlyRefuses) {
   EXPECT_FALSE(e.compteurs.has_value());
 }
 
-// Best first, ties in not-found then account order; No drops one pair, Yes every
-// pair of that account or person, Cancel stops and keeps what was attached.
-TEST(RapprocheRessemblance, QuestionsAndAnswers) {
+// Lines best first, ties in not-found then account order; accepting every line
+// whose person and account are still free places what a yes to each would have.
+TEST(RapprocheRessemblance, ReviewSeesEveryLineAndItsTicksArePlaced) {
   EtatRapprochement e;
   e.comptes = {Libre("c0", "MARTIN", "Lea", "05/06/2011"),
                Libre("c1", "GARCIA", "Hugo", "07/08/2012 "),
@@ -301,59 +302,117 @@ TEST(RapprocheRessemblance, QuestionsAndAnswers) {
               "05/06/2011"},
              {"GARCIA-LOPEZ", "Hugo", "07/08/2012"},
              {"GARCIA", "Hugo", " 08/07/2012"},
-             {"DUBOIS", "Paul", "09/10/2013"}};
+             {"DUBOIS", "Paul", "09/10/2013"},
+             {"", "Hugo", "07/08/2012"}};  // no last name: a drop would refuse it
   DialoguesScript d;
-  d.reponses = {Reponse::Non, Reponse::Oui, Reponse::Oui, Reponse::Annuler};
-  RapprocheRessemblance(e, d);
+  std::vector<std::string> vues;
+  Coches ouverture;
+  RapprocheRessemblance(e, d, [&](const std::vector<PropositionRessemblance>& lignes,
+                                  const Coches& o) -> std::optional<Coches> {
+    for (const PropositionRessemblance& l : lignes)
+      vues.push_back(std::to_string(l.rebus) + e.comptes[l.compte].login + " " +
+                     std::to_string(l.ressemblance.score));
+    ouverture = o;
+    return CochesToutes(lignes);
+  });
+  EXPECT_EQ(vues, (std::vector<std::string>{"2c1 98", "2c2 98", "1c1 96", "1c2 96", "0c0 89"}));
+  // Tied at the top of their persons and accounts, the GARCIA lines tick none.
+  EXPECT_EQ(ouverture, (Coches{0, 0, 0, 0, 1}));
+  EXPECT_EQ(d.nombre(Genre::Question), 0u);
 
-  const std::string debut =
-      "Les deux personnes suivantes se ressemblent\n\nUtilisateur TAVO existant d\xE9j\xE0 :\n";
-  const std::string personne = "\n\nPersonne pr\xE9sente dans les fichiers :\n";
-  const std::string fin = "\n\nS'agit-il de la m\xEAme personne ?";
-  EXPECT_EQ(
-      d.textes(Genre::Question),
-      (std::vector<std::string>{
-          debut + "GARCIA Hugo 07/08/2012" + personne + "GARCIA Hugo 08/07/2012" +
-              "\nRessemblance : 98/100 (nom : identique ; pr\xE9noms : identiques ; date de "
-              "naissance : jour et mois invers\xE9s)" +
-              fin,
-          debut + "GARCIA Hugo 07/08/2012" + personne + "GARCIA Hugo 08/07/2012" +
-              "\nRessemblance : 98/100 (nom : identique ; pr\xE9noms : identiques ; date de "
-              "naissance : jour et mois invers\xE9s)" +
-              fin,
-          debut + "GARCIA Hugo 07/08/2012" + personne + "GARCIA-LOPEZ Hugo 07/08/2012" +
-              "\nRessemblance : 96/100 (nom : nom compos\xE9 ; pr\xE9noms : identiques ; date "
-              "de naissance : identique)" +
-              fin,
-          debut + "MARTIN Lea 05/06/2011" + personne +
-              "MARTIN L\xE9"
-              "a Marie 05/06/2011" +
-              "\nRessemblance : 89/100 (nom : identique ; pr\xE9noms : m\xEAme premier "
-              "pr\xE9nom ; date de naissance : identique)" +
-              fin}));
-  const DialoguesScript::Appel* q = d.dernier(Genre::Question);
-  EXPECT_EQ(q->titre, "Confirmation");
-  EXPECT_EQ(q->icone, Icone::Question);
-  EXPECT_EQ(q->parDefaut, Reponse::Oui);
-
-  // c1 was declined for the third person, then taken by the second; the third went to c2.
-  EXPECT_EQ(e.comptes[1].sousItems,
-            (std::vector<std::string>{"GARCIA", "Hugo", "07/08/2012 ", "GARCIA-LOPEZ", "Hugo",
+  EXPECT_EQ(e.comptes[1].sousItem(kNouvelleDateNaiss), " 08/07/2012");
+  EXPECT_EQ(e.comptes[1].marque, Marque::DejaBon);
+  EXPECT_EQ(e.comptes[2].sousItems,
+            (std::vector<std::string>{"GARCIA", "Hugo", "07/08/2012", "GARCIA-LOPEZ", "Hugo",
                                       "07/08/2012"}));
-  EXPECT_EQ(e.comptes[1].marque, Marque::ModificationImportante);
-  EXPECT_EQ(e.comptes[2].sousItem(kNouvelleDateNaiss), " 08/07/2012");
-  EXPECT_EQ(e.comptes[2].marque, Marque::DejaBon);
-  EXPECT_FALSE(e.comptes[0].attachee());
+  EXPECT_EQ(e.comptes[2].marque, Marque::ModificationImportante);
+  EXPECT_EQ(e.comptes[0].marque, Marque::ModificationImportante);
   EXPECT_FALSE(e.comptes[4].attachee());
-  EXPECT_EQ(NomsRebus(e), (std::vector<std::string>{"MARTIN/L\xE9"
-                                                    "a Marie",
-                                                    "DUBOIS/Paul"}));
-
-  EXPECT_EQ(d.appels.back().genre, Genre::Message);
-  EXPECT_EQ(d.appels.back().texte,
-            "Nombre d'utilisateurs rapproch\xE9s par ressemblance : 2" + kFin);
+  EXPECT_EQ(NomsRebus(e), (std::vector<std::string>{"DUBOIS/Paul", "/Hugo"}));
+  EXPECT_EQ(d.textes(Genre::Message),
+            std::vector<std::string>{"Nombre d'utilisateurs rapproch\xE9s par ressemblance : 3" + kFin});
   EXPECT_EQ(e.indicationRebus, "Nombre de personnes : 2");
-  EXPECT_EQ(e.compteurs.value().modificationsImportantes, 1);
+  EXPECT_EQ(e.compteurs.value().modificationsImportantes, 2);
+}
+
+// A cancelled review changes nothing and says nothing; no line at all still ends
+// with the count of 0.
+TEST(RapprocheRessemblance, CancelledOrNothingToPropose) {
+  EtatRapprochement e;
+  e.comptes = {Libre("c0", "MARTIN", "Lea", "05/06/2011")};
+  e.rebus = {{"MARTIN", "Lea", "06/05/2011"}};
+  const EtatRapprochement avant = e;
+  DialoguesScript d;
+  RapprocheRessemblance(e, d, [](const auto&, const Coches&) { return std::optional<Coches>(); });
+  EXPECT_EQ(e.rebus.size(), 1u);
+  EXPECT_FALSE(e.comptes[0].attachee());
+  EXPECT_TRUE(d.appels.empty());
+
+  e.rebus = {{"DURAND", "Paul", "01/01/2001"}};
+  int revues = 0;
+  RapprocheRessemblance(e, d, [&](const auto&, const Coches& o) {
+    ++revues;
+    return std::optional<Coches>(o);
+  });
+  EXPECT_EQ(revues, 0);
+  EXPECT_EQ(d.textes(Genre::Message),
+            std::vector<std::string>{"Nombre d'utilisateurs rapproch\xE9s par ressemblance : 0" + kFin});
+}
+
+PropositionRessemblance L(std::size_t personne, std::size_t compte, int score) {
+  PropositionRessemblance p;
+  p.rebus = personne;
+  p.compte = compte;
+  p.ressemblance.score = score;
+  return p;
+}
+
+// The ticks at opening: sure, and alone at the top of its person and its account.
+TEST(RapprocheRessemblance, TicksAtOpening) {
+  const int S = kSeuilRessemblanceSure;
+  struct Cas {
+    const char* quoi;
+    std::vector<PropositionRessemblance> lignes;
+    Coches attendues;
+  } cas[] = {
+      {"sure", {L(0, 0, S)}, {1}},
+      {"below the sure threshold", {L(0, 0, S - 1)}, {0}},
+      {"runner-up of its person", {L(0, 0, S + 5), L(0, 1, S + 2)}, {1, 0}},
+      {"tie within a person", {L(0, 0, S + 5), L(0, 1, S + 5)}, {0, 0}},
+      {"tie within an account", {L(0, 0, S + 5), L(1, 0, S + 5)}, {0, 0}},
+      {"best of its person, not of its account",
+       {L(1, 0, S + 9), L(0, 0, S + 5), L(0, 1, S + 1)},
+       {1, 0, 0}},
+      {"tie below the top does not matter",
+       {L(0, 0, S + 9), L(0, 1, S + 2), L(0, 2, S + 2)},
+       {1, 0, 0}},
+      {"two independent pairs", {L(0, 0, 100), L(1, 1, S)}, {1, 1}},
+  };
+  for (const Cas& c : cas) EXPECT_EQ(CochesOuverture(c.lignes), c.attendues) << c.quoi;
+}
+
+// Ticking unticks every line sharing the person or the account, and nothing else;
+// accepting all goes down the lines taking what is still free.
+TEST(RapprocheRessemblance, TickingAndAcceptingAll) {
+  const std::vector<PropositionRessemblance> lignes = {L(0, 0, 90), L(0, 1, 85), L(1, 0, 80),
+                                                       L(1, 1, 75), L(2, 2, 70)};
+  struct Cas {
+    Coches avant;
+    std::size_t cochee;
+    Coches apres;
+  } cas[] = {
+      {{1, 0, 0, 1, 1}, 1, {0, 1, 0, 0, 1}},
+      {{1, 0, 0, 1, 0}, 2, {0, 0, 1, 0, 0}},
+      {{0, 0, 0, 0, 0}, 4, {0, 0, 0, 0, 1}},
+      {{0, 0, 0, 0, 1}, 9, {0, 0, 0, 0, 1}},  // no such line
+  };
+  for (const Cas& c : cas) {
+    Coches coches = c.avant;
+    CocheLigne(lignes, coches, c.cochee);
+    EXPECT_EQ(coches, c.apres) << c.cochee;
+  }
+  EXPECT_EQ(CochesToutes(lignes), (Coches{1, 0, 0, 1, 1}));
+  EXPECT_EQ(CochesToutes(lignes, 71), (Coches{1, 0, 0, 1, 0}));
 }
 
 }  // namespace

@@ -23,11 +23,15 @@ echecs=0
 dir=
 
 echoue() { echo "FAIL: $*" >&2; echecs=$((echecs + 1)); }
+tmp_origine=${TMPDIR-}
 ok() { echo "ok: $*"; }
 
 # Stops the server; its folder goes too while every check passed, and is kept,
 # its path printed, once one failed.
 nettoie() {
+  # The write runs' TMPDIR lived in the server's folder: the next server must
+  # not inherit a folder that is gone.
+  if [ -n "$tmp_origine" ]; then export TMPDIR=$tmp_origine; else unset TMPDIR; fi
   if [ -n "$dir" ] && [ -d "$dir" ]; then
     "$serveur" arrete "$dir"
     if [ "$echecs" -eq 0 ]; then
@@ -57,8 +61,10 @@ cli_serveur() {  # cli_serveur PASSWORD SUBCOMMAND ARGS...
 essais_cli() {
   local n=$1 sortie err rc
   sortie=$(mktemp) err=$(mktemp)
-  # Write runs keep their journals beside the server, not in root's home.
-  export XDG_DATA_HOME=$dir/donnees
+  # Write runs keep their journals beside the server, not in root's home, and
+  # their locks there too.
+  export XDG_DATA_HOME=$dir/donnees TMPDIR=$dir/tmp
+  mkdir -p "$TMPDIR"
 
   # The account list: every TAVO account with a full name, once, nothing else.
   cli_serveur "$MDP" comptes >"$sortie" 2>"$err"
@@ -101,6 +107,7 @@ essais_cli() {
   # eleve0002 in its first names (matched by last name and first first-name).
   local personnes=$dir/personnes.csv
   printf 'NOM;PRENOM;NE(E) LE\r\nNOMB;JEAN PAUL;02/02/2001\r\nNOMC;Jean Pierre;03/03/2002\r\nINCONNU;Personne;01/01/2000\r\n' >"$personnes"
+  [ "$n" -ne 300 ] || essai_verrou "$personnes"
   local avant1 avant2 avant4
   avant1=$("$serveur" pdbedit "$dir" -v -u eleve0001 2>/dev/null)
   avant2=$("$serveur" pdbedit "$dir" -v -u eleve0002 2>/dev/null)
@@ -169,6 +176,39 @@ essais_cli() {
   # Put the two accounts back as seeded for the store tests.
   CORRINOM_SAMBA_MOT_DE_PASSE=$MDP "$semeur" 127.0.0.1 seme 2 >/dev/null || echoue "reseeding eleve0001-2"
   rm -f "$sortie" "$err"
+}
+
+# One writer per server. A first rapprocher --appliquer, whose rows fill a pipe
+# nobody reads, holds the server until it is killed: meanwhile a second one is
+# refused (exit status 2) and comptes still reads. After the kill -9 the server
+# is free: the write run that follows in essais_cli must be accepted.
+essai_verrou() {
+  local personnes=$1 inconnus=$dir/inconnus.csv tube=$dir/verrou.tube premier i rc err
+  {
+    printf 'NOM;PRENOM;NE(E) LE\r\n'
+    for ((i = 0; i < 4000; i++)); do printf 'INCONNU%04d;Personne;01/01/2000\r\n' "$i"; done
+  } >"$inconnus"
+  mkfifo "$tube"
+  exec 3<>"$tube"
+  # $! is corrinom-cli's own pid: the last command of a pipeline, not a subshell.
+  printf '%s\n' "$MDP" | "$cli" rapprocher --serveur 127.0.0.1 --utilisateur root --mot-de-passe-stdin \
+    --appliquer "$inconnus" >"$tube" 2>/dev/null &
+  premier=$!
+  for ((i = 0; i < 100; i++)); do
+    compgen -G "$TMPDIR/corrinom-*.lock" >/dev/null && break
+    sleep 0.1
+  done
+  err=$(cli_serveur "$MDP" rapprocher --appliquer "$personnes" 2>&1 >/dev/null)
+  rc=$?
+  if [ $rc -ne 2 ] || [ "$err" != "error: Corrinom est déjà ouvert sur 127.0.0.1. Fermez-le avant d'en ouvrir un autre." ]; then
+    echoue "a second rapprocher --appliquer while the first holds the server: exit $rc, $err"
+  else ok "a second writer is refused: $err"
+  fi
+  cli_serveur "$MDP" comptes >/dev/null 2>&1 || echoue "comptes was refused while a writer held the server"
+  kill -9 "$premier" 2>/dev/null || echoue "the first writer had ended before it was killed"
+  wait "$premier" 2>/dev/null
+  exec 3<&-
+  rm -f "$tube" "$inconnus"
 }
 
 essais_store() {

@@ -4,6 +4,7 @@
 #include <array>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "reconcile/marques.h"
 #include "window/compteurs.h"
@@ -133,6 +134,75 @@ TEST(Geometrie, AjustementALaResolution) {
       {{{1500, 100}, {863, 497}, cadre}, 120, {1280, 0, 1280, 800}, {{1280 + 97, 76}, {1078, 621}, cadre}},
   };
   for (const Cas& c : cas) EXPECT_EQ(CalculeAjustement(c.avant, c.dpi, c.ecran), c.apres) << c.dpi;
+}
+
+// The system's rounding (MulDiv) for fonts and splitters, and the centring of the
+// dialogs, never partly off the desktop on the left or at the top.
+TEST(Geometrie, EchellesEtCentrage) {
+  EXPECT_EQ(Proportion(8, 96, 72), 11);
+  EXPECT_EQ(Proportion(461, 144, 96), 692);  // a half rounds away from zero
+  EXPECT_EQ(Proportion(-7, 1, 2), -4);
+  EXPECT_EQ(Proportion(5, 1, 0), 0);
+  EXPECT_EQ(HauteurPolice(8, 120), -13);
+  EXPECT_EQ(HauteurPolice(8, 96, 150), -16);
+  EXPECT_EQ(Reechelle(Separations{461, 196}, 96, 144), (Separations{692, 294}));
+  EXPECT_EQ(Centre({100, 50}, {10, 20, 300, 200}), (Point{110, 95}));
+  const GeometrieFenetre choix{{}, {336, 309}, {3, 26, 3, 3}};
+  const Rectangle bureau{0, 0, 1280, 1024};
+  EXPECT_EQ(PlaceCentree(choix, {100, 100, 800, 600}, 96, bureau).position, (Point{329, 231}));
+  EXPECT_EQ(PlaceCentree(choix, {-500, -300, 400, 300}, 96, bureau).position, (Point{0, 0}));
+  // A printer at 600 dpi whose printable area starts 100 pixels in.
+  const PageImprimee page = PageAvecMarges({4960, 7016}, {100, 100}, 600, 600);
+  EXPECT_EQ(page.papier, (Rectangle{0, 0, 11904, 16838}));
+  EXPECT_EQ(page.zone, (Rectangle{480, 480, 10464, 15398}));
+  EXPECT_EQ(page.pixels, (Rectangle{200, 200, 4360, 6416}));
+}
+
+// Controls of the Win32 shell are all the window's children: nested places add up.
+TEST(Dispose, DansLaFenetre) {
+  std::map<std::string_view, Rectangle> absolues;
+  for (const PlaceControle& p : DisposeDansFenetre({863, 497}, 96, 19, SeparationsInitiales(96)))
+    absolues[p.nom] = p.place;
+  for (const PlaceControle& p : Dispose({863, 497}, 96, 19, SeparationsInitiales(96))) {
+    const auto parent = absolues.find(TrouveControle(p.nom)->parent);
+    const Point o = parent == absolues.end() ? Point{} : Point{parent->second.x, parent->second.y};
+    EXPECT_EQ(absolues[p.nom], (Rectangle{p.place.x + o.x, p.place.y + o.y, p.place.largeur, p.place.hauteur}))
+        << p.nom;
+  }
+}
+
+// The Win32 shell's splitters: found under the pointer, moved, read back.
+TEST(Dispose, Separateurs) {
+  const Separations depart = SeparationsInitiales(96);
+  const std::vector<PlaceControle> places = DisposeDansFenetre({863, 497}, 96, 19, depart);
+  EXPECT_EQ(SeparationsDe(places, {}), depart);
+  std::map<std::string_view, Rectangle> p;
+  for (const PlaceControle& c : places) p[c.nom] = c.place;
+  const Rectangle s1 = p["Splitter1"], s2 = p["Splitter2"];
+  EXPECT_EQ(SeparateurSous(places, {s1.x + 5, s1.y}), "Splitter1");
+  EXPECT_EQ(SeparateurSous(places, {s2.x, s2.y + 5}), "Splitter2");
+  EXPECT_EQ(SeparateurSous(places, {s1.x + 5, s1.y + s1.hauteur}), "");
+  EXPECT_EQ(DeplaceSeparateur(places, "Splitter1", {0, p["PanelHaut"].y + 250}, depart),
+            (Separations{depart.largeurAides, 250}));
+  EXPECT_EQ(DeplaceSeparateur(places, "Splitter2", {p["GroupBox3"].x + 300, 0}, depart),
+            (Separations{300, depart.hauteurHaut}));
+}
+
+// The guide printed as plain text: a paragraph that does not fit goes to the next
+// page; one taller than a page is cut at its foot.
+TEST(Aide, ParagraphesImprimes) {
+  const std::vector<PlaceParagraphe> attendu{{0, 10, 30}, {0, 45, 50}, {1, 10, 100}, {2, 10, 10}};
+  EXPECT_EQ(MetEnPageParagraphes({30, 50, 200, 10}, 10, 110, 5), attendu);
+}
+
+TEST(FenetresAnnexes, BarreEtIdentifiants) {
+  EXPECT_EQ(FinBarre(0), std::nullopt);
+  EXPECT_EQ(FinBarre(5), 5);
+  EXPECT_EQ(FinBarre(std::size_t{1} << 40), std::nullopt);
+  EXPECT_EQ(ExplicationIdentifiants("srv"),
+            "Pour lire et modifier les comptes du serveur srv, Corrinom a besoin du nom et du mot de passe d'un "
+            "administrateur.");
+  EXPECT_NE(ExplicationIdentifiants("").find("comptes de ce serveur,"), std::string::npos);
 }
 
 // The chooser answers only Ok with an entry selected; a preselection outside the

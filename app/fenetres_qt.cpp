@@ -1,10 +1,12 @@
-#include "app/ajuste_fenetre.h"
+#include "app/fenetres_qt.h"
 
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
 #include <cmath>
 
+#include "app/texte_qt.h"
+#include "window/controles.h"
 #include "window/geometrie.h"
 
 namespace corrinom::app {
@@ -21,6 +23,26 @@ QMargins CadreConnu(const QWidget& w) {
 }
 
 }  // namespace
+
+QFont PoliceFenetres() {
+  // The faces in window/controles.h's order of preference.
+  QFont police;
+  QStringList familles;
+  for (std::string_view f : fenetre::kFamillesPolice) familles << VersQt(f);
+  police.setFamilies(familles);
+  police.setStyleHint(QFont::SansSerif);
+  police.setPointSize(fenetre::kTaillePolice);
+  return police;
+}
+
+void PlaceCentree(QWidget& w, int largeur, int hauteur, int dpi, const QRect& ecran) {
+  w.resize(largeur, hauteur);
+  const QSize ext = w.frameGeometry().size();
+  const fenetre::Point coin =
+      fenetre::Centre({ext.width(), ext.height()}, {ecran.x(), ecran.y(), ecran.width(), ecran.height()});
+  w.move(coin.x, coin.y);
+  AjusteFenetre(w, dpi, ecran);
+}
 
 void AjusteFenetre(QWidget& w, int dpi, const QRect& ecran) {
   const QPoint position = w.frameGeometry().topLeft();

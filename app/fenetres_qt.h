@@ -1,0 +1,48 @@
+// What the Qt windows share: their font, a button built from window/'s facts, and
+// placing a window and adapting it to the screen's resolution (window/geometrie.h's
+// arithmetic in Qt's types, applied to a widget).
+//
+// Qt already scales whole windows by the screen's device pixel ratio, so the
+// resolution used here is Qt's logical one: on a screen that Qt scales, it reads 96
+// again and nothing is done twice.
+#pragma once
+
+#include <QFont>
+#include <QPushButton>
+#include <QRect>
+
+#include "app/texte_qt.h"
+#include "window/geometrie.h"
+
+class QWidget;
+
+namespace corrinom::app {
+
+// The font of the program's windows.
+QFont PoliceFenetres();
+
+// A rectangle of window/ in Qt's type.
+inline QRect RectQt(const fenetre::Rectangle& r) { return QRect(r.x, r.y, r.largeur, r.hauteur); }
+
+// A push button of a window/ table (its name, text and place at 96 dpi) that does
+// not take the default on focus.
+template <class Controle>
+QPushButton* Bouton(QWidget* parent, const Controle& c) {
+  auto* b = new QPushButton(VersQt(c.texte), parent);
+  b->setObjectName(VersQt(c.nom));
+  b->setGeometry(RectQt(c.place));
+  b->setAutoDefault(false);
+  return b;
+}
+
+// Places a top-level window centred on `ecran` at its design size `largeur` x
+// `hauteur`, then AjusteFenetre with that resolution.
+void PlaceCentree(QWidget& fenetre, int largeur, int hauteur, int dpi, const QRect& ecran);
+
+// Applies fenetre::CalculeAjustement to a top-level widget with the given resolution and screen.
+void AjusteFenetre(QWidget& fenetre, int dpi, const QRect& ecran);
+
+// The same with the logical resolution and available geometry of the widget's screen.
+void AjusteFenetre(QWidget& fenetre);
+
+}  // namespace corrinom::app
