@@ -232,7 +232,7 @@ void TFormCorrinom::CreeLigneRecherche() {
   for (std::string_view choix : kTextesChoixMarques)
     SendMessageW(ComboMarques_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(DeCp1252(choix).c_str()));
   SendMessageW(ComboMarques_, CB_SETCURSEL, 0, 0);
-  const HWND nombre = cree(WC_STATICW, "", SS_RIGHT | SS_NOPREFIX, 0);
+  const HWND nombre = cree({WC_STATICW, SS_RIGHT | SS_NOPREFIX, 0}, "");
   recherche_ = {{{fenetre::kNomLibelleRecherche, libelle},
                  {fenetre::kNomEditRecherche, EditRecherche_},
                  {fenetre::kNomComboMarques, ComboMarques_},

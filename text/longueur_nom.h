@@ -13,4 +13,12 @@ namespace corrinom {
 // ';'. The ';' are the same bytes in CP1252 and UTF-8, so either text may be given.
 std::string RemplaceLongueurNom(std::string_view commentaire, std::int64_t n);
 
+// Field 7 as the comment holds it, whatever it is ("x7" stays "x7"); empty when
+// the comment has fewer than six ';'.
+std::string_view ChampLongueurNom(std::string_view commentaire);
+
+// The comment with field 7 replaced by these very bytes, as a restore puts back
+// what a write replaced; unchanged when it has fewer than six ';'.
+std::string RemplaceChampLongueurNom(std::string_view commentaire, std::string_view champ);
+
 }  // namespace corrinom
