@@ -96,6 +96,14 @@ HICON CreeIconeMarque(Marque marque, int cote) {
   return icone;
 }
 
+// The label whose text names a control, just before it in the z-order (empty
+// for a control that names itself or has none).
+std::string_view LibelleDe(std::string_view controle) {
+  if (controle == "EditNomFich") return "Label1";
+  if (controle == fenetre::kNomEditRecherche) return fenetre::kNomLibelleRecherche;
+  return {};
+}
+
 }  // namespace
 
 TFormCorrinom::TFormCorrinom(HINSTANCE instance, EtatRapprochement& etat, MagasinComptes& magasin,
@@ -244,12 +252,20 @@ void TFormCorrinom::CreeLigneRecherche() {
 void TFormCorrinom::OrdreFocus() {
   // The Tab key follows the window's order of its children: the focus order on
   // top, the group boxes at the bottom, under the controls they frame.
+  // A control's label comes just before it, where oleacc looks for its name.
   HWND avant = HWND_TOP;
   for (std::string_view nom : fenetre::OrdreFocusAvecRecherche()) {
     const HWND h = Controle(nom);
-    SetWindowPos(h, avant, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    avant = h;
+    for (const HWND l : {Controle(LibelleDe(nom)), h}) {
+      if (!l) continue;
+      SetWindowPos(l, avant, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+      avant = l;
+    }
   }
+  // The lists have no label: oleacc names them by their text (which they do not
+  // show), their group's caption.
+  SetWindowTextW(ListViewUsers_, DeCp1252(fenetre::TrouveControle("GroupBox1")->texte).c_str());
+  SetWindowTextW(ListViewRebus_, DeCp1252(fenetre::TrouveControle("GroupBox4")->texte).c_str());
   for (const ControleCree& c : controles_)
     if (c.controle->genre == Genre::Cadre)
       SetWindowPos(c.hwnd, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
@@ -426,6 +442,10 @@ LRESULT TFormCorrinom::Traite(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
     case WM_SIZE:
       Place();
+      return 0;
+    case WM_SETFOCUS:
+      // The keyboard goes back to the control that had it, the first one at start.
+      SetFocus(focus_ && IsWindow(focus_) ? focus_ : EditNomFich_);
       return 0;
     case WM_GETMINMAXINFO:
       reinterpret_cast<MINMAXINFO*>(lp)->ptMinTrackSize = {E(300), E(360)};
@@ -760,6 +780,7 @@ LRESULT CALLBACK TFormCorrinom::ProcedureControle(HWND hwnd, UINT msg, WPARAM wp
   switch (msg) {
     case WM_SETFOCUS: {
       const LRESULT r = DefSubclassProc(hwnd, msg, wp, lp);
+      f->focus_ = hwnd;
       f->logique_->FocusEntre(f->NomDe(hwnd));
       return r;
     }
