@@ -1,4 +1,4 @@
-// sonde-fenetre.exe TITLE [--police FACE POINTS]: looks at a shown window of another program, as a screen
+// sonde-fenetre.exe TITLE [--police FACE POINTS] [--suivre FIN]: looks at a shown window of another program, as a screen
 // reader and a careful eye would, and prints what it finds on stdout, one fact a
 // line, tab-separated, in UTF-8. TITLE is the start of the window's title.
 //
@@ -13,6 +13,8 @@
 //             own font against its own box and up to the nearest control beside it)
 //   parties   <bar width> <right edges...>   (a status bar's panels)
 //   focus     <class> <accessible name> <shown 0|1>
+//
+// With --suivre FIN it follows the window instead (see Suit).
 //   police    <"de la fenetre" | "refaite": made from FACE and POINTS>
 //   bilan     <unnamed controls> <texts cut or touching>
 //
@@ -239,14 +241,61 @@ bool Contient(const RECT& a, const RECT& b) {
   return a.left <= b.left && a.top <= b.top && a.right >= b.right && a.bottom >= b.bottom;
 }
 
+// The keyboard focus of the window's thread, and whether the window shows it
+// (Windows hides focus frames until the keyboard is used): a "focus" line.
+std::vector<std::string> Focus(HWND haut) {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  if (!GetGUIThreadInfo(GetWindowThreadProcessId(haut, nullptr), &info) || !info.hwndFocus) return {};
+  const LRESULT etat = SendMessageW(haut, WM_QUERYUISTATE, 0, 0);
+  const HWND f = info.hwndFocus;
+  return {"focus", Champ(Classe(f)), Champ(NomAccessible(f)), (etat & UISF_HIDEFOCUS) ? "0" : "1"};
+}
+
+// Follows the window while the session presses keys: prints "pret", then a line
+// each time the focus or a shown text (labels, choices) changes: the focus line
+// with the texts after it. Ends when the file `fin` exists or the window goes.
+void Suit(HWND haut, const std::wstring& fin) {
+  Ligne({"pret"});
+  std::vector<std::string> avant;
+  for (int tour = 0; tour < 6000 && IsWindow(haut) && GetFileAttributesW(fin.c_str()) == INVALID_FILE_ATTRIBUTES;
+       ++tour) {
+    std::vector<std::string> etat = Focus(haut);
+    if (etat.empty()) etat = {"focus", "", "", "0"};
+    std::vector<HWND> enfants;
+    EnumChildWindows(haut, &AjouteEnfant, reinterpret_cast<LPARAM>(&enfants));
+    std::string textes;
+    for (HWND h : enfants) {
+      if (!IsWindowVisible(h) || DansUnControle(h, haut) ||
+          !(EstClasse(h, L"Static") || EstClasse(h, L"ComboBox")))
+        continue;
+      const std::wstring t = Texte(h);
+      if (!t.empty()) textes += (textes.empty() ? "" : " | ") + Champ(t);
+    }
+    etat.push_back(textes);
+    if (etat != avant) Ligne(etat);
+    avant = std::move(etat);
+    Sleep(20);
+  }
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
-  if (argc == 5 && lstrcmpW(argv[2], L"--police") == 0) {
-    faceSecours = argv[3];
-    pointsSecours = _wtoi(argv[4]);
-  } else if (argc != 2) {
-    std::fputs("usage: sonde-fenetre TITRE [--police FACE POINTS]\n", stderr);
+  std::wstring fin;
+  bool usage = argc < 2;
+  for (int i = 2; i < argc && !usage; ++i) {
+    if (lstrcmpW(argv[i], L"--police") == 0 && i + 2 < argc) {
+      faceSecours = argv[++i];
+      pointsSecours = _wtoi(argv[++i]);
+    } else if (lstrcmpW(argv[i], L"--suivre") == 0 && i + 1 < argc) {
+      fin = argv[++i];
+    } else {
+      usage = true;
+    }
+  }
+  if (usage) {
+    std::fputs("usage: sonde-fenetre TITRE [--police FACE POINTS] [--suivre FIN]\n", stderr);
     return 64;
   }
   SetProcessDPIAware();
@@ -270,6 +319,10 @@ int wmain(int argc, wchar_t** argv) {
   const int dpi = GetDeviceCaps(ecran, LOGPIXELSY);
   ReleaseDC(nullptr, ecran);
   dpiFenetre = dpi;
+  if (!fin.empty()) {
+    Suit(haut, fin);
+    return 0;
+  }
   Ligne({"fenetre", Champ(Texte(haut)), std::to_string(dpi)});
   if (!accessibleDeFenetre) Ligne({"oleacc", "absent"});
 
@@ -334,15 +387,7 @@ int wmain(int argc, wchar_t** argv) {
     }
   }
 
-  // The keyboard focus of the window's thread, and whether the window shows it
-  // (Windows hides focus frames until the keyboard is used).
-  GUITHREADINFO info{};
-  info.cbSize = sizeof info;
-  if (GetGUIThreadInfo(GetWindowThreadProcessId(haut, nullptr), &info) && info.hwndFocus) {
-    const LRESULT etat = SendMessageW(haut, WM_QUERYUISTATE, 0, 0);
-    const HWND f = info.hwndFocus;
-    Ligne({"focus", Champ(Classe(f)), Champ(NomAccessible(f)), (etat & UISF_HIDEFOCUS) ? "0" : "1"});
-  }
+  if (const std::vector<std::string> f = Focus(haut); !f.empty()) Ligne(f);
   Ligne({"police", policeSecourue ? "refaite" : "de la fenetre"});
   Ligne({"bilan", std::to_string(sansNom), std::to_string(coupes)});
   CoUninitialize();
