@@ -77,8 +77,11 @@ std::vector<PlaceLibelle> PlacesLibelles(int dpi) {
     const std::string_view suivant = i < 2 ? (i == 0 ? "LabelAFaireMineurImage" : "LabelAFaireImage") : "";
     ajoute(kCompteurs[i], suivant, bord, TexteCompteur(static_cast<Marque>(i), 99999));
   }
-  // The search line's label, up to its edit box, at the window's design width.
+  // The search line at the window's design width: the count of rows shown up to
+  // the label, the label up to its edit box.
   const PlacesRecherche r = PlaceRecherche(e(BordInterieur("GroupBox1") + kMargesCadre.droite), dpi);
+  places.push_back({kNomLabelNombreComptes, "GroupBox1", kNomLibelleRecherche, TexteComptesAffiches(99998, 99999),
+                    r.nombre.x, r.libelle.x - r.nombre.x - e(kEcartLibelle)});
   places.push_back({kNomLibelleRecherche, "GroupBox1", kNomEditRecherche, std::string(kTexteLibelleRecherche),
                     r.libelle.x, r.edition.x - r.libelle.x - e(kEcartLibelle)});
   return places;

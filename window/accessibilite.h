@@ -50,7 +50,7 @@ struct PlaceLibelle {
   std::string_view libelle;  // the label's name in the code
   std::string_view parent;
   std::string_view suivant;  // the next control on its line; empty: the parent's edge
-  std::string texte;         // the longest text it shows (a counter's with 99999 rows)
+  std::string texte;         // the longest text it shows (counts of 99999 rows)
   int x = 0;                 // its left edge in its parent's client area, in pixels at dpi
   int place = 0;             // the room for its text, in pixels at dpi
 };
