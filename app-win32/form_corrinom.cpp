@@ -18,6 +18,7 @@
 #include "operator/dialogues.h"
 #include "session/progression.h"
 #include "text/encodage.h"
+#include "window/accessibilite.h"
 #include "window/compteurs.h"
 #include "window/confort.h"
 #include "window/fenetres_annexes.h"
@@ -94,14 +95,6 @@ HICON CreeIconeMarque(Marque marque, int cote) {
   DeleteObject(masque);
   DeleteObject(couleurs);
   return icone;
-}
-
-// The label whose text names a control, just before it in the z-order (empty
-// for a control that names itself or has none).
-std::string_view LibelleDe(std::string_view controle) {
-  if (controle == "EditNomFich") return "Label1";
-  if (controle == fenetre::kNomEditRecherche) return fenetre::kNomLibelleRecherche;
-  return {};
 }
 
 }  // namespace
@@ -252,20 +245,16 @@ void TFormCorrinom::CreeLigneRecherche() {
 void TFormCorrinom::OrdreFocus() {
   // The Tab key follows the window's order of its children: the focus order on
   // top, the group boxes at the bottom, under the controls they frame.
-  // A control's label comes just before it, where oleacc looks for its name.
   HWND avant = HWND_TOP;
   for (std::string_view nom : fenetre::OrdreFocusAvecRecherche()) {
     const HWND h = Controle(nom);
-    for (const HWND l : {Controle(LibelleDe(nom)), h}) {
-      if (!l) continue;
-      SetWindowPos(l, avant, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-      avant = l;
-    }
+    SetWindowPos(h, avant, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    avant = h;
   }
-  // The lists have no label: oleacc names them by their text (which they do not
-  // show), their group's caption.
-  SetWindowTextW(ListViewUsers_, DeCp1252(fenetre::TrouveControle("GroupBox1")->texte).c_str());
-  SetWindowTextW(ListViewRebus_, DeCp1252(fenetre::TrouveControle("GroupBox4")->texte).c_str());
+  // Each named control's label just before it; the lists' names as their text.
+  for (const fenetre::NomAccessible& n : fenetre::NomsAccessibles())
+    if (const HWND h = Controle(n.controle); h && h != ComboMarques_)
+      annexes::NommeControle(h, n.controle, Controle(n.libelle));
   for (const ControleCree& c : controles_)
     if (c.controle->genre == Genre::Cadre)
       SetWindowPos(c.hwnd, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
