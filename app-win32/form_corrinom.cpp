@@ -255,6 +255,7 @@ void TFormCorrinom::OrdreFocus() {
   for (const fenetre::NomAccessible& n : fenetre::NomsAccessibles())
     if (const HWND h = Controle(n.controle); h && h != ComboMarques_)
       annexes::NommeControle(h, n.controle, Controle(n.libelle));
+  annexes::AnnoteNom(ComboMarques_, fenetre::kNomComboMarques);
   for (const ControleCree& c : controles_)
     if (c.controle->genre == Genre::Cadre)
       SetWindowPos(c.hwnd, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);

@@ -2,6 +2,10 @@
 
 #include <commctrl.h>
 #include <commdlg.h>
+// The annotation service's identifiers are defined here: the program does not
+// link oleacc.dll, which COM loads when asked for the service.
+#include <initguid.h>
+#include <oleacc.h>
 
 #include <algorithm>
 #include <cwchar>
@@ -28,6 +32,17 @@ void NommeControle(HWND controle, std::string_view nom, HWND libelle) {
     if (lstrcmpiW(classe, L"Edit") == 0) return;  // its text is what the operator types
   }
   SetWindowTextW(controle, DeCp1252(fenetre::NomAccessibleDe(nom)).c_str());
+}
+
+void AnnoteNom(HWND controle, std::string_view nom) {
+  IAccPropServices* services = nullptr;
+  if (FAILED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER, IID_IAccPropServices,
+                              reinterpret_cast<void**>(&services))) ||
+      !services)
+    return;
+  const std::wstring texte = DeCp1252(fenetre::NomAccessibleDe(nom));
+  services->SetHwndPropStr(controle, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, PROPID_ACC_NAME, texte.c_str());
+  services->Release();
 }
 
 HWND CreeBulles(HWND fenetre, DWORD style, DWORD styleEtendu) {

@@ -33,6 +33,10 @@ HWND CreeControle(HWND parent, const Sorte& sorte, std::string_view texte, int i
 // window text. Wine's oleacc reads a label for edit boxes only: a list with a
 // label carries its name too.
 void NommeControle(HWND controle, std::string_view nom, HWND libelle = nullptr);
+// For a control whose text is its value (a drop-down list shows its choice): its
+// name as an annotation of oleacc's, which Windows' screen readers read (Wine's
+// oleacc keeps none).
+void AnnoteNom(HWND controle, std::string_view nom);
 
 // A rectangle of the system's as the window layer's, and back.
 inline fenetre::Rectangle DeRect(const RECT& r) { return {r.left, r.top, r.right - r.left, r.bottom - r.top}; }

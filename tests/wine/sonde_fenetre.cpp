@@ -216,7 +216,8 @@ bool ZoneTexte(HWND h, HWND haut, int dpi, RECT& texte, RECT& boite, std::wstrin
     }
     return false;
   }
-  if (!EstClasse(h, L"Button")) return false;
+  // A picture button's text is its name, not shown.
+  if (!EstClasse(h, L"Button") || (style & (BS_ICON | BS_BITMAP))) return false;
   const SIZE s = Mesure(h, t, DT_SINGLELINE, 0);
   if (EstCadre(h)) {
     // A group's caption sits on its top line, a few pixels in from its left.
