@@ -723,7 +723,12 @@ void TFormCorrinom::Redessine(Redessin quoi, const fenetre::Selections& selectio
 }
 
 void TFormCorrinom::ActiveControle(std::string_view nom, bool actif) {
-  if (const HWND h = Controle(nom)) EnableWindow(h, actif ? TRUE : FALSE);
+  const HWND h = Controle(nom);
+  if (!h) return;
+  EnableWindow(h, actif ? TRUE : FALSE);
+  // A box that closed while its button was off left the keyboard on the window:
+  // it goes back to the button.
+  if (actif && h == focus_ && GetFocus() == hwnd_) SetFocus(h);
 }
 
 void TFormCorrinom::MontreAide() { win32::MontreAide(instance_, hwnd_); }

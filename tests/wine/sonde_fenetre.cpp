@@ -25,6 +25,7 @@
 #include <commctrl.h>
 #include <oleacc.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -244,23 +245,29 @@ bool Contient(const RECT& a, const RECT& b) {
 
 // The keyboard focus of the window's thread, and whether the window shows it
 // (Windows hides focus frames until the keyboard is used): a "focus" line.
-std::vector<std::string> Focus(HWND haut) {
+HWND ControleFocus(HWND haut) {
   GUITHREADINFO info{};
   info.cbSize = sizeof info;
-  if (!GetGUIThreadInfo(GetWindowThreadProcessId(haut, nullptr), &info) || !info.hwndFocus) return {};
+  return GetGUIThreadInfo(GetWindowThreadProcessId(haut, nullptr), &info) ? info.hwndFocus : nullptr;
+}
+
+std::vector<std::string> Focus(HWND haut) {
+  const HWND f = ControleFocus(haut);
+  if (!f) return {};
   const LRESULT etat = SendMessageW(haut, WM_QUERYUISTATE, 0, 0);
-  const HWND f = info.hwndFocus;
   return {"focus", Champ(Classe(f)), Champ(NomAccessible(f)), (etat & UISF_HIDEFOCUS) ? "0" : "1"};
 }
 
 // Follows the window while the session presses keys: prints "pret", then a line
-// each time the focus or a shown text (labels, choices) changes: the focus line
-// with the texts after it. Ends when the file `fin` exists or the window goes.
+// each time the focus or a shown text (labels, choices) settles on a new state:
+// the focus line with the texts after it. Ends when the file `fin` exists or the window goes.
 void Suit(HWND haut, const std::wstring& fin) {
   Ligne({"pret"});
-  std::vector<std::string> avant;
+  std::vector<std::string> avant, precedent;
+  HWND focusVu = nullptr;
   for (int tour = 0; tour < 6000 && IsWindow(haut) && GetFileAttributesW(fin.c_str()) == INVALID_FILE_ATTRIBUTES;
        ++tour) {
+    const HWND focus = ControleFocus(haut);
     std::vector<std::string> etat = Focus(haut);
     if (etat.empty()) etat = {"focus", "", "", "0"};
     std::vector<HWND> enfants;
@@ -274,8 +281,15 @@ void Suit(HWND haut, const std::wstring& fin) {
       if (!t.empty()) textes += (textes.empty() ? "" : " | ") + Champ(t);
     }
     etat.push_back(textes);
-    if (etat != avant) Ligne(etat);
-    avant = std::move(etat);
+    // A new focus is printed at once. The texts take a while to read: a key
+    // pressed meanwhile can show half its effect, so they are printed once two
+    // readings in a row agree.
+    if (focus != focusVu || (etat == precedent && etat != avant)) {
+      focusVu = focus;
+      Ligne(etat);
+      avant = etat;
+    }
+    precedent = std::move(etat);
     Sleep(20);
   }
 }
@@ -350,7 +364,17 @@ int wmain(int argc, wchar_t** argv) {
         if (verdict != "ok") break;
         if (autre == h || !IsWindowVisible(autre) || DansUnControle(autre, haut) || EstCadre(autre)) continue;
         if (GetParent(autre) != GetParent(h)) continue;
-        const RECT a = Place(autre, haut);
+        RECT a = Place(autre, haut);
+        // A label beside it is only as wide as its text; an empty one shows nothing.
+        const LONG type = GetWindowLongW(autre, GWL_STYLE) & SS_TYPEMASK;
+        if (EstClasse(autre, L"Static") &&
+            (type == SS_LEFT || type == SS_CENTER || type == SS_RIGHT || type == SS_LEFTNOWORDWRAP)) {
+          RECT boiteAutre;
+          std::wstring texteAutre;
+          if (!ZoneTexte(autre, haut, dpi, a, boiteAutre, texteAutre)) continue;
+          a.left = std::max(a.left, boiteAutre.left);
+          a.right = std::min(a.right, boiteAutre.right);
+        }
         if (a.right <= a.left || a.bottom <= a.top || Contient(a, boite)) continue;
         // A group's caption only meets what crosses its top line.
         const bool cadre = EstCadre(h);
