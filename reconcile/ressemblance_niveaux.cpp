@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdio>
 #include <cstdlib>
+#include <utility>
 
 #include "text/noms.h"
 #include "text/octets.h"
@@ -207,7 +208,9 @@ bool AutreOrdreOuAjout(const std::vector<std::string>& a, const std::vector<std:
 
 const int kSeuilRessemblance = 58;
 const int kSeuilToutAccepter = 66;
-const int kSeuilRessemblanceSure = 81;
+const int kSeuilRessemblanceSure = 72;
+const int kEcartRessemblanceSure = 10;
+const int kPorteursPrenomCourant = 3;
 
 namespace detail {
 
@@ -316,6 +319,11 @@ FicheRessemblance FicheDe(std::string_view nom, std::string_view prenoms,
   return f;
 }
 
+std::string PremierPrenomPlie(std::string_view prenoms) {
+  std::vector<std::string> mots = Mots(PlieNom(prenoms));
+  return mots.empty() ? std::string() : std::move(mots.front());
+}
+
 NiveauNom CompareNom(const FicheRessemblance& a, const FicheRessemblance& b) {
   if (a.nom.empty() || b.nom.empty()) return NiveauNom::Different;
   if (a.nom == b.nom) return NiveauNom::Identique;
@@ -363,6 +371,8 @@ Ressemblance Compare(const FicheRessemblance& compte, const FicheRessemblance& p
   r.nom = CompareNom(compte, personne);
   r.prenoms = ComparePrenoms(compte, personne);
   r.date = CompareDate(compte, personne);
+  r.prenomsCompte = static_cast<int>(compte.prenoms.size());
+  r.prenomsPersonne = static_cast<int>(personne.prenoms.size());
   r.score =
       Score(kPoids.nom[Rang(r.nom)] + kPoids.prenoms[Rang(r.prenoms)] + kPoids.date[Rang(r.date)]);
   return r;
