@@ -214,12 +214,17 @@ Coches CochesOuverture(const std::vector<PropositionRessemblance>& lignes, int s
     const Voisins& personne = personnes[l.rebus];
     const Voisins& compte = comptes[l.compte];
     const int jumeauxAutres = personne.jumeaux + compte.jumeaux - 2 * Jumeaux(r);
+    // Twins bear other first first-names: a line agreeing on it and on the date is
+    // the one of the twin it names.
+    const bool departageJumeaux =
+        (r.prenoms == NiveauPrenoms::Identiques || r.prenoms == NiveauPrenoms::MemePremier) &&
+        r.date == NiveauDate::Identique;
     const bool seulContrePlusieurs = (r.prenomsCompte == 1 && r.prenomsPersonne > 1) ||
                                      (r.prenomsPersonne == 1 && r.prenomsCompte > 1);
     coches[i] = r.score >= seuilSur &&
                 r.score >= std::max(personne.autre(r.score), compte.autre(r.score)) +
                                kEcartRessemblanceSure &&
-                jumeauxAutres == 0 &&
+                (jumeauxAutres == 0 || departageJumeaux) &&
                 (r.nom != NiveauNom::Different || r.prenomsPersonne >= 2) &&
                 (r.prenoms != NiveauPrenoms::PremierProche || !l.premiersPrenomsCourants) &&
                 (!seulContrePlusieurs || r.date == NiveauDate::Identique);

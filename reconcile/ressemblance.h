@@ -59,8 +59,9 @@ using Coches = std::vector<char>;
 //  - it scores kEcartRessemblanceSure more than every other line of its person and
 //    of its account (so two lines sharing the top score tick neither);
 //  - no other line of its person or of its account pairs a last name and a birth
-//    date that are both identical: a twin, or a pupil of the same family born the
-//    same day, could be the one;
+//    date that are both identical (a twin, or a pupil of the same family born the
+//    same day, could be the one), unless the line's own first first-names and
+//    birth dates are identical, which tells twins apart;
 //  - when the last names differ, the first names are two or more (a lone first
 //    name and a birth date are shared by chance too often);
 //  - when the first first-names are close but differ, they are not both in use
