@@ -78,17 +78,4 @@ std::string ExtraitPrenoms(std::string_view nomComplet, std::int64_t longueurNom
   return f.substr(debut, 256);
 }
 
-std::string RemplaceLongueurNom(std::string_view commentaire, std::int64_t n) {
-  std::size_t p = std::string_view::npos;
-  for (int i = 0; i < 6; ++i) {
-    p = commentaire.find(';', p == std::string_view::npos ? 0 : p + 1);
-    if (p == std::string_view::npos) return std::string(commentaire);
-  }
-  std::string r(commentaire.substr(0, p + 1));
-  r += std::to_string(n);
-  const auto suite = commentaire.find(';', p + 1);
-  if (suite != std::string_view::npos) r += commentaire.substr(suite);
-  return r;
-}
-
 }  // namespace corrinom

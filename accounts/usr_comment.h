@@ -9,6 +9,8 @@
 #include <string>
 #include <string_view>
 
+#include "text/longueur_nom.h"
+
 namespace corrinom {
 
 // The TAVO record
@@ -40,8 +42,5 @@ TUsrComment LitUsrComment(std::string_view texte);
 // LongueurNom (a negative length counts as 0).
 std::string ExtraitNom(std::string_view nomComplet, std::int64_t longueurNom);
 std::string ExtraitPrenoms(std::string_view nomComplet, std::int64_t longueurNom);
-
-// The comment with field 7 replaced by n; unchanged when it has fewer than six ';'.
-std::string RemplaceLongueurNom(std::string_view commentaire, std::int64_t n);
 
 }  // namespace corrinom

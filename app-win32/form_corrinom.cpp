@@ -232,9 +232,11 @@ void TFormCorrinom::CreeLigneRecherche() {
   for (std::string_view choix : kTextesChoixMarques)
     SendMessageW(ComboMarques_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(DeCp1252(choix).c_str()));
   SendMessageW(ComboMarques_, CB_SETCURSEL, 0, 0);
+  const HWND nombre = cree({WC_STATICW, SS_RIGHT | SS_NOPREFIX, 0}, "");
   recherche_ = {{{fenetre::kNomLibelleRecherche, libelle},
                  {fenetre::kNomEditRecherche, EditRecherche_},
-                 {fenetre::kNomComboMarques, ComboMarques_}}};
+                 {fenetre::kNomComboMarques, ComboMarques_},
+                 {fenetre::kNomLabelNombreComptes, nombre}}};
   for (HWND h : {EditRecherche_, ComboMarques_})
     SetWindowSubclass(h, &TFormCorrinom::ProcedureControle, 1, reinterpret_cast<DWORD_PTR>(this));
 }
@@ -337,14 +339,24 @@ void TFormCorrinom::Place() {
   RECT client;
   GetClientRect(hwnd_, &client);
 
-  // The status bar places itself along the bottom; its panels are 220 and 300
-  // wide, then the base's name for good when there is one.
+  // The status bar places itself along the bottom: the version panel, the hint
+  // panel over all the width left, then the base's name for good when there is one.
   SendMessageW(StatusBar1_, WM_SIZE, 0, 0);
-  int bords[3] = {E(fenetre::kPanneauxEtat[0]), E(fenetre::kPanneauxEtat[0] + fenetre::kPanneauxEtat[1]), -1};
-  SendMessageW(StatusBar1_, SB_SETPARTS, nomBase_.empty() ? 2 : 3, reinterpret_cast<LPARAM>(bords));
-  if (!nomBase_.empty()) SendMessageW(StatusBar1_, SB_SETTEXTW, 2, reinterpret_cast<LPARAM>(nomBase_.c_str()));
   RECT barre;
   GetWindowRect(StatusBar1_, &barre);
+  int largeurBase = 0;
+  if (!nomBase_.empty()) {
+    HDC dc = GetDC(StatusBar1_);
+    HGDIOBJ avant = SelectObject(dc, police_);
+    SIZE s{};
+    GetTextExtentPoint32W(dc, nomBase_.c_str(), static_cast<int>(nomBase_.size()), &s);
+    SelectObject(dc, avant);
+    ReleaseDC(StatusBar1_, dc);
+    largeurBase = s.cx + E(12) + GetSystemMetrics(SM_CXVSCROLL);  // margins and the size grip
+  }
+  const std::vector<int> bords = fenetre::BordsPanneauxEtat(barre.right - barre.left, static_cast<int>(dpi_), largeurBase);
+  SendMessageW(StatusBar1_, SB_SETPARTS, bords.size(), reinterpret_cast<LPARAM>(bords.data()));
+  if (!nomBase_.empty()) SendMessageW(StatusBar1_, SB_SETTEXTW, 2, reinterpret_cast<LPARAM>(nomBase_.c_str()));
 
   places_ = fenetre::DisposeDansFenetre({client.right, client.bottom}, static_cast<int>(dpi_),
                                         barre.bottom - barre.top, separations_);
@@ -373,8 +385,10 @@ void TFormCorrinom::Place() {
   for (const fenetre::PlaceControle& p : places_) {
     if (p.nom != "GroupBox1") continue;
     const fenetre::PlacesRecherche r = fenetre::PlaceRecherche(p.place.largeur, static_cast<int>(dpi_));
-    const std::pair<HWND, fenetre::Rectangle> lignes[3] = {
-        {recherche_[0].second, r.libelle}, {EditRecherche_, r.edition}, {ComboMarques_, r.choix}};
+    const std::pair<HWND, fenetre::Rectangle> lignes[4] = {{recherche_[0].second, r.libelle},
+                                                           {EditRecherche_, r.edition},
+                                                           {ComboMarques_, r.choix},
+                                                           {recherche_[3].second, r.nombre}};
     for (const auto& [h, q] : lignes) {
       const int hauteur = h == ComboMarques_ ? q.hauteur + E(6 * 16 + 4) : q.hauteur;
       lot = DeferWindowPos(lot, h, nullptr, p.place.x + q.x, p.place.y + q.y, q.largeur, hauteur,
@@ -694,6 +708,7 @@ void TFormCorrinom::Redessine(Redessin quoi, const fenetre::Selections& selectio
     for (std::size_t i = 0; i < fenetre::kCompteurs.size(); ++i)
       SetWindowTextW(Controle(fenetre::kCompteurs[i]), DeCp1252(textes[i]).c_str());
   }
+  SetWindowTextW(recherche_[3].second, DeCp1252(logique_->TexteNombreComptes()).c_str());
   // The hints are read by the tooltip each time it shows.
 }
 
@@ -731,7 +746,7 @@ void TFormCorrinom::ButtonOuvrirClick() {
 }
 
 void TFormCorrinom::Indication(std::string_view texte) {
-  // The panel is narrower than the longest texts; the whole text is its tooltip.
+  // A text longer than the panel shows whole in its tooltip.
   const std::wstring t = DeCp1252(texte);
   SendMessageW(StatusBar1_, SB_SETTEXTW, 1, reinterpret_cast<LPARAM>(t.c_str()));
   SendMessageW(StatusBar1_, SB_SETTIPTEXTW, 1, reinterpret_cast<LPARAM>(t.c_str()));
@@ -748,6 +763,17 @@ LRESULT CALLBACK TFormCorrinom::ProcedureControle(HWND hwnd, UINT msg, WPARAM wp
       f->logique_->FocusEntre(f->NomDe(hwnd));
       return r;
     }
+    case WM_KEYDOWN:
+      // Entrée in EditNomFich reads the file named there, as "Ouvrir" does.
+      if (wp == VK_RETURN && hwnd == f->EditNomFich_ && !(GetKeyState(VK_CONTROL) & 0x8000)) {
+        const std::wstring texte = TexteDe(hwnd);
+        f->logique_->EditNomFichEntree(std::u16string(texte.begin(), texte.end()));
+        return 0;
+      }
+      return DefSubclassProc(hwnd, msg, wp, lp);
+    case WM_CHAR:
+      if (wp == L'\r' && hwnd == f->EditNomFich_) return 0;  // no beep for the Entrée just used
+      return DefSubclassProc(hwnd, msg, wp, lp);
     case WM_KILLFOCUS: {
       const LRESULT r = DefSubclassProc(hwnd, msg, wp, lp);
       // A box opening over the window, or another window taking the keyboard, is

@@ -233,8 +233,8 @@ namespace {
 // Keeps the search line at the right of GroupBox1's caption whatever its width.
 class PlaceLigneRecherche : public QObject {
  public:
-  PlaceLigneRecherche(QWidget* cadre, QWidget* libelle, QWidget* edition, QWidget* choix)
-      : QObject(cadre), cadre_(cadre), libelle_(libelle), edition_(edition), choix_(choix) {
+  PlaceLigneRecherche(QWidget* cadre, QWidget* libelle, QWidget* edition, QWidget* choix, QWidget* nombre)
+      : QObject(cadre), cadre_(cadre), libelle_(libelle), edition_(edition), choix_(choix), nombre_(nombre) {
     cadre->installEventFilter(this);
   }
   bool eventFilter(QObject* objet, QEvent* e) override {
@@ -243,12 +243,13 @@ class PlaceLigneRecherche : public QObject {
       libelle_->setGeometry(RectQt(p.libelle));
       edition_->setGeometry(RectQt(p.edition));
       choix_->setGeometry(RectQt(p.choix));
+      nombre_->setGeometry(RectQt(p.nombre));
     }
     return false;
   }
 
  private:
-  QWidget *cadre_, *libelle_, *edition_, *choix_;
+  QWidget *cadre_, *libelle_, *edition_, *choix_, *nombre_;
 };
 
 }  // namespace
@@ -270,7 +271,10 @@ void TFormCorrinom::CreeLigneRecherche(QGroupBox* GroupBox1) {
     ComboMarques_->addItem(marque ? ImageListRougeVertGris::Image(*marque) : QIcon(vide),
                            VersQt(kTextesChoixMarques[i]));
   }
-  new PlaceLigneRecherche(GroupBox1, libelle, EditRecherche_, ComboMarques_);
+  LabelNombreComptes_ = new QLabel(GroupBox1);
+  LabelNombreComptes_->setObjectName(Nom(fenetre::kNomLabelNombreComptes));
+  LabelNombreComptes_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  new PlaceLigneRecherche(GroupBox1, libelle, EditRecherche_, ComboMarques_, LabelNombreComptes_);
   connect(EditRecherche_, &QLineEdit::textChanged, this,
           [this](const QString& texte) { logique_->EditRechercheChange(VersCp1252(texte)); });
   connect(ComboMarques_, &QComboBox::currentIndexChanged, this,
@@ -377,6 +381,7 @@ void TFormCorrinom::CreeBandeHaut(QWidget* centre) {
   EditNomFich_->setObjectName(QStringLiteral("EditNomFich"));
   EditNomFich_->setGeometry(RectQt(Fait("EditNomFich").place));
   BoutonRelie(ligne, "ButtonOuvrir", &TFormCorrinom::ButtonOuvrirClick);
+  connect(EditNomFich_, &QLineEdit::returnPressed, this, &TFormCorrinom::EditNomFichEntree);
   dans2->addWidget(ligne);
 
   auto* Bevel1 = new QFrame(Panel2);
@@ -435,12 +440,16 @@ void TFormCorrinom::CreeBarreEtat(const QString& nomBase) {
   for (std::size_t i = 0; i < panneaux_.size(); ++i) {
     auto* p = new QLabel(StatusBar1);
     p->setObjectName(QStringLiteral("Panel%1").arg(i));
-    p->setFixedWidth(fenetre::kPanneauxEtat[i]);
     p->setFrameShape(QFrame::StyledPanel);
     p->setFrameShadow(QFrame::Sunken);
-    StatusBar1->addWidget(p);
     panneaux_[i] = p;
   }
+  // The version panel at its width; the hint panel takes what is left, however
+  // long its text (which its tooltip shows whole).
+  panneaux_[0]->setFixedWidth(fenetre::kPanneauxEtat[0]);
+  panneaux_[1]->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+  StatusBar1->addWidget(panneaux_[0]);
+  StatusBar1->addWidget(panneaux_[1], 1);
   if (!nomBase.isEmpty()) {
     // An embedded base is named for good, so that nobody takes it for the server.
     panneauBase_ = new QLabel(nomBase, StatusBar1);
@@ -487,7 +496,7 @@ void TFormCorrinom::PlaceFenetre(int dpi, const QRect& ecran) {
 }
 
 void TFormCorrinom::Indication(const QString& texte) {
-  // The panel is narrower than the longest texts; the whole text stays in its tooltip.
+  // A text longer than the panel shows whole in its tooltip.
   panneaux_[1]->setText(texte);
   panneaux_[1]->setToolTip(texte);
 }
@@ -526,6 +535,7 @@ void TFormCorrinom::Redessine(Redessin quoi, const fenetre::Selections& selectio
     ListViewUsers_->setToolTip(VersQt(etat_.indicationComptes));
     ListViewRebus_->setToolTip(VersQt(etat_.indicationRebus));
   }
+  LabelNombreComptes_->setText(VersQt(logique_->TexteNombreComptes()));
   if (fenetre::Contient(quoi, Redessin::Compteurs)) {
     const auto textes = fenetre::TextesCompteurs(etat_.compteurs);
     for (std::size_t i = 0; i < compteurs_.size(); ++i) compteurs_[i]->setText(VersQt(textes[i]));
@@ -598,6 +608,12 @@ void TFormCorrinom::OuvreFichier(const QString& nomFichier) {
     return std::u16string_view(reinterpret_cast<const char16_t*>(s.utf16()), static_cast<std::size_t>(s.size()));
   };
   logique_->OuvreFichier(u16(nomFichier), u16(avant));
+}
+
+void TFormCorrinom::EditNomFichEntree() {
+  const QString texte = EditNomFich_->text();
+  logique_->EditNomFichEntree(
+      std::u16string_view(reinterpret_cast<const char16_t*>(texte.utf16()), static_cast<std::size_t>(texte.size())));
 }
 
 void TFormCorrinom::Button3Click() { logique_->Button3Click(); }

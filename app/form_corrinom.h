@@ -57,6 +57,7 @@ class TFormCorrinom : public QMainWindow, private fenetre::VueFenetre {
   // The handlers, callable directly (tests, the screenshot program).
   void ButtonOuvrirClick();
   void OuvreFichier(const QString& nomFichier);  // what follows the open-file dialog
+  void EditNomFichEntree();                      // Entrée in EditNomFich
   void Button1Click();
   void Button2Click();
   void Button3Click();
@@ -98,6 +99,7 @@ class TFormCorrinom : public QMainWindow, private fenetre::VueFenetre {
   QLineEdit* EditNomFich() const { return EditNomFich_; }
   QLineEdit* EditRecherche() const { return EditRecherche_; }
   QComboBox* ComboMarques() const { return ComboMarques_; }
+  QLabel* LabelNombreComptes() const { return LabelNombreComptes_; }
   // The write's progress window while it is shown, else null.
   QProgressDialog* FenetreProgression() const { return progression_; }
   const fenetre::LogiqueFenetre& Logique() const { return *logique_; }
@@ -149,6 +151,7 @@ class TFormCorrinom : public QMainWindow, private fenetre::VueFenetre {
   QLineEdit* EditNomFich_ = nullptr;
   QLineEdit* EditRecherche_ = nullptr;
   QComboBox* ComboMarques_ = nullptr;
+  QLabel* LabelNombreComptes_ = nullptr;
   QProgressDialog* progression_ = nullptr;
   bool arret_ = false;
   ListeRapport* ListViewUsers_ = nullptr;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "reconcile/cles.h"
+#include "reconcile/marque_compte.h"
 #include "reconcile/marques.h"
 #include "reconcile/textes.h"
 #include "text/noms.h"
@@ -60,9 +61,9 @@ std::string CleNomPrenom(std::string_view nom, std::string_view prenomsPlies) {
   return ClePaire(detail::CleNom(nom), MajusculeAscii(PremierPrenom(prenomsPlies)));
 }
 
-void Attache(LigneCompte& ligne, const LigneRebus& personne) {
+void Attache(const EtatRapprochement& etat, LigneCompte& ligne, const LigneRebus& personne) {
   AttachePersonne(ligne, personne.nom, personne.prenoms, personne.dateNaiss);
-  MarqueLigne(ligne);
+  MarqueLigne(etat, ligne);
 }
 
 std::string MessageResultat(std::string_view debut, std::size_t nombre) {
@@ -144,7 +145,7 @@ void RapprocheNomPrenom(EtatRapprochement& etat, Dialogues& dialogues) {
       }
     }
     if (cible) {
-      Attache(*cible, personne);
+      Attache(etat, *cible, personne);
       ++nombre;
     } else {
       restants.push_back(std::move(personne));
@@ -184,7 +185,7 @@ void RapprocheDateNaissance(EtatRapprochement& etat, Dialogues& dialogues) {
                                  QuestionDate(compte, date, personne, date), Icone::Question,
                                  Reponse::Oui);
           if (r == Reponse::Oui) {
-            Attache(compte, personne);
+            Attache(etat, compte, personne);
             ++nombre;
             attachee = true;
             break;

@@ -3,6 +3,7 @@
 #include <iterator>
 #include <utility>
 
+#include "reconcile/marque_compte.h"
 #include "reconcile/marques.h"
 #include "reconcile/textes.h"
 
@@ -52,12 +53,12 @@ bool DeposeSurCompte(EtatRapprochement& etat, Dialogues& dialogues, ListeSource 
     if (!depart.attachee() || depart.sousItems[kNouveauNom].empty()) return false;
     AttachePersonne(arrivee, depart.sousItems[kNouveauNom], depart.sousItems[kNouveauxPrenoms],
                     depart.sousItems[kNouvelleDateNaiss]);
-    MarqueLigne(arrivee);
+    MarqueLigne(etat, arrivee);
     dialogues.indication(TexteDeplacement(depart.sousItems[kNouveauNom],
                                           depart.sousItems[kNouveauxPrenoms],
                                           textes::kVientDEtreDeplacePoint));
     DetachePersonne(depart);
-    MarqueLigne(depart);
+    MarqueLigne(etat, depart);
     Rafraichit(etat);
     return true;
   }
@@ -69,7 +70,7 @@ bool DeposeSurCompte(EtatRapprochement& etat, Dialogues& dialogues, ListeSource 
       TexteDeplacement(position->nom, position->prenoms, textes::kVientDEtreDeplacePoint));
   AttachePersonne(arrivee, std::move(position->nom), std::move(position->prenoms),
                   std::move(position->dateNaiss));
-  MarqueLigne(arrivee);
+  MarqueLigne(etat, arrivee);
   etat.rebus.erase(position);
   Rafraichit(etat);
   return true;
@@ -94,7 +95,7 @@ bool DeposeSurNonTrouves(EtatRapprochement& etat, Dialogues& dialogues, ListeSou
                                           textes::kVientDEtreDeplace));
   }
   DetachePersonne(depart);
-  MarqueLigne(depart);
+  MarqueLigne(etat, depart);
   Rafraichit(etat);
   return true;
 }

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "reconcile/cles.h"
+#include "reconcile/marque_compte.h"
 #include "reconcile/marques.h"
 #include "text/noms.h"
 
@@ -29,7 +30,7 @@ bool PrendOuRemplace(EtatRapprochement& etat, LigneCompte& ligne, const std::str
                      const std::string& prenoms, const std::string& dateNaiss) {
   if (!ligne.attachee()) {
     AttachePersonne(ligne, nom, prenoms, dateNaiss);
-    MarqueLigne(ligne);
+    MarqueLigne(etat, ligne);
     return true;
   }
   if (!EgalSansCasse(ligne.sousItems[kNomActuel], nom) ||
@@ -41,7 +42,7 @@ bool PrendOuRemplace(EtatRapprochement& etat, LigneCompte& ligne, const std::str
   ligne.sousItems[kNouveauNom] = nom;
   ligne.sousItems[kNouveauxPrenoms] = prenoms;
   ligne.sousItems[kNouvelleDateNaiss] = dateNaiss;
-  MarqueLigne(ligne);
+  MarqueLigne(etat, ligne);
   return true;
 }
 

@@ -8,6 +8,7 @@
 #include <unordered_set>
 #include <utility>
 
+#include "reconcile/marque_compte.h"
 #include "reconcile/marques.h"
 #include "reconcile/textes.h"
 
@@ -268,7 +269,7 @@ std::size_t PlaceRessemblances(EtatRapprochement& etat,
     if (placee[p.rebus] || compte.attachee() || personne.nom.empty()) continue;
     AttachePersonne(compte, std::move(personne.nom), std::move(personne.prenoms),
                     std::move(personne.dateNaiss));
-    MarqueLigne(compte);
+    MarqueLigne(etat, compte);
     placee[p.rebus] = true;
     ++nombre;
   }

@@ -1,6 +1,8 @@
 // The rows of the change list and its CSV form.
 #include "session/liste_changements.h"
 
+#include "reconcile/marque_compte.h"
+#include "reconcile/marques.h"
 #include "session/csv.h"
 #include "text/encodage.h"
 #include "text/noms.h"
@@ -11,8 +13,14 @@ std::vector<LigneChangement> ListeChangements(const EtatRapprochement& etat) {
   std::vector<LigneChangement> r;
   for (const LigneCompte& c : etat.comptes) {
     if (!EstModification(c.marque)) continue;
+    // The full name as the account holds it, only converted for display: the
+    // columns show it cleaned (and its DOS letters repaired), which may hide
+    // what the write changes.
+    const TextesCompte* detenus = TextesDetenus(etat, c.login);
     r.push_back(LigneChangement{
-        c.login, AssembleNoms(c.sousItem(kNomActuel), c.sousItem(kPrenomsActuels)),
+        c.login,
+        detenus ? Utf8VersCp1252Compte(detenus->nomComplet)
+                : AssembleNoms(c.sousItem(kNomActuel), c.sousItem(kPrenomsActuels)),
         AssembleNoms(c.sousItem(kNouveauNom), c.sousItem(kNouveauxPrenoms)),
         c.sousItem(kDateNaissActuelle), c.sousItem(kNouvelleDateNaiss), c.marque});
   }

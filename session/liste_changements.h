@@ -14,7 +14,7 @@ namespace corrinom {
 // One pending row (pink or red), texts in CP1252.
 struct LigneChangement {
   std::string login;
-  std::string nomCompletActuel;   // current last name and first names, as the list shows them
+  std::string nomCompletActuel;   // the full name the account holds (as the list's columns when unknown)
   std::string nouveauNomComplet;  // the full name the write would give the account
   std::string dateNaissActuelle;
   std::string nouvelleDateNaiss;

@@ -5,6 +5,7 @@
 
 #include "accounts/usr_comment.h"
 #include "session/ecriture_journalisee.h"
+#include "text/longueur_nom.h"
 
 namespace corrinom {
 
@@ -121,7 +122,7 @@ Noms Cible(const HistoriqueCompte& h, const Noms& actuels, bool& autreChamp) {
       return actuels;
     }
     cible = Noms{it->ancienNomComplet,
-                 RemplaceLongueurNom(cible.commentaire, LitUsrComment(it->ancienCommentaire).LongueurNom)};
+                 RemplaceChampLongueurNom(cible.commentaire, ChampLongueurNom(it->ancienCommentaire))};
   }
   return cible;
 }

@@ -7,8 +7,13 @@
 // part in a new string instead of erasing in place, which keeps them linear.
 #include "text/noms.h"
 
+#include "text/longueur_nom.h"
+
 #include <array>
 #include <cstddef>
+#include <optional>
+#include <string>
+#include <utility>
 
 namespace corrinom {
 namespace {
@@ -212,6 +217,39 @@ int CompareSansCasse(std::string_view a, std::string_view b) {
 
 bool EgalSansCasse(std::string_view a, std::string_view b) {
   return a.size() == b.size() && CompareSansCasse(a, b) == 0;
+}
+
+namespace {
+
+// Where field 7 starts and ends in the comment; nullopt with fewer than six ';'.
+std::optional<std::pair<std::size_t, std::size_t>> BornesLongueurNom(std::string_view commentaire) {
+  std::size_t p = std::string_view::npos;
+  for (int i = 0; i < 6; ++i) {
+    p = commentaire.find(';', p == std::string_view::npos ? 0 : p + 1);
+    if (p == std::string_view::npos) return std::nullopt;
+  }
+  const std::size_t suite = commentaire.find(';', p + 1);
+  return std::pair{p + 1, suite == std::string_view::npos ? commentaire.size() : suite};
+}
+
+}  // namespace
+
+std::string_view ChampLongueurNom(std::string_view commentaire) {
+  const auto b = BornesLongueurNom(commentaire);
+  return b ? commentaire.substr(b->first, b->second - b->first) : std::string_view{};
+}
+
+std::string RemplaceChampLongueurNom(std::string_view commentaire, std::string_view champ) {
+  const auto b = BornesLongueurNom(commentaire);
+  if (!b) return std::string(commentaire);
+  std::string r(commentaire.substr(0, b->first));
+  r += champ;
+  r += commentaire.substr(b->second);
+  return r;
+}
+
+std::string RemplaceLongueurNom(std::string_view commentaire, std::int64_t n) {
+  return RemplaceChampLongueurNom(commentaire, std::to_string(n));
 }
 
 }  // namespace corrinom

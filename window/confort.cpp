@@ -2,6 +2,9 @@
 
 #include <algorithm>
 
+#include "reconcile/deplacements.h"
+#include "reconcile/marque_compte.h"
+#include "reconcile/marques.h"
 #include "window/surlignage.h"
 #include "window/controles.h"
 
@@ -33,7 +36,39 @@ PlacesRecherche PlaceRecherche(int largeurCadre, int dpi) {
   p.choix = {droite - e(170), 0, e(170), e(20)};
   p.edition = {p.choix.x - e(4) - e(150), 0, e(150), e(20)};
   p.libelle = {p.edition.x - e(4) - e(62), e(3), e(62), e(14)};
+  const int nombre = std::max(0, std::min(e(200), p.libelle.x - e(8)));
+  p.nombre = {p.libelle.x - e(8) - nombre, e(3), nombre, e(14)};
   return p;
+}
+
+std::string TexteComptesAffiches(std::size_t affiches, std::size_t total) {
+  if (affiches >= total) return {};
+  const auto n = static_cast<std::int64_t>(affiches);
+  std::string t = std::to_string(affiches) + " compte";
+  t += Pluriel(n);
+  t += " affich\xE9";
+  t += Pluriel(n);
+  t += " sur " + std::to_string(total);
+  return t;
+}
+
+std::string TexteMasquesParFiltre(const EtatRapprochement& etat,
+                                  const std::vector<std::size_t>& masquees) {
+  if (masquees.empty()) return {};
+  if (masquees.size() == 1) {
+    const LigneCompte& l = etat.comptes.at(masquees.front());
+    return AjouteEspace(l.sousItem(kNouveauNom)) + l.sousItem(kNouveauxPrenoms) +
+           " vient d'\xEAtre d\xE9plac\xE9 sur " + l.login + ", masqu\xE9 par le filtre";
+  }
+  std::string t = std::to_string(masquees.size()) +
+                  " personnes viennent d'\xEAtre d\xE9plac\xE9" "es sur des comptes masqu\xE9s par le filtre : ";
+  constexpr std::size_t kNommes = 5;
+  for (std::size_t i = 0; i < masquees.size() && i < kNommes; ++i) {
+    if (i > 0) t += ", ";
+    t += etat.comptes.at(masquees[i]).login;
+  }
+  if (masquees.size() > kNommes) t += ", ...";
+  return t;
 }
 
 std::vector<bool> LettresSurlignees(const LigneCompte& ligne, int colonne) {

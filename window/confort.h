@@ -5,6 +5,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -21,6 +22,8 @@ namespace corrinom::fenetre {
 inline constexpr std::string_view kNomLibelleRecherche = "LabelRecherche";
 inline constexpr std::string_view kNomEditRecherche = "EditRecherche";
 inline constexpr std::string_view kNomComboMarques = "ComboMarques";
+// Before the label: how many rows the filter shows, while it hides some.
+inline constexpr std::string_view kNomLabelNombreComptes = "LabelNombreComptes";
 inline constexpr std::string_view kTexteLibelleRecherche = "Rechercher :";
 inline constexpr std::string_view kIndicationEditRecherche =
     "Tapez une partie d'un login, d'un nom ou d'un pr\xE9nom pour ne montrer que les comptes qui "
@@ -36,12 +39,24 @@ std::string_view IndicationRecherche(std::string_view controle);
 std::vector<std::string_view> OrdreFocusAvecRecherche();
 
 // Where the search line goes, in GroupBox1's client area of width `largeurCadre`
-// pixels at `dpi`: label, edit box and combo from left to right, ending 8 pixels
-// (at 96 dpi) from the right edge, at the caption's height.
+// pixels at `dpi`: the count of rows shown (its text right-aligned), label, edit
+// box and combo from left to right, ending 8 pixels (at 96 dpi) from the right
+// edge, at the caption's height.
 struct PlacesRecherche {
-  Rectangle libelle, edition, choix;
+  Rectangle libelle, edition, choix, nombre;
 };
 PlacesRecherche PlaceRecherche(int largeurCadre, int dpi);
+
+// LabelNombreComptes' text: "N comptes affichés sur M" while the filter hides
+// rows (`affiches` of the `total` account rows), the empty text otherwise.
+std::string TexteComptesAffiches(std::size_t affiches, std::size_t total);
+
+// The hint after a move or an aid that attached persons to account rows the
+// filter hides: `masquees` are those rows. One row: "NOM Prénoms vient d'être
+// déplacé sur LOGIN, masqué par le filtre"; more: how many, and their first
+// logins. Empty when there is none.
+std::string TexteMasquesParFiltre(const EtatRapprochement& etat,
+                                  const std::vector<std::size_t>& masquees);
 
 // The changed letters of an account list cell, emphasized (bold, in the mark's
 // colour): in "Nouv. noms" and "Nouv. prénoms" of an attached row, one flag per

@@ -210,6 +210,13 @@ std::vector<PlaceControle> Dispose(Taille client, int dpi, int hauteurBarreEtat,
   return places;
 }
 
+std::vector<int> BordsPanneauxEtat(int largeurBarre, int dpi, int largeurBase) {
+  const int version = AEchelle(kPanneauxEtat[0], dpi);
+  const int fin = std::max(version, largeurBarre);
+  if (largeurBase <= 0) return {version, fin};
+  return {version, std::max(version, fin - largeurBase), fin};
+}
+
 std::string TextePanneauVersion() { return "Corrinom version " + std::string(kVersion) + ". Ostrel"; }
 
 std::vector<PlaceControle> DisposeDansFenetre(Taille client, int dpi, int hauteurBarreEtat, Separations s) {

@@ -122,10 +122,19 @@ std::span<const Colonne> ColonnesListe(std::string_view nom);
 std::string_view TexteCellule(const LigneCompte& ligne, std::size_t colonne);
 std::string_view TexteCellule(const LigneRebus& ligne, std::size_t colonne);
 
-// StatusBar1's panels: panel 0 shows the version text, panel 1 the hints (it is
-// narrower than the longest hints: the whole text goes in its tooltip too). With
-// an embedded base a third panel, as wide as its text, names it for good.
+// StatusBar1's panels: panel 0 shows the version text, panel 1 the hints. With an
+// embedded base a third panel, as wide as its text, names it for good. The hint
+// panel takes all the width the other two leave (kPanneauxEtat[1] is its width
+// at the design size without a base); a hint still too long for it shows whole in
+// its tooltip.
 inline constexpr std::array<int, 2> kPanneauxEtat{220, 300};
+
+// The right edges of the status bar's panels, in pixels from its left, for a bar
+// `largeurBarre` pixels wide at `dpi` whose base panel is `largeurBase` pixels
+// wide (0: no base panel): the version panel, then the hint panel up to the base
+// panel, then the base panel up to the end. Never less than the version panel's
+// edge; the last edge is the bar's width.
+std::vector<int> BordsPanneauxEtat(int largeurBarre, int dpi, int largeurBase);
 
 // "Corrinom version ..." as panel 0 shows it (--version prints TexteVersion of window/options.h).
 std::string TextePanneauVersion();

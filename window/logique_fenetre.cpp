@@ -99,6 +99,32 @@ void LogiqueFenetre::ComboMarquesChange(int choix) {
   Dessine(Redessin::LignesComptes, SelectionsCourantes());
 }
 
+std::string LogiqueFenetre::TexteNombreComptes() const {
+  return TexteComptesAffiches(visibles_.size(), etat_.comptes.size());
+}
+
+std::vector<std::string> LogiqueFenetre::Attachements() const {
+  std::vector<std::string> r;
+  if (!filtre_.actif()) return r;
+  r.reserve(etat_.comptes.size());
+  for (const LigneCompte& l : etat_.comptes) {
+    std::string cle;
+    for (std::size_t i = kNouveauNom; l.attachee() && i < kSousItemsAttache; ++i) cle += l.sousItems[i] + '\n';
+    r.push_back(std::move(cle));
+  }
+  return r;
+}
+
+void LogiqueFenetre::SignaleMasques(const std::vector<std::string>& avant) {
+  if (avant.size() != etat_.comptes.size()) return;
+  const std::vector<std::string> apres = Attachements();
+  if (apres.size() != avant.size()) return;
+  std::vector<std::size_t> masquees;
+  for (std::size_t i = 0; i < apres.size(); ++i)
+    if (!apres[i].empty() && apres[i] != avant[i] && !Contient(visibles_, i)) masquees.push_back(i);
+  if (!masquees.empty()) dialogues_.indication(TexteMasquesParFiltre(etat_, masquees));
+}
+
 void LogiqueFenetre::FormCreate() {
   AfficheResume(etat_);
   RedessineTout();
@@ -128,13 +154,16 @@ void LogiqueFenetre::OuvreFichier(std::u16string_view nomFichier,
 
 void LogiqueFenetre::LanceAide(std::string_view bouton, std::string nomPas,
                                const std::function<void(EtatRapprochement&, Dialogues&)>& aide) {
+  std::vector<std::string> avant;
   {
     GardeGestionnaire garde(occupation_);
     if (!garde) return;
+    avant = Attachements();
     ControleInactif inactif(vue_, bouton);
     EnregistrePas(historique_, etat_, std::move(nomPas), [&] { aide(etat_, dialogues_); });
   }
   RedessineTout();
+  SignaleMasques(avant);
 }
 
 void LogiqueFenetre::Button3Click() {
@@ -161,11 +190,12 @@ void LogiqueFenetre::ApresEcriture(bool ecrit) {
   if (!ecrit) return;
   historique_.Efface();
   // The hint panel says both that the write cannot be undone here and where its
-  // journal is, which is the way back.
-  std::string texte(kEcritureIrreversible);
+  // journal is, which is the way back; the path first, so that the panel shows
+  // it whole (its tooltip shows the whole text).
+  std::string texte;
   if (!journal_.dernierChemin.empty())
-    texte += " Journal : " + Utf8VersCp1252Compte(journal_.dernierChemin);
-  dialogues_.indication(texte);
+    texte = "Journal : " + Utf8VersCp1252Compte(journal_.dernierChemin) + ". ";
+  dialogues_.indication(texte + std::string(kEcritureIrreversible));
 }
 
 void LogiqueFenetre::Button1Click() {
@@ -277,10 +307,13 @@ void LogiqueFenetre::ListViewUsersDragDrop(ListeSource source, std::optional<std
   const std::optional<std::size_t> selection = vue_.LigneSelectionnee(source);
   const std::string pas = source == ListeSource::Rebus ? PasDeLaPersonne(etat_, selection)
                                                        : PasDuCompte(etat_, selection);
+  const std::vector<std::string> avant = Attachements();
   if (EnregistrePas(historique_, etat_, pas, [&] {
         return corrinom::DeposeSurCompte(etat_, dialogues_, source, selection, cible);
-      }))
+      })) {
     RedessineTout();
+    SignaleMasques(avant);
+  }
 }
 
 void LogiqueFenetre::ListViewRebusDragDrop(ListeSource source, std::optional<std::size_t> cible) {
@@ -322,10 +355,13 @@ void LogiqueFenetre::PlaceSurCompteSelectionne() {
   if (Occupee()) return;
   const std::optional<std::size_t> personne = vue_.LigneSelectionnee(ListeSource::Rebus);
   const std::optional<std::size_t> compte = vue_.LigneSelectionnee(ListeSource::Comptes);
+  const std::vector<std::string> avant = Attachements();
   if (EnregistrePas(historique_, etat_, PasDeLaPersonne(etat_, personne), [&] {
         return corrinom::PlaceSurCompteSelectionne(etat_, dialogues_, personne, compte);
-      }))
+      })) {
     RedessineTout();
+    SignaleMasques(avant);
+  }
 }
 
 bool LogiqueFenetre::Touche(int touche, bool ctrl, bool majuscule, bool alt) {

@@ -154,6 +154,10 @@ class LogiqueFenetre {
   // undoing the opening gives back (by default, the name of the last opening).
   void OuvreFichier(std::u16string_view nomFichier,
                     std::optional<std::u16string_view> texteAvant = std::nullopt);
+  // Entrée in EditNomFich: the file named there is read exactly as after the
+  // open-file dialog (an empty box does nothing); undoing it gives back the name
+  // of the opening before.
+  void EditNomFichEntree(std::u16string_view texte) { OuvreFichier(texte); }
 
   // The matching aids; each one's button is disabled while it runs. Button7 lists
   // the similarity aid's proposals in its review window; the ticked ones are placed
@@ -226,6 +230,8 @@ class LogiqueFenetre {
   void ComboMarquesChange(int choix);                // index into kTextesChoixMarques
   const FiltreComptes& Filtre() const { return filtre_; }
   const std::vector<std::size_t>& LignesComptesVisibles() const { return visibles_; }
+  // LabelNombreComptes' text: "N comptes affichés sur M" while the filter hides rows.
+  std::string TexteNombreComptes() const;
   // A row of ListViewUsers as shown to its position in the whole list, and back;
   // none out of range or hidden.
   std::optional<std::size_t> LigneEtat(int ligneVue) const;
@@ -258,6 +264,12 @@ class LogiqueFenetre {
   Selections SelectionsCourantes() const;
   // Applies the filter again, drops a selection it hides, and asks the shell to draw.
   void Dessine(Redessin quoi, Selections selection);
+  // What is attached to each account row, to find the rows an operation attached
+  // a person to (empty while no filter is on: nothing can hide them).
+  std::vector<std::string> Attachements() const;
+  // After an operation: when the filter hides rows it attached a person to, the
+  // hint panel says so.
+  void SignaleMasques(const std::vector<std::string>& avant);
   // After a write run: the history ends there.
   void ApresEcriture(bool ecrit);
   // One step back (`annule`) or forward in the history, the file name box and the

@@ -14,13 +14,13 @@ OptionsLancement LitOptions(const std::vector<std::string>& args) {
 }
 
 std::string TexteAide() {
-  return "usage : corrinom [--demo | --base FICHIER | --serveur MACHINE]\n"
+  return "usage : corrinom [--demo | --base BASE | --serveur HOTE]\n"
          "\n"
          "Corrige les noms et prénoms des comptes TAVO du serveur.\n"
          "\n"
          "  (sans option)       les comptes de cette machine\n"
-         "  --serveur MACHINE   les comptes d'un autre serveur\n"
-         "  --base FICHIER      une base de comptes intégrée (fichier SQLite)\n"
+         "  --serveur HOTE      les comptes d'un autre serveur\n"
+         "  --base BASE         une base de comptes intégrée (fichier SQLite)\n"
          "  --demo              une copie neuve de la base de démonstration\n"
          "  --help              affiche cette aide\n"
          "  --version           affiche la version\n";

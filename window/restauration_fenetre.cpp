@@ -5,6 +5,7 @@
 
 #include "accounts/usr_comment.h"
 #include "session/enumeration.h"
+#include "reconcile/marque_compte.h"
 #include "reconcile/marques.h"
 #include "text/encodage.h"
 
@@ -50,7 +51,7 @@ void RemetLigne(EtatRapprochement& etat, MagasinComptes& magasin, const std::str
     if (ligne.login != info.usri3_name.texte || ligne.sousItems.size() < kSousItemsLibre) continue;
     ligne.sousItems[kNomActuel] = ExtraitNom(info.usri3_full_name.texte, record.LongueurNom);
     ligne.sousItems[kPrenomsActuels] = ExtraitPrenoms(info.usri3_full_name.texte, record.LongueurNom);
-    MarqueLigne(ligne);
+    MarqueLigne(etat, ligne);
   }
 }
 

@@ -2,6 +2,7 @@
 // opened, a person moved by drag and drop, the write confirmed, and the base read
 // back: the confirmed accounts carry their new names, every other byte of every
 // account is as it was.
+#include <QComboBox>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -130,6 +131,95 @@ class TestBoutEnBout : public QObject {
     f.close();
     QVERIFY(!f.isVisible());
     QCOMPARE(script.nombre(DialoguesScript::Genre::Question), questions);
+  }
+
+  // Entrée in EditNomFich opens the sample file; ndiaye.a, whose account holds
+  // "N'DIAYE Aminata", is green once N'DIAYE is attached to it and is neither
+  // written nor counted; the filter says how many rows it shows; the hint panel
+  // fills the status bar between the version panel and the base panel.
+  void entreeMarquesFiltreBarre() {
+    QTemporaryDir dossier;
+    const std::string chemin = dossier.filePath(QStringLiteral("demo.db")).toStdString();
+    std::string erreur;
+    QVERIFY2(EcritBaseDemo(chemin, erreur), erreur.c_str());
+    std::unique_ptr<MagasinSqlite> magasin = MagasinSqlite::Ouvre(chemin, erreur);
+    QVERIFY2(magasin, erreur.c_str());
+    CompteStocke ndiayeAvant;
+    QCOMPARE(magasin->lit("ndiaye.a", ndiayeAvant), kNerrSuccess);
+    EtatRapprochement etat;
+    DialoguesScript script;
+    QCOMPARE(ChargeUtilisateurs(*magasin, etat, script), 0u);
+    TFormCorrinom f(etat, *magasin, QStringLiteral("Base de d\u00e9monstration"), &script);
+    f.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f));
+
+    const QString fichier =
+        QDir(QStringLiteral(CORRINOM_EXEMPLES)).filePath(QStringLiteral("ElevesSansAdresses.xml"));
+    f.EditNomFich()->setFocus();
+    QTest::keyClick(f.EditNomFich(), Qt::Key_Return);  // empty: nothing read
+    QVERIFY(etat.rebus.empty());
+    QTest::keyClicks(f.EditNomFich(), fichier);
+    QTest::keyClick(f.EditNomFich(), Qt::Key_Return);
+    QVERIFY(Rebus(etat, "N'DIAYE"));
+    QCOMPARE(f.ListViewRebus()->model()->rowCount(), static_cast<int>(etat.rebus.size()));
+
+    const auto personne = Rebus(etat, "N'DIAYE");
+    const auto compte = Ligne(etat, "ndiaye.a");
+    QVERIFY(personne && compte);
+    f.ListViewRebus()->SelectionneLigne(*personne);
+    f.ListViewUsers()->scrollTo(f.ListViewUsers()->model()->index(static_cast<int>(*compte), 0));
+    std::unique_ptr<QMimeData> donnees(DonneesGlisse(ListeSource::Rebus, f.JetonGlisse()));
+    QVERIFY(GlisseDepose(f.ListViewUsers(), donnees.get(), HauteurLigne(f.ListViewUsers(), static_cast<int>(*compte))));
+    QCOMPARE(etat.comptes[*compte].sousItem(kNomActuel), std::string("NDIAYE"));
+    QCOMPARE(etat.comptes[*compte].marque, Marque::DejaBon);
+
+    // Each mark choice: the rows it shows, out of all of them.
+    for (int choix = 0; choix < f.ComboMarques()->count(); ++choix) {
+      f.ComboMarques()->setCurrentIndex(choix);
+      int affiches = 0;
+      for (const LigneCompte& l : etat.comptes)
+        affiches += MarqueRetenue(static_cast<ChoixMarques>(choix), l.marque) ? 1 : 0;
+      QCOMPARE(f.ListViewUsers()->model()->rowCount(), affiches);
+      const int total = static_cast<int>(etat.comptes.size());
+      const QString attendu = affiches == total ? QString()
+                              : QStringLiteral("%1 compte%2 affich\u00e9%2 sur %3")
+                                    .arg(affiches)
+                                    .arg(affiches > 1 ? QStringLiteral("s") : QString())
+                                    .arg(total);
+      QCOMPARE(f.LabelNombreComptes()->text(), attendu);
+      QVERIFY(f.LabelNombreComptes()->isVisible());
+    }
+    f.ComboMarques()->setCurrentIndex(0);
+
+    // At scales 1 and 2 the hint panel fills the room between its neighbours.
+    for (const int echelle : {1, 2}) {
+      f.PlaceFenetre(96 * echelle, QRect(0, 0, 4000, 3000));
+      QCoreApplication::processEvents();
+      QCOMPARE(f.width(), 863 * echelle);
+      const QRect version = f.Panneau(0)->geometry(), indications = f.Panneau(1)->geometry(),
+                  base = f.PanneauBase()->geometry();
+      const int ecart = indications.left() - version.right();
+      QVERIFY(ecart >= 1 && ecart <= 8);
+      QCOMPARE(base.left() - indications.right(), ecart);
+      QVERIFY(indications.width() > f.width() - version.width() - base.width() - 40);
+    }
+    f.PlaceFenetre(96, QRect(0, 0, 1280, 1024));
+
+    int enAttente = 0;
+    for (const LigneCompte& l : etat.comptes) enAttente += EstModification(l.marque) ? 1 : 0;
+    QVERIFY(enAttente >= 2);
+    script.reponses = {Reponse::Oui};
+    f.Button1Click();
+    QCOMPARE(VersQt(script.textes(DialoguesScript::Genre::Message).back()),
+             QStringLiteral("0 suppression effectu\u00e9e\n%1 changements de nom effectu\u00e9s").arg(enAttente));
+    CompteStocke ndiayeApres;
+    QCOMPARE(magasin->lit("ndiaye.a", ndiayeApres), kNerrSuccess);
+    QVERIFY(ndiayeApres == ndiayeAvant);
+    // The journal's path shows whole, at the start of the panel and in its tooltip.
+    const QString panneau = f.Panneau(1)->text();
+    QVERIFY2(panneau.startsWith(QStringLiteral("Journal : ")), qPrintable(panneau));
+    QCOMPARE(f.Panneau(1)->toolTip(), panneau);
+    f.close();
   }
 };
 

@@ -1,5 +1,7 @@
 #include "reconcile/marques.h"
 
+#include "reconcile/marque_compte.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -58,6 +60,41 @@ TEST(MarqueLigne, Table) {
     MarqueLigne(l);
     EXPECT_EQ(l.marque, c.attendue) << c.nom << " " << c.prenoms << " -> " << c.nouveauNom << " "
                                     << c.nouveauxPrenoms;
+  }
+}
+
+// With what the account holds (UTF-8, as the store gives it), the mark says
+// whether a write would change it; the cleaned columns no longer decide alone.
+TEST(MarqueLigne, ByWhatTheAccountHolds) {
+  struct Cas {
+    const char* nomComplet;   // held by the account
+    const char* commentaire;  // held by the account
+    const char* nom;          // columns: current (cleaned)
+    const char* nouveauNom;
+    Marque attendue;
+  } cas[] = {
+      // The columns differ (the apostrophe is cleaned away), the account is right.
+      {"N'DIAYE Aminata", "TAVO;E;;;;;7;;19/04/2012", "NDIAYE", "N'DIAYE", Marque::DejaBon},
+      // The columns agree, but the write would change the account.
+      {"NDIAYE Aminata", "TAVO;E;;;;;7;;19/04/2012", "NDIAYE", "NDIAYE", Marque::ModificationMineure},
+      {"N'DIAYE Aminata", "TAVO;E;;;;;7;;19/04/2012", "NDIAYE", "NDIAYE", Marque::ModificationImportante},
+      {"Ndiaye Aminata", "TAVO;E;;;;;6;;19/04/2012", "NDIAYE", "NDIAYE", Marque::ModificationMineure},
+      {"N\xC3\xA9RON Aminata", "TAVO;E;;;;;5;;", "N\xE9RON", "N\xE9RON", Marque::DejaBon},
+      // A letter CP1252 lacks is read as its base letter: no change, the account keeps it.
+      {"\xC5\x81ODZ Aminata", "TAVO;E;;;;;4;;", "LODZ", "LODZ", Marque::DejaBon},
+      // Pink and red keep their rules when something would change.
+      {"N'DIAYE Aminata", "TAVO;E;;;;;7;;19/04/2012", "NDIAYE", "N'DIAYES", Marque::ModificationImportante},
+      {"NDIAYE Aminata", "TAVO;E;;;;;6;;19/04/2012", "NDIAYE", "Ndiaye", Marque::ModificationMineure},
+      // A comment without field 7 is written back unchanged.
+      {"DUPONT Aminata", "", "DUPONT", "DUPONT", Marque::DejaBon},
+  };
+  for (const Cas& c : cas) {
+    EtatRapprochement etat;
+    etat.comptes.push_back(Attachee("x", c.nom, "Aminata", "", c.nouveauNom, "Aminata"));
+    etat.loginsMagasin.retiens("x", "x");
+    etat.textesLus["x"] = TextesCompte{c.nomComplet, c.commentaire};
+    MarqueLigne(etat, etat.comptes[0]);
+    EXPECT_EQ(etat.comptes[0].marque, c.attendue) << c.nomComplet << " -> " << c.nouveauNom;
   }
 }
 

@@ -98,6 +98,27 @@ TEST(Restauration, EachAccountAsItsJournalAndItsCurrentTextsSay) {
   EXPECT_EQ(m.comptes["deux.fois"], Apres("deux.fois", "TROIS E"));
 }
 
+TEST(Restauration, FieldSevenComesBackAsItsBytesWere) {
+  // A write puts a number where the account held something else ("x7", empty):
+  // the restore puts back those very bytes, not the number they would read as.
+  for (const std::string ancien : {"x7", "", "07"}) {
+    MagasinMemoire m;
+    m.comptes["r"] = Compte("r", "ROCHE Leo", "TAVO;;;;;;5;;01/12/2010");
+    LigneJournal l = Ligne("r", "ROCHE Leo", "ROCHE Leo", 0);
+    l.changement.ancienCommentaire = "TAVO;;;;;;" + ancien + ";;01/12/2010";
+    l.changement.nouveauCommentaire = "TAVO;;;;;;5;;01/12/2010";
+    LigneJournal intention = l;
+    intention.resultat = false;
+    intention.statut.reset();
+    test::Dossier d;
+    std::string erreur;
+    auto journal = JournalChangements::OuvreFichier(d.nom("j.csv"), "m", erreur);
+    ASSERT_TRUE(journal) << erreur;
+    Restaure(HistoriquesDuJournal({intention, l}), m, journal.get());
+    EXPECT_EQ(m.comptes["r"].usr_comment.texte, "TAVO;;;;;;" + ancien + ";;01/12/2010") << ancien;
+  }
+}
+
 TEST(Restauration, AJournalOfAnotherStoreIsRefused) {
   std::vector<LigneJournal> lignes{Ligne("a", "X", "Y", {}), Ligne("a", "X", "Y", 0)};
   std::string erreur;
