@@ -133,7 +133,8 @@ std::vector<PropositionRessemblance> CandidatsRessemblance(const EtatRapprocheme
 
   // How many rows of the two lists bear each first first-name.
   std::unordered_map<std::string, int> porteurs;
-  for (const LigneCompte& l : etat.comptes) ++porteurs[PremierPrenomPlie(l.sousItem(kPrenomsActuels))];
+  for (const LigneCompte& l : etat.comptes)
+    ++porteurs[PremierPrenomPlie(l.sousItem(kPrenomsActuels))];
   for (const LigneRebus& r : etat.rebus) ++porteurs[PremierPrenomPlie(r.prenoms)];
   auto courant = [&porteurs](const std::vector<std::string>& prenoms) {
     if (prenoms.empty()) return false;

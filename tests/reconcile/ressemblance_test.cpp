@@ -397,7 +397,8 @@ TEST(RapprocheRessemblance, TicksAtOpening) {
   using N = NiveauNom;
   using P = NiveauPrenoms;
   using D = NiveauDate;
-  PropositionRessemblance courants = Niveaux(L(0, 0, 91), N::Identique, P::PremierProche, D::Identique);
+  PropositionRessemblance courants =
+      Niveaux(L(0, 0, 91), N::Identique, P::PremierProche, D::Identique);
   courants.premiersPrenomsCourants = true;
   struct Cas {
     const char* quoi;
@@ -458,7 +459,8 @@ TEST(RapprocheRessemblance, CloseFirstNamesInUse) {
     const std::string lea = "L\xE9" "a";
     e.comptes = {Libre("c0", "MARTIN", "Lena", "01/02/2011"),
                  Libre("c1", "ROUX", "L\xE9na Marie", "05/05/2012"),
-                 Libre("c2", "PETIT", lea, "04/04/2012"), Libre("c3", "BLANC", "LENA", "06/06/2013")};
+                 Libre("c2", "PETIT", lea, "04/04/2012"),
+                 Libre("c3", "BLANC", "LENA", "06/06/2013")};
     AttachePersonne(e.comptes[2], "PETIT", lea, "04/04/2012");
     e.rebus = {{"MARTIN", lea, "01/02/2011"}};
     if (enUsage) e.rebus.push_back({"DURAND", "LEA", "03/03/2013"});
