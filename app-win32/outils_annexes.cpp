@@ -228,6 +228,8 @@ LRESULT FenetreAnnexe::Traite(HWND hwnd, UINT message, WPARAM w, LPARAM l) {
       if (LOWORD(w) == IDCANCEL) ouverte_ = false;
       else Commande(LOWORD(w));
       return 0;
+    case WM_NOTIFY:
+      return Notification(*reinterpret_cast<const NMHDR*>(l));
     case WM_CLOSE:
       ouverte_ = false;
       return 0;
