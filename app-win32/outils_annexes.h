@@ -76,8 +76,11 @@ Police CreePolice(UINT dpi, bool grasse = false, int pourcent = 100);
 // Gives every child of `fenetre` the font.
 void AppliquePolice(HWND fenetre, HFONT police);
 
-// A secondary window of class `classe` (registered here on first use, with the
-// program's icon), sized for `largeur96` x
+// Registers the class `classe` of one of the program's windows, once: the arrow
+// cursor, the face of buttons as background, the program's icon.
+void InscritClasse(HINSTANCE instance, const wchar_t* classe, WNDPROC procedure);
+
+// A secondary window of class `classe` (registered here on first use), sized for `largeur96` x
 // `hauteur96` of client area at the owner's resolution, captioned `titre` and
 // owned by `proprietaire`. It is created with the default window procedure, then
 // given `objet` (GWLP_USERDATA) and `procedure`: its first messages need nothing
