@@ -607,16 +607,12 @@ void TFormCorrinom::OuvreFichier(const QString& nomFichier) {
   if (logique_->Occupee()) return;
   const QString avant = EditNomFich_->text();
   EditNomFich_->setText(nomFichier);
-  const auto u16 = [](const QString& s) {
-    return std::u16string_view(reinterpret_cast<const char16_t*>(s.utf16()), static_cast<std::size_t>(s.size()));
-  };
-  logique_->OuvreFichier(u16(nomFichier), u16(avant));
+  logique_->OuvreFichier(VueUtf16(nomFichier), VueUtf16(avant));
 }
 
 void TFormCorrinom::EditNomFichEntree() {
   const QString texte = EditNomFich_->text();
-  logique_->EditNomFichEntree(
-      std::u16string_view(reinterpret_cast<const char16_t*>(texte.utf16()), static_cast<std::size_t>(texte.size())));
+  logique_->EditNomFichEntree(VueUtf16(texte));
 }
 
 void TFormCorrinom::Button3Click() { logique_->Button3Click(); }
