@@ -112,6 +112,7 @@ TFormChangements::TFormChangements(std::vector<LigneChangement> lignes, QString 
   boutonFermer->setDefault(true);
   connect(boutonFermer, &QPushButton::clicked, this, &QDialog::accept);
   disposition->addLayout(boutons);
+  NommeControles(*this);
 }
 
 void TFormChangements::Remplit() {
