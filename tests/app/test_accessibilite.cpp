@@ -1,7 +1,8 @@
 // Everyone can use the windows: every control that takes the focus has a name for
-// screen readers, an account row says its mark in words, and every label shows
-// whole at every scale.
+// screen readers, an account row says its mark in words, the demo's job goes
+// through with the keyboard alone, and every label shows whole at every scale.
 #include <QAccessible>
+#include <QDir>
 #include <QFileDialog>
 #include <QFontMetricsF>
 #include <QImage>
@@ -10,8 +11,11 @@
 #include <QMessageBox>
 #include <QProgressDialog>
 #include <QTest>
+#include <QTimer>
 #include <cmath>
+#include <functional>
 
+#include "accounts/store/base_demo.h"
 #include "app/dialogues_qt.h"
 #include "app/fenetre_lecture.h"
 #include "app/form_aide_htm.h"
@@ -53,6 +57,56 @@ QStringList SansNomUneFoisMontree(QWidget& fenetre) {
   fenetre.show();
   if (!QTest::qWaitForWindowExposed(&fenetre)) return {QStringLiteral("(fenêtre non montrée)")};
   return SansNom(fenetre);
+}
+
+std::optional<std::size_t> LigneDe(const EtatRapprochement& etat, const std::string& login) {
+  for (std::size_t i = 0; i < etat.comptes.size(); ++i)
+    if (etat.comptes[i].login == login) return i;
+  return std::nullopt;
+}
+
+QString Focus() {
+  QWidget* w = QApplication::focusWidget();
+  return w ? w->objectName() : QString();
+}
+
+void Touche(Qt::Key touche, Qt::KeyboardModifiers modificateurs = Qt::NoModifier) {
+  QTest::keyClick(QApplication::focusWidget(), touche, modificateurs);
+}
+
+void Tape(const QString& texte) { QTest::keyClicks(QApplication::focusWidget(), texte); }
+
+// Offscreen there is no window manager to give the activation back to the window
+// when a box over it closes, as a desktop does: the test gives it back, and the
+// window's focus comes back to the control that had it.
+bool Reactive(QWidget& fenetre) {
+  if (!fenetre.isActiveWindow()) fenetre.activateWindow();
+  return QTest::qWaitForWindowActive(&fenetre);
+}
+
+// Presses Tab until the control of that name has the focus, at most a whole round.
+bool TabulationVers(QWidget& fenetre, const QString& nom) {
+  if (!Reactive(fenetre)) return false;
+  for (int i = 0; i < 20 && Focus() != nom; ++i) Touche(Qt::Key_Tab);
+  return Focus() == nom;
+}
+
+// Once a modal window of type T is up, runs `action` on it with the focus in it.
+template <class T>
+void QuandModal(std::function<void(T*)> action) {
+  QTimer::singleShot(10, [action] {
+    auto* w = qobject_cast<T*>(QApplication::activeModalWidget());
+    if (!w || !w->isActiveWindow()) return QuandModal<T>(action);
+    action(w);
+  });
+}
+
+// Answers the next message box with Entrée, keeping its text.
+void EntreeSurLaBoite(QStringList& textes) {
+  QuandModal<QMessageBox>([&textes](QMessageBox* b) {
+    textes << b->text();
+    Touche(Qt::Key_Return);
+  });
 }
 
 }  // namespace
@@ -114,6 +168,125 @@ class TestAccessibilite : public QObject {
     QWidget temoin;
     (new QLineEdit(&temoin))->setObjectName(QStringLiteral("SansLibelle"));
     QCOMPARE(SansNomUneFoisMontree(temoin), QStringList{QStringLiteral("SansLibelle (QLineEdit)")});
+  }
+
+  // The demo's job with the keyboard alone, through the real boxes and the file
+  // dialog, then the base read back. On the way, every control of the window is
+  // reached by Tab and looks otherwise while it has the focus.
+  void travailAuClavier() {
+    QTemporaryDir dossier;
+    const std::string chemin = dossier.filePath(QStringLiteral("demo.db")).toStdString();
+    std::string erreur;
+    QVERIFY2(EcritBaseDemo(chemin, erreur), erreur.c_str());
+    std::unique_ptr<MagasinSqlite> magasin = MagasinSqlite::Ouvre(chemin, erreur);
+    QVERIFY2(magasin, erreur.c_str());
+    CompteStocke rouxAvant;
+    QCOMPARE(magasin->lit("roux.clara", rouxAvant), kNerrSuccess);
+    EtatRapprochement etat;
+    DialoguesScript chargement;
+    QCOMPARE(ChargeUtilisateurs(*magasin, etat, chargement), 0u);
+    TFormCorrinom f(etat, *magasin, QStringLiteral("Base de démonstration"));
+    f.show();
+    QVERIFY(QTest::qWaitForWindowActive(&f));
+    QCOMPARE(Focus(), QStringLiteral("EditNomFich"));
+
+    // "Ouvrir", then the file's name typed in the dialog.
+    const QString fichier =
+        QDir(QStringLiteral(CORRINOM_EXEMPLES)).filePath(QStringLiteral("ElevesSansAdresses.xml"));
+    QVERIFY(TabulationVers(f, QStringLiteral("ButtonOuvrir")));
+    QString saisie;
+    QuandModal<QFileDialog>([&](QFileDialog*) {
+      saisie = Focus();
+      Tape(fichier);
+      Touche(Qt::Key_Return);
+    });
+    Touche(Qt::Key_Space);
+    QCOMPARE(saisie, QStringLiteral("fileNameEdit"));
+    QCOMPARE(f.EditNomFich()->text(), QDir::toNativeSeparators(fichier));
+    QVERIFY(!etat.rebus.empty());
+    QVERIFY(Reactive(f));
+    QCOMPARE(Focus(), QStringLiteral("ButtonOuvrir"));
+
+    // A whole round of Tab reaches every control that takes the focus, each drawn
+    // otherwise while it has it.
+    QStringList atteints, sansFocusVisible;
+    for (int i = 0; i < 20; ++i) {
+      QWidget* w = QApplication::focusWidget();
+      QVERIFY(w);
+      if (atteints.contains(w->objectName())) break;
+      atteints << w->objectName();
+      QVERIFY(w->hasFocus());
+      const QImage avec = w->grab().toImage();
+      Touche(Qt::Key_Tab);
+      if (w->grab().toImage() == avec) sansFocusVisible << w->objectName();
+    }
+    QStringList attendus;
+    for (QWidget* w : f.findChildren<QWidget*>())
+      if (w->isVisible() && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus) && !w->focusProxy())
+        attendus << w->objectName();
+    atteints.sort();
+    attendus.sort();
+    QCOMPARE(atteints, attendus);
+    QCOMPARE(sansFocusVisible, QStringList());
+
+    // The first aid, and its result answered with Entrée.
+    QStringList boites;
+    QVERIFY(TabulationVers(f, QStringLiteral("Button3")));
+    EntreeSurLaBoite(boites);
+    Touche(Qt::Key_Space);
+    QCOMPARE(boites.size(), 1);
+    QCOMPARE(etat.comptes[*LigneDe(etat, "roux.clara")].marque, Marque::ModificationImportante);
+
+    // GARCIA-LOPEZ, typed in the not-found list, onto garcia.i, typed in the account
+    // list; then roux.clara, attached by the aid, is freed.
+    QVERIFY(TabulationVers(f, QStringLiteral("ListViewRebus")));
+    Tape(QStringLiteral("GARCIA"));
+    QVERIFY(TabulationVers(f, QStringLiteral("ListViewUsers")));
+    Tape(QStringLiteral("garcia.i"));
+    Touche(Qt::Key_Return, Qt::ControlModifier);
+    QCOMPARE(etat.comptes[*LigneDe(etat, "garcia.i")].sousItem(kNouveauNom), std::string("GARCIA-LOPEZ"));
+    QTest::qWait(QApplication::keyboardInputInterval() + 100);  // a new search in the list
+    Tape(QStringLiteral("roux.clara"));
+    Touche(Qt::Key_Delete);
+    QCOMPARE(etat.comptes[*LigneDe(etat, "roux.clara")].marque, Marque::NePasChanger);
+
+    // The write: Entrée for the confirmation, Entrée for the summary. Its progress
+    // window has a name for every control too.
+    QStringList progressionSansNom;
+    bool progressionVue = false;
+    QTimer sonde;
+    connect(&sonde, &QTimer::timeout, [&] {
+      if (QProgressDialog* p = f.FenetreProgression()) {
+        progressionVue = true;
+        progressionSansNom << SansNom(*p);
+      }
+    });
+    sonde.start(0);
+    QVERIFY(TabulationVers(f, QStringLiteral("Button1")));
+    EntreeSurLaBoite(boites);
+    QuandModal<QMessageBox>([&](QMessageBox*) { EntreeSurLaBoite(boites); });
+    Touche(Qt::Key_Space);
+    sonde.stop();
+    QCOMPARE(boites.size(), 3);
+    QVERIFY2(boites[2].contains(QStringLiteral("changements de nom effectués")), qPrintable(boites[2]));
+    QVERIFY(progressionVue);
+    QCOMPARE(progressionSansNom, QStringList());
+
+    // Offscreen there is no window manager to turn Alt+F4 into a close: "Quitter"
+    // closes the window the same way, with no question now that nothing is pending.
+    QVERIFY(TabulationVers(f, QStringLiteral("Button2")));
+    Touche(Qt::Key_Space);
+    QVERIFY(!f.isVisible());
+
+    // The base: garcia.i has its new name, roux.clara was not written.
+    magasin.reset();
+    magasin = MagasinSqlite::Ouvre(chemin, erreur);
+    QVERIFY(magasin);
+    CompteStocke garcia, roux;
+    QCOMPARE(magasin->lit("garcia.i", garcia), kNerrSuccess);
+    QCOMPARE(QString::fromStdString(garcia.full_name.texte), QStringLiteral("GARCIA-LOPEZ Inès"));
+    QCOMPARE(magasin->lit("roux.clara", roux), kNerrSuccess);
+    QVERIFY(roux == rouxAvant);
   }
 
   // An account row says its mark in words after its login: the picture alone says
