@@ -94,6 +94,7 @@ TFormChangements::TFormChangements(std::vector<LigneChangement> lignes, const QS
   boutonFermer->setDefault(true);
   connect(boutonFermer, &QPushButton::clicked, this, &QDialog::accept);
   disposition->addLayout(boutons);
+  NommeControles(*this);
 }
 
 void TFormChangements::Remplit() {

@@ -147,6 +147,7 @@ TFormCorrinom::TFormCorrinom(EtatRapprochement& etat, MagasinComptes& magasin,
   CreeControles();
   CreeBarreEtat(nomBase);
   OrdreFocus();
+  NommeControles(*this);
   CreeRaccourcis();
   resize(fenetre::kTailleClient.largeur, fenetre::kTailleClient.hauteur);
   if (QScreen* ecran = screen() ? screen() : QGuiApplication::primaryScreen()) {

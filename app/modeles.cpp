@@ -6,6 +6,7 @@
 #include <QPainter>
 
 #include "app/texte_qt.h"
+#include "window/accessibilite.h"
 #include "window/confort.h"
 #include "window/controles.h"
 #include "window/images_marques.h"
@@ -118,6 +119,10 @@ QVariant ModeleComptes::data(const QModelIndex& index, int role) const {
       return VersQt(fenetre::TexteCellule(ligne, static_cast<std::size_t>(index.column())));
     case Qt::DecorationRole:
       if (index.column() == 0) return ImageListRougeVertGris::Image(ligne.marque);
+      return {};
+    case Qt::AccessibleTextRole:
+      // The mark is a picture: a screen reader says its words after the login.
+      if (index.column() == 0) return VersQt(fenetre::TexteAccessibleCompte(ligne));
       return {};
     case Qt::ForegroundRole:
       return QBrush(Qt::black);

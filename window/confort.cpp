@@ -29,13 +29,14 @@ std::vector<std::string_view> OrdreFocusAvecRecherche() {
 }
 
 PlacesRecherche PlaceRecherche(int largeurCadre, int dpi) {
-  // At 96 dpi: label 62, edit 150, combo 170 wide, 4 apart, 20 high, at the top.
+  // At 96 dpi: label 70, edit 150, combo 170 wide, 4 apart, 20 high, at the top.
+  // The label is wide enough for "Rechercher :" in the wider stand-in faces.
   const auto e = [dpi](int v) { return AEchelle(v, dpi); };
   PlacesRecherche p;
   const int droite = largeurCadre - e(8);
   p.choix = {droite - e(170), 0, e(170), e(20)};
   p.edition = {p.choix.x - e(4) - e(150), 0, e(150), e(20)};
-  p.libelle = {p.edition.x - e(4) - e(62), e(3), e(62), e(14)};
+  p.libelle = {p.edition.x - e(4) - e(70), e(3), e(70), e(14)};
   const int nombre = std::max(0, std::min(e(200), p.libelle.x - e(8)));
   p.nombre = {p.libelle.x - e(8) - nombre, e(3), nombre, e(14)};
   return p;

@@ -31,7 +31,9 @@ constexpr Controle kControles[] = {
     {"Panel2", Bande, "FormCorrinom", "", Haut, {0, 29, kLargeur, 72}},
     {"Label1", Libelle, "Panel2", "Nom du fichier contenant les utilisateurs modifi\xE9s", Aucun,
      {0, 8, 0, 0}, -1, kTailleDuTexte},
-    {"EditNomFich", Edition, "Panel2", "", Aucun, {236, 4, 389, 21}, 0},
+    // The edit box starts far enough right for Label1 to show whole in the wider
+    // faces that stand in for "MS Sans Serif", with room to spare.
+    {"EditNomFich", Edition, "Panel2", "", Aucun, {256, 4, 369, 21}, 0},
     {"ButtonOuvrir", Bouton, "Panel2", "Ouvrir", Aucun, {632, 4, 61, 21}, 1},
     {"Bevel1", Trait, "Panel2", "", Bas, {0, 72 - 27 - 12, kLargeur, 12}},
     {"Label3", Libelle, "Panel2",

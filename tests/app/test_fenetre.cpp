@@ -87,7 +87,7 @@ class TestFenetre : public QObject {
     QCOMPARE(Controle<QPushButton>(f, "Button7")->size(), QSize(337, 25));
     QCOMPARE(Controle<QPushButton>(f, "Button6")->y() - Controle<QPushButton>(f, "Button3")->y(), 28);
     QCOMPARE(Controle<QPushButton>(f, "Button7")->y() - Controle<QPushButton>(f, "Button6")->y(), 28);
-    QCOMPARE(f.EditNomFich()->geometry(), QRect(236, 4, 389, 21));
+    QCOMPARE(f.EditNomFich()->geometry(), QRect(256, 4, 369, 21));
 
     const std::pair<const char*, QString> cadres[] = {
         {"GroupBox3", QStringLiteral("Aide au rapprochement")},
