@@ -153,7 +153,7 @@ class TestAccessibilite : public QObject {
     TFormAideHtm aide(&f);
     QCOMPARE(SansNomUneFoisMontree(aide), QStringList());
 
-    TFormChangements changements({}, QStringLiteral("base"), [](const QString&) { return std::nullopt; }, &f);
+    TFormChangements changements({}, QStringLiteral("base"), [](const std::string&) { return std::nullopt; }, &f);
     QCOMPARE(SansNomUneFoisMontree(changements), QStringList());
 
     banc.etat.rebus.push_back({"MARTINE", "L\xE9" "a", "03/04/2004"});
