@@ -6,6 +6,7 @@
 #include "accounts/store/colonnes_compte.h"
 #include "text/echappement.h"
 #include "text/encodage.h"
+#include "text/octets.h"
 
 namespace corrinom {
 namespace {
@@ -60,20 +61,6 @@ std::optional<std::uint32_t> Nombre(std::string_view t) {
   }
   if (v > 0xFFFFFFFFu) return std::nullopt;
   return static_cast<std::uint32_t>(v);
-}
-
-std::vector<std::string_view> Decoupe(std::string_view ligne) {
-  std::vector<std::string_view> champs;
-  std::size_t debut = 0;
-  for (;;) {
-    const std::size_t p = ligne.find('\t', debut);
-    if (p == std::string_view::npos) {
-      champs.push_back(ligne.substr(debut));
-      return champs;
-    }
-    champs.push_back(ligne.substr(debut, p - debut));
-    debut = p + 1;
-  }
 }
 
 std::string Ligne(std::size_t n) { return "Ligne " + std::to_string(n) + " : "; }
@@ -187,7 +174,7 @@ bool ImporteTsv(std::string_view texte, std::vector<CompteBase>& comptes, std::s
   }
 
   // The header: known column names, each once, login, full_name and usr_comment present.
-  const std::vector<std::string_view> entete = Decoupe(lignesTexte[0]);
+  const std::vector<std::string_view> entete = DecoupeTabulations(lignesTexte[0]);
   std::vector<const ColonneCompte*> colonnes;  // null for kind
   std::set<std::string_view> vues;
   for (const std::string_view nom : entete) {
@@ -214,7 +201,7 @@ bool ImporteTsv(std::string_view texte, std::vector<CompteBase>& comptes, std::s
   for (std::size_t i = 1; i < lignesTexte.size(); ++i) {
     const std::size_t numero = i + 1;
     if (lignesTexte[i].empty()) continue;
-    const std::vector<std::string_view> champs = Decoupe(lignesTexte[i]);
+    const std::vector<std::string_view> champs = DecoupeTabulations(lignesTexte[i]);
     if (champs.size() != colonnes.size()) {
       erreur = Ligne(numero) + std::to_string(champs.size()) + " champs au lieu de " +
                std::to_string(colonnes.size()) + ".";

@@ -6,7 +6,6 @@
 #include <optional>
 
 #include "app-win32/outils_annexes.h"
-#include "app-win32/ressources.h"
 #include "window/fenetres_annexes.h"
 
 namespace corrinom::win32 {
@@ -18,17 +17,7 @@ constexpr wchar_t kClasse[] = L"CorrinomProgression";
 }  // namespace
 
 FenetreProgression::FenetreProgression(HINSTANCE instance, HWND proprietaire, bool arreter) {
-  WNDCLASSEXW c{};
-  c.cbSize = sizeof c;
-  if (!GetClassInfoExW(instance, kClasse, &c)) {
-    c.lpfnWndProc = &annexes::ProcedureDe<FenetreProgression>;
-    c.hInstance = instance;
-    c.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    c.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    c.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(kIconeProgramme));
-    c.lpszClassName = kClasse;
-    RegisterClassExW(&c);
-  }
+  annexes::InscritClasse(instance, kClasse, &annexes::ProcedureDe<FenetreProgression>);
   const UINT dpi = annexes::DpiDe(proprietaire);
   // Without an owner it is the program's only window: it has a taskbar button.
   const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU;

@@ -8,6 +8,7 @@
 #include <cwchar>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "app-win32/outils_annexes.h"
 #include "session/journal.h"
@@ -21,7 +22,6 @@ namespace {
 using annexes::AEchelle;
 
 constexpr wchar_t kClasse[] = L"CorrinomFormChangements";
-constexpr int kMarge = 8;  // around the list and between the buttons, at 96 dpi
 
 // A report list draws pictures in its item column only, and always leaves room
 // for one there. So the mark, whose picture goes before its word, is the item
@@ -52,10 +52,8 @@ class TFormChangements : public annexes::FenetreAnnexe {
   TFormChangements(HINSTANCE instance, HWND proprietaire, std::vector<LigneChangement> lignes,
                    std::string_view magasin, HIMAGELIST marques, RestaurationJournal restaurer)
       : FenetreAnnexe(instance, proprietaire),
-        lignes_(std::move(lignes)),
-        magasin_(Utf8VersCp1252Compte(magasin)),
-        marques_(marques),
-        restaurer_(std::move(restaurer)) {}
+        logique_(std::move(lignes), Utf8VersCp1252Compte(magasin), std::move(restaurer)),
+        marques_(marques) {}
 
   void Montre() { FenetreAnnexe::Montre(kClasse, fenetre::kTitreChangements, fenetre::kTailleChangements); }
 
@@ -69,10 +67,8 @@ class TFormChangements : public annexes::FenetreAnnexe {
   void EnregistrerClick();
   void RestaurerClick();
 
-  std::vector<LigneChangement> lignes_;
-  std::string magasin_;  // CP1252, for the printed header
-  HIMAGELIST marques_;   // the main window's
-  RestaurationJournal restaurer_;
+  fenetre::ListeChangementsFenetre logique_;
+  HIMAGELIST marques_;  // the main window's
   HWND liste_ = nullptr;
   std::array<HWND, 4> boutons_{};  // in the order of kBoutonsChangements
 };
@@ -102,7 +98,7 @@ void TFormChangements::FormCreate() {
   ListView_SetColumnOrderArray(liste_, static_cast<int>(ordre.size()), ordre.data());
   constexpr std::array<int, 4> ids{kIdButtonImprimer, kIdButtonEnregistrer, kIdButtonRestaurer, IDCANCEL};
   for (std::size_t i = 0; i < boutons_.size(); ++i) {
-    if (ids[i] == kIdButtonRestaurer && !restaurer_) continue;
+    if (ids[i] == kIdButtonRestaurer && !logique_.Restaurable()) continue;
     const DWORD style = WS_TABSTOP | (ids[i] == IDCANCEL ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
     boutons_[i] = Enfant({L"BUTTON", style}, fenetre::kBoutonsChangements[i].texte, ids[i]);
   }
@@ -114,8 +110,9 @@ void TFormChangements::FormCreate() {
 
 void TFormChangements::Remplit() {
   ListView_DeleteAllItems(liste_);
-  for (std::size_t i = 0; i < lignes_.size(); ++i) {
-    const auto textes = TextesChangement(lignes_[i]);
+  const std::vector<LigneChangement>& lignes = logique_.Lignes();
+  for (std::size_t i = 0; i < lignes.size(); ++i) {
+    const auto textes = TextesChangement(lignes[i]);
     for (std::size_t s = 0; s < textes.size(); ++s) {
       const std::size_t c = TexteDe(s);
       std::wstring texte = DeCp1252(textes[c]);
@@ -126,7 +123,7 @@ void TFormChangements::Remplit() {
       item.pszText = texte.data();
       if (s == 0) {
         item.mask |= LVIF_IMAGE;
-        item.iImage = IndexMarque(lignes_[i].marque);
+        item.iImage = IndexMarque(lignes[i].marque);
         ListView_InsertItem(liste_, &item);
       } else {
         ListView_SetItem(liste_, &item);
@@ -139,22 +136,16 @@ void TFormChangements::FormResize() {
   if (!liste_) return;
   RECT client;
   GetClientRect(fenetre_, &client);
-  const int marge = AEchelle(kMarge, dpi_);
-  const int hauteurBouton = AEchelle(fenetre::kBoutonsChangements[0].place.hauteur, dpi_);
-  const int hautBoutons = std::max(marge, static_cast<int>(client.bottom) - marge - hauteurBouton);
-  MoveWindow(liste_, marge, marge, std::max(0, static_cast<int>(client.right) - 2 * marge),
-             std::max(0, hautBoutons - 2 * marge), TRUE);
+  const int marge = AEchelle(fenetre::kMargeAnnexe, dpi_);
+  std::vector<int> largeurs;
+  for (std::size_t i = 0; i < boutons_.size(); ++i)
+    largeurs.push_back(boutons_[i] ? AEchelle(fenetre::kBoutonsChangements[i].place.largeur, dpi_) : 0);
   // Imprimer, Enregistrer and Restaurer from the left, Fermer on the right.
-  int x = marge;
-  for (std::size_t i = 0; i + 1 < boutons_.size(); ++i) {
-    if (!boutons_[i]) continue;
-    const int largeur = AEchelle(fenetre::kBoutonsChangements[i].place.largeur, dpi_);
-    MoveWindow(boutons_[i], x, hautBoutons, largeur, hauteurBouton, TRUE);
-    x += largeur + marge;
-  }
-  const int largeurFermer = AEchelle(fenetre::kBoutonsChangements.back().place.largeur, dpi_);
-  MoveWindow(boutons_.back(), std::max(x, static_cast<int>(client.right) - marge - largeurFermer), hautBoutons,
-             largeurFermer, hauteurBouton, TRUE);
+  const std::vector<fenetre::Rectangle> places = fenetre::RangeeBoutons(
+      {client.right, client.bottom}, largeurs, AEchelle(fenetre::kBoutonsChangements[0].place.hauteur, dpi_), marge);
+  MoveWindow(liste_, marge, marge, std::max(0, static_cast<int>(client.right) - 2 * marge),
+             std::max(0, places[0].y - 2 * marge), TRUE);
+  for (std::size_t i = 0; i < boutons_.size(); ++i) annexes::Deplace(boutons_[i], places[i]);
 }
 
 void TFormChangements::ImprimerClick() {
@@ -180,8 +171,7 @@ void TFormChangements::ImprimerClick() {
   GetTextMetricsW(dc, &tm);
   const int ligne = (tm.tmHeight + tm.tmExternalLeading) * 5 / 4;
   const fenetre::PagesChangements mise =
-      fenetre::MetEnPageChangements(lignes_.size(), gauche, largeur, hauteur, ligne, haut);
-  const int pages = mise.pages, ecart = dpiX / 24;
+      fenetre::MetEnPageChangements(logique_.Lignes().size(), gauche, largeur, hauteur, ligne, haut);
   const auto texte = [dc](std::string_view cp1252, RECT r, UINT format) {
     const std::wstring t = DeCp1252(cp1252);
     DrawTextW(dc, t.c_str(), static_cast<int>(t.size()), &r, format | DT_LEFT | DT_NOPREFIX);
@@ -200,31 +190,28 @@ void TFormChangements::ImprimerClick() {
   // A failure of the printer is dropped without a message, as the help window does.
   if (StartDocW(dc, &doc) > 0) {
     bool ok = true;
-    for (int page = 0; ok && page < pages; ++page) {
+    for (int page = 0; ok && page < mise.pages; ++page) {
       ok = StartPage(dc) > 0;
       if (!ok) break;
-      SelectObject(dc, normale.get());
-      std::wstring haut0 = DeCp1252(EnTetePageChangements(date, magasin_, page + 1, pages));
-      TextOutW(dc, gauche, haut, haut0.c_str(), static_cast<int>(haut0.size()));
-      SelectObject(dc, grasse.get());
-      for (std::size_t c = 0; c < kColonnesChangements; ++c) {
-        // Titles wrap on their lines; DT_BOTTOM needs a single line, so the text
-        // is measured and moved down by hand.
-        RECT r = annexes::VersRect(mise.Titre(c, ecart));
-        const RECT mesure = texte(TitresChangements()[c], {r.left, 0, r.right, 0}, DT_WORDBREAK | DT_CALCRECT);
-        r.top = std::max(r.top, r.bottom - mesure.bottom);
-        texte(TitresChangements()[c], r, DT_WORDBREAK);
+      for (const fenetre::TexteImprime& t : logique_.Page(mise, page, date, dpiX / 24)) {
+        RECT r = annexes::VersRect(t.place);
+        SelectObject(dc, t.sorte == fenetre::TexteImprime::Sorte::Titre ? grasse.get() : normale.get());
+        if (t.sorte == fenetre::TexteImprime::Sorte::EnTete) {
+          const std::wstring w = DeCp1252(t.texte);
+          TextOutW(dc, r.left, r.top, w.c_str(), static_cast<int>(w.size()));
+        } else if (t.sorte == fenetre::TexteImprime::Sorte::Titre) {
+          // Titles wrap on their lines; DT_BOTTOM needs a single line, so the
+          // text is measured and moved down by hand.
+          const RECT mesure = texte(t.texte, {r.left, 0, r.right, 0}, DT_WORDBREAK | DT_CALCRECT);
+          r.top = std::max(r.top, r.bottom - mesure.bottom);
+          texte(t.texte, r, DT_WORDBREAK);
+        } else {
+          texte(t.texte, r, DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS);
+        }
       }
       SelectObject(dc, normale.get());
       MoveToEx(dc, gauche, mise.Trait(), nullptr);
       LineTo(dc, gauche + largeur, mise.Trait());
-      const auto [debut, fin] = mise.Lignes(page, lignes_.size());
-      for (std::size_t i = debut; i < fin; ++i) {
-        const auto textes = TextesChangement(lignes_[i]);
-        for (std::size_t c = 0; c < kColonnesChangements; ++c)
-          texte(textes[c], annexes::VersRect(mise.Cellule(i - debut, c, ecart)),
-                DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS);
-      }
       ok = EndPage(dc) > 0;
     }
     if (ok) EndDoc(dc);
@@ -239,7 +226,7 @@ void TFormChangements::EnregistrerClick() {
       annexes::ChoisitFichier(fenetre_, annexes::Choix::Enregistrer, fenetre::kTitreEnregistrerChangements,
                               annexes::Filtre(fenetre::kFiltreChangements), DeCp1252(fenetre::kNomFichierChangements));
   if (!fichier) return;
-  const std::string csv = CsvChangements(lignes_);
+  const std::string csv = logique_.Csv();
   const HANDLE f = CreateFileW(fichier->c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
                                nullptr);
   DWORD ecrits = 0;
@@ -256,7 +243,7 @@ void TFormChangements::EnregistrerClick() {
 }
 
 void TFormChangements::RestaurerClick() {
-  if (!restaurer_) return;
+  if (!logique_.Restaurable()) return;
   std::string erreur;
   const std::optional<std::string> dossierJournaux = DossierJournaux(erreur);
   const std::wstring dossier = dossierJournaux ? DepuisAnsi(*dossierJournaux) : std::wstring();
@@ -264,10 +251,7 @@ void TFormChangements::RestaurerClick() {
       annexes::ChoisitFichier(fenetre_, annexes::Choix::Existant, fenetre::kTitreChoixJournal,
                               annexes::Filtre(fenetre::kFiltreJournaux), {}, dossier);
   if (!fichier) return;
-  if (std::optional<std::vector<LigneChangement>> lignes = restaurer_(VersAnsi(*fichier))) {
-    lignes_ = std::move(*lignes);
-    Remplit();
-  }
+  if (logique_.Restaure(VersAnsi(*fichier))) Remplit();
 }
 
 void TFormChangements::Commande(int id) {

@@ -7,20 +7,17 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include <functional>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "session/liste_changements.h"
+#include "window/fenetres_annexes.h"
 
 namespace corrinom::win32 {
 
 // Restores the journal file the operator chose (its path in the ANSI code page,
-// as the core opens files): the change list as it stands afterwards, or none
-// when nothing was restored.
-using RestaurationJournal = std::function<std::optional<std::vector<LigneChangement>>(const std::string&)>;
+// as the core opens files).
+using RestaurationJournal = fenetre::ListeChangementsFenetre::Restauration;
 
 // ButtonChangementsClick of the main window: shows the list modally over
 // `proprietaire` and frees it when it closes. `magasin` (UTF-8) names the

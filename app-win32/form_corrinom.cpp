@@ -13,7 +13,6 @@
 #include "app-win32/form_changements.h"
 #include "app-win32/form_ressemblance.h"
 #include "app-win32/outils_annexes.h"
-#include "app-win32/ressources.h"
 #include "app-win32/texte_win32.h"
 #include "operator/dialogues.h"
 #include "session/progression.h"
@@ -138,15 +137,7 @@ const char* TFormCorrinom::NomDe(HWND controle) const {
 }
 
 bool TFormCorrinom::Cree() {
-  WNDCLASSEXW classe{};
-  classe.cbSize = sizeof classe;
-  classe.lpfnWndProc = &annexes::ProcedureDe<TFormCorrinom>;
-  classe.hInstance = instance_;
-  classe.hIcon = LoadIconW(instance_, MAKEINTRESOURCEW(kIconeProgramme));
-  classe.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  classe.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  classe.lpszClassName = kClasse;
-  RegisterClassExW(&classe);
+  annexes::InscritClasse(instance_, kClasse, &annexes::ProcedureDe<TFormCorrinom>);
 
   // No WS_CLIPCHILDREN: the group boxes are drawn over the window's own background.
   const DWORD style = WS_OVERLAPPEDWINDOW;

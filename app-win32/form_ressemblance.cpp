@@ -5,9 +5,11 @@
 #include <algorithm>
 #include <array>
 #include <string>
+#include <vector>
 
 #include "app-win32/outils_annexes.h"
 #include "app-win32/texte_win32.h"
+#include "window/fenetres_annexes.h"
 
 namespace corrinom::win32 {
 
@@ -16,65 +18,45 @@ namespace {
 using annexes::AEchelle;
 
 constexpr wchar_t kClasse[] = L"CorrinomFormRessemblance";
-constexpr int kMarge = 8;             // around the controls, at 96 dpi
-constexpr int kHauteurTexte = 18;     // the label and the count
-constexpr int kHauteurBouton = 25;
-constexpr std::array<int, 3> kLargeursBoutons{200, 110, 90};
 
-class TFormRessemblance {
+class TFormRessemblance : public annexes::FenetreAnnexe {
  public:
   TFormRessemblance(HINSTANCE instance, HWND proprietaire, fenetre::RevueRessemblance& revue)
-      : instance_(instance), proprietaire_(proprietaire), revue_(revue) {}
-  TFormRessemblance(const TFormRessemblance&) = delete;
-  TFormRessemblance& operator=(const TFormRessemblance&) = delete;
+      : FenetreAnnexe(instance, proprietaire), revue_(revue) {}
 
-  bool Montre();
-  LRESULT Traite(HWND hwnd, UINT message, WPARAM w, LPARAM l);
+  // True when closed by Placer.
+  bool Montre() {
+    FenetreAnnexe::Montre(kClasse, fenetre::kTitreRessemblance, fenetre::kTailleRessemblance);
+    return placer_;
+  }
 
  private:
-  void FormCreate();
-  void FormResize();
+  void FormCreate() override;
+  void FormResize() override;
+  HWND Focus() const override { return liste_; }
+  void Commande(int id) override;
+  LRESULT Notification(const NMHDR& n) override;
   // Draws the ticks and the count again after a change of ticks.
   void CochesChangees();
   void Bascule(int ligne);
   void ColonneClick(int colonne);
   int LigneSelectionnee() const { return ListView_GetNextItem(liste_, -1, LVNI_SELECTED); }
   void Selectionne(int ligne);
-  LRESULT Notification(const NMHDR& n);
 
-  HINSTANCE instance_;
-  HWND proprietaire_;
   fenetre::RevueRessemblance& revue_;
-  HWND fenetre_ = nullptr;
   HWND consigne_ = nullptr;
   HWND liste_ = nullptr;
   HWND compte_ = nullptr;
   std::array<HWND, 3> boutons_{};  // Placer, Tout décocher, Annuler
   std::wstring cellule_;           // the text a LVN_GETDISPINFO answer points to
-  UINT dpi_ = 96;
-  annexes::Police police_;
-  bool ouverte_ = false;
   bool placer_ = false;
 };
 
-bool TFormRessemblance::Montre() {
-  fenetre_ = annexes::CreeFenetreAnnexe(instance_, kClasse, DeCp1252(fenetre::kTitreRessemblance),
-                                        fenetre::kTailleRessemblance.largeur, fenetre::kTailleRessemblance.hauteur,
-                                        proprietaire_, &annexes::ProcedureDe<TFormRessemblance>, this, dpi_);
-  if (!fenetre_) return false;
-  FormCreate();
-  annexes::BoucleModale(fenetre_, proprietaire_, liste_, ouverte_);
-  fenetre_ = nullptr;
-  return placer_;
-}
-
 void TFormRessemblance::FormCreate() {
-  consigne_ = CreateWindowExW(0, L"STATIC", DeCp1252(fenetre::kConsigneRessemblance).c_str(),
-                              WS_CHILD | WS_VISIBLE | SS_NOPREFIX, 0, 0, 0, 0, fenetre_, nullptr, instance_, nullptr);
-  liste_ = CreateWindowExW(WS_EX_CLIENTEDGE, WC_LISTVIEWW, DeCp1252(fenetre::kTitreRessemblance).c_str(),
-                           WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_OWNERDATA | LVS_SINGLESEL |
-                               LVS_SHOWSELALWAYS,
-                           0, 0, 0, 0, fenetre_, reinterpret_cast<HMENU>(kIdListeRessemblance), instance_, nullptr);
+  consigne_ = Enfant({L"STATIC", SS_NOPREFIX}, fenetre::kConsigneRessemblance, 0);
+  liste_ = Enfant({WC_LISTVIEWW, WS_TABSTOP | LVS_REPORT | LVS_OWNERDATA | LVS_SINGLESEL | LVS_SHOWSELALWAYS,
+                   WS_EX_CLIENTEDGE},
+                  fenetre::kTitreRessemblance, kIdListeRessemblance);
   ListView_SetExtendedListViewStyle(liste_, LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER | LVS_EX_CHECKBOXES);
   // The ticks live in the review: the list asks for them with the texts.
   ListView_SetCallbackMask(liste_, LVIS_STATEIMAGEMASK);
@@ -89,16 +71,14 @@ void TFormRessemblance::FormCreate() {
     ListView_InsertColumn(liste_, static_cast<int>(c), &colonne);
   }
   ListView_SetItemCountEx(liste_, static_cast<int>(revue_.NombreLignes()), LVSICF_NOINVALIDATEALL);
-  compte_ = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_NOPREFIX, 0, 0, 0, 0, fenetre_,
-                            reinterpret_cast<HMENU>(kIdLabelCompte), instance_, nullptr);
+  compte_ = Enfant({L"STATIC", SS_NOPREFIX}, "", kIdLabelCompte);
   const std::array<std::string_view, 3> textes{fenetre::kBoutonPlacer, fenetre::kBoutonToutDecocher,
                                                fenetre::kBoutonAnnulerRessemblance};
   constexpr std::array<int, 3> ids{IDOK, kIdButtonToutDecocher, IDCANCEL};
-  for (std::size_t i = 0; i < boutons_.size(); ++i)
-    boutons_[i] = CreateWindowExW(0, L"BUTTON", DeCp1252(textes[i]).c_str(),
-                                  WS_CHILD | WS_VISIBLE | WS_TABSTOP | (i == 0 ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON),
-                                  0, 0, 0, 0, fenetre_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(ids[i])),
-                                  instance_, nullptr);
+  for (std::size_t i = 0; i < boutons_.size(); ++i) {
+    const DWORD style = WS_TABSTOP | (i == 0 ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
+    boutons_[i] = Enfant({L"BUTTON", style}, textes[i], ids[i]);
+  }
   police_ = annexes::CreePolice(dpi_);
   annexes::AppliquePolice(fenetre_, police_.get());
   if (revue_.NombreLignes() > 0) Selectionne(0);
@@ -110,26 +90,19 @@ void TFormRessemblance::FormResize() {
   if (!liste_) return;
   RECT client;
   GetClientRect(fenetre_, &client);
-  const int marge = AEchelle(kMarge, dpi_);
-  const int texte = AEchelle(kHauteurTexte, dpi_);
-  const int hauteurBouton = AEchelle(kHauteurBouton, dpi_);
+  const int marge = AEchelle(fenetre::kMargeAnnexe, dpi_);
+  const int texte = AEchelle(fenetre::kHauteurTexteRessemblance, dpi_);
+  std::vector<int> largeurs;
+  for (const int l : fenetre::kLargeursBoutonsRessemblance) largeurs.push_back(AEchelle(l, dpi_));
+  const std::vector<fenetre::Rectangle> places = fenetre::RangeeBoutons(
+      {client.right, client.bottom}, largeurs, AEchelle(fenetre::kHauteurBoutonsRessemblance, dpi_), marge);
   const int largeur = std::max(0, static_cast<int>(client.right) - 2 * marge);
-  const int hautBoutons = std::max(marge, static_cast<int>(client.bottom) - marge - hauteurBouton);
-  const int hautCompte = std::max(marge, hautBoutons - marge - texte);
+  const int hautCompte = std::max(marge, places[0].y - marge - texte);
   MoveWindow(consigne_, marge, marge, largeur, texte, TRUE);
   const int hautListe = 2 * marge + texte;
   MoveWindow(liste_, marge, hautListe, largeur, std::max(0, hautCompte - marge / 2 - hautListe), TRUE);
   MoveWindow(compte_, marge, hautCompte, largeur, texte, TRUE);
-  // Placer and Tout décocher from the left, Annuler on the right.
-  int x = marge;
-  for (std::size_t i = 0; i + 1 < boutons_.size(); ++i) {
-    const int l = AEchelle(kLargeursBoutons[i], dpi_);
-    MoveWindow(boutons_[i], x, hautBoutons, l, hauteurBouton, TRUE);
-    x += l + marge;
-  }
-  const int l = AEchelle(kLargeursBoutons.back(), dpi_);
-  MoveWindow(boutons_.back(), std::max(x, static_cast<int>(client.right) - marge - l), hautBoutons, l,
-             hauteurBouton, TRUE);
+  for (std::size_t i = 0; i < boutons_.size(); ++i) annexes::Deplace(boutons_[i], places[i]);
 }
 
 void TFormRessemblance::CochesChangees() {
@@ -191,37 +164,14 @@ LRESULT TFormRessemblance::Notification(const NMHDR& n) {
   }
 }
 
-LRESULT TFormRessemblance::Traite(HWND hwnd, UINT message, WPARAM w, LPARAM l) {
-  switch (message) {
-    case WM_SIZE:
-      FormResize();
-      return 0;
-    case WM_NOTIFY:
-      return Notification(*reinterpret_cast<const NMHDR*>(l));
-    case WM_COMMAND:
-      switch (LOWORD(w)) {
-        case IDOK:
-          placer_ = true;
-          ouverte_ = false;
-          return 0;
-        case IDCANCEL:
-          ouverte_ = false;
-          return 0;
-        case kIdButtonToutDecocher:
-          revue_.ToutDecocher();
-          CochesChangees();
-          return 0;
-        default:
-          break;
-      }
-      break;
-    case WM_CLOSE:
-      ouverte_ = false;
-      return 0;
-    default:
-      break;
+void TFormRessemblance::Commande(int id) {
+  if (id == IDOK) {
+    placer_ = true;
+    Ferme();
+  } else if (id == kIdButtonToutDecocher) {
+    revue_.ToutDecocher();
+    CochesChangees();
   }
-  return DefWindowProcW(hwnd, message, w, l);
 }
 
 }  // namespace

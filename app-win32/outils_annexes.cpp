@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cwchar>
 
+#include "app-win32/ressources.h"
 #include "window/accessibilite.h"
 #include "window/controles.h"
 #include "window/geometrie.h"
@@ -121,19 +122,22 @@ void AppliquePolice(HWND fenetre, HFONT police) {
       reinterpret_cast<LPARAM>(police));
 }
 
-HWND CreeFenetreAnnexe(HINSTANCE instance, const wchar_t* classe, const std::wstring& titre, int largeur96,
-                       int hauteur96, HWND proprietaire, WNDPROC procedure, void* objet, UINT& dpi) {
+void InscritClasse(HINSTANCE instance, const wchar_t* classe, WNDPROC procedure) {
   WNDCLASSEXW c{};
   c.cbSize = sizeof c;
-  if (!GetClassInfoExW(instance, classe, &c)) {
-    c.lpfnWndProc = DefWindowProcW;
-    c.hInstance = instance;
-    c.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    c.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    c.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));  // the program's icon in corrinom.rc
-    c.lpszClassName = classe;
-    RegisterClassExW(&c);
-  }
+  if (GetClassInfoExW(instance, classe, &c)) return;
+  c.lpfnWndProc = procedure;
+  c.hInstance = instance;
+  c.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  c.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  c.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(kIconeProgramme));
+  c.lpszClassName = classe;
+  RegisterClassExW(&c);
+}
+
+HWND CreeFenetreAnnexe(HINSTANCE instance, const wchar_t* classe, const std::wstring& titre, int largeur96,
+                       int hauteur96, HWND proprietaire, WNDPROC procedure, void* objet, UINT& dpi) {
+  InscritClasse(instance, classe, DefWindowProcW);
   dpi = DpiDe(proprietaire);
   RECT r{0, 0, AEchelle(largeur96, dpi), AEchelle(hauteur96, dpi)};
   const DWORD style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
@@ -257,6 +261,8 @@ LRESULT FenetreAnnexe::Traite(HWND hwnd, UINT message, WPARAM w, LPARAM l) {
       if (LOWORD(w) == IDCANCEL) ouverte_ = false;
       else Commande(LOWORD(w));
       return 0;
+    case WM_NOTIFY:
+      return Notification(*reinterpret_cast<const NMHDR*>(l));
     case WM_CLOSE:
       ouverte_ = false;
       return 0;

@@ -42,6 +42,11 @@ void AnnoteNom(HWND controle, std::string_view nom);
 inline fenetre::Rectangle DeRect(const RECT& r) { return {r.left, r.top, r.right - r.left, r.bottom - r.top}; }
 inline RECT VersRect(const fenetre::Rectangle& r) { return {r.x, r.y, r.x + r.largeur, r.y + r.hauteur}; }
 
+// Moves and sizes a control to `place` (nothing for a control the window lacks).
+inline void Deplace(HWND controle, const fenetre::Rectangle& place) {
+  if (controle) MoveWindow(controle, place.x, place.y, place.largeur, place.hauteur, TRUE);
+}
+
 // A tooltip window of `fenetre`, and a tool of it over the child `outil` showing
 // `texte` (LPSTR_TEXTCALLBACKW: asked each time through TTN_GETDISPINFOW).
 HWND CreeBulles(HWND fenetre, DWORD style, DWORD styleEtendu = 0);
@@ -83,8 +88,11 @@ Police CreePolice(UINT dpi, bool grasse = false, int pourcent = 100);
 // Gives every child of `fenetre` the font.
 void AppliquePolice(HWND fenetre, HFONT police);
 
-// A secondary window of class `classe` (registered here on first use, with the
-// program's icon), sized for `largeur96` x
+// Registers the class `classe` of one of the program's windows, once: the arrow
+// cursor, the face of buttons as background, the program's icon.
+void InscritClasse(HINSTANCE instance, const wchar_t* classe, WNDPROC procedure);
+
+// A secondary window of class `classe` (registered here on first use), sized for `largeur96` x
 // `hauteur96` of client area at the owner's resolution, captioned `titre` and
 // owned by `proprietaire`. It is created with the default window procedure, then
 // given `objet` (GWLP_USERDATA) and `procedure`: its first messages need nothing
@@ -120,7 +128,7 @@ void BoucleModale(HWND fenetre, HWND proprietaire, HWND focus, bool& ouverte,
                   const std::function<bool(const MSG&)>& avant = {});
 
 // A resizable secondary window shown modally over its owner and freed when it
-// closes (the help window, the change list). Fermer (IDCANCEL), Escape and the
+// closes (the help window, the change list, the similarity review). Fermer (IDCANCEL), Escape and the
 // close box close it; it lays its controls out again on each new size.
 class FenetreAnnexe {
  public:
@@ -142,6 +150,9 @@ class FenetreAnnexe {
   virtual void FormResize() = 0;
   virtual HWND Focus() const = 0;
   virtual void Commande(int /*id*/) {}  // a control's command other than IDCANCEL
+  virtual LRESULT Notification(const NMHDR& /*n*/) { return 0; }  // a control's WM_NOTIFY
+  // Ends the modal loop, as Fermer does.
+  void Ferme() { ouverte_ = false; }
 
   // A child control with the given identifier.
   HWND Enfant(const Sorte& sorte, std::string_view texte, int id) const {

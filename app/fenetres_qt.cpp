@@ -1,11 +1,13 @@
 #include "app/fenetres_qt.h"
 
 #include <QGuiApplication>
+#include <QLabel>
 #include <QScreen>
 #include <QWidget>
 #include <cmath>
 
 #include "app/texte_qt.h"
+#include "window/accessibilite.h"
 #include "window/controles.h"
 #include "window/geometrie.h"
 
@@ -33,6 +35,19 @@ QFont PoliceFenetres() {
   police.setStyleHint(QFont::SansSerif);
   police.setPointSize(fenetre::kTaillePolice);
   return police;
+}
+
+void NommeControles(QWidget& fenetre) {
+  const auto nom = [](std::string_view n) { return QString::fromLatin1(n.data(), static_cast<qsizetype>(n.size())); };
+  for (const fenetre::NomAccessible& n : fenetre::NomsAccessibles()) {
+    auto* controle = fenetre.findChild<QWidget*>(nom(n.controle));
+    if (!controle) continue;
+    // Qt's item views do not take their name from a buddy label: the name is set
+    // too, and it is the label's own text.
+    if (auto* libelle = n.libelle.empty() ? nullptr : fenetre.findChild<QLabel*>(nom(n.libelle)))
+      libelle->setBuddy(controle);
+    controle->setAccessibleName(VersQt(n.nom));
+  }
 }
 
 void PlaceCentree(QWidget& w, int largeur, int hauteur, int dpi, const QRect& ecran) {

@@ -35,6 +35,11 @@ QPushButton* Bouton(QWidget* parent, const Controle& c) {
   return b;
 }
 
+// Names for screen readers the controls of `fenetre` that have no caption of their
+// own (window/accessibilite.h): each gets its name, and is tied to the label in
+// front of it when the window has that label. Called once the controls exist.
+void NommeControles(QWidget& fenetre);
+
 // Places a top-level window centred on `ecran` at its design size `largeur` x
 // `hauteur`, then AjusteFenetre with that resolution.
 void PlaceCentree(QWidget& fenetre, int largeur, int hauteur, int dpi, const QRect& ecran);

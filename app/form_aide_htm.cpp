@@ -66,6 +66,7 @@ TFormAideHtm::TFormAideHtm(QWidget* parent) : QDialog(parent) {
   StatusBar1_->setSizeGripEnabled(false);
   disposition->addWidget(StatusBar1_);
 
+  NommeControles(*this);
   FormCreate();
   FormResize();
 }

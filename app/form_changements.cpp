@@ -1,5 +1,6 @@
 #include "app/form_changements.h"
 
+#include <QDateTime>
 #include <QFile>
 #include <QFileDialog>
 #include <QHBoxLayout>
@@ -11,7 +12,6 @@
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
-#include <algorithm>
 
 #include "app/modeles.h"
 #include "app/fenetres_qt.h"
@@ -20,16 +20,7 @@
 
 namespace corrinom::app {
 
-namespace {
-
-QString DateImpression(const QDateTime& quand) {
-  return quand.toString(QStringLiteral("dd/MM/yyyy HH:mm"));
-}
-
-}  // namespace
-
-int ImprimeChangements(QPrinter& imprimante, const std::vector<LigneChangement>& lignes,
-                       const QString& magasin, const QDateTime& quand) {
+int TFormChangements::Imprime(QPrinter& imprimante) const {
   QPainter p;
   if (!p.begin(&imprimante)) return 0;
   const QRect zone = imprimante.pageLayout().paintRectPixels(imprimante.resolution());
@@ -39,41 +30,32 @@ int ImprimeChangements(QPrinter& imprimante, const std::vector<LigneChangement>&
   p.setFont(police);
   const int hauteurLigne = p.fontMetrics().lineSpacing() * 5 / 4;
   const fenetre::PagesChangements mise =
-      fenetre::MetEnPageChangements(lignes.size(), 0, largeur, zone.height(), hauteurLigne);
-  const int pages = mise.pages;
-  const QString date = DateImpression(quand);
+      fenetre::MetEnPageChangements(logique_.Lignes().size(), 0, largeur, zone.height(), hauteurLigne);
+  const std::string date = VersCp1252(QDateTime::currentDateTime().toString(QStringLiteral("dd/MM/yyyy HH:mm")));
   QFont gras = police;
   gras.setBold(true);
-  for (int page = 0; page < pages; ++page) {
+  for (int page = 0; page < mise.pages; ++page) {
     if (page > 0) imprimante.newPage();
-    p.drawText(QRect(0, 0, largeur, hauteurLigne), Qt::AlignLeft | Qt::AlignVCenter,
-               VersQt(EnTetePageChangements(VersCp1252(date), VersCp1252(magasin), page + 1, pages)));
-    p.setFont(gras);
-    for (std::size_t c = 0; c < kColonnesChangements; ++c)
-      p.drawText(RectQt(mise.Titre(c, 4)), Qt::AlignLeft | Qt::AlignBottom | Qt::TextWordWrap,
-                 VersQt(TitresChangements()[c]));
-    p.setFont(police);
-    p.drawLine(0, mise.Trait(), largeur, mise.Trait());
-    const auto [debut, fin] = mise.Lignes(page, lignes.size());
-    for (std::size_t i = debut; i < fin; ++i) {
-      const auto textes = TextesChangement(lignes[i]);
-      for (std::size_t c = 0; c < kColonnesChangements; ++c) {
-        const QRect r = RectQt(mise.Cellule(i - debut, c, 4));
-        p.drawText(r, Qt::AlignLeft | Qt::AlignVCenter,
-                   p.fontMetrics().elidedText(VersQt(textes[c]), Qt::ElideRight, r.width()));
-      }
+    for (const fenetre::TexteImprime& t : logique_.Page(mise, page, date, 4)) {
+      const QRect r = RectQt(t.place);
+      const QString texte = VersQt(t.texte);
+      p.setFont(t.sorte == fenetre::TexteImprime::Sorte::Titre ? gras : police);
+      if (t.sorte == fenetre::TexteImprime::Sorte::Titre)
+        p.drawText(r, Qt::AlignLeft | Qt::AlignBottom | Qt::TextWordWrap, texte);
+      else if (t.sorte == fenetre::TexteImprime::Sorte::Cellule)
+        p.drawText(r, Qt::AlignLeft | Qt::AlignVCenter, p.fontMetrics().elidedText(texte, Qt::ElideRight, r.width()));
+      else
+        p.drawText(r, Qt::AlignLeft | Qt::AlignVCenter, texte);
     }
+    p.drawLine(0, mise.Trait(), largeur, mise.Trait());
   }
   p.end();
-  return pages;
+  return mise.pages;
 }
 
-TFormChangements::TFormChangements(std::vector<LigneChangement> lignes, QString magasin,
+TFormChangements::TFormChangements(std::vector<LigneChangement> lignes, const QString& magasin,
                                    Restauration restaurer, QWidget* parent)
-    : QDialog(parent),
-      lignes_(std::move(lignes)),
-      magasin_(std::move(magasin)),
-      actionRestaurer_(std::move(restaurer)) {
+    : QDialog(parent), logique_(std::move(lignes), VersCp1252(magasin), std::move(restaurer)) {
   setObjectName(QStringLiteral("FormChangements"));
   setWindowTitle(VersQt(fenetre::kTitreChangements));
   resize(fenetre::kTailleChangements.largeur, fenetre::kTailleChangements.hauteur);
@@ -103,7 +85,7 @@ TFormChangements::TFormChangements(std::vector<LigneChangement> lignes, QString 
   connect(imprimer_, &QPushButton::clicked, this, &TFormChangements::ImprimerClick);
   enregistrer_ = bouton(enregistrer);
   connect(enregistrer_, &QPushButton::clicked, this, &TFormChangements::EnregistrerClick);
-  if (actionRestaurer_) {
+  if (logique_.Restaurable()) {
     restaurer_ = bouton(restaure);
     connect(restaurer_, &QPushButton::clicked, this, &TFormChangements::RestaurerClick);
   }
@@ -112,11 +94,12 @@ TFormChangements::TFormChangements(std::vector<LigneChangement> lignes, QString 
   boutonFermer->setDefault(true);
   connect(boutonFermer, &QPushButton::clicked, this, &QDialog::accept);
   disposition->addLayout(boutons);
+  NommeControles(*this);
 }
 
 void TFormChangements::Remplit() {
   liste_->clear();
-  for (const LigneChangement& l : lignes_) {
+  for (const LigneChangement& l : logique_.Lignes()) {
     QStringList textes;
     for (const std::string& t : TextesChangement(l)) textes << VersQt(t);
     auto* item = new QTreeWidgetItem(liste_, textes);
@@ -124,12 +107,8 @@ void TFormChangements::Remplit() {
   }
 }
 
-int TFormChangements::Imprime(QPrinter& imprimante) const {
-  return ImprimeChangements(imprimante, lignes_, magasin_, QDateTime::currentDateTime());
-}
-
 bool TFormChangements::Enregistre(const QString& fichier) {
-  const std::string csv = CsvChangements(lignes_);
+  const std::string csv = logique_.Csv();
   QFile f(fichier);
   if (f.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
       f.write(csv.data(), static_cast<qint64>(csv.size())) == static_cast<qint64>(csv.size()) &&
@@ -142,11 +121,7 @@ bool TFormChangements::Enregistre(const QString& fichier) {
 }
 
 void TFormChangements::Restaure(const QString& journal) {
-  if (!actionRestaurer_) return;
-  if (std::optional<std::vector<LigneChangement>> lignes = actionRestaurer_(journal)) {
-    lignes_ = std::move(*lignes);
-    Remplit();
-  }
+  if (logique_.Restaure(journal.toUtf8().toStdString())) Remplit();
 }
 
 void TFormChangements::ImprimerClick() {

@@ -85,6 +85,7 @@ TFormChercheChamp::TFormChercheChamp(QWidget* parent) : QDialog(parent) {
 
   setTabOrder(ListBoxNomChamps_, ButtonOk_);
   setTabOrder(ButtonOk_, ButtonAnnuler_);
+  NommeControles(*this);
 
   AjusteFenetre(*this);
 }

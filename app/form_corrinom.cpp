@@ -147,6 +147,7 @@ TFormCorrinom::TFormCorrinom(EtatRapprochement& etat, MagasinComptes& magasin,
   CreeControles();
   CreeBarreEtat(nomBase);
   OrdreFocus();
+  NommeControles(*this);
   CreeRaccourcis();
   resize(fenetre::kTailleClient.largeur, fenetre::kTailleClient.hauteur);
   if (QScreen* ecran = screen() ? screen() : QGuiApplication::primaryScreen()) {
@@ -156,7 +157,11 @@ TFormCorrinom::TFormCorrinom(EtatRapprochement& etat, MagasinComptes& magasin,
   panneaux_[0]->setText(VersQt(fenetre::TextePanneauVersion()));
 }
 
-TFormCorrinom::~TFormCorrinom() = default;
+TFormCorrinom::~TFormCorrinom() {
+  // The lists ask the window's logic for their rows until they are gone, and a
+  // window taken down hides them once more: they go before the logic does.
+  delete takeCentralWidget();
+}
 
 void TFormCorrinom::CreeControles() {
   auto* centre = new QWidget(this);
@@ -193,8 +198,7 @@ void TFormCorrinom::CreeControles() {
   PanelHaut->setSizes({largeurAides, fenetre::kTailleClient.largeur - largeurAides - epaisseur2});
 
   QGroupBox* GroupBox1 = Cadre(Splitter1, "GroupBox1");
-  modeleComptes_ = new ModeleComptes(etat_, this);
-  modeleComptes_->setVisibles(&logique_->LignesComptesVisibles());
+  modeleComptes_ = new ModeleComptes(etat_, *logique_, this);
   // The search line stands on the caption's line: the list starts below it.
   ListViewUsers_ = Liste(GroupBox1, 8, ListeSource::Comptes, jeton_, modeleComptes_);
   auto* delegue = new DelegueLettresChangees(ListViewUsers_);
@@ -505,7 +509,7 @@ std::optional<std::size_t> TFormCorrinom::LigneSelectionnee(ListeSource liste) c
   switch (liste) {
     case ListeSource::Comptes: {
       const std::optional<std::size_t> vue = ListViewUsers_->LigneSelectionnee();
-      return vue ? modeleComptes_->LigneEtat(static_cast<int>(*vue)) : std::nullopt;
+      return vue ? logique_->LigneEtat(static_cast<int>(*vue)) : std::nullopt;
     }
     case ListeSource::Rebus: return ListViewRebus_->LigneSelectionnee();
     case ListeSource::Autre: break;
@@ -521,7 +525,7 @@ void TFormCorrinom::Redessine(Redessin quoi, const fenetre::Selections& selectio
   if (fenetre::Contient(quoi, Redessin::LignesRebus)) modeleRebus_->Rafraichit();
   std::optional<std::size_t> choisie;
   if (selection.comptes)
-    if (const std::optional<int> vue = modeleComptes_->LigneVue(*selection.comptes))
+    if (const std::optional<int> vue = logique_->LigneVue(*selection.comptes))
       choisie = static_cast<std::size_t>(*vue);
   ListViewUsers_->SelectionneLigne(choisie);
   ListViewRebus_->SelectionneLigne(selection.rebus);
@@ -551,7 +555,7 @@ void TFormCorrinom::MontreAide() { corrinom::app::MontreAide(this); }
 void TFormCorrinom::MontreChangements(const std::vector<LigneChangement>& lignes,
                                       std::string_view magasin) {
   TFormChangements liste(lignes, QString::fromUtf8(magasin.data(), static_cast<qsizetype>(magasin.size())),
-                         [this](const QString& j) { return RestaureJournal(j); }, this);
+                         [this](const std::string& j) { return logique_->RestaureJournal(j); }, this);
   liste.exec();
 }
 
@@ -604,16 +608,12 @@ void TFormCorrinom::OuvreFichier(const QString& nomFichier) {
   if (logique_->Occupee()) return;
   const QString avant = EditNomFich_->text();
   EditNomFich_->setText(nomFichier);
-  const auto u16 = [](const QString& s) {
-    return std::u16string_view(reinterpret_cast<const char16_t*>(s.utf16()), static_cast<std::size_t>(s.size()));
-  };
-  logique_->OuvreFichier(u16(nomFichier), u16(avant));
+  logique_->OuvreFichier(VueUtf16(nomFichier), VueUtf16(avant));
 }
 
 void TFormCorrinom::EditNomFichEntree() {
   const QString texte = EditNomFich_->text();
-  logique_->EditNomFichEntree(
-      std::u16string_view(reinterpret_cast<const char16_t*>(texte.utf16()), static_cast<std::size_t>(texte.size())));
+  logique_->EditNomFichEntree(VueUtf16(texte));
 }
 
 void TFormCorrinom::Button3Click() { logique_->Button3Click(); }
@@ -634,7 +634,7 @@ void TFormCorrinom::ListViewRebusColumnClick(int colonne) { logique_->ListViewRe
 
 void TFormCorrinom::ListViewUsersDragDrop(ListeSource source, std::optional<std::size_t> cible) {
   // The list shows the filter's rows: the row under the drop, in the whole list.
-  if (cible) cible = modeleComptes_->LigneEtat(static_cast<int>(*cible));
+  if (cible) cible = logique_->LigneEtat(static_cast<int>(*cible));
   logique_->ListViewUsersDragDrop(source, cible);
 }
 

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/fenetres_qt.h"
 #include "app/texte_qt.h"
 #include "window/fenetres_annexes.h"
 
@@ -44,6 +45,7 @@ FormIdentifiants::FormIdentifiants(const QString& serveur, QWidget* parent) : QD
   pile->addWidget(boutons);
 
   connect(EditUtilisateur_, &QLineEdit::textChanged, this, &FormIdentifiants::MetAJourOk);
+  NommeControles(*this);
   EditMotDePasse_->setFocus();
   setMinimumWidth(fenetre::kLargeurIdentifiants);
   MetAJourOk();

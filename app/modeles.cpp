@@ -4,12 +4,13 @@
 #include <QBrush>
 #include <QImage>
 #include <QPainter>
-#include <algorithm>
 
 #include "app/texte_qt.h"
+#include "window/accessibilite.h"
 #include "window/confort.h"
 #include "window/controles.h"
 #include "window/images_marques.h"
+#include "window/logique_fenetre.h"
 
 namespace corrinom::app {
 
@@ -86,26 +87,7 @@ const QStringList& ModeleComptes::Titres() const {
 }
 
 int ModeleComptes::rowCount(const QModelIndex& parent) const {
-  if (parent.isValid()) return 0;
-  return static_cast<int>(visibles_ ? visibles_->size() : etat_.comptes.size());
-}
-
-std::optional<std::size_t> ModeleComptes::LigneEtat(int ligneVue) const {
-  if (ligneVue < 0 || ligneVue >= rowCount()) return std::nullopt;
-  const auto i = static_cast<std::size_t>(ligneVue);
-  const std::size_t ligne = visibles_ ? (*visibles_)[i] : i;
-  if (ligne >= etat_.comptes.size()) return std::nullopt;
-  return ligne;
-}
-
-std::optional<int> ModeleComptes::LigneVue(std::size_t ligneEtat) const {
-  if (!visibles_) {
-    if (ligneEtat >= etat_.comptes.size()) return std::nullopt;
-    return static_cast<int>(ligneEtat);
-  }
-  const auto p = std::lower_bound(visibles_->begin(), visibles_->end(), ligneEtat);
-  if (p == visibles_->end() || *p != ligneEtat) return std::nullopt;
-  return static_cast<int>(p - visibles_->begin());
+  return parent.isValid() ? 0 : static_cast<int>(logique_.LignesComptesVisibles().size());
 }
 
 namespace {
@@ -119,7 +101,7 @@ QColor CouleurDeMarque(Marque marque) {
 
 QVariant ModeleComptes::data(const QModelIndex& index, int role) const {
   if (!index.isValid()) return {};
-  const std::optional<std::size_t> position = LigneEtat(index.row());
+  const std::optional<std::size_t> position = logique_.LigneEtat(index.row());
   if (!position) return {};
   const LigneCompte& ligne = etat_.comptes[*position];
   switch (role) {
@@ -137,6 +119,10 @@ QVariant ModeleComptes::data(const QModelIndex& index, int role) const {
       return VersQt(fenetre::TexteCellule(ligne, static_cast<std::size_t>(index.column())));
     case Qt::DecorationRole:
       if (index.column() == 0) return ImageListRougeVertGris::Image(ligne.marque);
+      return {};
+    case Qt::AccessibleTextRole:
+      // The mark is a picture: a screen reader says its words after the login.
+      if (index.column() == 0) return VersQt(fenetre::TexteAccessibleCompte(ligne));
       return {};
     case Qt::ForegroundRole:
       return QBrush(Qt::black);

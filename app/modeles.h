@@ -11,6 +11,10 @@
 
 #include "reconcile/etat.h"
 
+namespace corrinom::fenetre {
+class LogiqueFenetre;
+}
+
 namespace corrinom::app {
 
 // The four mark pictures of ImageListRougeVertGris, by mark.
@@ -40,24 +44,19 @@ class ModeleListe : public QAbstractTableModel {
 };
 
 // ListViewUsers: login (with the mark picture), then sub-items 0 to 5, for the
-// rows the filter shows (all of them until setVisibles).
+// rows the window's filter shows; a row of the view is the logic's LigneEtat.
 class ModeleComptes : public ModeleListe {
   Q_OBJECT
 
  public:
-  using ModeleListe::ModeleListe;
+  ModeleComptes(const EtatRapprochement& etat, const fenetre::LogiqueFenetre& logique, QObject* parent = nullptr)
+      : ModeleListe(etat, parent), logique_(logique) {}
   static const std::array<int, 7> kLargeurs;
   // In "Nouv. noms" and "Nouv. prénoms": one character per letter, '1' for a
   // letter that differs from the current name (LettresChangees), else '0'.
   static constexpr int kRoleLettresChangees = Qt::UserRole + 1;
   // The mark's colour, for the emphasized letters.
   static constexpr int kRoleCouleurMarque = Qt::UserRole + 2;
-
-  // The positions in the whole list of the rows shown, in order; null: every row.
-  void setVisibles(const std::vector<std::size_t>* visibles) { visibles_ = visibles; }
-  // The position in the whole list of a shown row, and back (none when hidden).
-  std::optional<std::size_t> LigneEtat(int ligneVue) const;
-  std::optional<int> LigneVue(std::size_t ligneEtat) const;
 
   int rowCount(const QModelIndex& parent = {}) const override;
   QVariant data(const QModelIndex& index, int role) const override;
@@ -66,7 +65,7 @@ class ModeleComptes : public ModeleListe {
   const QStringList& Titres() const override;
 
  private:
-  const std::vector<std::size_t>* visibles_ = nullptr;
+  const fenetre::LogiqueFenetre& logique_;
 };
 
 // Draws the letters of a new name that differ from the current one in bold, in

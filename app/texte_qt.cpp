@@ -10,8 +10,7 @@ QString VersQt(std::string_view cp1252) {
 }
 
 std::string VersCp1252(const QString& texte) {
-  return Utf16VersCp1252(
-      std::u16string_view(reinterpret_cast<const char16_t*>(texte.utf16()), static_cast<std::size_t>(texte.size())));
+  return Utf16VersCp1252(VueUtf16(texte));
 }
 
 std::optional<std::string> VersCp1252Exact(const QString& texte) {

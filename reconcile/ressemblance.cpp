@@ -24,6 +24,11 @@ enum class Bloc : unsigned char {
   Suppression,  // the last name, or the last name with one letter removed
 };
 
+// Both the last name and the birth date are identical.
+bool Jumeaux(const Ressemblance& r) {
+  return r.nom == NiveauNom::Identique && r.date == NiveauDate::Identique;
+}
+
 bool DateProcheExigee(Bloc b) {
   return b == Bloc::Phonetique || b == Bloc::Mot || b == Bloc::Suppression;
 }
@@ -126,6 +131,17 @@ std::vector<PropositionRessemblance> CandidatsRessemblance(const EtatRapprocheme
   if (etat.rebus.empty() || parPersonne == 0) return propositions;
   const IndexComptes index(etat);
 
+  // How many rows of the two lists bear each first first-name.
+  std::unordered_map<std::string, int> porteurs;
+  for (const LigneCompte& l : etat.comptes)
+    ++porteurs[PremierPrenomPlie(l.sousItem(kPrenomsActuels))];
+  for (const LigneRebus& r : etat.rebus) ++porteurs[PremierPrenomPlie(r.prenoms)];
+  auto courant = [&porteurs](const std::vector<std::string>& prenoms) {
+    if (prenoms.empty()) return false;
+    const auto it = porteurs.find(prenoms.front());
+    return it != porteurs.end() && it->second >= kPorteursPrenomCourant;
+  };
+
   std::vector<std::uint32_t> candidats;
   std::vector<PropositionRessemblance> siennes;
   for (std::size_t p = 0; p < etat.rebus.size(); ++p) {
@@ -134,9 +150,14 @@ std::vector<PropositionRessemblance> CandidatsRessemblance(const EtatRapprocheme
     const FicheRessemblance fiche = FicheDe(personne.nom, personne.prenoms, personne.dateNaiss);
     index.Candidats(fiche, candidats);
     siennes.clear();
+    const bool prenomCourant = courant(fiche.prenoms);
     for (const std::uint32_t f : candidats) {
-      const Ressemblance r = Compare(index.fiche(f), fiche);
-      if (r.score >= seuil) siennes.push_back({p, index.ligne(f), r});
+      const FicheRessemblance& compte = index.fiche(f);
+      const Ressemblance r = Compare(compte, fiche);
+      if (r.score < seuil) continue;
+      const bool courants = prenomCourant && courant(compte.prenoms) &&
+                            compte.prenoms.front() != fiche.prenoms.front();
+      siennes.push_back({p, index.ligne(f), r, courants});
     }
     // Fiches follow the account list, so a stable sort keeps equal scores in list order.
     std::stable_sort(siennes.begin(), siennes.end(), [](const auto& a, const auto& b) {
@@ -164,30 +185,51 @@ std::vector<PropositionRessemblance> LignesRessemblance(const EtatRapprochement&
 }
 
 Coches CochesOuverture(const std::vector<PropositionRessemblance>& lignes, int seuilSur) {
-  // The best score of each person and of each account, and how many lines reach it.
-  struct Meilleur {
-    int score = -1;
-    int nombre = 0;
-    void voit(int s) {
-      if (s > score) {
-        score = s;
-        nombre = 1;
-      } else if (s == score) {
-        ++nombre;
+  // For each person and each account: its two best scores (equal when two lines share
+  // the top) and how many of its lines pair an identical last name and birth date.
+  struct Voisins {
+    int premier = -1;
+    int second = -1;
+    int jumeaux = 0;
+    void voit(const Ressemblance& r) {
+      if (r.score > premier) {
+        second = premier;
+        premier = r.score;
+      } else if (r.score > second) {
+        second = r.score;
       }
+      jumeaux += Jumeaux(r);
     }
-    bool seul(int s) const { return s == score && nombre == 1; }
+    // The best score among the other lines than one scoring s.
+    int autre(int s) const { return s == premier ? second : premier; }
   };
-  std::unordered_map<std::size_t, Meilleur> personnes, comptes;
+  std::unordered_map<std::size_t, Voisins> personnes, comptes;
   for (const PropositionRessemblance& l : lignes) {
-    personnes[l.rebus].voit(l.ressemblance.score);
-    comptes[l.compte].voit(l.ressemblance.score);
+    personnes[l.rebus].voit(l.ressemblance);
+    comptes[l.compte].voit(l.ressemblance);
   }
+
   Coches coches(lignes.size(), 0);
   for (std::size_t i = 0; i < lignes.size(); ++i) {
     const PropositionRessemblance& l = lignes[i];
-    const int s = l.ressemblance.score;
-    coches[i] = s >= seuilSur && personnes[l.rebus].seul(s) && comptes[l.compte].seul(s);
+    const Ressemblance& r = l.ressemblance;
+    const Voisins& personne = personnes[l.rebus];
+    const Voisins& compte = comptes[l.compte];
+    const int jumeauxAutres = personne.jumeaux + compte.jumeaux - 2 * Jumeaux(r);
+    // Twins bear other first first-names: a line agreeing on it and on the date is
+    // the one of the twin it names.
+    const bool departageJumeaux =
+        (r.prenoms == NiveauPrenoms::Identiques || r.prenoms == NiveauPrenoms::MemePremier) &&
+        r.date == NiveauDate::Identique;
+    const bool seulContrePlusieurs = (r.prenomsCompte == 1 && r.prenomsPersonne > 1) ||
+                                     (r.prenomsPersonne == 1 && r.prenomsCompte > 1);
+    coches[i] = r.score >= seuilSur &&
+                r.score >= std::max(personne.autre(r.score), compte.autre(r.score)) +
+                               kEcartRessemblanceSure &&
+                (jumeauxAutres == 0 || departageJumeaux) &&
+                (r.nom != NiveauNom::Different || r.prenomsPersonne >= 2) &&
+                (r.prenoms != NiveauPrenoms::PremierProche || !l.premiersPrenomsCourants) &&
+                (!seulContrePlusieurs || r.date == NiveauDate::Identique);
   }
   return coches;
 }

@@ -28,6 +28,10 @@ struct PropositionRessemblance {
   std::size_t rebus = 0;   // index into etat.rebus
   std::size_t compte = 0;  // index into etat.comptes (a free row)
   Ressemblance ressemblance;
+  // The two first first-names differ and each is in use in the school: borne by at
+  // least kPorteursPrenomCourant rows of the account list (free or not) and the
+  // not-found list together.
+  bool premiersPrenomsCourants = false;
 };
 
 // Each person keeps at most this many candidates, so memory stays linear in the rows
@@ -50,9 +54,20 @@ std::vector<PropositionRessemblance> LignesRessemblance(const EtatRapprochement&
 // One tick per line (0 or 1), in the lines' order.
 using Coches = std::vector<char>;
 
-// The ticks at opening: a line scoring at least `seuilSur` that is the single
-// highest line of its person and the single highest of its account. Two lines
-// sharing the top score of a person or of an account tick neither.
+// The ticks at opening. A line is ticked when all of these hold:
+//  - it scores at least `seuilSur`;
+//  - it scores kEcartRessemblanceSure more than every other line of its person and
+//    of its account (so two lines sharing the top score tick neither);
+//  - no other line of its person or of its account pairs a last name and a birth
+//    date that are both identical (a twin, or a pupil of the same family born the
+//    same day, could be the one), unless the line's own first first-names and
+//    birth dates are identical, which tells twins apart;
+//  - when the last names differ, the first names are two or more (a lone first
+//    name and a birth date are shared by chance too often);
+//  - when the first first-names are close but differ, they are not both in use
+//    (premiersPrenomsCourants);
+//  - when one side bears a lone first name and the other several, the birth dates
+//    are identical.
 Coches CochesOuverture(const std::vector<PropositionRessemblance>& lignes,
                        int seuilSur = kSeuilRessemblanceSure);
 

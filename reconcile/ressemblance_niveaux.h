@@ -41,15 +41,25 @@ struct Ressemblance {
   NiveauPrenoms prenoms = NiveauPrenoms::Differents;
   NiveauDate date = NiveauDate::Differente;
   int score = 0;  // 0 to 100
+  // How many first names the account and the person bear: a lone first name tells
+  // less about who bears it than several do.
+  int prenomsCompte = 0;
+  int prenomsPersonne = 0;
 };
 
 // Pairs scoring below this are never proposed.
 extern const int kSeuilRessemblance;
 // Accepting every proposal places only lines at or above this.
 extern const int kSeuilToutAccepter;
-// A proposal at or above this, the only best one of its person and of its account,
-// is ticked when the review opens.
+// A proposal at or above this may be ticked when the review opens (see
+// CochesOuverture for the other conditions).
 extern const int kSeuilRessemblanceSure;
+// A ticked line scores at least this much more than every other line of its person
+// and of its account.
+extern const int kEcartRessemblanceSure;
+// A first first-name borne by at least this many rows of the two lists is in use in
+// the school: two such names one letter apart are taken for two names (LEA, LENA).
+extern const int kPorteursPrenomCourant;
 
 // The folded form of one row's three texts, computed once per row so that a pair is
 // compared without folding anything again.
@@ -66,6 +76,9 @@ struct FicheRessemblance {
 
 FicheRessemblance FicheDe(std::string_view nom, std::string_view prenoms,
                           std::string_view dateNaiss);
+
+// The first first-name folded as FicheDe folds it; empty when there is none.
+std::string PremierPrenomPlie(std::string_view prenoms);
 
 NiveauNom CompareNom(const FicheRessemblance& a, const FicheRessemblance& b);
 NiveauPrenoms ComparePrenoms(const FicheRessemblance& a, const FicheRessemblance& b);

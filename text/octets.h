@@ -1,4 +1,5 @@
-// Small byte utilities shared by every layer: trimming and ASCII case.
+// Small byte utilities shared by every layer: trimming, ASCII case, numbers and
+// tab-separated fields.
 //
 // Texts are byte strings (CP1252 in the core); only ASCII letters change case
 // here, every other byte is left as it is.
@@ -8,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace corrinom {
 
@@ -38,6 +40,18 @@ inline std::optional<std::uint32_t> Nombre32(std::string_view t) {
   for (const char c : t) n = n * 10 + static_cast<std::uint64_t>(c - '0');
   if (n > 0xFFFFFFFFull) return std::nullopt;
   return static_cast<std::uint32_t>(n);
+}
+
+// The fields of a line separated by tabs, as they stand (an empty line is one
+// empty field).
+inline std::vector<std::string_view> DecoupeTabulations(std::string_view ligne) {
+  std::vector<std::string_view> champs;
+  for (;;) {
+    const std::size_t p = ligne.find('\t');
+    champs.push_back(ligne.substr(0, p));
+    if (p == std::string_view::npos) return champs;
+    ligne.remove_prefix(p + 1);
+  }
 }
 
 }  // namespace corrinom

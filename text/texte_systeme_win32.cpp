@@ -4,7 +4,9 @@
 // the table `net helpmsg` reads.
 #include <windows.h>
 
+#include <memory>
 #include <string>
+#include <type_traits>
 
 #include "text/encodage.h"
 #include "text/texte_systeme.h"
@@ -12,39 +14,15 @@
 namespace corrinom {
 namespace {
 
-// Owns the buffer FormatMessageW allocates.
-class TamponLocal {
- public:
-  TamponLocal() = default;
-  ~TamponLocal() {
-    if (texte_ != nullptr) LocalFree(texte_);
-  }
-  TamponLocal(const TamponLocal&) = delete;
-  TamponLocal& operator=(const TamponLocal&) = delete;
-
-  LPWSTR* adresse() { return &texte_; }
-  LPCWSTR texte() const { return texte_; }
-
- private:
-  LPWSTR texte_ = nullptr;
+// What FormatMessageW allocates goes back with LocalFree; a DLL mapped as data
+// (its resources readable, none of its code run) with FreeLibrary.
+struct LibereLocal {
+  void operator()(wchar_t* texte) const { LocalFree(texte); }
 };
-
-// Owns a DLL mapped as data only: its resources can be read, none of its code runs.
-class ModuleDonnees {
- public:
-  explicit ModuleDonnees(const std::wstring& chemin)
-      : module_(LoadLibraryExW(chemin.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE)) {}
-  ~ModuleDonnees() {
-    if (module_ != nullptr) FreeLibrary(module_);
-  }
-  ModuleDonnees(const ModuleDonnees&) = delete;
-  ModuleDonnees& operator=(const ModuleDonnees&) = delete;
-
-  HMODULE module() const { return module_; }
-
- private:
-  HMODULE module_;
+struct LibereModule {
+  void operator()(HMODULE module) const { FreeLibrary(module); }
 };
+using ModuleDonnees = std::unique_ptr<std::remove_pointer_t<HMODULE>, LibereModule>;
 
 constexpr DWORD kLangueUtilisateur = 0x400;  // LANG_USER_DEFAULT
 constexpr std::uint32_t kPremierCodeReseau = 2100;
@@ -54,13 +32,14 @@ constexpr std::uint32_t kDernierCodeReseau = 2999;
 // or empty.
 std::string TexteDeTable(HMODULE module, std::uint32_t code) {
   const DWORD source = module == nullptr ? FORMAT_MESSAGE_FROM_SYSTEM : FORMAT_MESSAGE_FROM_HMODULE;
-  TamponLocal tampon;
+  LPWSTR brut = nullptr;
   const DWORD longueur =
       FormatMessageW(source | FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_IGNORE_INSERTS, module, code,
-                     kLangueUtilisateur, reinterpret_cast<LPWSTR>(tampon.adresse()), 0, nullptr);
-  if (longueur == 0 || tampon.texte() == nullptr) return {};
+                     kLangueUtilisateur, reinterpret_cast<LPWSTR>(&brut), 0, nullptr);
+  const std::unique_ptr<wchar_t, LibereLocal> tampon(brut);
+  if (longueur == 0 || !tampon) return {};
   static_assert(sizeof(wchar_t) == sizeof(char16_t), "Windows text is UTF-16");
-  return Utf16VersCp1252(std::u16string_view(reinterpret_cast<const char16_t*>(tampon.texte()), longueur));
+  return Utf16VersCp1252(std::u16string_view(reinterpret_cast<const char16_t*>(tampon.get()), longueur));
 }
 
 // netmsg.dll from the system folder only, never from the program's folder or
@@ -69,9 +48,10 @@ std::string TexteReseau(std::uint32_t code) {
   wchar_t dossier[MAX_PATH];
   const UINT longueur = GetSystemDirectoryW(dossier, MAX_PATH);
   if (longueur == 0 || longueur >= MAX_PATH) return {};
-  ModuleDonnees netmsg(std::wstring(dossier, longueur) + L"\\netmsg.dll");
-  if (netmsg.module() == nullptr) return {};
-  return TexteDeTable(netmsg.module(), code);
+  const ModuleDonnees netmsg(
+      LoadLibraryExW((std::wstring(dossier, longueur) + L"\\netmsg.dll").c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE));
+  if (!netmsg) return {};
+  return TexteDeTable(netmsg.get(), code);
 }
 
 }  // namespace

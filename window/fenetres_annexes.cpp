@@ -5,6 +5,20 @@
 
 namespace corrinom::fenetre {
 
+std::vector<Rectangle> RangeeBoutons(Taille client, const std::vector<int>& largeurs, int hauteur, int marge) {
+  std::vector<Rectangle> places(largeurs.size());
+  if (largeurs.empty()) return places;
+  const int y = std::max(marge, client.hauteur - marge - hauteur);
+  int x = marge;
+  for (std::size_t i = 0; i + 1 < largeurs.size(); ++i) {
+    if (largeurs[i] == 0) continue;
+    places[i] = {x, y, largeurs[i], hauteur};
+    x += largeurs[i] + marge;
+  }
+  places.back() = {std::max(x, client.largeur - marge - largeurs.back()), y, largeurs.back(), hauteur};
+  return places;
+}
+
 std::optional<int> PreselectionChercheChamp(int preselection, int n) {
   if (preselection < 0 || preselection >= n) return std::nullopt;
   return preselection;
@@ -75,6 +89,33 @@ Rectangle PagesChangements::Titre(std::size_t colonne, int ecart) const {
 Rectangle PagesChangements::Cellule(std::size_t rang, std::size_t colonne, int ecart) const {
   return {bords[colonne], haut + enTete + static_cast<int>(rang) * hauteurLigne,
           bords[colonne + 1] - ecart - bords[colonne], hauteurLigne};
+}
+
+bool ListeChangementsFenetre::Restaure(const std::string& journal) {
+  if (!restaurer_) return false;
+  std::optional<std::vector<LigneChangement>> lignes = restaurer_(journal);
+  if (!lignes) return false;
+  lignes_ = std::move(*lignes);
+  return true;
+}
+
+std::vector<TexteImprime> ListeChangementsFenetre::Page(const PagesChangements& mise, int page,
+                                                        std::string_view date, int ecart) const {
+  using Sorte = TexteImprime::Sorte;
+  const int gauche = mise.bords.front();
+  std::vector<TexteImprime> textes{
+      {Sorte::EnTete,
+       {gauche, mise.haut, mise.bords.back() - gauche, mise.hauteurLigne},
+       EnTetePageChangements(date, magasin_, page + 1, mise.pages)}};
+  for (std::size_t c = 0; c < kColonnesChangements; ++c)
+    textes.push_back({Sorte::Titre, mise.Titre(c, ecart), std::string(TitresChangements()[c])});
+  const auto [debut, fin] = mise.Lignes(page, lignes_.size());
+  for (std::size_t i = debut; i < fin; ++i) {
+    auto cellules = TextesChangement(lignes_[i]);
+    for (std::size_t c = 0; c < kColonnesChangements; ++c)
+      textes.push_back({Sorte::Cellule, mise.Cellule(i - debut, c, ecart), std::move(cellules[c])});
+  }
+  return textes;
 }
 
 }  // namespace corrinom::fenetre

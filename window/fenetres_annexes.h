@@ -5,6 +5,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -24,6 +25,16 @@ struct ControleAnnexe {
   std::string_view texte;  // fixed caption, empty when the window fills it in
   Rectangle place;
 };
+
+// The resizable secondary windows (the change list, the similarity review) keep
+// this margin around their controls and between their buttons, at 96 dpi.
+inline constexpr int kMargeAnnexe = 8;
+
+// Their row of buttons along the bottom of a client area `client`, `marge` from
+// its edges and from each other: every button from the left but the last, which
+// keeps to the right edge without covering the others. A width of 0 is a button
+// the window lacks: it takes no room and gets an empty place.
+std::vector<Rectangle> RangeeBoutons(Taille client, const std::vector<int>& largeurs, int hauteur, int marge);
 
 // ---------------------------------------------------------------------------
 // The operator's boxes: the caption of a box whose caller names none, and the
@@ -158,6 +169,47 @@ struct PagesChangements {
 };
 PagesChangements MetEnPageChangements(std::size_t lignes, int gauche, int largeur, int hauteur, int hauteurLigne,
                                       int haut = 0);
+
+// A text of a printed page of the change list and where it goes: the page
+// header (one line from the area's top left), a column title (bold, wrapped on
+// the area's bottom lines) or a cell (one line, cut with an ellipsis).
+struct TexteImprime {
+  enum class Sorte { EnTete, Titre, Cellule };
+  Sorte sorte;
+  Rectangle place;
+  std::string texte;  // CP1252
+};
+
+// What the change list does besides drawing: its rows, the restore that
+// replaces them, the file it saves and the texts of its printed pages.
+class ListeChangementsFenetre {
+ public:
+  // Restores the chosen journal file (its path as the journals' folder spells
+  // it): the rows as they stand afterwards, or none when nothing was restored.
+  using Restauration = std::function<std::optional<std::vector<LigneChangement>>(const std::string&)>;
+
+  // `magasin` (CP1252) names the server or the base in the printed header;
+  // without `restaurer` the window has no restore button.
+  ListeChangementsFenetre(std::vector<LigneChangement> lignes, std::string magasin, Restauration restaurer)
+      : lignes_(std::move(lignes)), magasin_(std::move(magasin)), restaurer_(std::move(restaurer)) {}
+
+  const std::vector<LigneChangement>& Lignes() const { return lignes_; }
+  bool Restaurable() const { return static_cast<bool>(restaurer_); }
+  // "Restaurer un journal..." once the journal is chosen: true when the rows
+  // changed and the list is to be filled again.
+  bool Restaure(const std::string& journal);
+  // What "Enregistrer..." writes.
+  std::string Csv() const { return CsvChangements(lignes_); }
+  // The texts of page `page` (from 0) as `mise` lays them out, printed on `date`
+  // (CP1252), each area `ecart` short of the next column. The shell draws them
+  // and the rule under the titles (PagesChangements::Trait).
+  std::vector<TexteImprime> Page(const PagesChangements& mise, int page, std::string_view date, int ecart) const;
+
+ private:
+  std::vector<LigneChangement> lignes_;
+  std::string magasin_;
+  Restauration restaurer_;
+};
 
 // ---------------------------------------------------------------------------
 // The progress windows: the write's, with its button "Arrêter" (kBoutonArreter of

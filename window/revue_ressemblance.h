@@ -23,8 +23,12 @@ inline constexpr std::string_view kBoutonPlacer = "Placer les rapprochements coc
 inline constexpr std::string_view kBoutonToutDecocher = "Tout d\xE9" "cocher";
 inline constexpr std::string_view kBoutonAnnulerRessemblance = "Annuler";  // Échap, close box
 // Modal and resizable; the list takes what the label, the count and the buttons
-// leave.
+// leave. The label and the count are one line each; the buttons, in the order
+// Placer, Tout décocher, Annuler, stand in the bottom row (RangeeBoutons).
 inline constexpr Taille kTailleRessemblance{1100, 480};
+inline constexpr int kHauteurTexteRessemblance = 18;
+inline constexpr int kHauteurBoutonsRessemblance = 25;
+inline constexpr std::array<int, 3> kLargeursBoutonsRessemblance{200, 110, 90};
 
 struct ColonneRessemblance {
   std::string_view titre;

@@ -23,18 +23,8 @@ namespace {
 // In the order of OperationPanne.
 constexpr std::string_view kOperations[] = {"get", "set", "enum", "lent"};
 
-std::vector<std::string_view> Champs(std::string_view ligne) {
-  std::vector<std::string_view> r;
-  for (;;) {
-    const std::size_t p = ligne.find('\t');
-    r.push_back(ligne.substr(0, p));
-    if (p == std::string_view::npos) return r;
-    ligne.remove_prefix(p + 1);
-  }
-}
-
 std::optional<Panne> LitLigne(std::string_view ligne) {
-  const std::vector<std::string_view> champs = Champs(ligne);
+  const std::vector<std::string_view> champs = DecoupeTabulations(ligne);
   if (champs.size() < 2 || champs.size() > 3) return std::nullopt;
   Panne p;
   std::size_t op = 0;

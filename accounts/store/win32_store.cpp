@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstring>
+#include <memory>
 
 #include "accounts/store/champs_info3.h"
 #include "accounts/store/magasin_comptes.h"
@@ -20,25 +21,11 @@ static_assert(sizeof(wchar_t) == sizeof(char16_t), "Windows text is UTF-16");
 constexpr DWORD kNiveauInfo3 = 3;
 constexpr DWORD kNiveauInfo10 = 10;
 
-// Owns one buffer returned by Netapi32.
-class TamponReseau {
- public:
-  TamponReseau() = default;
-  ~TamponReseau() {
-    if (octets_ != nullptr) NetApiBufferFree(octets_);
-  }
-  TamponReseau(const TamponReseau&) = delete;
-  TamponReseau& operator=(const TamponReseau&) = delete;
-
-  LPBYTE* adresse() { return &octets_; }
-  template <typename Info = USER_INFO_3>
-  const Info* infos() const {
-    return reinterpret_cast<const Info*>(octets_);
-  }
-
- private:
-  LPBYTE octets_ = nullptr;
+// A buffer Netapi32 returns goes back with NetApiBufferFree.
+struct LibereTampon {
+  void operator()(BYTE* octets) const { NetApiBufferFree(octets); }
 };
+using TamponReseau = std::unique_ptr<BYTE, LibereTampon>;
 
 std::u16string Large(std::string_view utf8) { return Utf8VersUtf16(utf8); }
 
@@ -98,13 +85,14 @@ class MagasinWin32 final : public MagasinComptes {
   }
 
   std::uint32_t lit(std::string_view login, CompteStocke& compte) override {
-    TamponReseau tampon;
+    LPBYTE brut = nullptr;
     const std::u16string nom = Large(login);
     const NET_API_STATUS statut =
-        NetUserGetInfo(serveur(), reinterpret_cast<LPCWSTR>(nom.c_str()), kNiveauInfo3, tampon.adresse());
+        NetUserGetInfo(serveur(), reinterpret_cast<LPCWSTR>(nom.c_str()), kNiveauInfo3, &brut);
+    const TamponReseau tampon(brut);
     if (statut != NERR_Success) return statut;
-    if (tampon.infos() == nullptr) return NERR_UserNotFound;
-    compte = CompteDe(*tampon.infos());
+    if (!tampon) return NERR_UserNotFound;
+    compte = CompteDe(*reinterpret_cast<const USER_INFO_3*>(tampon.get()));
     return NERR_Success;
   }
 
@@ -121,14 +109,15 @@ class MagasinWin32 final : public MagasinComptes {
   std::uint32_t enumereAu(DWORD niveau, std::uint32_t longueurPreferee, std::vector<CompteStocke>& page,
                           std::uint32_t& totalEntrees, std::uint32_t& reprise) {
     page.clear();
-    TamponReseau tampon;
+    LPBYTE brut = nullptr;
     DWORD lues = 0, total = 0, handle = reprise;
-    const NET_API_STATUS statut = NetUserEnum(serveur(), niveau, FILTER_NORMAL_ACCOUNT, tampon.adresse(),
-                                              longueurPreferee, &lues, &total, &handle);
+    const NET_API_STATUS statut =
+        NetUserEnum(serveur(), niveau, FILTER_NORMAL_ACCOUNT, &brut, longueurPreferee, &lues, &total, &handle);
+    const TamponReseau tampon(brut);
     reprise = handle;
     if (statut != NERR_Success && statut != ERROR_MORE_DATA) return statut;
     totalEntrees = total;
-    if (const Info* infos = tampon.infos<Info>()) {
+    if (const auto* infos = reinterpret_cast<const Info*>(tampon.get())) {
       page.reserve(lues);
       for (DWORD i = 0; i < lues; ++i) page.push_back(CompteDe(infos[i]));
     }

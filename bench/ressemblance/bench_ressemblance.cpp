@@ -17,8 +17,9 @@
 // The time is that of one school's whole road.
 //
 // BM_Revue evaluates the similarity aid's review list right after exact matching,
-// on the schools the thresholds were chosen on (jeu:0, seeds 1 to 10 of each shape)
-// and on ten others (jeu:1, seeds 11 to 20):
+// on the schools the thresholds were chosen on (jeu:0, seeds 1 to 10 of each shape),
+// on ten others never used to choose (jeu:1, seeds 11 to 20), and on forty more that
+// the tick rules were checked on while they were chosen (jeu:2, seeds 21 to 60):
 //   lignes         lines in the list, per school
 //   cochees        lines ticked at opening, per school
 //   coches_faux    ticked lines whose account is not the person's, all schools
@@ -31,7 +32,8 @@
 //                  person whose own account is on a line, and nothing else
 //   questions      per school, what the former one-question-per-proposal flow
 //                  (lines of 66 and above) asked an operator answering each rightly
-//   sur_min        the lowest sure threshold that ticks no wrong line in any school
+//   sur_min        the lowest sure threshold that ticks no wrong line in any school,
+//                  the other conditions of the ticks kept
 // The time is that of filling one school's list (lines and ticks).
 //
 // BM_Remplissage times the list's filling (lines and ticks) on n free accounts and
@@ -137,17 +139,26 @@ struct Bilan {
   }
 };
 
-// jeu 0: the schools the thresholds were chosen on; jeu 1: ten others.
+// The school of one seed and shape.
+Ecole EcoleDe(std::size_t forme, unsigned graine) {
+  return GenereEcole(FormesEvaluation()[forme], 7919 * graine + 13 * static_cast<unsigned>(forme));
+}
+
+// jeu 0: the schools the thresholds were chosen on (seeds 1 to 10); jeu 1: ten others
+// (seeds 11 to 20).
 const std::vector<Ecole>& Ecoles(std::size_t forme, int jeu = 0) {
   static std::vector<std::vector<Ecole>> cache(2 * FormesEvaluation().size());
   std::vector<Ecole>& ecoles = cache[2 * forme + static_cast<std::size_t>(jeu)];
   if (ecoles.empty())
     for (unsigned graine = 1; graine <= kEcolesParForme; ++graine)
-      ecoles.push_back(GenereEcole(FormesEvaluation()[forme],
-                                   7919 * (graine + kEcolesParForme * static_cast<unsigned>(jeu)) +
-                                       13 * forme));
+      ecoles.push_back(EcoleDe(forme, graine + kEcolesParForme * static_cast<unsigned>(jeu)));
   return ecoles;
 }
+
+// Seeds 21 to 60: forty more schools per shape, on which the tick rules were checked
+// while they were chosen, so that a rule fitting ten schools only shows.
+constexpr unsigned kPremiereGraineControle = 21;
+constexpr unsigned kEcolesControle = 40;
 
 void BM_Route(benchmark::State& state) {
   const auto forme = static_cast<std::size_t>(state.range(0));
@@ -278,13 +289,18 @@ struct Revue {
 void BM_Revue(benchmark::State& state) {
   const auto forme = static_cast<std::size_t>(state.range(0));
   const int jeu = static_cast<int>(state.range(1));
-  const std::vector<Ecole>& ecoles = Ecoles(forme, jeu);
+  // jeu 2's schools are made one at a time and not kept; its timing uses jeu 0's.
+  const std::vector<Ecole>& ecoles = Ecoles(forme, jeu == 2 ? 0 : jeu);
   // Benchmark calls this more than once; the evaluation is made once.
-  static std::vector<std::optional<Revue>> revues(2 * FormesEvaluation().size());
-  std::optional<Revue>& revue = revues[2 * forme + static_cast<std::size_t>(jeu)];
+  static std::vector<std::optional<Revue>> revues(3 * FormesEvaluation().size());
+  std::optional<Revue>& revue = revues[3 * forme + static_cast<std::size_t>(jeu)];
   if (!revue) {
     revue.emplace();
-    for (const Ecole& e : ecoles) revue->ajoute(e);
+    if (jeu == 2)
+      for (unsigned g = 0; g < kEcolesControle; ++g)
+        revue->ajoute(EcoleDe(forme, kPremiereGraineControle + g));
+    else
+      for (const Ecole& e : ecoles) revue->ajoute(e);
   }
   const Revue& r = *revue;
 
@@ -297,7 +313,7 @@ void BM_Revue(benchmark::State& state) {
     benchmark::DoNotOptimize(CochesOuverture(l).data());
   }
 
-  const double k = static_cast<double>(ecoles.size());
+  const double k = jeu == 2 ? kEcolesControle : static_cast<double>(ecoles.size());
   state.SetLabel(FormesEvaluation()[forme].nom);
   state.counters["lignes"] = r.lignes / k;
   state.counters["cochees"] = r.cochees / k;
@@ -312,7 +328,7 @@ void BM_Revue(benchmark::State& state) {
 }
 BENCHMARK(BM_Revue)
     ->ArgNames({"forme", "jeu"})
-    ->ArgsProduct({{0, 1, 2, 3, 4, 5}, {0, 1}})
+    ->ArgsProduct({{0, 1, 2, 3, 4, 5}, {0, 1, 2}})
     ->Unit(benchmark::kMillisecond);
 
 // n free accounts against n not-found persons.

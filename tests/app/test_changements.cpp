@@ -37,9 +37,9 @@ class TestChangements : public QObject {
 
  private slots:
   void lignesEtEnregistrement() {
-    QString journalDemande;
+    std::string journalDemande;
     TFormChangements f(Lignes(3), QStringLiteral("SERVEUR"),
-                       [&](const QString& j) -> std::optional<std::vector<LigneChangement>> {
+                       [&](const std::string& j) -> std::optional<std::vector<LigneChangement>> {
                          journalDemande = j;
                          return Lignes(1);
                        });
@@ -59,7 +59,7 @@ class TestChangements : public QObject {
 
     QVERIFY(f.ButtonRestaurer());
     f.Restaure(QStringLiteral("/j.csv"));
-    QCOMPARE(journalDemande, QStringLiteral("/j.csv"));
+    QCOMPARE(journalDemande, std::string("/j.csv"));
     QCOMPARE(f.ListeChangements()->topLevelItemCount(), 1);  // the rows as the restore left them
     QVERIFY(!TFormChangements(Lignes(1), {}).ButtonRestaurer());
   }

@@ -359,17 +359,47 @@ TEST(RapprocheRessemblance, CancelledOrNothingToPropose) {
             std::vector<std::string>{"Nombre d'utilisateurs rapproch\xE9s par ressemblance : 0" + kFin});
 }
 
+// A line of a person and an account whose last names are one letter apart, first
+// names (two on each side) and birth dates identical.
 PropositionRessemblance L(std::size_t personne, std::size_t compte, int score) {
   PropositionRessemblance p;
   p.rebus = personne;
   p.compte = compte;
-  p.ressemblance.score = score;
+  p.ressemblance = {NiveauNom::UneLettre, NiveauPrenoms::Identiques, NiveauDate::Identique,
+                    score, 2, 2};
   return p;
 }
 
-// The ticks at opening: sure, and alone at the top of its person and its account.
+PropositionRessemblance Niveaux(PropositionRessemblance p, NiveauNom nom, NiveauPrenoms prenoms,
+                                NiveauDate date) {
+  p.ressemblance.nom = nom;
+  p.ressemblance.prenoms = prenoms;
+  p.ressemblance.date = date;
+  return p;
+}
+
+// The same last name and birth date: a twin's line.
+PropositionRessemblance Jumeau(PropositionRessemblance p) {
+  return Niveaux(p, NiveauNom::Identique, NiveauPrenoms::Differents, NiveauDate::Identique);
+}
+
+PropositionRessemblance Prenoms(PropositionRessemblance p, int compte, int personne) {
+  p.ressemblance.prenomsCompte = compte;
+  p.ressemblance.prenomsPersonne = personne;
+  return p;
+}
+
+// The ticks at opening: sure, well ahead of every other line of its person and its
+// account, and none of the look-alikes that the score cannot tell apart.
 TEST(RapprocheRessemblance, TicksAtOpening) {
   const int S = kSeuilRessemblanceSure;
+  const int E = kEcartRessemblanceSure;
+  using N = NiveauNom;
+  using P = NiveauPrenoms;
+  using D = NiveauDate;
+  PropositionRessemblance courants =
+      Niveaux(L(0, 0, 91), N::Identique, P::PremierProche, D::Identique);
+  courants.premiersPrenomsCourants = true;
   struct Cas {
     const char* quoi;
     std::vector<PropositionRessemblance> lignes;
@@ -377,18 +407,68 @@ TEST(RapprocheRessemblance, TicksAtOpening) {
   } cas[] = {
       {"sure", {L(0, 0, S)}, {1}},
       {"below the sure threshold", {L(0, 0, S - 1)}, {0}},
-      {"runner-up of its person", {L(0, 0, S + 5), L(0, 1, S + 2)}, {1, 0}},
+      {"runner-up of its person far enough", {L(0, 0, S + E), L(0, 1, S)}, {1, 0}},
+      {"runner-up of its person too close", {L(0, 0, S + E), L(0, 1, S + 1)}, {0, 0}},
       {"tie within a person", {L(0, 0, S + 5), L(0, 1, S + 5)}, {0, 0}},
       {"tie within an account", {L(0, 0, S + 5), L(1, 0, S + 5)}, {0, 0}},
       {"best of its person, not of its account",
-       {L(1, 0, S + 9), L(0, 0, S + 5), L(0, 1, S + 1)},
+       {L(1, 0, S + 20), L(0, 0, S + 5), L(0, 1, S + 1)},
        {1, 0, 0}},
       {"tie below the top does not matter",
-       {L(0, 0, S + 9), L(0, 1, S + 2), L(0, 2, S + 2)},
+       {L(0, 0, S + 20), L(0, 1, S + 2), L(0, 2, S + 2)},
        {1, 0, 0}},
       {"two independent pairs", {L(0, 0, 100), L(1, 1, S)}, {1, 1}},
+      {"a twin of its account among the persons",
+       {Niveaux(L(0, 0, 98), N::Identique, P::AutreOrdre, D::Identique), Jumeau(L(1, 0, 64))},
+       {0, 0}},
+      {"a twin of its person among the accounts",
+       {Niveaux(L(0, 0, 89), N::UneLettre, P::MemePremier, D::UnChiffre), Jumeau(L(0, 1, 64))},
+       {0, 0}},
+      {"a twin, told apart by the first first-name and the date",
+       {Niveaux(L(0, 0, 89), N::Identique, P::MemePremier, D::Identique), Jumeau(L(0, 1, 64))},
+       {1, 0}},
+      {"itself the same last name and date", {Jumeau(L(0, 0, 98))}, {1}},
+      {"usage name, two first names",
+       {Niveaux(L(0, 0, 72), N::Different, P::Identiques, D::Identique)},
+       {1}},
+      {"usage name, a lone first name",
+       {Prenoms(Niveaux(L(0, 0, 72), N::Different, P::Identiques, D::Identique), 1, 1)},
+       {0}},
+      {"close first names, both in use", {courants}, {0}},
+      {"close first names, one not in use",
+       {Niveaux(L(0, 0, 91), N::Identique, P::PremierProche, D::Identique)},
+       {1}},
+      {"a lone first name against several, date typo",
+       {Prenoms(Niveaux(L(0, 0, 80), N::Identique, P::MemePremier, D::UnChiffre), 2, 1)},
+       {0}},
+      {"a lone first name against several, same date",
+       {Prenoms(Niveaux(L(0, 0, 89), N::Identique, P::MemePremier, D::Identique), 1, 3)},
+       {1}},
+      {"a lone first name on each side, date typo",
+       {Prenoms(Niveaux(L(0, 0, 91), N::Identique, P::Identiques, D::UnChiffre), 1, 1)},
+       {1}},
   };
   for (const Cas& c : cas) EXPECT_EQ(CochesOuverture(c.lignes), c.attendues) << c.quoi;
+}
+
+// Two close first first-names are in use when each is borne by enough rows of the two
+// lists, the account list's attached rows included.
+TEST(RapprocheRessemblance, CloseFirstNamesInUse) {
+  for (const bool enUsage : {false, true}) {
+    EtatRapprochement e;
+    const std::string lea = "L\xE9" "a";
+    e.comptes = {Libre("c0", "MARTIN", "Lena", "01/02/2011"),
+                 Libre("c1", "ROUX", "L\xE9na Marie", "05/05/2012"),
+                 Libre("c2", "PETIT", lea, "04/04/2012"),
+                 Libre("c3", "BLANC", "LENA", "06/06/2013")};
+    AttachePersonne(e.comptes[2], "PETIT", lea, "04/04/2012");
+    e.rebus = {{"MARTIN", lea, "01/02/2011"}};
+    if (enUsage) e.rebus.push_back({"DURAND", "LEA", "03/03/2013"});
+    const std::vector<PropositionRessemblance> lignes = CandidatsRessemblance(e);
+    ASSERT_EQ(lignes.size(), 1u);
+    EXPECT_EQ(lignes[0].ressemblance.prenoms, NiveauPrenoms::PremierProche);
+    EXPECT_EQ(lignes[0].premiersPrenomsCourants, enUsage);
+  }
 }
 
 // Ticking unticks every line sharing the person or the account, and nothing else;

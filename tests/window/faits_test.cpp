@@ -205,6 +205,32 @@ TEST(FenetresAnnexes, BarreEtIdentifiants) {
   EXPECT_NE(ExplicationIdentifiants("").find("comptes de ce serveur,"), std::string::npos);
 }
 
+// The bottom row of a secondary window: the last button keeps right but never
+// covers the others when the window is narrow; a missing button takes no room.
+TEST(FenetresAnnexes, RangeeBoutons) {
+  using R = std::vector<Rectangle>;
+  EXPECT_EQ(RangeeBoutons({300, 100}, {50, 0, 60}, 20, 8), (R{{8, 72, 50, 20}, {}, {232, 72, 60, 20}}));
+  EXPECT_EQ(RangeeBoutons({100, 20}, {50, 40, 60}, 20, 8), (R{{8, 8, 50, 20}, {66, 8, 40, 20}, {114, 8, 60, 20}}));
+}
+
+// A printed page of the change list holds its header, the titles and its own
+// rows only; a restore replaces the rows only when it restored something.
+TEST(FenetresAnnexes, ListeChangements) {
+  const LigneChangement l{"a", "X Y", "Z Y", "", "", Marque::ModificationImportante};
+  std::optional<std::vector<LigneChangement>> reponse;
+  ListeChangementsFenetre liste({l, l, l}, "BASE", [&](const std::string&) { return reponse; });
+  const PagesChangements mise = MetEnPageChangements(3, 0, 600, 60, 10);  // two rows a page
+  const std::vector<TexteImprime> page = liste.Page(mise, 1, "01/02/2026", 4);
+  ASSERT_EQ(page.size(), 1 + 2 * kColonnesChangements);
+  EXPECT_EQ(page[0].texte, EnTetePageChangements("01/02/2026", "BASE", 2, 2));
+  EXPECT_EQ(page.back().place, mise.Cellule(0, kColonnesChangements - 1, 4));
+  EXPECT_FALSE(liste.Restaure("j.csv"));
+  reponse.emplace();
+  EXPECT_TRUE(liste.Restaure("j.csv"));
+  EXPECT_TRUE(liste.Lignes().empty());
+  EXPECT_FALSE(ListeChangementsFenetre({}, "", nullptr).Restaure("j.csv"));
+}
+
 // The chooser answers only Ok with an entry selected; a preselection outside the
 // names selects nothing.
 TEST(ChercheChamp, ChoixEtPreselection) {
