@@ -80,6 +80,7 @@ void TFormAideHtm::FormCreate() {
   }
   ButtonFermer_ = Enfant({L"BUTTON", WS_TABSTOP | BS_PUSHBUTTON}, fenetre::kButtonFermer.texte, IDCANCEL);
   BitBtnImprimer_ = Enfant({L"BUTTON", WS_TABSTOP | BS_PUSHBUTTON | BS_ICON}, "", kIdBitBtnImprimer);
+  annexes::NommeControle(BitBtnImprimer_, "BitBtnImprimer");
   const int cote = AEchelle(16, dpi_);
   icone_ = static_cast<HICON>(
       LoadImageW(instance_, MAKEINTRESOURCEW(kIconeImprimer), IMAGE_ICON, cote, cote, LR_DEFAULTCOLOR));

@@ -76,6 +76,7 @@ class TFormChangements : public annexes::FenetreAnnexe {
 void TFormChangements::FormCreate() {
   liste_ = Enfant({WC_LISTVIEWW, WS_TABSTOP | LVS_REPORT | LVS_SHOWSELALWAYS, WS_EX_CLIENTEDGE}, "",
                   kIdListeChangements);
+  annexes::NommeControle(liste_, "ListeChangements");
   ListView_SetExtendedListViewStyle(liste_, LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
   // The main window's pictures, duplicated: the main window makes its own anew
   // when its resolution changes, which may happen while this list is open. The

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <string_view>
+#include <utility>
 
 #include "import/cherche_champ.h"
 #include "window/fenetres_annexes.h"
@@ -95,6 +96,9 @@ void TFormChercheChamp::FormCreate(HWND dialogue) {
         c.nom == "LabelMess" ? demande_->message : c.nom == "LabelTitre" ? demande_->titre : c.texte;
     annexes::CreeControle(dialogue, SorteDe(c.nom), texte, IdDe(c.nom), instance_);
   }
+  for (const auto& [liste, libelle] : {std::pair{"ListBoxNomChamps", "LabelNomsChamps"},
+                                       std::pair{"ListBoxExemples", "LabelExemples"}})
+    annexes::NommeControle(GetDlgItem(dialogue, IdDe(liste)), liste, GetDlgItem(dialogue, IdDe(libelle)));
   police_ = annexes::CreePolice(dpi_);
   policeTitre_ = annexes::CreePolice(dpi_, true, 150);
   annexes::AppliquePolice(dialogue, police_.get());

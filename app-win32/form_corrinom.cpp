@@ -17,6 +17,7 @@
 #include "operator/dialogues.h"
 #include "session/progression.h"
 #include "text/encodage.h"
+#include "window/accessibilite.h"
 #include "window/compteurs.h"
 #include "window/confort.h"
 #include "window/fenetres_annexes.h"
@@ -241,6 +242,11 @@ void TFormCorrinom::OrdreFocus() {
     SetWindowPos(h, avant, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     avant = h;
   }
+  // Each named control's label just before it; the lists' names as their text.
+  for (const fenetre::NomAccessible& n : fenetre::NomsAccessibles())
+    if (const HWND h = Controle(n.controle); h && h != ComboMarques_)
+      annexes::NommeControle(h, n.controle, Controle(n.libelle));
+  annexes::AnnoteNom(ComboMarques_, fenetre::kNomComboMarques);
   for (const ControleCree& c : controles_)
     if (c.controle->genre == Genre::Cadre)
       SetWindowPos(c.hwnd, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
@@ -417,6 +423,10 @@ LRESULT TFormCorrinom::Traite(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
     case WM_SIZE:
       Place();
+      return 0;
+    case WM_SETFOCUS:
+      // The keyboard goes back to the control that had it, the first one at start.
+      SetFocus(focus_ && IsWindow(focus_) ? focus_ : EditNomFich_);
       return 0;
     case WM_GETMINMAXINFO:
       reinterpret_cast<MINMAXINFO*>(lp)->ptMinTrackSize = {E(300), E(360)};
@@ -704,7 +714,12 @@ void TFormCorrinom::Redessine(Redessin quoi, const fenetre::Selections& selectio
 }
 
 void TFormCorrinom::ActiveControle(std::string_view nom, bool actif) {
-  if (const HWND h = Controle(nom)) EnableWindow(h, actif ? TRUE : FALSE);
+  const HWND h = Controle(nom);
+  if (!h) return;
+  EnableWindow(h, actif ? TRUE : FALSE);
+  // A box that closed while its button was off left the keyboard on the window:
+  // it goes back to the button.
+  if (actif && h == focus_ && GetFocus() == hwnd_) SetFocus(h);
 }
 
 void TFormCorrinom::MontreAide() { win32::MontreAide(instance_, hwnd_); }
@@ -751,6 +766,7 @@ LRESULT CALLBACK TFormCorrinom::ProcedureControle(HWND hwnd, UINT msg, WPARAM wp
   switch (msg) {
     case WM_SETFOCUS: {
       const LRESULT r = DefSubclassProc(hwnd, msg, wp, lp);
+      f->focus_ = hwnd;
       f->logique_->FocusEntre(f->NomDe(hwnd));
       return r;
     }

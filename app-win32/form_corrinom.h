@@ -155,6 +155,7 @@ class TFormCorrinom : private fenetre::VueFenetre {
   std::wstring texteCellule_;  // the text handed to a list for one cell
   std::wstring texteBulle_;    // the text handed to the lists' tooltip
 
+  HWND focus_ = nullptr;  // the control that had the keyboard last
   HWND EditNomFich_ = nullptr;
   HWND ListViewUsers_ = nullptr;
   HWND ListViewRebus_ = nullptr;

@@ -2,11 +2,16 @@
 
 #include <commctrl.h>
 #include <commdlg.h>
+// The annotation service's identifiers are defined here: the program does not
+// link oleacc.dll, which COM loads when asked for the service.
+#include <initguid.h>
+#include <oleacc.h>
 
 #include <algorithm>
 #include <cwchar>
 
 #include "app-win32/ressources.h"
+#include "window/accessibilite.h"
 #include "window/controles.h"
 #include "window/geometrie.h"
 
@@ -15,6 +20,30 @@ namespace corrinom::win32::annexes {
 HWND CreeControle(HWND parent, const Sorte& sorte, std::string_view texte, int id, HINSTANCE instance) {
   return CreateWindowExW(sorte.styleEtendu, sorte.classe, DeCp1252(texte).c_str(), WS_CHILD | WS_VISIBLE | sorte.style,
                          0, 0, 0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
+}
+
+void NommeControle(HWND controle, std::string_view nom, HWND libelle) {
+  if (!controle) return;
+  wchar_t classe[16] = {};
+  GetClassNameW(controle, classe, 16);
+  if (libelle) {
+    const HWND avant = GetWindow(controle, GW_HWNDPREV);
+    if (avant != libelle)
+      SetWindowPos(libelle, avant ? avant : HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    if (lstrcmpiW(classe, L"Edit") == 0) return;  // its text is what the operator types
+  }
+  SetWindowTextW(controle, DeCp1252(fenetre::NomAccessibleDe(nom)).c_str());
+}
+
+void AnnoteNom(HWND controle, std::string_view nom) {
+  IAccPropServices* services = nullptr;
+  if (FAILED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER, IID_IAccPropServices,
+                              reinterpret_cast<void**>(&services))) ||
+      !services)
+    return;
+  const std::wstring texte = DeCp1252(fenetre::NomAccessibleDe(nom));
+  services->SetHwndPropStr(controle, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, PROPID_ACC_NAME, texte.c_str());
+  services->Release();
 }
 
 HWND CreeBulles(HWND fenetre, DWORD style, DWORD styleEtendu) {

@@ -26,6 +26,18 @@ struct Sorte {
 // A visible child control of `parent` with its CP1252 text and its identifier, placed later.
 HWND CreeControle(HWND parent, const Sorte& sorte, std::string_view texte, int id, HINSTANCE instance);
 
+// Names a control for screen readers by its name in the code, as
+// window/accessibilite.h says: its label `libelle`, when it has one, goes just
+// before it in the z-order, where oleacc looks for it; a control without one that
+// shows no text of its own (a list, a picture button) carries the name as its
+// window text. Wine's oleacc reads a label for edit boxes only: a list with a
+// label carries its name too.
+void NommeControle(HWND controle, std::string_view nom, HWND libelle = nullptr);
+// For a control whose text is its value (a drop-down list shows its choice): its
+// name as an annotation of oleacc's, which Windows' screen readers read (Wine's
+// oleacc keeps none).
+void AnnoteNom(HWND controle, std::string_view nom);
+
 // A rectangle of the system's as the window layer's, and back.
 inline fenetre::Rectangle DeRect(const RECT& r) { return {r.left, r.top, r.right - r.left, r.bottom - r.top}; }
 inline RECT VersRect(const fenetre::Rectangle& r) { return {r.x, r.y, r.x + r.largeur, r.y + r.hauteur}; }
