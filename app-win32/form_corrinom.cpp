@@ -270,6 +270,13 @@ void TFormCorrinom::CreeListes() {
     }
     ListView_SetTextColor(liste, RGB(0, 0, 0));
   }
+  // The marks' words, for screen readers only: a last column nobody sees.
+  const std::wstring titre = DeCp1252(fenetre::kTitreColonneMarque);
+  LVCOLUMNW marque{};
+  marque.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
+  marque.pszText = const_cast<wchar_t*>(titre.c_str());
+  marque.iSubItem = ColonneMarque();
+  SendMessageW(ListViewUsers_, LVM_INSERTCOLUMNW, ColonneMarque(), reinterpret_cast<LPARAM>(&marque));
   ListView_SetImageList(ListViewUsers_, ImageListRougeVertGris_, LVSIL_SMALL);
 
   // Each list's hint, wherever the pointer rests on it; none while it is empty.
@@ -572,6 +579,10 @@ LRESULT TFormCorrinom::Notification(NMHDR& n) {
     info.lpszText = texteBulle_.data();
     return 0;
   }
+  // The marks' column stays out of sight: its divider does not move.
+  if (n.code == HDN_BEGINTRACKW && n.hwndFrom == ListView_GetHeader(ListViewUsers_) &&
+      reinterpret_cast<NMHEADERW&>(n).iItem == ColonneMarque())
+    return TRUE;
   if (n.hwndFrom != ListViewUsers_ && n.hwndFrom != ListViewRebus_) return 0;
   switch (n.code) {
     case NM_CUSTOMDRAW:
@@ -599,6 +610,10 @@ LRESULT TFormCorrinom::Notification(NMHDR& n) {
   }
 }
 
+int TFormCorrinom::ColonneMarque() const {
+  return static_cast<int>(fenetre::ColonnesListe(NomDe(ListViewUsers_)).size());
+}
+
 void TFormCorrinom::TexteCellule(HWND liste, NMLVDISPINFOW& info) {
   LVITEMW& item = info.item;
   if (item.iItem < 0) return;
@@ -609,7 +624,9 @@ void TFormCorrinom::TexteCellule(HWND liste, NMLVDISPINFOW& info) {
     if (!position) return;
     const LigneCompte& c = etat_.comptes[*position];
     if (item.mask & LVIF_IMAGE) item.iImage = colonne == 0 ? IndexMarque(c.marque) : I_IMAGENONE;
-    if (item.mask & LVIF_TEXT) texteCellule_ = DeCp1252(fenetre::TexteCellule(c, colonne));
+    if (item.mask & LVIF_TEXT)
+      texteCellule_ = DeCp1252(static_cast<int>(colonne) == ColonneMarque() ? fenetre::MotMarque(c.marque)
+                                                                            : fenetre::TexteCellule(c, colonne));
   } else {
     if (ligne >= etat_.rebus.size()) return;
     if (item.mask & LVIF_TEXT) texteCellule_ = DeCp1252(fenetre::TexteCellule(etat_.rebus[ligne], colonne));

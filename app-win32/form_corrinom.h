@@ -117,6 +117,7 @@ class TFormCorrinom : private fenetre::VueFenetre {
   ListeSource SourceDe(HWND liste) const;
   void SelectionneLigne(HWND liste, std::optional<std::size_t> ligne);
   void TexteCellule(HWND liste, NMLVDISPINFOW& info);
+  int ColonneMarque() const;  // the account list's column of the marks' words
   // Draws the new names' changed letters in bold, in the mark's colour.
   LRESULT DessinComptes(NMLVCUSTOMDRAW& dessin);
 

@@ -38,6 +38,11 @@ inline constexpr std::array<std::string_view, 4> kMotsMarques{
     "compte \xE0 ne pas changer", "d\xE9j\xE0 bon", "modification mineure", "modification importante"};
 std::string_view MotMarque(Marque marque);
 
+// The Windows account list's last column, zero wide: each row's mark's words,
+// which a screen reader reads with the row's other columns (a Windows list gives
+// oleacc its columns' texts; its pictures say nothing).
+inline constexpr std::string_view kTitreColonneMarque = "Marque";
+
 // What a screen reader says of an account row: its login, then its mark's words
 // ("dupont, modification importante").
 std::string TexteAccessibleCompte(const LigneCompte& ligne);

@@ -13,6 +13,9 @@
 //             own font against its own box and up to the nearest control beside it)
 //   parties   <bar width> <right edges...>   (a status bar's panels)
 //   focus     <class> <accessible name> <shown 0|1>
+//   premiere  <list's accessible name> <column title>=<text>...
+//             (each list's first row, every column, hidden ones too, as a screen
+//             reader gets them from the list)
 //
 // With --suivre FIN it follows the window instead (see Suit).
 //   police    <"de la fenetre" | "refaite": made from FACE and POINTS>
@@ -296,6 +299,52 @@ void Suit(HWND haut, const std::wstring& fin) {
 
 }  // namespace
 
+// A list's first row, column by column. The list answers into its own process:
+// the column and item records and their text buffer are made there, read back.
+std::vector<std::string> PremiereLigne(HWND liste) {
+  std::vector<std::string> champs{"premiere", Champ(NomAccessible(liste))};
+  if (SendMessageW(liste, LVM_GETITEMCOUNT, 0, 0) <= 0) return champs;
+  const HWND entete = reinterpret_cast<HWND>(SendMessageW(liste, LVM_GETHEADER, 0, 0));
+  const int colonnes = entete ? static_cast<int>(SendMessageW(entete, HDM_GETITEMCOUNT, 0, 0)) : 1;
+  DWORD pid = 0;
+  GetWindowThreadProcessId(liste, &pid);
+  HANDLE processus = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
+  if (!processus) return champs;
+  constexpr int kTaille = 256;
+  struct Distant {
+    LVCOLUMNW colonne;
+    LVITEMW item;
+    wchar_t texte[kTaille];
+  };
+  auto* d = static_cast<Distant*>(
+      VirtualAllocEx(processus, nullptr, sizeof(Distant), MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE));
+  // Sends the message with the record at `distant` filled from `local`; the text it gave.
+  const auto demande = [&](UINT message, WPARAM wp, void* distant, const void* local, std::size_t taille) {
+    wchar_t texte[kTaille] = {};
+    if (WriteProcessMemory(processus, distant, local, taille, nullptr)) {
+      SendMessageW(liste, message, wp, reinterpret_cast<LPARAM>(distant));
+      ReadProcessMemory(processus, d->texte, texte, sizeof texte, nullptr);
+    }
+    texte[kTaille - 1] = L'\0';
+    return std::wstring(texte);
+  };
+  for (int c = 0; d && c < colonnes; ++c) {
+    LVCOLUMNW colonne{};
+    colonne.mask = LVCF_TEXT;
+    colonne.pszText = d->texte;
+    colonne.cchTextMax = kTaille;
+    const std::wstring titre = demande(LVM_GETCOLUMNW, c, &d->colonne, &colonne, sizeof colonne);
+    LVITEMW item{};
+    item.iSubItem = c;
+    item.pszText = d->texte;
+    item.cchTextMax = kTaille;
+    champs.push_back(Champ(titre) + "=" + Champ(demande(LVM_GETITEMTEXTW, 0, &d->item, &item, sizeof item)));
+  }
+  if (d) VirtualFreeEx(processus, d, 0, MEM_RELEASE);
+  CloseHandle(processus);
+  return champs;
+}
+
 int wmain(int argc, wchar_t** argv) {
   std::wstring fin;
   bool usage = argc < 2;
@@ -412,6 +461,8 @@ int wmain(int argc, wchar_t** argv) {
     }
   }
 
+  for (HWND h : enfants)
+    if (IsWindowVisible(h) && EstClasse(h, WC_LISTVIEWW)) Ligne(PremiereLigne(h));
   if (const std::vector<std::string> f = Focus(haut); !f.empty()) Ligne(f);
   Ligne({"police", policeSecourue ? "refaite" : "de la fenetre"});
   Ligne({"bilan", std::to_string(sansNom), std::to_string(coupes)});
