@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "accounts/store/base_demo.h"
 #include "accounts/store/magasin_en_panne.h"
 #include "accounts/store/magasin_sqlite.h"
 #include "app/form_corrinom.h"
@@ -22,6 +23,16 @@
 #include "session/enumeration.h"
 
 namespace corrinom::app::test {
+
+// A fresh copy of the demo base in a folder of its own, opened: `magasin` is
+// null, and `erreur` says why, when either step failed.
+struct BaseDemoTemporaire {
+  QTemporaryDir dossier;
+  std::string chemin = dossier.filePath(QStringLiteral("demo.db")).toStdString();
+  std::string erreur;
+  std::unique_ptr<MagasinSqlite> magasin =
+      EcritBaseDemo(chemin, erreur) ? MagasinSqlite::Ouvre(chemin, erreur) : nullptr;
+};
 
 // A TAVO account: full name "NOM Prenoms", the record with the name's length in
 // field 7 and the birth date in field 9.

@@ -179,12 +179,9 @@ class TestAccessibilite : public QObject {
   // dialog, then the base read back. On the way, every control of the window is
   // reached by Tab and looks otherwise while it has the focus.
   void travailAuClavier() {
-    QTemporaryDir dossier;
-    const std::string chemin = dossier.filePath(QStringLiteral("demo.db")).toStdString();
-    std::string erreur;
-    QVERIFY2(EcritBaseDemo(chemin, erreur), erreur.c_str());
-    std::unique_ptr<MagasinSqlite> magasin = MagasinSqlite::Ouvre(chemin, erreur);
-    QVERIFY2(magasin, erreur.c_str());
+    BaseDemoTemporaire demo;
+    QVERIFY2(demo.magasin, demo.erreur.c_str());
+    std::unique_ptr<MagasinSqlite>& magasin = demo.magasin;
     CompteStocke rouxAvant;
     QCOMPARE(magasin->lit("roux.clara", rouxAvant), kNerrSuccess);
     EtatRapprochement etat;
@@ -285,7 +282,7 @@ class TestAccessibilite : public QObject {
 
     // The base: garcia.i has its new name, roux.clara was not written.
     magasin.reset();
-    magasin = MagasinSqlite::Ouvre(chemin, erreur);
+    magasin = MagasinSqlite::Ouvre(demo.chemin, demo.erreur);
     QVERIFY(magasin);
     CompteStocke garcia, roux;
     QCOMPARE(magasin->lit("garcia.i", garcia), kNerrSuccess);

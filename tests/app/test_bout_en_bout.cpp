@@ -43,12 +43,9 @@ class TestBoutEnBout : public QObject {
 
  private slots:
   void demoFichierGlisserEcrire() {
-    QTemporaryDir dossier;
-    const std::string chemin = dossier.filePath(QStringLiteral("demo.db")).toStdString();
-    std::string erreur;
-    QVERIFY2(EcritBaseDemo(chemin, erreur), erreur.c_str());
-    std::unique_ptr<MagasinSqlite> magasin = MagasinSqlite::Ouvre(chemin, erreur);
-    QVERIFY2(magasin, erreur.c_str());
+    BaseDemoTemporaire demo;
+    QVERIFY2(demo.magasin, demo.erreur.c_str());
+    std::unique_ptr<MagasinSqlite>& magasin = demo.magasin;
     const std::vector<CompteBase> avant = magasin->tous();
 
     EtatRapprochement etat;
@@ -102,7 +99,7 @@ class TestBoutEnBout : public QObject {
 
     // The base itself: a fresh connection reads what was written.
     magasin.reset();
-    magasin = MagasinSqlite::Ouvre(chemin, erreur);
+    magasin = MagasinSqlite::Ouvre(demo.chemin, demo.erreur);
     QVERIFY(magasin);
     const std::vector<CompteBase> apres = magasin->tous();
     QCOMPARE(apres.size(), avant.size());
@@ -138,12 +135,9 @@ class TestBoutEnBout : public QObject {
   // written nor counted; the filter says how many rows it shows; the hint panel
   // fills the status bar between the version panel and the base panel.
   void entreeMarquesFiltreBarre() {
-    QTemporaryDir dossier;
-    const std::string chemin = dossier.filePath(QStringLiteral("demo.db")).toStdString();
-    std::string erreur;
-    QVERIFY2(EcritBaseDemo(chemin, erreur), erreur.c_str());
-    std::unique_ptr<MagasinSqlite> magasin = MagasinSqlite::Ouvre(chemin, erreur);
-    QVERIFY2(magasin, erreur.c_str());
+    BaseDemoTemporaire demo;
+    QVERIFY2(demo.magasin, demo.erreur.c_str());
+    std::unique_ptr<MagasinSqlite>& magasin = demo.magasin;
     CompteStocke ndiayeAvant;
     QCOMPARE(magasin->lit("ndiaye.a", ndiayeAvant), kNerrSuccess);
     EtatRapprochement etat;
