@@ -10,6 +10,7 @@
 #include "window/controles.h"
 #include "window/logique_fenetre.h"
 #include "window/surlignage.h"
+#include "tests/window/vue_test.h"
 
 namespace corrinom::fenetre {
 namespace {
@@ -32,26 +33,7 @@ struct MagasinOk : MagasinComptes {
   }
 };
 
-struct Vue : VueFenetre {
-  const EtatRapprochement* etat = nullptr;
-  Selections selection;
-  std::u16string nomFichier;
-  std::vector<std::optional<std::string>> progression;
-  std::size_t arretApres = SIZE_MAX;  // Arrêter once this many progress texts were shown
-
-  std::optional<std::size_t> LigneSelectionnee(ListeSource l) const override {
-    return l == ListeSource::Comptes ? selection.comptes
-           : l == ListeSource::Rebus ? selection.rebus
-                                     : std::nullopt;
-  }
-  void Redessine(Redessin, const Selections& s) override { selection = s; }
-  void ActiveControle(std::string_view, bool) override {}
-  void MontreAide() override {}
-  void MontreChangements(const std::vector<LigneChangement>&, std::string_view) override {}
-  void MontreNomFichier(std::u16string_view t) override { nomFichier = t; }
-  void ProgressionEcriture(const std::optional<std::string>& t) override { progression.push_back(t); }
-  bool ArretEcritureDemande() const override { return progression.size() >= arretApres; }
-};
+using test::Vue;
 
 struct Banc {
   EtatRapprochement etat;

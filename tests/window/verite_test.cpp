@@ -18,6 +18,7 @@
 #include "window/controles.h"
 #include "window/logique_fenetre.h"
 #include "window/magasin_vide.h"
+#include "tests/window/vue_test.h"
 
 #ifndef CORRINOM_EXEMPLES
 #error "CORRINOM_EXEMPLES must name the sample files' folder"
@@ -26,20 +27,7 @@
 namespace corrinom::fenetre {
 namespace {
 
-struct Vue : VueFenetre {
-  Selections selection;
-  std::u16string nomFichier;
-  std::optional<std::size_t> LigneSelectionnee(ListeSource l) const override {
-    return l == ListeSource::Comptes ? selection.comptes
-           : l == ListeSource::Rebus ? selection.rebus
-                                     : std::nullopt;
-  }
-  void Redessine(Redessin, const Selections& s) override { selection = s; }
-  void ActiveControle(std::string_view, bool) override {}
-  void MontreAide() override {}
-  void MontreChangements(const std::vector<LigneChangement>&, std::string_view) override {}
-  void MontreNomFichier(std::u16string_view t) override { nomFichier = t; }
-};
+using test::Vue;
 
 std::optional<std::size_t> Ligne(const EtatRapprochement& etat, std::string_view login) {
   for (std::size_t i = 0; i < etat.comptes.size(); ++i)
