@@ -22,6 +22,7 @@
 #include <QStatusBar>
 #include <QVBoxLayout>
 #include <cmath>
+#include <functional>
 
 #include "app/fenetres_qt.h"
 #include "app/dialogues_qt.h"
@@ -71,56 +72,21 @@ QGroupBox* Cadre(QWidget* parent, std::string_view nom) {
   return g;
 }
 
-// One counter label of "Travail à faire" and the mark picture before it.
-QLabel* Compteur(QWidget* parent, std::string_view nom) {
-  const Controle& i = Fait(std::string(nom) + "Image");
-  auto* image = new QLabel(parent);
-  image->setObjectName(Nom(i.nom));
-  image->setPixmap(ImageListRougeVertGris::Image(*i.marque).pixmap(16, 16));
-  image->setGeometry(RectQt(i.place));
-  const Controle& c = Fait(nom);
-  auto* l = new QLabel(VersQt(c.texte), parent);
-  l->setObjectName(Nom(nom));
-  l->setGeometry(RectQt(c.place));
-  return l;
-}
-
-// Keeps a child docked along the bottom of its parent, full width, at its height.
-class DockeEnBas : public QObject {
+// Calls `place` each time `parent` changes size, for children that follow its
+// size without a layout.
+class SuitTaille : public QObject {
  public:
-  explicit DockeEnBas(QWidget* enfant) : QObject(enfant), enfant_(enfant) {
-    enfant->parentWidget()->installEventFilter(this);
+  SuitTaille(QWidget* parent, std::function<void()> place) : QObject(parent), place_(std::move(place)) {
+    parent->installEventFilter(this);
   }
   bool eventFilter(QObject* objet, QEvent* e) override {
-    if (objet == enfant_->parentWidget() && e->type() == QEvent::Resize) {
-      const QSize taille = enfant_->parentWidget()->size();
-      enfant_->setGeometry(0, taille.height() - enfant_->height(), taille.width(), enfant_->height());
-    }
+    if (objet == parent() && e->type() == QEvent::Resize) place_();
     return false;
   }
 
  private:
-  QWidget* enfant_;
+  std::function<void()> place_;
 };
-
-// One of the two report lists, filling its group box below `margeHaut`, its columns
-// at their widths.
-ListeRapport* Liste(QGroupBox* cadre, int margeHaut, ListeSource source, const QByteArray& jeton,
-                    QAbstractItemModel* modele) {
-  auto* dans = new QVBoxLayout(cadre);
-  dans->setContentsMargins(2, margeHaut, 2, 2);
-  const bool comptes = source == ListeSource::Comptes;
-  auto* vue = new ListeRapport(source, jeton, cadre);
-  vue->setObjectName(comptes ? QStringLiteral("ListViewUsers") : QStringLiteral("ListViewRebus"));
-  vue->setModel(modele);
-  vue->setAccepte(comptes ? &fenetre::LogiqueFenetre::ListViewUsersDragOver
-                          : &fenetre::LogiqueFenetre::ListViewRebusDragOver);
-  const auto colonnes = fenetre::ColonnesListe(vue->objectName().toStdString());
-  for (std::size_t i = 0; i < colonnes.size(); ++i)
-    vue->header()->resizeSection(static_cast<int>(i), colonnes[i].largeur);
-  dans->addWidget(vue);
-  return vue;
-}
 
 }  // namespace
 
@@ -189,8 +155,7 @@ void TFormCorrinom::CreeControles() {
   PanelHaut->setChildrenCollapsible(false);
   CreeGroupeAides(PanelHaut);
 
-  modeleRebus_ = new ModeleRebus(etat_, this);
-  ListViewRebus_ = Liste(Cadre(PanelHaut, "GroupBox4"), 2, ListeSource::Rebus, jeton_, modeleRebus_);
+  ListViewRebus_ = CreeListe(Cadre(PanelHaut, "GroupBox4"), 2, ListeSource::Rebus);
   PanelHaut->handle(1)->setObjectName(QStringLiteral("Splitter2"));
   PanelHaut->setStretchFactor(0, 0);
   PanelHaut->setStretchFactor(1, 1);
@@ -198,9 +163,8 @@ void TFormCorrinom::CreeControles() {
   PanelHaut->setSizes({largeurAides, fenetre::kTailleClient.largeur - largeurAides - epaisseur2});
 
   QGroupBox* GroupBox1 = Cadre(Splitter1, "GroupBox1");
-  modeleComptes_ = new ModeleComptes(etat_, *logique_, this);
   // The search line stands on the caption's line: the list starts below it.
-  ListViewUsers_ = Liste(GroupBox1, 8, ListeSource::Comptes, jeton_, modeleComptes_);
+  ListViewUsers_ = CreeListe(GroupBox1, 8, ListeSource::Comptes);
   auto* delegue = new DelegueLettresChangees(ListViewUsers_);
   ListViewUsers_->setItemDelegateForColumn(1 + kNouveauNom, delegue);
   ListViewUsers_->setItemDelegateForColumn(1 + kNouveauxPrenoms, delegue);
@@ -212,51 +176,35 @@ void TFormCorrinom::CreeControles() {
 
   CreeBandeBas(centre);
 
-  connect(ListViewUsers_->header(), &QHeaderView::sectionClicked, this,
-          &TFormCorrinom::ListViewUsersColumnClick);
-  connect(ListViewRebus_->header(), &QHeaderView::sectionClicked, this,
-          &TFormCorrinom::ListViewRebusColumnClick);
-  connect(ListViewUsers_, &ListeRapport::Depose, this, &TFormCorrinom::ListViewUsersDragDrop);
-  connect(ListViewRebus_, &ListeRapport::Depose, this, &TFormCorrinom::ListViewRebusDragDrop);
-  connect(ListViewUsers_, &ListeRapport::ToucheSuppr, this, &TFormCorrinom::ListViewUsersKeyDown);
-  SuitFocus(ListViewUsers_);
-  SuitFocus(ListViewRebus_);
-
-  for (ListeRapport* liste : {ListViewUsers_, ListViewRebus_}) {
-    liste->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(liste, &QWidget::customContextMenuRequested, this, [this, liste](const QPoint& point) {
-      const std::unique_ptr<QMenu> menu =
-          MenuContextuel(liste == ListViewUsers_ ? ListeSource::Comptes : ListeSource::Rebus);
-      menu->exec(liste->viewport()->mapToGlobal(point));
-    });
-  }
 }
 
-namespace {
+ListeRapport* TFormCorrinom::CreeListe(QGroupBox* cadre, int margeHaut, ListeSource source) {
+  auto* dans = new QVBoxLayout(cadre);
+  dans->setContentsMargins(2, margeHaut, 2, 2);
+  auto* vue = new ListeRapport(source, jeton_, cadre);
+  vue->setObjectName(source == ListeSource::Comptes ? QStringLiteral("ListViewUsers") : QStringLiteral("ListViewRebus"));
+  auto* modele = new ModeleListe(source, etat_, *logique_, this);
+  (source == ListeSource::Comptes ? modeleComptes_ : modeleRebus_) = modele;
+  vue->setModel(modele);
+  const auto colonnes = fenetre::ColonnesListe(vue->objectName().toStdString());
+  for (std::size_t i = 0; i < colonnes.size(); ++i)
+    vue->header()->resizeSection(static_cast<int>(i), colonnes[i].largeur);
+  dans->addWidget(vue);
 
-// Keeps the search line at the right of GroupBox1's caption whatever its width.
-class PlaceLigneRecherche : public QObject {
- public:
-  PlaceLigneRecherche(QWidget* cadre, QWidget* libelle, QWidget* edition, QWidget* choix, QWidget* nombre)
-      : QObject(cadre), cadre_(cadre), libelle_(libelle), edition_(edition), choix_(choix), nombre_(nombre) {
-    cadre->installEventFilter(this);
-  }
-  bool eventFilter(QObject* objet, QEvent* e) override {
-    if (objet == cadre_ && e->type() == QEvent::Resize) {
-      const auto p = fenetre::PlaceRecherche(cadre_->width(), 96);
-      libelle_->setGeometry(RectQt(p.libelle));
-      edition_->setGeometry(RectQt(p.edition));
-      choix_->setGeometry(RectQt(p.choix));
-      nombre_->setGeometry(RectQt(p.nombre));
-    }
-    return false;
-  }
-
- private:
-  QWidget *cadre_, *libelle_, *edition_, *choix_, *nombre_;
-};
-
-}  // namespace
+  connect(vue->header(), &QHeaderView::sectionClicked, this,
+          [this, source](int colonne) { logique_->ColonneClic(source, colonne); });
+  connect(vue, &ListeRapport::Depose, this, [this, source](ListeSource depuis, std::optional<std::size_t> ligne) {
+    logique_->Depose(source, depuis, ligne ? std::optional<int>(static_cast<int>(*ligne)) : std::nullopt);
+  });
+  if (source == ListeSource::Comptes)
+    connect(vue, &ListeRapport::ToucheSuppr, this, [this] { logique_->ListViewUsersKeyDown(fenetre::kToucheSuppr); });
+  SuitFocus(vue);
+  vue->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(vue, &QWidget::customContextMenuRequested, this, [this, vue, source](const QPoint& point) {
+    MenuContextuel(source)->exec(vue->viewport()->mapToGlobal(point));
+  });
+  return vue;
+}
 
 void TFormCorrinom::CreeLigneRecherche(QGroupBox* GroupBox1) {
   auto* libelle = new QLabel(VersQt(fenetre::kTexteLibelleRecherche), GroupBox1);
@@ -278,7 +226,14 @@ void TFormCorrinom::CreeLigneRecherche(QGroupBox* GroupBox1) {
   LabelNombreComptes_ = new QLabel(GroupBox1);
   LabelNombreComptes_->setObjectName(Nom(fenetre::kNomLabelNombreComptes));
   LabelNombreComptes_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  new PlaceLigneRecherche(GroupBox1, libelle, EditRecherche_, ComboMarques_, LabelNombreComptes_);
+  // The search line at the right of GroupBox1's caption whatever its width.
+  new SuitTaille(GroupBox1, [=, this] {
+    const auto p = fenetre::PlaceRecherche(GroupBox1->width(), 96);
+    libelle->setGeometry(RectQt(p.libelle));
+    EditRecherche_->setGeometry(RectQt(p.edition));
+    ComboMarques_->setGeometry(RectQt(p.choix));
+    LabelNombreComptes_->setGeometry(RectQt(p.nombre));
+  });
   connect(EditRecherche_, &QLineEdit::textChanged, this,
           [this](const QString& texte) { logique_->EditRechercheChange(VersCp1252(texte)); });
   connect(ComboMarques_, &QComboBox::currentIndexChanged, this,
@@ -321,8 +276,6 @@ std::unique_ptr<QMenu> TFormCorrinom::MenuContextuel(ListeSource liste) {
   return menu;
 }
 
-void TFormCorrinom::Annule() { logique_->Annule(); }
-void TFormCorrinom::Retablit() { logique_->Retablit(); }
 void TFormCorrinom::PlaceSurCompteSelectionne() { logique_->PlaceSurCompteSelectionne(); }
 
 void TFormCorrinom::MontreNomFichier(std::u16string_view texte) {
@@ -376,15 +329,8 @@ void TFormCorrinom::CreeBandeHaut(QWidget* centre) {
   dans2->setSpacing(0);
   QWidget* ligne = Bande(Panel2, QStringLiteral("Panel2Haut"),
                          Fait("Panel2").place.hauteur - advice.place.hauteur - bevel.place.hauteur);
-  const Controle& label1 = Fait("Label1");
-  auto* Label1 = new QLabel(VersQt(label1.texte), ligne);
-  Label1->setObjectName(QStringLiteral("Label1"));
-  Label1->move(label1.place.x, label1.place.y);
-  Label1->adjustSize();
-  EditNomFich_ = new QLineEdit(ligne);
-  EditNomFich_->setObjectName(QStringLiteral("EditNomFich"));
-  EditNomFich_->setGeometry(RectQt(Fait("EditNomFich").place));
-  BoutonRelie(ligne, "ButtonOuvrir", &TFormCorrinom::ButtonOuvrirClick);
+  CreeControlesFixes(ligne, "Panel2");
+  EditNomFich_ = ligne->findChild<QLineEdit*>(QStringLiteral("EditNomFich"));
   connect(EditNomFich_, &QLineEdit::returnPressed, this, &TFormCorrinom::EditNomFichEntree);
   dans2->addWidget(ligne);
 
@@ -415,25 +361,21 @@ void TFormCorrinom::CreeGroupeAides(QWidget* parent) {
   GroupBox3->setMinimumWidth(120);
 
   // The three buttons at their fixed places; the counters docked at the bottom.
-  BoutonRelie(GroupBox3, "Button3", &TFormCorrinom::Button3Click);
-  BoutonRelie(GroupBox3, "Button6", &TFormCorrinom::Button6Click);
-  BoutonRelie(GroupBox3, "Button7", &TFormCorrinom::Button7Click);
-
+  CreeControlesFixes(GroupBox3, "GroupBox3");
   QGroupBox* GroupBoxResume = Cadre(GroupBox3, "GroupBoxResume");
   GroupBoxResume->setGeometry(RectQt(Fait("GroupBoxResume").place));
-  for (std::size_t i = 0; i < compteurs_.size(); ++i)
-    compteurs_[i] = Compteur(GroupBoxResume, fenetre::kCompteurs[i]);
-  new DockeEnBas(GroupBoxResume);
+  CreeControlesFixes(GroupBoxResume, "GroupBoxResume");
+  new SuitTaille(GroupBox3, [GroupBox3, GroupBoxResume] {
+    const int hauteur = GroupBoxResume->height();
+    GroupBoxResume->setGeometry(0, GroupBox3->height() - hauteur, GroupBox3->width(), hauteur);
+  });
 }
 
 void TFormCorrinom::CreeBandeBas(QWidget* centre) {
   auto* pile = static_cast<QVBoxLayout*>(centre->layout());
   QWidget* Panel3 = Bande(centre, "Panel3");
   Panel3->setMinimumWidth(0);
-  BoutonRelie(Panel3, "Button1", &TFormCorrinom::Button1Click);
-  BoutonRelie(Panel3, "Button2", &TFormCorrinom::Button2Click);
-  BoutonRelie(Panel3, "Button4", &TFormCorrinom::Button4Click);
-  BoutonRelie(Panel3, "ButtonChangements", &TFormCorrinom::ButtonChangementsClick);
+  CreeControlesFixes(Panel3, "Panel3");
   pile->addWidget(Panel3);
 }
 
@@ -477,10 +419,34 @@ void TFormCorrinom::OrdreFocus() {
 
 void TFormCorrinom::SuitFocus(QWidget* controle) { controle->installEventFilter(this); }
 
-void TFormCorrinom::BoutonRelie(QWidget* parent, std::string_view nom, void (TFormCorrinom::*clic)()) {
-  QPushButton* b = Bouton(parent, Fait(nom));
-  connect(b, &QPushButton::clicked, this, clic);
-  SuitFocus(b);
+void TFormCorrinom::CreeControlesFixes(QWidget* parent, std::string_view nom) {
+  for (const Controle& c : fenetre::Controles()) {
+    if (c.parent != nom || c.ancrage != fenetre::Ancrage::Aucun) continue;
+    QWidget* w = nullptr;
+    switch (c.genre) {
+      case fenetre::Genre::Bouton: {
+        QPushButton* b = Bouton(parent, c);
+        connect(b, &QPushButton::clicked, this, [this, n = c.nom] { Clic(n); });
+        SuitFocus(b);
+        continue;
+      }
+      case fenetre::Genre::Edition: w = new QLineEdit(parent); break;
+      case fenetre::Genre::Image: {
+        auto* image = new QLabel(parent);
+        image->setPixmap(ImageListRougeVertGris::Image(*c.marque).pixmap(16, 16));
+        w = image;
+        break;
+      }
+      default: w = new QLabel(VersQt(c.texte), parent); break;
+    }
+    w->setObjectName(Nom(c.nom));
+    if (c.style & fenetre::kTailleDuTexte) {
+      w->move(c.place.x, c.place.y);
+      w->adjustSize();
+    } else {
+      w->setGeometry(RectQt(c.place));
+    }
+  }
 }
 
 bool TFormCorrinom::eventFilter(QObject* objet, QEvent* e) {
@@ -506,15 +472,10 @@ void TFormCorrinom::Indication(const QString& texte) {
 }
 
 std::optional<std::size_t> TFormCorrinom::LigneSelectionnee(ListeSource liste) const {
-  switch (liste) {
-    case ListeSource::Comptes: {
-      const std::optional<std::size_t> vue = ListViewUsers_->LigneSelectionnee();
-      return vue ? logique_->LigneEtat(static_cast<int>(*vue)) : std::nullopt;
-    }
-    case ListeSource::Rebus: return ListViewRebus_->LigneSelectionnee();
-    case ListeSource::Autre: break;
-  }
-  return std::nullopt;
+  if (liste == ListeSource::Autre) return std::nullopt;
+  const std::optional<std::size_t> vue =
+      (liste == ListeSource::Comptes ? ListViewUsers_ : ListViewRebus_)->LigneSelectionnee();
+  return vue ? logique_->LigneEtat(liste, static_cast<int>(*vue)) : std::nullopt;
 }
 
 void TFormCorrinom::Redessine(Redessin quoi, const fenetre::Selections& selection) {
@@ -524,9 +485,8 @@ void TFormCorrinom::Redessine(Redessin quoi, const fenetre::Selections& selectio
   if (fenetre::Contient(quoi, Redessin::LignesComptes)) modeleComptes_->Rafraichit();
   if (fenetre::Contient(quoi, Redessin::LignesRebus)) modeleRebus_->Rafraichit();
   std::optional<std::size_t> choisie;
-  if (selection.comptes)
-    if (const std::optional<int> vue = logique_->LigneVue(*selection.comptes))
-      choisie = static_cast<std::size_t>(*vue);
+  if (const std::optional<int> vue = logique_->LigneVue(ListeSource::Comptes, selection.comptes))
+    choisie = static_cast<std::size_t>(*vue);
   ListViewUsers_->SelectionneLigne(choisie);
   ListViewRebus_->SelectionneLigne(selection.rebus);
   ListViewUsers_->verticalScrollBar()->setValue(defileComptes);
@@ -542,7 +502,8 @@ void TFormCorrinom::Redessine(Redessin quoi, const fenetre::Selections& selectio
   LabelNombreComptes_->setText(VersQt(logique_->TexteNombreComptes()));
   if (fenetre::Contient(quoi, Redessin::Compteurs)) {
     const auto textes = fenetre::TextesCompteurs(etat_.compteurs);
-    for (std::size_t i = 0; i < compteurs_.size(); ++i) compteurs_[i]->setText(VersQt(textes[i]));
+    for (std::size_t i = 0; i < textes.size(); ++i)
+      findChild<QLabel*>(Nom(fenetre::kCompteurs[i]))->setText(VersQt(textes[i]));
   }
 }
 
@@ -616,32 +577,15 @@ void TFormCorrinom::EditNomFichEntree() {
   logique_->EditNomFichEntree(VueUtf16(texte));
 }
 
-void TFormCorrinom::Button3Click() { logique_->Button3Click(); }
-void TFormCorrinom::Button6Click() { logique_->Button6Click(); }
-void TFormCorrinom::Button7Click() { logique_->Button7Click(); }
-void TFormCorrinom::Button1Click() { logique_->Button1Click(); }
-void TFormCorrinom::Button2Click() { close(); }
-void TFormCorrinom::Button4Click() { logique_->Button4Click(); }
-void TFormCorrinom::ButtonChangementsClick() { logique_->ButtonChangementsClick(); }
+void TFormCorrinom::Clic(std::string_view bouton) {
+  if (bouton == "ButtonOuvrir") ButtonOuvrirClick();
+  else if (bouton == "Button2") close();
+  else logique_->Clic(bouton);
+}
 
 void TFormCorrinom::closeEvent(QCloseEvent* e) {
   if (logique_->FormCloseQuery()) e->accept();
   else e->ignore();
 }
-
-void TFormCorrinom::ListViewUsersColumnClick(int colonne) { logique_->ListViewUsersColumnClick(colonne); }
-void TFormCorrinom::ListViewRebusColumnClick(int colonne) { logique_->ListViewRebusColumnClick(colonne); }
-
-void TFormCorrinom::ListViewUsersDragDrop(ListeSource source, std::optional<std::size_t> cible) {
-  // The list shows the filter's rows: the row under the drop, in the whole list.
-  if (cible) cible = logique_->LigneEtat(static_cast<int>(*cible));
-  logique_->ListViewUsersDragDrop(source, cible);
-}
-
-void TFormCorrinom::ListViewRebusDragDrop(ListeSource source, std::optional<std::size_t> cible) {
-  logique_->ListViewRebusDragDrop(source, cible);
-}
-
-void TFormCorrinom::ListViewUsersKeyDown() { logique_->ListViewUsersKeyDown(fenetre::kToucheSuppr); }
 
 }  // namespace corrinom::app

@@ -35,8 +35,7 @@ namespace corrinom::app {
 
 class DialoguesQt;
 class ListeRapport;
-class ModeleComptes;
-class ModeleRebus;
+class ModeleListe;
 
 class TFormCorrinom : public QMainWindow, private fenetre::VueFenetre {
   Q_OBJECT
@@ -54,27 +53,12 @@ class TFormCorrinom : public QMainWindow, private fenetre::VueFenetre {
   // that resolution.
   void PlaceFenetre(int dpi, const QRect& ecran);
 
-  // The handlers, callable directly (tests, the screenshot program).
-  void ButtonOuvrirClick();
+  // A click on a button of the window by its name (tests, the screenshot program).
+  void Clic(std::string_view bouton);
   void OuvreFichier(const QString& nomFichier);  // what follows the open-file dialog
   void EditNomFichEntree();                      // Entrée in EditNomFich
-  void Button1Click();
-  void Button2Click();
-  void Button3Click();
-  void Button4Click();
-  void Button6Click();
-  void Button7Click();
-  void ButtonChangementsClick();
-  void ListViewUsersColumnClick(int colonne);
-  void ListViewRebusColumnClick(int colonne);
-  void ListViewUsersDragDrop(ListeSource source, std::optional<std::size_t> cible);
-  void ListViewRebusDragDrop(ListeSource source, std::optional<std::size_t> cible);
-  void ListViewUsersKeyDown();
 
-  // Undo and redo (Ctrl+Z, Ctrl+Y or Ctrl+Shift+Z outside an edit box), the
-  // keyboard move (Ctrl+Entrée) and the context menus of the two lists.
-  void Annule();
-  void Retablit();
+  // The keyboard move (Ctrl+Entrée) and the context menus of the two lists.
   void PlaceSurCompteSelectionne();
   std::unique_ptr<QMenu> MenuContextuel(ListeSource liste);
 
@@ -124,8 +108,12 @@ class TFormCorrinom : public QMainWindow, private fenetre::VueFenetre {
   void Raccourci(const QKeySequence& touches, fenetre::ActionClavier action);
   void OrdreFocus();
   void SuitFocus(QWidget* controle);
-  // A button of the table that runs `clic` and whose focus the hints follow.
-  void BoutonRelie(QWidget* parent, std::string_view nom, void (TFormCorrinom::*clic)());
+  // The controls of the table at fixed places in `parent` (named `nom` in the
+  // table), in the table's order; the focus hints follow its buttons, which Clic answers.
+  void CreeControlesFixes(QWidget* parent, std::string_view nom);
+  // One of the two report lists, filling its group box below `margeHaut`, over its model.
+  ListeRapport* CreeListe(QGroupBox* cadre, int margeHaut, ListeSource source);
+  void ButtonOuvrirClick();
   void Indication(const QString& texte);
 
   // What the window's logic asks of this shell.
@@ -145,8 +133,8 @@ class TFormCorrinom : public QMainWindow, private fenetre::VueFenetre {
   std::unique_ptr<fenetre::LogiqueFenetre> logique_;
   QByteArray jeton_;
 
-  ModeleComptes* modeleComptes_ = nullptr;
-  ModeleRebus* modeleRebus_ = nullptr;
+  ModeleListe* modeleComptes_ = nullptr;
+  ModeleListe* modeleRebus_ = nullptr;
 
   QLineEdit* EditNomFich_ = nullptr;
   QLineEdit* EditRecherche_ = nullptr;
@@ -156,7 +144,6 @@ class TFormCorrinom : public QMainWindow, private fenetre::VueFenetre {
   bool arret_ = false;
   ListeRapport* ListViewUsers_ = nullptr;
   ListeRapport* ListViewRebus_ = nullptr;
-  std::array<QLabel*, 4> compteurs_{};  // RienAFaire, DejaBon, AFaireMineur, AFaire
   std::array<QLabel*, 2> panneaux_{};
   QLabel* panneauBase_ = nullptr;
 };

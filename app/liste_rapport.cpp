@@ -7,6 +7,8 @@
 #include <QKeyEvent>
 #include <QMimeData>
 
+#include "window/logique_fenetre.h"
+
 namespace corrinom::app {
 
 namespace {
@@ -49,8 +51,6 @@ ListeRapport::ListeRapport(ListeSource moi, QByteArray jeton, QWidget* parent)
   setSelectionBehavior(QAbstractItemView::SelectRows);
   setEditTriggers(QAbstractItemView::NoEditTriggers);
   setSortingEnabled(false);
-  setDragEnabled(true);
-  setAcceptDrops(true);
   setDropIndicatorShown(false);
   setDragDropMode(QAbstractItemView::DragDrop);
   setDefaultDropAction(Qt::MoveAction);
@@ -95,7 +95,8 @@ void ListeRapport::startDrag(Qt::DropActions) {
 }
 
 bool ListeRapport::Accepte(const QMimeData* donnees) const {
-  return accepte_ && accepte_(SourceGlisse(donnees, jeton_));
+  // Which drags a list accepts is the window's logic's to say.
+  return fenetre::LogiqueFenetre::AccepteGlisse(moi_, SourceGlisse(donnees, jeton_));
 }
 
 void ListeRapport::dragEnterEvent(QDragEnterEvent* e) {
@@ -120,13 +121,11 @@ void ListeRapport::dragMoveEvent(QDragMoveEvent* e) {
   }
 }
 
-void ListeRapport::dragLeaveEvent(QDragLeaveEvent* e) { QTreeView::dragLeaveEvent(e); }
-
 void ListeRapport::dropEvent(QDropEvent* e) {
   stopAutoScroll();
   setState(NoState);
   const ListeSource source = SourceGlisse(e->mimeData(), jeton_);
-  if (!accepte_ || !accepte_(source)) {
+  if (!fenetre::LogiqueFenetre::AccepteGlisse(moi_, source)) {
     e->ignore();
     return;
   }

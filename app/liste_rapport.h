@@ -38,9 +38,6 @@ class ListeRapport : public QTreeView {
   // viewport, or none (below the last row).
   std::optional<std::size_t> LigneALaHauteur(int y) const;
 
-  // Which drags this list accepts, as the window decides it.
-  void setAccepte(bool (*accepte)(ListeSource)) { accepte_ = accepte; }
-
  signals:
   void Depose(corrinom::ListeSource source, std::optional<std::size_t> cible);
   void ToucheSuppr();
@@ -49,7 +46,6 @@ class ListeRapport : public QTreeView {
   void startDrag(Qt::DropActions actions) override;
   void dragEnterEvent(QDragEnterEvent* e) override;
   void dragMoveEvent(QDragMoveEvent* e) override;
-  void dragLeaveEvent(QDragLeaveEvent* e) override;
   void dropEvent(QDropEvent* e) override;
   void keyPressEvent(QKeyEvent* e) override;
 
@@ -58,7 +54,6 @@ class ListeRapport : public QTreeView {
 
   ListeSource moi_;
   QByteArray jeton_;
-  bool (*accepte_)(ListeSource) = nullptr;
 };
 
 }  // namespace corrinom::app

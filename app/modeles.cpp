@@ -4,6 +4,7 @@
 #include <QBrush>
 #include <QImage>
 #include <QPainter>
+#include <span>
 
 #include "app/texte_qt.h"
 #include "window/accessibilite.h"
@@ -39,20 +40,31 @@ const QIcon& ImageListRougeVertGris::Image(Marque marque) {
   return images[static_cast<std::size_t>(i)];
 }
 
+ModeleListe::ModeleListe(ListeSource liste, const EtatRapprochement& etat, const fenetre::LogiqueFenetre& logique,
+                         QObject* parent)
+    : QAbstractTableModel(parent), liste_(liste), etat_(etat), logique_(logique) {
+  for (const fenetre::Colonne& c : liste == ListeSource::Comptes ? std::span<const fenetre::Colonne>(fenetre::kColonnesComptes)
+                                                                 : std::span<const fenetre::Colonne>(fenetre::kColonnesRebus))
+    titres_ << VersQt(c.titre);
+}
+
 void ModeleListe::Rafraichit() {
   beginResetModel();
   endResetModel();
 }
 
+int ModeleListe::rowCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : static_cast<int>(logique_.NombreLignes(liste_));
+}
+
 int ModeleListe::columnCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : static_cast<int>(Titres().size());
+  return parent.isValid() ? 0 : static_cast<int>(titres_.size());
 }
 
 QVariant ModeleListe::headerData(int section, Qt::Orientation orientation, int role) const {
   if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
-  const QStringList& t = Titres();
-  if (section < 0 || section >= t.size()) return {};
-  return t[section];
+  if (section < 0 || section >= titres_.size()) return {};
+  return titres_[section];
 }
 
 Qt::ItemFlags ModeleListe::flags(const QModelIndex& index) const {
@@ -61,68 +73,37 @@ Qt::ItemFlags ModeleListe::flags(const QModelIndex& index) const {
   return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsDragEnabled | Qt::ItemIsDropEnabled;
 }
 
-namespace {
-
-template <std::size_t N>
-constexpr std::array<int, N> Largeurs(const std::array<fenetre::Colonne, N>& colonnes) {
-  std::array<int, N> l{};
-  for (std::size_t i = 0; i < N; ++i) l[i] = colonnes[i].largeur;
-  return l;
+QVariant ModeleListe::data(const QModelIndex& index, int role) const {
+  const std::optional<std::size_t> ligne = index.isValid() ? logique_.LigneEtat(liste_, index.row()) : std::nullopt;
+  if (!ligne) return {};
+  if (role == Qt::DisplayRole)
+    return VersQt(logique_.TexteCellule(liste_, index.row(), static_cast<std::size_t>(index.column())));
+  if (liste_ == ListeSource::Comptes) return DonneeCompte(etat_.comptes[*ligne], index.column(), role);
+  // The list's hint, wherever the pointer rests on it.
+  if (role != Qt::ToolTipRole || etat_.indicationRebus.empty()) return {};
+  return VersQt(etat_.indicationRebus);
 }
 
-template <std::size_t N>
-QStringList TitresColonnes(const std::array<fenetre::Colonne, N>& colonnes) {
-  QStringList t;
-  for (const fenetre::Colonne& c : colonnes) t << VersQt(c.titre);
-  return t;
-}
-
-}  // namespace
-
-const std::array<int, 7> ModeleComptes::kLargeurs = Largeurs(fenetre::kColonnesComptes);
-
-const QStringList& ModeleComptes::Titres() const {
-  static const QStringList titres = TitresColonnes(fenetre::kColonnesComptes);
-  return titres;
-}
-
-int ModeleComptes::rowCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : static_cast<int>(logique_.LignesComptesVisibles().size());
-}
-
-namespace {
-
-QColor CouleurDeMarque(Marque marque) {
-  const fenetre::Couleur c = fenetre::CouleurMarque(marque);
-  return QColor(c.rouge, c.vert, c.bleu);
-}
-
-}  // namespace
-
-QVariant ModeleComptes::data(const QModelIndex& index, int role) const {
-  if (!index.isValid()) return {};
-  const std::optional<std::size_t> position = logique_.LigneEtat(index.row());
-  if (!position) return {};
-  const LigneCompte& ligne = etat_.comptes[*position];
+QVariant ModeleListe::DonneeCompte(const LigneCompte& ligne, int colonne, int role) const {
   switch (role) {
     case kRoleLettresChangees: {
-      const std::vector<bool> change = fenetre::LettresSurlignees(ligne, index.column());
+      const std::vector<bool> change = fenetre::LettresSurlignees(ligne, colonne);
       if (change.empty()) return {};
       QString masque;
       masque.reserve(static_cast<qsizetype>(change.size()));
       for (bool c : change) masque += c ? QLatin1Char('1') : QLatin1Char('0');
       return masque;
     }
-    case kRoleCouleurMarque:
-      return CouleurDeMarque(ligne.marque);
-    case Qt::DisplayRole:
-      return VersQt(fenetre::TexteCellule(ligne, static_cast<std::size_t>(index.column())));
+    case kRoleCouleurMarque: {
+      const fenetre::Couleur c = fenetre::CouleurMarque(ligne.marque);
+      return QColor(c.rouge, c.vert, c.bleu);
+    }
     case Qt::DecorationRole:
-      if (index.column() == 0) return ImageListRougeVertGris::Image(ligne.marque);
+      if (colonne == 0) return ImageListRougeVertGris::Image(ligne.marque);
       return {};
     case Qt::AccessibleTextRole:
       // The mark is a picture: a screen reader says its words after the login.
-      if (index.column() == 0) return VersQt(fenetre::TexteAccessibleCompte(ligne));
+      if (colonne == 0) return VersQt(fenetre::TexteAccessibleCompte(ligne));
       return {};
     case Qt::ForegroundRole:
       return QBrush(Qt::black);
@@ -136,7 +117,7 @@ QVariant ModeleComptes::data(const QModelIndex& index, int role) const {
 
 void DelegueLettresChangees::paint(QPainter* peintre, const QStyleOptionViewItem& option,
                                    const QModelIndex& index) const {
-  const QString masque = index.data(ModeleComptes::kRoleLettresChangees).toString();
+  const QString masque = index.data(ModeleListe::kRoleLettresChangees).toString();
   const QString texte = index.data(Qt::DisplayRole).toString();
   // Each CP1252 byte is one character of the text, so the mask lines up with it.
   if (!masque.contains(QLatin1Char('1')) || masque.size() != texte.size())
@@ -152,7 +133,7 @@ void DelegueLettresChangees::paint(QPainter* peintre, const QStyleOptionViewItem
   const QRect zone = style->subElementRect(QStyle::SE_ItemViewItemText, &fond, vue).adjusted(2, 0, -2, 0);
   const bool choisie = option.state & QStyle::State_Selected;
   const QColor normale = choisie ? option.palette.color(QPalette::HighlightedText) : QColor(Qt::black);
-  const QColor marque = index.data(ModeleComptes::kRoleCouleurMarque).value<QColor>();
+  const QColor marque = index.data(ModeleListe::kRoleCouleurMarque).value<QColor>();
   QFont gras = option.font;
   gras.setBold(true);
   peintre->save();
@@ -172,28 +153,6 @@ void DelegueLettresChangees::paint(QPainter* peintre, const QStyleOptionViewItem
     debut = fin;
   }
   peintre->restore();
-}
-
-const std::array<int, 3> ModeleRebus::kLargeurs = Largeurs(fenetre::kColonnesRebus);
-
-const QStringList& ModeleRebus::Titres() const {
-  static const QStringList titres = TitresColonnes(fenetre::kColonnesRebus);
-  return titres;
-}
-
-int ModeleRebus::rowCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : static_cast<int>(etat_.rebus.size());
-}
-
-QVariant ModeleRebus::data(const QModelIndex& index, int role) const {
-  if (!index.isValid() || index.row() >= rowCount()) return {};
-  if (role == Qt::ToolTipRole) {
-    if (etat_.indicationRebus.empty()) return {};
-    return VersQt(etat_.indicationRebus);
-  }
-  if (role != Qt::DisplayRole) return {};
-  const LigneRebus& ligne = etat_.rebus[static_cast<std::size_t>(index.row())];
-  return VersQt(fenetre::TexteCellule(ligne, static_cast<std::size_t>(index.column())));
 }
 
 }  // namespace corrinom::app

@@ -9,6 +9,7 @@
 #include <optional>
 #include <vector>
 
+#include "reconcile/deplacements.h"
 #include "reconcile/etat.h"
 
 namespace corrinom::fenetre {
@@ -23,49 +24,38 @@ class ImageListRougeVertGris {
   static const QIcon& Image(Marque marque);  // an empty icon for a value outside the four
 };
 
+// ListViewUsers (the login with the mark picture, then sub-items 0 to 5, for the
+// rows the window's filter shows) or ListViewRebus (last name, first names, birth
+// date), as a Qt model over the window logic's rows of that list. It owns nothing
+// and is told to refresh after each operation.
 class ModeleListe : public QAbstractTableModel {
   Q_OBJECT
 
  public:
-  explicit ModeleListe(const EtatRapprochement& etat, QObject* parent = nullptr)
-      : QAbstractTableModel(parent), etat_(etat) {}
-
-  // The whole state may have changed: rows, order, texts, marks.
-  void Rafraichit();
-
-  QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
-  Qt::ItemFlags flags(const QModelIndex& index) const override;
-
- protected:
-  virtual const QStringList& Titres() const = 0;
-  int columnCount(const QModelIndex& parent = {}) const override;
-
-  const EtatRapprochement& etat_;
-};
-
-// ListViewUsers: login (with the mark picture), then sub-items 0 to 5, for the
-// rows the window's filter shows; a row of the view is the logic's LigneEtat.
-class ModeleComptes : public ModeleListe {
-  Q_OBJECT
-
- public:
-  ModeleComptes(const EtatRapprochement& etat, const fenetre::LogiqueFenetre& logique, QObject* parent = nullptr)
-      : ModeleListe(etat, parent), logique_(logique) {}
-  static const std::array<int, 7> kLargeurs;
+  ModeleListe(ListeSource liste, const EtatRapprochement& etat, const fenetre::LogiqueFenetre& logique,
+              QObject* parent = nullptr);
   // In "Nouv. noms" and "Nouv. prénoms": one character per letter, '1' for a
   // letter that differs from the current name (LettresChangees), else '0'.
   static constexpr int kRoleLettresChangees = Qt::UserRole + 1;
   // The mark's colour, for the emphasized letters.
   static constexpr int kRoleCouleurMarque = Qt::UserRole + 2;
 
-  int rowCount(const QModelIndex& parent = {}) const override;
-  QVariant data(const QModelIndex& index, int role) const override;
+  // The whole state may have changed: rows, order, texts, marks.
+  void Rafraichit();
 
- protected:
-  const QStringList& Titres() const override;
+  int rowCount(const QModelIndex& parent = {}) const override;
+  int columnCount(const QModelIndex& parent = {}) const override;
+  QVariant data(const QModelIndex& index, int role) const override;
+  QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+  Qt::ItemFlags flags(const QModelIndex& index) const override;
 
  private:
+  QVariant DonneeCompte(const LigneCompte& ligne, int colonne, int role) const;
+
+  ListeSource liste_;
+  const EtatRapprochement& etat_;
   const fenetre::LogiqueFenetre& logique_;
+  QStringList titres_;
 };
 
 // Draws the letters of a new name that differ from the current one in bold, in
@@ -77,21 +67,6 @@ class DelegueLettresChangees : public QStyledItemDelegate {
   using QStyledItemDelegate::QStyledItemDelegate;
   void paint(QPainter* peintre, const QStyleOptionViewItem& option,
              const QModelIndex& index) const override;
-};
-
-// ListViewRebus: last name, first names, birth date.
-class ModeleRebus : public ModeleListe {
-  Q_OBJECT
-
- public:
-  using ModeleListe::ModeleListe;
-  static const std::array<int, 3> kLargeurs;
-
-  int rowCount(const QModelIndex& parent = {}) const override;
-  QVariant data(const QModelIndex& index, int role) const override;
-
- protected:
-  const QStringList& Titres() const override;
 };
 
 }  // namespace corrinom::app

@@ -48,6 +48,13 @@ int Proportion(int valeur, int numerateur, int denominateur) {
 
 int HauteurPolice(int points, int dpi, int pourcent) { return -Proportion(points * pourcent, dpi, 72 * 100); }
 
+int SensDefilementGlisse(int y, int basEntete, int basClient, int dpi) {
+  const int bord = AEchelle(12, dpi);
+  if (y >= basEntete && y < basEntete + bord) return -1;
+  if (y > basClient - bord && y <= basClient) return 1;
+  return 0;
+}
+
 Point Centre(Taille taille, const Rectangle& autour) {
   return {autour.x + (autour.largeur - taille.largeur) / 2, autour.y + (autour.hauteur - taille.hauteur) / 2};
 }

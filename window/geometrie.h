@@ -66,6 +66,12 @@ int Proportion(int valeur, int numerateur, int denominateur);
 // negative, as the system's fonts take a height without the leading.
 int HauteurPolice(int points, int dpi, int pourcent = 100);
 
+// A drag resting near the top or the bottom of a list scrolls it a row at a
+// time: -1 (up) while the pointer's height `y` in the list lies within 12 pixels
+// at 96 dpi below the header's bottom `basEntete`, 1 (down) within as much above
+// the list's bottom `basClient`, else 0.
+int SensDefilementGlisse(int y, int basEntete, int basClient, int dpi);
+
 // The top-left corner that centres `taille` on `autour`.
 Point Centre(Taille taille, const Rectangle& autour);
 

@@ -1,6 +1,7 @@
 #include "window/logique_fenetre.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "import/ouvrir.h"
 #include "operator/dialogues.h"
@@ -11,6 +12,8 @@
 #include "reconcile/marques.h"
 #include "reconcile/ressemblance.h"
 #include "reconcile/tri.h"
+#include "window/accessibilite.h"
+#include "window/controles.h"
 #include "session/ecriture.h"
 #include "session/progression.h"
 #include "window/restauration_fenetre.h"
@@ -414,6 +417,65 @@ std::optional<int> LogiqueFenetre::LigneVue(std::size_t ligneEtat) const {
   const auto p = std::lower_bound(visibles_.begin(), visibles_.end(), ligneEtat);
   if (p == visibles_.end() || *p != ligneEtat) return std::nullopt;
   return static_cast<int>(p - visibles_.begin());
+}
+
+std::optional<std::size_t> LogiqueFenetre::LigneEtat(ListeSource liste, int ligneVue) const {
+  if (liste == ListeSource::Comptes) return LigneEtat(ligneVue);
+  if (liste != ListeSource::Rebus || ligneVue < 0 || static_cast<std::size_t>(ligneVue) >= etat_.rebus.size())
+    return std::nullopt;
+  return static_cast<std::size_t>(ligneVue);
+}
+
+std::optional<int> LogiqueFenetre::LigneVue(ListeSource liste, std::optional<std::size_t> ligneEtat) const {
+  if (!ligneEtat) return std::nullopt;
+  if (liste == ListeSource::Comptes) return LigneVue(*ligneEtat);
+  if (liste != ListeSource::Rebus || *ligneEtat >= etat_.rebus.size()) return std::nullopt;
+  return static_cast<int>(*ligneEtat);
+}
+
+std::size_t LogiqueFenetre::NombreLignes(ListeSource liste) const {
+  if (liste == ListeSource::Comptes) return visibles_.size();
+  return liste == ListeSource::Rebus ? etat_.rebus.size() : 0;
+}
+
+std::string_view LogiqueFenetre::TexteCellule(ListeSource liste, int ligneVue, std::size_t colonne) const {
+  const std::optional<std::size_t> ligne = LigneEtat(liste, ligneVue);
+  if (!ligne) return {};
+  if (liste == ListeSource::Rebus) return fenetre::TexteCellule(etat_.rebus[*ligne], colonne);
+  const LigneCompte& compte = etat_.comptes[*ligne];
+  if (colonne == kColonnesComptes.size()) return MotMarque(compte.marque);
+  return fenetre::TexteCellule(compte, colonne);
+}
+
+void LogiqueFenetre::ColonneClic(ListeSource liste, int colonne) {
+  if (liste == ListeSource::Comptes) ListViewUsersColumnClick(colonne);
+  else if (liste == ListeSource::Rebus) ListViewRebusColumnClick(colonne);
+}
+
+bool LogiqueFenetre::AccepteGlisse(ListeSource liste, ListeSource source) {
+  return (liste == ListeSource::Comptes && ListViewUsersDragOver(source)) ||
+         (liste == ListeSource::Rebus && ListViewRebusDragOver(source));
+}
+
+void LogiqueFenetre::Depose(ListeSource liste, ListeSource source, std::optional<int> ligneVue) {
+  if (!AccepteGlisse(liste, source)) return;
+  // A drop below the last row is a drop on no row.
+  const std::optional<std::size_t> cible = ligneVue ? LigneEtat(liste, *ligneVue) : std::nullopt;
+  if (liste == ListeSource::Comptes) ListViewUsersDragDrop(source, cible);
+  else ListViewRebusDragDrop(source, cible);
+}
+
+bool LogiqueFenetre::Clic(std::string_view bouton) {
+  static constexpr std::pair<std::string_view, void (LogiqueFenetre::*)()> kBoutons[] = {
+      {"Button1", &LogiqueFenetre::Button1Click}, {"Button3", &LogiqueFenetre::Button3Click},
+      {"Button4", &LogiqueFenetre::Button4Click}, {"Button6", &LogiqueFenetre::Button6Click},
+      {"Button7", &LogiqueFenetre::Button7Click}, {"ButtonChangements", &LogiqueFenetre::ButtonChangementsClick}};
+  for (const auto& [nom, clic] : kBoutons) {
+    if (nom != bouton) continue;
+    (this->*clic)();
+    return true;
+  }
+  return false;
 }
 
 void LogiqueFenetre::FocusEntre(std::string_view controle) {

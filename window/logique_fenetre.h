@@ -236,6 +236,27 @@ class LogiqueFenetre {
   // none out of range or hidden.
   std::optional<std::size_t> LigneEtat(int ligneVue) const;
   std::optional<int> LigneVue(std::size_t ligneEtat) const;
+  // The same for either list (ListViewRebus shows every row of the not-found list,
+  // in order), the number of rows a list shows, and the text of a cell of a shown
+  // row (TexteCellule of window/controles.h; past the account list's last column,
+  // its row's mark in words, for a shell that keeps it in a hidden column).
+  std::optional<std::size_t> LigneEtat(ListeSource liste, int ligneVue) const;
+  std::optional<int> LigneVue(ListeSource liste, std::optional<std::size_t> ligneEtat) const;
+  std::size_t NombreLignes(ListeSource liste) const;
+  std::string_view TexteCellule(ListeSource liste, int ligneVue, std::size_t colonne) const;
+
+  // The events of either list, as the shells see them: a click on a column
+  // header, whether the list accepts a drag from `source`, and a drop on the
+  // list's shown row `ligneVue` (none: below the last row), which does nothing
+  // when the list does not accept it.
+  void ColonneClic(ListeSource liste, int colonne);
+  static bool AccepteGlisse(ListeSource liste, ListeSource source);
+  void Depose(ListeSource liste, ListeSource source, std::optional<int> ligneVue);
+
+  // A click on a button of the table by its name: true when it is one of the
+  // buttons this logic answers whole (Button1, Button3, Button4, Button6, Button7,
+  // ButtonChangements); "Ouvrir" and "Fermer" need the shell.
+  bool Clic(std::string_view bouton);
 
   // The context menus: on a not-found person, and on an account row.
   std::vector<EntreeMenu> MenuRebus() const;

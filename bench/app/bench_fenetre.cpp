@@ -4,6 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <map>
@@ -82,7 +83,7 @@ void BM_TriColonne(benchmark::State& state) {
   FenetreChargee w(static_cast<int>(state.range(0)));
   int colonne = 1;
   for (auto _ : state) {
-    w.f->ListViewUsersColumnClick(colonne);
+    w.emit f->ListViewUsers()->header()->sectionClicked(colonne);
     QApplication::processEvents();
     colonne = colonne == 1 ? 2 : 1;  // alternate so that every click really reorders
   }
@@ -115,9 +116,9 @@ void BM_DeplacementAllerRetour(benchmark::State& state) {
   const std::size_t cible = static_cast<std::size_t>(n - 10);
   for (auto _ : state) {
     w.f->ListViewRebus()->SelectionneLigne(0);
-    w.f->ListViewUsersDragDrop(ListeSource::Rebus, cible);
+    w.emit f->ListViewUsers()->Depose(ListeSource::Rebus, cible);
     w.f->ListViewUsers()->SelectionneLigne(cible);
-    w.f->ListViewRebusDragDrop(ListeSource::Comptes, std::nullopt);
+    w.emit f->ListViewRebus()->Depose(ListeSource::Comptes, std::nullopt);
     QApplication::processEvents();
   }
   if (w.etat.rebus.size() != 1) state.SkipWithError("the move did not go back and forth");

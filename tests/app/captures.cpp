@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QHeaderView>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
@@ -127,8 +128,8 @@ int main(int argc, char** argv) {
   QApplication::processEvents();
 
   f.OuvreFichier(echantillon);
-  f.Button3Click();
-  f.ListViewUsersColumnClick(0);  // group the rows by mark: grey, green, pink, red
+  f.Clic("Button3");
+  emit f.ListViewUsers()->header()->sectionClicked(0);  // group the rows by mark: grey, green, pink, red
   const int dernier = f.ListViewUsers()->model()->rowCount() - 1;
   f.ListViewUsers()->SelectionneLigne(dernier > 0 ? std::optional<std::size_t>(dernier) : std::nullopt);
   f.ListViewUsers()->scrollToBottom();
@@ -144,12 +145,12 @@ int main(int argc, char** argv) {
   pilote.Enregistre(&f, QStringLiteral("corrinom_filtre.png"));
   f.ComboMarques()->setCurrentIndex(0);
 
-  f.Button7Click();
+  f.Clic("Button7");
   QApplication::processEvents();
 
-  f.Button4Click();
+  f.Clic("Button4");
   QApplication::processEvents();
-  f.ButtonChangementsClick();
+  f.Clic("ButtonChangements");
   QApplication::processEvents();
 
   // The credentials dialog the system's store asks with on Linux.

@@ -203,7 +203,7 @@ class TestBoutEnBout : public QObject {
     for (const LigneCompte& l : etat.comptes) enAttente += EstModification(l.marque) ? 1 : 0;
     QVERIFY(enAttente >= 2);
     script.reponses = {Reponse::Oui};
-    f.Button1Click();
+    f.Clic("Button1");
     QCOMPARE(VersQt(script.textes(DialoguesScript::Genre::Message).back()),
              QStringLiteral("0 suppression effectu\u00e9e\n%1 changements de nom effectu\u00e9s").arg(enAttente));
     CompteStocke ndiayeApres;

@@ -109,7 +109,7 @@ class TestConfort : public QObject {
       QTimer::singleShot(0, [&] { f.FenetreProgression()->findChild<QPushButton*>()->click(); });
     };
     banc.script.reponses = {Reponse::Oui, Reponse::Oui};
-    f.Button1Click();
+    f.Clic("Button1");
     QCOMPARE(lent.ecritures, 1);
     QCOMPARE(textes, QStringList{QStringLiteral("Écriture des changements : 0 / 3")});
     textes.clear();
@@ -168,10 +168,10 @@ class TestConfort : public QObject {
     QAbstractItemModel* m = banc.fenetre->ListViewUsers()->model();
     // Each mask lines up with the column's text ("Nouv. noms", "Nouv. prénoms").
     QCOMPARE(m->index(0, 4).data().toString(), QStringLiteral("MARTINE"));
-    QCOMPARE(m->index(0, 4).data(ModeleComptes::kRoleLettresChangees).toString(), QStringLiteral("0000001"));
+    QCOMPARE(m->index(0, 4).data(ModeleListe::kRoleLettresChangees).toString(), QStringLiteral("0000001"));
     QCOMPARE(m->index(0, 5).data().toString(), QStringLiteral("Hélène"));
-    QCOMPARE(m->index(0, 5).data(ModeleComptes::kRoleLettresChangees).toString(), QStringLiteral("010100"));
-    QVERIFY(m->index(0, 2).data(ModeleComptes::kRoleLettresChangees).isNull());
+    QCOMPARE(m->index(0, 5).data(ModeleListe::kRoleLettresChangees).toString(), QStringLiteral("010100"));
+    QVERIFY(m->index(0, 2).data(ModeleListe::kRoleLettresChangees).isNull());
     for (int colonne : {4, 5})
       QVERIFY(qobject_cast<DelegueLettresChangees*>(banc.fenetre->ListViewUsers()->itemDelegateForColumn(colonne)));
   }

@@ -21,6 +21,7 @@
 #include "app/form_changements.h"
 #include "app/form_ressemblance.h"
 #include "app/modeles.h"
+#include "window/controles.h"
 #include "app/texte_qt.h"
 #include "window/images_marques.h"
 #include "tests/app/outils.h"
@@ -119,11 +120,11 @@ class TestFenetre : public QObject {
     const QStringList colonnesRebus{"Noms", "Prénoms", "Date naiss"};
     for (int c = 0; c < 7; ++c) {
       QCOMPARE(f.ListViewUsers()->model()->headerData(c, Qt::Horizontal).toString(), colonnesComptes[c]);
-      QCOMPARE(f.ListViewUsers()->header()->sectionSize(c), ModeleComptes::kLargeurs[static_cast<std::size_t>(c)]);
+      QCOMPARE(f.ListViewUsers()->header()->sectionSize(c), fenetre::kColonnesComptes[static_cast<std::size_t>(c)].largeur);
     }
     for (int c = 0; c < 3; ++c) {
       QCOMPARE(f.ListViewRebus()->model()->headerData(c, Qt::Horizontal).toString(), colonnesRebus[c]);
-      QCOMPARE(f.ListViewRebus()->header()->sectionSize(c), ModeleRebus::kLargeurs[static_cast<std::size_t>(c)]);
+      QCOMPARE(f.ListViewRebus()->header()->sectionSize(c), fenetre::kColonnesRebus[static_cast<std::size_t>(c)].largeur);
     }
     QCOMPARE(f.ListViewUsers()->selectionBehavior(), QAbstractItemView::SelectRows);
     QCOMPARE(f.ListViewUsers()->selectionMode(), QAbstractItemView::SingleSelection);
@@ -432,15 +433,15 @@ class TestFenetre : public QObject {
     TFormCorrinom f(banc.etat, *banc.magasin, {}, &espion);
     for (const char* nom : {"Button3", "Button6", "Button7"})
       espion.boutons.push_back(Controle<QPushButton>(f, nom));
-    f.Button3Click();  // empty not-found list: the refusal
+    f.Clic("Button3");  // empty not-found list: the refusal
     banc.etat.rebus.push_back({"MARTIN", "L\xE9" "a Marie", "03/04/2004"});
     espion.reponses = {Reponse::Oui};
-    f.Button6Click();
+    f.Clic("Button6");
     banc.etat.rebus.push_back({"BERNART", "Paul", "05/06/2005"});
     QTimer::singleShot(0, [] {
       if (auto* d = qobject_cast<TFormRessemblance*>(QApplication::activeModalWidget())) d->ButtonPlacer()->click();
     });
-    f.Button7Click();
+    f.Clic("Button7");
     QCOMPARE(espion.etats, (QStringList{"011", "101", "110"}));
     for (QPushButton* b : espion.boutons) QVERIFY(b->isEnabled());
     QCOMPARE(banc.etat.comptes[1].marque, Marque::ModificationImportante);
@@ -453,10 +454,10 @@ class TestFenetre : public QObject {
     TFormCorrinom& f = *banc.fenetre;
     banc.Attache(0, "DUPONT", "Jean Pierre", "01/02/2003");
     banc.script.reponses = {Reponse::Non};
-    f.Button1Click();
+    f.Clic("Button1");
     QCOMPARE(QString::fromStdString(banc.Compte("dupontj").full_name.texte), QStringLiteral("DUPONT Jean"));
     banc.script.reponses = {Reponse::Oui};
-    f.Button1Click();
+    f.Clic("Button1");
     QCOMPARE(QString::fromStdString(banc.Compte("dupontj").full_name.texte), QStringLiteral("DUPONT Jean Pierre"));
     QCOMPARE(banc.etat.comptes[0].marque, Marque::DejaBon);
     QCOMPARE(f.ListViewUsers()->model()->index(0, 2).data().toString(), QStringLiteral("Jean Pierre"));
@@ -481,11 +482,11 @@ class TestFenetre : public QObject {
         d->accept();
       }
     });
-    f.ButtonChangementsClick();
+    f.Clic("ButtonChangements");
     QCOMPARE(vus, (QStringList{"dupontj", "petitc"}));
 
     banc.script.reponses = {Reponse::Oui};
-    f.Button1Click();
+    f.Clic("Button1");
     const QString panneau = Panneau1(f);
     const qsizetype debutJournal = panneau.indexOf(QStringLiteral("Journal : "));
     QVERIFY2(debutJournal >= 0, qPrintable(panneau));
@@ -559,9 +560,9 @@ class TestFenetre : public QObject {
           TFormCorrinom* fenetre = f;
           f = nullptr;  // once
           fenetre->close();
-          fenetre->Button1Click();
-          fenetre->Button3Click();
-          fenetre->ListViewUsersKeyDown();
+          fenetre->Clic("Button1");
+          fenetre->Clic("Button3");
+          emit fenetre->ListViewUsers()->ToucheSuppr();
           fenetre->OuvreFichier(QStringLiteral("/nonexistent.csv"));
         }
         return DialoguesScript::question(titre, texte, icone, parDefaut);
@@ -577,7 +578,7 @@ class TestFenetre : public QObject {
     banc.etat.rebus.push_back({"MARTIN", "L\xE9" "a Marie", "03/04/2004"});
     impatient.f = &f;
     impatient.reponses = {Reponse::Non};
-    f.Button6Click();
+    f.Clic("Button6");
     QVERIFY(f.isVisible());
     QCOMPARE(impatient.nombre(Genre::Question), std::size_t{1});
     QCOMPARE(QString::fromStdString(banc.Compte("dupontj").full_name.texte), QStringLiteral("DUPONT Jean"));
@@ -594,12 +595,12 @@ class TestFenetre : public QObject {
     const auto avant = banc.etat.comptes;
     f.resize(1, 1);
     QCoreApplication::processEvents();
-    f.ListViewUsersKeyDown();
-    f.ListViewUsersDragDrop(ListeSource::Autre, 0);
-    f.ListViewRebusDragDrop(ListeSource::Rebus, 0);
-    f.ListViewUsersDragDrop(ListeSource::Comptes, std::nullopt);
-    f.ListViewUsersColumnClick(42);
-    f.ListViewRebusColumnClick(-1);
+    emit f.ListViewUsers()->ToucheSuppr();
+    emit f.ListViewUsers()->Depose(ListeSource::Autre, 0);
+    emit f.ListViewRebus()->Depose(ListeSource::Rebus, 0);
+    emit f.ListViewUsers()->Depose(ListeSource::Comptes, std::nullopt);
+    emit f.ListViewUsers()->header()->sectionClicked(42);
+    emit f.ListViewRebus()->header()->sectionClicked(-1);
     QTest::mouseDClick(f.ListViewUsers()->viewport(), Qt::LeftButton);
     f.OuvreFichier(QString());
     f.resize(863, 497);
