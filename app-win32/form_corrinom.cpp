@@ -33,6 +33,8 @@ namespace {
 
 constexpr wchar_t kClasse[] = L"TFormCorrinom";
 constexpr int kPremierId = 100;  // a control's id is its rank in the table plus this
+// The account list's hidden column after its last one: the marks' words.
+constexpr int kColonneMarque = static_cast<int>(fenetre::kColonnesComptes.size());
 
 std::wstring TexteDe(HWND controle) {
   const int n = GetWindowTextLengthW(controle);
@@ -63,6 +65,17 @@ annexes::Sorte SorteDe(const fenetre::Controle& c) {
     case Genre::BarreEtat: return {STATUSCLASSNAMEW, SBARS_SIZEGRIP | SBARS_TOOLTIPS, 0};
   }
   return {};
+}
+
+// The size of `texte` drawn in `police` on `controle`.
+SIZE TailleTexte(HWND controle, const std::wstring& texte, HFONT police) {
+  HDC dc = GetDC(controle);
+  HGDIOBJ avant = SelectObject(dc, police);
+  SIZE s{};
+  GetTextExtentPoint32W(dc, texte.c_str(), static_cast<int>(texte.size()), &s);
+  SelectObject(dc, avant);
+  ReleaseDC(controle, dc);
+  return s;
 }
 
 // A mark's picture as an icon of `cote` pixels, drawn with its alpha channel.
@@ -160,8 +173,7 @@ bool TFormCorrinom::Cree() {
   MONITORINFO mi{};
   mi.cbSize = sizeof mi;
   GetMonitorInfoW(MonitorFromWindow(hwnd_, MONITOR_DEFAULTTOPRIMARY), &mi);
-  const fenetre::Rectangle bureau{mi.rcWork.left, mi.rcWork.top, mi.rcWork.right - mi.rcWork.left,
-                                  mi.rcWork.bottom - mi.rcWork.top};
+  const fenetre::Rectangle bureau = annexes::DeRect(mi.rcWork);
   fenetre::GeometrieFenetre g;
   g.client = fenetre::kTailleClient;
   g.cadre = {-cadre.left, -cadre.top, cadre.right - g.client.largeur, cadre.bottom - g.client.hauteur};
@@ -256,27 +268,24 @@ void TFormCorrinom::OrdreFocus() {
 }
 
 void TFormCorrinom::CreeListes() {
+  const auto insere = [](HWND liste, int i, std::string_view titre, int largeur) {
+    const std::wstring texte = DeCp1252(titre);
+    LVCOLUMNW col{};
+    col.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
+    col.pszText = const_cast<wchar_t*>(texte.c_str());
+    col.cx = largeur;
+    col.iSubItem = i;
+    SendMessageW(liste, LVM_INSERTCOLUMNW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&col));
+  };
   for (HWND liste : {ListViewUsers_, ListViewRebus_}) {
     ListView_SetExtendedListViewStyle(liste, LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
     const std::span<const fenetre::Colonne> colonnes = fenetre::ColonnesListe(NomDe(liste));
-    for (std::size_t i = 0; i < colonnes.size(); ++i) {
-      const std::wstring titre = DeCp1252(colonnes[i].titre);
-      LVCOLUMNW col{};
-      col.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
-      col.pszText = const_cast<wchar_t*>(titre.c_str());
-      col.cx = E(colonnes[i].largeur);
-      col.iSubItem = static_cast<int>(i);
-      SendMessageW(liste, LVM_INSERTCOLUMNW, i, reinterpret_cast<LPARAM>(&col));
-    }
+    for (std::size_t i = 0; i < colonnes.size(); ++i)
+      insere(liste, static_cast<int>(i), colonnes[i].titre, E(colonnes[i].largeur));
     ListView_SetTextColor(liste, RGB(0, 0, 0));
   }
   // The marks' words, for screen readers only: a last column nobody sees.
-  const std::wstring titre = DeCp1252(fenetre::kTitreColonneMarque);
-  LVCOLUMNW marque{};
-  marque.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
-  marque.pszText = const_cast<wchar_t*>(titre.c_str());
-  marque.iSubItem = ColonneMarque();
-  SendMessageW(ListViewUsers_, LVM_INSERTCOLUMNW, ColonneMarque(), reinterpret_cast<LPARAM>(&marque));
+  insere(ListViewUsers_, kColonneMarque, fenetre::kTitreColonneMarque, 0);
   ListView_SetImageList(ListViewUsers_, ImageListRougeVertGris_, LVSIL_SMALL);
 
   // Each list's hint, wherever the pointer rests on it; none while it is empty.
@@ -349,15 +358,8 @@ void TFormCorrinom::Place() {
   RECT barre;
   GetWindowRect(StatusBar1_, &barre);
   int largeurBase = 0;
-  if (!nomBase_.empty()) {
-    HDC dc = GetDC(StatusBar1_);
-    HGDIOBJ avant = SelectObject(dc, police_);
-    SIZE s{};
-    GetTextExtentPoint32W(dc, nomBase_.c_str(), static_cast<int>(nomBase_.size()), &s);
-    SelectObject(dc, avant);
-    ReleaseDC(StatusBar1_, dc);
-    largeurBase = s.cx + E(12) + GetSystemMetrics(SM_CXVSCROLL);  // margins and the size grip
-  }
+  if (!nomBase_.empty())  // margins and the size grip
+    largeurBase = TailleTexte(StatusBar1_, nomBase_, police_).cx + E(12) + GetSystemMetrics(SM_CXVSCROLL);
   const std::vector<int> bords = fenetre::BordsPanneauxEtat(barre.right - barre.left, static_cast<int>(dpi_), largeurBase);
   SendMessageW(StatusBar1_, SB_SETPARTS, bords.size(), reinterpret_cast<LPARAM>(bords.data()));
   if (!nomBase_.empty()) SendMessageW(StatusBar1_, SB_SETTEXTW, 2, reinterpret_cast<LPARAM>(nomBase_.c_str()));
@@ -372,13 +374,7 @@ void TFormCorrinom::Place() {
     fenetre::Rectangle r = p.place;
     if (c->genre == Genre::Trait) r.hauteur = 2;  // the line along its top edge
     if (c->style & fenetre::kTailleDuTexte) {
-      HDC dc = GetDC(h);
-      HGDIOBJ avant = SelectObject(dc, police_);
-      const std::wstring t = TexteDe(h);
-      SIZE s{};
-      GetTextExtentPoint32W(dc, t.c_str(), static_cast<int>(t.size()), &s);
-      SelectObject(dc, avant);
-      ReleaseDC(h, dc);
+      const SIZE s = TailleTexte(h, TexteDe(h), police_);
       r.largeur = s.cx;
       r.hauteur = s.cy;
     }
@@ -562,13 +558,8 @@ void TFormCorrinom::Commande(HWND controle, int code) {
   if (code != BN_CLICKED) return;
   const std::string_view nom = NomDe(controle);
   if (nom == "ButtonOuvrir") ButtonOuvrirClick();
-  else if (nom == "Button3") logique_->Button3Click();
-  else if (nom == "Button6") logique_->Button6Click();
-  else if (nom == "Button7") logique_->Button7Click();
-  else if (nom == "Button1") logique_->Button1Click();
   else if (nom == "Button2") PostMessageW(hwnd_, WM_CLOSE, 0, 0);
-  else if (nom == "Button4") logique_->Button4Click();
-  else if (nom == "ButtonChangements") logique_->ButtonChangementsClick();
+  else logique_->Clic(nom);
 }
 
 LRESULT TFormCorrinom::Notification(NMHDR& n) {
@@ -581,7 +572,7 @@ LRESULT TFormCorrinom::Notification(NMHDR& n) {
   }
   // The marks' column stays out of sight: its divider does not move.
   if (n.code == HDN_BEGINTRACKW && n.hwndFrom == ListView_GetHeader(ListViewUsers_) &&
-      reinterpret_cast<NMHEADERW&>(n).iItem == ColonneMarque())
+      reinterpret_cast<NMHEADERW&>(n).iItem == kColonneMarque)
     return TRUE;
   if (n.hwndFrom != ListViewUsers_ && n.hwndFrom != ListViewRebus_) return 0;
   switch (n.code) {
@@ -591,12 +582,9 @@ LRESULT TFormCorrinom::Notification(NMHDR& n) {
     case LVN_GETDISPINFOW:
       TexteCellule(n.hwndFrom, reinterpret_cast<NMLVDISPINFOW&>(n));
       return 0;
-    case LVN_COLUMNCLICK: {
-      const int colonne = reinterpret_cast<NMLISTVIEW&>(n).iSubItem;
-      if (n.hwndFrom == ListViewUsers_) logique_->ListViewUsersColumnClick(colonne);
-      else logique_->ListViewRebusColumnClick(colonne);
+    case LVN_COLUMNCLICK:
+      logique_->ColonneClic(SourceDe(n.hwndFrom), reinterpret_cast<NMLISTVIEW&>(n).iSubItem);
       return 0;
-    }
     case LVN_BEGINDRAG: {
       const auto& lv = reinterpret_cast<NMLISTVIEW&>(n);
       DebutGlisse(n.hwndFrom, lv.iItem, lv.ptAction);
@@ -610,27 +598,15 @@ LRESULT TFormCorrinom::Notification(NMHDR& n) {
   }
 }
 
-int TFormCorrinom::ColonneMarque() const {
-  return static_cast<int>(fenetre::ColonnesListe(NomDe(ListViewUsers_)).size());
-}
-
 void TFormCorrinom::TexteCellule(HWND liste, NMLVDISPINFOW& info) {
   LVITEMW& item = info.item;
-  if (item.iItem < 0) return;
-  const auto ligne = static_cast<std::size_t>(item.iItem);
-  const auto colonne = static_cast<std::size_t>(item.iSubItem);
-  if (liste == ListViewUsers_) {
-    const std::optional<std::size_t> position = logique_->LigneEtat(item.iItem);
-    if (!position) return;
-    const LigneCompte& c = etat_.comptes[*position];
-    if (item.mask & LVIF_IMAGE) item.iImage = colonne == 0 ? IndexMarque(c.marque) : I_IMAGENONE;
-    if (item.mask & LVIF_TEXT)
-      texteCellule_ = DeCp1252(static_cast<int>(colonne) == ColonneMarque() ? fenetre::MotMarque(c.marque)
-                                                                            : fenetre::TexteCellule(c, colonne));
-  } else {
-    if (ligne >= etat_.rebus.size()) return;
-    if (item.mask & LVIF_TEXT) texteCellule_ = DeCp1252(fenetre::TexteCellule(etat_.rebus[ligne], colonne));
-  }
+  const ListeSource source = SourceDe(liste);
+  const std::optional<std::size_t> ligne = logique_->LigneEtat(source, item.iItem);
+  if (!ligne) return;
+  if ((item.mask & LVIF_IMAGE) && source == ListeSource::Comptes)
+    item.iImage = item.iSubItem == 0 ? IndexMarque(etat_.comptes[*ligne].marque) : I_IMAGENONE;
+  if (item.mask & LVIF_TEXT)
+    texteCellule_ = DeCp1252(logique_->TexteCellule(source, item.iItem, static_cast<std::size_t>(item.iSubItem)));
   if ((item.mask & LVIF_TEXT) && item.pszText && item.cchTextMax > 0) {
     const std::size_t n = std::min(texteCellule_.size(), static_cast<std::size_t>(item.cchTextMax - 1));
     std::wmemcpy(item.pszText, texteCellule_.data(), n);
@@ -678,17 +654,12 @@ ListeSource TFormCorrinom::SourceDe(HWND liste) const {
 std::optional<std::size_t> TFormCorrinom::LigneSelectionnee(ListeSource source) const {
   const HWND liste = ListeDe(source);
   if (!liste) return std::nullopt;
-  const int i = ListView_GetNextItem(liste, -1, LVNI_SELECTED);
-  if (liste == ListViewUsers_) return logique_->LigneEtat(i);
-  if (i < 0 || static_cast<std::size_t>(i) >= etat_.rebus.size()) return std::nullopt;
-  return static_cast<std::size_t>(i);
+  return logique_->LigneEtat(source, ListView_GetNextItem(liste, -1, LVNI_SELECTED));
 }
 
 void TFormCorrinom::SelectionneLigne(HWND liste, std::optional<std::size_t> ligne) {
   // `ligne` is a position in the whole list; the account list shows the filter's rows.
-  std::optional<int> vue;
-  if (ligne && liste == ListViewUsers_) vue = logique_->LigneVue(*ligne);
-  else if (ligne && *ligne < etat_.rebus.size()) vue = static_cast<int>(*ligne);
+  const std::optional<int> vue = logique_->LigneVue(SourceDe(liste), ligne);
   const int avant = ListView_GetNextItem(liste, -1, LVNI_SELECTED);
   if (vue && avant == *vue) return;
   ListView_SetItemState(liste, -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
@@ -703,8 +674,7 @@ void TFormCorrinom::Redessine(Redessin quoi, const fenetre::Selections& selectio
   const std::pair<HWND, Redessin> listes[2] = {{ListViewUsers_, Redessin::LignesComptes},
                                                {ListViewRebus_, Redessin::LignesRebus}};
   for (const auto& [liste, partie] : listes) {
-    const std::size_t n =
-        liste == ListViewUsers_ ? logique_->LignesComptesVisibles().size() : etat_.rebus.size();
+    const std::size_t n = logique_->NombreLignes(SourceDe(liste));
     const bool autreNombre = static_cast<std::size_t>(ListView_GetItemCount(liste)) != n;
     if (fenetre::Contient(quoi, partie) || autreNombre) {
       ListView_SetItemCountEx(liste, static_cast<int>(n), LVSICF_NOINVALIDATEALL | LVSICF_NOSCROLL);
@@ -826,11 +796,6 @@ void TFormCorrinom::MenuContextuel(HWND liste, POINT ecran) {
   DestroyMenu(menu);
   if (choix >= 1 && static_cast<std::size_t>(choix) <= entrees.size())
     logique_->Execute(entrees[static_cast<std::size_t>(choix - 1)].action);
-}
-
-void TFormCorrinom::MontreNomFichier(std::u16string_view texte) {
-  const std::wstring t(texte.begin(), texte.end());
-  SetWindowTextW(EditNomFich_, t.c_str());
 }
 
 void TFormCorrinom::ProgressionEcriture(const std::optional<std::string>& texte) {

@@ -88,7 +88,9 @@ class TFormCorrinom : private fenetre::VueFenetre {
   void Redessine(fenetre::Redessin quoi, const fenetre::Selections& selection) override;
   void ActiveControle(std::string_view nom, bool actif) override;
   void MontreAide() override;
-  void MontreNomFichier(std::u16string_view texte) override;
+  void MontreNomFichier(std::u16string_view texte) override {
+    SetWindowTextW(EditNomFich_, std::wstring(texte.begin(), texte.end()).c_str());
+  }
   void ProgressionEcriture(const std::optional<std::string>& texte) override;
   bool ArretEcritureDemande() const override { return progression_ && progression_->ArretDemande(); }
 
@@ -117,7 +119,6 @@ class TFormCorrinom : private fenetre::VueFenetre {
   ListeSource SourceDe(HWND liste) const;
   void SelectionneLigne(HWND liste, std::optional<std::size_t> ligne);
   void TexteCellule(HWND liste, NMLVDISPINFOW& info);
-  int ColonneMarque() const;  // the account list's column of the marks' words
   // Draws the new names' changed letters in bold, in the mark's colour.
   LRESULT DessinComptes(NMLVCUSTOMDRAW& dessin);
 
@@ -127,7 +128,7 @@ class TFormCorrinom : private fenetre::VueFenetre {
   void FinGlisse(bool deposer, POINT ecran);
   void DefileSousGlisse();
   HWND ListeSous(POINT ecran) const;
-  std::optional<std::size_t> LigneALaHauteur(HWND liste, POINT ecran) const;
+  std::optional<int> LigneALaHauteur(HWND liste, POINT ecran) const;
 
   // The splitters are the gaps between the controls they separate.
   std::string_view SeparateurSous(POINT client) const;

@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "app-win32/form_corrinom.h"
+#include "window/geometrie.h"
 
 namespace corrinom::win32 {
 
@@ -20,7 +21,7 @@ HWND TFormCorrinom::ListeSous(POINT ecran) const {
   return nullptr;
 }
 
-std::optional<std::size_t> TFormCorrinom::LigneALaHauteur(HWND liste, POINT ecran) const {
+std::optional<int> TFormCorrinom::LigneALaHauteur(HWND liste, POINT ecran) const {
   // The row 10 pixels from the list's left edge at the drop's height, so that a
   // drop anywhere along a row's line hits that row; none under the header.
   POINT p = ecran;
@@ -32,7 +33,7 @@ std::optional<std::size_t> TFormCorrinom::LigneALaHauteur(HWND liste, POINT ecra
   test.pt = {E(10), p.y};
   const int i = ListView_HitTest(liste, &test);
   if (i < 0 || !(test.flags & LVHT_ONITEM)) return std::nullopt;
-  return static_cast<std::size_t>(i);
+  return i;
 }
 
 void TFormCorrinom::DebutGlisse(HWND liste, int ligne, POINT depart) {
@@ -68,11 +69,8 @@ void TFormCorrinom::DefileSousGlisse() {
   RECT client, entete{};
   GetClientRect(liste, &client);
   if (HWND h = ListView_GetHeader(liste)) GetWindowRect(h, &entete);
-  const int haut = entete.bottom - entete.top;
-  const int bord = E(12);
-  int sens = 0;
-  if (p.y >= haut && p.y < haut + bord) sens = -1;
-  else if (p.y > client.bottom - bord && p.y <= client.bottom) sens = 1;
+  const int sens = fenetre::SensDefilementGlisse(p.y, entete.bottom - entete.top, client.bottom,
+                                                 static_cast<int>(dpi_));
   if (!sens) return;
   RECT ligne{};
   if (!ListView_GetItemRect(liste, ListView_GetTopIndex(liste), &ligne, LVIR_BOUNDS)) return;
@@ -92,10 +90,7 @@ void TFormCorrinom::SuitGlisse(POINT ecran) {
     GetWindowRect(hwnd_, &fen);
     ImageList_DragMove(ecran.x - fen.left, ecran.y - fen.top);
   }
-  const HWND cible = ListeSous(ecran);
-  const ListeSource source = SourceDe(glisse_->source);
-  const bool accepte = (cible == ListViewUsers_ && fenetre::LogiqueFenetre::ListViewUsersDragOver(source)) ||
-                       (cible == ListViewRebus_ && fenetre::LogiqueFenetre::ListViewRebusDragOver(source));
+  const bool accepte = fenetre::LogiqueFenetre::AccepteGlisse(SourceDe(ListeSous(ecran)), SourceDe(glisse_->source));
   SetCursor(LoadCursorW(nullptr, accepte ? IDC_ARROW : IDC_NO));
 }
 
@@ -111,15 +106,8 @@ void TFormCorrinom::FinGlisse(bool deposer, POINT ecran) {
   if (GetCapture() == hwnd_) ReleaseCapture();
   SetCursor(LoadCursorW(nullptr, IDC_ARROW));
   if (!deposer) return;
-  const HWND cible = ListeSous(ecran);
-  const ListeSource source = SourceDe(g->source);
-  if (cible == ListViewUsers_ && fenetre::LogiqueFenetre::ListViewUsersDragOver(source)) {
-    // The list shows the filter's rows: the row under the drop, in the whole list.
-    const std::optional<std::size_t> vue = LigneALaHauteur(cible, ecran);
-    logique_->ListViewUsersDragDrop(source, vue ? logique_->LigneEtat(static_cast<int>(*vue)) : std::nullopt);
-  }
-  else if (cible == ListViewRebus_ && fenetre::LogiqueFenetre::ListViewRebusDragOver(source))
-    logique_->ListViewRebusDragDrop(source, LigneALaHauteur(cible, ecran));
+  if (const HWND cible = ListeSous(ecran))
+    logique_->Depose(SourceDe(cible), SourceDe(g->source), LigneALaHauteur(cible, ecran));
 }
 
 // ---- Splitters --------------------------------------------------------------------

@@ -183,9 +183,7 @@ ListeRapport* TFormCorrinom::CreeListe(QGroupBox* cadre, int margeHaut, ListeSou
   dans->setContentsMargins(2, margeHaut, 2, 2);
   auto* vue = new ListeRapport(source, jeton_, cadre);
   vue->setObjectName(source == ListeSource::Comptes ? QStringLiteral("ListViewUsers") : QStringLiteral("ListViewRebus"));
-  auto* modele = new ModeleListe(source, etat_, *logique_, this);
-  (source == ListeSource::Comptes ? modeleComptes_ : modeleRebus_) = modele;
-  vue->setModel(modele);
+  vue->setModel(new ModeleListe(source, etat_, *logique_, this));
   const auto colonnes = fenetre::ColonnesListe(vue->objectName().toStdString());
   for (std::size_t i = 0; i < colonnes.size(); ++i)
     vue->header()->resizeSection(static_cast<int>(i), colonnes[i].largeur);
@@ -223,16 +221,16 @@ void TFormCorrinom::CreeLigneRecherche(QGroupBox* GroupBox1) {
     ComboMarques_->addItem(marque ? ImageListRougeVertGris::Image(*marque) : QIcon(vide),
                            VersQt(kTextesChoixMarques[i]));
   }
-  LabelNombreComptes_ = new QLabel(GroupBox1);
-  LabelNombreComptes_->setObjectName(Nom(fenetre::kNomLabelNombreComptes));
-  LabelNombreComptes_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  auto* nombre = new QLabel(GroupBox1);
+  nombre->setObjectName(Nom(fenetre::kNomLabelNombreComptes));
+  nombre->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   // The search line at the right of GroupBox1's caption whatever its width.
   new SuitTaille(GroupBox1, [=, this] {
     const auto p = fenetre::PlaceRecherche(GroupBox1->width(), 96);
     libelle->setGeometry(RectQt(p.libelle));
     EditRecherche_->setGeometry(RectQt(p.edition));
     ComboMarques_->setGeometry(RectQt(p.choix));
-    LabelNombreComptes_->setGeometry(RectQt(p.nombre));
+    nombre->setGeometry(RectQt(p.nombre));
   });
   connect(EditRecherche_, &QLineEdit::textChanged, this,
           [this](const QString& texte) { logique_->EditRechercheChange(VersCp1252(texte)); });
@@ -465,6 +463,10 @@ void TFormCorrinom::PlaceFenetre(int dpi, const QRect& ecran) {
   PlaceCentree(*this, fenetre::kTailleClient.largeur, fenetre::kTailleClient.hauteur, dpi, ecran);
 }
 
+QLabel* TFormCorrinom::LabelNombreComptes() const {
+  return findChild<QLabel*>(Nom(fenetre::kNomLabelNombreComptes));
+}
+
 void TFormCorrinom::Indication(const QString& texte) {
   // A text longer than the panel shows whole in its tooltip.
   panneaux_[1]->setText(texte);
@@ -482,8 +484,9 @@ void TFormCorrinom::Redessine(Redessin quoi, const fenetre::Selections& selectio
   // Models are reset as a whole, which loses the scrolled position: it is put back.
   const int defileComptes = ListViewUsers_->verticalScrollBar()->value();
   const int defileRebus = ListViewRebus_->verticalScrollBar()->value();
-  if (fenetre::Contient(quoi, Redessin::LignesComptes)) modeleComptes_->Rafraichit();
-  if (fenetre::Contient(quoi, Redessin::LignesRebus)) modeleRebus_->Rafraichit();
+  for (const auto& [liste, partie] : {std::pair(ListViewUsers_, Redessin::LignesComptes),
+                                      std::pair(ListViewRebus_, Redessin::LignesRebus)})
+    if (fenetre::Contient(quoi, partie)) static_cast<ModeleListe*>(liste->model())->Rafraichit();
   std::optional<std::size_t> choisie;
   if (const std::optional<int> vue = logique_->LigneVue(ListeSource::Comptes, selection.comptes))
     choisie = static_cast<std::size_t>(*vue);
@@ -493,13 +496,13 @@ void TFormCorrinom::Redessine(Redessin quoi, const fenetre::Selections& selectio
   ListViewRebus_->verticalScrollBar()->setValue(defileRebus);
   // When the filter shows other rows, the selected account stays in sight.
   if (choisie && fenetre::Contient(quoi, Redessin::SelectionEnVue)) {
-    ListViewUsers_->scrollTo(modeleComptes_->index(static_cast<int>(*choisie), 0));
+    ListViewUsers_->scrollTo(ListViewUsers_->model()->index(static_cast<int>(*choisie), 0));
   }
   if (fenetre::Contient(quoi, Redessin::Indications)) {
     ListViewUsers_->setToolTip(VersQt(etat_.indicationComptes));
     ListViewRebus_->setToolTip(VersQt(etat_.indicationRebus));
   }
-  LabelNombreComptes_->setText(VersQt(logique_->TexteNombreComptes()));
+  LabelNombreComptes()->setText(VersQt(logique_->TexteNombreComptes()));
   if (fenetre::Contient(quoi, Redessin::Compteurs)) {
     const auto textes = fenetre::TextesCompteurs(etat_.compteurs);
     for (std::size_t i = 0; i < textes.size(); ++i)

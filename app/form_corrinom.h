@@ -35,7 +35,6 @@ namespace corrinom::app {
 
 class DialoguesQt;
 class ListeRapport;
-class ModeleListe;
 
 class TFormCorrinom : public QMainWindow, private fenetre::VueFenetre {
   Q_OBJECT
@@ -83,7 +82,7 @@ class TFormCorrinom : public QMainWindow, private fenetre::VueFenetre {
   QLineEdit* EditNomFich() const { return EditNomFich_; }
   QLineEdit* EditRecherche() const { return EditRecherche_; }
   QComboBox* ComboMarques() const { return ComboMarques_; }
-  QLabel* LabelNombreComptes() const { return LabelNombreComptes_; }
+  QLabel* LabelNombreComptes() const;
   // The write's progress window while it is shown, else null.
   QProgressDialog* FenetreProgression() const { return progression_; }
   const fenetre::LogiqueFenetre& Logique() const { return *logique_; }
@@ -132,16 +131,12 @@ class TFormCorrinom : public QMainWindow, private fenetre::VueFenetre {
   std::unique_ptr<fenetre::DialoguesFenetre> dialogues_;
   std::unique_ptr<fenetre::LogiqueFenetre> logique_;
   QByteArray jeton_;
-
-  ModeleListe* modeleComptes_ = nullptr;
-  ModeleListe* modeleRebus_ = nullptr;
+  QProgressDialog* progression_ = nullptr;
+  bool arret_ = false;
 
   QLineEdit* EditNomFich_ = nullptr;
   QLineEdit* EditRecherche_ = nullptr;
   QComboBox* ComboMarques_ = nullptr;
-  QLabel* LabelNombreComptes_ = nullptr;
-  QProgressDialog* progression_ = nullptr;
-  bool arret_ = false;
   ListeRapport* ListViewUsers_ = nullptr;
   ListeRapport* ListViewRebus_ = nullptr;
   std::array<QLabel*, 2> panneaux_{};
