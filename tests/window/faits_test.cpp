@@ -1,6 +1,8 @@
 // The window's facts and the arithmetic both shells lay it out with.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include <array>
 #include <map>
 #include <string>
@@ -147,6 +149,10 @@ TEST(Geometrie, EchellesEtCentrage) {
   EXPECT_EQ(HauteurPolice(8, 96, 150), -16);
   EXPECT_EQ(Reechelle(Separations{461, 196}, 96, 144), (Separations{692, 294}));
   EXPECT_EQ(Centre({100, 50}, {10, 20, 300, 200}), (Point{110, 95}));
+  // A drag near a list's edges: the header ends at 20, the list at 300; 12 pixels at 96 dpi, 18 at 144.
+  for (const auto& [y, dpi, sens] : {std::tuple{19, 96, 0}, {20, 96, -1}, {31, 96, -1}, {32, 96, 0}, {37, 144, -1},
+                                     {288, 96, 0}, {289, 96, 1}, {300, 96, 1}, {301, 96, 0}, {283, 144, 1}})
+    EXPECT_EQ(SensDefilementGlisse(y, 20, 300, dpi), sens) << y << " at " << dpi;
   const GeometrieFenetre choix{{}, {336, 309}, {3, 26, 3, 3}};
   const Rectangle bureau{0, 0, 1280, 1024};
   EXPECT_EQ(PlaceCentree(choix, {100, 100, 800, 600}, 96, bureau).position, (Point{329, 231}));

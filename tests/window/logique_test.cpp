@@ -10,6 +10,7 @@
 #include "operator/dialogues_script.h"
 #include "reconcile/etat.h"
 #include "reconcile/marques.h"
+#include "window/accessibilite.h"
 #include "window/logique_fenetre.h"
 #include "window/magasin_vide.h"
 
@@ -95,6 +96,42 @@ TEST(LogiqueFenetre, SelectionSuitSaLigneAuTri) {
   b.vue.selection = {};
   b.logique.ListViewUsersColumnClick(0);
   EXPECT_EQ(b.vue.dessins.back().second, Selections{});
+}
+
+// Both lists by kind, as the shells ask: shown rows, cells (the hidden marks'
+// column after the last), drops their list refuses, and buttons by name.
+TEST(LogiqueFenetre, ListesParSorteEtBoutonsParNom) {
+  Banc b;
+  b.etat.rebus = {{"ZOLA", "Emile", ""}};
+  b.logique.RedessineTout();
+  b.logique.EditRechercheChange("MARTIN");
+  EXPECT_EQ(b.logique.NombreLignes(ListeSource::Comptes), 1u);
+  EXPECT_EQ(b.logique.NombreLignes(ListeSource::Rebus), 1u);
+  EXPECT_EQ(b.logique.NombreLignes(ListeSource::Autre), 0u);
+  EXPECT_EQ(b.logique.LigneEtat(ListeSource::Comptes, 0), 1u);
+  EXPECT_EQ(b.logique.LigneEtat(ListeSource::Rebus, 0), 0u);
+  for (const int hors : {-1, 1}) {
+    EXPECT_EQ(b.logique.LigneEtat(ListeSource::Rebus, hors), std::nullopt);
+    EXPECT_EQ(b.logique.LigneEtat(ListeSource::Comptes, hors), std::nullopt);
+  }
+  EXPECT_EQ(b.logique.LigneVue(ListeSource::Comptes, 1u), 0);
+  EXPECT_EQ(b.logique.LigneVue(ListeSource::Comptes, 0u), std::nullopt);  // hidden by the filter
+  EXPECT_EQ(b.logique.LigneVue(ListeSource::Rebus, 1u), std::nullopt);
+  EXPECT_EQ(b.logique.TexteCellule(ListeSource::Comptes, 0, 0), "martinl");
+  EXPECT_EQ(b.logique.TexteCellule(ListeSource::Comptes, 0, 7), MotMarque(b.etat.comptes[1].marque));
+  EXPECT_EQ(b.logique.TexteCellule(ListeSource::Rebus, 0, 0), "ZOLA");
+  EXPECT_EQ(b.logique.TexteCellule(ListeSource::Rebus, 3, 0), "");
+
+  const std::size_t dessins = b.vue.dessins.size();
+  b.vue.selection = {1, 0};
+  b.logique.Depose(ListeSource::Rebus, ListeSource::Autre, 0);
+  b.logique.Depose(ListeSource::Autre, ListeSource::Rebus, 0);
+  EXPECT_EQ(b.vue.dessins.size(), dessins);
+  EXPECT_EQ(b.etat.rebus.size(), 1u);
+  EXPECT_FALSE(b.logique.Clic("Button2"));
+  EXPECT_FALSE(b.logique.Clic("ButtonOuvrir"));
+  EXPECT_TRUE(b.logique.Clic("Button4"));
+  EXPECT_EQ(b.vue.aides, 1);
 }
 
 TEST(LogiqueFenetre, LaSelectionRevientEnVueQuandLeFiltreChangeLesLignes) {
