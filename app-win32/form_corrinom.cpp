@@ -861,18 +861,15 @@ LRESULT TFormCorrinom::DessinComptes(NMLVCUSTOMDRAW& dessin) {
   // The list's own margin before a column's text.
   RECT zone = cellule;
   zone.left += E(6);
-  for (std::size_t debut = 0; debut < texte.size() && zone.left < zone.right;) {
-    const bool changee = change[debut];
-    std::size_t fin = debut;
-    while (fin < texte.size() && change[fin] == changee) ++fin;
-    const int n = static_cast<int>(fin - debut);
-    SelectObject(dc, changee ? policeGrasse_ : police_);
-    SetTextColor(dc, changee ? marque : encre);
-    DrawTextW(dc, texte.data() + debut, n, &zone, DT_LEFT | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+  for (const fenetre::Morceau& m : fenetre::Morceaux(change)) {
+    if (zone.left >= zone.right) break;
+    const int n = static_cast<int>(m.fin - m.debut);
+    SelectObject(dc, m.change ? policeGrasse_ : police_);
+    SetTextColor(dc, m.change ? marque : encre);
+    DrawTextW(dc, texte.data() + m.debut, n, &zone, DT_LEFT | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
     SIZE taille{};
-    GetTextExtentPoint32W(dc, texte.data() + debut, n, &taille);
+    GetTextExtentPoint32W(dc, texte.data() + m.debut, n, &taille);
     zone.left += taille.cx;
-    debut = fin;
   }
   RestoreDC(dc, sauve);
   return CDRF_SKIPDEFAULT;

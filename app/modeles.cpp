@@ -139,18 +139,16 @@ void DelegueLettresChangees::paint(QPainter* peintre, const QStyleOptionViewItem
   peintre->save();
   peintre->setClipRect(zone);
   int x = zone.left();
-  for (qsizetype debut = 0; debut < texte.size();) {
-    const bool change = masque[debut] == QLatin1Char('1');
-    qsizetype fin = debut;
-    while (fin < texte.size() && (masque[fin] == QLatin1Char('1')) == change) ++fin;
-    const QString morceau = texte.mid(debut, fin - debut);
-    const QFont& police = change ? gras : option.font;
+  std::vector<bool> change;
+  for (const QChar c : masque) change.push_back(c == QLatin1Char('1'));
+  for (const fenetre::Morceau& m : fenetre::Morceaux(change)) {
+    const QString morceau = texte.mid(static_cast<qsizetype>(m.debut), static_cast<qsizetype>(m.fin - m.debut));
+    const QFont& police = m.change ? gras : option.font;
     peintre->setFont(police);
-    peintre->setPen(change && !choisie ? marque : normale);
+    peintre->setPen(m.change && !choisie ? marque : normale);
     peintre->drawText(QRect(x, zone.top(), zone.right() - x + 1, zone.height()),
                       Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, morceau);
     x += QFontMetrics(police).horizontalAdvance(morceau);
-    debut = fin;
   }
   peintre->restore();
 }

@@ -82,6 +82,15 @@ std::vector<bool> LettresSurlignees(const LigneCompte& ligne, int colonne) {
   return change;
 }
 
+std::vector<Morceau> Morceaux(const std::vector<bool>& change) {
+  std::vector<Morceau> morceaux;
+  for (std::size_t i = 0; i < change.size(); ++i) {
+    if (morceaux.empty() || morceaux.back().change != change[i]) morceaux.push_back({i, i, change[i]});
+    morceaux.back().fin = i + 1;
+  }
+  return morceaux;
+}
+
 Couleur CouleurMarque(Marque marque) {
   switch (marque) {
     case Marque::NePasChanger: break;

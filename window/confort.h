@@ -65,6 +65,16 @@ std::string TexteMasquesParFiltre(const EtatRapprochement& etat,
 // `colonne` counts the login as column 0.
 std::vector<bool> LettresSurlignees(const LigneCompte& ligne, int colonne);
 
+// The runs of letters drawn alike, from such flags: bytes [debut, fin), changed or
+// not, in order and covering every flag.
+struct Morceau {
+  std::size_t debut = 0;
+  std::size_t fin = 0;
+  bool change = false;
+  friend bool operator==(const Morceau&, const Morceau&) = default;
+};
+std::vector<Morceau> Morceaux(const std::vector<bool>& change);
+
 // The colour of a mark (Marque::NePasChanger...), as the mark pictures show it.
 struct Couleur {
   unsigned char rouge = 0, vert = 0, bleu = 0;

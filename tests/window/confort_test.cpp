@@ -95,6 +95,9 @@ TEST(Surlignage, NouveauxNomsDUneLigneAttachee) {
   EXPECT_EQ(LettresSurlignees(l, 5), (std::vector<bool>{false, true, false, true, false, false}));
   for (int colonne : {0, 1, 2, 3, 4, 6}) EXPECT_TRUE(LettresSurlignees(l, colonne).empty()) << colonne;
   EXPECT_TRUE(LettresSurlignees(libre, 5).empty());
+  EXPECT_EQ(Morceaux({false, true, true, false}), (std::vector<Morceau>{{0, 1, false}, {1, 3, true}, {3, 4, false}}));
+  EXPECT_EQ(Morceaux({true}), (std::vector<Morceau>{{0, 1, true}}));
+  EXPECT_TRUE(Morceaux({}).empty());
 }
 
 TEST(Historique, UndoAndRedoThroughTheHandlersNameTheStep) {
