@@ -140,24 +140,23 @@ void TFormCorrinom::CreeControles() {
   CreeBandeHaut(centre);
 
   // Splitter1 between PanelHaut and GroupBox1; Splitter2 inside PanelHaut. Qt's
-  // splitters are the handles between the widgets they hold.
-  const int epaisseur1 = Fait("Splitter1").place.hauteur;
+  // splitters are the handles between the widgets they hold; the second side
+  // takes what the window gains.
+  const auto separateur = [](Qt::Orientation sens, QWidget* parent, const QString& nom, int epaisseur) {
+    auto* s = new QSplitter(sens, parent);
+    s->setObjectName(nom);
+    s->setHandleWidth(epaisseur);
+    s->setChildrenCollapsible(false);
+    return s;
+  };
   const int epaisseur2 = Fait("Splitter2").place.largeur;
-  auto* Splitter1 = new QSplitter(Qt::Vertical, centre);
-  Splitter1->setObjectName(QStringLiteral("Splitter1"));
-  Splitter1->setHandleWidth(epaisseur1);
-  Splitter1->setChildrenCollapsible(false);
+  QSplitter* Splitter1 = separateur(Qt::Vertical, centre, QStringLiteral("Splitter1"), Fait("Splitter1").place.hauteur);
   pile->addWidget(Splitter1, 1);
 
-  auto* PanelHaut = new QSplitter(Qt::Horizontal, Splitter1);
-  PanelHaut->setObjectName(QStringLiteral("PanelHaut"));
-  PanelHaut->setHandleWidth(epaisseur2);
-  PanelHaut->setChildrenCollapsible(false);
+  QSplitter* PanelHaut = separateur(Qt::Horizontal, Splitter1, QStringLiteral("PanelHaut"), epaisseur2);
   CreeGroupeAides(PanelHaut);
-
   ListViewRebus_ = CreeListe(Cadre(PanelHaut, "GroupBox4"), 2, ListeSource::Rebus);
   PanelHaut->handle(1)->setObjectName(QStringLiteral("Splitter2"));
-  PanelHaut->setStretchFactor(0, 0);
   PanelHaut->setStretchFactor(1, 1);
   const int largeurAides = Fait("GroupBox3").place.largeur;
   PanelHaut->setSizes({largeurAides, fenetre::kTailleClient.largeur - largeurAides - epaisseur2});
@@ -170,7 +169,6 @@ void TFormCorrinom::CreeControles() {
   ListViewUsers_->setItemDelegateForColumn(1 + kNouveauxPrenoms, delegue);
   CreeLigneRecherche(GroupBox1);
   ListViewUsers_->setIconSize(QSize(16, 16));
-  Splitter1->setStretchFactor(0, 0);
   Splitter1->setStretchFactor(1, 1);
   Splitter1->setSizes({Fait("PanelHaut").place.hauteur, 200});
 
@@ -381,13 +379,14 @@ void TFormCorrinom::CreeBarreEtat(const QString& nomBase) {
   QStatusBar* StatusBar1 = statusBar();
   StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
   StatusBar1->setSizeGripEnabled(true);
-  for (std::size_t i = 0; i < panneaux_.size(); ++i) {
-    auto* p = new QLabel(StatusBar1);
-    p->setObjectName(QStringLiteral("Panel%1").arg(i));
+  const auto panneau = [StatusBar1](const QString& nom, const QString& texte) {
+    auto* p = new QLabel(texte, StatusBar1);
+    p->setObjectName(nom);
     p->setFrameShape(QFrame::StyledPanel);
     p->setFrameShadow(QFrame::Sunken);
-    panneaux_[i] = p;
-  }
+    return p;
+  };
+  for (std::size_t i = 0; i < panneaux_.size(); ++i) panneaux_[i] = panneau(QStringLiteral("Panel%1").arg(i), {});
   // The version panel at its width; the hint panel takes what is left, however
   // long its text (which its tooltip shows whole).
   panneaux_[0]->setFixedWidth(fenetre::kPanneauxEtat[0]);
@@ -396,10 +395,7 @@ void TFormCorrinom::CreeBarreEtat(const QString& nomBase) {
   StatusBar1->addWidget(panneaux_[1], 1);
   if (!nomBase.isEmpty()) {
     // An embedded base is named for good, so that nobody takes it for the server.
-    panneauBase_ = new QLabel(nomBase, StatusBar1);
-    panneauBase_->setObjectName(QStringLiteral("PanelBase"));
-    panneauBase_->setFrameShape(QFrame::StyledPanel);
-    panneauBase_->setFrameShadow(QFrame::Sunken);
+    panneauBase_ = panneau(QStringLiteral("PanelBase"), nomBase);
     StatusBar1->addPermanentWidget(panneauBase_);
   }
 }
