@@ -31,32 +31,16 @@ const wchar_t* ClasseTexteRiche() {
   return classe;
 }
 
-// The printable area of a page in twips (for EM_FORMATRANGE) and in device pixels,
-// half an inch from the paper's edges where the printer can print that far in.
-struct Page {
-  RECT papier;  // twips
-  RECT zone;    // twips
-  RECT pixels;  // device units
-};
-
-Page PageDe(HDC dc) {
-  const fenetre::PageImprimee p = fenetre::PageAvecMarges(
-      {GetDeviceCaps(dc, PHYSICALWIDTH), GetDeviceCaps(dc, PHYSICALHEIGHT)},
-      {GetDeviceCaps(dc, PHYSICALOFFSETX), GetDeviceCaps(dc, PHYSICALOFFSETY)}, GetDeviceCaps(dc, LOGPIXELSX),
-      GetDeviceCaps(dc, LOGPIXELSY));
-  return {annexes::VersRect(p.papier), annexes::VersRect(p.zone), annexes::VersRect(p.pixels)};
-}
-
 // Pages laid out by the control itself (EM_FORMATRANGE), with the guide's fonts and
 // colours.
-int ImprimeMisEnPage(HWND texte, HDC dc, const Page& page, LONG fin, std::string_view titre) {
+int ImprimeMisEnPage(HWND texte, HDC dc, const fenetre::PageImprimee& page, LONG fin, std::string_view titre) {
   FORMATRANGE fr{};
   fr.hdc = dc;
   fr.hdcTarget = dc;
-  fr.rcPage = page.papier;
+  fr.rcPage = annexes::VersRect(page.papier);
   LONG debut = 0;
   const int pages = annexes::ImprimeDocument(dc, titre, [&](int) {
-    fr.rc = page.zone;
+    fr.rc = annexes::VersRect(page.zone);
     fr.chrg = {debut, -1};
     const auto suivant = static_cast<LONG>(SendMessageW(texte, EM_FORMATRANGE, TRUE, reinterpret_cast<LPARAM>(&fr)));
     if (suivant <= debut) return annexes::Suite::Echec;
@@ -69,7 +53,7 @@ int ImprimeMisEnPage(HWND texte, HDC dc, const Page& page, LONG fin, std::string
 
 // Pages of the plain text, paragraph by paragraph, for a control that cannot lay
 // out pages itself (Wine's RichEdit does not implement EM_FORMATRANGE).
-int ImprimeTexteSeul(HWND texte, HDC dc, const Page& page, std::string_view titre) {
+int ImprimeTexteSeul(HWND texte, HDC dc, const fenetre::PageImprimee& page, std::string_view titre) {
   GETTEXTLENGTHEX longueur{GTL_NUMCHARS | GTL_USECRLF, 1200};
   const auto n = static_cast<std::size_t>(
       SendMessageW(texte, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&longueur), 0));
@@ -78,10 +62,8 @@ int ImprimeTexteSeul(HWND texte, HDC dc, const Page& page, std::string_view titr
   tout.resize(static_cast<std::size_t>(SendMessageW(texte, EM_GETTEXTEX, reinterpret_cast<WPARAM>(&demande),
                                                     reinterpret_cast<LPARAM>(tout.data()))));
 
-  annexes::Police police(CreateFontW(fenetre::HauteurPolice(10, GetDeviceCaps(dc, LOGPIXELSY)), 0, 0, 0, FW_NORMAL,
-                                     FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                                     DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, L"Arial"));
-  const int largeur = page.pixels.right - page.pixels.left;
+  const annexes::Police police = annexes::PoliceImprimee(dc, 10);
+  const int largeur = page.pixels.largeur;
   const int ecart = fenetre::Proportion(6, GetDeviceCaps(dc, LOGPIXELSY), 72);  // between paragraphs
   constexpr UINT kFormat = DT_WORDBREAK | DT_NOPREFIX | DT_EXPANDTABS | DT_EDITCONTROL;
   std::vector<std::wstring> paragraphes;
@@ -92,18 +74,18 @@ int ImprimeTexteSeul(HWND texte, HDC dc, const Page& page, std::string_view titr
     if (fin == std::wstring::npos) fin = tout.size();
     paragraphes.push_back(tout.substr(debut, fin - debut));
     debut = fin + 2;
-    RECT r{page.pixels.left, 0, page.pixels.left + largeur, 0};
+    RECT r{page.pixels.x, 0, page.pixels.x + largeur, 0};
     DrawTextW(dc, paragraphes.back().empty() ? L" " : paragraphes.back().c_str(), -1, &r, kFormat | DT_CALCRECT);
     hauteurs.push_back(r.bottom - r.top);
   }
   const std::vector<fenetre::PlaceParagraphe> places =
-      fenetre::MetEnPageParagraphes(hauteurs, page.pixels.top, page.pixels.bottom, ecart);
+      fenetre::MetEnPageParagraphes(hauteurs, page.pixels.y, page.pixels.y + page.pixels.hauteur, ecart);
   std::size_t i = 0;
   const int pages = annexes::ImprimeDocument(dc, titre, [&](int p) {
     SelectObject(dc, police.get());
     SetBkMode(dc, TRANSPARENT);
     for (; i < places.size() && places[i].page == p; ++i) {
-      RECT place{page.pixels.left, places[i].y, page.pixels.left + largeur, places[i].y + places[i].hauteur};
+      RECT place{page.pixels.x, places[i].y, page.pixels.x + largeur, places[i].y + places[i].hauteur};
       DrawTextW(dc, paragraphes[i].c_str(), -1, &place, kFormat);
     }
     return i < places.size() ? annexes::Suite::Autre : annexes::Suite::Derniere;
@@ -116,7 +98,7 @@ int ImprimeTexteSeul(HWND texte, HDC dc, const Page& page, std::string_view titr
 // edges, laid out by the control; where it cannot lay out pages (Wine), the plain
 // text in paragraphs. The number of pages printed, or -1 when the printer failed.
 int ImprimeTexteRiche(HWND texte, HDC dc, std::string_view titre) {
-  const Page page = PageDe(dc);
+  const fenetre::PageImprimee page = annexes::PageImprimante(dc);
   GETTEXTLENGTHEX longueur{GTL_NUMCHARS, 1200};
   const auto fin = static_cast<LONG>(SendMessageW(texte, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&longueur), 0));
   if (fin == 0) return 0;  // nothing to print
@@ -125,8 +107,8 @@ int ImprimeTexteRiche(HWND texte, HDC dc, std::string_view titre) {
   FORMATRANGE essai{};
   essai.hdc = dc;
   essai.hdcTarget = dc;
-  essai.rcPage = page.papier;
-  essai.rc = page.zone;
+  essai.rcPage = annexes::VersRect(page.papier);
+  essai.rc = annexes::VersRect(page.zone);
   essai.chrg = {0, -1};
   const bool misEnPage = SendMessageW(texte, EM_FORMATRANGE, FALSE, reinterpret_cast<LPARAM>(&essai)) > 0;
   SendMessageW(texte, EM_FORMATRANGE, FALSE, 0);

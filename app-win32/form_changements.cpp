@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <array>
 #include <ctime>
-#include <cwchar>
 #include <optional>
 #include <string>
 #include <vector>
@@ -131,18 +130,8 @@ void TFormChangements::ImprimerClick() {
 
   // Half an inch of margin; 9-point text, a line and a quarter apart.
   const int dpiX = GetDeviceCaps(dc, LOGPIXELSX);
-  const int dpiY = GetDeviceCaps(dc, LOGPIXELSY);
-  const int gauche = std::max(0, dpiX / 2 - GetDeviceCaps(dc, PHYSICALOFFSETX));
-  const int haut = std::max(0, dpiY / 2 - GetDeviceCaps(dc, PHYSICALOFFSETY));
-  const int largeur = GetDeviceCaps(dc, HORZRES) - 2 * gauche;
-  const int hauteur = GetDeviceCaps(dc, VERTRES) - 2 * haut;
-  LOGFONTW lf{};
-  lf.lfHeight = fenetre::HauteurPolice(9, dpiY);
-  lf.lfCharSet = DEFAULT_CHARSET;
-  wcscpy_s(lf.lfFaceName, L"Arial");
-  annexes::Police normale(CreateFontIndirectW(&lf));
-  lf.lfWeight = FW_BOLD;
-  annexes::Police grasse(CreateFontIndirectW(&lf));
+  const auto [gauche, haut, largeur, hauteur] = annexes::PageImprimante(dc).pixels;
+  const annexes::Police normale = annexes::PoliceImprimee(dc, 9), grasse = annexes::PoliceImprimee(dc, 9, true);
   const HGDIOBJ ancienne = SelectObject(dc, normale.get());
   TEXTMETRICW tm{};
   GetTextMetricsW(dc, &tm);
