@@ -19,31 +19,34 @@ string(REPLACE "}" "\\}" html "${html}")
 # White space runs are one blank, as a browser shows them.
 string(REGEX REPLACE "[\r\n\t ]+" " " html "${html}")
 
-# Block elements. Paragraphs are justified, as the page's style sheet asks.
+# Block elements, then inline ones: each pattern with its RTF, in this order.
+# Paragraphs are justified, as the page's style sheet asks.
 set(par "\\\\pard\\\\plain\\\\f0\\\\fs20")  # written into replace expressions
-string(REGEX REPLACE " *<h1[^>]*> *" "${par}\\\\qc\\\\sb120\\\\sa240{\\\\cf1\\\\b\\\\fs28 " html "${html}")
-string(REGEX REPLACE " *</h1> *" "}\\\\par\n" html "${html}")
-string(REGEX REPLACE " *<h2[^>]*> *"
-       "${par}\\\\sb320\\\\sa120\\\\brdrb\\\\brdrs\\\\brdrw10\\\\brdrcf1\\\\brsp20{\\\\cf1\\\\b\\\\fs22 " html "${html}")
-string(REGEX REPLACE " *</h2> *" "}\\\\par\n" html "${html}")
-string(REGEX REPLACE " *<p[^>]*> *" "${par}\\\\qj\\\\sa120 " html "${html}")
-string(REGEX REPLACE " *</p> *" "\\\\par\n" html "${html}")
 string(REGEX REPLACE " *</?ul[^>]*> *" "" html "${html}")
-string(REGEX REPLACE " *<li[^>]*> *" "${par}\\\\qj\\\\fi-240\\\\li480\\\\tx480\\\\sa80\\\\'95\\\\tab " html "${html}")
-string(REGEX REPLACE " *</li> *" "\\\\par\n" html "${html}")
-
-# Inline elements.
-string(REGEX REPLACE "<b>" "{\\\\b " html "${html}")
-string(REGEX REPLACE "</b>" "}" html "${html}")
-string(REGEX REPLACE "<span class=\"nom\">" "{\\\\f1 " html "${html}")
-string(REGEX REPLACE "<span class=\"rouge\">" "{\\\\cf2\\\\b " html "${html}")
-string(REGEX REPLACE "<span class=\"rose\">" "{\\\\cf3\\\\b " html "${html}")
-string(REGEX REPLACE "<span class=\"vert\">" "{\\\\cf4\\\\b " html "${html}")
-string(REGEX REPLACE "<span class=\"gris\">" "{\\\\cf5\\\\b " html "${html}")
-string(REGEX REPLACE "<span[^>]*>" "{" html "${html}")
-string(REGEX REPLACE "</span>" "}" html "${html}")
-string(REGEX REPLACE "<br[^>]*>" "\\\\line " html "${html}")
-string(REGEX REPLACE "<[^>]*>" "" html "${html}")
+set(balises
+  " *<h1[^>]*> *" "${par}\\\\qc\\\\sb120\\\\sa240{\\\\cf1\\\\b\\\\fs28 "
+  " *</h1> *" "}\\\\par\n"
+  " *<h2[^>]*> *" "${par}\\\\sb320\\\\sa120\\\\brdrb\\\\brdrs\\\\brdrw10\\\\brdrcf1\\\\brsp20{\\\\cf1\\\\b\\\\fs22 "
+  " *</h2> *" "}\\\\par\n"
+  " *<p[^>]*> *" "${par}\\\\qj\\\\sa120 "
+  " *</p> *" "\\\\par\n"
+  " *<li[^>]*> *" "${par}\\\\qj\\\\fi-240\\\\li480\\\\tx480\\\\sa80\\\\'95\\\\tab "
+  " *</li> *" "\\\\par\n"
+  "<b>" "{\\\\b "
+  "</b>" "}"
+  "<span class=\"nom\">" "{\\\\f1 "
+  "<span class=\"rouge\">" "{\\\\cf2\\\\b "
+  "<span class=\"rose\">" "{\\\\cf3\\\\b "
+  "<span class=\"vert\">" "{\\\\cf4\\\\b "
+  "<span class=\"gris\">" "{\\\\cf5\\\\b "
+  "<span[^>]*>" "{"
+  "</span>" "}"
+  "<br[^>]*>" "\\\\line ")
+while(balises)
+  list(POP_FRONT balises motif rtf)
+  string(REGEX REPLACE "${motif}" "${rtf}" html "${html}")
+endwhile()
+string(REGEX REPLACE "<[^>]*>" "" html "${html}")  # any other tag
 
 # Character references the guide may hold; &amp; last.
 string(REPLACE "&lt;" "<" html "${html}")

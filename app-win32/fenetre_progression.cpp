@@ -6,7 +6,7 @@
 #include <optional>
 
 #include "app-win32/outils_annexes.h"
-#include "window/fenetres_annexes.h"
+#include "window/progression_fenetre.h"
 
 namespace corrinom::win32 {
 

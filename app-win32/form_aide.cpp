@@ -5,12 +5,13 @@
 #include <richedit.h>
 
 #include <algorithm>
+#include <string>
 #include <string_view>
 #include <vector>
 
 #include "app-win32/outils_annexes.h"
 #include "app-win32/ressources_annexes.h"
-#include "window/fenetres_annexes.h"
+#include "window/aide.h"
 
 namespace corrinom::win32 {
 
@@ -28,6 +29,100 @@ const wchar_t* ClasseTexteRiche() {
     return static_cast<const wchar_t*>(nullptr);
   }();
   return classe;
+}
+
+// Pages laid out by the control itself (EM_FORMATRANGE), with the guide's fonts and
+// colours.
+int ImprimeMisEnPage(HWND texte, HDC dc, const fenetre::PageImprimee& page, LONG fin, std::string_view titre) {
+  FORMATRANGE fr{};
+  fr.hdc = dc;
+  fr.hdcTarget = dc;
+  fr.rcPage = annexes::VersRect(page.papier);
+  LONG debut = 0;
+  const int pages = annexes::ImprimeDocument(dc, titre, [&](int) {
+    fr.rc = annexes::VersRect(page.zone);
+    fr.chrg = {debut, -1};
+    const auto suivant = static_cast<LONG>(SendMessageW(texte, EM_FORMATRANGE, TRUE, reinterpret_cast<LPARAM>(&fr)));
+    if (suivant <= debut) return annexes::Suite::Echec;
+    debut = suivant;
+    return debut < fin ? annexes::Suite::Autre : annexes::Suite::Derniere;
+  });
+  SendMessageW(texte, EM_FORMATRANGE, FALSE, 0);
+  return pages;
+}
+
+// Pages of the plain text, paragraph by paragraph, for a control that cannot lay
+// out pages itself (Wine's RichEdit does not implement EM_FORMATRANGE).
+int ImprimeTexteSeul(HWND texte, HDC dc, const fenetre::PageImprimee& page, std::string_view titre) {
+  GETTEXTLENGTHEX longueur{GTL_NUMCHARS | GTL_USECRLF, 1200};
+  const auto n = static_cast<std::size_t>(
+      SendMessageW(texte, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&longueur), 0));
+  std::wstring tout(n + 1, L'\0');
+  GETTEXTEX demande{static_cast<DWORD>((n + 1) * sizeof(wchar_t)), GT_USECRLF, 1200, nullptr, nullptr};
+  tout.resize(static_cast<std::size_t>(SendMessageW(texte, EM_GETTEXTEX, reinterpret_cast<WPARAM>(&demande),
+                                                    reinterpret_cast<LPARAM>(tout.data()))));
+
+  const annexes::Police police = annexes::PoliceImprimee(dc, 10);
+  const int largeur = page.pixels.largeur;
+  const int ecart = fenetre::Proportion(6, GetDeviceCaps(dc, LOGPIXELSY), 72);  // between paragraphs
+  constexpr UINT kFormat = DT_WORDBREAK | DT_NOPREFIX | DT_EXPANDTABS | DT_EDITCONTROL;
+  std::vector<std::wstring> paragraphes;
+  std::vector<int> hauteurs;
+  SelectObject(dc, police.get());
+  for (std::size_t debut = 0; debut <= tout.size();) {
+    std::size_t fin = tout.find(L"\r\n", debut);
+    if (fin == std::wstring::npos) fin = tout.size();
+    paragraphes.push_back(tout.substr(debut, fin - debut));
+    debut = fin + 2;
+    RECT r{page.pixels.x, 0, page.pixels.x + largeur, 0};
+    DrawTextW(dc, paragraphes.back().empty() ? L" " : paragraphes.back().c_str(), -1, &r, kFormat | DT_CALCRECT);
+    hauteurs.push_back(r.bottom - r.top);
+  }
+  const std::vector<fenetre::PlaceParagraphe> places =
+      fenetre::MetEnPageParagraphes(hauteurs, page.pixels.y, page.pixels.y + page.pixels.hauteur, ecart);
+  std::size_t i = 0;
+  const int pages = annexes::ImprimeDocument(dc, titre, [&](int p) {
+    SelectObject(dc, police.get());
+    SetBkMode(dc, TRANSPARENT);
+    for (; i < places.size() && places[i].page == p; ++i) {
+      RECT place{page.pixels.x, places[i].y, page.pixels.x + largeur, places[i].y + places[i].hauteur};
+      DrawTextW(dc, paragraphes[i].c_str(), -1, &place, kFormat);
+    }
+    return i < places.size() ? annexes::Suite::Autre : annexes::Suite::Derniere;
+  });
+  SelectObject(dc, GetStockObject(SYSTEM_FONT));
+  return pages;
+}
+
+// Prints the whole text of the RichEdit control, half an inch from the paper's
+// edges, laid out by the control; where it cannot lay out pages (Wine), the plain
+// text in paragraphs. The number of pages printed, or -1 when the printer failed.
+int ImprimeTexteRiche(HWND texte, HDC dc, std::string_view titre) {
+  const fenetre::PageImprimee page = annexes::PageImprimante(dc);
+  GETTEXTLENGTHEX longueur{GTL_NUMCHARS, 1200};
+  const auto fin = static_cast<LONG>(SendMessageW(texte, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&longueur), 0));
+  if (fin == 0) return 0;  // nothing to print
+
+  // Whether the control lays out pages: measure the first one without drawing.
+  FORMATRANGE essai{};
+  essai.hdc = dc;
+  essai.hdcTarget = dc;
+  essai.rcPage = annexes::VersRect(page.papier);
+  essai.rc = annexes::VersRect(page.zone);
+  essai.chrg = {0, -1};
+  const bool misEnPage = SendMessageW(texte, EM_FORMATRANGE, FALSE, reinterpret_cast<LPARAM>(&essai)) > 0;
+  SendMessageW(texte, EM_FORMATRANGE, FALSE, 0);
+  return misEnPage ? ImprimeMisEnPage(texte, dc, page, fin, titre) : ImprimeTexteSeul(texte, dc, page, titre);
+}
+
+// The guide's RTF as stored in the program (empty when it is missing).
+std::string RtfAide(HINSTANCE instance) {
+  const HRSRC trouve = FindResourceW(instance, L"AIDESCONET", RT_RCDATA);
+  if (!trouve) return {};
+  const HGLOBAL charge = LoadResource(instance, trouve);
+  const void* octets = charge ? LockResource(charge) : nullptr;
+  if (!octets) return {};
+  return std::string(static_cast<const char*>(octets), SizeofResource(instance, trouve));
 }
 
 class TFormAideHtm : public annexes::FenetreAnnexe {
@@ -115,16 +210,11 @@ void TFormAideHtm::FormResize() {
   SendMessageW(StatusBar1_, WM_SIZE, 0, 0);
   RECT barre;
   GetWindowRect(StatusBar1_, &barre);
-  const int hauteurBarre = barre.bottom - barre.top;
-  const int hauteurPanneau = AEchelle(fenetre::kHauteurPanneauAide, dpi_);
-  const int basTexte = std::max(0, static_cast<int>(client.bottom) - hauteurBarre - hauteurPanneau);
-  if (WebBrowser1_) MoveWindow(WebBrowser1_, 0, 0, client.right, basTexte, TRUE);
-
-  const fenetre::Rectangle fermer = fenetre::AEchelle(fenetre::kButtonFermer.place, static_cast<int>(dpi_));
-  const fenetre::Rectangle imprimer = fenetre::AEchelle(fenetre::kBitBtnImprimer.place, static_cast<int>(dpi_));
-  const fenetre::PositionsBoutonsAide p = fenetre::PlaceBoutonsAide(client.right, fermer.largeur, imprimer.largeur);
-  MoveWindow(ButtonFermer_, p.fermer, basTexte + fermer.y, fermer.largeur, fermer.hauteur, TRUE);
-  MoveWindow(BitBtnImprimer_, p.imprimer, basTexte + imprimer.y, imprimer.largeur, imprimer.hauteur, TRUE);
+  const fenetre::PlacesAide places =
+      fenetre::PlaceAide({client.right, client.bottom}, barre.bottom - barre.top, static_cast<int>(dpi_));
+  annexes::Deplace(WebBrowser1_, places.page);
+  annexes::Deplace(ButtonFermer_, places.fermer);
+  annexes::Deplace(BitBtnImprimer_, places.imprimer);
   SendMessageW(StatusBar1_, SB_SETTEXTW, SB_SIMPLEID, reinterpret_cast<LPARAM>(DeCp1252(fenetre::kTexteEtatAide).c_str()));
 }
 
@@ -134,143 +224,11 @@ void TFormAideHtm::BitBtnImprimerClick() {
   if (!dc) return;
   // Any failure of the printer is dropped without a message: the operator sees the
   // printer's own dialogs and nothing more.
-  ImprimeTexteRiche(WebBrowser1_, dc, DeCp1252(fenetre::kTitreAide));
+  ImprimeTexteRiche(WebBrowser1_, dc, fenetre::kTitreAide);
   DeleteDC(dc);
 }
 
 }  // namespace
-
-namespace {
-
-// The printable area of a page in twips (for EM_FORMATRANGE) and in device pixels,
-// half an inch from the paper's edges where the printer can print that far in.
-struct Page {
-  RECT papier;  // twips
-  RECT zone;    // twips
-  RECT pixels;  // device units
-};
-
-Page PageDe(HDC dc) {
-  const fenetre::PageImprimee p = fenetre::PageAvecMarges(
-      {GetDeviceCaps(dc, PHYSICALWIDTH), GetDeviceCaps(dc, PHYSICALHEIGHT)},
-      {GetDeviceCaps(dc, PHYSICALOFFSETX), GetDeviceCaps(dc, PHYSICALOFFSETY)}, GetDeviceCaps(dc, LOGPIXELSX),
-      GetDeviceCaps(dc, LOGPIXELSY));
-  return {annexes::VersRect(p.papier), annexes::VersRect(p.zone), annexes::VersRect(p.pixels)};
-}
-
-// Pages laid out by the control itself (EM_FORMATRANGE), with the guide's fonts and
-// colours. False when a page fails.
-bool ImprimeMisEnPage(HWND texte, HDC dc, const Page& page, LONG fin, int& pages) {
-  FORMATRANGE fr{};
-  fr.hdc = dc;
-  fr.hdcTarget = dc;
-  fr.rcPage = page.papier;
-  LONG debut = 0;
-  bool ok = true;
-  while (ok && debut < fin) {
-    fr.rc = page.zone;
-    fr.chrg = {debut, -1};
-    ok = StartPage(dc) > 0;
-    if (!ok) break;
-    const auto suivant = static_cast<LONG>(SendMessageW(texte, EM_FORMATRANGE, TRUE, reinterpret_cast<LPARAM>(&fr)));
-    ok = EndPage(dc) > 0 && suivant > debut;
-    debut = suivant;
-    ++pages;
-  }
-  SendMessageW(texte, EM_FORMATRANGE, FALSE, 0);
-  return ok;
-}
-
-// Pages of the plain text, paragraph by paragraph, for a control that cannot lay
-// out pages itself (Wine's RichEdit does not implement EM_FORMATRANGE). False when a
-// page fails.
-bool ImprimeTexteSeul(HWND texte, HDC dc, const Page& page, int& pages) {
-  GETTEXTLENGTHEX longueur{GTL_NUMCHARS | GTL_USECRLF, 1200};
-  const auto n = static_cast<std::size_t>(
-      SendMessageW(texte, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&longueur), 0));
-  std::wstring tout(n + 1, L'\0');
-  GETTEXTEX demande{static_cast<DWORD>((n + 1) * sizeof(wchar_t)), GT_USECRLF, 1200, nullptr, nullptr};
-  tout.resize(static_cast<std::size_t>(SendMessageW(texte, EM_GETTEXTEX, reinterpret_cast<WPARAM>(&demande),
-                                                    reinterpret_cast<LPARAM>(tout.data()))));
-
-  annexes::Police police(CreateFontW(fenetre::HauteurPolice(10, GetDeviceCaps(dc, LOGPIXELSY)), 0, 0, 0, FW_NORMAL,
-                                     FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                                     DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, L"Arial"));
-  const int largeur = page.pixels.right - page.pixels.left;
-  const int ecart = fenetre::Proportion(6, GetDeviceCaps(dc, LOGPIXELSY), 72);  // between paragraphs
-  constexpr UINT kFormat = DT_WORDBREAK | DT_NOPREFIX | DT_EXPANDTABS | DT_EDITCONTROL;
-  std::vector<std::wstring> paragraphes;
-  std::vector<int> hauteurs;
-  SelectObject(dc, police.get());
-  for (std::size_t debut = 0; debut <= tout.size();) {
-    std::size_t fin = tout.find(L"\r\n", debut);
-    if (fin == std::wstring::npos) fin = tout.size();
-    paragraphes.push_back(tout.substr(debut, fin - debut));
-    debut = fin + 2;
-    RECT r{page.pixels.left, 0, page.pixels.left + largeur, 0};
-    DrawTextW(dc, paragraphes.back().empty() ? L" " : paragraphes.back().c_str(), -1, &r, kFormat | DT_CALCRECT);
-    hauteurs.push_back(r.bottom - r.top);
-  }
-  const std::vector<fenetre::PlaceParagraphe> places =
-      fenetre::MetEnPageParagraphes(hauteurs, page.pixels.top, page.pixels.bottom, ecart);
-  bool ok = true;
-  for (std::size_t i = 0; ok && i < places.size(); ++i) {
-    if (places[i].page >= pages) {
-      if (pages > 0) ok = EndPage(dc) > 0;
-      if (ok) ok = StartPage(dc) > 0;
-      if (!ok) break;
-      ++pages;
-      SelectObject(dc, police.get());
-      SetBkMode(dc, TRANSPARENT);
-    }
-    RECT place{page.pixels.left, places[i].y, page.pixels.left + largeur, places[i].y + places[i].hauteur};
-    DrawTextW(dc, paragraphes[i].c_str(), -1, &place, kFormat);
-  }
-  if (ok && pages > 0) ok = EndPage(dc) > 0;
-  SelectObject(dc, GetStockObject(SYSTEM_FONT));
-  return ok;
-}
-
-}  // namespace
-
-int ImprimeTexteRiche(HWND texte, HDC dc, const std::wstring& titre) {
-  const Page page = PageDe(dc);
-  GETTEXTLENGTHEX longueur{GTL_NUMCHARS, 1200};
-  const auto fin = static_cast<LONG>(SendMessageW(texte, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&longueur), 0));
-
-  // Whether the control lays out pages: measure the first one without drawing.
-  FORMATRANGE essai{};
-  essai.hdc = dc;
-  essai.hdcTarget = dc;
-  essai.rcPage = page.papier;
-  essai.rc = page.zone;
-  essai.chrg = {0, -1};
-  const bool misEnPage = SendMessageW(texte, EM_FORMATRANGE, FALSE, reinterpret_cast<LPARAM>(&essai)) > 0;
-  SendMessageW(texte, EM_FORMATRANGE, FALSE, 0);
-
-  DOCINFOW doc{};
-  doc.cbSize = sizeof doc;
-  doc.lpszDocName = titre.c_str();
-  if (StartDocW(dc, &doc) <= 0) return -1;
-  int pages = 0;
-  const bool ok = misEnPage || fin == 0 ? ImprimeMisEnPage(texte, dc, page, fin, pages)
-                                        : ImprimeTexteSeul(texte, dc, page, pages);
-  if (!ok) {
-    AbortDoc(dc);
-    return -1;
-  }
-  EndDoc(dc);
-  return pages;
-}
-
-std::string RtfAide(HINSTANCE instance) {
-  const HRSRC trouve = FindResourceW(instance, L"AIDESCONET", RT_RCDATA);
-  if (!trouve) return {};
-  const HGLOBAL charge = LoadResource(instance, trouve);
-  const void* octets = charge ? LockResource(charge) : nullptr;
-  if (!octets) return {};
-  return std::string(static_cast<const char*>(octets), SizeofResource(instance, trouve));
-}
 
 void MontreAide(HINSTANCE instance, HWND proprietaire) {
   // Created anew on each press and freed when it closes: nothing survives between two

@@ -6,23 +6,11 @@
 
 #include <windows.h>
 
-#include <string>
-
 namespace corrinom::win32 {
 
 // Button4Click of the main window: shows the help window modally over
 // `proprietaire` and frees it when it closes.
 void MontreAide(HINSTANCE instance, HWND proprietaire);
-
-// The guide's RTF as stored in the program (empty when it is missing).
-std::string RtfAide(HINSTANCE instance);
-
-// Prints the whole text of a RichEdit control on a printer's device context, half
-// an inch from the paper's edges, laid out by the control with its fonts and
-// colours; where the control cannot lay out pages (Wine), the plain text in
-// paragraphs. The number of pages printed, or -1 when the printer failed (the
-// document is then abandoned).
-int ImprimeTexteRiche(HWND texte, HDC dc, const std::wstring& titre);
 
 // Control identifiers (the close button is IDCANCEL, so that Escape is it too).
 inline constexpr int kIdWebBrowser1 = 2001;

@@ -5,15 +5,13 @@
 
 #include <algorithm>
 #include <array>
-#include <cwchar>
+#include <ctime>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "app-win32/outils_annexes.h"
-#include "session/journal.h"
 #include "text/encodage.h"
-#include "window/fenetres_annexes.h"
 
 namespace corrinom::win32 {
 
@@ -29,22 +27,6 @@ constexpr wchar_t kClasse[] = L"CorrinomFormChangements";
 // their order. TexteDe gives the column of TitresChangements a list column shows.
 constexpr std::size_t TexteDe(std::size_t sousItem) {
   return (sousItem + kColonnesChangements - 1) % kColonnesChangements;
-}
-
-// A path as the C library spells it on Windows (the ANSI code page) to UTF-16.
-std::wstring DepuisAnsi(std::string_view ansi) {
-  const int n = MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), nullptr, 0);
-  std::wstring r(static_cast<std::size_t>(n), L'\0');
-  MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), r.data(), n);
-  return r;
-}
-
-std::string VersAnsi(const std::wstring& texte) {
-  const int n = WideCharToMultiByte(CP_ACP, 0, texte.c_str(), static_cast<int>(texte.size()), nullptr, 0,
-                                    nullptr, nullptr);
-  std::string r(static_cast<std::size_t>(n), '\0');
-  WideCharToMultiByte(CP_ACP, 0, texte.c_str(), static_cast<int>(texte.size()), r.data(), n, nullptr, nullptr);
-  return r;
 }
 
 class TFormChangements : public annexes::FenetreAnnexe {
@@ -136,16 +118,10 @@ void TFormChangements::FormResize() {
   if (!liste_) return;
   RECT client;
   GetClientRect(fenetre_, &client);
-  const int marge = AEchelle(fenetre::kMargeAnnexe, dpi_);
-  std::vector<int> largeurs;
-  for (std::size_t i = 0; i < boutons_.size(); ++i)
-    largeurs.push_back(boutons_[i] ? AEchelle(fenetre::kBoutonsChangements[i].place.largeur, dpi_) : 0);
-  // Imprimer, Enregistrer and Restaurer from the left, Fermer on the right.
-  const std::vector<fenetre::Rectangle> places = fenetre::RangeeBoutons(
-      {client.right, client.bottom}, largeurs, AEchelle(fenetre::kBoutonsChangements[0].place.hauteur, dpi_), marge);
-  MoveWindow(liste_, marge, marge, std::max(0, static_cast<int>(client.right) - 2 * marge),
-             std::max(0, places[0].y - 2 * marge), TRUE);
-  for (std::size_t i = 0; i < boutons_.size(); ++i) annexes::Deplace(boutons_[i], places[i]);
+  const fenetre::PlacesChangements places =
+      fenetre::PlaceChangements({client.right, client.bottom}, static_cast<int>(dpi_), logique_.Restaurable());
+  annexes::Deplace(liste_, places.liste);
+  for (std::size_t i = 0; i < boutons_.size(); ++i) annexes::Deplace(boutons_[i], places.boutons[i]);
 }
 
 void TFormChangements::ImprimerClick() {
@@ -154,18 +130,8 @@ void TFormChangements::ImprimerClick() {
 
   // Half an inch of margin; 9-point text, a line and a quarter apart.
   const int dpiX = GetDeviceCaps(dc, LOGPIXELSX);
-  const int dpiY = GetDeviceCaps(dc, LOGPIXELSY);
-  const int gauche = std::max(0, dpiX / 2 - GetDeviceCaps(dc, PHYSICALOFFSETX));
-  const int haut = std::max(0, dpiY / 2 - GetDeviceCaps(dc, PHYSICALOFFSETY));
-  const int largeur = GetDeviceCaps(dc, HORZRES) - 2 * gauche;
-  const int hauteur = GetDeviceCaps(dc, VERTRES) - 2 * haut;
-  LOGFONTW lf{};
-  lf.lfHeight = fenetre::HauteurPolice(9, dpiY);
-  lf.lfCharSet = DEFAULT_CHARSET;
-  wcscpy_s(lf.lfFaceName, L"Arial");
-  annexes::Police normale(CreateFontIndirectW(&lf));
-  lf.lfWeight = FW_BOLD;
-  annexes::Police grasse(CreateFontIndirectW(&lf));
+  const auto [gauche, haut, largeur, hauteur] = annexes::PageImprimante(dc).pixels;
+  const annexes::Police normale = annexes::PoliceImprimee(dc, 9), grasse = annexes::PoliceImprimee(dc, 9, true);
   const HGDIOBJ ancienne = SelectObject(dc, normale.get());
   TEXTMETRICW tm{};
   GetTextMetricsW(dc, &tm);
@@ -177,46 +143,31 @@ void TFormChangements::ImprimerClick() {
     DrawTextW(dc, t.c_str(), static_cast<int>(t.size()), &r, format | DT_LEFT | DT_NOPREFIX);
     return r;
   };
-  SYSTEMTIME maintenant;
-  GetLocalTime(&maintenant);
-  char date[32];
-  wsprintfA(date, "%02u/%02u/%04u %02u:%02u", maintenant.wDay, maintenant.wMonth, maintenant.wYear,
-            maintenant.wHour, maintenant.wMinute);
+  const std::string date = fenetre::DateImpression(InstantLocalDe(std::time(nullptr)));
 
-  std::wstring titre = DeCp1252(fenetre::kTitreChangements);
-  DOCINFOW doc{};
-  doc.cbSize = sizeof doc;
-  doc.lpszDocName = titre.c_str();
   // A failure of the printer is dropped without a message, as the help window does.
-  if (StartDocW(dc, &doc) > 0) {
-    bool ok = true;
-    for (int page = 0; ok && page < mise.pages; ++page) {
-      ok = StartPage(dc) > 0;
-      if (!ok) break;
-      for (const fenetre::TexteImprime& t : logique_.Page(mise, page, date, dpiX / 24)) {
-        RECT r = annexes::VersRect(t.place);
-        SelectObject(dc, t.sorte == fenetre::TexteImprime::Sorte::Titre ? grasse.get() : normale.get());
-        if (t.sorte == fenetre::TexteImprime::Sorte::EnTete) {
-          const std::wstring w = DeCp1252(t.texte);
-          TextOutW(dc, r.left, r.top, w.c_str(), static_cast<int>(w.size()));
-        } else if (t.sorte == fenetre::TexteImprime::Sorte::Titre) {
-          // Titles wrap on their lines; DT_BOTTOM needs a single line, so the
-          // text is measured and moved down by hand.
-          const RECT mesure = texte(t.texte, {r.left, 0, r.right, 0}, DT_WORDBREAK | DT_CALCRECT);
-          r.top = std::max(r.top, r.bottom - mesure.bottom);
-          texte(t.texte, r, DT_WORDBREAK);
-        } else {
-          texte(t.texte, r, DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS);
-        }
+  annexes::ImprimeDocument(dc, fenetre::kTitreChangements, [&](int page) {
+    for (const fenetre::TexteImprime& t : logique_.Page(mise, page, date, dpiX / 24)) {
+      RECT r = annexes::VersRect(t.place);
+      SelectObject(dc, t.sorte == fenetre::TexteImprime::Sorte::Titre ? grasse.get() : normale.get());
+      if (t.sorte == fenetre::TexteImprime::Sorte::EnTete) {
+        const std::wstring w = DeCp1252(t.texte);
+        TextOutW(dc, r.left, r.top, w.c_str(), static_cast<int>(w.size()));
+      } else if (t.sorte == fenetre::TexteImprime::Sorte::Titre) {
+        // Titles wrap on their lines; DT_BOTTOM needs a single line, so the
+        // text is measured and moved down by hand.
+        const RECT mesure = texte(t.texte, {r.left, 0, r.right, 0}, DT_WORDBREAK | DT_CALCRECT);
+        r.top = std::max(r.top, r.bottom - mesure.bottom);
+        texte(t.texte, r, DT_WORDBREAK);
+      } else {
+        texte(t.texte, r, DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS);
       }
-      SelectObject(dc, normale.get());
-      MoveToEx(dc, gauche, mise.Trait(), nullptr);
-      LineTo(dc, gauche + largeur, mise.Trait());
-      ok = EndPage(dc) > 0;
     }
-    if (ok) EndDoc(dc);
-    else AbortDoc(dc);
-  }
+    SelectObject(dc, normale.get());
+    MoveToEx(dc, gauche, mise.Trait(), nullptr);
+    LineTo(dc, gauche + largeur, mise.Trait());
+    return page + 1 < mise.pages ? annexes::Suite::Autre : annexes::Suite::Derniere;
+  });
   SelectObject(dc, ancienne);
   DeleteDC(dc);
 }
@@ -244,14 +195,12 @@ void TFormChangements::EnregistrerClick() {
 
 void TFormChangements::RestaurerClick() {
   if (!logique_.Restaurable()) return;
-  std::string erreur;
-  const std::optional<std::string> dossierJournaux = DossierJournaux(erreur);
-  const std::wstring dossier = dossierJournaux ? DepuisAnsi(*dossierJournaux) : std::wstring();
   const std::optional<std::wstring> fichier =
       annexes::ChoisitFichier(fenetre_, annexes::Choix::Existant, fenetre::kTitreChoixJournal,
-                              annexes::Filtre(fenetre::kFiltreJournaux), {}, dossier);
-  if (!fichier) return;
-  if (logique_.Restaure(VersAnsi(*fichier))) Remplit();
+                              annexes::Filtre(fenetre::kFiltreJournaux), {}, DeUtf8(logique_.DossierJournal()));
+  // The core reads files by their UTF-8 names, whatever the system's code page.
+  const std::optional<std::string> journal = fichier ? VersUtf8(*fichier) : std::nullopt;
+  if (journal && logique_.Restaure(*journal)) Remplit();
 }
 
 void TFormChangements::Commande(int id) {

@@ -1,7 +1,7 @@
 // The change list on Windows: every pending row in a report list, with buttons to
 // print it (the system's print dialog, a header on each page), save it as CSV and
-// restore a journal. Its facts are window/fenetres_annexes.h's, its rows
-// session/liste_changements.h's, like the Qt window's.
+// restore a journal. Its facts and its logic are window/liste_changements.h's,
+// like the Qt window's.
 #pragma once
 
 #include <windows.h>
@@ -11,12 +11,12 @@
 #include <string_view>
 #include <vector>
 
-#include "window/fenetres_annexes.h"
+#include "window/liste_changements.h"
 
 namespace corrinom::win32 {
 
-// Restores the journal file the operator chose (its path in the ANSI code page,
-// as the core opens files).
+// Restores the journal file the operator chose (its UTF-8 name, as the core
+// opens files).
 using RestaurationJournal = fenetre::ListeChangementsFenetre::Restauration;
 
 // ButtonChangementsClick of the main window: shows the list modally over

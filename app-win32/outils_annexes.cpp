@@ -242,6 +242,36 @@ HDC ChoisitImprimante(HWND proprietaire, bool paysage) {
   return pd.hDC;
 }
 
+fenetre::PageImprimee PageImprimante(HDC dc) {
+  return fenetre::PageAvecMarges({GetDeviceCaps(dc, PHYSICALWIDTH), GetDeviceCaps(dc, PHYSICALHEIGHT)},
+                                 {GetDeviceCaps(dc, PHYSICALOFFSETX), GetDeviceCaps(dc, PHYSICALOFFSETY)},
+                                 GetDeviceCaps(dc, LOGPIXELSX), GetDeviceCaps(dc, LOGPIXELSY));
+}
+
+Police PoliceImprimee(HDC dc, int points, bool grasse) {
+  return Police(CreateFontW(fenetre::HauteurPolice(points, GetDeviceCaps(dc, LOGPIXELSY)), 0, 0, 0,
+                            grasse ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                            CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, L"Arial"));
+}
+
+int ImprimeDocument(HDC dc, std::string_view titre, const std::function<Suite(int page)>& page) {
+  const std::wstring nom = DeCp1252(titre);
+  DOCINFOW doc{};
+  doc.cbSize = sizeof doc;
+  doc.lpszDocName = nom.c_str();
+  if (StartDocW(dc, &doc) <= 0) return -1;
+  int pages = 0;
+  for (Suite suite = Suite::Autre; suite == Suite::Autre; ++pages) {
+    suite = StartPage(dc) > 0 ? page(pages) : Suite::Echec;
+    if (suite == Suite::Echec || EndPage(dc) <= 0) {
+      AbortDoc(dc);
+      return -1;
+    }
+  }
+  EndDoc(dc);
+  return pages;
+}
+
 void FenetreAnnexe::Montre(const wchar_t* classe, std::string_view titre, fenetre::Taille taille,
                            const std::function<bool(const MSG&)>& avant) {
   fenetre_ = CreeFenetreAnnexe(instance_, classe, DeCp1252(titre), taille.largeur, taille.hauteur, proprietaire_,

@@ -106,6 +106,17 @@ HWND CreeFenetreAnnexe(HINSTANCE instance, const wchar_t* classe, const std::wst
 // when the dialog is cancelled or no printer can be had.
 HDC ChoisitImprimante(HWND proprietaire, bool paysage = false);
 
+// The printer's page with half-inch margins (fenetre::PageAvecMarges), and the
+// printed documents' font (Arial, or the system's sans serif) at `points`.
+fenetre::PageImprimee PageImprimante(HDC dc);
+Police PoliceImprimee(HDC dc, int points, bool grasse = false);
+
+// Prints a document captioned `titre` on `dc`: `page` draws each page, from 0, and
+// answers whether another follows, or Echec to abandon the document. The number of
+// pages printed, or -1 when the printer or the drawing failed.
+enum class Suite { Derniere, Autre, Echec };
+int ImprimeDocument(HDC dc, std::string_view titre, const std::function<Suite(int page)>& page);
+
 // The filters of a file dialog, "label\0pattern\0\0", from "label (pattern)".
 std::wstring Filtre(std::string_view filtre);
 

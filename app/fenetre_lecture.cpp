@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "app/texte_qt.h"
-#include "window/fenetres_annexes.h"
+#include "window/progression_fenetre.h"
 
 namespace corrinom::app {
 

@@ -1,7 +1,6 @@
 #include "app/form_aide_htm.h"
 
 #include <QFile>
-#include <QKeyEvent>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
@@ -14,10 +13,6 @@
 #include "app/fenetres_qt.h"
 
 namespace corrinom::app {
-
-namespace {
-constexpr int kHautBoutons = fenetre::kHautBoutonsAide;
-}  // namespace
 
 QByteArray PageAide() {
   QFile f(QStringLiteral(":/aide/aide.htm"));
@@ -67,21 +62,17 @@ TFormAideHtm::TFormAideHtm(QWidget* parent) : QDialog(parent) {
   disposition->addWidget(StatusBar1_);
 
   NommeControles(*this);
-  FormCreate();
-  FormResize();
-}
-
-void TFormAideHtm::FormCreate() {
   // A page that cannot be loaded leaves the window blank, without a message.
   const QByteArray octets = PageAide();
   if (!octets.isEmpty()) WebBrowser1_->setHtml(TextePageAide(octets));
+  FormResize();
 }
 
 void TFormAideHtm::FormResize() {
   const PositionsBoutonsAide p =
       PlaceBoutonsAide(PanelBas_->width(), ButtonFermer_->width(), BitBtnImprimer_->width());
-  ButtonFermer_->move(p.fermer, kHautBoutons);
-  BitBtnImprimer_->move(p.imprimer, kHautBoutons);
+  ButtonFermer_->move(p.fermer, fenetre::kHautBoutonsAide);
+  BitBtnImprimer_->move(p.imprimer, fenetre::kHautBoutonsAide);
   StatusBar1_->showMessage(VersQt(fenetre::kTexteEtatAide));
 }
 
@@ -96,21 +87,11 @@ void TFormAideHtm::resizeEvent(QResizeEvent* e) {
 void TFormAideHtm::showEvent(QShowEvent* e) {
   QDialog::showEvent(e);
   // Once the window is up, the keyboard goes to the page so that the arrow and page
-  // keys scroll it straight away.
-  QTimer::singleShot(0, this, &TFormAideHtm::DonneFocusPage);
-}
-
-void TFormAideHtm::DonneFocusPage() {
-  WebBrowser1_->setFocus(Qt::OtherFocusReason);
-  WebBrowser1_->viewport()->setFocus(Qt::OtherFocusReason);
-}
-
-void TFormAideHtm::keyPressEvent(QKeyEvent* e) {
-  if (e->key() == Qt::Key_Escape) {
-    reject();
-    return;
-  }
-  QDialog::keyPressEvent(e);
+  // keys scroll it straight away. Escape closes the window, as in any dialog.
+  QTimer::singleShot(0, this, [this] {
+    WebBrowser1_->setFocus(Qt::OtherFocusReason);
+    WebBrowser1_->viewport()->setFocus(Qt::OtherFocusReason);
+  });
 }
 
 void TFormAideHtm::Imprime(QPrinter& imprimante) {

@@ -5,7 +5,7 @@
 #include <QDialog>
 #include <QString>
 
-#include "window/fenetres_annexes.h"
+#include "window/aide.h"
 
 class QPrinter;
 class QPushButton;
@@ -43,13 +43,10 @@ class TFormAideHtm : public QDialog {
  protected:
   void resizeEvent(QResizeEvent* e) override;
   void showEvent(QShowEvent* e) override;
-  void keyPressEvent(QKeyEvent* e) override;
 
  private:
-  void FormCreate();
   void FormResize();
   void BitBtnImprimerClick();
-  void DonneFocusPage();
 
   QTextBrowser* WebBrowser1_ = nullptr;
   QWidget* PanelBas_ = nullptr;

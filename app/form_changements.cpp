@@ -1,6 +1,5 @@
 #include "app/form_changements.h"
 
-#include <QDateTime>
 #include <QFile>
 #include <QFileDialog>
 #include <QHBoxLayout>
@@ -12,11 +11,10 @@
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <ctime>
 
 #include "app/modeles.h"
 #include "app/fenetres_qt.h"
-#include "session/journal.h"
-#include "window/fenetres_annexes.h"
 
 namespace corrinom::app {
 
@@ -31,7 +29,7 @@ int TFormChangements::Imprime(QPrinter& imprimante) const {
   const int hauteurLigne = p.fontMetrics().lineSpacing() * 5 / 4;
   const fenetre::PagesChangements mise =
       fenetre::MetEnPageChangements(logique_.Lignes().size(), 0, largeur, zone.height(), hauteurLigne);
-  const std::string date = VersCp1252(QDateTime::currentDateTime().toString(QStringLiteral("dd/MM/yyyy HH:mm")));
+  const std::string date = fenetre::DateImpression(InstantLocalDe(std::time(nullptr)));
   QFont gras = police;
   gras.setBold(true);
   for (int page = 0; page < mise.pages; ++page) {
@@ -142,10 +140,8 @@ void TFormChangements::EnregistrerClick() {
 }
 
 void TFormChangements::RestaurerClick() {
-  std::string erreur;
-  const std::optional<std::string> dossier = DossierJournaux(erreur);
   const QString journal = QFileDialog::getOpenFileName(
-      this, VersQt(fenetre::kTitreChoixJournal), dossier ? QString::fromUtf8(dossier->c_str()) : QString(),
+      this, VersQt(fenetre::kTitreChoixJournal), QString::fromStdString(logique_.DossierJournal()),
       VersQt(fenetre::kFiltreJournaux));
   if (!journal.isEmpty()) Restaure(journal);
 }

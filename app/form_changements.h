@@ -6,7 +6,7 @@
 #include <QString>
 #include <vector>
 
-#include "window/fenetres_annexes.h"
+#include "window/liste_changements.h"
 
 class QPrinter;
 class QPushButton;

@@ -4,7 +4,9 @@
 #include "window/compteurs.h"
 #include "window/confort.h"
 #include "window/controles.h"
+#include "window/aide.h"
 #include "window/fenetres_annexes.h"
+#include "window/liste_changements.h"
 #include "window/revue_ressemblance.h"
 
 namespace corrinom::fenetre {

@@ -4,6 +4,7 @@
 #include <tuple>
 
 #include <array>
+#include <cstdlib>
 #include <map>
 #include <string>
 #include <vector>
@@ -12,7 +13,10 @@
 #include "window/compteurs.h"
 #include "window/controles.h"
 #include "window/indications.h"
+#include "window/aide.h"
 #include "window/fenetres_annexes.h"
+#include "window/liste_changements.h"
+#include "window/progression_fenetre.h"
 #include "window/geometrie.h"
 
 namespace corrinom::fenetre {
@@ -235,6 +239,33 @@ TEST(FenetresAnnexes, ListeChangements) {
   EXPECT_TRUE(liste.Restaure("j.csv"));
   EXPECT_TRUE(liste.Lignes().empty());
   EXPECT_FALSE(ListeChangementsFenetre({}, "", nullptr).Restaure("j.csv"));
+}
+
+// The list and the help page take what their buttons leave, at any resolution;
+// a window without a restore gives its button no room.
+TEST(FenetresAnnexes, PlacesDesFenetres) {
+  for (const bool restaurable : {false, true}) {
+    const PlacesChangements c = PlaceChangements({1600, 900}, 192, restaurable);
+    EXPECT_EQ(c.boutons[2].largeur > 0, restaurable);
+    EXPECT_EQ(c.liste.y + c.liste.hauteur + 16, c.boutons[0].y);
+    EXPECT_EQ(c.boutons[3].x + c.boutons[3].largeur, 1600 - 16);
+  }
+  const PlacesAide a = PlaceAide({534, 634}, 20, 96);
+  EXPECT_EQ(a.page.hauteur, 634 - 20 - kHauteurPanneauAide);
+  EXPECT_EQ(a.fermer.y, a.page.hauteur + kHautBoutonsAide);
+  EXPECT_EQ(a.imprimer.x, PlaceBoutonsAide(534).imprimer);
+}
+
+// The printed header's date; the restore's dialog opens in the journals' folder,
+// given as UTF-8 whatever the system spells.
+TEST(FenetresAnnexes, DateEtDossierDesJournaux) {
+  EXPECT_EQ(DateImpression({2026, 1, 2, 9, 5, 7, 60}), "02/01/2026 09:05");
+  const char* avant = std::getenv("XDG_DATA_HOME");
+  const std::string ancien = avant ? avant : "";
+  setenv("XDG_DATA_HOME", "/tmp/H\xC3\xA9l\xC3\xA8ne", 1);
+  EXPECT_EQ(ListeChangementsFenetre::DossierJournal(), "/tmp/H\xC3\xA9l\xC3\xA8ne/corrinom/journaux");
+  if (avant) setenv("XDG_DATA_HOME", ancien.c_str(), 1);
+  else unsetenv("XDG_DATA_HOME");
 }
 
 // The chooser answers only Ok with an entry selected; a preselection outside the

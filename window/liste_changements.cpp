@@ -1,0 +1,103 @@
+#include "window/liste_changements.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+
+#include "session/journal.h"
+
+namespace corrinom::fenetre {
+
+PlacesChangements PlaceChangements(Taille client, int dpi, bool restaurable) {
+  const int marge = AEchelle(kMargeAnnexe, dpi);
+  std::vector<int> largeurs;
+  for (std::size_t i = 0; i < kBoutonsChangements.size(); ++i)
+    largeurs.push_back(i == 2 && !restaurable ? 0 : AEchelle(kBoutonsChangements[i].place.largeur, dpi));
+  const std::vector<Rectangle> boutons =
+      RangeeBoutons(client, largeurs, AEchelle(kBoutonsChangements[0].place.hauteur, dpi), marge);
+  PlacesChangements p;
+  std::copy(boutons.begin(), boutons.end(), p.boutons.begin());
+  p.liste = {marge, marge, std::max(0, client.largeur - 2 * marge), std::max(0, boutons[0].y - 2 * marge)};
+  return p;
+}
+
+PagesChangements MetEnPageChangements(std::size_t lignes, int gauche, int largeur, int hauteur, int hauteurLigne,
+                                      int haut) {
+  PagesChangements p;
+  p.haut = haut;
+  p.hauteurLigne = hauteurLigne;
+  p.enTete = (2 + kLignesTitresImpression) * hauteurLigne;
+  p.parPage = std::max(1, (hauteur - p.enTete) / hauteurLigne);
+  p.pages = std::max<int>(1, static_cast<int>((lignes + p.parPage - 1) / p.parPage));
+  double cumul = 0;
+  for (std::size_t c = 0; c < kColonnesChangements; ++c) {
+    p.bords[c] = gauche + static_cast<int>(cumul * largeur);
+    cumul += kPartsImpressionChangements[c];
+  }
+  p.bords[kColonnesChangements] = gauche + largeur;
+  return p;
+}
+
+std::pair<std::size_t, std::size_t> PagesChangements::Lignes(int page, std::size_t n) const {
+  const std::size_t debut = static_cast<std::size_t>(page) * static_cast<std::size_t>(parPage);
+  return {std::min(n, debut), std::min(n, debut + static_cast<std::size_t>(parPage))};
+}
+
+Rectangle PagesChangements::Titre(std::size_t colonne, int ecart) const {
+  return {bords[colonne], haut + 2 * hauteurLigne, bords[colonne + 1] - ecart - bords[colonne],
+          enTete - 2 * hauteurLigne - hauteurLigne / 8};
+}
+
+Rectangle PagesChangements::Cellule(std::size_t rang, std::size_t colonne, int ecart) const {
+  return {bords[colonne], haut + enTete + static_cast<int>(rang) * hauteurLigne,
+          bords[colonne + 1] - ecart - bords[colonne], hauteurLigne};
+}
+
+bool ListeChangementsFenetre::Restaure(const std::string& journal) {
+  if (!restaurer_) return false;
+  std::optional<std::vector<LigneChangement>> lignes = restaurer_(journal);
+  if (!lignes) return false;
+  lignes_ = std::move(*lignes);
+  return true;
+}
+
+std::vector<TexteImprime> ListeChangementsFenetre::Page(const PagesChangements& mise, int page,
+                                                        std::string_view date, int ecart) const {
+  using Sorte = TexteImprime::Sorte;
+  const int gauche = mise.bords.front();
+  std::vector<TexteImprime> textes{
+      {Sorte::EnTete,
+       {gauche, mise.haut, mise.bords.back() - gauche, mise.hauteurLigne},
+       EnTetePageChangements(date, magasin_, page + 1, mise.pages)}};
+  for (std::size_t c = 0; c < kColonnesChangements; ++c)
+    textes.push_back({Sorte::Titre, mise.Titre(c, ecart), std::string(TitresChangements()[c])});
+  const auto [debut, fin] = mise.Lignes(page, lignes_.size());
+  for (std::size_t i = debut; i < fin; ++i) {
+    auto cellules = TextesChangement(lignes_[i]);
+    for (std::size_t c = 0; c < kColonnesChangements; ++c)
+      textes.push_back({Sorte::Cellule, mise.Cellule(i - debut, c, ecart), std::move(cellules[c])});
+  }
+  return textes;
+}
+
+std::string ListeChangementsFenetre::DossierJournal() {
+  std::string erreur;
+  const std::optional<std::string> dossier = DossierJournaux(erreur);
+  if (!dossier) return {};
+  // The folder as the core spells it for the system (on Windows, the ANSI code
+  // page), read back as UTF-8, the one spelling both shells' dialogs are given.
+  try {
+    const std::u8string utf8 = std::filesystem::path(*dossier).u8string();
+    return std::string(utf8.begin(), utf8.end());
+  } catch (const std::exception&) {
+    return {};
+  }
+}
+
+std::string DateImpression(const InstantLocal& i) {
+  char date[32];
+  std::snprintf(date, sizeof date, "%02d/%02d/%04d %02d:%02d", i.jour, i.mois, i.annee, i.heure, i.minute);
+  return date;
+}
+
+}  // namespace corrinom::fenetre
