@@ -12,9 +12,6 @@ class QWidget;
 
 namespace corrinom::app {
 
-// The caption of the plain message boxes.
-QString TitreApplication();
-
 class DialoguesQt : public Dialogues {
  public:
   // `proprietaire` owns the boxes (they are centred on it); `panneau` receives the

@@ -19,16 +19,6 @@ std::vector<Rectangle> RangeeBoutons(Taille client, const std::vector<int>& larg
   return places;
 }
 
-std::optional<int> PreselectionChercheChamp(int preselection, int n) {
-  if (preselection < 0 || preselection >= n) return std::nullopt;
-  return preselection;
-}
-
-std::optional<int> ChoixChercheChamp(bool ok, std::optional<int> selection) {
-  if (!ok || !selection || *selection < 0) return std::nullopt;
-  return selection;
-}
-
 std::optional<int> FinBarre(std::size_t total) {
   if (total == 0 || total > static_cast<std::size_t>(std::numeric_limits<int>::max())) return std::nullopt;
   return static_cast<int>(total);

@@ -438,7 +438,8 @@ class TestFenetre : public QObject {
     f.Button6Click();
     banc.etat.rebus.push_back({"BERNART", "Paul", "05/06/2005"});
     QTimer::singleShot(0, [] {
-      if (auto* d = qobject_cast<TFormRessemblance*>(QApplication::activeModalWidget())) d->ButtonPlacer()->click();
+      if (auto* d = qobject_cast<TFormRessemblance*>(QApplication::activeModalWidget()))
+        Controle<QPushButton>(*d, "ButtonPlacer")->click();
     });
     f.Button7Click();
     QCOMPARE(espion.etats, (QStringList{"011", "101", "110"}));

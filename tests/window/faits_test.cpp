@@ -8,8 +8,10 @@
 
 #include "reconcile/marques.h"
 #include "window/compteurs.h"
+#include "window/dialogues_fenetre.h"
 #include "window/controles.h"
 #include "window/indications.h"
+#include "window/cherche_champ_fenetre.h"
 #include "window/fenetres_annexes.h"
 #include "window/geometrie.h"
 
@@ -240,6 +242,16 @@ TEST(ChercheChamp, ChoixEtPreselection) {
   EXPECT_EQ(PreselectionChercheChamp(1, 2), 1);
   EXPECT_EQ(PreselectionChercheChamp(2, 2), std::nullopt);
   EXPECT_EQ(PreselectionChercheChamp(-1, 2), std::nullopt);
+}
+
+// A question's default button gives the default answer; a box closed otherwise
+// than by one of its buttons answers Annuler.
+TEST(FenetresAnnexes, BoutonsQuestion) {
+  for (const BoutonQuestion& b : kBoutonsQuestion) {
+    EXPECT_EQ(kBoutonsQuestion[RangBouton(b.reponse)].reponse, b.reponse);
+    EXPECT_EQ(ReponseDuBouton(b.nom), b.reponse);
+  }
+  EXPECT_EQ(ReponseDuBouton(""), Reponse::Annuler);
 }
 
 }  // namespace
