@@ -66,16 +66,13 @@ QMessageBox* DialoguesQt::CreeQuestion(QWidget* proprietaire, std::string_view t
   return boite;
 }
 
-Reponse DialoguesQt::ReponseDe(const QMessageBox& boite) {
-  const QAbstractButton* b = boite.clickedButton();
-  return fenetre::ReponseDuBouton(b ? VersCp1252(b->objectName()) : std::string());
-}
-
 Reponse DialoguesQt::question(std::string_view titre, std::string_view texte, Icone icone,
                               Reponse parDefaut) {
   std::unique_ptr<QMessageBox> boite(CreeQuestion(proprietaire_, titre, texte, icone, parDefaut));
   boite->exec();
-  return ReponseDe(*boite);
+  // The answer of the button clicked; none clicked is Annuler.
+  const QAbstractButton* b = boite->clickedButton();
+  return fenetre::ReponseDuBouton(b ? VersCp1252(b->objectName()) : std::string());
 }
 
 std::optional<int> DialoguesQt::choisirChamp(const DemandeChamp& demande) {
