@@ -88,10 +88,8 @@ std::optional<int> Selection(HWND dialogue) {
 void AfficheExemples(HWND dialogue, const DemandeChamp& demande) {
   const HWND exemples = GetDlgItem(dialogue, kIdListBoxExemples);
   SendMessageW(exemples, LB_RESETCONTENT, 0, 0);
-  const std::optional<int> n = Selection(dialogue);
-  if (!n || !demande.exemples) return;
   SendMessageW(exemples, WM_SETREDRAW, FALSE, 0);
-  for (const std::string& exemple : demande.exemples(*n))
+  for (const std::string& exemple : fenetre::ExemplesChercheChamp(demande, Selection(dialogue)))
     SendMessageW(exemples, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(DeCp1252(exemple).c_str()));
   SendMessageW(exemples, WM_SETREDRAW, TRUE, 0);
   InvalidateRect(exemples, nullptr, TRUE);

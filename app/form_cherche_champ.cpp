@@ -107,9 +107,8 @@ std::optional<int> TFormChercheChamp::Selection() const {
 
 void TFormChercheChamp::AfficheExemples() {
   ListBoxExemples_->clear();
-  const std::optional<int> n = Selection();
-  if (!n || !demande_.exemples) return;
-  for (const std::string& exemple : demande_.exemples(*n)) ListBoxExemples_->addItem(VersQt(exemple));
+  for (const std::string& exemple : fenetre::ExemplesChercheChamp(demande_, Selection()))
+    ListBoxExemples_->addItem(VersQt(exemple));
 }
 
 std::optional<int> TFormChercheChamp::ChoisirChamp(const DemandeChamp& demande) {

@@ -7,6 +7,11 @@ std::optional<int> PreselectionChercheChamp(int preselection, int n) {
   return preselection;
 }
 
+std::vector<std::string> ExemplesChercheChamp(const DemandeChamp& demande, std::optional<int> selection) {
+  if (!selection || *selection < 0 || !demande.exemples) return {};
+  return demande.exemples(*selection);
+}
+
 std::optional<int> ChoixChercheChamp(bool ok, std::optional<int> selection) {
   if (!ok || !selection || *selection < 0) return std::nullopt;
   return selection;

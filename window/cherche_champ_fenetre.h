@@ -7,9 +7,12 @@
 
 #include <array>
 #include <optional>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "import/cherche_champ.h"
+#include "operator/dialogues.h"
 #include "window/geometrie.h"
 
 namespace corrinom::fenetre {
@@ -56,6 +59,10 @@ inline constexpr std::array<std::string_view, 3> kTabulationChercheChamp{"ListBo
 
 // The preselected entry the dialog opens with, if it is one of the `n` names.
 std::optional<int> PreselectionChercheChamp(int preselection, int n);
+
+// The examples shown for the selected entry: none without a selection, or when the
+// request has no examples to give.
+std::vector<std::string> ExemplesChercheChamp(const DemandeChamp& demande, std::optional<int> selection);
 
 // The operator's answer: the selected entry, only when the dialog closed with Ok
 // and an entry is selected; else none (the request's default stands).

@@ -234,7 +234,7 @@ TEST(FenetresAnnexes, ListeChangements) {
 }
 
 // The chooser answers only Ok with an entry selected; a preselection outside the
-// names selects nothing.
+// names selects nothing; examples need a selection and a request that has them.
 TEST(ChercheChamp, ChoixEtPreselection) {
   EXPECT_EQ(ChoixChercheChamp(true, 2), 2);
   EXPECT_EQ(ChoixChercheChamp(true, std::nullopt), std::nullopt);
@@ -242,6 +242,11 @@ TEST(ChercheChamp, ChoixEtPreselection) {
   EXPECT_EQ(PreselectionChercheChamp(1, 2), 1);
   EXPECT_EQ(PreselectionChercheChamp(2, 2), std::nullopt);
   EXPECT_EQ(PreselectionChercheChamp(-1, 2), std::nullopt);
+  DemandeChamp d;
+  EXPECT_TRUE(ExemplesChercheChamp(d, 0).empty());  // a request without examples
+  d.exemples = [](int n) { return std::vector<std::string>{std::to_string(n)}; };
+  EXPECT_EQ(ExemplesChercheChamp(d, 1), std::vector<std::string>{"1"});
+  EXPECT_TRUE(ExemplesChercheChamp(d, std::nullopt).empty());
 }
 
 // A question's default button gives the default answer; a box closed otherwise
