@@ -2,7 +2,7 @@
 
 #include "app-win32/form_cherche_champ.h"
 #include "app-win32/outils_annexes.h"
-#include "window/fenetres_annexes.h"
+#include "window/dialogues_fenetre.h"
 
 namespace corrinom::win32 {
 
@@ -12,15 +12,19 @@ namespace {
 // as the box is activated, before it shows.
 thread_local HHOOK crochetQuestion = nullptr;
 
+// The identifiers of the question's buttons in the row's order, and the flag
+// that makes each one the default.
+constexpr int kIdsQuestion[] = {IDYES, IDNO, IDCANCEL};
+constexpr UINT kDefautsQuestion[] = {MB_DEFBUTTON1, MB_DEFBUTTON2, MB_DEFBUTTON3};
+
 LRESULT CALLBACK RenommeBoutons(int code, WPARAM w, LPARAM l) {
   if (code == HCBT_ACTIVATE) {
     const HWND boite = reinterpret_cast<HWND>(w);
     wchar_t classe[16] = {};
     GetClassNameW(boite, classe, 16);
     if (std::wstring_view(classe) == L"#32770") {
-      const int boutons[] = {IDYES, IDNO, IDCANCEL};
-      for (std::size_t i = 0; i < 3; ++i)
-        SetDlgItemTextW(boite, boutons[i], DeCp1252(fenetre::kBoutonsQuestion[i]).c_str());
+      for (std::size_t i = 0; i < fenetre::kBoutonsQuestion.size(); ++i)
+        SetDlgItemTextW(boite, kIdsQuestion[i], DeCp1252(fenetre::kBoutonsQuestion[i].texte).c_str());
       const HHOOK crochet = crochetQuestion;
       crochetQuestion = nullptr;
       UnhookWindowsHookEx(crochet);
@@ -28,6 +32,27 @@ LRESULT CALLBACK RenommeBoutons(int code, WPARAM w, LPARAM l) {
     }
   }
   return CallNextHookEx(nullptr, code, w, l);
+}
+
+// The MessageBoxW flags of a question: its buttons, icon and default button.
+UINT StyleQuestion(Icone icone, Reponse parDefaut) {
+  UINT style = MB_YESNOCANCEL | kDefautsQuestion[fenetre::RangBouton(parDefaut)];
+  switch (icone) {
+    case Icone::Question: style |= MB_ICONQUESTION; break;
+    case Icone::Information: style |= MB_ICONINFORMATION; break;
+    case Icone::Avertissement: style |= MB_ICONWARNING; break;
+    case Icone::Erreur: style |= MB_ICONERROR; break;
+    case Icone::Aucune: break;
+  }
+  return style;
+}
+
+// The answer a question box's result stands for (Escape and the close box give
+// IDCANCEL: Annuler).
+Reponse ReponseDe(int resultat) {
+  for (std::size_t i = 0; i < fenetre::kBoutonsQuestion.size(); ++i)
+    if (resultat == kIdsQuestion[i]) return fenetre::kBoutonsQuestion[i].reponse;
+  return Reponse::Annuler;
 }
 
 }  // namespace
@@ -45,29 +70,6 @@ void DialoguesWin32::erreur(std::string_view texte, std::string_view titre) {
   Boite(texte, titre, MB_OK | MB_ICONERROR);
 }
 
-UINT DialoguesWin32::StyleQuestion(Icone icone, Reponse parDefaut) {
-  UINT style = MB_YESNOCANCEL;
-  switch (icone) {
-    case Icone::Question: style |= MB_ICONQUESTION; break;
-    case Icone::Information: style |= MB_ICONINFORMATION; break;
-    case Icone::Avertissement: style |= MB_ICONWARNING; break;
-    case Icone::Erreur: style |= MB_ICONERROR; break;
-    case Icone::Aucune: break;
-  }
-  switch (parDefaut) {
-    case Reponse::Oui: style |= MB_DEFBUTTON1; break;
-    case Reponse::Non: style |= MB_DEFBUTTON2; break;
-    case Reponse::Annuler: style |= MB_DEFBUTTON3; break;
-  }
-  return style;
-}
-
-Reponse DialoguesWin32::ReponseDe(int resultat) {
-  if (resultat == IDYES) return Reponse::Oui;
-  if (resultat == IDNO) return Reponse::Non;
-  return Reponse::Annuler;
-}
-
 Reponse DialoguesWin32::question(std::string_view titre, std::string_view texte, Icone icone, Reponse parDefaut) {
   if (!crochetQuestion)
     crochetQuestion = SetWindowsHookExW(WH_CBT, &RenommeBoutons, nullptr, GetCurrentThreadId());
@@ -81,8 +83,7 @@ Reponse DialoguesWin32::question(std::string_view titre, std::string_view texte,
 }
 
 std::optional<int> DialoguesWin32::choisirChamp(const DemandeChamp& demande) {
-  TFormChercheChamp dialogue(instance_, proprietaire_);
-  return dialogue.ChoisirChamp(demande);
+  return ChoisitChamp(instance_, proprietaire_, demande);
 }
 
 void DialoguesWin32::debutAttente() {

@@ -31,13 +31,6 @@ class DialoguesWin32 : public Dialogues {
   // The hints go to the main window's panel through its DialoguesFenetre.
   void indication(std::string_view) override {}
 
-  // The answer a question box's result stands for (Escape and the close box give
-  // IDCANCEL: Annuler).
-  static Reponse ReponseDe(int resultat);
-
-  // The MessageBoxW flags of a question.
-  static UINT StyleQuestion(Icone icone, Reponse parDefaut);
-
  private:
   int Boite(std::string_view texte, std::string_view titre, UINT style) const;
 

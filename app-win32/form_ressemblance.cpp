@@ -2,14 +2,11 @@
 
 #include <commctrl.h>
 
-#include <algorithm>
 #include <array>
 #include <string>
-#include <vector>
 
 #include "app-win32/outils_annexes.h"
 #include "app-win32/texte_win32.h"
-#include "window/fenetres_annexes.h"
 
 namespace corrinom::win32 {
 
@@ -18,6 +15,12 @@ namespace {
 using annexes::AEchelle;
 
 constexpr wchar_t kClasse[] = L"CorrinomFormRessemblance";
+
+// Control identifiers (Placer is IDOK, Annuler IDCANCEL, so that Entrée and Échap
+// are them too).
+constexpr int kIdListeRessemblance = 2201;
+constexpr int kIdButtonToutDecocher = 2202;
+constexpr int kIdLabelCompte = 2203;
 
 class TFormRessemblance : public annexes::FenetreAnnexe {
  public:
@@ -72,12 +75,10 @@ void TFormRessemblance::FormCreate() {
   }
   ListView_SetItemCountEx(liste_, static_cast<int>(revue_.NombreLignes()), LVSICF_NOINVALIDATEALL);
   compte_ = Enfant({L"STATIC", SS_NOPREFIX}, "", kIdLabelCompte);
-  const std::array<std::string_view, 3> textes{fenetre::kBoutonPlacer, fenetre::kBoutonToutDecocher,
-                                               fenetre::kBoutonAnnulerRessemblance};
   constexpr std::array<int, 3> ids{IDOK, kIdButtonToutDecocher, IDCANCEL};
   for (std::size_t i = 0; i < boutons_.size(); ++i) {
     const DWORD style = WS_TABSTOP | (i == 0 ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
-    boutons_[i] = Enfant({L"BUTTON", style}, textes[i], ids[i]);
+    boutons_[i] = Enfant({L"BUTTON", style}, fenetre::kBoutonsRessemblance[i].texte, ids[i]);
   }
   police_ = annexes::CreePolice(dpi_);
   annexes::AppliquePolice(fenetre_, police_.get());
@@ -90,19 +91,12 @@ void TFormRessemblance::FormResize() {
   if (!liste_) return;
   RECT client;
   GetClientRect(fenetre_, &client);
-  const int marge = AEchelle(fenetre::kMargeAnnexe, dpi_);
-  const int texte = AEchelle(fenetre::kHauteurTexteRessemblance, dpi_);
-  std::vector<int> largeurs;
-  for (const int l : fenetre::kLargeursBoutonsRessemblance) largeurs.push_back(AEchelle(l, dpi_));
-  const std::vector<fenetre::Rectangle> places = fenetre::RangeeBoutons(
-      {client.right, client.bottom}, largeurs, AEchelle(fenetre::kHauteurBoutonsRessemblance, dpi_), marge);
-  const int largeur = std::max(0, static_cast<int>(client.right) - 2 * marge);
-  const int hautCompte = std::max(marge, places[0].y - marge - texte);
-  MoveWindow(consigne_, marge, marge, largeur, texte, TRUE);
-  const int hautListe = 2 * marge + texte;
-  MoveWindow(liste_, marge, hautListe, largeur, std::max(0, hautCompte - marge / 2 - hautListe), TRUE);
-  MoveWindow(compte_, marge, hautCompte, largeur, texte, TRUE);
-  for (std::size_t i = 0; i < boutons_.size(); ++i) annexes::Deplace(boutons_[i], places[i]);
+  const fenetre::DispositionRessemblance d =
+      fenetre::DisposeRessemblance({client.right, client.bottom}, static_cast<int>(dpi_));
+  annexes::Deplace(consigne_, d.consigne);
+  annexes::Deplace(liste_, d.liste);
+  annexes::Deplace(compte_, d.compte);
+  for (std::size_t i = 0; i < boutons_.size(); ++i) annexes::Deplace(boutons_[i], d.boutons[i]);
 }
 
 void TFormRessemblance::CochesChangees() {

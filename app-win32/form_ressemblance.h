@@ -15,10 +15,4 @@ namespace corrinom::win32 {
 // Annuler, Échap or the close box.
 bool MontreRessemblance(HINSTANCE instance, HWND proprietaire, fenetre::RevueRessemblance& revue);
 
-// Control identifiers (Placer is IDOK, Annuler IDCANCEL, so that Entrée and Échap
-// are them too).
-inline constexpr int kIdListeRessemblance = 2201;
-inline constexpr int kIdButtonToutDecocher = 2202;
-inline constexpr int kIdLabelCompte = 2203;
-
 }  // namespace corrinom::win32

@@ -8,11 +8,9 @@
 
 #include "app/form_cherche_champ.h"
 #include "app/texte_qt.h"
-#include "window/fenetres_annexes.h"
+#include "window/dialogues_fenetre.h"
 
 namespace corrinom::app {
-
-QString TitreApplication() { return VersQt(fenetre::kTitreApplication); }
 
 namespace {
 
@@ -57,34 +55,24 @@ QMessageBox* DialoguesQt::CreeQuestion(QWidget* proprietaire, std::string_view t
   auto* boite = new QMessageBox(IconeQt(icone), Legende(titre), VersQt(texte),
                                 QMessageBox::NoButton, proprietaire);
   boite->setTextFormat(Qt::PlainText);
-  QPushButton* oui = boite->addButton(VersQt(fenetre::kBoutonsQuestion[0]), QMessageBox::YesRole);
-  QPushButton* non = boite->addButton(VersQt(fenetre::kBoutonsQuestion[1]), QMessageBox::NoRole);
-  QPushButton* annuler = boite->addButton(VersQt(fenetre::kBoutonsQuestion[2]), QMessageBox::RejectRole);
-  oui->setObjectName(QStringLiteral("Oui"));
-  non->setObjectName(QStringLiteral("Non"));
-  annuler->setObjectName(QStringLiteral("Annuler"));
-  boite->setEscapeButton(annuler);
-  switch (parDefaut) {
-    case Reponse::Oui: boite->setDefaultButton(oui); break;
-    case Reponse::Non: boite->setDefaultButton(non); break;
-    case Reponse::Annuler: boite->setDefaultButton(annuler); break;
+  // The roles of the buttons in the row's order.
+  constexpr QMessageBox::ButtonRole kRoles[] = {QMessageBox::YesRole, QMessageBox::NoRole, QMessageBox::RejectRole};
+  for (std::size_t i = 0; i < fenetre::kBoutonsQuestion.size(); ++i) {
+    QPushButton* b = boite->addButton(VersQt(fenetre::kBoutonsQuestion[i].texte), kRoles[i]);
+    b->setObjectName(VersQt(fenetre::kBoutonsQuestion[i].nom));
+    if (kRoles[i] == QMessageBox::RejectRole) boite->setEscapeButton(b);
+    if (fenetre::kBoutonsQuestion[i].reponse == parDefaut) boite->setDefaultButton(b);
   }
   return boite;
-}
-
-Reponse DialoguesQt::ReponseDe(const QMessageBox& boite) {
-  const QAbstractButton* b = boite.clickedButton();
-  if (!b) return Reponse::Annuler;
-  if (b->objectName() == QLatin1String("Oui")) return Reponse::Oui;
-  if (b->objectName() == QLatin1String("Non")) return Reponse::Non;
-  return Reponse::Annuler;
 }
 
 Reponse DialoguesQt::question(std::string_view titre, std::string_view texte, Icone icone,
                               Reponse parDefaut) {
   std::unique_ptr<QMessageBox> boite(CreeQuestion(proprietaire_, titre, texte, icone, parDefaut));
   boite->exec();
-  return ReponseDe(*boite);
+  // The answer of the button clicked; none clicked is Annuler.
+  const QAbstractButton* b = boite->clickedButton();
+  return fenetre::ReponseDuBouton(b ? VersCp1252(b->objectName()) : std::string());
 }
 
 std::optional<int> DialoguesQt::choisirChamp(const DemandeChamp& demande) {

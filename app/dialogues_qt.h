@@ -12,9 +12,6 @@ class QWidget;
 
 namespace corrinom::app {
 
-// The caption of the plain message boxes.
-QString TitreApplication();
-
 class DialoguesQt : public Dialogues {
  public:
   // `proprietaire` owns the boxes (they are centred on it); `panneau` receives the
@@ -23,7 +20,6 @@ class DialoguesQt : public Dialogues {
                        std::function<void(const QString&)> panneau = {});
 
   void setProprietaire(QWidget* w) { proprietaire_ = w; }
-  void setPanneau(std::function<void(const QString&)> p) { panneau_ = std::move(p); }
 
   void message(std::string_view texte, std::string_view titre = {}) override;
   Reponse question(std::string_view titre, std::string_view texte, Icone icone,
@@ -38,9 +34,6 @@ class DialoguesQt : public Dialogues {
   // default can be checked; `question` runs exactly this box.
   static QMessageBox* CreeQuestion(QWidget* proprietaire, std::string_view titre,
                                    std::string_view texte, Icone icone, Reponse parDefaut);
-
-  // The answer a finished question box stands for (Escape and its close box: Annuler).
-  static Reponse ReponseDe(const QMessageBox& boite);
 
  private:
   QWidget* proprietaire_;

@@ -7,31 +7,9 @@
 
 #include "app/fenetres_qt.h"
 #include "app/texte_qt.h"
-#include "import/cherche_champ.h"
-#include "window/fenetres_annexes.h"
+#include "window/cherche_champ_fenetre.h"
 
 namespace corrinom::app {
-
-namespace {
-
-// The place of a control of the chooser by name; every name used here is in the table.
-const fenetre::ControleAnnexe& Fait(std::string_view nom) {
-  for (const fenetre::ControleAnnexe& c : fenetre::kControlesChercheChamp)
-    if (c.nom == nom) return c;
-  Q_ASSERT(false);
-  return fenetre::kControlesChercheChamp.front();
-}
-
-QString Nom(std::string_view nom) { return QString::fromLatin1(nom.data(), static_cast<qsizetype>(nom.size())); }
-
-QLabel* Etiquette(QWidget* parent, std::string_view nom) {
-  auto* l = new QLabel(VersQt(Fait(nom).texte), parent);
-  l->setObjectName(Nom(nom));
-  l->setGeometry(RectQt(Fait(nom).place));
-  return l;
-}
-
-}  // namespace
 
 TFormChercheChamp::TFormChercheChamp(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("FormChercheChamp"));
@@ -43,48 +21,63 @@ TFormChercheChamp::TFormChercheChamp(QWidget* parent) : QDialog(parent) {
   setFont(PoliceFenetres());
   setFixedSize(fenetre::kTailleChercheChamp.largeur, fenetre::kTailleChercheChamp.hauteur);
 
-  LabelMess_ = Etiquette(this, "LabelMess");
-  LabelMess_->setWordWrap(true);
-  Etiquette(this, "LabelAnnuler");
+  using Genre = fenetre::GenreChoix;
+  for (const fenetre::ControleChoix& c : fenetre::kControlesChercheChamp) {
+    QWidget* w = nullptr;
+    switch (c.genre) {
+      case Genre::Trait: {
+        auto* trait = new QFrame(this);
+        trait->setFrameShape(QFrame::HLine);
+        trait->setFrameShadow(QFrame::Sunken);
+        w = trait;
+        break;
+      }
+      case Genre::Noms:
+      case Genre::Exemples: {
+        auto* liste = new QListWidget(this);
+        const bool noms = c.genre == Genre::Noms;
+        liste->setSelectionMode(noms ? QAbstractItemView::SingleSelection : QAbstractItemView::NoSelection);
+        (noms ? ListBoxNomChamps_ : ListBoxExemples_) = liste;
+        w = liste;
+        break;
+      }
+      case Genre::BoutonOk:
+      case Genre::BoutonAnnuler: {
+        QPushButton* b = Bouton(this, c);
+        const bool ok = c.genre == Genre::BoutonOk;
+        b->setAutoDefault(ok);
+        b->setDefault(ok);
+        connect(b, &QPushButton::clicked, this, ok ? &QDialog::accept : &QDialog::reject);
+        w = b;
+        break;
+      }
+      case Genre::Libelle:
+      case Genre::Message:
+      case Genre::Titre: {
+        auto* l = new QLabel(VersQt(c.texte), this);
+        if (c.genre == Genre::Message) {
+          l->setWordWrap(true);
+          LabelMess_ = l;
+        } else if (c.genre == Genre::Titre) {
+          l->setAlignment(Qt::AlignCenter);
+          QFont grasse = l->font();
+          grasse.setBold(true);
+          grasse.setPointSizeF(grasse.pointSizeF() > 0 ? grasse.pointSizeF() * 1.5 : 12);
+          l->setFont(grasse);
+          LabelTitre_ = l;
+        }
+        w = l;
+        break;
+      }
+    }
+    w->setObjectName(VersQt(c.nom));
+    w->setGeometry(RectQt(c.place));
+  }
+  connect(ListBoxNomChamps_, &QListWidget::itemSelectionChanged, this, &TFormChercheChamp::AfficheExemples);
 
-  auto* trait = new QFrame(this);
-  trait->setObjectName(QStringLiteral("Bevel1"));
-  trait->setFrameShape(QFrame::HLine);
-  trait->setFrameShadow(QFrame::Sunken);
-  trait->setGeometry(RectQt(Fait("Bevel1").place));
-
-  LabelTitre_ = Etiquette(this, "LabelTitre");
-  LabelTitre_->setAlignment(Qt::AlignCenter);
-  QFont grasse = LabelTitre_->font();
-  grasse.setBold(true);
-  grasse.setPointSizeF(grasse.pointSizeF() > 0 ? grasse.pointSizeF() * 1.5 : 12);
-  LabelTitre_->setFont(grasse);
-
-  Etiquette(this, "LabelNomsChamps");
-  Etiquette(this, "LabelExemples");
-
-  ListBoxNomChamps_ = new QListWidget(this);
-  ListBoxNomChamps_->setObjectName(QStringLiteral("ListBoxNomChamps"));
-  ListBoxNomChamps_->setGeometry(RectQt(Fait("ListBoxNomChamps").place));
-  ListBoxNomChamps_->setSelectionMode(QAbstractItemView::SingleSelection);
-  connect(ListBoxNomChamps_, &QListWidget::itemSelectionChanged, this,
-          &TFormChercheChamp::ListBoxNomChampsClick);
-
-  ListBoxExemples_ = new QListWidget(this);
-  ListBoxExemples_->setObjectName(QStringLiteral("ListBoxExemples"));
-  ListBoxExemples_->setGeometry(RectQt(Fait("ListBoxExemples").place));
-  ListBoxExemples_->setSelectionMode(QAbstractItemView::NoSelection);
-
-  ButtonOk_ = Bouton(this, Fait("ButtonOk"));
-  ButtonOk_->setAutoDefault(true);
-  ButtonOk_->setDefault(true);
-  connect(ButtonOk_, &QPushButton::clicked, this, &QDialog::accept);
-
-  ButtonAnnuler_ = Bouton(this, Fait("ButtonAnnuler"));
-  connect(ButtonAnnuler_, &QPushButton::clicked, this, &QDialog::reject);
-
-  setTabOrder(ListBoxNomChamps_, ButtonOk_);
-  setTabOrder(ButtonOk_, ButtonAnnuler_);
+  for (std::size_t i = 1; i < fenetre::kTabulationChercheChamp.size(); ++i)
+    setTabOrder(findChild<QWidget*>(VersQt(fenetre::kTabulationChercheChamp[i - 1])),
+                findChild<QWidget*>(VersQt(fenetre::kTabulationChercheChamp[i])));
   NommeControles(*this);
 
   AjusteFenetre(*this);
@@ -106,27 +99,22 @@ void TFormChercheChamp::Prepare(const DemandeChamp& demande) {
   ListBoxNomChamps_->setFocus();
 }
 
-void TFormChercheChamp::ListBoxNomChampsClick() { AfficheExemples(); }
+std::optional<int> TFormChercheChamp::Selection() const {
+  const QList<QListWidgetItem*> choisis = ListBoxNomChamps_->selectedItems();
+  if (choisis.isEmpty()) return std::nullopt;
+  return ListBoxNomChamps_->row(choisis.front());
+}
 
 void TFormChercheChamp::AfficheExemples() {
   ListBoxExemples_->clear();
-  const QList<QListWidgetItem*> choisis = ListBoxNomChamps_->selectedItems();
-  if (choisis.isEmpty() || !demande_.exemples) return;
-  const int n = ListBoxNomChamps_->row(choisis.front());
-  for (const std::string& exemple : demande_.exemples(n)) ListBoxExemples_->addItem(VersQt(exemple));
-}
-
-std::optional<int> TFormChercheChamp::Choix() const {
-  const QList<QListWidgetItem*> choisis = ListBoxNomChamps_->selectedItems();
-  return fenetre::ChoixChercheChamp(result() == QDialog::Accepted,
-                                    choisis.isEmpty() ? std::nullopt
-                                                      : std::optional<int>(ListBoxNomChamps_->row(choisis.front())));
+  for (const std::string& exemple : fenetre::ExemplesChercheChamp(demande_, Selection()))
+    ListBoxExemples_->addItem(VersQt(exemple));
 }
 
 std::optional<int> TFormChercheChamp::ChoisirChamp(const DemandeChamp& demande) {
   Prepare(demande);
   exec();
-  return Choix();
+  return fenetre::ChoixChercheChamp(result() == QDialog::Accepted, Selection());
 }
 
 }  // namespace corrinom::app

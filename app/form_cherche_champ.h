@@ -10,7 +10,6 @@
 
 class QLabel;
 class QListWidget;
-class QPushButton;
 
 namespace corrinom::app {
 
@@ -24,29 +23,17 @@ class TFormChercheChamp : public QDialog {
   // entry and its examples.
   void Prepare(const DemandeChamp& demande);
 
-  // The chosen entry after exec(): only with Ok and an entry selected.
-  std::optional<int> Choix() const;
-
-  // Prepare, exec, Choix.
+  // Prepare, exec, then the chosen entry: only with Ok and an entry selected.
   std::optional<int> ChoisirChamp(const DemandeChamp& demande);
 
-  QLabel* LabelMess() const { return LabelMess_; }
-  QLabel* LabelTitre() const { return LabelTitre_; }
-  QListWidget* ListBoxNomChamps() const { return ListBoxNomChamps_; }
-  QListWidget* ListBoxExemples() const { return ListBoxExemples_; }
-  QPushButton* ButtonOk() const { return ButtonOk_; }
-  QPushButton* ButtonAnnuler() const { return ButtonAnnuler_; }
-
  private:
-  void ListBoxNomChampsClick();
+  std::optional<int> Selection() const;
   void AfficheExemples();
 
   QLabel* LabelMess_ = nullptr;
   QLabel* LabelTitre_ = nullptr;
   QListWidget* ListBoxNomChamps_ = nullptr;
   QListWidget* ListBoxExemples_ = nullptr;
-  QPushButton* ButtonOk_ = nullptr;
-  QPushButton* ButtonAnnuler_ = nullptr;
   DemandeChamp demande_;
 };
 

@@ -35,25 +35,25 @@ FormIdentifiants::FormIdentifiants(const QString& serveur, QWidget* parent) : QD
   pile->addLayout(champs);
 
   auto* boutons = new QDialogButtonBox(this);
-  ButtonOk_ = boutons->addButton(QStringLiteral("Ok"), QDialogButtonBox::AcceptRole);
-  ButtonOk_->setObjectName(QStringLiteral("ButtonOk"));
-  ButtonOk_->setDefault(true);
-  ButtonAnnuler_ = boutons->addButton(QStringLiteral("Annuler"), QDialogButtonBox::RejectRole);
-  ButtonAnnuler_->setObjectName(QStringLiteral("ButtonAnnuler"));
+  QPushButton* ok = boutons->addButton(QStringLiteral("Ok"), QDialogButtonBox::AcceptRole);
+  ok->setObjectName(QStringLiteral("ButtonOk"));
+  ok->setDefault(true);
+  boutons->addButton(QStringLiteral("Annuler"), QDialogButtonBox::RejectRole)
+      ->setObjectName(QStringLiteral("ButtonAnnuler"));
   connect(boutons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(boutons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   pile->addWidget(boutons);
 
-  connect(EditUtilisateur_, &QLineEdit::textChanged, this, &FormIdentifiants::MetAJourOk);
+  // Ok only with a name.
+  const auto metAJourOk = [this, ok] { ok->setEnabled(!Utilisateur().isEmpty()); };
+  connect(EditUtilisateur_, &QLineEdit::textChanged, this, metAJourOk);
   NommeControles(*this);
   EditMotDePasse_->setFocus();
   setMinimumWidth(fenetre::kLargeurIdentifiants);
-  MetAJourOk();
+  metAJourOk();
 }
 
 QString FormIdentifiants::Utilisateur() const { return EditUtilisateur_->text().trimmed(); }
 QString FormIdentifiants::MotDePasse() const { return EditMotDePasse_->text(); }
-
-void FormIdentifiants::MetAJourOk() { ButtonOk_->setEnabled(!Utilisateur().isEmpty()); }
 
 }  // namespace corrinom::app

@@ -5,9 +5,7 @@
 
 #include <QDialog>
 
-class QLabel;
 class QLineEdit;
-class QPushButton;
 
 namespace corrinom::app {
 
@@ -21,18 +19,9 @@ class FormIdentifiants : public QDialog {
   QString Utilisateur() const;
   QString MotDePasse() const;
 
-  QLineEdit* EditUtilisateur() const { return EditUtilisateur_; }
-  QLineEdit* EditMotDePasse() const { return EditMotDePasse_; }
-  QPushButton* ButtonOk() const { return ButtonOk_; }
-  QPushButton* ButtonAnnuler() const { return ButtonAnnuler_; }
-
  private:
-  void MetAJourOk();
-
   QLineEdit* EditUtilisateur_ = nullptr;
   QLineEdit* EditMotDePasse_ = nullptr;
-  QPushButton* ButtonOk_ = nullptr;
-  QPushButton* ButtonAnnuler_ = nullptr;
 };
 
 }  // namespace corrinom::app

@@ -1,5 +1,6 @@
 #include "app/form_ressemblance.h"
 
+#include <QAbstractTableModel>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -7,78 +8,79 @@
 #include <QPushButton>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <functional>
 
+#include "app/fenetres_qt.h"
 #include "app/texte_qt.h"
 
 namespace corrinom::app {
 
-int ModeleRessemblance::rowCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : static_cast<int>(revue_.NombreLignes());
-}
+// The lines as a virtual list: the view asks for the cells it draws. A tick
+// changed through the check box is told to `cochesChangees`.
+class ModeleRessemblance : public QAbstractTableModel {
+ public:
+  ModeleRessemblance(fenetre::RevueRessemblance& revue, std::function<void()> cochesChangees, QObject* parent)
+      : QAbstractTableModel(parent), revue_(revue), cochesChangees_(std::move(cochesChangees)) {}
 
-int ModeleRessemblance::columnCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : static_cast<int>(fenetre::kColonnesRessemblance.size());
-}
+  int rowCount(const QModelIndex& parent = {}) const override {
+    return parent.isValid() ? 0 : static_cast<int>(revue_.NombreLignes());
+  }
+  int columnCount(const QModelIndex& parent = {}) const override {
+    return parent.isValid() ? 0 : static_cast<int>(fenetre::kColonnesRessemblance.size());
+  }
 
-QVariant ModeleRessemblance::data(const QModelIndex& index, int role) const {
-  if (!index.isValid()) return {};
-  const auto ligne = static_cast<std::size_t>(index.row());
-  if (index.column() == fenetre::kColonneCoche) {
-    if (role == Qt::CheckStateRole) return revue_.Cochee(ligne) ? Qt::Checked : Qt::Unchecked;
+  QVariant data(const QModelIndex& index, int role) const override {
+    if (!index.isValid()) return {};
+    const auto ligne = static_cast<std::size_t>(index.row());
+    if (index.column() == fenetre::kColonneCoche) {
+      if (role == Qt::CheckStateRole) return revue_.Cochee(ligne) ? Qt::Checked : Qt::Unchecked;
+      return {};
+    }
+    if (role == Qt::DisplayRole || role == Qt::ToolTipRole) return VersQt(revue_.Texte(ligne, index.column()));
+    if (role == Qt::TextAlignmentRole && index.column() == fenetre::kColonneScore)
+      return QVariant(Qt::AlignRight | Qt::AlignVCenter);
     return {};
   }
-  if (role == Qt::DisplayRole || role == Qt::ToolTipRole)
-    return VersQt(revue_.Texte(ligne, index.column()));
-  if (role == Qt::TextAlignmentRole && index.column() == fenetre::kColonneScore)
-    return QVariant(Qt::AlignRight | Qt::AlignVCenter);
-  return {};
-}
 
-bool ModeleRessemblance::setData(const QModelIndex& index, const QVariant& valeur, int role) {
-  if (!index.isValid() || index.column() != fenetre::kColonneCoche || role != Qt::CheckStateRole)
-    return false;
-  const bool coche = valeur.toInt() == Qt::Checked;
-  if (coche != revue_.Cochee(static_cast<std::size_t>(index.row()))) Bascule(index.row());
-  return true;
-}
+  bool setData(const QModelIndex& index, const QVariant& valeur, int role) override {
+    if (!index.isValid() || index.column() != fenetre::kColonneCoche || role != Qt::CheckStateRole) return false;
+    const auto ligne = static_cast<std::size_t>(index.row());
+    if ((valeur.toInt() == Qt::Checked) != revue_.Cochee(ligne)) {
+      revue_.Bascule(ligne);
+      cochesChangees_();
+    }
+    return true;
+  }
 
-QVariant ModeleRessemblance::headerData(int section, Qt::Orientation orientation, int role) const {
-  if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
-      section >= columnCount())
-    return {};
-  return VersQt(fenetre::kColonnesRessemblance[static_cast<std::size_t>(section)].titre);
-}
+  QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= columnCount())
+      return {};
+    return VersQt(fenetre::kColonnesRessemblance[static_cast<std::size_t>(section)].titre);
+  }
 
-Qt::ItemFlags ModeleRessemblance::flags(const QModelIndex& index) const {
-  Qt::ItemFlags f = QAbstractTableModel::flags(index);
-  if (index.column() == fenetre::kColonneCoche) f |= Qt::ItemIsUserCheckable;
-  return f;
-}
+  Qt::ItemFlags flags(const QModelIndex& index) const override {
+    Qt::ItemFlags f = QAbstractTableModel::flags(index);
+    if (index.column() == fenetre::kColonneCoche) f |= Qt::ItemIsUserCheckable;
+    return f;
+  }
 
-void ModeleRessemblance::CochesChangees() {
-  if (rowCount() > 0) emit dataChanged(index(0, 0), index(rowCount() - 1, 0), {Qt::CheckStateRole});
-  emit ComptesChanges();
-}
+  void CochesChangees() {
+    if (rowCount() > 0) emit dataChanged(index(0, 0), index(rowCount() - 1, 0), {Qt::CheckStateRole});
+  }
 
-void ModeleRessemblance::Bascule(int ligne) {
-  if (ligne < 0) return;
-  revue_.Bascule(static_cast<std::size_t>(ligne));
-  CochesChangees();
-}
+  void Trie(int colonne) {
+    beginResetModel();
+    revue_.TrieColonne(colonne);
+    endResetModel();
+  }
 
-void ModeleRessemblance::ToutDecocher() {
-  revue_.ToutDecocher();
-  CochesChangees();
-}
-
-void ModeleRessemblance::Trie(int colonne) {
-  beginResetModel();
-  revue_.TrieColonne(colonne);
-  endResetModel();
-}
+ private:
+  fenetre::RevueRessemblance& revue_;
+  std::function<void()> cochesChangees_;
+};
 
 TFormRessemblance::TFormRessemblance(fenetre::RevueRessemblance& revue, QWidget* parent)
-    : QDialog(parent), revue_(revue), modele_(revue) {
+    : QDialog(parent), revue_(revue), modele_(new ModeleRessemblance(revue, [this] { CochesChangees(); }, this)) {
   setObjectName(QStringLiteral("FormRessemblance"));
   setWindowTitle(VersQt(fenetre::kTitreRessemblance));
   setModal(true);
@@ -93,7 +95,7 @@ TFormRessemblance::TFormRessemblance(fenetre::RevueRessemblance& revue, QWidget*
   liste_ = new QTableView(this);
   liste_->setObjectName(QStringLiteral("ListeRessemblance"));
   liste_->setAccessibleName(VersQt(fenetre::kTitreRessemblance));
-  liste_->setModel(&modele_);
+  liste_->setModel(modele_);
   liste_->setSelectionBehavior(QAbstractItemView::SelectRows);
   liste_->setSelectionMode(QAbstractItemView::SingleSelection);
   liste_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -108,42 +110,45 @@ TFormRessemblance::TFormRessemblance(fenetre::RevueRessemblance& revue, QWidget*
     liste_->setColumnWidth(static_cast<int>(c), fenetre::kColonnesRessemblance[c].largeur);
   liste_->horizontalHeader()->setStretchLastSection(true);
   liste_->installEventFilter(this);
-  connect(liste_->horizontalHeader(), &QHeaderView::sectionClicked, this,
-          &TFormRessemblance::ColonneClick);
+  connect(liste_->horizontalHeader(), &QHeaderView::sectionClicked, this, &TFormRessemblance::ColonneClick);
   disposition->addWidget(liste_, 1);
-  if (modele_.rowCount() > 0) liste_->selectRow(0);
+  if (modele_->rowCount() > 0) liste_->selectRow(0);
 
-  compte_ = new QLabel(this);
+  compte_ = new QLabel(VersQt(revue_.TexteCompte()), this);
   compte_->setObjectName(QStringLiteral("LabelCompte"));
-  auto majCompte = [this] { compte_->setText(VersQt(revue_.TexteCompte())); };
-  majCompte();
-  connect(&modele_, &ModeleRessemblance::ComptesChanges, this, majCompte);
   disposition->addWidget(compte_);
 
+  // Placer accepts, Tout décocher unticks all, Annuler (after the gap) rejects.
   auto* boutons = new QHBoxLayout;
-  auto bouton = [&](std::string_view texte, const char* nom) {
-    auto* b = new QPushButton(VersQt(texte), this);
-    b->setObjectName(QLatin1String(nom));
-    b->setAutoDefault(false);
-    boutons->addWidget(b);
-    return b;
-  };
-  placer_ = bouton(fenetre::kBoutonPlacer, "ButtonPlacer");
-  placer_->setDefault(true);
-  connect(placer_, &QPushButton::clicked, this, &QDialog::accept);
-  toutDecocher_ = bouton(fenetre::kBoutonToutDecocher, "ButtonToutDecocher");
-  connect(toutDecocher_, &QPushButton::clicked, this, [this] { modele_.ToutDecocher(); });
+  QPushButton* b[fenetre::kBoutonsRessemblance.size()];
+  for (std::size_t i = 0; i < fenetre::kBoutonsRessemblance.size(); ++i)
+    b[i] = Bouton(this, fenetre::kBoutonsRessemblance[i]);
+  b[0]->setDefault(true);
+  connect(b[0], &QPushButton::clicked, this, &QDialog::accept);
+  connect(b[1], &QPushButton::clicked, this, [this] {
+    revue_.ToutDecocher();
+    CochesChangees();
+  });
+  connect(b[2], &QPushButton::clicked, this, &QDialog::reject);
+  boutons->addWidget(b[0]);
+  boutons->addWidget(b[1]);
   boutons->addStretch(1);
-  annuler_ = bouton(fenetre::kBoutonAnnulerRessemblance, "ButtonAnnuler");
-  connect(annuler_, &QPushButton::clicked, this, &QDialog::reject);
+  boutons->addWidget(b[2]);
   disposition->addLayout(boutons);
   liste_->setFocus();
 }
 
+void TFormRessemblance::CochesChangees() {
+  modele_->CochesChangees();
+  compte_->setText(VersQt(revue_.TexteCompte()));
+}
+
 bool TFormRessemblance::eventFilter(QObject* objet, QEvent* e) {
-  if (objet == liste_ && e->type() == QEvent::KeyPress &&
-      static_cast<QKeyEvent*>(e)->key() == Qt::Key_Space) {
-    modele_.Bascule(liste_->currentIndex().isValid() ? liste_->currentIndex().row() : -1);
+  if (objet == liste_ && e->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(e)->key() == Qt::Key_Space) {
+    if (liste_->currentIndex().isValid()) {
+      revue_.Bascule(static_cast<std::size_t>(liste_->currentIndex().row()));
+      CochesChangees();
+    }
     return true;
   }
   return QDialog::eventFilter(objet, e);
@@ -151,10 +156,10 @@ bool TFormRessemblance::eventFilter(QObject* objet, QEvent* e) {
 
 void TFormRessemblance::ColonneClick(int colonne) {
   const QModelIndex courant = liste_->currentIndex();
-  modele_.Trie(colonne);
+  modele_->Trie(colonne);
   if (courant.isValid()) {
     const int ligne = static_cast<int>(revue_.PositionApresTri(static_cast<std::size_t>(courant.row())));
-    liste_->setCurrentIndex(modele_.index(ligne, courant.column()));
+    liste_->setCurrentIndex(modele_->index(ligne, courant.column()));
     liste_->selectRow(ligne);
   }
 }

@@ -18,16 +18,6 @@ std::vector<Rectangle> RangeeBoutons(Taille client, const std::vector<int>& larg
   return places;
 }
 
-std::optional<int> PreselectionChercheChamp(int preselection, int n) {
-  if (preselection < 0 || preselection >= n) return std::nullopt;
-  return preselection;
-}
-
-std::optional<int> ChoixChercheChamp(bool ok, std::optional<int> selection) {
-  if (!ok || !selection || *selection < 0) return std::nullopt;
-  return selection;
-}
-
 std::string ExplicationIdentifiants(std::string_view serveur) {
   const std::string machine = serveur.empty() ? "de ce serveur" : "du serveur " + std::string(serveur);
   return "Pour lire et modifier les comptes " + machine +

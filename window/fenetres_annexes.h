@@ -1,6 +1,7 @@
-// The facts and the little logic of the secondary windows, for both shells: the
-// field chooser and the credentials window, and what all of them share (the help
-// window, the change list and the progress windows have headers of their own).
+// The facts and the little logic of the secondary windows, for both shells: what
+// all of them share, the open-file dialog's filters and the credentials window
+// (the help window, the change list, the progress windows and the field chooser
+// have headers of their own).
 // Places are at 96 dpi in the client area; texts are CP1252. The rule of
 // window/logique_fenetre.h holds here too.
 #pragma once
@@ -11,7 +12,6 @@
 #include <string_view>
 #include <vector>
 
-#include "import/cherche_champ.h"
 #include "window/geometrie.h"
 
 namespace corrinom::fenetre {
@@ -34,15 +34,6 @@ inline constexpr int kMargeAnnexe = 8;
 std::vector<Rectangle> RangeeBoutons(Taille client, const std::vector<int>& largeurs, int hauteur, int marge);
 
 // ---------------------------------------------------------------------------
-// The operator's boxes: the caption of a box whose caller names none, and the
-// three buttons of a question, Yes, No and Cancel ("&" marks the access key).
-// Escape and the close box of a question answer Cancel.
-inline constexpr std::string_view kTitreApplication = "Corrinom";
-inline constexpr std::array<std::string_view, 3> kBoutonsQuestion{"&Oui", "&Non", "Annuler"};
-// A box's caption: the one its caller names, else kTitreApplication.
-constexpr std::string_view LegendeBoite(std::string_view titre) { return titre.empty() ? kTitreApplication : titre; }
-
-// ---------------------------------------------------------------------------
 // The open-file dialog of "Ouvrir": two filters, the first selected, each with its
 // patterns separated by ';' (the last one takes every file); the edit box's text
 // is proposed, the file need not exist and no extension is added.
@@ -54,37 +45,6 @@ inline constexpr std::array<FiltreFichiers, 2> kFiltresOuvrir{{
     {"Fichiers Sconet (*.xml;*.csv;*.txt)", "*.xml;*.csv;*.txt"},
     {"Tous les fichiers", "*.*"},
 }};
-
-// ---------------------------------------------------------------------------
-// The field chooser: a fixed-size modal dialog (dialog border, system menu only),
-// captioned kTitreChercheChamp of import/cherche_champ.h, adjusted to the screen by
-// AjusteFenetre when it is created.
-inline constexpr Taille kTailleChercheChamp{336, 309};
-
-inline constexpr std::array<ControleAnnexe, 10> kControlesChercheChamp{{
-    {"LabelMess", "", {8, 6, 320, 30}},  // the request's message, word-wrapped
-    {"LabelAnnuler", kAnnulerChercheChamp, {8, 38, 320, 16}},
-    {"Bevel1", "", {8, 58, 320, 4}},      // a sunken line
-    {"LabelTitre", "", {8, 64, 320, 26}}, // the request's title, centred, bold, half as large again
-    {"LabelNomsChamps", kColonneNomsChamps, {8, 94, 130, 16}},
-    {"LabelExemples", kColonneExemples, {144, 94, 184, 16}},
-    {"ListBoxNomChamps", "", {8, 112, 130, 154}},  // the header's field names, one selectable
-    {"ListBoxExemples", "", {144, 112, 184, 154}},  // the selected field's examples, no selection
-    {"ButtonOk", "Ok", {84, 276, 75, 25}},          // the default button (Enter)
-    {"ButtonAnnuler", "Annuler", {176, 276, 75, 25}},  // Escape and the close box too
-}};
-
-// The keyboard focus order: the field names, then Ok, then Annuler. The field
-// names have the focus when the dialog opens.
-inline constexpr std::array<std::string_view, 3> kTabulationChercheChamp{"ListBoxNomChamps", "ButtonOk",
-                                                                        "ButtonAnnuler"};
-
-// The preselected entry the dialog opens with, if it is one of the `n` names.
-std::optional<int> PreselectionChercheChamp(int preselection, int n);
-
-// The operator's answer: the selected entry, only when the dialog closed with Ok
-// and an entry is selected; else none (the request's default stands).
-std::optional<int> ChoixChercheChamp(bool ok, std::optional<int> selection);
 
 // ---------------------------------------------------------------------------
 // The credentials window, asked before the accounts are read when the system's

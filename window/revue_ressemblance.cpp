@@ -47,6 +47,22 @@ std::string TexteCompteRessemblance(std::size_t cochees, std::size_t proposition
   return t;
 }
 
+DispositionRessemblance DisposeRessemblance(Taille client, int dpi) {
+  const int marge = AEchelle(kMargeAnnexe, dpi);
+  const int texte = AEchelle(kHauteurTexteRessemblance, dpi);
+  std::vector<int> largeurs;
+  for (const ControleAnnexe& b : kBoutonsRessemblance) largeurs.push_back(AEchelle(b.place.largeur, dpi));
+  DispositionRessemblance d;
+  d.boutons = RangeeBoutons(client, largeurs, AEchelle(kBoutonsRessemblance[0].place.hauteur, dpi), marge);
+  const int largeur = std::max(0, client.largeur - 2 * marge);
+  const int hautListe = 2 * marge + texte;
+  const int hautCompte = std::max(marge, d.boutons[0].y - marge - texte);
+  d.consigne = {marge, marge, largeur, texte};
+  d.liste = {marge, hautListe, largeur, std::max(0, hautCompte - marge / 2 - hautListe)};
+  d.compte = {marge, hautCompte, largeur, texte};
+  return d;
+}
+
 RevueRessemblance::RevueRessemblance(const EtatRapprochement& etat,
                                      std::vector<PropositionRessemblance> lignes, Coches ouverture)
     : etat_(etat), lignes_(std::move(lignes)), coches_(std::move(ouverture)) {

@@ -12,6 +12,7 @@
 
 #include "reconcile/etat.h"
 #include "reconcile/ressemblance.h"
+#include "window/fenetres_annexes.h"
 #include "window/geometrie.h"
 
 namespace corrinom::fenetre {
@@ -19,16 +20,25 @@ namespace corrinom::fenetre {
 inline constexpr std::string_view kTitreRessemblance = "Rapprochement par ressemblance";
 inline constexpr std::string_view kConsigneRessemblance =
     "Cochez les rapprochements \xE0 faire. Les propositions s\xFBres sont d\xE9j\xE0 coch\xE9" "es.";
-inline constexpr std::string_view kBoutonPlacer = "Placer les rapprochements coch\xE9s";  // default, Entrée
-inline constexpr std::string_view kBoutonToutDecocher = "Tout d\xE9" "cocher";
-inline constexpr std::string_view kBoutonAnnulerRessemblance = "Annuler";  // Échap, close box
 // Modal and resizable; the list takes what the label, the count and the buttons
-// leave. The label and the count are one line each; the buttons, in the order
-// Placer, Tout décocher, Annuler, stand in the bottom row (RangeeBoutons).
+// leave. The label and the count are one line each. The buttons stand in the
+// bottom row (RangeeBoutons), their places giving their size at 96 dpi: Placer
+// (the default button, Entrée), Tout décocher, Annuler (Échap, the close box).
 inline constexpr Taille kTailleRessemblance{1100, 480};
 inline constexpr int kHauteurTexteRessemblance = 18;
-inline constexpr int kHauteurBoutonsRessemblance = 25;
-inline constexpr std::array<int, 3> kLargeursBoutonsRessemblance{200, 110, 90};
+inline constexpr std::array<ControleAnnexe, 3> kBoutonsRessemblance{{
+    {"ButtonPlacer", "Placer les rapprochements coch\xE9s", {0, 0, 200, 25}},
+    {"ButtonToutDecocher", "Tout d\xE9" "cocher", {0, 0, 110, 25}},
+    {"ButtonAnnuler", "Annuler", {0, 0, 90, 25}},
+}};
+
+// Where the controls go in a client area `client` at `dpi`: the label at the top,
+// the count over the buttons, the list between them; no size below zero.
+struct DispositionRessemblance {
+  Rectangle consigne, liste, compte;
+  std::vector<Rectangle> boutons;  // as kBoutonsRessemblance
+};
+DispositionRessemblance DisposeRessemblance(Taille client, int dpi);
 
 struct ColonneRessemblance {
   std::string_view titre;

@@ -57,7 +57,7 @@ class Pilote : public QObject {
         chercheChamp_ = true;
         Enregistre(choix, QStringLiteral("chercheChamp.png"));
       }
-      choix->ButtonAnnuler()->click();
+      choix->findChild<QPushButton*>(QStringLiteral("ButtonAnnuler"))->click();
     } else if (auto* liste = qobject_cast<corrinom::app::TFormChangements*>(w)) {
       Enregistre(liste, QStringLiteral("changements.png"));
       liste->accept();
@@ -66,7 +66,7 @@ class Pilote : public QObject {
       aide->ButtonFermer()->click();
     } else if (auto* revue = qobject_cast<corrinom::app::TFormRessemblance*>(w)) {
       Enregistre(revue, QStringLiteral("ressemblance.png"));
-      revue->ButtonPlacer()->click();
+      revue->findChild<QPushButton*>(QStringLiteral("ButtonPlacer"))->click();
     } else if (auto* boite = qobject_cast<QMessageBox*>(w)) {
       std::fprintf(stderr, "box: %s\n", qPrintable(boite->text().replace('\n', ' ')));
       if (auto* oui = boite->findChild<QPushButton*>(QStringLiteral("Oui"))) return oui->click();

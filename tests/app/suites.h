@@ -3,6 +3,7 @@
 
 #include <QObject>
 #include <QTest>
+#include <QWidget>
 #include <functional>
 #include <vector>
 
@@ -13,6 +14,12 @@ using Suite = std::function<int(int, char**)>;
 inline std::vector<Suite>& Suites() {
   static std::vector<Suite> suites;
   return suites;
+}
+
+// A window's control by its name in the code.
+template <typename T>
+T* Enfant(const QWidget& fenetre, const char* nom) {
+  return fenetre.findChild<T*>(QLatin1String(nom));
 }
 
 template <typename T>

@@ -13,6 +13,7 @@
 #include "app/form_identifiants.h"
 #include "app/texte_qt.h"
 #include "tests/app/suites.h"
+#include "window/dialogues_fenetre.h"
 #include "window/options.h"
 
 namespace corrinom::app::test {
@@ -126,7 +127,7 @@ class TestDialogues : public QObject {
     };
     QuandModal(note);
     d.message("Fichier vide");
-    QCOMPARE(titre, TitreApplication());
+    QCOMPARE(titre, VersQt(fenetre::kTitreApplication));
     QCOMPARE(texte, QStringLiteral("Fichier vide"));
     QuandModal(note);
     d.message("Attention", "Information");
@@ -157,32 +158,35 @@ class TestDialogues : public QObject {
     QCOMPARE(f.size(), QSize(336, 309));
     QCOMPARE(f.minimumSize(), f.maximumSize());
     f.Prepare(Demande());
-    QCOMPARE(f.LabelTitre()->text(), QStringLiteral("Champ des deuxièmes prénoms"));
-    QVERIFY(f.LabelTitre()->font().bold());
-    QVERIFY(f.LabelTitre()->font().pointSizeF() > f.LabelMess()->font().pointSizeF());
-    QCOMPARE(f.LabelMess()->text(),
-             QStringLiteral("Aide pour trouver le nom du champ qui contient les deuxièmes prénoms"));
-    QVERIFY(f.LabelMess()->wordWrap());
+    auto* titre = Enfant<QLabel>(f, "LabelTitre");
+    auto* mess = Enfant<QLabel>(f, "LabelMess");
+    auto* noms = Enfant<QListWidget>(f, "ListBoxNomChamps");
+    auto* exemples = Enfant<QListWidget>(f, "ListBoxExemples");
+    auto* ok = Enfant<QPushButton>(f, "ButtonOk");
+    QCOMPARE(titre->text(), QStringLiteral("Champ des deuxièmes prénoms"));
+    QVERIFY(titre->font().bold());
+    QVERIFY(titre->font().pointSizeF() > mess->font().pointSizeF());
+    QCOMPARE(mess->text(), QStringLiteral("Aide pour trouver le nom du champ qui contient les deuxièmes prénoms"));
+    QVERIFY(mess->wordWrap());
     QStringList fixes;
     for (QLabel* l : f.findChildren<QLabel*>()) fixes << l->text();
     QVERIFY(fixes.contains(QStringLiteral("Si le fichier ne contient pas ce champ, faites \"Annuler\"")));
     QVERIFY(fixes.contains(QStringLiteral("Nom des champs")));
     QVERIFY(fixes.contains(QStringLiteral("Exemples du contenu de ce champ")));
-    QCOMPARE(f.ListBoxNomChamps()->count(), 4);
-    QCOMPARE(f.ListBoxNomChamps()->item(2)->text(), QStringLiteral("PRÉNOM 2"));
-    QCOMPARE(f.ListBoxNomChamps()->currentRow(), 2);
-    QCOMPARE(f.ListBoxExemples()->count(), 3);
-    QCOMPARE(f.ListBoxExemples()->item(0)->text(), QStringLiteral("ex2-0"));
-    QVERIFY(f.ButtonOk()->isDefault());
-    QCOMPARE(f.ButtonOk()->text(), QStringLiteral("Ok"));
-    QCOMPARE(f.ButtonAnnuler()->text(), QStringLiteral("Annuler"));
+    QCOMPARE(noms->count(), 4);
+    QCOMPARE(noms->item(2)->text(), QStringLiteral("PRÉNOM 2"));
+    QCOMPARE(noms->currentRow(), 2);
+    QCOMPARE(exemples->count(), 3);
+    QCOMPARE(exemples->item(0)->text(), QStringLiteral("ex2-0"));
+    QVERIFY(ok->isDefault());
+    QCOMPARE(ok->text(), QStringLiteral("Ok"));
+    QCOMPARE(Enfant<QPushButton>(f, "ButtonAnnuler")->text(), QStringLiteral("Annuler"));
 
     // Clicking another name shows its examples.
     f.show();
     QVERIFY(QTest::qWaitForWindowExposed(&f));
-    QListWidget* noms = f.ListBoxNomChamps();
     QTest::mouseClick(noms->viewport(), Qt::LeftButton, {}, noms->visualItemRect(noms->item(3)).center());
-    QCOMPARE(f.ListBoxExemples()->item(0)->text(), QStringLiteral("ex3-0"));
+    QCOMPARE(exemples->item(0)->text(), QStringLiteral("ex3-0"));
   }
 
   void chercheChampReponses_data() {
@@ -205,13 +209,15 @@ class TestDialogues : public QObject {
     d.preselection = preselection;
     QuandModal([geste](QWidget* w) {
       auto* f = qobject_cast<TFormChercheChamp*>(w);
-      if (geste == QLatin1String("Ok")) f->ButtonOk()->click();
-      else if (geste == QLatin1String("Annuler")) f->ButtonAnnuler()->click();
+      auto* noms = Enfant<QListWidget>(*f, "ListBoxNomChamps");
+      auto* ok = Enfant<QPushButton>(*f, "ButtonOk");
+      if (geste == QLatin1String("Ok")) ok->click();
+      else if (geste == QLatin1String("Annuler")) Enfant<QPushButton>(*f, "ButtonAnnuler")->click();
       else if (geste == QLatin1String("Escape")) QTest::keyClick(f, Qt::Key_Escape);
-      else if (geste == QLatin1String("Enter")) QTest::keyClick(f->ListBoxNomChamps(), Qt::Key_Return);
+      else if (geste == QLatin1String("Enter")) QTest::keyClick(noms, Qt::Key_Return);
       else {
-        f->ListBoxNomChamps()->setCurrentRow(0);
-        f->ButtonOk()->click();
+        noms->setCurrentRow(0);
+        ok->click();
       }
     });
     DialoguesQt dialogues;
@@ -221,14 +227,17 @@ class TestDialogues : public QObject {
 
   void identifiants() {
     FormIdentifiants f(QStringLiteral("serveur1"));
-    QCOMPARE(f.EditUtilisateur()->text(), QStringLiteral("root"));
-    QCOMPARE(f.EditMotDePasse()->echoMode(), QLineEdit::Password);
+    auto* utilisateur = Enfant<QLineEdit>(f, "EditUtilisateur");
+    auto* motDePasse = Enfant<QLineEdit>(f, "EditMotDePasse");
+    auto* ok = Enfant<QPushButton>(f, "ButtonOk");
+    QCOMPARE(utilisateur->text(), QStringLiteral("root"));
+    QCOMPARE(motDePasse->echoMode(), QLineEdit::Password);
     QVERIFY(f.findChild<QLabel*>(QStringLiteral("LabelExplication"))->text().contains(QStringLiteral("serveur1")));
-    f.EditUtilisateur()->setText(QStringLiteral("  "));
-    QVERIFY(!f.ButtonOk()->isEnabled());
-    f.EditUtilisateur()->setText(QStringLiteral(" admin "));
-    f.EditMotDePasse()->setText(QStringLiteral("s3cret; é"));
-    QVERIFY(f.ButtonOk()->isEnabled());
+    utilisateur->setText(QStringLiteral("  "));
+    QVERIFY(!ok->isEnabled());
+    utilisateur->setText(QStringLiteral(" admin "));
+    motDePasse->setText(QStringLiteral("s3cret; é"));
+    QVERIFY(ok->isEnabled());
     QCOMPARE(f.Utilisateur(), QStringLiteral("admin"));
     QCOMPARE(f.MotDePasse(), QStringLiteral("s3cret; é"));
   }

@@ -439,7 +439,8 @@ class TestFenetre : public QObject {
     f.Clic("Button6");
     banc.etat.rebus.push_back({"BERNART", "Paul", "05/06/2005"});
     QTimer::singleShot(0, [] {
-      if (auto* d = qobject_cast<TFormRessemblance*>(QApplication::activeModalWidget())) d->ButtonPlacer()->click();
+      if (auto* d = qobject_cast<TFormRessemblance*>(QApplication::activeModalWidget()))
+        Controle<QPushButton>(*d, "ButtonPlacer")->click();
     });
     f.Clic("Button7");
     QCOMPARE(espion.etats, (QStringList{"011", "101", "110"}));

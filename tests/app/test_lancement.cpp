@@ -42,8 +42,8 @@ class TestLancement : public QObject {
     bool demande = false;
     QTimer::singleShot(0, [&] {
       if (auto* d = qobject_cast<FormIdentifiants*>(QApplication::activeModalWidget())) {
-        demande = d->EditUtilisateur()->text() == QLatin1String("root");
-        d->ButtonAnnuler()->click();
+        demande = Enfant<QLineEdit>(*d, "EditUtilisateur")->text() == QLatin1String("root");
+        Enfant<QPushButton>(*d, "ButtonAnnuler")->click();
       }
     });
     int code = -1;

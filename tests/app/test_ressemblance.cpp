@@ -40,18 +40,19 @@ class TestRessemblance : public QObject {
     QVERIFY(QTest::qWaitForWindowExposed(&f));
     QCOMPARE(f.windowTitle(), QStringLiteral("Rapprochement par ressemblance"));
     QVERIFY(f.isModal());
-    QVERIFY(f.ButtonPlacer()->isDefault());
-    QTableView* liste = f.ListeRessemblance();
+    QVERIFY(Enfant<QPushButton>(f, "ButtonPlacer")->isDefault());
+    auto* liste = Enfant<QTableView>(f, "ListeRessemblance");
+    auto* compte = Enfant<QLabel>(f, "LabelCompte");
     QAbstractItemModel* m = liste->model();
     QCOMPARE(m->rowCount(), 3);
     QCOMPARE(m->headerData(6, Qt::Horizontal).toString(), QStringLiteral("Noms actuels"));
-    QCOMPARE(f.LabelCompte()->text(), QStringLiteral("3 rapprochements cochés sur 3 propositions"));
+    QCOMPARE(compte->text(), QStringLiteral("3 rapprochements cochés sur 3 propositions"));
 
     // Space on the selected line unticks it; the count follows.
     liste->setFocus();
     QTest::keyClick(liste, Qt::Key_Space);
     QCOMPARE(m->index(0, 0).data(Qt::CheckStateRole).toInt(), int(Qt::Unchecked));
-    QCOMPARE(f.LabelCompte()->text(), QStringLiteral("2 rapprochements cochés sur 3 propositions"));
+    QCOMPARE(compte->text(), QStringLiteral("2 rapprochements cochés sur 3 propositions"));
     const QString decoche = m->index(0, 5).data().toString();
 
     // A click on "Login" sorts; the unticked line keeps its tick wherever it goes,
@@ -65,10 +66,10 @@ class TestRessemblance : public QObject {
 
     // The check box itself, then "Tout décocher".
     QVERIFY(m->setData(m->index(1, 0), Qt::Unchecked, Qt::CheckStateRole));
-    f.ButtonToutDecocher()->click();
-    QCOMPARE(f.LabelCompte()->text(), QStringLiteral("0 rapprochement coché sur 3 propositions"));
+    Enfant<QPushButton>(f, "ButtonToutDecocher")->click();
+    QCOMPARE(compte->text(), QStringLiteral("0 rapprochement coché sur 3 propositions"));
     QVERIFY(m->setData(m->index(2, 0), Qt::Checked, Qt::CheckStateRole));
-    QCOMPARE(f.LabelCompte()->text(), QStringLiteral("1 rapprochement coché sur 3 propositions"));
+    QCOMPARE(compte->text(), QStringLiteral("1 rapprochement coché sur 3 propositions"));
   }
 
   void entreeEchapEtAnnuler() {
@@ -80,9 +81,9 @@ class TestRessemblance : public QObject {
       f.show();
       QVERIFY(QTest::qWaitForWindowExposed(&f));
       if (touche)
-        QTest::keyClick(f.ListeRessemblance(), Qt::Key(touche));
+        QTest::keyClick(Enfant<QTableView>(f, "ListeRessemblance"), Qt::Key(touche));
       else
-        f.ButtonAnnuler()->click();
+        Enfant<QPushButton>(f, "ButtonAnnuler")->click();
       QCOMPARE(f.result(), touche == Qt::Key_Return ? int(QDialog::Accepted) : int(QDialog::Rejected));
     }
   }

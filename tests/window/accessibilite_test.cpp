@@ -4,6 +4,7 @@
 #include <string>
 
 #include "window/accessibilite.h"
+#include "window/cherche_champ_fenetre.h"
 #include "window/confort.h"
 #include "window/controles.h"
 #include "window/fenetres_annexes.h"
@@ -15,7 +16,7 @@ namespace {
 std::string TexteLibelle(std::string_view libelle) {
   if (const Controle* c = TrouveControle(libelle)) return std::string(c->texte);
   if (libelle == kNomLibelleRecherche) return std::string(kTexteLibelleRecherche);
-  for (const ControleAnnexe& c : kControlesChercheChamp)
+  for (const ControleChoix& c : kControlesChercheChamp)
     if (c.nom == libelle) return std::string(c.texte);
   if (libelle == "LabelUtilisateur") return std::string(kLibelleUtilisateur);
   if (libelle == "LabelMotDePasse") return std::string(kLibelleMotDePasse);

@@ -11,9 +11,11 @@
 
 #include "reconcile/marques.h"
 #include "window/compteurs.h"
+#include "window/dialogues_fenetre.h"
 #include "window/controles.h"
 #include "window/indications.h"
 #include "window/aide.h"
+#include "window/cherche_champ_fenetre.h"
 #include "window/fenetres_annexes.h"
 #include "window/liste_changements.h"
 #include "window/progression_fenetre.h"
@@ -269,7 +271,7 @@ TEST(FenetresAnnexes, DateEtDossierDesJournaux) {
 }
 
 // The chooser answers only Ok with an entry selected; a preselection outside the
-// names selects nothing.
+// names selects nothing; examples need a selection and a request that has them.
 TEST(ChercheChamp, ChoixEtPreselection) {
   EXPECT_EQ(ChoixChercheChamp(true, 2), 2);
   EXPECT_EQ(ChoixChercheChamp(true, std::nullopt), std::nullopt);
@@ -277,6 +279,21 @@ TEST(ChercheChamp, ChoixEtPreselection) {
   EXPECT_EQ(PreselectionChercheChamp(1, 2), 1);
   EXPECT_EQ(PreselectionChercheChamp(2, 2), std::nullopt);
   EXPECT_EQ(PreselectionChercheChamp(-1, 2), std::nullopt);
+  DemandeChamp d;
+  EXPECT_TRUE(ExemplesChercheChamp(d, 0).empty());  // a request without examples
+  d.exemples = [](int n) { return std::vector<std::string>{std::to_string(n)}; };
+  EXPECT_EQ(ExemplesChercheChamp(d, 1), std::vector<std::string>{"1"});
+  EXPECT_TRUE(ExemplesChercheChamp(d, std::nullopt).empty());
+}
+
+// A question's default button gives the default answer; a box closed otherwise
+// than by one of its buttons answers Annuler.
+TEST(FenetresAnnexes, BoutonsQuestion) {
+  for (const BoutonQuestion& b : kBoutonsQuestion) {
+    EXPECT_EQ(kBoutonsQuestion[RangBouton(b.reponse)].reponse, b.reponse);
+    EXPECT_EQ(ReponseDuBouton(b.nom), b.reponse);
+  }
+  EXPECT_EQ(ReponseDuBouton(""), Reponse::Annuler);
 }
 
 }  // namespace

@@ -95,6 +95,24 @@ TEST(RevueRessemblance, ColonnesTriCochesEtCompte) {
   EXPECT_EQ(r.TexteCompte(), "0 rapprochement coch\xE9 sur 3 propositions");
 }
 
+// The list takes what the label, the count and the buttons leave, at any
+// resolution; in a window too small for it nothing gets a size below zero.
+TEST(RevueRessemblance, Disposition) {
+  for (const int dpi : {96, 144}) {
+    for (const Taille client : {kTailleRessemblance, Taille{700, 150}}) {
+      const DispositionRessemblance d = DisposeRessemblance(client, dpi);
+      ASSERT_EQ(d.boutons.size(), kBoutonsRessemblance.size());
+      EXPECT_EQ(d.liste.y, d.consigne.y + d.consigne.hauteur + AEchelle(kMargeAnnexe, dpi));
+      EXPECT_LE(d.liste.y + d.liste.hauteur, d.compte.y);
+      EXPECT_EQ(d.compte.y + d.compte.hauteur + AEchelle(kMargeAnnexe, dpi), d.boutons[0].y);
+      EXPECT_EQ(d.boutons.back().x + d.boutons.back().largeur + AEchelle(kMargeAnnexe, dpi), client.largeur);
+    }
+    const DispositionRessemblance d = DisposeRessemblance({10, 10}, dpi);
+    EXPECT_GE(d.liste.hauteur, 0);
+    EXPECT_GE(d.liste.largeur, 0);
+  }
+}
+
 TEST(RevueRessemblance, PlacerEnUnPasAnnulable) {
   Banc b;
   b.vue.revue = [](RevueRessemblance& r) {
