@@ -100,7 +100,6 @@ class TFormCorrinom : private fenetre::VueFenetre {
   bool MontreRessemblance(fenetre::RevueRessemblance& revue) override;
 
   void CreeControles();
-  void CreeLigneRecherche();
   void OrdreFocus();
   void CreeListes();
   void CreeImages();
@@ -147,9 +146,6 @@ class TFormCorrinom : private fenetre::VueFenetre {
   HIMAGELIST ImageListRougeVertGris_ = nullptr;
   std::array<HICON, 4> icones_{};  // by mark
   std::vector<ControleCree> controles_;
-  // The search line on GroupBox1's caption line: label, edit box, choice of marks,
-  // and the count of rows shown before them.
-  std::array<std::pair<std::string_view, HWND>, 4> recherche_{};
   std::vector<fenetre::PlaceControle> places_;  // in the window's client area
   fenetre::Separations separations_;
   std::string_view separateurActif_;

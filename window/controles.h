@@ -33,6 +33,7 @@ enum class Genre {
   Separateur,  // splitter the operator can drag
   Trait,       // a sunken horizontal line along its top edge
   Image,       // one of the four mark pictures, 16 x 16
+  Choix,       // drop-down list of fixed choices
   BarreEtat,   // status bar; its panels are kPanneauxEtat
 };
 
@@ -46,6 +47,7 @@ enum class Ancrage { Aucun, Haut, Bas, Gauche, Reste };
 inline constexpr unsigned kTexteCentre = 1;     // centred horizontally (and vertically in a band)
 inline constexpr unsigned kTexteALaLigne = 2;   // word-wrapped over several lines
 inline constexpr unsigned kTailleDuTexte = 4;   // the label is as large as its text (place has x, y only)
+inline constexpr unsigned kTexteADroite = 8;    // right-aligned on one line, centred vertically
 
 struct Controle {
   std::string_view nom;     // the name in the code: "Button3", "ListViewUsers"...
