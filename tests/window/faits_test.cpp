@@ -47,6 +47,16 @@ TEST(Controles, TableCoherente) {
 }
 
 // AfficheResume counts the rows of each mark; the window words the counts.
+// A drag's data names its list and its window: a drop from another window, from
+// no list or of data cut short comes from elsewhere.
+TEST(Glisse, LaSourceVientDuContenu) {
+  for (const ListeSource s : {ListeSource::Comptes, ListeSource::Rebus})
+    EXPECT_EQ(SourceDuContenu(ContenuGlisse(s, "12-ab"), "12-ab"), s);
+  const std::string etrangers[] = {ContenuGlisse(ListeSource::Rebus, "12-ab"),  // seen from another window below
+                                   ContenuGlisse(ListeSource::Autre, "7-cd"), "7-cd", "7-cd\nListViewUsers\n", ""};
+  for (const std::string& e : etrangers) EXPECT_EQ(SourceDuContenu(e, "7-cd"), ListeSource::Autre) << e;
+}
+
 TEST(Compteurs, TextesApresAfficheResume) {
   auto ligne = [](std::string nom, std::string prenoms, std::string nouveauNom,
                   std::string nouveauxPrenoms) {
