@@ -11,6 +11,7 @@
 #include "reconcile/marques.h"
 #include "window/compteurs.h"
 #include "window/controles.h"
+#include "window/lancement.h"
 #include "window/indications.h"
 #include "window/fenetres_annexes.h"
 #include "window/geometrie.h"
@@ -55,6 +56,21 @@ TEST(Glisse, LaSourceVientDuContenu) {
   const std::string etrangers[] = {ContenuGlisse(ListeSource::Rebus, "12-ab"),  // seen from another window below
                                    ContenuGlisse(ListeSource::Autre, "7-cd"), "7-cd", "7-cd\nListViewUsers\n", ""};
   for (const std::string& e : etrangers) EXPECT_EQ(SourceDuContenu(e, "7-cd"), ListeSource::Autre) << e;
+}
+
+// Before the toolkit takes its own options: --help and --version answer, a wrong
+// line answers unless a single-dash word may be the toolkit's.
+TEST(Lancement, ReponseAvantLaBoiteAOutils) {
+  const struct {
+    std::vector<std::string> mots;
+    std::optional<int> code;
+  } cas[] = {{{}, std::nullopt},          {{"--demo"}, std::nullopt},       {{"--help"}, 0},
+             {{"--version"}, 0},          {{"--nimporte"}, 64},             {{"-platform", "xcb"}, std::nullopt},
+             {{"--nimporte", "-x"}, std::nullopt}, {{"-"}, 64}};
+  for (const auto& c : cas) {
+    const std::optional<ReponseOptions> r = RepondAvantLaBoiteAOutils(c.mots);
+    EXPECT_EQ(r ? std::optional<int>(r->code) : std::nullopt, c.code) << (c.mots.empty() ? "" : c.mots[0]);
+  }
 }
 
 TEST(Compteurs, TextesApresAfficheResume) {
