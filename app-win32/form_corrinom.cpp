@@ -175,8 +175,7 @@ bool TFormCorrinom::Cree() {
   fenetre::GeometrieFenetre g;
   g.client = fenetre::kTailleClient;
   g.cadre = {-cadre.left, -cadre.top, cadre.right - g.client.largeur, cadre.bottom - g.client.hauteur};
-  g.position = fenetre::Centre(g.exterieur(), bureau);
-  const fenetre::GeometrieFenetre n = fenetre::CalculeAjustement(g, static_cast<int>(dpi_), bureau);
+  const fenetre::GeometrieFenetre n = fenetre::PlaceCentree(g, bureau, static_cast<int>(dpi_), bureau);
   SetWindowPos(hwnd_, nullptr, n.position.x, n.position.y, n.exterieur().largeur, n.exterieur().hauteur,
                SWP_NOZORDER | SWP_NOACTIVATE);
   Place();
