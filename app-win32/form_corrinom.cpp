@@ -159,8 +159,8 @@ bool TFormCorrinom::Cree() {
   if (!hwnd_) return false;
   dpi_ = annexes::DpiDe(hwnd_);
   separations_ = fenetre::SeparationsInitiales(static_cast<int>(dpi_));
-  CreeImages();
   CreeControles();
+  CreeImages();
   OrdreFocus();
   CreeListes();
   AppliquePolice();
@@ -197,6 +197,11 @@ void TFormCorrinom::CreeImages() {
     icone = CreeIconeMarque(marque, cote);
     ImageList_AddIcon(ImageListRougeVertGris_, icone);
   }
+  ListView_SetImageList(ListViewUsers_, ImageListRougeVertGris_, LVSIL_SMALL);
+  for (const ControleCree& c : controles_)
+    if (c.controle->genre == Genre::Image)
+      SendMessageW(c.hwnd, STM_SETICON,
+                   reinterpret_cast<WPARAM>(icones_[static_cast<std::size_t>(IndexMarque(*c.controle->marque))]), 0);
 }
 
 void TFormCorrinom::CreeControles() {
@@ -213,8 +218,6 @@ void TFormCorrinom::CreeControles() {
     if (c.tabulation >= 0) sorte.style |= WS_TABSTOP;
     const HWND h = annexes::CreeControle(hwnd_, sorte, c.texte, kPremierId + static_cast<int>(i), instance_);
     controles_.push_back({&c, h});
-    if (c.genre == Genre::Image)
-      SendMessageW(h, STM_SETICON, reinterpret_cast<WPARAM>(icones_[static_cast<std::size_t>(IndexMarque(*c.marque))]), 0);
     if (c.tabulation >= 0)
       SetWindowSubclass(h, &TFormCorrinom::ProcedureControle, 1, reinterpret_cast<DWORD_PTR>(this));
   }
@@ -270,7 +273,6 @@ void TFormCorrinom::CreeListes() {
   }
   // The marks' words, for screen readers only: a last column nobody sees.
   insere(ListViewUsers_, kColonneMarque, fenetre::kTitreColonneMarque, 0);
-  ListView_SetImageList(ListViewUsers_, ImageListRougeVertGris_, LVSIL_SMALL);
 
   // Each list's hint, wherever the pointer rests on it; none while it is empty.
   bulles_ = annexes::CreeBulles(hwnd_, TTS_NOPREFIX | TTS_ALWAYSTIP, WS_EX_TOPMOST);
@@ -379,11 +381,6 @@ void TFormCorrinom::ChangeResolution(UINT dpi, const RECT& propose) {
   separations_ = fenetre::Reechelle(separations_, static_cast<int>(dpi_), static_cast<int>(dpi));
   dpi_ = dpi;
   CreeImages();
-  ListView_SetImageList(ListViewUsers_, ImageListRougeVertGris_, LVSIL_SMALL);
-  for (const ControleCree& c : controles_)
-    if (c.controle->genre == Genre::Image)
-      SendMessageW(c.hwnd, STM_SETICON, reinterpret_cast<WPARAM>(icones_[static_cast<std::size_t>(IndexMarque(*c.controle->marque))]),
-                   0);
   for (HWND liste : {ListViewUsers_, ListViewRebus_}) {
     const std::span<const fenetre::Colonne> colonnes = fenetre::ColonnesListe(NomDe(liste));
     for (std::size_t i = 0; i < colonnes.size(); ++i)

@@ -102,6 +102,7 @@ class TFormCorrinom : private fenetre::VueFenetre {
   void CreeControles();
   void OrdreFocus();
   void CreeListes();
+  // The mark pictures at this resolution, given to the account list and the Image controls.
   void CreeImages();
   // ComboMarques draws its choices, each choice of one mark with its picture.
   int HauteurChoix() const;
