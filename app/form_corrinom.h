@@ -26,8 +26,6 @@ class QProgressDialog;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QPushButton;
-class QSplitter;
 
 namespace corrinom {
 class MagasinComptes;
