@@ -54,6 +54,7 @@ annexes::Sorte SorteDe(const fenetre::Controle& c) {
       if (c.texte.empty()) break;
       return {WC_STATICW, static_cast<DWORD>(SS_NOPREFIX | (centre ? SS_CENTER | SS_CENTERIMAGE : SS_LEFT)), 0};
     case Genre::Libelle:
+      if (c.style & fenetre::kTexteADroite) return {WC_STATICW, SS_RIGHT | SS_NOPREFIX, 0};
       return {WC_STATICW, static_cast<DWORD>(SS_NOPREFIX | (aLaLigne ? SS_LEFT : SS_LEFTNOWORDWRAP)), 0};
     case Genre::Edition: return {WC_EDITW, ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
     case Genre::Bouton: return {WC_BUTTONW, BS_PUSHBUTTON | BS_NOTIFY, 0};
@@ -62,6 +63,8 @@ annexes::Sorte SorteDe(const fenetre::Controle& c) {
       return {WC_LISTVIEWW, LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_OWNERDATA, WS_EX_CLIENTEDGE};
     case Genre::Trait: return {WC_STATICW, SS_ETCHEDHORZ, 0};
     case Genre::Image: return {WC_STATICW, SS_ICON | SS_REALSIZECONTROL, 0};
+    case Genre::Choix:
+      return {WC_COMBOBOXW, CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS | WS_VSCROLL, 0};
     case Genre::BarreEtat: return {STATUSCLASSNAMEW, SBARS_SIZEGRIP | SBARS_TOOLTIPS, 0};
   }
   return {};
@@ -136,16 +139,12 @@ int TFormCorrinom::E(int pixels96) const { return fenetre::AEchelle(pixels96, st
 HWND TFormCorrinom::Controle(std::string_view nom) const {
   for (const ControleCree& c : controles_)
     if (c.controle->nom == nom) return c.hwnd;
-  for (const auto& [n, h] : recherche_)
-    if (n == nom) return h;
   return nullptr;
 }
 
 const char* TFormCorrinom::NomDe(HWND controle) const {
   for (const ControleCree& c : controles_)
     if (c.hwnd == controle) return c.controle->nom.data();
-  for (const auto& [n, h] : recherche_)
-    if (h == controle) return n.data();
   return "";
 }
 
@@ -160,9 +159,8 @@ bool TFormCorrinom::Cree() {
   if (!hwnd_) return false;
   dpi_ = annexes::DpiDe(hwnd_);
   separations_ = fenetre::SeparationsInitiales(static_cast<int>(dpi_));
-  CreeImages();
   CreeControles();
-  CreeLigneRecherche();
+  CreeImages();
   OrdreFocus();
   CreeListes();
   AppliquePolice();
@@ -177,8 +175,7 @@ bool TFormCorrinom::Cree() {
   fenetre::GeometrieFenetre g;
   g.client = fenetre::kTailleClient;
   g.cadre = {-cadre.left, -cadre.top, cadre.right - g.client.largeur, cadre.bottom - g.client.hauteur};
-  g.position = fenetre::Centre(g.exterieur(), bureau);
-  const fenetre::GeometrieFenetre n = fenetre::CalculeAjustement(g, static_cast<int>(dpi_), bureau);
+  const fenetre::GeometrieFenetre n = fenetre::PlaceCentree(g, bureau, static_cast<int>(dpi_), bureau);
   SetWindowPos(hwnd_, nullptr, n.position.x, n.position.y, n.exterieur().largeur, n.exterieur().hauteur,
                SWP_NOZORDER | SWP_NOACTIVATE);
   Place();
@@ -200,21 +197,27 @@ void TFormCorrinom::CreeImages() {
     icone = CreeIconeMarque(marque, cote);
     ImageList_AddIcon(ImageListRougeVertGris_, icone);
   }
+  ListView_SetImageList(ListViewUsers_, ImageListRougeVertGris_, LVSIL_SMALL);
+  for (const ControleCree& c : controles_)
+    if (c.controle->genre == Genre::Image)
+      SendMessageW(c.hwnd, STM_SETICON,
+                   reinterpret_cast<WPARAM>(icones_[static_cast<std::size_t>(IndexMarque(*c.controle->marque))]), 0);
 }
 
 void TFormCorrinom::CreeControles() {
   // Every control of the table is a child of the window itself, so that their
-  // notifications come here; a parent in the table only gives the place.
-  const std::span<const fenetre::Controle> table = fenetre::Controles();
+  // notifications come here; a parent in the table only gives the place. The
+  // search line comes after the rest, on GroupBox1's caption line.
+  std::vector<const fenetre::Controle*> table;
+  for (const auto& c : fenetre::Controles()) table.push_back(&c);
+  for (const auto& c : fenetre::ControlesRecherche()) table.push_back(&c);
   for (std::size_t i = 0; i < table.size(); ++i) {
-    const fenetre::Controle& c = table[i];
+    const fenetre::Controle& c = *table[i];
     annexes::Sorte sorte = SorteDe(c);
     if (!sorte.classe) continue;
     if (c.tabulation >= 0) sorte.style |= WS_TABSTOP;
     const HWND h = annexes::CreeControle(hwnd_, sorte, c.texte, kPremierId + static_cast<int>(i), instance_);
     controles_.push_back({&c, h});
-    if (c.genre == Genre::Image)
-      SendMessageW(h, STM_SETICON, reinterpret_cast<WPARAM>(icones_[static_cast<std::size_t>(IndexMarque(*c.marque))]), 0);
     if (c.tabulation >= 0)
       SetWindowSubclass(h, &TFormCorrinom::ProcedureControle, 1, reinterpret_cast<DWORD_PTR>(this));
   }
@@ -222,27 +225,11 @@ void TFormCorrinom::CreeControles() {
   ListViewUsers_ = Controle("ListViewUsers");
   ListViewRebus_ = Controle("ListViewRebus");
   StatusBar1_ = Controle("StatusBar1");
-}
-
-void TFormCorrinom::CreeLigneRecherche() {
-  // On GroupBox1's caption line, children of the window like the rest; Place puts
-  // them at the right of the caption.
-  const auto cree = [this](annexes::Sorte sorte, std::string_view texte) {
-    return annexes::CreeControle(hwnd_, sorte, texte, 0, instance_);
-  };
-  const HWND libelle = cree({WC_STATICW, SS_RIGHT | SS_NOPREFIX, 0}, fenetre::kTexteLibelleRecherche);
-  EditRecherche_ = cree({WC_EDITW, ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE}, "");
-  ComboMarques_ = cree({WC_COMBOBOXW, CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS | WS_VSCROLL | WS_TABSTOP, 0}, "");
+  EditRecherche_ = Controle(fenetre::kNomEditRecherche);
+  ComboMarques_ = Controle(fenetre::kNomComboMarques);
   for (std::string_view choix : kTextesChoixMarques)
     SendMessageW(ComboMarques_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(DeCp1252(choix).c_str()));
   SendMessageW(ComboMarques_, CB_SETCURSEL, 0, 0);
-  const HWND nombre = cree({WC_STATICW, SS_RIGHT | SS_NOPREFIX, 0}, "");
-  recherche_ = {{{fenetre::kNomLibelleRecherche, libelle},
-                 {fenetre::kNomEditRecherche, EditRecherche_},
-                 {fenetre::kNomComboMarques, ComboMarques_},
-                 {fenetre::kNomLabelNombreComptes, nombre}}};
-  for (HWND h : {EditRecherche_, ComboMarques_})
-    SetWindowSubclass(h, &TFormCorrinom::ProcedureControle, 1, reinterpret_cast<DWORD_PTR>(this));
 }
 
 void TFormCorrinom::OrdreFocus() {
@@ -286,7 +273,6 @@ void TFormCorrinom::CreeListes() {
   }
   // The marks' words, for screen readers only: a last column nobody sees.
   insere(ListViewUsers_, kColonneMarque, fenetre::kTitreColonneMarque, 0);
-  ListView_SetImageList(ListViewUsers_, ImageListRougeVertGris_, LVSIL_SMALL);
 
   // Each list's hint, wherever the pointer rests on it; none while it is empty.
   bulles_ = annexes::CreeBulles(hwnd_, TTS_NOPREFIX | TTS_ALWAYSTIP, WS_EX_TOPMOST);
@@ -305,7 +291,6 @@ void TFormCorrinom::AppliquePolice() {
   police_ = cree(FW_NORMAL);
   policeGrasse_ = cree(FW_BOLD);
   for (const ControleCree& c : controles_) SendMessageW(c.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(police_), FALSE);
-  for (const auto& [nom, h] : recherche_) SendMessageW(h, WM_SETFONT, reinterpret_cast<WPARAM>(police_), FALSE);
   if (ancienne) DeleteObject(ancienne);
   if (ancienneGrasse) DeleteObject(ancienneGrasse);
   if (ComboMarques_) {
@@ -366,34 +351,26 @@ void TFormCorrinom::Place() {
 
   places_ = fenetre::DisposeDansFenetre({client.right, client.bottom}, static_cast<int>(dpi_),
                                         barre.bottom - barre.top, separations_);
-  HDWP lot = BeginDeferWindowPos(static_cast<int>(places_.size()));
-  for (const fenetre::PlaceControle& p : places_) {
-    const HWND h = Controle(p.nom);
-    if (!h || h == StatusBar1_) continue;
-    const fenetre::Controle* c = fenetre::TrouveControle(p.nom);
+  // The search line at the right of GroupBox1's caption, with the rest.
+  std::vector<fenetre::PlaceControle> toutes = places_;
+  for (const fenetre::PlaceControle& p : places_)
+    if (p.nom == "GroupBox1")
+      for (const fenetre::PlaceControle& q : fenetre::PlaceLigneRecherche(p.place, static_cast<int>(dpi_))) toutes.push_back(q);
+  HDWP lot = BeginDeferWindowPos(static_cast<int>(toutes.size()));
+  for (const fenetre::PlaceControle& p : toutes) {
+    const auto cree = std::find_if(controles_.begin(), controles_.end(),
+                                   [&p](const ControleCree& c) { return c.controle->nom == p.nom; });
+    if (cree == controles_.end() || cree->hwnd == StatusBar1_) continue;
+    const HWND h = cree->hwnd;
     fenetre::Rectangle r = p.place;
-    if (c->genre == Genre::Trait) r.hauteur = 2;  // the line along its top edge
-    if (c->style & fenetre::kTailleDuTexte) {
+    if (cree->controle->genre == Genre::Trait) r.hauteur = 2;  // the line along its top edge
+    if (cree->controle->genre == Genre::Choix) r.hauteur += E(6 * 16 + 4);  // and its open list of six choices
+    if (cree->controle->style & fenetre::kTailleDuTexte) {
       const SIZE s = TailleTexte(h, TexteDe(h), police_);
       r.largeur = s.cx;
       r.hauteur = s.cy;
     }
     lot = DeferWindowPos(lot, h, nullptr, r.x, r.y, r.largeur, r.hauteur, SWP_NOZORDER | SWP_NOACTIVATE);
-  }
-  // The search line at the right of GroupBox1's caption; the combo's height is its
-  // closed field and its open list of six choices.
-  for (const fenetre::PlaceControle& p : places_) {
-    if (p.nom != "GroupBox1") continue;
-    const fenetre::PlacesRecherche r = fenetre::PlaceRecherche(p.place.largeur, static_cast<int>(dpi_));
-    const std::pair<HWND, fenetre::Rectangle> lignes[4] = {{recherche_[0].second, r.libelle},
-                                                           {EditRecherche_, r.edition},
-                                                           {ComboMarques_, r.choix},
-                                                           {recherche_[3].second, r.nombre}};
-    for (const auto& [h, q] : lignes) {
-      const int hauteur = h == ComboMarques_ ? q.hauteur + E(6 * 16 + 4) : q.hauteur;
-      lot = DeferWindowPos(lot, h, nullptr, p.place.x + q.x, p.place.y + q.y, q.largeur, hauteur,
-                           SWP_NOZORDER | SWP_NOACTIVATE);
-    }
   }
   EndDeferWindowPos(lot);
   InvalidateRect(hwnd_, nullptr, TRUE);
@@ -404,11 +381,6 @@ void TFormCorrinom::ChangeResolution(UINT dpi, const RECT& propose) {
   separations_ = fenetre::Reechelle(separations_, static_cast<int>(dpi_), static_cast<int>(dpi));
   dpi_ = dpi;
   CreeImages();
-  ListView_SetImageList(ListViewUsers_, ImageListRougeVertGris_, LVSIL_SMALL);
-  for (const ControleCree& c : controles_)
-    if (c.controle->genre == Genre::Image)
-      SendMessageW(c.hwnd, STM_SETICON, reinterpret_cast<WPARAM>(icones_[static_cast<std::size_t>(IndexMarque(*c.controle->marque))]),
-                   0);
   for (HWND liste : {ListViewUsers_, ListViewRebus_}) {
     const std::span<const fenetre::Colonne> colonnes = fenetre::ColonnesListe(NomDe(liste));
     for (std::size_t i = 0; i < colonnes.size(); ++i)
@@ -696,7 +668,7 @@ void TFormCorrinom::Redessine(Redessin quoi, const fenetre::Selections& selectio
     for (std::size_t i = 0; i < fenetre::kCompteurs.size(); ++i)
       SetWindowTextW(Controle(fenetre::kCompteurs[i]), DeCp1252(textes[i]).c_str());
   }
-  SetWindowTextW(recherche_[3].second, DeCp1252(logique_->TexteNombreComptes()).c_str());
+  SetWindowTextW(Controle(fenetre::kNomLabelNombreComptes), DeCp1252(logique_->TexteNombreComptes()).c_str());
   // The hints are read by the tooltip each time it shows.
 }
 

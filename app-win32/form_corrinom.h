@@ -13,7 +13,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 #include "app-win32/fenetre_progression.h"
@@ -100,9 +99,9 @@ class TFormCorrinom : private fenetre::VueFenetre {
   bool MontreRessemblance(fenetre::RevueRessemblance& revue) override;
 
   void CreeControles();
-  void CreeLigneRecherche();
   void OrdreFocus();
   void CreeListes();
+  // The mark pictures at this resolution, given to the account list and the Image controls.
   void CreeImages();
   // ComboMarques draws its choices, each choice of one mark with its picture.
   int HauteurChoix() const;
@@ -147,9 +146,6 @@ class TFormCorrinom : private fenetre::VueFenetre {
   HIMAGELIST ImageListRougeVertGris_ = nullptr;
   std::array<HICON, 4> icones_{};  // by mark
   std::vector<ControleCree> controles_;
-  // The search line on GroupBox1's caption line: label, edit box, choice of marks,
-  // and the count of rows shown before them.
-  std::array<std::pair<std::string_view, HWND>, 4> recherche_{};
   std::vector<fenetre::PlaceControle> places_;  // in the window's client area
   fenetre::Separations separations_;
   std::string_view separateurActif_;

@@ -167,7 +167,17 @@ void TFormCorrinom::CreeControles() {
   auto* delegue = new DelegueLettresChangees(ListViewUsers_);
   ListViewUsers_->setItemDelegateForColumn(1 + kNouveauNom, delegue);
   ListViewUsers_->setItemDelegateForColumn(1 + kNouveauxPrenoms, delegue);
-  CreeLigneRecherche(GroupBox1);
+  // The search line at the right of GroupBox1's caption whatever its width.
+  CreeControlesFixes(GroupBox1, "GroupBox1", fenetre::ControlesRecherche());
+  new SuitTaille(GroupBox1, [GroupBox1] {
+    for (const auto& [nom, place] : fenetre::PlaceLigneRecherche({0, 0, GroupBox1->width(), 0}, 96))
+      GroupBox1->findChild<QWidget*>(Nom(nom))->setGeometry(RectQt(place));
+  });
+  EditRecherche_ = GroupBox1->findChild<QLineEdit*>(Nom(fenetre::kNomEditRecherche));
+  EditRecherche_->setClearButtonEnabled(true);
+  ComboMarques_ = GroupBox1->findChild<QComboBox*>(Nom(fenetre::kNomComboMarques));
+  connect(EditRecherche_, &QLineEdit::textChanged, this,
+          [this](const QString& texte) { logique_->EditRechercheChange(VersCp1252(texte)); });
   ListViewUsers_->setIconSize(QSize(16, 16));
   Splitter1->setStretchFactor(1, 1);
   Splitter1->setSizes({Fait("PanelHaut").place.hauteur, 200});
@@ -200,42 +210,6 @@ ListeRapport* TFormCorrinom::CreeListe(QGroupBox* cadre, int margeHaut, ListeSou
     MenuContextuel(source)->exec(vue->viewport()->mapToGlobal(point));
   });
   return vue;
-}
-
-void TFormCorrinom::CreeLigneRecherche(QGroupBox* GroupBox1) {
-  auto* libelle = new QLabel(VersQt(fenetre::kTexteLibelleRecherche), GroupBox1);
-  libelle->setObjectName(Nom(fenetre::kNomLibelleRecherche));
-  libelle->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  EditRecherche_ = new QLineEdit(GroupBox1);
-  EditRecherche_->setObjectName(Nom(fenetre::kNomEditRecherche));
-  EditRecherche_->setClearButtonEnabled(true);
-  ComboMarques_ = new QComboBox(GroupBox1);
-  ComboMarques_->setObjectName(Nom(fenetre::kNomComboMarques));
-  // Each choice of one mark shows its picture; the others an empty place of the same size.
-  QPixmap vide(16, 16);
-  vide.fill(Qt::transparent);
-  for (std::size_t i = 0; i < kTextesChoixMarques.size(); ++i) {
-    const std::optional<Marque> marque = fenetre::MarqueDuChoix(static_cast<ChoixMarques>(i));
-    ComboMarques_->addItem(marque ? ImageListRougeVertGris::Image(*marque) : QIcon(vide),
-                           VersQt(kTextesChoixMarques[i]));
-  }
-  auto* nombre = new QLabel(GroupBox1);
-  nombre->setObjectName(Nom(fenetre::kNomLabelNombreComptes));
-  nombre->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  // The search line at the right of GroupBox1's caption whatever its width.
-  new SuitTaille(GroupBox1, [=, this] {
-    const auto p = fenetre::PlaceRecherche(GroupBox1->width(), 96);
-    libelle->setGeometry(RectQt(p.libelle));
-    EditRecherche_->setGeometry(RectQt(p.edition));
-    ComboMarques_->setGeometry(RectQt(p.choix));
-    nombre->setGeometry(RectQt(p.nombre));
-  });
-  connect(EditRecherche_, &QLineEdit::textChanged, this,
-          [this](const QString& texte) { logique_->EditRechercheChange(VersCp1252(texte)); });
-  connect(ComboMarques_, &QComboBox::currentIndexChanged, this,
-          [this](int choix) { logique_->ComboMarquesChange(choix); });
-  SuitFocus(EditRecherche_);
-  SuitFocus(ComboMarques_);
 }
 
 void TFormCorrinom::Raccourci(const QKeySequence& touches, fenetre::ActionClavier action) {
@@ -348,8 +322,6 @@ void TFormCorrinom::CreeBandeHaut(QWidget* centre) {
   Label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   dans2->addWidget(Label3);
   pile->addWidget(Panel2);
-
-  SuitFocus(EditNomFich_);
 }
 
 void TFormCorrinom::CreeGroupeAides(QWidget* parent) {
@@ -413,8 +385,8 @@ void TFormCorrinom::OrdreFocus() {
 
 void TFormCorrinom::SuitFocus(QWidget* controle) { controle->installEventFilter(this); }
 
-void TFormCorrinom::CreeControlesFixes(QWidget* parent, std::string_view nom) {
-  for (const Controle& c : fenetre::Controles()) {
+void TFormCorrinom::CreeControlesFixes(QWidget* parent, std::string_view nom, std::span<const Controle> table) {
+  for (const Controle& c : table) {
     if (c.parent != nom || c.ancrage != fenetre::Ancrage::Aucun) continue;
     QWidget* w = nullptr;
     switch (c.genre) {
@@ -425,15 +397,22 @@ void TFormCorrinom::CreeControlesFixes(QWidget* parent, std::string_view nom) {
         continue;
       }
       case fenetre::Genre::Edition: w = new QLineEdit(parent); break;
+      case fenetre::Genre::Choix: w = CreeComboMarques(parent); break;
       case fenetre::Genre::Image: {
         auto* image = new QLabel(parent);
         image->setPixmap(ImageListRougeVertGris::Image(*c.marque).pixmap(16, 16));
         w = image;
         break;
       }
-      default: w = new QLabel(VersQt(c.texte), parent); break;
+      default: {
+        auto* libelle = new QLabel(VersQt(c.texte), parent);
+        if (c.style & fenetre::kTexteADroite) libelle->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        w = libelle;
+        break;
+      }
     }
     w->setObjectName(Nom(c.nom));
+    if (c.tabulation >= 0) SuitFocus(w);
     if (c.style & fenetre::kTailleDuTexte) {
       w->move(c.place.x, c.place.y);
       w->adjustSize();
@@ -441,6 +420,19 @@ void TFormCorrinom::CreeControlesFixes(QWidget* parent, std::string_view nom) {
       w->setGeometry(RectQt(c.place));
     }
   }
+}
+
+QComboBox* TFormCorrinom::CreeComboMarques(QWidget* parent) {
+  auto* choix = new QComboBox(parent);
+  // Each choice of one mark shows its picture; the others an empty place of the same size.
+  QPixmap vide(16, 16);
+  vide.fill(Qt::transparent);
+  for (std::size_t i = 0; i < kTextesChoixMarques.size(); ++i) {
+    const std::optional<Marque> marque = fenetre::MarqueDuChoix(static_cast<ChoixMarques>(i));
+    choix->addItem(marque ? ImageListRougeVertGris::Image(*marque) : QIcon(vide), VersQt(kTextesChoixMarques[i]));
+  }
+  connect(choix, &QComboBox::currentIndexChanged, this, [this](int i) { logique_->ComboMarquesChange(i); });
+  return choix;
 }
 
 bool TFormCorrinom::eventFilter(QObject* objet, QEvent* e) {

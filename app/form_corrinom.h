@@ -10,10 +10,12 @@
 #include <array>
 #include <memory>
 #include <optional>
+#include <span>
 
 #include "reconcile/deplacements.h"
 #include "operator/dialogues.h"
 #include "reconcile/etat.h"
+#include "window/controles.h"
 #include "window/dialogues_fenetre.h"
 #include "window/logique_fenetre.h"
 
@@ -24,8 +26,6 @@ class QProgressDialog;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QPushButton;
-class QSplitter;
 
 namespace corrinom {
 class MagasinComptes;
@@ -102,14 +102,17 @@ class TFormCorrinom : public QMainWindow, private fenetre::VueFenetre {
   void CreeGroupeAides(QWidget* parent);
   void CreeBandeBas(QWidget* centre);
   void CreeBarreEtat(const QString& nomBase);
-  void CreeLigneRecherche(QGroupBox* GroupBox1);
+  // ComboMarques, its choices with their mark pictures, answered by the logic.
+  QComboBox* CreeComboMarques(QWidget* parent);
   void CreeRaccourcis();
   void Raccourci(const QKeySequence& touches, fenetre::ActionClavier action);
   void OrdreFocus();
   void SuitFocus(QWidget* controle);
-  // The controls of the table at fixed places in `parent` (named `nom` in the
-  // table), in the table's order; the focus hints follow its buttons, which Clic answers.
-  void CreeControlesFixes(QWidget* parent, std::string_view nom);
+  // The controls of `table` at fixed places in `parent` (named `nom` in the
+  // table), in the table's order; the focus hints follow those in the focus
+  // order; Clic answers the buttons.
+  void CreeControlesFixes(QWidget* parent, std::string_view nom,
+                          std::span<const fenetre::Controle> table = fenetre::Controles());
   // One of the two report lists, filling its group box below `margeHaut`, over its model.
   ListeRapport* CreeListe(QGroupBox* cadre, int margeHaut, ListeSource source);
   void ButtonOuvrirClick();

@@ -39,13 +39,10 @@ class PiecesQt : public fenetre::PiecesLancement {
   std::optional<FenetreLecture> lecture_;
 };
 
-// Writes the answer to --help, --version or a wrong command line. Returns the exit
-// code, or nothing when the program goes on.
-std::optional<int> EcritReponse(const fenetre::OptionsLancement& options) {
-  const std::optional<fenetre::ReponseOptions> r = fenetre::RepondOptions(options);
-  if (!r) return std::nullopt;
-  std::fputs(r->texte.c_str(), r->erreur ? stderr : stdout);
-  return r->code;
+// Writes the answer to --help, --version or a wrong command line; returns the exit code.
+int Ecrit(const fenetre::ReponseOptions& r) {
+  std::fputs(r.texte.c_str(), r.erreur ? stderr : stdout);
+  return r.code;
 }
 
 }  // namespace
@@ -67,15 +64,8 @@ std::unique_ptr<Session> Demarre(ChoixMagasin choix, int& codeSortie) {
 }
 
 int Lance(int argc, char** argv) {
-  // --help and --version answer without a display. Words with a single dash may be
-  // Qt's own options (-platform, -display...): those are judged once Qt took its own.
-  std::vector<std::string> mots(argv + 1, argv + argc);
-  bool motsDeQt = false;
-  for (const std::string& m : mots) motsDeQt = motsDeQt || (m.size() > 1 && m[0] == '-' && m[1] != '-');
-  const fenetre::OptionsLancement avant = fenetre::LitOptions(mots);
-  if (avant.action != fenetre::OptionsLancement::Action::Lance &&
-      (avant.action != fenetre::OptionsLancement::Action::Erreur || !motsDeQt))
-    return *EcritReponse(avant);
+  // --help and --version answer without a display; Qt takes its own options first.
+  if (const auto r = fenetre::RepondAvantLaBoiteAOutils(std::vector<std::string>(argv + 1, argv + argc))) return Ecrit(*r);
 
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("corrinom"));
@@ -94,7 +84,7 @@ int Lance(int argc, char** argv) {
   const QStringList restants = QApplication::arguments();
   for (qsizetype i = 1; i < restants.size(); ++i) args.push_back(restants[i].toStdString());
   fenetre::OptionsLancement options = fenetre::LitOptions(args);
-  if (std::optional<int> code = EcritReponse(options)) return *code;
+  if (const auto r = fenetre::RepondOptions(options)) return Ecrit(*r);
 
   // The base is a path of this system: its own bytes, as the file system spells them.
   if (options.choix.sorte == ChoixMagasin::Sorte::Base)

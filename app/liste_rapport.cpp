@@ -7,38 +7,24 @@
 #include <QKeyEvent>
 #include <QMimeData>
 
+#include "window/controles.h"
 #include "window/logique_fenetre.h"
 
 namespace corrinom::app {
 
 namespace {
-
-QByteArray NomSource(ListeSource s) {
-  switch (s) {
-    case ListeSource::Comptes: return QByteArrayLiteral("ListViewUsers");
-    case ListeSource::Rebus: return QByteArrayLiteral("ListViewRebus");
-    case ListeSource::Autre: break;
-  }
-  return {};
-}
-
+QString TypeGlisse() { return QString::fromLatin1(fenetre::kTypeGlisse); }
 }  // namespace
 
 QMimeData* DonneesGlisse(ListeSource source, const QByteArray& jeton) {
   auto* d = new QMimeData;
-  d->setData(QString::fromLatin1(kTypeGlisse), jeton + '\n' + NomSource(source));
+  d->setData(TypeGlisse(), QByteArray::fromStdString(fenetre::ContenuGlisse(source, jeton.toStdString())));
   return d;
 }
 
 ListeSource SourceGlisse(const QMimeData* donnees, const QByteArray& jeton) {
-  if (!donnees || !donnees->hasFormat(QString::fromLatin1(kTypeGlisse))) return ListeSource::Autre;
-  const QByteArray octets = donnees->data(QString::fromLatin1(kTypeGlisse));
-  const qsizetype fin = octets.indexOf('\n');
-  if (fin < 0 || octets.left(fin) != jeton) return ListeSource::Autre;
-  const QByteArray nom = octets.mid(fin + 1);
-  if (nom == NomSource(ListeSource::Comptes)) return ListeSource::Comptes;
-  if (nom == NomSource(ListeSource::Rebus)) return ListeSource::Rebus;
-  return ListeSource::Autre;
+  if (!donnees || !donnees->hasFormat(TypeGlisse())) return ListeSource::Autre;
+  return fenetre::SourceDuContenu(donnees->data(TypeGlisse()).toStdString(), jeton.toStdString());
 }
 
 ListeRapport::ListeRapport(ListeSource moi, QByteArray jeton, QWidget* parent)

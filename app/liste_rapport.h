@@ -1,9 +1,7 @@
 // A report-style list (one selected row, whole-row selection, read-only) with the
-// drag and drop and keys of the main window's two lists.
-//
-// Drag data carries which list of which window the drag started from, so that a
-// drop decides its source from the data itself: drags from other programs, other
-// windows or other instances of Corrinom count as foreign sources.
+// drag and drop and keys of the main window's two lists. Drag data is
+// fenetre::ContenuGlisse's: drags from other programs, other windows or other
+// instances of Corrinom count as foreign sources.
 #pragma once
 
 #include <QByteArray>
@@ -15,8 +13,6 @@
 class QMimeData;
 
 namespace corrinom::app {
-
-inline constexpr const char* kTypeGlisse = "application/x-corrinom-ligne";
 
 // The drag data of a row of `source` started in the window identified by `jeton`.
 QMimeData* DonneesGlisse(ListeSource source, const QByteArray& jeton);

@@ -42,6 +42,29 @@ PlacesRecherche PlaceRecherche(int largeurCadre, int dpi) {
   return p;
 }
 
+std::span<const Controle> ControlesRecherche() {
+  static constexpr std::array<Controle, 4> kTable{{
+      {kNomLibelleRecherche, Genre::Libelle, "GroupBox1", kTexteLibelleRecherche, Ancrage::Aucun, {}, -1, kTexteADroite},
+      {kNomEditRecherche, Genre::Edition, "GroupBox1", "", Ancrage::Aucun, {}, 0},
+      {kNomComboMarques, Genre::Choix, "GroupBox1", "", Ancrage::Aucun, {}, 0},
+      {kNomLabelNombreComptes, Genre::Libelle, "GroupBox1", "", Ancrage::Aucun, {}, -1, kTexteADroite},
+  }};
+  return kTable;
+}
+
+std::array<PlaceControle, 4> PlaceLigneRecherche(Rectangle cadre, int dpi) {
+  const PlacesRecherche p = PlaceRecherche(cadre.largeur, dpi);
+  std::array<PlaceControle, 4> places{{{kNomLibelleRecherche, p.libelle},
+                                       {kNomEditRecherche, p.edition},
+                                       {kNomComboMarques, p.choix},
+                                       {kNomLabelNombreComptes, p.nombre}}};
+  for (PlaceControle& c : places) {
+    c.place.x += cadre.x;
+    c.place.y += cadre.y;
+  }
+  return places;
+}
+
 std::string TexteComptesAffiches(std::size_t affiches, std::size_t total) {
   if (affiches >= total) return {};
   const auto n = static_cast<std::int64_t>(affiches);

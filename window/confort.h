@@ -13,6 +13,7 @@
 
 #include "reconcile/etat.h"
 #include "reconcile/filtre.h"
+#include "window/controles.h"
 #include "window/geometrie.h"
 
 namespace corrinom::fenetre {
@@ -46,6 +47,15 @@ struct PlacesRecherche {
   Rectangle libelle, edition, choix, nombre;
 };
 PlacesRecherche PlaceRecherche(int largeurCadre, int dpi);
+
+// The search line's four controls, children of GroupBox1, in the order they are
+// made: label, edit box, combo, count. Their places are PlaceLigneRecherche's: the
+// table's are empty. The edit box and the combo are in the keyboard focus order
+// (where OrdreFocusAvecRecherche puts them), the labels are not.
+std::span<const Controle> ControlesRecherche();
+// The places of ControlesRecherche for a GroupBox1 at `cadre` (in its parent's
+// coordinates, or {0, 0, width, height} for places in the box itself), at `dpi`.
+std::array<PlaceControle, 4> PlaceLigneRecherche(Rectangle cadre, int dpi);
 
 // LabelNombreComptes' text: "N comptes affichés sur M" while the filter hides
 // rows (`affiches` of the `total` account rows), the empty text otherwise.

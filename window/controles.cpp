@@ -96,6 +96,26 @@ std::vector<const Controle*> OrdreTabulation() {
 
 std::string_view IndicationFocus(std::string_view nom) { return TexteIndicationFocus(nom); }
 
+namespace {
+constexpr std::string_view NomDeListe(ListeSource s) {
+  if (s == ListeSource::Comptes) return "ListViewUsers";
+  if (s == ListeSource::Rebus) return "ListViewRebus";
+  return {};
+}
+}  // namespace
+
+std::string ContenuGlisse(ListeSource source, std::string_view jeton) {
+  return std::string(jeton) + '\n' + std::string(NomDeListe(source));
+}
+
+ListeSource SourceDuContenu(std::string_view contenu, std::string_view jeton) {
+  const std::size_t fin = contenu.find('\n');
+  if (fin == std::string_view::npos || contenu.substr(0, fin) != jeton) return ListeSource::Autre;
+  for (const ListeSource s : {ListeSource::Comptes, ListeSource::Rebus})
+    if (contenu.substr(fin + 1) == NomDeListe(s)) return s;
+  return ListeSource::Autre;
+}
+
 std::span<const Colonne> ColonnesListe(std::string_view nom) {
   if (nom == "ListViewUsers") return kColonnesComptes;
   if (nom == "ListViewRebus") return kColonnesRebus;

@@ -17,6 +17,7 @@
 #include <string_view>
 #include <vector>
 
+#include "reconcile/deplacements.h"
 #include "reconcile/etat.h"
 #include "window/geometrie.h"
 
@@ -33,6 +34,7 @@ enum class Genre {
   Separateur,  // splitter the operator can drag
   Trait,       // a sunken horizontal line along its top edge
   Image,       // one of the four mark pictures, 16 x 16
+  Choix,       // drop-down list of fixed choices
   BarreEtat,   // status bar; its panels are kPanneauxEtat
 };
 
@@ -46,6 +48,7 @@ enum class Ancrage { Aucun, Haut, Bas, Gauche, Reste };
 inline constexpr unsigned kTexteCentre = 1;     // centred horizontally (and vertically in a band)
 inline constexpr unsigned kTexteALaLigne = 2;   // word-wrapped over several lines
 inline constexpr unsigned kTailleDuTexte = 4;   // the label is as large as its text (place has x, y only)
+inline constexpr unsigned kTexteADroite = 8;    // right-aligned on one line, centred vertically
 
 struct Controle {
   std::string_view nom;     // the name in the code: "Button3", "ListViewUsers"...
@@ -116,6 +119,15 @@ std::span<const Colonne> ColonnesListe(std::string_view nom);
 // Both lists show their hint (EtatRapprochement's indicationComptes and
 // indicationRebus) as the tooltip of the whole list, wherever the pointer rests
 // on it, and no tooltip while the hint is empty. Text is black.
+
+// A row dragged from a list carries which list of which window it left:
+// `jeton` tells this window from any other, of this program or not, so that a
+// drop decides its source from the data itself. Its type for the toolkit:
+inline constexpr std::string_view kTypeGlisse = "application/x-corrinom-ligne";
+std::string ContenuGlisse(ListeSource source, std::string_view jeton);
+// The source such data stands for, seen from the window `jeton`: Autre for data
+// from anywhere else, or from no list.
+ListeSource SourceDuContenu(std::string_view contenu, std::string_view jeton);
 
 // The text of a cell of the two lists: ListViewUsers shows the login, then the
 // sub-items; ListViewRebus the last name, the first names and the birth date.

@@ -1,5 +1,7 @@
 #include "window/lancement.h"
 
+#include <algorithm>
+
 #include "session/nom_magasin.h"
 
 namespace corrinom::fenetre {
@@ -45,6 +47,15 @@ std::optional<ReponseOptions> RepondOptions(const OptionsLancement& options) {
       break;
   }
   return std::nullopt;
+}
+
+std::optional<ReponseOptions> RepondAvantLaBoiteAOutils(const std::vector<std::string>& mots) {
+  const OptionsLancement options = LitOptions(mots);
+  const bool motsDeLaBoite = std::any_of(mots.begin(), mots.end(), [](const std::string& m) {
+    return m.size() > 1 && m[0] == '-' && m[1] != '-';
+  });
+  if (options.action == OptionsLancement::Action::Erreur && motsDeLaBoite) return std::nullopt;
+  return RepondOptions(options);
 }
 
 }  // namespace corrinom::fenetre

@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "accounts/plateforme.h"
 #include "accounts/security/services_securite.h"
@@ -61,5 +62,11 @@ struct ReponseOptions {
   int code = 0;
 };
 std::optional<ReponseOptions> RepondOptions(const OptionsLancement& options);
+
+// For a toolkit that takes its own single-dash options (-platform, -display...)
+// off the command line `mots` before the program reads it: the answer owed before
+// the toolkit starts (--help, --version, or a wrong line without any single-dash
+// word that the toolkit might explain); none when the toolkit is to start first.
+std::optional<ReponseOptions> RepondAvantLaBoiteAOutils(const std::vector<std::string>& mots);
 
 }  // namespace corrinom::fenetre

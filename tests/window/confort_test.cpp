@@ -87,6 +87,24 @@ TEST(LigneRecherche, AuDessusDeLaListeDesComptes) {
   }
 }
 
+// Both shells make the search line from its table and place it by name: the
+// names and order agree with PlaceLigneRecherche, which follows GroupBox1's place.
+TEST(LigneRecherche, TableEtPlacesSuiventLeCadre) {
+  const Rectangle cadre{10, 200, 700, 150};
+  const PlacesRecherche r = PlaceRecherche(cadre.largeur, 120);
+  const auto places = PlaceLigneRecherche(cadre, 120);
+  const Rectangle attendues[4] = {r.libelle, r.edition, r.choix, r.nombre};
+  ASSERT_EQ(ControlesRecherche().size(), places.size());
+  for (std::size_t i = 0; i < places.size(); ++i) {
+    const Controle& c = ControlesRecherche()[i];
+    EXPECT_EQ(c.nom, places[i].nom);
+    EXPECT_EQ(c.parent, "GroupBox1");
+    EXPECT_EQ(c.tabulation >= 0, c.nom == kNomEditRecherche || c.nom == kNomComboMarques) << c.nom;
+    const Rectangle& a = attendues[i];
+    EXPECT_EQ(places[i].place, (Rectangle{cadre.x + a.x, cadre.y + a.y, a.largeur, a.hauteur})) << c.nom;
+  }
+}
+
 // Only the new names of an attached row are emphasized, only where they differ.
 TEST(Surlignage, NouveauxNomsDUneLigneAttachee) {
   LigneCompte l = LigneCompte::Libre("lefevre.h", "LEFEVRE", "Helene", "");

@@ -13,6 +13,7 @@
 #include "window/compteurs.h"
 #include "window/dialogues_fenetre.h"
 #include "window/controles.h"
+#include "window/lancement.h"
 #include "window/indications.h"
 #include "window/aide.h"
 #include "window/cherche_champ_fenetre.h"
@@ -53,6 +54,31 @@ TEST(Controles, TableCoherente) {
 }
 
 // AfficheResume counts the rows of each mark; the window words the counts.
+// A drag's data names its list and its window: a drop from another window, from
+// no list or of data cut short comes from elsewhere.
+TEST(Glisse, LaSourceVientDuContenu) {
+  for (const ListeSource s : {ListeSource::Comptes, ListeSource::Rebus})
+    EXPECT_EQ(SourceDuContenu(ContenuGlisse(s, "12-ab"), "12-ab"), s);
+  const std::string etrangers[] = {ContenuGlisse(ListeSource::Rebus, "12-ab"),  // seen from another window below
+                                   ContenuGlisse(ListeSource::Autre, "7-cd"), "7-cd", "7-cd\nListViewUsers\n", ""};
+  for (const std::string& e : etrangers) EXPECT_EQ(SourceDuContenu(e, "7-cd"), ListeSource::Autre) << e;
+}
+
+// Before the toolkit takes its own options: --help and --version answer, a wrong
+// line answers unless a single-dash word may be the toolkit's.
+TEST(Lancement, ReponseAvantLaBoiteAOutils) {
+  const struct {
+    std::vector<std::string> mots;
+    std::optional<int> code;
+  } cas[] = {{{}, std::nullopt},          {{"--demo"}, std::nullopt},       {{"--help"}, 0},
+             {{"--version"}, 0},          {{"--nimporte"}, 64},             {{"-platform", "xcb"}, std::nullopt},
+             {{"--nimporte", "-x"}, std::nullopt}, {{"-"}, 64}};
+  for (const auto& c : cas) {
+    const std::optional<ReponseOptions> r = RepondAvantLaBoiteAOutils(c.mots);
+    EXPECT_EQ(r ? std::optional<int>(r->code) : std::nullopt, c.code) << (c.mots.empty() ? "" : c.mots[0]);
+  }
+}
+
 TEST(Compteurs, TextesApresAfficheResume) {
   auto ligne = [](std::string nom, std::string prenoms, std::string nouveauNom,
                   std::string nouveauxPrenoms) {
