@@ -68,13 +68,7 @@ void TFormChangements::FormCreate() {
   std::array<int, kColonnesChangements> ordre{};
   for (std::size_t s = 0; s < kColonnesChangements; ++s) {
     const std::size_t c = TexteDe(s);
-    std::wstring titre = DeCp1252(titres[c]);
-    LVCOLUMNW colonne{};
-    colonne.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
-    colonne.pszText = titre.data();
-    colonne.cx = AEchelle(fenetre::kLargeursChangements[c], dpi_);
-    colonne.iSubItem = static_cast<int>(s);
-    ListView_InsertColumn(liste_, static_cast<int>(s), &colonne);
+    annexes::InsereColonne(liste_, static_cast<int>(s), titres[c], AEchelle(fenetre::kLargeursChangements[c], dpi_));
     ordre[c] = static_cast<int>(s);
   }
   ListView_SetColumnOrderArray(liste_, static_cast<int>(ordre.size()), ordre.data());

@@ -255,24 +255,15 @@ void TFormCorrinom::OrdreFocus() {
 }
 
 void TFormCorrinom::CreeListes() {
-  const auto insere = [](HWND liste, int i, std::string_view titre, int largeur) {
-    const std::wstring texte = DeCp1252(titre);
-    LVCOLUMNW col{};
-    col.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
-    col.pszText = const_cast<wchar_t*>(texte.c_str());
-    col.cx = largeur;
-    col.iSubItem = i;
-    SendMessageW(liste, LVM_INSERTCOLUMNW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&col));
-  };
   for (HWND liste : {ListViewUsers_, ListViewRebus_}) {
     ListView_SetExtendedListViewStyle(liste, LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
     const std::span<const fenetre::Colonne> colonnes = fenetre::ColonnesListe(NomDe(liste));
     for (std::size_t i = 0; i < colonnes.size(); ++i)
-      insere(liste, static_cast<int>(i), colonnes[i].titre, E(colonnes[i].largeur));
+      annexes::InsereColonne(liste, static_cast<int>(i), colonnes[i].titre, E(colonnes[i].largeur));
     ListView_SetTextColor(liste, RGB(0, 0, 0));
   }
   // The marks' words, for screen readers only: a last column nobody sees.
-  insere(ListViewUsers_, kColonneMarque, fenetre::kTitreColonneMarque, 0);
+  annexes::InsereColonne(ListViewUsers_, kColonneMarque, fenetre::kTitreColonneMarque, 0);
 
   // Each list's hint, wherever the pointer rests on it; none while it is empty.
   bulles_ = annexes::CreeBulles(hwnd_, TTS_NOPREFIX | TTS_ALWAYSTIP, WS_EX_TOPMOST);

@@ -63,16 +63,10 @@ void TFormRessemblance::FormCreate() {
   ListView_SetExtendedListViewStyle(liste_, LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER | LVS_EX_CHECKBOXES);
   // The ticks live in the review: the list asks for them with the texts.
   ListView_SetCallbackMask(liste_, LVIS_STATEIMAGEMASK);
-  for (std::size_t c = 0; c < fenetre::kColonnesRessemblance.size(); ++c) {
-    std::wstring titre = DeCp1252(fenetre::kColonnesRessemblance[c].titre);
-    LVCOLUMNW colonne{};
-    colonne.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM | LVCF_FMT;
-    colonne.fmt = static_cast<int>(c) == fenetre::kColonneScore ? LVCFMT_RIGHT : LVCFMT_LEFT;
-    colonne.pszText = titre.data();
-    colonne.cx = AEchelle(fenetre::kColonnesRessemblance[c].largeur, dpi_);
-    colonne.iSubItem = static_cast<int>(c);
-    ListView_InsertColumn(liste_, static_cast<int>(c), &colonne);
-  }
+  for (std::size_t c = 0; c < fenetre::kColonnesRessemblance.size(); ++c)
+    annexes::InsereColonne(liste_, static_cast<int>(c), fenetre::kColonnesRessemblance[c].titre,
+                           AEchelle(fenetre::kColonnesRessemblance[c].largeur, dpi_),
+                           static_cast<int>(c) == fenetre::kColonneScore);
   ListView_SetItemCountEx(liste_, static_cast<int>(revue_.NombreLignes()), LVSICF_NOINVALIDATEALL);
   compte_ = Enfant({L"STATIC", SS_NOPREFIX}, "", kIdLabelCompte);
   constexpr std::array<int, 3> ids{IDOK, kIdButtonToutDecocher, IDCANCEL};

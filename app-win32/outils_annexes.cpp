@@ -62,6 +62,17 @@ void AjouteBulle(HWND bulles, HWND fenetre, HWND outil, wchar_t* texte) {
   SendMessageW(bulles, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
 }
 
+void InsereColonne(HWND liste, int rang, std::string_view titre, int largeur, bool aDroite) {
+  std::wstring texte = DeCp1252(titre);
+  LVCOLUMNW colonne{};
+  colonne.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM | LVCF_FMT;
+  colonne.fmt = aDroite ? LVCFMT_RIGHT : LVCFMT_LEFT;
+  colonne.pszText = texte.data();
+  colonne.cx = largeur;
+  colonne.iSubItem = rang;
+  SendMessageW(liste, LVM_INSERTCOLUMNW, static_cast<WPARAM>(rang), reinterpret_cast<LPARAM>(&colonne));
+}
+
 UINT DpiDe(HWND fenetre) {
   using GetDpiForWindowF = UINT(WINAPI*)(HWND);
   static const auto parFenetre = reinterpret_cast<GetDpiForWindowF>(

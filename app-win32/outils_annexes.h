@@ -52,6 +52,10 @@ inline void Deplace(HWND controle, const fenetre::Rectangle& place) {
 HWND CreeBulles(HWND fenetre, DWORD style, DWORD styleEtendu = 0);
 void AjouteBulle(HWND bulles, HWND fenetre, HWND outil, wchar_t* texte);
 
+// Inserts column `rang` of a report list: its title (CP1252), its width in pixels,
+// its text aligned left or right.
+void InsereColonne(HWND liste, int rang, std::string_view titre, int largeur, bool aDroite = false);
+
 // The resolution of the monitor a window is on (the system's before Windows 10 1607).
 UINT DpiDe(HWND fenetre);
 
