@@ -183,16 +183,15 @@ void TFormCorrinom::CreeControles() {
   Splitter1->setSizes({Fait("PanelHaut").place.hauteur, 200});
 
   CreeBandeBas(centre);
-
 }
 
 ListeRapport* TFormCorrinom::CreeListe(QGroupBox* cadre, int margeHaut, ListeSource source) {
   auto* dans = new QVBoxLayout(cadre);
   dans->setContentsMargins(2, margeHaut, 2, 2);
   auto* vue = new ListeRapport(source, jeton_, cadre);
-  vue->setObjectName(source == ListeSource::Comptes ? QStringLiteral("ListViewUsers") : QStringLiteral("ListViewRebus"));
+  vue->setObjectName(Nom(fenetre::NomListe(source)));
   vue->setModel(new ModeleListe(source, etat_, *logique_, this));
-  const auto colonnes = fenetre::ColonnesListe(vue->objectName().toStdString());
+  const auto colonnes = fenetre::ColonnesListe(fenetre::NomListe(source));
   for (std::size_t i = 0; i < colonnes.size(); ++i)
     vue->header()->resizeSection(static_cast<int>(i), colonnes[i].largeur);
   dans->addWidget(vue);

@@ -4,7 +4,6 @@
 #include <QBrush>
 #include <QImage>
 #include <QPainter>
-#include <span>
 
 #include "app/texte_qt.h"
 #include "window/accessibilite.h"
@@ -43,9 +42,7 @@ const QIcon& ImageListRougeVertGris::Image(Marque marque) {
 ModeleListe::ModeleListe(ListeSource liste, const EtatRapprochement& etat, const fenetre::LogiqueFenetre& logique,
                          QObject* parent)
     : QAbstractTableModel(parent), liste_(liste), etat_(etat), logique_(logique) {
-  for (const fenetre::Colonne& c : liste == ListeSource::Comptes ? std::span<const fenetre::Colonne>(fenetre::kColonnesComptes)
-                                                                 : std::span<const fenetre::Colonne>(fenetre::kColonnesRebus))
-    titres_ << VersQt(c.titre);
+  for (const fenetre::Colonne& c : fenetre::ColonnesListe(fenetre::NomListe(liste))) titres_ << VersQt(c.titre);
 }
 
 void ModeleListe::Rafraichit() {

@@ -96,23 +96,21 @@ std::vector<const Controle*> OrdreTabulation() {
 
 std::string_view IndicationFocus(std::string_view nom) { return TexteIndicationFocus(nom); }
 
-namespace {
-constexpr std::string_view NomDeListe(ListeSource s) {
-  if (s == ListeSource::Comptes) return "ListViewUsers";
-  if (s == ListeSource::Rebus) return "ListViewRebus";
+std::string_view NomListe(ListeSource liste) {
+  if (liste == ListeSource::Comptes) return "ListViewUsers";
+  if (liste == ListeSource::Rebus) return "ListViewRebus";
   return {};
 }
-}  // namespace
 
 std::string ContenuGlisse(ListeSource source, std::string_view jeton) {
-  return std::string(jeton) + '\n' + std::string(NomDeListe(source));
+  return std::string(jeton) + '\n' + std::string(NomListe(source));
 }
 
 ListeSource SourceDuContenu(std::string_view contenu, std::string_view jeton) {
   const std::size_t fin = contenu.find('\n');
   if (fin == std::string_view::npos || contenu.substr(0, fin) != jeton) return ListeSource::Autre;
   for (const ListeSource s : {ListeSource::Comptes, ListeSource::Rebus})
-    if (contenu.substr(fin + 1) == NomDeListe(s)) return s;
+    if (contenu.substr(fin + 1) == NomListe(s)) return s;
   return ListeSource::Autre;
 }
 

@@ -120,6 +120,9 @@ std::span<const Colonne> ColonnesListe(std::string_view nom);
 // indicationRebus) as the tooltip of the whole list, wherever the pointer rests
 // on it, and no tooltip while the hint is empty. Text is black.
 
+// The name of a list's control ("ListViewUsers", "ListViewRebus"; empty for Autre).
+std::string_view NomListe(ListeSource liste);
+
 // A row dragged from a list carries which list of which window it left:
 // `jeton` tells this window from any other, of this program or not, so that a
 // drop decides its source from the data itself. Its type for the toolkit:
