@@ -1,8 +1,8 @@
 // The mutation test of the embedded base: damaged copies of the demo base, each
-// listed by `corrinom-cli comptes --base COPY` under `timeout 5`. Every run must
-// end by itself with a status of its own (0, 1 or 2): a signal is a crash, the
-// timeout a hang. Copies are derived from a fixed seed and their number, so a
-// failing copy can be made again; it is also kept in the work folder.
+// listed by `corrinom-cli comptes --base COPY`, stopped after 5 seconds. Every
+// run must end by itself with a status of its own (0, 1 or 2): a signal is a
+// crash, being stopped a hang. Copies are derived from a fixed seed and their
+// number, so a failing copy can be made again; it is also kept in the work folder.
 //
 // Usage: mutations_base CORRINOM-CLI DEMO.TSV COPIES
 #include <fcntl.h>
@@ -11,6 +11,8 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <chrono>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -29,6 +31,10 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr std::uint32_t kGraine = 20261208;
+// A run that lasts longer has hung.
+constexpr std::chrono::seconds kDelai{5};
+// The status a hung run is counted with, as timeout(1) answers.
+constexpr int kBloque = 124;
 
 // Runs a program with its output discarded; the pid, or -1.
 pid_t Lance(const std::vector<std::string>& args) {
@@ -105,10 +111,13 @@ int main(int argc, char** argv) {
   const std::string base((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
 
   const unsigned paralleles = std::max(1u, std::min(4u, std::thread::hardware_concurrency()));
+  using Horloge = std::chrono::steady_clock;
   struct EnCours {
     std::uint32_t n;
     std::string fichier;
     std::string quoi;
+    Horloge::time_point fin{};  // past it, the run is stopped
+    bool arrete = false;
   };
   std::map<pid_t, EnCours> enCours;
   std::map<int, long> statuts;
@@ -122,32 +131,44 @@ int main(int argc, char** argv) {
                 {}};
       const std::string copie = Mute(base, suivant, e.quoi);
       std::ofstream(e.fichier, std::ios::binary).write(copie.data(), static_cast<std::streamsize>(copie.size()));
-      const pid_t pid = Lance({"timeout", "5", cli, "comptes", "--base", e.fichier});
+      // The program itself, without timeout(1) between: one start less per copy.
+      const pid_t pid = Lance({cli, "comptes", "--base", e.fichier});
       if (pid < 0) {
-        std::perror("timeout");
+        std::perror(cli.c_str());
         return 1;
       }
+      e.fin = Horloge::now() + kDelai;
       enCours.emplace(pid, std::move(e));
       ++suivant;
     }
     int etat = 0;
-    const pid_t pid = wait(&etat);
+    const pid_t pid = waitpid(-1, &etat, WNOHANG);
     if (pid < 0) break;
+    if (pid == 0) {  // none ended yet: stop those past their time, then look again
+      const Horloge::time_point maintenant = Horloge::now();
+      for (auto& [p, e] : enCours)
+        if (!e.arrete && maintenant > e.fin) {
+          kill(p, SIGKILL);
+          e.arrete = true;
+        }
+      std::this_thread::sleep_for(std::chrono::milliseconds(1));
+      continue;
+    }
     const auto it = enCours.find(pid);
     if (it == enCours.end()) continue;
     const EnCours e = std::move(it->second);
     enCours.erase(it);
-    // timeout answers 124 when it had to stop the program, 128 + the signal when
-    // the program died of one.
-    const int code = WIFEXITED(etat) ? WEXITSTATUS(etat) : 128 + WTERMSIG(etat);
+    // A hung run stopped here counts as timeout(1) would count it; a run that
+    // died of a signal as 128 + the signal.
+    const int code = e.arrete ? kBloque : WIFEXITED(etat) ? WEXITSTATUS(etat) : 128 + WTERMSIG(etat);
     ++statuts[code];
     const bool bon = code == 0 || code == 1 || code == 2;
     if (!bon) {
-      (code == 124 ? blocages : crashes) += 1;
+      (code == kBloque ? blocages : crashes) += 1;
       const fs::path garde = fs::current_path() / ("mutation-" + std::to_string(e.n) + ".sqlite");
       fs::copy_file(e.fichier, garde, fs::copy_options::overwrite_existing);
       std::printf("copy %u (%s): %s, kept as %s\n", e.n, e.quoi.c_str(),
-                  code == 124 ? "never ended" : ("status " + std::to_string(code)).c_str(),
+                  code == kBloque ? "never ended" : ("status " + std::to_string(code)).c_str(),
                   garde.c_str());
     }
     fs::remove(e.fichier);
