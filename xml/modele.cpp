@@ -1,5 +1,6 @@
 // The document model: nodes, their owning lists, attributes and the declaration.
 #include <cstring>
+#include <new>
 #include <stdexcept>
 #include <string>
 #include <unordered_set>
@@ -77,16 +78,20 @@ void TXMLAttributes::Append(TXMLAttribute* attribute, bool parsed) {
     capacity_ = capacite;
     parsedArray_ = false;
   }
-  if (index_) index_->noms.reserve(count_ + 1);
+  // The index first: when it cannot grow, the list is left as it was.
+  if (index_) index_->noms.insert(attribute->Name());
   items_[count_++] = attribute;
   if (parsed) ++parsed_;
-  if (index_) {
-    index_->noms.insert(attribute->Name());
-  } else if (count_ >= kSeuilIndex) {
-    auto index = std::make_unique<NameIndex>();
-    index->noms.reserve(2 * count_);
-    for (std::uint32_t i = 0; i < count_; ++i) index->noms.insert(items_[i]->Name());
-    index_ = std::move(index);
+  if (!index_ && count_ >= kSeuilIndex) {
+    // The index only speeds the check up: without the memory for it, the list
+    // does without, and the attribute stays the list's.
+    try {
+      auto index = std::make_unique<NameIndex>();
+      index->noms.reserve(2 * count_);
+      for (std::uint32_t i = 0; i < count_; ++i) index->noms.insert(items_[i]->Name());
+      index_ = std::move(index);
+    } catch (const std::bad_alloc&) {
+    }
   }
 }
 

@@ -158,10 +158,25 @@ void BM_TXMLDocMemoireExtreme(benchmark::State& state) {
   state.counters["input_MB"] = static_cast<double>(taille) / 1e6;
 }
 
+// One element with n attributes: the duplicate check of each new name, through
+// the names' index past the first few.
+void BM_TXMLDocAttributs(benchmark::State& state) {
+  std::string s = "<a";
+  for (std::int64_t i = 0; i < state.range(0); ++i) s += " a" + std::to_string(i) + "=''";
+  s += "/>";
+  for (auto _ : state) {
+    corrinom::TXMLDoc doc;
+    doc.LoadFromMemory(s);
+    benchmark::DoNotOptimize(doc.Nodes().Count());
+  }
+  state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+
 BENCHMARK(BM_TXMLDoc)->Arg(3000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Pugixml)->Arg(3000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Libxml2)->Arg(3000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_TXMLDocMemoire)->Arg(3000)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_TXMLDocAttributs)->Arg(1000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_TXMLDocMemoireExtreme)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 }  // namespace
