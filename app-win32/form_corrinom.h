@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "app-win32/fenetre_progression.h"
+#include "app-win32/outils_annexes.h"
 #include "reconcile/deplacements.h"
 #include "operator/dialogues.h"
 #include "reconcile/etat.h"
