@@ -1,6 +1,5 @@
 #include "app-win32/form_corrinom.h"
 
-#include <commdlg.h>
 #include <windowsx.h>
 
 #include <algorithm>
@@ -14,8 +13,6 @@
 #include "app-win32/form_ressemblance.h"
 #include "app-win32/outils_annexes.h"
 #include "app-win32/texte_win32.h"
-#include "operator/dialogues.h"
-#include "session/progression.h"
 #include "text/encodage.h"
 #include "window/accessibilite.h"
 #include "window/confort.h"
@@ -584,12 +581,6 @@ bool TFormCorrinom::MessageDeDialogue(MSG& msg) {
 
 // ---- What the window logic asks of the window ------------------------------------
 
-HWND TFormCorrinom::ListeDe(ListeSource source) const {
-  if (source == ListeSource::Comptes) return ListViewUsers_;
-  if (source == ListeSource::Rebus) return ListViewRebus_;
-  return nullptr;
-}
-
 ListeSource TFormCorrinom::SourceDe(HWND liste) const {
   if (liste == ListViewUsers_) return ListeSource::Comptes;
   if (liste == ListViewRebus_) return ListeSource::Rebus;
@@ -597,7 +588,9 @@ ListeSource TFormCorrinom::SourceDe(HWND liste) const {
 }
 
 std::optional<std::size_t> TFormCorrinom::LigneSelectionnee(ListeSource source) const {
-  const HWND liste = ListeDe(source);
+  const HWND liste = source == ListeSource::Comptes ? ListViewUsers_
+                     : source == ListeSource::Rebus ? ListViewRebus_
+                                                    : nullptr;
   if (!liste) return std::nullopt;
   return logique_->LigneEtat(source, ListView_GetNextItem(liste, -1, LVNI_SELECTED));
 }

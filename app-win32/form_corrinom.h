@@ -18,7 +18,6 @@
 #include "app-win32/fenetre_progression.h"
 #include "app-win32/outils_annexes.h"
 #include "reconcile/deplacements.h"
-#include "operator/dialogues.h"
 #include "reconcile/etat.h"
 #include "window/controles.h"
 #include "window/dialogues_fenetre.h"
@@ -116,7 +115,6 @@ class TFormCorrinom : private fenetre::VueFenetre {
   void ButtonOuvrirClick();
   void Indication(std::string_view texte);
   const char* NomDe(HWND controle) const;
-  HWND ListeDe(ListeSource source) const;
   ListeSource SourceDe(HWND liste) const;
   void SelectionneLigne(HWND liste, std::optional<std::size_t> ligne);
   void TexteCellule(HWND liste, NMLVDISPINFOW& info);

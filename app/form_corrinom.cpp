@@ -6,11 +6,9 @@
 #include <QMenu>
 #include <QProgressDialog>
 #include <QShortcut>
-#include <QFile>
 #include <QFileDialog>
 #include <QFrame>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -204,27 +202,26 @@ ListeRapport* TFormCorrinom::CreeListe(QGroupBox* cadre, int margeHaut, ListeSou
   return vue;
 }
 
-void TFormCorrinom::Raccourci(const QKeySequence& touches, fenetre::ActionClavier action) {
-  auto* raccourci = new QShortcut(touches, this);
-  raccourci->setContext(Qt::WindowShortcut);
-  connect(raccourci, &QShortcut::activated, this, [this, action] {
-    // In an edit box the keys keep their usual meaning.
-    if (auto* edition = qobject_cast<QLineEdit*>(QApplication::focusWidget())) {
-      if (action == fenetre::ActionClavier::Annuler) edition->undo();
-      if (action == fenetre::ActionClavier::Retablir) edition->redo();
-      return;
-    }
-    logique_->Execute(action);
-  });
-}
-
 void TFormCorrinom::CreeRaccourcis() {
   using fenetre::ActionClavier;
-  Raccourci(QKeySequence(Qt::CTRL | Qt::Key_Z), ActionClavier::Annuler);
-  Raccourci(QKeySequence(Qt::CTRL | Qt::Key_Y), ActionClavier::Retablir);
-  Raccourci(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), ActionClavier::Retablir);
-  Raccourci(QKeySequence(Qt::CTRL | Qt::Key_Return), ActionClavier::Placer);
-  Raccourci(QKeySequence(Qt::CTRL | Qt::Key_Enter), ActionClavier::Placer);
+  const auto raccourci = [this](const QKeySequence& touches, ActionClavier action) {
+    auto* r = new QShortcut(touches, this);
+    r->setContext(Qt::WindowShortcut);
+    connect(r, &QShortcut::activated, this, [this, action] {
+      // In an edit box the keys keep their usual meaning.
+      if (auto* edition = qobject_cast<QLineEdit*>(QApplication::focusWidget())) {
+        if (action == ActionClavier::Annuler) edition->undo();
+        if (action == ActionClavier::Retablir) edition->redo();
+        return;
+      }
+      logique_->Execute(action);
+    });
+  };
+  raccourci(QKeySequence(Qt::CTRL | Qt::Key_Z), ActionClavier::Annuler);
+  raccourci(QKeySequence(Qt::CTRL | Qt::Key_Y), ActionClavier::Retablir);
+  raccourci(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), ActionClavier::Retablir);
+  raccourci(QKeySequence(Qt::CTRL | Qt::Key_Return), ActionClavier::Placer);
+  raccourci(QKeySequence(Qt::CTRL | Qt::Key_Enter), ActionClavier::Placer);
 }
 
 std::unique_ptr<QMenu> TFormCorrinom::MenuContextuel(ListeSource liste) {

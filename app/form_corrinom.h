@@ -5,7 +5,6 @@
 #pragma once
 
 #include <QByteArray>
-#include <QKeySequence>
 #include <QMainWindow>
 #include <array>
 #include <memory>
@@ -102,7 +101,6 @@ class TFormCorrinom : public QMainWindow, private fenetre::VueFenetre {
   // ComboMarques, its choices with their mark pictures, answered by the logic.
   QComboBox* CreeComboMarques(QWidget* parent);
   void CreeRaccourcis();
-  void Raccourci(const QKeySequence& touches, fenetre::ActionClavier action);
   void OrdreFocus();
   // The controls of `table` at fixed places in `parent` (named `nom` in the
   // table), in the table's order.
