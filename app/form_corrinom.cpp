@@ -51,13 +51,9 @@ const Controle& Fait(std::string_view nom) {
   return *c;
 }
 
-QString Nom(std::string_view nom) {
-  return QString::fromLatin1(nom.data(), static_cast<qsizetype>(nom.size()));
-}
-
 QGroupBox* Cadre(QWidget* parent, std::string_view nom) {
   auto* g = new QGroupBox(VersQt(Fait(nom).texte), parent);
-  g->setObjectName(Nom(nom));
+  g->setObjectName(VersQt(nom));
   return g;
 }
 
@@ -94,7 +90,7 @@ TFormCorrinom::TFormCorrinom(EtatRapprochement& etat, MagasinComptes& magasin,
   jeton_ = QByteArray::number(QApplication::applicationPid()) + '-' +
            QByteArray::number(QRandomGenerator::global()->generate64(), 16);
 
-  setObjectName(Nom(fenetre::kNomFenetre));
+  setObjectName(VersQt(fenetre::kNomFenetre));
   setWindowTitle(VersQt(fenetre::kTitreFenetre));
   setWindowIcon(QIcon(QStringLiteral(":/images/corrinom.png")));
   setFont(PoliceFenetres());
@@ -160,11 +156,11 @@ void TFormCorrinom::CreeControles() {
   CreeControlesFixes(GroupBox1, "GroupBox1", fenetre::ControlesRecherche());
   new SuitTaille(GroupBox1, [GroupBox1] {
     for (const auto& [nom, place] : fenetre::PlaceLigneRecherche({0, 0, GroupBox1->width(), 0}, 96))
-      GroupBox1->findChild<QWidget*>(Nom(nom))->setGeometry(RectQt(place));
+      GroupBox1->findChild<QWidget*>(VersQt(nom))->setGeometry(RectQt(place));
   });
-  EditRecherche_ = GroupBox1->findChild<QLineEdit*>(Nom(fenetre::kNomEditRecherche));
+  EditRecherche_ = GroupBox1->findChild<QLineEdit*>(VersQt(fenetre::kNomEditRecherche));
   EditRecherche_->setClearButtonEnabled(true);
-  ComboMarques_ = GroupBox1->findChild<QComboBox*>(Nom(fenetre::kNomComboMarques));
+  ComboMarques_ = GroupBox1->findChild<QComboBox*>(VersQt(fenetre::kNomComboMarques));
   connect(EditRecherche_, &QLineEdit::textChanged, this,
           [this](const QString& texte) { logique_->EditRechercheChange(VersCp1252(texte)); });
   ListViewUsers_->setIconSize(QSize(16, 16));
@@ -180,7 +176,7 @@ ListeRapport* TFormCorrinom::CreeListe(QGroupBox* cadre, int margeHaut, ListeSou
   auto* dans = new QVBoxLayout(cadre);
   dans->setContentsMargins(2, margeHaut, 2, 2);
   auto* vue = new ListeRapport(source, jeton_, cadre);
-  vue->setObjectName(Nom(fenetre::NomListe(source)));
+  vue->setObjectName(VersQt(fenetre::NomListe(source)));
   vue->setModel(new ModeleListe(source, etat_, *logique_, this));
   const auto colonnes = fenetre::ColonnesListe(fenetre::NomListe(source));
   for (std::size_t i = 0; i < colonnes.size(); ++i)
@@ -272,14 +268,14 @@ QWidget* TFormCorrinom::CreeBande(QWidget* parent, std::string_view nom) {
   // their fixed places, the controls docked at its bottom stacked there in order.
   const Controle& c = Fait(nom);
   auto* bande = new QWidget(parent);
-  bande->setObjectName(Nom(nom));
+  bande->setObjectName(VersQt(nom));
   bande->setFixedHeight(c.place.hauteur);
   auto* pile = new QVBoxLayout(bande);
   pile->setContentsMargins(0, 0, 0, 0);
   pile->setSpacing(0);
   if (!c.texte.empty()) {
     auto* titre = new QLabel(VersQt(c.texte), bande);
-    titre->setObjectName(Nom(nom) + QStringLiteral("Caption"));
+    titre->setObjectName(VersQt(nom) + QStringLiteral("Caption"));
     titre->setAlignment(Qt::AlignCenter);
     pile->addWidget(titre);
   }
@@ -338,7 +334,7 @@ void TFormCorrinom::CreeBarreEtat(const QString& nomBase) {
 void TFormCorrinom::OrdreFocus() {
   QWidget* avant = nullptr;
   for (std::string_view nom : fenetre::OrdreFocusAvecRecherche()) {
-    auto* w = findChild<QWidget*>(Nom(nom));
+    auto* w = findChild<QWidget*>(VersQt(nom));
     if (!w) continue;
     w->setFocusPolicy(Qt::StrongFocus);
     if (avant) setTabOrder(avant, w);
@@ -398,7 +394,7 @@ QWidget* TFormCorrinom::CreeControle(QWidget* parent, const Controle& c) {
       break;
     }
   }
-  w->setObjectName(Nom(c.nom));
+  w->setObjectName(VersQt(c.nom));
   if (c.tabulation >= 0) w->installEventFilter(this);  // the focus hints
   return w;
 }
@@ -433,7 +429,7 @@ void TFormCorrinom::PlaceFenetre(int dpi, const QRect& ecran) {
 }
 
 QLabel* TFormCorrinom::LabelNombreComptes() const {
-  return findChild<QLabel*>(Nom(fenetre::kNomLabelNombreComptes));
+  return findChild<QLabel*>(VersQt(fenetre::kNomLabelNombreComptes));
 }
 
 void TFormCorrinom::Indication(const QString& texte) {
@@ -474,11 +470,11 @@ void TFormCorrinom::Redessine(Redessin quoi, const fenetre::Selections& selectio
 }
 
 void TFormCorrinom::MontreTexte(std::string_view nom, std::string_view texte) {
-  if (auto* libelle = findChild<QLabel*>(Nom(nom))) libelle->setText(VersQt(texte));
+  if (auto* libelle = findChild<QLabel*>(VersQt(nom))) libelle->setText(VersQt(texte));
 }
 
 void TFormCorrinom::ActiveControle(std::string_view nom, bool actif) {
-  if (auto* w = findChild<QWidget*>(Nom(nom))) w->setEnabled(actif);
+  if (auto* w = findChild<QWidget*>(VersQt(nom))) w->setEnabled(actif);
 }
 
 void TFormCorrinom::MontreAide() { corrinom::app::MontreAide(this); }
