@@ -1,6 +1,5 @@
 #include "app-win32/form_corrinom.h"
 
-#include <commdlg.h>
 #include <windowsx.h>
 
 #include <algorithm>
@@ -14,11 +13,8 @@
 #include "app-win32/form_ressemblance.h"
 #include "app-win32/outils_annexes.h"
 #include "app-win32/texte_win32.h"
-#include "operator/dialogues.h"
-#include "session/progression.h"
 #include "text/encodage.h"
 #include "window/accessibilite.h"
-#include "window/compteurs.h"
 #include "window/confort.h"
 #include "window/fenetres_annexes.h"
 #include "window/geometrie.h"
@@ -130,8 +126,6 @@ TFormCorrinom::~TFormCorrinom() {
   if (ImageListRougeVertGris_) ImageList_Destroy(ImageListRougeVertGris_);
   for (HICON i : icones_)
     if (i) DestroyIcon(i);
-  if (police_) DeleteObject(police_);
-  if (policeGrasse_) DeleteObject(policeGrasse_);
 }
 
 int TFormCorrinom::E(int pixels96) const { return fenetre::AEchelle(pixels96, static_cast<int>(dpi_)); }
@@ -158,7 +152,7 @@ bool TFormCorrinom::Cree() {
                           this);
   if (!hwnd_) return false;
   dpi_ = annexes::DpiDe(hwnd_);
-  separations_ = fenetre::SeparationsInitiales(static_cast<int>(dpi_));
+  separateurs_ = fenetre::SuiviSeparateurs(static_cast<int>(dpi_));
   CreeControles();
   CreeImages();
   OrdreFocus();
@@ -271,19 +265,10 @@ void TFormCorrinom::CreeListes() {
 }
 
 void TFormCorrinom::AppliquePolice() {
-  // The first face of the list that this system has, at 8 points.
-  const std::wstring famille = annexes::FamillePolice(L"MS Sans Serif");
-  const auto cree = [&](int graisse) {
-    return CreateFontW(fenetre::HauteurPolice(fenetre::kTaillePolice, static_cast<int>(dpi_)), 0, 0, 0, graisse, FALSE, FALSE,
-                       FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                       DEFAULT_PITCH | FF_SWISS, famille.c_str());
-  };
-  HFONT ancienne = police_, ancienneGrasse = policeGrasse_;
-  police_ = cree(FW_NORMAL);
-  policeGrasse_ = cree(FW_BOLD);
-  for (const ControleCree& c : controles_) SendMessageW(c.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(police_), FALSE);
-  if (ancienne) DeleteObject(ancienne);
-  if (ancienneGrasse) DeleteObject(ancienneGrasse);
+  // The windows' font at this resolution; the old one goes once the controls have the new one.
+  const annexes::Police ancienne = std::exchange(police_, annexes::CreePolice(dpi_));
+  policeGrasse_ = annexes::CreePolice(dpi_, true);
+  annexes::AppliquePolice(hwnd_, police_.get());
   if (ComboMarques_) {
     SendMessageW(ComboMarques_, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), HauteurChoix());
     SendMessageW(ComboMarques_, CB_SETITEMHEIGHT, 0, HauteurChoix());
@@ -294,7 +279,7 @@ int TFormCorrinom::HauteurChoix() const {
   int texte = E(13);
   if (police_) {
     HDC dc = GetDC(hwnd_);
-    HGDIOBJ avant = SelectObject(dc, police_);
+    HGDIOBJ avant = SelectObject(dc, police_.get());
     TEXTMETRICW m{};
     if (GetTextMetricsW(dc, &m)) texte = m.tmHeight;
     SelectObject(dc, avant);
@@ -315,7 +300,7 @@ void TFormCorrinom::DessineChoix(const DRAWITEMSTRUCT& d) const {
   const std::wstring texte = DeCp1252(kTextesChoixMarques[d.itemID]);
   RECT r = d.rcItem;
   r.left = x + cote + E(4);
-  HGDIOBJ avant = police_ ? SelectObject(d.hDC, police_) : nullptr;
+  HGDIOBJ avant = police_ ? SelectObject(d.hDC, police_.get()) : nullptr;
   SetBkMode(d.hDC, TRANSPARENT);
   SetTextColor(d.hDC, GetSysColor(choisi ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
   DrawTextW(d.hDC, texte.c_str(), -1, &r, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
@@ -335,16 +320,16 @@ void TFormCorrinom::Place() {
   GetWindowRect(StatusBar1_, &barre);
   int largeurBase = 0;
   if (!nomBase_.empty())  // margins and the size grip
-    largeurBase = TailleTexte(StatusBar1_, nomBase_, police_).cx + E(12) + GetSystemMetrics(SM_CXVSCROLL);
+    largeurBase = TailleTexte(StatusBar1_, nomBase_, police_.get()).cx + E(12) + GetSystemMetrics(SM_CXVSCROLL);
   const std::vector<int> bords = fenetre::BordsPanneauxEtat(barre.right - barre.left, static_cast<int>(dpi_), largeurBase);
   SendMessageW(StatusBar1_, SB_SETPARTS, bords.size(), reinterpret_cast<LPARAM>(bords.data()));
   if (!nomBase_.empty()) SendMessageW(StatusBar1_, SB_SETTEXTW, 2, reinterpret_cast<LPARAM>(nomBase_.c_str()));
 
-  places_ = fenetre::DisposeDansFenetre({client.right, client.bottom}, static_cast<int>(dpi_),
-                                        barre.bottom - barre.top, separations_);
+  const std::vector<fenetre::PlaceControle>& places =
+      separateurs_.Dispose({client.right, client.bottom}, static_cast<int>(dpi_), barre.bottom - barre.top);
   // The search line at the right of GroupBox1's caption, with the rest.
-  std::vector<fenetre::PlaceControle> toutes = places_;
-  for (const fenetre::PlaceControle& p : places_)
+  std::vector<fenetre::PlaceControle> toutes = places;
+  for (const fenetre::PlaceControle& p : places)
     if (p.nom == "GroupBox1")
       for (const fenetre::PlaceControle& q : fenetre::PlaceLigneRecherche(p.place, static_cast<int>(dpi_))) toutes.push_back(q);
   HDWP lot = BeginDeferWindowPos(static_cast<int>(toutes.size()));
@@ -357,7 +342,7 @@ void TFormCorrinom::Place() {
     if (cree->controle->genre == Genre::Trait) r.hauteur = 2;  // the line along its top edge
     if (cree->controle->genre == Genre::Choix) r.hauteur += E(6 * 16 + 4);  // and its open list of six choices
     if (cree->controle->style & fenetre::kTailleDuTexte) {
-      const SIZE s = TailleTexte(h, TexteDe(h), police_);
+      const SIZE s = TailleTexte(h, TexteDe(h), police_.get());
       r.largeur = s.cx;
       r.hauteur = s.cy;
     }
@@ -369,7 +354,7 @@ void TFormCorrinom::Place() {
 
 void TFormCorrinom::ChangeResolution(UINT dpi, const RECT& propose) {
   // The splitters keep their share; pictures, columns and font are made anew.
-  separations_ = fenetre::Reechelle(separations_, static_cast<int>(dpi_), static_cast<int>(dpi));
+  separateurs_.ChangeResolution(static_cast<int>(dpi));
   dpi_ = dpi;
   CreeImages();
   for (HWND liste : {ListViewUsers_, ListViewRebus_}) {
@@ -444,28 +429,23 @@ LRESULT TFormCorrinom::Traite(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         POINT p;
         GetCursorPos(&p);
         ScreenToClient(hwnd_, &p);
-        const std::string_view s = SeparateurSous(p);
+        const std::string_view s = separateurs_.Sous({p.x, p.y});
         if (!s.empty()) {
-          SetCursor(LoadCursorW(nullptr, s == "Splitter1" ? IDC_SIZENS : IDC_SIZEWE));
+          SetCursor(LoadCursorW(nullptr, fenetre::SuiviSeparateurs::Vertical(s) ? IDC_SIZENS : IDC_SIZEWE));
           return TRUE;
         }
       }
       break;
-    case WM_LBUTTONDOWN: {
-      const POINT p{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
-      if (!glisse_) {
-        separateurActif_ = SeparateurSous(p);
-        if (!separateurActif_.empty()) SetCapture(hwnd_);
-      }
+    case WM_LBUTTONDOWN:
+      if (!glisse_ && separateurs_.Presse({GET_X_LPARAM(lp), GET_Y_LPARAM(lp)})) SetCapture(hwnd_);
       return 0;
-    }
     case WM_MOUSEMOVE: {
       POINT p{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
       if (glisse_) {
         ClientToScreen(hwnd_, &p);
         SuitGlisse(p);
-      } else if (!separateurActif_.empty()) {
-        SuitSeparateur(p);
+      } else if (separateurs_.Suit({p.x, p.y})) {
+        Place();
       }
       return 0;
     }
@@ -474,8 +454,7 @@ LRESULT TFormCorrinom::Traite(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       if (glisse_) {
         ClientToScreen(hwnd_, &p);
         FinGlisse(true, p);
-      } else if (!separateurActif_.empty()) {
-        separateurActif_ = {};
+      } else if (separateurs_.Relache()) {
         ReleaseCapture();
       }
       return 0;
@@ -485,7 +464,7 @@ LRESULT TFormCorrinom::Traite(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       return 0;
     case WM_CAPTURECHANGED:
       if (glisse_ && reinterpret_cast<HWND>(lp) != hwnd_) FinGlisse(false, {});
-      separateurActif_ = {};
+      separateurs_.Relache();
       return 0;
     case WM_CLOSE:
       // Button2 and the close box alike; the window logic decides.
@@ -602,12 +581,6 @@ bool TFormCorrinom::MessageDeDialogue(MSG& msg) {
 
 // ---- What the window logic asks of the window ------------------------------------
 
-HWND TFormCorrinom::ListeDe(ListeSource source) const {
-  if (source == ListeSource::Comptes) return ListViewUsers_;
-  if (source == ListeSource::Rebus) return ListViewRebus_;
-  return nullptr;
-}
-
 ListeSource TFormCorrinom::SourceDe(HWND liste) const {
   if (liste == ListViewUsers_) return ListeSource::Comptes;
   if (liste == ListViewRebus_) return ListeSource::Rebus;
@@ -615,7 +588,9 @@ ListeSource TFormCorrinom::SourceDe(HWND liste) const {
 }
 
 std::optional<std::size_t> TFormCorrinom::LigneSelectionnee(ListeSource source) const {
-  const HWND liste = ListeDe(source);
+  const HWND liste = source == ListeSource::Comptes ? ListViewUsers_
+                     : source == ListeSource::Rebus ? ListViewRebus_
+                                                    : nullptr;
   if (!liste) return std::nullopt;
   return logique_->LigneEtat(source, ListView_GetNextItem(liste, -1, LVNI_SELECTED));
 }
@@ -654,13 +629,11 @@ void TFormCorrinom::Redessine(Redessin quoi, const fenetre::Selections& selectio
     if (const std::optional<int> vue = logique_->LigneVue(*selection.comptes))
       ListView_EnsureVisible(ListViewUsers_, *vue, FALSE);
   }
-  if (fenetre::Contient(quoi, Redessin::Compteurs)) {
-    const auto textes = fenetre::TextesCompteurs(etat_.compteurs);
-    for (std::size_t i = 0; i < fenetre::kCompteurs.size(); ++i)
-      SetWindowTextW(Controle(fenetre::kCompteurs[i]), DeCp1252(textes[i]).c_str());
-  }
-  SetWindowTextW(Controle(fenetre::kNomLabelNombreComptes), DeCp1252(logique_->TexteNombreComptes()).c_str());
   // The hints are read by the tooltip each time it shows.
+}
+
+void TFormCorrinom::MontreTexte(std::string_view nom, std::string_view texte) {
+  if (const HWND h = hwnd_ ? Controle(nom) : nullptr) SetWindowTextW(h, DeCp1252(texte).c_str());
 }
 
 void TFormCorrinom::ActiveControle(std::string_view nom, bool actif) {
@@ -827,7 +800,7 @@ LRESULT TFormCorrinom::DessinComptes(NMLVCUSTOMDRAW& dessin) {
   for (const fenetre::Morceau& m : fenetre::Morceaux(change)) {
     if (zone.left >= zone.right) break;
     const int n = static_cast<int>(m.fin - m.debut);
-    SelectObject(dc, m.change ? policeGrasse_ : police_);
+    SelectObject(dc, (m.change ? policeGrasse_ : police_).get());
     SetTextColor(dc, m.change ? marque : encre);
     DrawTextW(dc, texte.data() + m.debut, n, &zone, DT_LEFT | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
     SIZE taille{};

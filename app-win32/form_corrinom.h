@@ -16,8 +16,8 @@
 #include <vector>
 
 #include "app-win32/fenetre_progression.h"
+#include "app-win32/outils_annexes.h"
 #include "reconcile/deplacements.h"
-#include "operator/dialogues.h"
 #include "reconcile/etat.h"
 #include "window/controles.h"
 #include "window/dialogues_fenetre.h"
@@ -85,6 +85,7 @@ class TFormCorrinom : private fenetre::VueFenetre {
   // VueFenetre
   std::optional<std::size_t> LigneSelectionnee(ListeSource liste) const override;
   void Redessine(fenetre::Redessin quoi, const fenetre::Selections& selection) override;
+  void MontreTexte(std::string_view nom, std::string_view texte) override;
   void ActiveControle(std::string_view nom, bool actif) override;
   void MontreAide() override;
   void MontreNomFichier(std::u16string_view texte) override {
@@ -114,7 +115,6 @@ class TFormCorrinom : private fenetre::VueFenetre {
   void ButtonOuvrirClick();
   void Indication(std::string_view texte);
   const char* NomDe(HWND controle) const;
-  HWND ListeDe(ListeSource source) const;
   ListeSource SourceDe(HWND liste) const;
   void SelectionneLigne(HWND liste, std::optional<std::size_t> ligne);
   void TexteCellule(HWND liste, NMLVDISPINFOW& info);
@@ -129,10 +129,6 @@ class TFormCorrinom : private fenetre::VueFenetre {
   HWND ListeSous(POINT ecran) const;
   std::optional<int> LigneALaHauteur(HWND liste, POINT ecran) const;
 
-  // The splitters are the gaps between the controls they separate.
-  std::string_view SeparateurSous(POINT client) const;
-  void SuitSeparateur(POINT client);
-
   HINSTANCE instance_;
   EtatRapprochement& etat_;
   std::wstring nomBase_;
@@ -141,14 +137,13 @@ class TFormCorrinom : private fenetre::VueFenetre {
   std::unique_ptr<fenetre::LogiqueFenetre> logique_;
   HWND hwnd_ = nullptr;
   UINT dpi_ = 96;
-  HFONT police_ = nullptr;
-  HFONT policeGrasse_ = nullptr;  // the changed letters of the new names
+  annexes::Police police_;
+  annexes::Police policeGrasse_;  // the changed letters of the new names
   HIMAGELIST ImageListRougeVertGris_ = nullptr;
   std::array<HICON, 4> icones_{};  // by mark
   std::vector<ControleCree> controles_;
-  std::vector<fenetre::PlaceControle> places_;  // in the window's client area
-  fenetre::Separations separations_;
-  std::string_view separateurActif_;
+  // The places in the client area; the splitters are the gaps between the controls they separate.
+  fenetre::SuiviSeparateurs separateurs_;
   std::unique_ptr<Glisse> glisse_;
   std::wstring texteCellule_;  // the text handed to a list for one cell
   std::wstring texteBulle_;    // the text handed to the lists' tooltip

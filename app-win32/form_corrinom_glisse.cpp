@@ -1,4 +1,4 @@
-// The main window's drag and drop between its lists, and its splitters.
+// The main window's drag and drop between its lists.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -108,18 +108,6 @@ void TFormCorrinom::FinGlisse(bool deposer, POINT ecran) {
   if (!deposer) return;
   if (const HWND cible = ListeSous(ecran))
     logique_->Depose(SourceDe(cible), SourceDe(g->source), LigneALaHauteur(cible, ecran));
-}
-
-// ---- Splitters --------------------------------------------------------------------
-
-std::string_view TFormCorrinom::SeparateurSous(POINT client) const {
-  return fenetre::SeparateurSous(places_, {client.x, client.y});
-}
-
-void TFormCorrinom::SuitSeparateur(POINT client) {
-  separations_ = fenetre::DeplaceSeparateur(places_, separateurActif_, {client.x, client.y}, separations_);
-  Place();
-  separations_ = fenetre::SeparationsDe(places_, separations_);
 }
 
 }  // namespace corrinom::win32

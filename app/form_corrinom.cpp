@@ -6,11 +6,9 @@
 #include <QMenu>
 #include <QProgressDialog>
 #include <QShortcut>
-#include <QFile>
 #include <QFileDialog>
 #include <QFrame>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -23,6 +21,7 @@
 #include <QVBoxLayout>
 #include <cmath>
 #include <functional>
+#include <utility>
 
 #include "app/fenetres_qt.h"
 #include "app/dialogues_qt.h"
@@ -33,7 +32,6 @@
 #include "app/modeles.h"
 #include "app/texte_qt.h"
 #include "session/progression.h"
-#include "window/compteurs.h"
 #include "window/confort.h"
 #include "window/controles.h"
 #include "window/fenetres_annexes.h"
@@ -53,22 +51,9 @@ const Controle& Fait(std::string_view nom) {
   return *c;
 }
 
-QString Nom(std::string_view nom) {
-  return QString::fromLatin1(nom.data(), static_cast<qsizetype>(nom.size()));
-}
-
-QWidget* Bande(QWidget* parent, const QString& nom, int hauteur) {
-  auto* w = new QWidget(parent);
-  w->setObjectName(nom);
-  if (hauteur > 0) w->setFixedHeight(hauteur);
-  return w;
-}
-
-QWidget* Bande(QWidget* parent, std::string_view nom) { return Bande(parent, Nom(nom), Fait(nom).place.hauteur); }
-
 QGroupBox* Cadre(QWidget* parent, std::string_view nom) {
   auto* g = new QGroupBox(VersQt(Fait(nom).texte), parent);
-  g->setObjectName(Nom(nom));
+  g->setObjectName(VersQt(nom));
   return g;
 }
 
@@ -105,7 +90,7 @@ TFormCorrinom::TFormCorrinom(EtatRapprochement& etat, MagasinComptes& magasin,
   jeton_ = QByteArray::number(QApplication::applicationPid()) + '-' +
            QByteArray::number(QRandomGenerator::global()->generate64(), 16);
 
-  setObjectName(Nom(fenetre::kNomFenetre));
+  setObjectName(VersQt(fenetre::kNomFenetre));
   setWindowTitle(VersQt(fenetre::kTitreFenetre));
   setWindowIcon(QIcon(QStringLiteral(":/images/corrinom.png")));
   setFont(PoliceFenetres());
@@ -137,7 +122,7 @@ void TFormCorrinom::CreeControles() {
   pile->setSpacing(0);
   setCentralWidget(centre);
 
-  CreeBandeHaut(centre);
+  for (std::string_view bande : {"Panel1", "Panel2"}) pile->addWidget(CreeBande(centre, bande));
 
   // Splitter1 between PanelHaut and GroupBox1; Splitter2 inside PanelHaut. Qt's
   // splitters are the handles between the widgets they hold; the second side
@@ -171,25 +156,27 @@ void TFormCorrinom::CreeControles() {
   CreeControlesFixes(GroupBox1, "GroupBox1", fenetre::ControlesRecherche());
   new SuitTaille(GroupBox1, [GroupBox1] {
     for (const auto& [nom, place] : fenetre::PlaceLigneRecherche({0, 0, GroupBox1->width(), 0}, 96))
-      GroupBox1->findChild<QWidget*>(Nom(nom))->setGeometry(RectQt(place));
+      GroupBox1->findChild<QWidget*>(VersQt(nom))->setGeometry(RectQt(place));
   });
-  EditRecherche_ = GroupBox1->findChild<QLineEdit*>(Nom(fenetre::kNomEditRecherche));
+  EditRecherche_ = GroupBox1->findChild<QLineEdit*>(VersQt(fenetre::kNomEditRecherche));
   EditRecherche_->setClearButtonEnabled(true);
-  ComboMarques_ = GroupBox1->findChild<QComboBox*>(Nom(fenetre::kNomComboMarques));
+  ComboMarques_ = GroupBox1->findChild<QComboBox*>(VersQt(fenetre::kNomComboMarques));
   connect(EditRecherche_, &QLineEdit::textChanged, this,
           [this](const QString& texte) { logique_->EditRechercheChange(VersCp1252(texte)); });
   ListViewUsers_->setIconSize(QSize(16, 16));
   Splitter1->setStretchFactor(1, 1);
   Splitter1->setSizes({Fait("PanelHaut").place.hauteur, 200});
 
-  CreeBandeBas(centre);
+  pile->addWidget(CreeBande(centre, "Panel3"));
+  EditNomFich_ = findChild<QLineEdit*>(QStringLiteral("EditNomFich"));
+  connect(EditNomFich_, &QLineEdit::returnPressed, this, &TFormCorrinom::EditNomFichEntree);
 }
 
 ListeRapport* TFormCorrinom::CreeListe(QGroupBox* cadre, int margeHaut, ListeSource source) {
   auto* dans = new QVBoxLayout(cadre);
   dans->setContentsMargins(2, margeHaut, 2, 2);
   auto* vue = new ListeRapport(source, jeton_, cadre);
-  vue->setObjectName(Nom(fenetre::NomListe(source)));
+  vue->setObjectName(VersQt(fenetre::NomListe(source)));
   vue->setModel(new ModeleListe(source, etat_, *logique_, this));
   const auto colonnes = fenetre::ColonnesListe(fenetre::NomListe(source));
   for (std::size_t i = 0; i < colonnes.size(); ++i)
@@ -203,7 +190,7 @@ ListeRapport* TFormCorrinom::CreeListe(QGroupBox* cadre, int margeHaut, ListeSou
   });
   if (source == ListeSource::Comptes)
     connect(vue, &ListeRapport::ToucheSuppr, this, [this] { logique_->ListViewUsersKeyDown(fenetre::kToucheSuppr); });
-  SuitFocus(vue);
+  vue->installEventFilter(this);  // the focus hints
   vue->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(vue, &QWidget::customContextMenuRequested, this, [this, vue, source](const QPoint& point) {
     MenuContextuel(source)->exec(vue->viewport()->mapToGlobal(point));
@@ -211,27 +198,26 @@ ListeRapport* TFormCorrinom::CreeListe(QGroupBox* cadre, int margeHaut, ListeSou
   return vue;
 }
 
-void TFormCorrinom::Raccourci(const QKeySequence& touches, fenetre::ActionClavier action) {
-  auto* raccourci = new QShortcut(touches, this);
-  raccourci->setContext(Qt::WindowShortcut);
-  connect(raccourci, &QShortcut::activated, this, [this, action] {
-    // In an edit box the keys keep their usual meaning.
-    if (auto* edition = qobject_cast<QLineEdit*>(QApplication::focusWidget())) {
-      if (action == fenetre::ActionClavier::Annuler) edition->undo();
-      if (action == fenetre::ActionClavier::Retablir) edition->redo();
-      return;
-    }
-    logique_->Execute(action);
-  });
-}
-
 void TFormCorrinom::CreeRaccourcis() {
   using fenetre::ActionClavier;
-  Raccourci(QKeySequence(Qt::CTRL | Qt::Key_Z), ActionClavier::Annuler);
-  Raccourci(QKeySequence(Qt::CTRL | Qt::Key_Y), ActionClavier::Retablir);
-  Raccourci(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), ActionClavier::Retablir);
-  Raccourci(QKeySequence(Qt::CTRL | Qt::Key_Return), ActionClavier::Placer);
-  Raccourci(QKeySequence(Qt::CTRL | Qt::Key_Enter), ActionClavier::Placer);
+  const auto raccourci = [this](const QKeySequence& touches, ActionClavier action) {
+    auto* r = new QShortcut(touches, this);
+    r->setContext(Qt::WindowShortcut);
+    connect(r, &QShortcut::activated, this, [this, action] {
+      // In an edit box the keys keep their usual meaning.
+      if (auto* edition = qobject_cast<QLineEdit*>(QApplication::focusWidget())) {
+        if (action == ActionClavier::Annuler) edition->undo();
+        if (action == ActionClavier::Retablir) edition->redo();
+        return;
+      }
+      logique_->Execute(action);
+    });
+  };
+  raccourci(QKeySequence(Qt::CTRL | Qt::Key_Z), ActionClavier::Annuler);
+  raccourci(QKeySequence(Qt::CTRL | Qt::Key_Y), ActionClavier::Retablir);
+  raccourci(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), ActionClavier::Retablir);
+  raccourci(QKeySequence(Qt::CTRL | Qt::Key_Return), ActionClavier::Placer);
+  raccourci(QKeySequence(Qt::CTRL | Qt::Key_Enter), ActionClavier::Placer);
 }
 
 std::unique_ptr<QMenu> TFormCorrinom::MenuContextuel(ListeSource liste) {
@@ -277,50 +263,32 @@ void TFormCorrinom::ProgressionEcriture(const std::optional<std::string>& texte)
   QApplication::processEvents();
 }
 
-void TFormCorrinom::CreeBandeHaut(QWidget* centre) {
-  auto* pile = static_cast<QVBoxLayout*>(centre->layout());
-
-  QWidget* Panel1 = Bande(centre, "Panel1");
-  auto* titre = new QLabel(VersQt(Fait("Panel1").texte), Panel1);
-  titre->setObjectName(QStringLiteral("Panel1Caption"));
-  titre->setAlignment(Qt::AlignCenter);
-  auto* dans1 = new QHBoxLayout(Panel1);
-  dans1->setContentsMargins(0, 0, 0, 0);
-  dans1->addWidget(titre);
-  pile->addWidget(Panel1);
-
-  // Panel2: the file name row on top, then Bevel1 and Label3 docked at its bottom.
-  const Controle& bevel = Fait("Bevel1");
-  const Controle& advice = Fait("Label3");
-  QWidget* Panel2 = Bande(centre, "Panel2");
-  auto* dans2 = new QVBoxLayout(Panel2);
-  dans2->setContentsMargins(0, 0, 0, 0);
-  dans2->setSpacing(0);
-  QWidget* ligne = Bande(Panel2, QStringLiteral("Panel2Haut"),
-                         Fait("Panel2").place.hauteur - advice.place.hauteur - bevel.place.hauteur);
-  CreeControlesFixes(ligne, "Panel2");
-  EditNomFich_ = ligne->findChild<QLineEdit*>(QStringLiteral("EditNomFich"));
-  connect(EditNomFich_, &QLineEdit::returnPressed, this, &TFormCorrinom::EditNomFichEntree);
-  dans2->addWidget(ligne);
-
-  auto* Bevel1 = new QFrame(Panel2);
-  Bevel1->setObjectName(QStringLiteral("Bevel1"));
-  Bevel1->setFixedHeight(bevel.place.hauteur);
-  auto* trait = new QFrame(Bevel1);
-  trait->setFrameShape(QFrame::HLine);
-  trait->setFrameShadow(QFrame::Sunken);
-  auto* dansBevel = new QVBoxLayout(Bevel1);
-  dansBevel->setContentsMargins(0, 0, 0, 0);
-  dansBevel->addWidget(trait, 0, Qt::AlignTop);
-  dans2->addWidget(Bevel1);
-
-  auto* Label3 = new QLabel(VersQt(advice.texte), Panel2);
-  Label3->setObjectName(QStringLiteral("Label3"));
-  Label3->setWordWrap(true);
-  Label3->setFixedHeight(advice.place.hauteur);
-  Label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  dans2->addWidget(Label3);
-  pile->addWidget(Panel2);
+QWidget* TFormCorrinom::CreeBande(QWidget* parent, std::string_view nom) {
+  // A band of the table at its height: its text centred on it, its controls at
+  // their fixed places, the controls docked at its bottom stacked there in order.
+  const Controle& c = Fait(nom);
+  auto* bande = new QWidget(parent);
+  bande->setObjectName(VersQt(nom));
+  bande->setFixedHeight(c.place.hauteur);
+  auto* pile = new QVBoxLayout(bande);
+  pile->setContentsMargins(0, 0, 0, 0);
+  pile->setSpacing(0);
+  if (!c.texte.empty()) {
+    auto* titre = new QLabel(VersQt(c.texte), bande);
+    titre->setObjectName(VersQt(nom) + QStringLiteral("Caption"));
+    titre->setAlignment(Qt::AlignCenter);
+    pile->addWidget(titre);
+  }
+  CreeControlesFixes(bande, nom);
+  bool enBas = false;
+  for (const Controle& enfant : fenetre::Controles()) {
+    if (enfant.parent != nom || enfant.ancrage != fenetre::Ancrage::Bas) continue;
+    if (!std::exchange(enBas, true)) pile->addStretch(1);
+    QWidget* w = CreeControle(bande, enfant);
+    w->setFixedHeight(enfant.place.hauteur);
+    pile->addWidget(w);
+  }
+  return bande;
 }
 
 void TFormCorrinom::CreeGroupeAides(QWidget* parent) {
@@ -336,14 +304,6 @@ void TFormCorrinom::CreeGroupeAides(QWidget* parent) {
     const int hauteur = GroupBoxResume->height();
     GroupBoxResume->setGeometry(0, GroupBox3->height() - hauteur, GroupBox3->width(), hauteur);
   });
-}
-
-void TFormCorrinom::CreeBandeBas(QWidget* centre) {
-  auto* pile = static_cast<QVBoxLayout*>(centre->layout());
-  QWidget* Panel3 = Bande(centre, "Panel3");
-  Panel3->setMinimumWidth(0);
-  CreeControlesFixes(Panel3, "Panel3");
-  pile->addWidget(Panel3);
 }
 
 void TFormCorrinom::CreeBarreEtat(const QString& nomBase) {
@@ -374,7 +334,7 @@ void TFormCorrinom::CreeBarreEtat(const QString& nomBase) {
 void TFormCorrinom::OrdreFocus() {
   QWidget* avant = nullptr;
   for (std::string_view nom : fenetre::OrdreFocusAvecRecherche()) {
-    auto* w = findChild<QWidget*>(Nom(nom));
+    auto* w = findChild<QWidget*>(VersQt(nom));
     if (!w) continue;
     w->setFocusPolicy(Qt::StrongFocus);
     if (avant) setTabOrder(avant, w);
@@ -382,36 +342,10 @@ void TFormCorrinom::OrdreFocus() {
   }
 }
 
-void TFormCorrinom::SuitFocus(QWidget* controle) { controle->installEventFilter(this); }
-
 void TFormCorrinom::CreeControlesFixes(QWidget* parent, std::string_view nom, std::span<const Controle> table) {
   for (const Controle& c : table) {
     if (c.parent != nom || c.ancrage != fenetre::Ancrage::Aucun) continue;
-    QWidget* w = nullptr;
-    switch (c.genre) {
-      case fenetre::Genre::Bouton: {
-        QPushButton* b = Bouton(parent, c);
-        connect(b, &QPushButton::clicked, this, [this, n = c.nom] { Clic(n); });
-        SuitFocus(b);
-        continue;
-      }
-      case fenetre::Genre::Edition: w = new QLineEdit(parent); break;
-      case fenetre::Genre::Choix: w = CreeComboMarques(parent); break;
-      case fenetre::Genre::Image: {
-        auto* image = new QLabel(parent);
-        image->setPixmap(ImageListRougeVertGris::Image(*c.marque).pixmap(16, 16));
-        w = image;
-        break;
-      }
-      default: {
-        auto* libelle = new QLabel(VersQt(c.texte), parent);
-        if (c.style & fenetre::kTexteADroite) libelle->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        w = libelle;
-        break;
-      }
-    }
-    w->setObjectName(Nom(c.nom));
-    if (c.tabulation >= 0) SuitFocus(w);
+    QWidget* w = CreeControle(parent, c);
     if (c.style & fenetre::kTailleDuTexte) {
       w->move(c.place.x, c.place.y);
       w->adjustSize();
@@ -419,6 +353,50 @@ void TFormCorrinom::CreeControlesFixes(QWidget* parent, std::string_view nom, st
       w->setGeometry(RectQt(c.place));
     }
   }
+}
+
+QWidget* TFormCorrinom::CreeControle(QWidget* parent, const Controle& c) {
+  QWidget* w = nullptr;
+  switch (c.genre) {
+    case fenetre::Genre::Bouton: {
+      QPushButton* b = Bouton(parent, c);
+      connect(b, &QPushButton::clicked, this, [this, n = c.nom] { Clic(n); });
+      w = b;
+      break;
+    }
+    case fenetre::Genre::Edition: w = new QLineEdit(parent); break;
+    case fenetre::Genre::Choix: w = CreeComboMarques(parent); break;
+    case fenetre::Genre::Image: {
+      auto* image = new QLabel(parent);
+      image->setPixmap(ImageListRougeVertGris::Image(*c.marque).pixmap(16, 16));
+      w = image;
+      break;
+    }
+    case fenetre::Genre::Trait: {
+      // A sunken line along the top edge.
+      w = new QFrame(parent);
+      auto* trait = new QFrame(w);
+      trait->setFrameShape(QFrame::HLine);
+      trait->setFrameShadow(QFrame::Sunken);
+      auto* dans = new QVBoxLayout(w);
+      dans->setContentsMargins(0, 0, 0, 0);
+      dans->addWidget(trait, 0, Qt::AlignTop);
+      break;
+    }
+    default: {
+      auto* libelle = new QLabel(VersQt(c.texte), parent);
+      if (c.style & fenetre::kTexteADroite) libelle->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+      if (c.style & fenetre::kTexteALaLigne) {
+        libelle->setWordWrap(true);
+        libelle->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+      }
+      w = libelle;
+      break;
+    }
+  }
+  w->setObjectName(VersQt(c.nom));
+  if (c.tabulation >= 0) w->installEventFilter(this);  // the focus hints
+  return w;
 }
 
 QComboBox* TFormCorrinom::CreeComboMarques(QWidget* parent) {
@@ -451,7 +429,7 @@ void TFormCorrinom::PlaceFenetre(int dpi, const QRect& ecran) {
 }
 
 QLabel* TFormCorrinom::LabelNombreComptes() const {
-  return findChild<QLabel*>(Nom(fenetre::kNomLabelNombreComptes));
+  return findChild<QLabel*>(VersQt(fenetre::kNomLabelNombreComptes));
 }
 
 void TFormCorrinom::Indication(const QString& texte) {
@@ -489,16 +467,14 @@ void TFormCorrinom::Redessine(Redessin quoi, const fenetre::Selections& selectio
     ListViewUsers_->setToolTip(VersQt(etat_.indicationComptes));
     ListViewRebus_->setToolTip(VersQt(etat_.indicationRebus));
   }
-  LabelNombreComptes()->setText(VersQt(logique_->TexteNombreComptes()));
-  if (fenetre::Contient(quoi, Redessin::Compteurs)) {
-    const auto textes = fenetre::TextesCompteurs(etat_.compteurs);
-    for (std::size_t i = 0; i < textes.size(); ++i)
-      findChild<QLabel*>(Nom(fenetre::kCompteurs[i]))->setText(VersQt(textes[i]));
-  }
+}
+
+void TFormCorrinom::MontreTexte(std::string_view nom, std::string_view texte) {
+  if (auto* libelle = findChild<QLabel*>(VersQt(nom))) libelle->setText(VersQt(texte));
 }
 
 void TFormCorrinom::ActiveControle(std::string_view nom, bool actif) {
-  if (auto* w = findChild<QWidget*>(Nom(nom))) w->setEnabled(actif);
+  if (auto* w = findChild<QWidget*>(VersQt(nom))) w->setEnabled(actif);
 }
 
 void TFormCorrinom::MontreAide() { corrinom::app::MontreAide(this); }

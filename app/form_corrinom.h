@@ -5,7 +5,6 @@
 #pragma once
 
 #include <QByteArray>
-#include <QKeySequence>
 #include <QMainWindow>
 #include <array>
 #include <memory>
@@ -55,7 +54,6 @@ class TFormCorrinom : public QMainWindow, private fenetre::VueFenetre {
   // A click on a button of the window by its name (tests, the screenshot program).
   void Clic(std::string_view bouton);
   void OuvreFichier(const QString& nomFichier);  // what follows the open-file dialog
-  void EditNomFichEntree();                      // Entrée in EditNomFich
 
   // The keyboard move (Ctrl+Entrée) and the context menus of the two lists.
   void PlaceSurCompteSelectionne();
@@ -64,7 +62,6 @@ class TFormCorrinom : public QMainWindow, private fenetre::VueFenetre {
   // Where the write runs of this window keep their journals (the store's name
   // in the journal lines and on the printed change list).
   void ChoisitJournal(DestinationJournal journal) { logique_->ChoisitJournal(std::move(journal)); }
-  const DestinationJournal& Journal() const { return logique_->Journal(); }
 
   // "Restaurer un journal..." of the change list, once the journal is chosen.
   std::optional<std::vector<LigneChangement>> RestaureJournal(const QString& journal);
@@ -85,7 +82,6 @@ class TFormCorrinom : public QMainWindow, private fenetre::VueFenetre {
   QLabel* LabelNombreComptes() const;
   // The write's progress window while it is shown, else null.
   QProgressDialog* FenetreProgression() const { return progression_; }
-  const fenetre::LogiqueFenetre& Logique() const { return *logique_; }
   ListeRapport* ListViewUsers() const { return ListViewUsers_; }
   ListeRapport* ListViewRebus() const { return ListViewRebus_; }
   QLabel* Panneau(int i) const { return panneaux_.at(static_cast<std::size_t>(i)); }
@@ -98,29 +94,31 @@ class TFormCorrinom : public QMainWindow, private fenetre::VueFenetre {
  private:
 
   void CreeControles();
-  void CreeBandeHaut(QWidget* centre);
+  // A band of the table (Panel1, Panel2, Panel3) with its controls.
+  QWidget* CreeBande(QWidget* parent, std::string_view nom);
   void CreeGroupeAides(QWidget* parent);
-  void CreeBandeBas(QWidget* centre);
   void CreeBarreEtat(const QString& nomBase);
   // ComboMarques, its choices with their mark pictures, answered by the logic.
   QComboBox* CreeComboMarques(QWidget* parent);
   void CreeRaccourcis();
-  void Raccourci(const QKeySequence& touches, fenetre::ActionClavier action);
   void OrdreFocus();
-  void SuitFocus(QWidget* controle);
   // The controls of `table` at fixed places in `parent` (named `nom` in the
-  // table), in the table's order; the focus hints follow those in the focus
-  // order; Clic answers the buttons.
+  // table), in the table's order.
   void CreeControlesFixes(QWidget* parent, std::string_view nom,
                           std::span<const fenetre::Controle> table = fenetre::Controles());
+  // One control of a table, named, of its kind; Clic answers the buttons, and the
+  // focus hints follow those in the focus order.
+  QWidget* CreeControle(QWidget* parent, const fenetre::Controle& c);
   // One of the two report lists, filling its group box below `margeHaut`, over its model.
   ListeRapport* CreeListe(QGroupBox* cadre, int margeHaut, ListeSource source);
   void ButtonOuvrirClick();
+  void EditNomFichEntree();  // Entrée in EditNomFich
   void Indication(const QString& texte);
 
   // What the window's logic asks of this shell.
   std::optional<std::size_t> LigneSelectionnee(ListeSource liste) const override;
   void Redessine(fenetre::Redessin quoi, const fenetre::Selections& selection) override;
+  void MontreTexte(std::string_view nom, std::string_view texte) override;
   void ActiveControle(std::string_view nom, bool actif) override;
   void MontreAide() override;
   void MontreNomFichier(std::u16string_view texte) override;

@@ -283,4 +283,37 @@ Separations SeparationsDe(const std::vector<PlaceControle>& places, Separations 
   return s;
 }
 
+const std::vector<PlaceControle>& SuiviSeparateurs::Dispose(Taille client, int dpi, int hauteurBarreEtat) {
+  client_ = client;
+  dpi_ = dpi;
+  hauteurBarreEtat_ = hauteurBarreEtat;
+  places_ = DisposeDansFenetre(client, dpi, hauteurBarreEtat, separations_);
+  return places_;
+}
+
+void SuiviSeparateurs::ChangeResolution(int dpi) {
+  separations_ = Reechelle(separations_, dpi_, dpi);
+  dpi_ = dpi;
+}
+
+bool SuiviSeparateurs::Presse(Point p) {
+  actif_ = Sous(p);
+  return Actif();
+}
+
+bool SuiviSeparateurs::Suit(Point p) {
+  if (!Actif()) return false;
+  // The splitter stays where the places put it, each side kept at its minimum.
+  separations_ = DeplaceSeparateur(places_, actif_, p, separations_);
+  places_ = DisposeDansFenetre(client_, dpi_, hauteurBarreEtat_, separations_);
+  separations_ = SeparationsDe(places_, separations_);
+  return true;
+}
+
+bool SuiviSeparateurs::Relache() {
+  const bool actif = Actif();
+  actif_ = {};
+  return actif;
+}
+
 }  // namespace corrinom::fenetre

@@ -201,4 +201,43 @@ Separations DeplaceSeparateur(const std::vector<PlaceControle>& places, std::str
                               Separations s);
 Separations SeparationsDe(const std::vector<PlaceControle>& places, Separations s);
 
+// The places of a window whose shell draws the splitters itself, and the
+// operator's drag of a splitter: a press on one takes it, the pointer's moves
+// lay the window out again, the release leaves it. Points are in the window's
+// client area.
+class SuiviSeparateurs {
+ public:
+  explicit SuiviSeparateurs(int dpi = 96) : separations_(SeparationsInitiales(dpi)), dpi_(dpi) {}
+
+  // The places of every control for this client area, resolution and status bar
+  // (DisposeDansFenetre); kept for the pointer.
+  const std::vector<PlaceControle>& Dispose(Taille client, int dpi, int hauteurBarreEtat);
+  const std::vector<PlaceControle>& Places() const { return places_; }
+  // The resolution changes: the splitters keep their share (Reechelle).
+  void ChangeResolution(int dpi);
+
+  // The splitter under a point ("Splitter1", "Splitter2"; empty when none), and
+  // whether the pointer over it moves up and down (Splitter1) or sideways.
+  std::string_view Sous(Point p) const { return SeparateurSous(places_, p); }
+  static bool Vertical(std::string_view separateur) { return separateur == "Splitter1"; }
+  // A press of the button: true when it took a splitter, which then follows the
+  // pointer until Relache.
+  bool Presse(Point p);
+  bool Actif() const { return !actif_.empty(); }
+  // The pointer moved: true when a splitter follows it; Places() then holds the
+  // new places, each side kept at its minimum.
+  bool Suit(Point p);
+  // The button released, or the pointer taken by another window: true when a
+  // splitter was following it.
+  bool Relache();
+
+ private:
+  Separations separations_;
+  std::vector<PlaceControle> places_;
+  std::string_view actif_;
+  Taille client_;
+  int dpi_;
+  int hauteurBarreEtat_ = 0;
+};
+
 }  // namespace corrinom::fenetre

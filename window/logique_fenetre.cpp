@@ -13,6 +13,7 @@
 #include "reconcile/ressemblance.h"
 #include "reconcile/tri.h"
 #include "window/accessibilite.h"
+#include "window/compteurs.h"
 #include "window/controles.h"
 #include "session/ecriture.h"
 #include "session/progression.h"
@@ -89,6 +90,11 @@ void LogiqueFenetre::Dessine(Redessin quoi, Selections selection) {
   dessinee_ = true;
   if (selection.comptes && !Contient(visibles_, *selection.comptes)) selection.comptes.reset();
   vue_.Redessine(quoi, selection);
+  if (Contient(quoi, Redessin::Compteurs)) {
+    const auto textes = TextesCompteurs(etat_.compteurs);
+    for (std::size_t i = 0; i < textes.size(); ++i) vue_.MontreTexte(kCompteurs[i], textes[i]);
+  }
+  vue_.MontreTexte(kNomLabelNombreComptes, TexteNombreComptes());
 }
 
 void LogiqueFenetre::EditRechercheChange(std::string_view texte) {

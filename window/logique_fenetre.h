@@ -81,12 +81,15 @@ class VueFenetre {
   // (ListeSource::Rebus), or none; none for any other source.
   virtual std::optional<std::size_t> LigneSelectionnee(ListeSource liste) const = 0;
 
-  // Draws again from the state what `quoi` names, then shows `selection` selected
-  // in both lists (a row past a list's end: nothing selected in it). The lists keep
+  // Draws again from the state what `quoi` names (the lists; the labels come
+  // through MontreTexte afterwards), then shows `selection` selected in both lists (a row past a list's end: nothing selected in it). The lists keep
   // their scrolled position, so that a move deep in a long list leaves the operator
   // where they were.
   virtual void Redessine(Redessin quoi, const Selections& selection) = 0;
 
+  // Gives a label its text, by its name: the four counters (kCompteurs) when
+  // Redessin::Compteurs is drawn, and LabelNombreComptes at every drawing.
+  virtual void MontreTexte(std::string_view nom, std::string_view texte) = 0;
   // Enables or disables a control by its name (an aid's button while the aid runs).
   virtual void ActiveControle(std::string_view nom, bool actif) = 0;
 

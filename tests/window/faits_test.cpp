@@ -226,6 +226,34 @@ TEST(Dispose, Separateurs) {
             (Separations{300, depart.hauteurHaut}));
 }
 
+// A splitter's drag: taken by a press on it only, followed, kept within its
+// minimum, left on release.
+TEST(Dispose, SuiviDesSeparateurs) {
+  SuiviSeparateurs suivi;
+  const auto place = [&](std::string_view nom) {
+    for (const PlaceControle& c : suivi.Places())
+      if (c.nom == nom) return c.place;
+    return Rectangle{};
+  };
+  suivi.Dispose({863, 497}, 96, 19);
+  const Rectangle s1 = place("Splitter1");
+  EXPECT_FALSE(suivi.Suit({0, 300}));
+  EXPECT_FALSE(suivi.Presse({s1.x + 5, s1.y - 1}));
+  ASSERT_TRUE(suivi.Presse({s1.x + 5, s1.y}));
+  EXPECT_TRUE(SuiviSeparateurs::Vertical(suivi.Sous({s1.x + 5, s1.y})));
+  EXPECT_TRUE(suivi.Suit({0, place("PanelHaut").y + 150}));
+  EXPECT_EQ(place("PanelHaut").hauteur, 150);
+  EXPECT_TRUE(suivi.Suit({0, 0}));
+  EXPECT_EQ(place("PanelHaut").hauteur, 40);
+  EXPECT_TRUE(suivi.Relache());
+  EXPECT_FALSE(suivi.Relache());
+  // The share stays at another resolution.
+  suivi.ChangeResolution(192);
+  EXPECT_EQ(place("PanelHaut").hauteur, 40);
+  suivi.Dispose({1726, 994}, 192, 38);
+  EXPECT_EQ(place("PanelHaut").hauteur, 80);
+}
+
 // The guide printed as plain text: a paragraph that does not fit goes to the next
 // page; one taller than a page is cut at its foot.
 TEST(Aide, ParagraphesImprimes) {

@@ -41,6 +41,7 @@ struct VueTest : VueFenetre {
     if (selection.comptes >= etat->comptes.size()) selection.comptes.reset();
     if (selection.rebus >= etat->rebus.size()) selection.rebus.reset();
   }
+  void MontreTexte(std::string_view, std::string_view) override {}
   void ActiveControle(std::string_view nom, bool actif) override { activations.emplace_back(nom, actif); }
   void MontreAide() override { ++aides; }
   void MontreChangements(const std::vector<LigneChangement>& lignes, std::string_view magasin) override {

@@ -34,6 +34,7 @@ struct Vue : VueFenetre {
   int revues = 0;
   std::optional<std::size_t> LigneSelectionnee(ListeSource) const override { return std::nullopt; }
   void Redessine(Redessin, const Selections&) override {}
+  void MontreTexte(std::string_view, std::string_view) override {}
   void ActiveControle(std::string_view, bool) override {}
   void MontreAide() override {}
   void MontreChangements(const std::vector<LigneChangement>&, std::string_view) override {}

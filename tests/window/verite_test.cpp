@@ -14,6 +14,7 @@
 #include "reconcile/etat.h"
 #include "reconcile/marques.h"
 #include "session/enumeration.h"
+#include "window/compteurs.h"
 #include "window/confort.h"
 #include "window/controles.h"
 #include "window/logique_fenetre.h"
@@ -70,9 +71,13 @@ TEST(FiltreDit, CountUnderEachMarkChoice) {
                             "1 compte affich\xE9 sur 5",
                             "2 comptes affich\xE9s sur 5"};
   static_assert(std::size(attendus) == kTextesChoixMarques.size());
+  // The window's labels are given their texts as it is drawn.
+  for (std::size_t i = 0; i < kCompteurs.size(); ++i)
+    EXPECT_EQ(b.vue.textes[std::string(kCompteurs[i])], TextesCompteurs(b.etat.compteurs)[i]);
   for (int i = 0; i < static_cast<int>(std::size(attendus)); ++i) {
     b.logique.ComboMarquesChange(i);
     EXPECT_EQ(b.logique.TexteNombreComptes(), attendus[i]) << kTextesChoixMarques[static_cast<std::size_t>(i)];
+    EXPECT_EQ(b.vue.textes["LabelNombreComptes"], attendus[i]);
   }
   // A search that hides nothing says nothing; one that hides every row says 0.
   b.logique.ComboMarquesChange(0);
