@@ -96,13 +96,16 @@ void AppliquePolice(HWND fenetre, HFONT police);
 // cursor, the face of buttons as background, the program's icon.
 void InscritClasse(HINSTANCE instance, const wchar_t* classe, WNDPROC procedure);
 
-// A secondary window of class `classe` (registered here on first use), sized for `largeur96` x
-// `hauteur96` of client area at the owner's resolution, captioned `titre` and
-// owned by `proprietaire`. It is created with the default window procedure, then
-// given `objet` (GWLP_USERDATA) and `procedure`: its first messages need nothing
-// of the object. `dpi` receives the resolution of the monitor it opened on.
-HWND CreeFenetreAnnexe(HINSTANCE instance, const wchar_t* classe, const std::wstring& titre, int largeur96,
-                       int hauteur96, HWND proprietaire, WNDPROC procedure, void* objet, UINT& dpi);
+// A secondary window of class `classe` (registered here on first use) with the
+// styles `style` and `etendu`, sized for `client96` of client area at the owner's
+// resolution, captioned `titre` and owned by `proprietaire`; centred on its owner,
+// or on the desktop without one, when `centree`, else where the system puts it.
+// It is created with the default window procedure, then given `objet`
+// (GWLP_USERDATA) and `procedure`: its first messages need nothing of the object.
+// `dpi` receives the resolution of the monitor it opened on.
+HWND CreeFenetreAnnexe(HINSTANCE instance, const wchar_t* classe, std::string_view titre, fenetre::Taille client96,
+                       DWORD style, DWORD etendu, HWND proprietaire, bool centree, WNDPROC procedure, void* objet,
+                       UINT& dpi);
 
 // The system's print dialog, owned by `proprietaire`, opening on the default
 // printer's settings turned to landscape when `paysage` asks it (the operator may
@@ -157,12 +160,15 @@ class FenetreAnnexe {
 
  protected:
   // Creates the window of class `classe` (CP1252 caption `titre`, client area
-  // `taille` at 96 dpi), runs FormCreate, then the modal loop with the keyboard
-  // on what Focus gives and `avant` as BoucleModale takes it.
+  // `taille` at 96 dpi), runs FormCreate, gives the controls the windows' font
+  // and their places, runs FormShow, then the modal loop with the keyboard on
+  // what Focus gives and `avant` as BoucleModale takes it.
   void Montre(const wchar_t* classe, std::string_view titre, fenetre::Taille taille,
               const std::function<bool(const MSG&)>& avant = {});
-  virtual void FormCreate() = 0;  // the controls, with the windows' font
-  virtual void FormResize() = 0;
+  virtual void FormCreate() = 0;  // the controls
+  virtual void FormShow() {}      // what the controls show, once they are laid out
+  // Lays the controls out in a client area of that size (pixels).
+  virtual void FormResize(fenetre::Taille client) = 0;
   virtual HWND Focus() const = 0;
   virtual void Commande(int /*id*/) {}  // a control's command other than IDCANCEL
   virtual LRESULT Notification(const NMHDR& /*n*/) { return 0; }  // a control's WM_NOTIFY
@@ -182,6 +188,7 @@ class FenetreAnnexe {
 
  private:
   bool ouverte_ = false;
+  bool dispose_ = false;  // the controls exist: a new size lays them out
 };
 
 }  // namespace corrinom::win32::annexes

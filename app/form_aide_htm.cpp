@@ -1,7 +1,6 @@
 #include "app/form_aide_htm.h"
 
 #include <QFile>
-#include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QStatusBar>
@@ -29,9 +28,7 @@ QString TextePageAide(const QByteArray& octets) {
 }
 
 TFormAideHtm::TFormAideHtm(QWidget* parent) : QDialog(parent) {
-  setObjectName(QStringLiteral("FormAideHtm"));
-  setWindowTitle(VersQt(fenetre::kTitreAide));
-  resize(fenetre::kTailleAide.largeur, fenetre::kTailleAide.hauteur);
+  PrepareFenetre(*this, "FormAideHtm", fenetre::kTitreAide, fenetre::kTailleAide);
 
   auto* disposition = new QVBoxLayout(this);
   disposition->setContentsMargins(0, 0, 0, 0);
@@ -101,10 +98,7 @@ void TFormAideHtm::Imprime(QPrinter& imprimante) {
 
 void TFormAideHtm::BitBtnImprimerClick() {
   QPrinter imprimante;
-  QPrintDialog dialogue(&imprimante, this);
-  dialogue.setWindowTitle(QStringLiteral("Imprimer"));
-  if (dialogue.exec() != QDialog::Accepted) return;
-  Imprime(imprimante);
+  if (ChoisitImprimante(this, imprimante)) Imprime(imprimante);
 }
 
 void MontreAide(QWidget* parent) {
