@@ -147,7 +147,7 @@ class TFormAideHtm : public annexes::FenetreAnnexe {
   void FormShow() override;
   void FormResize(fenetre::Taille client) override;
   HWND Focus() const override { return WebBrowser1_; }
-  void Commande(int id) override {
+  void Commande(int id, int) override {
     if (id == kIdBitBtnImprimer) BitBtnImprimerClick();
   }
   void BitBtnImprimerClick();

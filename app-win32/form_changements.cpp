@@ -44,7 +44,7 @@ class TFormChangements : public annexes::FenetreAnnexe {
   void FormShow() override { Remplit(); }
   void FormResize(fenetre::Taille client) override;
   HWND Focus() const override { return liste_; }
-  void Commande(int id) override;
+  void Commande(int id, int) override;
   void Remplit();
   void ImprimerClick();
   void EnregistrerClick();
@@ -182,7 +182,7 @@ void TFormChangements::RestaurerClick() {
   if (journal && logique_.Restaure(*journal)) Remplit();
 }
 
-void TFormChangements::Commande(int id) {
+void TFormChangements::Commande(int id, int) {
   if (id == kIdButtonImprimer) ImprimerClick();
   else if (id == kIdButtonEnregistrer) EnregistrerClick();
   else if (id == kIdButtonRestaurer) RestaurerClick();

@@ -38,7 +38,7 @@ class TFormRessemblance : public annexes::FenetreAnnexe {
   void FormShow() override;
   void FormResize(fenetre::Taille client) override;
   HWND Focus() const override { return liste_; }
-  void Commande(int id) override;
+  void Commande(int id, int) override;
   LRESULT Notification(const NMHDR& n) override;
   // Draws the ticks and the count again after a change of ticks.
   void CochesChangees();
@@ -149,7 +149,7 @@ LRESULT TFormRessemblance::Notification(const NMHDR& n) {
   }
 }
 
-void TFormRessemblance::Commande(int id) {
+void TFormRessemblance::Commande(int id, int) {
   if (id == IDOK) {
     placer_ = true;
     Ferme();

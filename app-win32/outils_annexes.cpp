@@ -291,9 +291,11 @@ int ImprimeDocument(HDC dc, std::string_view titre, const std::function<Suite(in
 }
 
 void FenetreAnnexe::Montre(const wchar_t* classe, std::string_view titre, fenetre::Taille taille,
-                           const std::function<bool(const MSG&)>& avant) {
-  fenetre_ = CreeFenetreAnnexe(instance_, classe, titre, taille, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
-                               WS_EX_CONTROLPARENT, proprietaire_, false, &ProcedureDe<FenetreAnnexe>, this, dpi_);
+                           const std::function<bool(const MSG&)>& avant, bool redimensionnable) {
+  const DWORD style = redimensionnable ? WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN : WS_POPUP | WS_CAPTION | WS_SYSMENU;
+  const DWORD etendu = WS_EX_CONTROLPARENT | (redimensionnable ? 0 : WS_EX_DLGMODALFRAME);
+  fenetre_ = CreeFenetreAnnexe(instance_, classe, titre, taille, style, etendu, proprietaire_, !redimensionnable,
+                               &ProcedureDe<FenetreAnnexe>, this, dpi_);
   if (!fenetre_) return;
   FormCreate();
   police_ = CreePolice(dpi_);
@@ -314,7 +316,7 @@ LRESULT FenetreAnnexe::Traite(HWND hwnd, UINT message, WPARAM w, LPARAM l) {
       return 0;
     case WM_COMMAND:
       if (LOWORD(w) == IDCANCEL) ouverte_ = false;
-      else Commande(LOWORD(w));
+      else Commande(LOWORD(w), HIWORD(w));
       return 0;
     case WM_NOTIFY:
       return Notification(*reinterpret_cast<const NMHDR*>(l));

@@ -145,9 +145,10 @@ std::optional<std::wstring> ChoisitFichier(HWND proprietaire, Choix choix, std::
 void BoucleModale(HWND fenetre, HWND proprietaire, HWND focus, bool& ouverte,
                   const std::function<bool(const MSG&)>& avant = {});
 
-// A resizable secondary window shown modally over its owner and freed when it
-// closes (the help window, the change list, the similarity review). Fermer (IDCANCEL), Escape and the
-// close box close it; it lays its controls out again on each new size.
+// A secondary window shown modally over its owner and freed when it closes (the
+// help window, the change list, the similarity review, the field chooser).
+// IDCANCEL, Escape and the close box close it; a resizable one lays its controls
+// out again on each new size.
 class FenetreAnnexe {
  public:
   FenetreAnnexe(HINSTANCE instance, HWND proprietaire) : instance_(instance), proprietaire_(proprietaire) {}
@@ -160,17 +161,20 @@ class FenetreAnnexe {
 
  protected:
   // Creates the window of class `classe` (CP1252 caption `titre`, client area
-  // `taille` at 96 dpi), runs FormCreate, gives the controls the windows' font
-  // and their places, runs FormShow, then the modal loop with the keyboard on
-  // what Focus gives and `avant` as BoucleModale takes it.
+  // `taille` at 96 dpi; resizable where the system puts it, or with a dialog's
+  // fixed frame centred on the owner), runs
+  // FormCreate, gives the controls the windows' font and their places, runs
+  // FormShow, then the modal loop with the keyboard on what Focus gives and
+  // `avant` as BoucleModale takes it.
   void Montre(const wchar_t* classe, std::string_view titre, fenetre::Taille taille,
-              const std::function<bool(const MSG&)>& avant = {});
+              const std::function<bool(const MSG&)>& avant = {}, bool redimensionnable = true);
   virtual void FormCreate() = 0;  // the controls
   virtual void FormShow() {}      // what the controls show, once they are laid out
   // Lays the controls out in a client area of that size (pixels).
   virtual void FormResize(fenetre::Taille client) = 0;
   virtual HWND Focus() const = 0;
-  virtual void Commande(int /*id*/) {}  // a control's command other than IDCANCEL
+  // A control's command other than IDCANCEL, with its notification code.
+  virtual void Commande(int /*id*/, int /*code*/) {}
   virtual LRESULT Notification(const NMHDR& /*n*/) { return 0; }  // a control's WM_NOTIFY
   // Ends the modal loop, as Fermer does.
   void Ferme() { ouverte_ = false; }

@@ -66,8 +66,9 @@ TFormAideHtm::TFormAideHtm(QWidget* parent) : QDialog(parent) {
 }
 
 void TFormAideHtm::FormResize() {
-  const PositionsBoutonsAide p =
-      PlaceBoutonsAide(PanelBas_->width(), ButtonFermer_->width(), BitBtnImprimer_->width());
+  // The bottom panel's layout rule, shared with the Win32 help window.
+  const fenetre::PositionsBoutonsAide p =
+      fenetre::PlaceBoutonsAide(PanelBas_->width(), ButtonFermer_->width(), BitBtnImprimer_->width());
   ButtonFermer_->move(p.fermer, fenetre::kHautBoutonsAide);
   BitBtnImprimer_->move(p.imprimer, fenetre::kHautBoutonsAide);
   StatusBar1_->showMessage(VersQt(fenetre::kTexteEtatAide));
