@@ -162,10 +162,9 @@ class FenetreAnnexe {
  protected:
   // Creates the window of class `classe` (CP1252 caption `titre`, client area
   // `taille` at 96 dpi; resizable where the system puts it, or with a dialog's
-  // fixed frame centred on the owner), runs
-  // FormCreate, gives the controls the windows' font and their places, runs
-  // FormShow, then the modal loop with the keyboard on what Focus gives and
-  // `avant` as BoucleModale takes it.
+  // fixed frame centred on the owner), runs FormCreate, gives the controls the
+  // windows' font and their places, runs FormShow, then the modal loop with the
+  // keyboard on what Focus gives and `avant` as BoucleModale takes it.
   void Montre(const wchar_t* classe, std::string_view titre, fenetre::Taille taille,
               const std::function<bool(const MSG&)>& avant = {}, bool redimensionnable = true);
   virtual void FormCreate() = 0;  // the controls
