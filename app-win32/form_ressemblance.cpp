@@ -35,7 +35,10 @@ class TFormRessemblance : public annexes::FenetreAnnexe {
 
  private:
   void FormCreate() override;
-  void FormShow() override;
+  void FormShow() override {
+    if (revue_.NombreLignes() > 0) Selectionne(0);
+    CochesChangees();
+  }
   void FormResize(fenetre::Taille client) override;
   HWND Focus() const override { return liste_; }
   void Commande(int id, int) override;
@@ -75,11 +78,6 @@ void TFormRessemblance::FormCreate() {
     const DWORD style = WS_TABSTOP | (i == 0 ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
     boutons_[i] = Enfant({L"BUTTON", style}, fenetre::kBoutonsRessemblance[i].texte, ids[i]);
   }
-}
-
-void TFormRessemblance::FormShow() {
-  if (revue_.NombreLignes() > 0) Selectionne(0);
-  CochesChangees();
 }
 
 void TFormRessemblance::FormResize(fenetre::Taille client) {
