@@ -80,7 +80,7 @@ void ListeRapport::startDrag(Qt::DropActions) {
   glisse->exec(Qt::MoveAction);
 }
 
-bool ListeRapport::Accepte(QDragMoveEvent* e) const {
+bool ListeRapport::Accepte(QDropEvent* e) const {
   // Which drags a list accepts is the window's logic's to say, wherever the
   // pointer is, rows or empty space.
   const bool accepte = fenetre::LogiqueFenetre::AccepteGlisse(moi_, SourceGlisse(e->mimeData(), jeton_));
@@ -106,15 +106,10 @@ void ListeRapport::dragMoveEvent(QDragMoveEvent* e) {
 void ListeRapport::dropEvent(QDropEvent* e) {
   stopAutoScroll();
   setState(NoState);
-  const ListeSource source = SourceGlisse(e->mimeData(), jeton_);
-  if (!fenetre::LogiqueFenetre::AccepteGlisse(moi_, source)) {
-    e->ignore();
-    return;
-  }
+  if (!Accepte(e)) return;
   // The model is never changed by Qt itself: the window asks the core to move.
   e->setDropAction(Qt::CopyAction);
-  e->accept();
-  emit Depose(source, LigneALaHauteur(e->position().toPoint().y()));
+  emit Depose(SourceGlisse(e->mimeData(), jeton_), LigneALaHauteur(e->position().toPoint().y()));
 }
 
 void ListeRapport::keyPressEvent(QKeyEvent* e) {
