@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <optional>
 
-#include "app-win32/outils_annexes.h"
 #include "window/progression_fenetre.h"
 
 namespace corrinom::win32 {
@@ -17,21 +16,12 @@ constexpr wchar_t kClasse[] = L"CorrinomProgression";
 }  // namespace
 
 FenetreProgression::FenetreProgression(HINSTANCE instance, HWND proprietaire, bool arreter) {
-  annexes::InscritClasse(instance, kClasse, &annexes::ProcedureDe<FenetreProgression>);
-  const UINT dpi = annexes::DpiDe(proprietaire);
   // Without an owner it is the program's only window: it has a taskbar button.
-  const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU;
-  const DWORD exStyle = WS_EX_DLGMODALFRAME | (proprietaire ? 0 : WS_EX_APPWINDOW);
-  const fenetre::Taille client = arreter ? fenetre::kTailleProgression : fenetre::kTailleProgressionSansBouton;
-  RECT r{0, 0, annexes::AEchelle(client.largeur, dpi), annexes::AEchelle(client.hauteur, dpi)};
-  AdjustWindowRectEx(&r, style, FALSE, exStyle);
-  const fenetre::Taille taille{r.right - r.left, r.bottom - r.top};
-  // Centred on its owner, or on the desktop.
-  RECT autour{};
-  if (!proprietaire || !GetWindowRect(proprietaire, &autour)) SystemParametersInfoW(SPI_GETWORKAREA, 0, &autour, 0);
-  const fenetre::Point coin = fenetre::Centre(taille, annexes::DeRect(autour));
-  hwnd_ = CreateWindowExW(exStyle, kClasse, L"", style, coin.x, coin.y, taille.largeur, taille.hauteur, proprietaire,
-                          nullptr, instance, this);
+  UINT dpi = 96;
+  hwnd_ = annexes::CreeFenetreAnnexe(
+      instance, kClasse, "", arreter ? fenetre::kTailleProgression : fenetre::kTailleProgressionSansBouton,
+      WS_POPUP | WS_CAPTION | WS_SYSMENU, WS_EX_DLGMODALFRAME | (proprietaire ? 0 : WS_EX_APPWINDOW), proprietaire,
+      true, &annexes::ProcedureDe<FenetreProgression>, this, dpi);
   if (!hwnd_) return;
   const annexes::Sorte sortes[3] = {{WC_STATICW, SS_LEFTNOWORDWRAP | SS_NOPREFIX},
                                     {PROGRESS_CLASSW},
@@ -44,13 +34,12 @@ FenetreProgression::FenetreProgression(HINSTANCE instance, HWND proprietaire, bo
     if (i == 0) texte_ = h;
     if (i == 1) barre_ = h;
   }
-  police_ = annexes::CreePolice(dpi).release();
-  annexes::AppliquePolice(hwnd_, police_);
+  police_ = annexes::CreePolice(dpi);
+  annexes::AppliquePolice(hwnd_, police_.get());
 }
 
 FenetreProgression::~FenetreProgression() {
   if (hwnd_ && IsWindow(hwnd_)) DestroyWindow(hwnd_);
-  if (police_) DeleteObject(police_);
 }
 
 LRESULT FenetreProgression::Traite(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
@@ -109,8 +98,6 @@ void FenetreProgression::PompeTout() {
     DispatchMessageW(&msg);
   }
 }
-
-FenetreLecture::~FenetreLecture() = default;
 
 void FenetreLecture::debut(std::size_t total) {
   fenetre_ = std::make_unique<FenetreProgression>(instance_, nullptr, false);

@@ -11,6 +11,7 @@
 #include <string>
 #include <string_view>
 
+#include "app-win32/outils_annexes.h"
 #include "session/progression.h"
 
 namespace corrinom::win32 {
@@ -24,8 +25,6 @@ class FenetreProgression {
   ~FenetreProgression();
   FenetreProgression(const FenetreProgression&) = delete;
   FenetreProgression& operator=(const FenetreProgression&) = delete;
-
-  HWND Fenetre() const { return hwnd_; }
 
   // Shows `texte` (CP1252) and, when `total` is known, `fait` of `total` on the
   // bar; a bar that only moves while the total is not known.
@@ -45,11 +44,10 @@ class FenetreProgression {
   LRESULT Traite(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
 
  private:
-
   HWND hwnd_ = nullptr;
   HWND texte_ = nullptr;
   HWND barre_ = nullptr;
-  HFONT police_ = nullptr;
+  annexes::Police police_;
   bool defile_ = false;  // the bar only moves, for want of a total
   bool arret_ = false;
 };
@@ -62,7 +60,6 @@ class FenetreProgression {
 class FenetreLecture : public Progression {
  public:
   explicit FenetreLecture(HINSTANCE instance) : instance_(instance) {}
-  ~FenetreLecture() override;
   FenetreLecture(const FenetreLecture&) = delete;
   FenetreLecture& operator=(const FenetreLecture&) = delete;
 

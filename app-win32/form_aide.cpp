@@ -144,9 +144,10 @@ class TFormAideHtm : public annexes::FenetreAnnexe {
 
  private:
   void FormCreate() override;
-  void FormResize() override;
+  void FormShow() override;
+  void FormResize(fenetre::Taille client) override;
   HWND Focus() const override { return WebBrowser1_; }
-  void Commande(int id) override {
+  void Commande(int id, int) override {
     if (id == kIdBitBtnImprimer) BitBtnImprimerClick();
   }
   void BitBtnImprimerClick();
@@ -186,32 +187,25 @@ void TFormAideHtm::FormCreate() {
   // The picture button says what it does when the pointer rests on it.
   std::wstring bulle = DeCp1252(fenetre::kInfoBulleImprimer);
   annexes::AjouteBulle(annexes::CreeBulles(fenetre_, TTS_ALWAYSTIP), fenetre_, BitBtnImprimer_, bulle.data());
-
-  police_ = annexes::CreePolice(dpi_);
-  annexes::AppliquePolice(fenetre_, police_.get());
-  // The control has its width before the guide comes in, so that centred and
-  // justified paragraphs are laid out for it.
-  FormResize();
-
-  // The guide; a guide that cannot be loaded leaves the window blank, without a message.
-  if (WebBrowser1_) {
-    const std::string rtf = RtfAide(instance_);
-    std::string_view reste = rtf;
-    EDITSTREAM flot{reinterpret_cast<DWORD_PTR>(&reste), 0, &LitTampon};
-    SendMessageW(WebBrowser1_, EM_STREAMIN, SF_RTF, reinterpret_cast<LPARAM>(&flot));
-    SendMessageW(WebBrowser1_, EM_SETSEL, 0, 0);
-  }
 }
 
-void TFormAideHtm::FormResize() {
-  if (!StatusBar1_) return;  // before the controls exist
-  RECT client;
-  GetClientRect(fenetre_, &client);
+void TFormAideHtm::FormShow() {
+  // The control has its width before the guide comes in, so that centred and
+  // justified paragraphs are laid out for it. A guide that cannot be loaded
+  // leaves the window blank, without a message.
+  if (!WebBrowser1_) return;
+  const std::string rtf = RtfAide(instance_);
+  std::string_view reste = rtf;
+  EDITSTREAM flot{reinterpret_cast<DWORD_PTR>(&reste), 0, &LitTampon};
+  SendMessageW(WebBrowser1_, EM_STREAMIN, SF_RTF, reinterpret_cast<LPARAM>(&flot));
+  SendMessageW(WebBrowser1_, EM_SETSEL, 0, 0);
+}
+
+void TFormAideHtm::FormResize(fenetre::Taille client) {
   SendMessageW(StatusBar1_, WM_SIZE, 0, 0);
-  RECT barre;
+  RECT barre{};
   GetWindowRect(StatusBar1_, &barre);
-  const fenetre::PlacesAide places =
-      fenetre::PlaceAide({client.right, client.bottom}, barre.bottom - barre.top, static_cast<int>(dpi_));
+  const fenetre::PlacesAide places = fenetre::PlaceAide(client, barre.bottom - barre.top, static_cast<int>(dpi_));
   annexes::Deplace(WebBrowser1_, places.page);
   annexes::Deplace(ButtonFermer_, places.fermer);
   annexes::Deplace(BitBtnImprimer_, places.imprimer);

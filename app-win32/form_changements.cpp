@@ -41,9 +41,10 @@ class TFormChangements : public annexes::FenetreAnnexe {
 
  private:
   void FormCreate() override;
-  void FormResize() override;
+  void FormShow() override { Remplit(); }
+  void FormResize(fenetre::Taille client) override;
   HWND Focus() const override { return liste_; }
-  void Commande(int id) override;
+  void Commande(int id, int) override;
   void Remplit();
   void ImprimerClick();
   void EnregistrerClick();
@@ -78,10 +79,6 @@ void TFormChangements::FormCreate() {
     const DWORD style = WS_TABSTOP | (ids[i] == IDCANCEL ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
     boutons_[i] = Enfant({L"BUTTON", style}, fenetre::kBoutonsChangements[i].texte, ids[i]);
   }
-  police_ = annexes::CreePolice(dpi_);
-  annexes::AppliquePolice(fenetre_, police_.get());
-  Remplit();
-  FormResize();
 }
 
 void TFormChangements::Remplit() {
@@ -108,12 +105,9 @@ void TFormChangements::Remplit() {
   }
 }
 
-void TFormChangements::FormResize() {
-  if (!liste_) return;
-  RECT client;
-  GetClientRect(fenetre_, &client);
+void TFormChangements::FormResize(fenetre::Taille client) {
   const fenetre::PlacesChangements places =
-      fenetre::PlaceChangements({client.right, client.bottom}, static_cast<int>(dpi_), logique_.Restaurable());
+      fenetre::PlaceChangements(client, static_cast<int>(dpi_), logique_.Restaurable());
   annexes::Deplace(liste_, places.liste);
   for (std::size_t i = 0; i < boutons_.size(); ++i) annexes::Deplace(boutons_[i], places.boutons[i]);
 }
@@ -171,20 +165,11 @@ void TFormChangements::EnregistrerClick() {
       annexes::ChoisitFichier(fenetre_, annexes::Choix::Enregistrer, fenetre::kTitreEnregistrerChangements,
                               annexes::Filtre(fenetre::kFiltreChangements), DeCp1252(fenetre::kNomFichierChangements));
   if (!fichier) return;
-  const std::string csv = logique_.Csv();
-  const HANDLE f = CreateFileW(fichier->c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
-                               nullptr);
-  DWORD ecrits = 0;
-  const bool ok = f != INVALID_HANDLE_VALUE &&
-                  WriteFile(f, csv.data(), static_cast<DWORD>(csv.size()), &ecrits, nullptr) &&
-                  ecrits == csv.size() && FlushFileBuffers(f);
-  const DWORD erreur = GetLastError();
-  if (f != INVALID_HANDLE_VALUE) CloseHandle(f);
-  if (ok) return;
-  std::wstring message = L"Le fichier " + *fichier +
-                         L" ne peut pas \u00EAtre enregistr\u00E9 (erreur " + std::to_wstring(erreur) + L").";
-  MessageBoxW(fenetre_, message.c_str(), DeCp1252(fenetre::kTitreEnregistrerChangements).c_str(),
-              MB_OK | MB_ICONWARNING);
+  // A name UTF-8 cannot spell is none: the failure to open it is told.
+  const std::string erreur = logique_.Enregistre(VersUtf8(*fichier).value_or(std::string()));
+  if (!erreur.empty())
+    MessageBoxW(fenetre_, DeCp1252(erreur).c_str(), DeCp1252(fenetre::kTitreEnregistrerChangements).c_str(),
+                MB_OK | MB_ICONWARNING);
 }
 
 void TFormChangements::RestaurerClick() {
@@ -197,7 +182,7 @@ void TFormChangements::RestaurerClick() {
   if (journal && logique_.Restaure(*journal)) Remplit();
 }
 
-void TFormChangements::Commande(int id) {
+void TFormChangements::Commande(int id, int) {
   if (id == kIdButtonImprimer) ImprimerClick();
   else if (id == kIdButtonEnregistrer) EnregistrerClick();
   else if (id == kIdButtonRestaurer) RestaurerClick();

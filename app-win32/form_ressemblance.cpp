@@ -35,9 +35,13 @@ class TFormRessemblance : public annexes::FenetreAnnexe {
 
  private:
   void FormCreate() override;
-  void FormResize() override;
+  void FormShow() override {
+    if (revue_.NombreLignes() > 0) Selectionne(0);
+    CochesChangees();
+  }
+  void FormResize(fenetre::Taille client) override;
   HWND Focus() const override { return liste_; }
-  void Commande(int id) override;
+  void Commande(int id, int) override;
   LRESULT Notification(const NMHDR& n) override;
   // Draws the ticks and the count again after a change of ticks.
   void CochesChangees();
@@ -74,19 +78,10 @@ void TFormRessemblance::FormCreate() {
     const DWORD style = WS_TABSTOP | (i == 0 ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
     boutons_[i] = Enfant({L"BUTTON", style}, fenetre::kBoutonsRessemblance[i].texte, ids[i]);
   }
-  police_ = annexes::CreePolice(dpi_);
-  annexes::AppliquePolice(fenetre_, police_.get());
-  if (revue_.NombreLignes() > 0) Selectionne(0);
-  CochesChangees();
-  FormResize();
 }
 
-void TFormRessemblance::FormResize() {
-  if (!liste_) return;
-  RECT client;
-  GetClientRect(fenetre_, &client);
-  const fenetre::DispositionRessemblance d =
-      fenetre::DisposeRessemblance({client.right, client.bottom}, static_cast<int>(dpi_));
+void TFormRessemblance::FormResize(fenetre::Taille client) {
+  const fenetre::DispositionRessemblance d = fenetre::DisposeRessemblance(client, static_cast<int>(dpi_));
   annexes::Deplace(consigne_, d.consigne);
   annexes::Deplace(liste_, d.liste);
   annexes::Deplace(compte_, d.compte);
@@ -152,7 +147,7 @@ LRESULT TFormRessemblance::Notification(const NMHDR& n) {
   }
 }
 
-void TFormRessemblance::Commande(int id) {
+void TFormRessemblance::Commande(int id, int) {
   if (id == IDOK) {
     placer_ = true;
     Ferme();

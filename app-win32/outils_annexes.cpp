@@ -146,15 +146,22 @@ void InscritClasse(HINSTANCE instance, const wchar_t* classe, WNDPROC procedure)
   RegisterClassExW(&c);
 }
 
-HWND CreeFenetreAnnexe(HINSTANCE instance, const wchar_t* classe, const std::wstring& titre, int largeur96,
-                       int hauteur96, HWND proprietaire, WNDPROC procedure, void* objet, UINT& dpi) {
+HWND CreeFenetreAnnexe(HINSTANCE instance, const wchar_t* classe, std::string_view titre, fenetre::Taille client96,
+                       DWORD style, DWORD etendu, HWND proprietaire, bool centree, WNDPROC procedure, void* objet,
+                       UINT& dpi) {
   InscritClasse(instance, classe, DefWindowProcW);
   dpi = DpiDe(proprietaire);
-  RECT r{0, 0, AEchelle(largeur96, dpi), AEchelle(hauteur96, dpi)};
-  const DWORD style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
-  AdjustWindowRectEx(&r, style, FALSE, WS_EX_CONTROLPARENT);
-  HWND fenetre = CreateWindowExW(WS_EX_CONTROLPARENT, classe, titre.c_str(), style, CW_USEDEFAULT, CW_USEDEFAULT,
-                                 r.right - r.left, r.bottom - r.top, proprietaire, nullptr, instance, nullptr);
+  RECT r{0, 0, AEchelle(client96.largeur, dpi), AEchelle(client96.hauteur, dpi)};
+  AdjustWindowRectEx(&r, style, FALSE, etendu);
+  const fenetre::Taille taille{r.right - r.left, r.bottom - r.top};
+  fenetre::Point coin{CW_USEDEFAULT, CW_USEDEFAULT};
+  if (centree) {
+    RECT autour{};
+    if (!proprietaire || !GetWindowRect(proprietaire, &autour)) SystemParametersInfoW(SPI_GETWORKAREA, 0, &autour, 0);
+    coin = fenetre::Centre(taille, DeRect(autour));
+  }
+  HWND fenetre = CreateWindowExW(etendu, classe, DeCp1252(titre).c_str(), style, coin.x, coin.y, taille.largeur,
+                                 taille.hauteur, proprietaire, nullptr, instance, nullptr);
   if (!fenetre) return nullptr;
   SetWindowLongPtrW(fenetre, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(objet));
   SetWindowLongPtrW(fenetre, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(procedure));
@@ -284,11 +291,20 @@ int ImprimeDocument(HDC dc, std::string_view titre, const std::function<Suite(in
 }
 
 void FenetreAnnexe::Montre(const wchar_t* classe, std::string_view titre, fenetre::Taille taille,
-                           const std::function<bool(const MSG&)>& avant) {
-  fenetre_ = CreeFenetreAnnexe(instance_, classe, DeCp1252(titre), taille.largeur, taille.hauteur, proprietaire_,
+                           const std::function<bool(const MSG&)>& avant, bool redimensionnable) {
+  const DWORD style = redimensionnable ? WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN : WS_POPUP | WS_CAPTION | WS_SYSMENU;
+  const DWORD etendu = WS_EX_CONTROLPARENT | (redimensionnable ? 0 : WS_EX_DLGMODALFRAME);
+  fenetre_ = CreeFenetreAnnexe(instance_, classe, titre, taille, style, etendu, proprietaire_, !redimensionnable,
                                &ProcedureDe<FenetreAnnexe>, this, dpi_);
   if (!fenetre_) return;
   FormCreate();
+  police_ = CreePolice(dpi_);
+  AppliquePolice(fenetre_, police_.get());
+  RECT client;
+  GetClientRect(fenetre_, &client);
+  dispose_ = true;
+  FormResize({client.right, client.bottom});
+  FormShow();
   BoucleModale(fenetre_, proprietaire_, Focus(), ouverte_, avant);
   fenetre_ = nullptr;
 }
@@ -296,11 +312,11 @@ void FenetreAnnexe::Montre(const wchar_t* classe, std::string_view titre, fenetr
 LRESULT FenetreAnnexe::Traite(HWND hwnd, UINT message, WPARAM w, LPARAM l) {
   switch (message) {
     case WM_SIZE:
-      if (fenetre_) FormResize();
+      if (dispose_) FormResize({LOWORD(l), HIWORD(l)});
       return 0;
     case WM_COMMAND:
       if (LOWORD(w) == IDCANCEL) ouverte_ = false;
-      else Commande(LOWORD(w));
+      else Commande(LOWORD(w), HIWORD(w));
       return 0;
     case WM_NOTIFY:
       return Notification(*reinterpret_cast<const NMHDR*>(l));

@@ -96,13 +96,16 @@ void AppliquePolice(HWND fenetre, HFONT police);
 // cursor, the face of buttons as background, the program's icon.
 void InscritClasse(HINSTANCE instance, const wchar_t* classe, WNDPROC procedure);
 
-// A secondary window of class `classe` (registered here on first use), sized for `largeur96` x
-// `hauteur96` of client area at the owner's resolution, captioned `titre` and
-// owned by `proprietaire`. It is created with the default window procedure, then
-// given `objet` (GWLP_USERDATA) and `procedure`: its first messages need nothing
-// of the object. `dpi` receives the resolution of the monitor it opened on.
-HWND CreeFenetreAnnexe(HINSTANCE instance, const wchar_t* classe, const std::wstring& titre, int largeur96,
-                       int hauteur96, HWND proprietaire, WNDPROC procedure, void* objet, UINT& dpi);
+// A secondary window of class `classe` (registered here on first use) with the
+// styles `style` and `etendu`, sized for `client96` of client area at the owner's
+// resolution, captioned `titre` and owned by `proprietaire`; centred on its owner,
+// or on the desktop without one, when `centree`, else where the system puts it.
+// It is created with the default window procedure, then given `objet`
+// (GWLP_USERDATA) and `procedure`: its first messages need nothing of the object.
+// `dpi` receives the resolution of the monitor it opened on.
+HWND CreeFenetreAnnexe(HINSTANCE instance, const wchar_t* classe, std::string_view titre, fenetre::Taille client96,
+                       DWORD style, DWORD etendu, HWND proprietaire, bool centree, WNDPROC procedure, void* objet,
+                       UINT& dpi);
 
 // The system's print dialog, owned by `proprietaire`, opening on the default
 // printer's settings turned to landscape when `paysage` asks it (the operator may
@@ -142,9 +145,10 @@ std::optional<std::wstring> ChoisitFichier(HWND proprietaire, Choix choix, std::
 void BoucleModale(HWND fenetre, HWND proprietaire, HWND focus, bool& ouverte,
                   const std::function<bool(const MSG&)>& avant = {});
 
-// A resizable secondary window shown modally over its owner and freed when it
-// closes (the help window, the change list, the similarity review). Fermer (IDCANCEL), Escape and the
-// close box close it; it lays its controls out again on each new size.
+// A secondary window shown modally over its owner and freed when it closes (the
+// help window, the change list, the similarity review, the field chooser).
+// IDCANCEL, Escape and the close box close it; a resizable one lays its controls
+// out again on each new size.
 class FenetreAnnexe {
  public:
   FenetreAnnexe(HINSTANCE instance, HWND proprietaire) : instance_(instance), proprietaire_(proprietaire) {}
@@ -157,14 +161,19 @@ class FenetreAnnexe {
 
  protected:
   // Creates the window of class `classe` (CP1252 caption `titre`, client area
-  // `taille` at 96 dpi), runs FormCreate, then the modal loop with the keyboard
-  // on what Focus gives and `avant` as BoucleModale takes it.
+  // `taille` at 96 dpi; resizable where the system puts it, or with a dialog's
+  // fixed frame centred on the owner), runs FormCreate, gives the controls the
+  // windows' font and their places, runs FormShow, then the modal loop with the
+  // keyboard on what Focus gives and `avant` as BoucleModale takes it.
   void Montre(const wchar_t* classe, std::string_view titre, fenetre::Taille taille,
-              const std::function<bool(const MSG&)>& avant = {});
-  virtual void FormCreate() = 0;  // the controls, with the windows' font
-  virtual void FormResize() = 0;
+              const std::function<bool(const MSG&)>& avant = {}, bool redimensionnable = true);
+  virtual void FormCreate() = 0;  // the controls
+  virtual void FormShow() {}      // what the controls show, once they are laid out
+  // Lays the controls out in a client area of that size (pixels).
+  virtual void FormResize(fenetre::Taille client) = 0;
   virtual HWND Focus() const = 0;
-  virtual void Commande(int /*id*/) {}  // a control's command other than IDCANCEL
+  // A control's command other than IDCANCEL, with its notification code.
+  virtual void Commande(int /*id*/, int /*code*/) {}
   virtual LRESULT Notification(const NMHDR& /*n*/) { return 0; }  // a control's WM_NOTIFY
   // Ends the modal loop, as Fermer does.
   void Ferme() { ouverte_ = false; }
@@ -182,6 +191,7 @@ class FenetreAnnexe {
 
  private:
   bool ouverte_ = false;
+  bool dispose_ = false;  // the controls exist: a new size lays them out
 };
 
 }  // namespace corrinom::win32::annexes

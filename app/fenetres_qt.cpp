@@ -1,7 +1,10 @@
 #include "app/fenetres_qt.h"
 
 #include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QLabel>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QScreen>
 #include <QWidget>
 #include <cmath>
@@ -35,6 +38,32 @@ QFont PoliceFenetres() {
   police.setStyleHint(QFont::SansSerif);
   police.setPointSize(fenetre::kTaillePolice);
   return police;
+}
+
+void PrepareFenetre(QWidget& f, std::string_view nom, std::string_view titre, fenetre::Taille taille) {
+  f.setObjectName(VersQt(nom));
+  f.setWindowTitle(VersQt(titre));
+  if (taille.largeur > 0) f.resize(taille.largeur, taille.hauteur);
+}
+
+std::vector<QPushButton*> RangeeBoutons(QWidget* parent, QBoxLayout& disposition,
+                                        std::span<const fenetre::ControleAnnexe> boutons, int absent) {
+  auto* rangee = new QHBoxLayout;
+  std::vector<QPushButton*> faits(boutons.size(), nullptr);
+  for (std::size_t i = 0; i < boutons.size(); ++i) {
+    if (static_cast<int>(i) == absent) continue;
+    if (i + 1 == boutons.size()) rangee->addStretch(1);
+    faits[i] = Bouton(parent, boutons[i]);
+    rangee->addWidget(faits[i]);
+  }
+  disposition.addLayout(rangee);
+  return faits;
+}
+
+bool ChoisitImprimante(QWidget* parent, QPrinter& imprimante) {
+  QPrintDialog dialogue(&imprimante, parent);
+  dialogue.setWindowTitle(QStringLiteral("Imprimer"));
+  return dialogue.exec() == QDialog::Accepted;
 }
 
 void NommeControles(QWidget& fenetre) {

@@ -1,7 +1,6 @@
 #include "app/form_aide_htm.h"
 
 #include <QFile>
-#include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QStatusBar>
@@ -29,9 +28,7 @@ QString TextePageAide(const QByteArray& octets) {
 }
 
 TFormAideHtm::TFormAideHtm(QWidget* parent) : QDialog(parent) {
-  setObjectName(QStringLiteral("FormAideHtm"));
-  setWindowTitle(VersQt(fenetre::kTitreAide));
-  resize(fenetre::kTailleAide.largeur, fenetre::kTailleAide.hauteur);
+  PrepareFenetre(*this, "FormAideHtm", fenetre::kTitreAide, fenetre::kTailleAide);
 
   auto* disposition = new QVBoxLayout(this);
   disposition->setContentsMargins(0, 0, 0, 0);
@@ -69,8 +66,9 @@ TFormAideHtm::TFormAideHtm(QWidget* parent) : QDialog(parent) {
 }
 
 void TFormAideHtm::FormResize() {
-  const PositionsBoutonsAide p =
-      PlaceBoutonsAide(PanelBas_->width(), ButtonFermer_->width(), BitBtnImprimer_->width());
+  // The bottom panel's layout rule, shared with the Win32 help window.
+  const fenetre::PositionsBoutonsAide p =
+      fenetre::PlaceBoutonsAide(PanelBas_->width(), ButtonFermer_->width(), BitBtnImprimer_->width());
   ButtonFermer_->move(p.fermer, fenetre::kHautBoutonsAide);
   BitBtnImprimer_->move(p.imprimer, fenetre::kHautBoutonsAide);
   StatusBar1_->showMessage(VersQt(fenetre::kTexteEtatAide));
@@ -101,10 +99,7 @@ void TFormAideHtm::Imprime(QPrinter& imprimante) {
 
 void TFormAideHtm::BitBtnImprimerClick() {
   QPrinter imprimante;
-  QPrintDialog dialogue(&imprimante, this);
-  dialogue.setWindowTitle(QStringLiteral("Imprimer"));
-  if (dialogue.exec() != QDialog::Accepted) return;
-  Imprime(imprimante);
+  if (ChoisitImprimante(this, imprimante)) Imprime(imprimante);
 }
 
 void MontreAide(QWidget* parent) {

@@ -15,10 +15,6 @@ class QWidget;
 
 namespace corrinom::app {
 
-// The bottom panel's layout rule, shared with the Win32 help window.
-using fenetre::PlaceBoutonsAide;
-using fenetre::PositionsBoutonsAide;
-
 // The guide's bytes as they are stored in the program, and the page decoded by the
 // character set it declares.
 QByteArray PageAide();

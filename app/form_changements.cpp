@@ -1,12 +1,8 @@
 #include "app/form_changements.h"
 
-#include <QFile>
 #include <QFileDialog>
-#include <QHBoxLayout>
-#include <QHeaderView>
 #include <QMessageBox>
 #include <QPainter>
-#include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QTreeWidget>
@@ -54,9 +50,7 @@ int TFormChangements::Imprime(QPrinter& imprimante) const {
 TFormChangements::TFormChangements(std::vector<LigneChangement> lignes, const QString& magasin,
                                    Restauration restaurer, QWidget* parent)
     : QDialog(parent), logique_(std::move(lignes), VersCp1252(magasin), std::move(restaurer)) {
-  setObjectName(QStringLiteral("FormChangements"));
-  setWindowTitle(VersQt(fenetre::kTitreChangements));
-  resize(fenetre::kTailleChangements.largeur, fenetre::kTailleChangements.hauteur);
+  PrepareFenetre(*this, "FormChangements", fenetre::kTitreChangements, fenetre::kTailleChangements);
 
   auto* disposition = new QVBoxLayout(this);
   liste_ = new QTreeWidget(this);
@@ -72,26 +66,15 @@ TFormChangements::TFormChangements(std::vector<LigneChangement> lignes, const QS
     liste_->setColumnWidth(static_cast<int>(c), fenetre::kLargeursChangements[c]);
   disposition->addWidget(liste_, 1);
 
-  auto* boutons = new QHBoxLayout;
-  auto bouton = [&](const fenetre::ControleAnnexe& c) {
-    QPushButton* b = Bouton(this, c);
-    boutons->addWidget(b);
-    return b;
-  };
-  const auto& [imprimer, enregistrer, restaure, fermer] = fenetre::kBoutonsChangements;
-  imprimer_ = bouton(imprimer);
-  connect(imprimer_, &QPushButton::clicked, this, &TFormChangements::ImprimerClick);
-  enregistrer_ = bouton(enregistrer);
-  connect(enregistrer_, &QPushButton::clicked, this, &TFormChangements::EnregistrerClick);
-  if (logique_.Restaurable()) {
-    restaurer_ = bouton(restaure);
-    connect(restaurer_, &QPushButton::clicked, this, &TFormChangements::RestaurerClick);
-  }
-  boutons->addStretch(1);
-  QPushButton* boutonFermer = bouton(fermer);
-  boutonFermer->setDefault(true);
-  connect(boutonFermer, &QPushButton::clicked, this, &QDialog::accept);
-  disposition->addLayout(boutons);
+  // Imprimer, Enregistrer, Restaurer when a restore can be run, then Fermer.
+  const std::vector<QPushButton*> b =
+      RangeeBoutons(this, *disposition, fenetre::kBoutonsChangements, logique_.Restaurable() ? -1 : 2);
+  connect(b[0], &QPushButton::clicked, this, &TFormChangements::ImprimerClick);
+  connect(b[1], &QPushButton::clicked, this, &TFormChangements::EnregistrerClick);
+  restaurer_ = b[2];
+  if (restaurer_) connect(restaurer_, &QPushButton::clicked, this, &TFormChangements::RestaurerClick);
+  b[3]->setDefault(true);
+  connect(b[3], &QPushButton::clicked, this, &QDialog::accept);
   NommeControles(*this);
 }
 
@@ -106,16 +89,9 @@ void TFormChangements::Remplit() {
 }
 
 bool TFormChangements::Enregistre(const QString& fichier) {
-  const std::string csv = logique_.Csv();
-  QFile f(fichier);
-  if (f.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
-      f.write(csv.data(), static_cast<qint64>(csv.size())) == static_cast<qint64>(csv.size()) &&
-      f.flush())
-    return true;
-  QMessageBox::warning(this, windowTitle(),
-                       QStringLiteral("Le fichier %1 ne peut pas \u00EAtre enregistr\u00E9 (%2).")
-                           .arg(fichier, f.errorString()));
-  return false;
+  const std::string erreur = logique_.Enregistre(fichier.toUtf8().toStdString());
+  if (!erreur.empty()) QMessageBox::warning(this, windowTitle(), VersQt(erreur));
+  return erreur.empty();
 }
 
 void TFormChangements::Restaure(const QString& journal) {
@@ -126,10 +102,7 @@ void TFormChangements::ImprimerClick() {
   QPrinter imprimante;
   if (fenetre::kImpressionChangementsPaysage)
     imprimante.setPageOrientation(QPageLayout::Landscape);
-  QPrintDialog dialogue(&imprimante, this);
-  dialogue.setWindowTitle(QStringLiteral("Imprimer"));
-  if (dialogue.exec() != QDialog::Accepted) return;
-  Imprime(imprimante);
+  if (ChoisitImprimante(this, imprimante)) Imprime(imprimante);
 }
 
 void TFormChangements::EnregistrerClick() {

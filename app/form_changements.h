@@ -26,9 +26,7 @@ class TFormChangements : public QDialog {
                    Restauration restaurer = nullptr, QWidget* parent = nullptr);
 
   QTreeWidget* ListeChangements() const { return liste_; }
-  QPushButton* ButtonImprimer() const { return imprimer_; }
-  QPushButton* ButtonEnregistrer() const { return enregistrer_; }
-  QPushButton* ButtonRestaurer() const { return restaurer_; }
+  QPushButton* ButtonRestaurer() const { return restaurer_; }  // null without a restore
 
   // What the buttons do once their file or printer is chosen.
   int Imprime(QPrinter& imprimante) const;
@@ -43,8 +41,6 @@ class TFormChangements : public QDialog {
 
   fenetre::ListeChangementsFenetre logique_;
   QTreeWidget* liste_ = nullptr;
-  QPushButton* imprimer_ = nullptr;
-  QPushButton* enregistrer_ = nullptr;
   QPushButton* restaurer_ = nullptr;
 };
 

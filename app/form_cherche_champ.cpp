@@ -12,8 +12,7 @@
 namespace corrinom::app {
 
 TFormChercheChamp::TFormChercheChamp(QWidget* parent) : QDialog(parent) {
-  setObjectName(QStringLiteral("FormChercheChamp"));
-  setWindowTitle(VersQt(kTitreChercheChamp));
+  PrepareFenetre(*this, "FormChercheChamp", kTitreChercheChamp);
   setWindowIcon(QIcon(QStringLiteral(":/images/corrinom.png")));
   // A fixed dialog border with the system menu only: no resizing, no help button.
   setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |

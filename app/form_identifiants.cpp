@@ -14,8 +14,7 @@
 namespace corrinom::app {
 
 FormIdentifiants::FormIdentifiants(const QString& serveur, QWidget* parent) : QDialog(parent) {
-  setObjectName(QStringLiteral("FormIdentifiants"));
-  setWindowTitle(VersQt(fenetre::kTitreIdentifiants));
+  PrepareFenetre(*this, "FormIdentifiants", fenetre::kTitreIdentifiants);
   setWindowIcon(QIcon(QStringLiteral(":/images/corrinom.png")));
 
   auto* pile = new QVBoxLayout(this);

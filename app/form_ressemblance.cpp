@@ -1,7 +1,6 @@
 #include "app/form_ressemblance.h"
 
 #include <QAbstractTableModel>
-#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -81,11 +80,9 @@ class ModeleRessemblance : public QAbstractTableModel {
 
 TFormRessemblance::TFormRessemblance(fenetre::RevueRessemblance& revue, QWidget* parent)
     : QDialog(parent), revue_(revue), modele_(new ModeleRessemblance(revue, [this] { CochesChangees(); }, this)) {
-  setObjectName(QStringLiteral("FormRessemblance"));
-  setWindowTitle(VersQt(fenetre::kTitreRessemblance));
+  PrepareFenetre(*this, "FormRessemblance", fenetre::kTitreRessemblance, fenetre::kTailleRessemblance);
   setModal(true);
   setSizeGripEnabled(true);
-  resize(fenetre::kTailleRessemblance.largeur, fenetre::kTailleRessemblance.hauteur);
 
   auto* disposition = new QVBoxLayout(this);
   auto* consigne = new QLabel(VersQt(fenetre::kConsigneRessemblance), this);
@@ -119,10 +116,7 @@ TFormRessemblance::TFormRessemblance(fenetre::RevueRessemblance& revue, QWidget*
   disposition->addWidget(compte_);
 
   // Placer accepts, Tout décocher unticks all, Annuler (after the gap) rejects.
-  auto* boutons = new QHBoxLayout;
-  QPushButton* b[fenetre::kBoutonsRessemblance.size()];
-  for (std::size_t i = 0; i < fenetre::kBoutonsRessemblance.size(); ++i)
-    b[i] = Bouton(this, fenetre::kBoutonsRessemblance[i]);
+  const std::vector<QPushButton*> b = RangeeBoutons(this, *disposition, fenetre::kBoutonsRessemblance);
   b[0]->setDefault(true);
   connect(b[0], &QPushButton::clicked, this, &QDialog::accept);
   connect(b[1], &QPushButton::clicked, this, [this] {
@@ -130,11 +124,6 @@ TFormRessemblance::TFormRessemblance(fenetre::RevueRessemblance& revue, QWidget*
     CochesChangees();
   });
   connect(b[2], &QPushButton::clicked, this, &QDialog::reject);
-  boutons->addWidget(b[0]);
-  boutons->addWidget(b[1]);
-  boutons->addStretch(1);
-  boutons->addWidget(b[2]);
-  disposition->addLayout(boutons);
   liste_->setFocus();
 }
 

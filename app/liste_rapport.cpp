@@ -80,45 +80,36 @@ void ListeRapport::startDrag(Qt::DropActions) {
   glisse->exec(Qt::MoveAction);
 }
 
-bool ListeRapport::Accepte(const QMimeData* donnees) const {
-  // Which drags a list accepts is the window's logic's to say.
-  return fenetre::LogiqueFenetre::AccepteGlisse(moi_, SourceGlisse(donnees, jeton_));
+bool ListeRapport::Accepte(QDropEvent* e) const {
+  // Which drags a list accepts is the window's logic's to say, wherever the
+  // pointer is, rows or empty space.
+  const bool accepte = fenetre::LogiqueFenetre::AccepteGlisse(moi_, SourceGlisse(e->mimeData(), jeton_));
+  if (accepte) {
+    e->setDropAction(Qt::MoveAction);
+    e->accept();
+  } else {
+    e->ignore();
+  }
+  return accepte;
 }
 
 void ListeRapport::dragEnterEvent(QDragEnterEvent* e) {
-  if (Accepte(e->mimeData())) {
-    setState(DraggingState);
-    e->setDropAction(Qt::MoveAction);
-    e->accept();
-  } else {
-    e->ignore();
-  }
+  if (Accepte(e)) setState(DraggingState);
 }
 
 void ListeRapport::dragMoveEvent(QDragMoveEvent* e) {
-  // Qt's own handling scrolls a long list when the pointer nears its edge; whether
-  // the drag is accepted is ours to say: wherever the pointer is, rows or empty space.
+  // Qt's own handling scrolls a long list when the pointer nears its edge.
   QTreeView::dragMoveEvent(e);
-  if (Accepte(e->mimeData())) {
-    e->setDropAction(Qt::MoveAction);
-    e->accept();
-  } else {
-    e->ignore();
-  }
+  Accepte(e);
 }
 
 void ListeRapport::dropEvent(QDropEvent* e) {
   stopAutoScroll();
   setState(NoState);
-  const ListeSource source = SourceGlisse(e->mimeData(), jeton_);
-  if (!fenetre::LogiqueFenetre::AccepteGlisse(moi_, source)) {
-    e->ignore();
-    return;
-  }
+  if (!Accepte(e)) return;
   // The model is never changed by Qt itself: the window asks the core to move.
   e->setDropAction(Qt::CopyAction);
-  e->accept();
-  emit Depose(source, LigneALaHauteur(e->position().toPoint().y()));
+  emit Depose(SourceGlisse(e->mimeData(), jeton_), LigneALaHauteur(e->position().toPoint().y()));
 }
 
 void ListeRapport::keyPressEvent(QKeyEvent* e) {

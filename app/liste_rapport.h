@@ -46,7 +46,8 @@ class ListeRapport : public QTreeView {
   void keyPressEvent(QKeyEvent* e) override;
 
  private:
-  bool Accepte(const QMimeData* donnees) const;
+  // Accepts the drag or drop as a move, or refuses it: true when accepted.
+  bool Accepte(QDropEvent* e) const;
 
   ListeSource moi_;
   QByteArray jeton_;

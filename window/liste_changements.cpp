@@ -1,10 +1,13 @@
 #include "window/liste_changements.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <filesystem>
 
+#include "session/fichier_durable.h"
 #include "session/journal.h"
+#include "text/fichier.h"
 
 namespace corrinom::fenetre {
 
@@ -59,6 +62,27 @@ bool ListeChangementsFenetre::Restaure(const std::string& journal) {
   if (!lignes) return false;
   lignes_ = std::move(*lignes);
   return true;
+}
+
+std::string ListeChangementsFenetre::Enregistre(const std::string& fichier) const {
+  const std::string csv = Csv();
+  const std::filesystem::path chemin = CheminUtf8(fichier);
+  errno = 0;
+#ifdef _WIN32
+  std::FILE* f = chemin.empty() ? nullptr : _wfopen(chemin.c_str(), L"wb");
+#else
+  std::FILE* f = chemin.empty() ? nullptr : std::fopen(chemin.c_str(), "wb");
+#endif
+  // The error number of the first step that fails: the open, the write, the close.
+  const auto numero = [] { return errno != 0 ? errno : EIO; };
+  int erreur = f ? 0 : numero();
+  if (f) {
+    if (std::fwrite(csv.data(), 1, csv.size(), f) != csv.size() || std::fflush(f) != 0) erreur = numero();
+    if (std::fclose(f) != 0 && erreur == 0) erreur = numero();
+    if (erreur == 0) return {};
+  }
+  return "Le fichier " + NomFichierAffiche(fichier) + " ne peut pas \xEAtre enregistr\xE9 (" +
+         TexteErreurFichier(erreur) + ").";
 }
 
 std::vector<TexteImprime> ListeChangementsFenetre::Page(const PagesChangements& mise, int page,

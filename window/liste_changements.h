@@ -109,6 +109,10 @@ class ListeChangementsFenetre {
   bool Restaure(const std::string& journal);
   // What "Enregistrer..." writes.
   std::string Csv() const { return CsvChangements(lignes_); }
+  // "Enregistrer..." once the file is chosen (its UTF-8 name; the dialog has
+  // already asked before replacing one): writes Csv() in its place. Empty when
+  // the file is written, else the message that says why not (CP1252).
+  std::string Enregistre(const std::string& fichier) const;
   // The texts of page `page` (from 0) as `mise` lays them out, printed on `date`
   // (CP1252), each area `ecart` short of the next column. The shell draws them
   // and the rule under the titles (PagesChangements::Trait).

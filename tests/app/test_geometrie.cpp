@@ -58,7 +58,7 @@ class TestGeometrie : public QObject {
     QFETCH(int, largeur);
     QFETCH(int, fermer);
     QFETCH(int, imprimer);
-    QCOMPARE(PlaceBoutonsAide(largeur), (PositionsBoutonsAide{fermer, imprimer}));
+    QCOMPARE(fenetre::PlaceBoutonsAide(largeur), (fenetre::PositionsBoutonsAide{fermer, imprimer}));
   }
 
   // The real window follows the rule as it is resized, never placing a button at a
@@ -71,7 +71,7 @@ class TestGeometrie : public QObject {
       aide.resize(largeur, 300);
       QCoreApplication::processEvents();
       const int panneau = aide.PanelBas()->width();
-      const PositionsBoutonsAide p = PlaceBoutonsAide(panneau);
+      const fenetre::PositionsBoutonsAide p = fenetre::PlaceBoutonsAide(panneau);
       QCOMPARE(aide.ButtonFermer()->x(), p.fermer);
       QCOMPARE(aide.BitBtnImprimer()->x(), p.imprimer);
       QVERIFY(aide.ButtonFermer()->x() >= 0);

@@ -19,6 +19,7 @@
 #include "window/cherche_champ_fenetre.h"
 #include "window/fenetres_annexes.h"
 #include "window/liste_changements.h"
+#include "tests/session/outils.h"
 #include "window/progression_fenetre.h"
 #include "window/geometrie.h"
 
@@ -295,6 +296,18 @@ TEST(FenetresAnnexes, ListeChangements) {
   EXPECT_TRUE(liste.Restaure("j.csv"));
   EXPECT_TRUE(liste.Lignes().empty());
   EXPECT_FALSE(ListeChangementsFenetre({}, "", nullptr).Restaure("j.csv"));
+}
+
+// "Enregistrer..." puts the CSV whole in place of the chosen file; a name that
+// cannot be written (a folder) gives the operator's message instead.
+TEST(FenetresAnnexes, EnregistreLaListe) {
+  test::Dossier dossier;
+  const ListeChangementsFenetre liste({{"a", "X Y", "Z Y", "", "", Marque::ModificationImportante}}, "", nullptr);
+  const std::string nom = dossier.nom("changements.csv");
+  std::ofstream(nom) << std::string(500, 'x');
+  EXPECT_EQ(liste.Enregistre(nom), "");
+  EXPECT_EQ(test::Lit(nom), liste.Csv());
+  EXPECT_EQ(liste.Enregistre(dossier.nom("")).rfind("Le fichier ", 0), 0u);
 }
 
 // The list and the help page take what their buttons leave, at any resolution;
