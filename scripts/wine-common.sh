@@ -6,6 +6,7 @@
 #                                   # prefix booted on it with its own wineserver
 #   wine_lance 60 prog.exe ARGS...  # one Windows program, killed after 60 seconds
 #   wine_attend_fenetre '^Corrinom' 30   # the X id of a shown window, once it is there
+#   wine_chemin build/x.csv         # the Windows spelling of a path (Z:\...)
 #   wine_arrete                     # wineserver and Xvfb stopped (also done on exit)
 #
 # A script called from one that made the prefix sources this file too and uses
@@ -40,6 +41,19 @@ wine_installe() {
 # The environment every Wine command of the session gets.
 wine_env() {
   env LANG="$wine_locale" LC_ALL="$wine_locale" "$@"
+}
+
+# The Windows spelling of a Unix path, through the prefix's Z: drive, which a new
+# prefix maps to the root of the Unix tree: the same text every time, and no
+# Wine process started for it. winepath answers when the drive is elsewhere.
+wine_chemin() {
+  local absolu
+  absolu=$(realpath -m "$1")
+  if [ "$(readlink "$WINEPREFIX/dosdevices/z:" 2>/dev/null)" = / ]; then
+    printf 'Z:%s\n' "${absolu//\//\\}"
+  else
+    wine_env winepath -w "$absolu" 2>/dev/null
+  fi
 }
 
 # A virtual display, then a fresh prefix in DIR (removed first), its own
