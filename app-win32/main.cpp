@@ -5,17 +5,15 @@
 
 #include <commctrl.h>
 #include <objbase.h>
-#include <shellapi.h>
 
 #include <optional>
-#include <string>
-#include <vector>
 
 #include "app-win32/console.h"
 #include "app-win32/dialogues_win32.h"
 #include "app-win32/fenetre_progression.h"
 #include "app-win32/form_corrinom.h"
 #include "app-win32/texte_win32.h"
+#include "text/arguments.h"
 #include "window/lancement.h"
 
 namespace corrinom::win32 {
@@ -23,15 +21,6 @@ namespace {
 
 using fenetre::LitOptions;
 using fenetre::OptionsLancement;
-
-std::vector<std::string> Arguments() {
-  int n = 0;
-  LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &n);
-  std::vector<std::string> mots;
-  for (int i = 1; argv && i < n; ++i) mots.push_back(VersUtf8(argv[i]).value_or(std::string("\xEF\xBF\xBD")));
-  if (argv) LocalFree(argv);
-  return mots;
-}
 
 // The reading window stays on screen after the load until the main window shows.
 class PiecesWin32 : public fenetre::PiecesLancement {
@@ -45,7 +34,7 @@ class PiecesWin32 : public fenetre::PiecesLancement {
 };
 
 int Lance(HINSTANCE instance) {
-  const OptionsLancement options = LitOptions(Arguments());
+  const OptionsLancement options = LitOptions(ArgumentsProgramme(0, nullptr));
   if (const std::optional<fenetre::ReponseOptions> r = fenetre::RepondOptions(options)) {
     EcritSortie(r->texte, r->erreur);
     return r->code;

@@ -6,6 +6,7 @@
 
 #include "cli/aide.h"
 #include "cli/command.h"
+#include "text/arguments.h"
 #include "window/options.h"
 
 namespace corrinom::cli {
@@ -41,7 +42,9 @@ int main(int argc, char** argv) {
   if (premier == "--version") return Imprime(corrinom::fenetre::TexteVersion());
   for (const Commande* c : kCommandes) {
     if (premier == c->nom) {
-      const std::vector<std::string> args(argv + 2, argv + argc);
+      // In UTF-8, the file names' spelling, from the first argument after the command.
+      std::vector<std::string> args = corrinom::ArgumentsProgramme(argc, argv);
+      args.erase(args.begin());
       if (DemandeAide(args)) return Imprime(AideCommande(*c));
       return c->fn(args);
     }

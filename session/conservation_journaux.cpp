@@ -11,6 +11,8 @@
 #include <unistd.h>
 #endif
 
+#include "text/fichier.h"
+
 namespace corrinom {
 namespace {
 
@@ -44,7 +46,7 @@ auto Cle(const InstantLocal& i) {
 bool SupprimeSiLibre(const std::string& chemin) {
 #ifdef _WIN32
   std::error_code ec;
-  return fs::remove(chemin, ec);
+  return fs::remove(CheminUtf8(chemin), ec);
 #else
   const int fd = open(chemin.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
   if (fd < 0) return false;
@@ -96,12 +98,12 @@ InstantLocal MoisAvant(const InstantLocal& i, int mois) {
 std::vector<JournalDuDossier> JournauxDuDossier(const std::string& dossier) {
   std::vector<JournalDuDossier> r;
   std::error_code ec;
-  for (fs::directory_iterator it(dossier, ec), fin; !ec && it != fin; it.increment(ec)) {
+  for (fs::directory_iterator it(CheminUtf8(dossier), ec), fin; !ec && it != fin; it.increment(ec)) {
     // UTF-8, which any name converts to; only ASCII names are journals.
     const std::u8string nom8 = it->path().filename().u8string();
     const std::string nom(nom8.begin(), nom8.end());
     const std::optional<InstantLocal> date = DateNomJournal(nom);
-    if (date && it->is_regular_file(ec)) r.push_back({nom, (fs::path(dossier) / nom).string(), *date});
+    if (date && it->is_regular_file(ec)) r.push_back({nom, NomUtf8(it->path()), *date});
   }
   // Names of one second sort by their -N: the shorter name (no -N, then -2...) first.
   std::sort(r.begin(), r.end(), [](const JournalDuDossier& a, const JournalDuDossier& b) {

@@ -14,7 +14,7 @@ namespace corrinom {
 
 class FichierDurable {
  public:
-  // Opens `chemin` for appending. With `neuf`, the file must not exist yet
+  // Opens `chemin` (UTF-8) for appending. With `neuf`, the file must not exist yet
   // (it is created, and its folder synchronised so that its name survives too);
   // otherwise it is created when absent. Null with the errno value in `erreur`.
   static std::unique_ptr<FichierDurable> Ouvre(const std::string& chemin, bool neuf, int& erreur);

@@ -11,6 +11,7 @@
 #include "session/conservation_journaux.h"
 #include "session/csv.h"
 #include "session/horodatage.h"
+#include "text/arguments.h"
 #include "text/encodage.h"
 #include "text/erreurs.h"
 #include "text/fichier.h"
@@ -26,19 +27,15 @@ std::string Affiche(const std::string& chemin) { return Utf8VersCp1252Compte(che
 
 std::string Absolu(const std::string& chemin) {
   std::error_code ec;
-  const fs::path p = fs::absolute(chemin, ec);
-  return ec ? chemin : p.lexically_normal().string();
+  const fs::path p = fs::absolute(CheminUtf8(chemin), ec);
+  return ec ? chemin : NomUtf8(p.lexically_normal());
 }
 
 std::string EnTete() { return std::string(kBomUtf8) + std::string(kEnteteJournal) + "\r\n"; }
 
-const char* Environnement(const LectureEnvironnement& env, const char* nom) {
-  return env ? env(nom) : std::getenv(nom);
-}
-
 // The first `n` bytes and the last two bytes of a file.
 bool LitBords(const std::string& chemin, std::size_t n, std::string& debut, std::string& fin) {
-  std::ifstream f(chemin, std::ios::binary);
+  std::ifstream f(CheminUtf8(chemin), std::ios::binary);
   if (!f) return false;
   debut.assign(n, '\0');
   f.read(debut.data(), static_cast<std::streamsize>(n));
@@ -79,7 +76,8 @@ bool DossierPrive(const std::string& dossier, std::string& erreur) {
 
 std::optional<std::string> DossierJournaux(std::string& erreur, const LectureEnvironnement& env) {
   auto valeur = [&](const char* nom) -> std::string {
-    const char* v = Environnement(env, nom);
+    if (!env) return VariableEnvironnement(nom);
+    const char* v = env(nom);
     return v ? std::string(v) : std::string();
   };
 #ifdef _WIN32
@@ -88,17 +86,17 @@ std::optional<std::string> DossierJournaux(std::string& erreur, const LectureEnv
     erreur = "La variable LOCALAPPDATA n'est pas d\xE9" "finie : le dossier des journaux est inconnu.";
     return std::nullopt;
   }
-  return (fs::path(base) / "Corrinom" / "journaux").string();
+  return NomUtf8(CheminUtf8(base) / "Corrinom" / "journaux");
 #else
   const std::string xdg = valeur("XDG_DATA_HOME");
   // A relative XDG_DATA_HOME is invalid and to be ignored.
-  if (!xdg.empty() && xdg.front() == '/') return (fs::path(xdg) / "corrinom" / "journaux").string();
+  if (!xdg.empty() && xdg.front() == '/') return NomUtf8(CheminUtf8(xdg) / "corrinom" / "journaux");
   const std::string maison = valeur("HOME");
   if (maison.empty()) {
     erreur = "La variable HOME n'est pas d\xE9" "finie : le dossier des journaux est inconnu.";
     return std::nullopt;
   }
-  return (fs::path(maison) / ".local" / "share" / "corrinom" / "journaux").string();
+  return NomUtf8(CheminUtf8(maison) / ".local" / "share" / "corrinom" / "journaux");
 #endif
 }
 
@@ -107,7 +105,7 @@ std::unique_ptr<JournalChangements> JournalChangements::CreeDansDossier(const st
                                                                         std::string magasin,
                                                                         std::string& erreur) {
   std::error_code ec;
-  fs::create_directories(dossier, ec);
+  fs::create_directories(CheminUtf8(dossier), ec);
   if (ec) {
     erreur = "Le dossier des journaux " + Affiche(dossier) + " ne peut pas \xEAtre cr\xE9\xE9 (" +
              TexteErreurFichier(ec.value()) + ").";
@@ -116,7 +114,7 @@ std::unique_ptr<JournalChangements> JournalChangements::CreeDansDossier(const st
   if (!DossierPrive(dossier, erreur)) return nullptr;
   const InstantLocal instant = InstantLocalDe(debut);
   for (int rang = 1; rang < 1000; ++rang) {
-    const std::string chemin = Absolu((fs::path(dossier) / NomFichierJournal(instant, rang)).string());
+    const std::string chemin = Absolu(NomUtf8(CheminUtf8(dossier) / NomFichierJournal(instant, rang)));
     int e = 0;
     std::unique_ptr<FichierDurable> f = FichierDurable::Ouvre(chemin, true, e);
     if (!f && e == EEXIST) continue;

@@ -45,10 +45,11 @@ struct ChangementCompte {
   friend bool operator==(const ChangementCompte&, const ChangementCompte&) = default;
 };
 
-// The per-user folder of the journals: %LOCALAPPDATA%\Corrinom\journaux on
-// Windows; $XDG_DATA_HOME/corrinom/journaux elsewhere, ~/.local/share/corrinom/journaux
-// when that variable is unset (or not an absolute path). Nothing, with a
-// CP1252 reason in `erreur`, when the environment names no such place.
+// The per-user folder of the journals, in UTF-8 as every path of the journals:
+// %LOCALAPPDATA%\Corrinom\journaux on Windows; $XDG_DATA_HOME/corrinom/journaux
+// elsewhere, ~/.local/share/corrinom/journaux when that variable is unset (or
+// not an absolute path). Nothing, with a CP1252 reason in `erreur`, when the
+// environment names no such place.
 // `env` reads an environment variable (null when unset).
 using LectureEnvironnement = std::function<const char*(const char*)>;
 std::optional<std::string> DossierJournaux(std::string& erreur,

@@ -95,6 +95,15 @@ std::filesystem::path CheminUtf8(const std::string& nomFichier) {
   }
 }
 
+TexteUtf8 NomUtf8(const std::filesystem::path& chemin) {
+  try {
+    const std::u8string nom = chemin.u8string();
+    return TexteUtf8(nom.begin(), nom.end());
+  } catch (const std::exception&) {
+    return {};
+  }
+}
+
 bool EstFichierLisible(const std::string& nomFichier) {
   std::error_code ec;
   const std::filesystem::file_status etat = std::filesystem::status(CheminUtf8(nomFichier), ec);

@@ -25,6 +25,9 @@ inline constexpr std::size_t kMorceauFichier = std::size_t{1} << 16;  // bytes r
 // the ANSI code page, where "Łódź" is another name or none); the empty path for a
 // name that is not UTF-8 there.
 std::filesystem::path CheminUtf8(const TexteUtf8& nomFichier);
+// A system path spelt back in UTF-8, as CheminUtf8 takes it; empty when UTF-8
+// cannot spell it (an unpaired surrogate on Windows).
+TexteUtf8 NomUtf8(const std::filesystem::path& chemin);
 
 // True for a plain file, and for a name that does not exist (the open then says
 // why); false for a folder, a pipe, a device or a socket.

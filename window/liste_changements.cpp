@@ -106,16 +106,7 @@ std::vector<TexteImprime> ListeChangementsFenetre::Page(const PagesChangements& 
 
 std::string ListeChangementsFenetre::DossierJournal() {
   std::string erreur;
-  const std::optional<std::string> dossier = DossierJournaux(erreur);
-  if (!dossier) return {};
-  // The folder as the core spells it for the system (on Windows, the ANSI code
-  // page), read back as UTF-8, the one spelling both shells' dialogs are given.
-  try {
-    const std::u8string utf8 = std::filesystem::path(*dossier).u8string();
-    return std::string(utf8.begin(), utf8.end());
-  } catch (const std::exception&) {
-    return {};
-  }
+  return DossierJournaux(erreur).value_or(std::string());
 }
 
 std::string DateImpression(const InstantLocal& i) {

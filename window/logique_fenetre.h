@@ -82,9 +82,10 @@ class VueFenetre {
   virtual std::optional<std::size_t> LigneSelectionnee(ListeSource liste) const = 0;
 
   // Draws again from the state what `quoi` names (the lists; the labels come
-  // through MontreTexte afterwards), then shows `selection` selected in both lists (a row past a list's end: nothing selected in it). The lists keep
-  // their scrolled position, so that a move deep in a long list leaves the operator
-  // where they were.
+  // through MontreTexte afterwards), then shows `selection` selected in both
+  // lists (a row past a list's end: nothing selected in it). The lists keep
+  // their scrolled position, so that a move deep in a long list leaves the
+  // operator where they were.
   virtual void Redessine(Redessin quoi, const Selections& selection) = 0;
 
   // Gives a label its text, by its name: the four counters (kCompteurs) when
