@@ -8,6 +8,8 @@
 #include <unistd.h>
 #endif
 
+#include "text/fichier.h"
+
 namespace corrinom {
 
 std::string NomMachine() {
@@ -26,8 +28,8 @@ std::string NomMagasinJournal(const ChoixMagasin& choix, const std::string& chem
   if (choix.sorte != ChoixMagasin::Sorte::Systeme) {
     const std::string& chemin = cheminBase.empty() ? choix.fichier : cheminBase;
     std::error_code ec;
-    const std::filesystem::path complet = std::filesystem::weakly_canonical(chemin, ec);
-    return ec ? std::filesystem::absolute(chemin, ec).string() : complet.string();
+    const std::filesystem::path complet = std::filesystem::weakly_canonical(CheminUtf8(chemin), ec);
+    return NomUtf8(ec ? std::filesystem::absolute(CheminUtf8(chemin), ec) : complet);
   }
   const std::size_t debut = choix.serveur.find_first_not_of('\\');
   if (debut != std::string::npos) return choix.serveur.substr(debut);

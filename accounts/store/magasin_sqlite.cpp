@@ -300,7 +300,8 @@ MagasinSqlite::MagasinSqlite(Connexion db, std::string chemin)
 MagasinSqlite::~MagasinSqlite() {
   instr_.reset();  // statements before the connection
   db_.reset();
-  if (supprimer_) std::remove(chemin_.c_str());
+  std::error_code ec;
+  if (supprimer_) std::filesystem::remove(CheminUtf8(chemin_), ec);
 }
 
 namespace {

@@ -15,6 +15,7 @@
 #endif
 
 #include "text/encodage.h"
+#include "text/fichier.h"
 
 #ifdef CORRINOM_WITH_SQLITE
 #include "accounts/store/base_demo.h"
@@ -31,7 +32,7 @@ constexpr std::string_view kNomDemo = "Base de d\xE9monstration";
 // Creates the file only when it does not exist, so no other program's file is reused.
 bool CreeFichierNeuf(const std::string& chemin) {
 #ifdef _WIN32
-  const int f = _open(chemin.c_str(), _O_CREAT | _O_EXCL | _O_WRONLY | _O_BINARY, _S_IREAD | _S_IWRITE);
+  const int f = _wopen(CheminUtf8(chemin).c_str(), _O_CREAT | _O_EXCL | _O_WRONLY | _O_BINARY, _S_IREAD | _S_IWRITE);
   if (f < 0) return false;
   _close(f);
 #else
@@ -53,7 +54,7 @@ std::optional<std::string> FichierTemporaire(std::string& erreur) {
   std::random_device alea;
   for (int essai = 0; essai < 100; ++essai) {
     const std::string nom = "corrinom-demo-" + std::to_string(alea()) + ".sqlite";
-    const std::string chemin = (dossier / nom).string();
+    const std::string chemin = NomUtf8(dossier / nom);  // as the base opens it
     if (CreeFichierNeuf(chemin)) return chemin;
   }
   erreur = "Impossible de cr\xE9" "er la base de d\xE9monstration dans le dossier temporaire.";
@@ -84,7 +85,7 @@ MagasinOuvert OuvreMagasin(const ChoixMagasin& choix) {
       else
         r.magasin = std::make_unique<MagasinEnPanne>(std::move(base), std::move(pannes));
       r.nomAffiche =
-          Utf8VersCp1252Compte(std::filesystem::path(choix.fichier).filename().string());
+          Utf8VersCp1252Compte(NomUtf8(CheminUtf8(choix.fichier).filename()));
       r.cheminBase = choix.fichier;
       return r;
     }
@@ -92,7 +93,8 @@ MagasinOuvert OuvreMagasin(const ChoixMagasin& choix) {
       const std::optional<std::string> chemin = FichierTemporaire(r.erreur);
       if (!chemin) return r;
       if (!EcritBaseDemo(*chemin, r.erreur)) {
-        std::remove(chemin->c_str());
+        std::error_code ec;
+        std::filesystem::remove(CheminUtf8(*chemin), ec);
         return r;
       }
       std::unique_ptr<MagasinSqlite> base = MagasinSqlite::Ouvre(*chemin, r.erreur);
