@@ -44,7 +44,7 @@ int main(int argc, char** argv) {
     if (premier == c->nom) {
       // In UTF-8, the file names' spelling, from the first argument after the command.
       std::vector<std::string> args = corrinom::ArgumentsProgramme(argc, argv);
-      args.erase(args.begin());
+      if (!args.empty()) args.erase(args.begin());
       if (DemandeAide(args)) return Imprime(AideCommande(*c));
       return c->fn(args);
     }
