@@ -4,10 +4,13 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <vector>
 
+#include "text/arguments.h"
 #include "text/erreurs.h"
 
 namespace corrinom {
@@ -54,6 +57,25 @@ TEST(LitFichier, ReadsPlainFilesOnlyAndSaysWhyNot) {
   EXPECT_TRUE(LitFichier(cas[0].nom, avantZero, /*arretAuZero=*/true));
   EXPECT_EQ(avantZero, "ab");
   fs::remove_all(d);
+}
+
+// The names the command line and the environment give are the UTF-8 names the
+// files are opened by, and a path spelt back gives the name it was made from.
+TEST(NomsDuSysteme, ArgumentsVariablesEtCheminsEnUtf8) {
+  const std::string accents = "\xC3\x89l\xC3\xA8ves \xC5\x81\xC3\xB3" "d\xC5\xBA";  // "Élèves Łódź"
+  char programme[] = "corrinom-cli", commande[] = "lire";
+  std::string fichier = accents + "/liste.csv";
+  char* argv[] = {programme, commande, fichier.data(), nullptr};
+  EXPECT_EQ(ArgumentsProgramme(3, argv), (std::vector<std::string>{"lire", fichier}));
+  EXPECT_TRUE(ArgumentsProgramme(1, argv).empty());
+
+  ASSERT_EQ(setenv("CORRINOM_ESSAI_DOSSIER", accents.c_str(), 1), 0);
+  EXPECT_EQ(VariableEnvironnement("CORRINOM_ESSAI_DOSSIER"), accents);
+  unsetenv("CORRINOM_ESSAI_DOSSIER");
+  EXPECT_EQ(VariableEnvironnement("CORRINOM_ESSAI_DOSSIER"), "");
+
+  EXPECT_EQ(NomUtf8(CheminUtf8(fichier)), fichier);
+  EXPECT_EQ(NomUtf8(CheminUtf8(accents) / "journal.csv"), accents + "/journal.csv");
 }
 
 }  // namespace
