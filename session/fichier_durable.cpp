@@ -22,13 +22,9 @@ namespace {
 #ifdef _WIN32
 int OuvreFd(const char* chemin, bool neuf) {
   const int mode = _O_WRONLY | _O_APPEND | _O_CREAT | _O_BINARY | (neuf ? _O_EXCL : 0);
-  // The UTF-8 name as UTF-16: the ANSI code page cannot spell every folder.
-  const std::filesystem::path nom = CheminUtf8(chemin);
-  if (nom.empty()) {
-    errno = ENOENT;
-    return -1;
-  }
-  return _wopen(nom.c_str(), mode, _S_IREAD | _S_IWRITE);
+  // The UTF-8 name as UTF-16: the ANSI code page cannot spell every folder. A
+  // name that is not UTF-8 is the empty path, which opens nothing (ENOENT).
+  return _wopen(CheminUtf8(chemin).c_str(), mode, _S_IREAD | _S_IWRITE);
 }
 long long Ecrit(int fd, const char* p, std::size_t n) {
   const unsigned int morceau = n > 0x40000000u ? 0x40000000u : static_cast<unsigned int>(n);
