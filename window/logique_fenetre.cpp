@@ -235,6 +235,8 @@ void LogiqueFenetre::ButtonChangementsClick() {
 }
 
 std::optional<std::vector<LigneChangement>> LogiqueFenetre::RestaureJournal(const std::string& journal) {
+  GardeGestionnaire garde(restauration_);
+  if (!garde) return std::nullopt;
   const bool restaure =
       corrinom::RestaureJournal(journal, magasin_, journal_.magasin, etat_, dialogues_).has_value();
   // A restore writes to the server and changes rows: the steps recorded before it

@@ -307,6 +307,9 @@ class LogiqueFenetre {
   VueFenetre& vue_;
   DestinationJournal journal_;
   Occupation occupation_;
+  // A restore runs within the change list's handler, so apart from it: its boxes
+  // let events run, and a second restore must not start under the first.
+  Occupation restauration_;
   std::optional<std::string> controleFocus_;  // the control the focus hints last entered
   FiltreComptes filtre_;
   std::vector<std::size_t> visibles_;

@@ -51,9 +51,13 @@ struct VueTest : VueFenetre {
   }
 };
 
-// Whatever a question's answer, something else happens first.
+// Whatever a question's answer, something else happens first; and after an error box.
 struct DialoguesPiege : DialoguesScript {
-  std::function<void()> pendantQuestion;
+  std::function<void()> pendantQuestion, pendantErreur;
+  void erreur(std::string_view texte, std::string_view titre) override {
+    DialoguesScript::erreur(texte, titre);
+    if (pendantErreur) pendantErreur();
+  }
   Reponse question(std::string_view titre, std::string_view texte, Icone icone, Reponse parDefaut) override {
     Reponse r = DialoguesScript::question(titre, texte, icone, parDefaut);
     if (pendantQuestion) pendantQuestion();
@@ -249,8 +253,16 @@ TEST(LogiqueFenetre, ListeDesChangementsEtJournal) {
   b.vue.pendantListe = [&] {
     EXPECT_TRUE(b.logique.Occupee());
     b.logique.Button1Click();  // refused while the list is open
-    // A journal of another store: told, nothing restored.
+    // A journal of another store: told, nothing restored. A second restore asked
+    // while the first one's box is open does nothing.
+    int erreurs = 0;
+    b.dialogues.pendantErreur = [&] {
+      if (erreurs++ == 0) {
+        EXPECT_FALSE(b.logique.RestaureJournal("/nonexistent/journal.csv"));
+      }
+    };
     EXPECT_FALSE(b.logique.RestaureJournal("/nonexistent/journal.csv"));
+    b.dialogues.pendantErreur = nullptr;
   };
   b.logique.ButtonChangementsClick();
   ASSERT_EQ(b.vue.listes.size(), 1u);
