@@ -57,11 +57,20 @@ Reponse ReponseDe(int resultat) {
 
 }  // namespace
 
+HWND DialoguesWin32::Proprietaire() const {
+  const HWND actif = GetActiveWindow();
+  if (!actif || !IsWindowEnabled(actif)) return proprietaire_;
+  for (HWND h = actif; h; h = GetWindow(h, GW_OWNER))
+    if (h == proprietaire_) return actif;
+  return proprietaire_;
+}
+
 int DialoguesWin32::Boite(std::string_view texte, std::string_view titre, UINT style) const {
   const std::wstring legende = DeCp1252(fenetre::LegendeBoite(titre));
+  const HWND proprietaire = Proprietaire();
   // Without an owner the box still stops every window of the program.
-  if (!proprietaire_) style |= MB_TASKMODAL;
-  return MessageBoxW(proprietaire_, DeCp1252(texte).c_str(), legende.c_str(), style | MB_SETFOREGROUND);
+  if (!proprietaire) style |= MB_TASKMODAL;
+  return MessageBoxW(proprietaire, DeCp1252(texte).c_str(), legende.c_str(), style | MB_SETFOREGROUND);
 }
 
 void DialoguesWin32::message(std::string_view texte, std::string_view titre) { Boite(texte, titre, MB_OK); }
@@ -83,7 +92,7 @@ Reponse DialoguesWin32::question(std::string_view titre, std::string_view texte,
 }
 
 std::optional<int> DialoguesWin32::choisirChamp(const DemandeChamp& demande) {
-  return ChoisitChamp(instance_, proprietaire_, demande);
+  return ChoisitChamp(instance_, Proprietaire(), demande);
 }
 
 void DialoguesWin32::debutAttente() {

@@ -15,7 +15,10 @@ class DialoguesWin32 : public Dialogues {
  public:
   explicit DialoguesWin32(HINSTANCE instance) : instance_(instance) {}
 
-  // The window that owns the boxes (none: they are modal for the whole program).
+  // The main window, which owns the boxes (none: they are modal for the whole
+  // program). A box shown while a window it owns is active (the change list, the
+  // write's progress) goes over that window instead: centred on it, keeping it
+  // from taking input, and giving it the keyboard back when it closes.
   void setProprietaire(HWND proprietaire) { proprietaire_ = proprietaire; }
 
   // True between debutAttente and the matching finAttente: the window's
@@ -33,6 +36,7 @@ class DialoguesWin32 : public Dialogues {
 
  private:
   int Boite(std::string_view texte, std::string_view titre, UINT style) const;
+  HWND Proprietaire() const;
 
   HINSTANCE instance_;
   HWND proprietaire_ = nullptr;

@@ -42,12 +42,19 @@ void MontreBoite(QWidget* proprietaire, QMessageBox::Icon icone, std::string_vie
 DialoguesQt::DialoguesQt(QWidget* proprietaire, std::function<void(const QString&)> panneau)
     : proprietaire_(proprietaire), panneau_(std::move(panneau)) {}
 
+QWidget* DialoguesQt::Proprietaire() const {
+  QWidget* modale = QApplication::activeModalWidget();
+  for (QWidget* w = modale; w && proprietaire_; w = w->parentWidget())
+    if (w == proprietaire_) return modale;
+  return proprietaire_;
+}
+
 void DialoguesQt::message(std::string_view texte, std::string_view titre) {
-  MontreBoite(proprietaire_, QMessageBox::NoIcon, titre, texte);
+  MontreBoite(Proprietaire(), QMessageBox::NoIcon, titre, texte);
 }
 
 void DialoguesQt::erreur(std::string_view texte, std::string_view titre) {
-  MontreBoite(proprietaire_, QMessageBox::Critical, titre, texte);
+  MontreBoite(Proprietaire(), QMessageBox::Critical, titre, texte);
 }
 
 QMessageBox* DialoguesQt::CreeQuestion(QWidget* proprietaire, std::string_view titre,
@@ -68,7 +75,7 @@ QMessageBox* DialoguesQt::CreeQuestion(QWidget* proprietaire, std::string_view t
 
 Reponse DialoguesQt::question(std::string_view titre, std::string_view texte, Icone icone,
                               Reponse parDefaut) {
-  std::unique_ptr<QMessageBox> boite(CreeQuestion(proprietaire_, titre, texte, icone, parDefaut));
+  std::unique_ptr<QMessageBox> boite(CreeQuestion(Proprietaire(), titre, texte, icone, parDefaut));
   boite->exec();
   // The answer of the button clicked; none clicked is Annuler.
   const QAbstractButton* b = boite->clickedButton();
@@ -76,7 +83,7 @@ Reponse DialoguesQt::question(std::string_view titre, std::string_view texte, Ic
 }
 
 std::optional<int> DialoguesQt::choisirChamp(const DemandeChamp& demande) {
-  TFormChercheChamp dialogue(proprietaire_);
+  TFormChercheChamp dialogue(Proprietaire());
   return dialogue.ChoisirChamp(demande);
 }
 

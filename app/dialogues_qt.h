@@ -15,11 +15,14 @@ namespace corrinom::app {
 class DialoguesQt : public Dialogues {
  public:
   // `proprietaire` owns the boxes (they are centred on it); `panneau` receives the
-  // hint panel's text.
+  // hint panel's text. A box shown while a window of the owner's is modal over it
+  // (the change list, the write's progress) goes over that window instead,
+  // which has the keyboard again once the box is gone.
   explicit DialoguesQt(QWidget* proprietaire = nullptr,
                        std::function<void(const QString&)> panneau = {});
 
   void setProprietaire(QWidget* w) { proprietaire_ = w; }
+  QWidget* Proprietaire() const;  // the window the next box goes over
 
   void message(std::string_view texte, std::string_view titre = {}) override;
   Reponse question(std::string_view titre, std::string_view texte, Icone icone,

@@ -491,10 +491,6 @@ bool TFormCorrinom::MontreRessemblance(fenetre::RevueRessemblance& revue) {
   return fenetre.exec() == QDialog::Accepted;
 }
 
-std::optional<std::vector<LigneChangement>> TFormCorrinom::RestaureJournal(const QString& journal) {
-  return logique_->RestaureJournal(journal.toUtf8().toStdString());
-}
-
 QStringList TFormCorrinom::FiltresOuvrir() {
   // Qt reads the patterns from the last parentheses, separated by blanks; the
   // labels before them are the ones the operator sees. "*" and not "*.*": here a

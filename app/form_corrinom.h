@@ -63,9 +63,6 @@ class TFormCorrinom : public QMainWindow, private fenetre::VueFenetre {
   // in the journal lines and on the printed change list).
   void ChoisitJournal(DestinationJournal journal) { logique_->ChoisitJournal(std::move(journal)); }
 
-  // "Restaurer un journal..." of the change list, once the journal is chosen.
-  std::optional<std::vector<LigneChangement>> RestaureJournal(const QString& journal);
-
   // Brings every view back in line with the core's state.
   void Rafraichit() { logique_->RedessineTout(); }
 

@@ -1,5 +1,6 @@
 // The operator's boxes with Qt, the field chooser dialog, the credentials dialog,
 // the command line and the text conversions at the window's edge.
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -150,6 +151,28 @@ class TestDialogues : public QObject {
     DialoguesQt avecPanneau(nullptr, [&](const QString& t) { panneau = t; });
     avecPanneau.indication("Pas de tri en fonction des dates");
     QCOMPARE(panneau, QStringLiteral("Pas de tri en fonction des dates"));
+  }
+
+  // A box goes over the window the operator is in: a dialog shown modally over the
+  // main window when there is one, else the main window.
+  void boitesSurLaFenetreActive() {
+    QWidget principale;
+    QDialog liste(&principale);
+    DialoguesQt d(&principale);
+    QList<QWidget*> parents;
+    const auto note = [&](QWidget* w) {
+      parents << w->parentWidget();
+      QTest::keyClick(w, Qt::Key_Escape);
+    };
+    QuandModal(note);
+    d.message("Sans liste");
+    QuandModal([&](QWidget*) {
+      QuandModal(note);  // the box, once it is over the list
+      d.question("Restaurer", "?", Icone::Question, Reponse::Oui);
+      liste.reject();
+    });
+    liste.exec();
+    QCOMPARE(parents, (QList<QWidget*>{&principale, &liste}));
   }
 
   void chercheChampPresentation() {

@@ -495,9 +495,17 @@ class TestFenetre : public QObject {
     banc.script.reponses = {Reponse::Oui};
     const qsizetype finJournal = panneau.indexOf(QStringLiteral(". Les changements"));
     QVERIFY2(finJournal > debutJournal, qPrintable(panneau));
-    const auto lignes = f.RestaureJournal(panneau.mid(debutJournal + 10, finJournal - debutJournal - 10));
-    QVERIFY(lignes);
-    QCOMPARE(lignes->size(), std::size_t{2});
+    // "Restaurer un journal..." of the change list, once the journal is chosen.
+    int lignes = -1;
+    QTimer::singleShot(0, [&] {
+      if (auto* d = qobject_cast<TFormChangements*>(QApplication::activeModalWidget())) {
+        d->Restaure(panneau.mid(debutJournal + 10, finJournal - debutJournal - 10));
+        lignes = d->ListeChangements()->topLevelItemCount();
+        d->accept();
+      }
+    });
+    f.Clic("ButtonChangements");
+    QCOMPARE(lignes, 2);
     QCOMPARE(QString::fromStdString(banc.Compte("dupontj").full_name.texte), QStringLiteral("DUPONT Jean"));
     QCOMPARE(banc.etat.comptes[0].marque, Marque::ModificationImportante);
   }
