@@ -327,11 +327,15 @@ void TFormCorrinom::Place() {
 
   const std::vector<fenetre::PlaceControle>& places =
       separateurs_.Dispose({client.right, client.bottom}, static_cast<int>(dpi_), barre.bottom - barre.top);
-  // The search line at the right of GroupBox1's caption, with the rest.
+  // The search line at the right of GroupBox1's caption, with the rest. The
+  // caption is drawn 8 pixels in from the box's left edge.
   std::vector<fenetre::PlaceControle> toutes = places;
+  const HWND cadre = Controle("GroupBox1");
+  const int finLegende = E(8) + TailleTexte(cadre, TexteDe(cadre), police_.get()).cx;
   for (const fenetre::PlaceControle& p : places)
     if (p.nom == "GroupBox1")
-      for (const fenetre::PlaceControle& q : fenetre::PlaceLigneRecherche(p.place, static_cast<int>(dpi_))) toutes.push_back(q);
+      for (const fenetre::PlaceControle& q : fenetre::PlaceLigneRecherche(p.place, static_cast<int>(dpi_), finLegende))
+        toutes.push_back(q);
   HDWP lot = BeginDeferWindowPos(static_cast<int>(toutes.size()));
   for (const fenetre::PlaceControle& p : toutes) {
     const auto cree = std::find_if(controles_.begin(), controles_.end(),

@@ -18,6 +18,7 @@
 #include <QScrollBar>
 #include <QSplitter>
 #include <QStatusBar>
+#include <QStyleOptionGroupBox>
 #include <QVBoxLayout>
 #include <cmath>
 #include <functional>
@@ -155,7 +156,14 @@ void TFormCorrinom::CreeControles() {
   // The search line at the right of GroupBox1's caption whatever its width.
   CreeControlesFixes(GroupBox1, "GroupBox1", fenetre::ControlesRecherche());
   new SuitTaille(GroupBox1, [GroupBox1] {
-    for (const auto& [nom, place] : fenetre::PlaceLigneRecherche({0, 0, GroupBox1->width(), 0}, 96))
+    QStyleOptionGroupBox legende;
+    legende.initFrom(GroupBox1);
+    legende.text = GroupBox1->title();
+    legende.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+    legende.textAlignment = GroupBox1->alignment();
+    const int fin =
+        GroupBox1->style()->subControlRect(QStyle::CC_GroupBox, &legende, QStyle::SC_GroupBoxLabel, GroupBox1).right();
+    for (const auto& [nom, place] : fenetre::PlaceLigneRecherche({0, 0, GroupBox1->width(), 0}, 96, fin + 1))
       GroupBox1->findChild<QWidget*>(VersQt(nom))->setGeometry(RectQt(place));
   });
   EditRecherche_ = GroupBox1->findChild<QLineEdit*>(VersQt(fenetre::kNomEditRecherche));

@@ -28,16 +28,24 @@ std::vector<std::string_view> OrdreFocusAvecRecherche() {
   return ordre;
 }
 
-PlacesRecherche PlaceRecherche(int largeurCadre, int dpi) {
+PlacesRecherche PlaceRecherche(int largeurCadre, int dpi, int finLegende) {
   // At 96 dpi: label 70, edit 150, combo 170 wide, 4 apart, 20 high, at the top.
   // The label is wide enough for "Rechercher :" in the wider stand-in faces.
   const auto e = [dpi](int v) { return AEchelle(v, dpi); };
-  PlacesRecherche p;
+  // A box too narrow for the whole line keeps its caption clear: the edit box
+  // gives up width first, down to 60, then the combo, down to 110.
+  const int debut = finLegende > 0 ? finLegende + e(8) : 0;
   const int droite = largeurCadre - e(8);
-  p.choix = {droite - e(170), 0, e(170), e(20)};
-  p.edition = {p.choix.x - e(4) - e(150), 0, e(150), e(20)};
+  int manque = std::max(0, e(70) + e(4) + e(150) + e(4) + e(170) - (droite - debut));
+  const int edition = e(150) - std::min(manque, e(150) - e(60));
+  manque -= e(150) - edition;
+  const int choix = e(170) - std::min(manque, e(170) - e(110));
+  PlacesRecherche p;
+  p.choix = {droite - choix, 0, choix, e(20)};
+  p.edition = {p.choix.x - e(4) - edition, 0, edition, e(20)};
   p.libelle = {p.edition.x - e(4) - e(70), e(3), e(70), e(14)};
-  const int nombre = std::max(0, std::min(e(200), p.libelle.x - e(8)));
+  // The count of rows shown between the caption and the label, up to 200 wide.
+  const int nombre = std::max(0, std::min(e(200), p.libelle.x - e(8) - debut));
   p.nombre = {p.libelle.x - e(8) - nombre, e(3), nombre, e(14)};
   return p;
 }
@@ -52,8 +60,8 @@ std::span<const Controle> ControlesRecherche() {
   return kTable;
 }
 
-std::array<PlaceControle, 4> PlaceLigneRecherche(Rectangle cadre, int dpi) {
-  const PlacesRecherche p = PlaceRecherche(cadre.largeur, dpi);
+std::array<PlaceControle, 4> PlaceLigneRecherche(Rectangle cadre, int dpi, int finLegende) {
+  const PlacesRecherche p = PlaceRecherche(cadre.largeur, dpi, finLegende);
   std::array<PlaceControle, 4> places{{{kNomLibelleRecherche, p.libelle},
                                        {kNomEditRecherche, p.edition},
                                        {kNomComboMarques, p.choix},

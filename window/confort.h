@@ -42,11 +42,13 @@ std::vector<std::string_view> OrdreFocusAvecRecherche();
 // Where the search line goes, in GroupBox1's client area of width `largeurCadre`
 // pixels at `dpi`: the count of rows shown (its text right-aligned), label, edit
 // box and combo from left to right, ending 8 pixels (at 96 dpi) from the right
-// edge, at the caption's height.
+// edge, at the caption's height. `finLegende` is where the box's caption ends (0:
+// not known): nothing of the line starts within 8 pixels of it while the edit
+// box and the combo can still give up width.
 struct PlacesRecherche {
   Rectangle libelle, edition, choix, nombre;
 };
-PlacesRecherche PlaceRecherche(int largeurCadre, int dpi);
+PlacesRecherche PlaceRecherche(int largeurCadre, int dpi, int finLegende = 0);
 
 // The search line's four controls, children of GroupBox1, in the order they are
 // made: label, edit box, combo, count. Their places are PlaceLigneRecherche's: the
@@ -54,8 +56,9 @@ PlacesRecherche PlaceRecherche(int largeurCadre, int dpi);
 // (where OrdreFocusAvecRecherche puts them), the labels are not.
 std::span<const Controle> ControlesRecherche();
 // The places of ControlesRecherche for a GroupBox1 at `cadre` (in its parent's
-// coordinates, or {0, 0, width, height} for places in the box itself), at `dpi`.
-std::array<PlaceControle, 4> PlaceLigneRecherche(Rectangle cadre, int dpi);
+// coordinates, or {0, 0, width, height} for places in the box itself), at `dpi`,
+// its caption ending at `finLegende` in the box.
+std::array<PlaceControle, 4> PlaceLigneRecherche(Rectangle cadre, int dpi, int finLegende = 0);
 
 // LabelNombreComptes' text: "N comptes affichés sur M" while the filter hides
 // rows (`affiches` of the `total` account rows), the empty text otherwise.

@@ -20,6 +20,8 @@
 #include "app/fenetre_lecture.h"
 #include "app/modeles.h"
 #include "app/texte_qt.h"
+#include "window/confort.h"
+#include "window/controles.h"
 #include "tests/app/outils.h"
 #include "tests/app/suites.h"
 
@@ -147,6 +149,22 @@ class TestConfort : public QObject {
     QCOMPARE(m->index(2, 0).data().toString(), QStringLiteral("petitc"));
     QCOMPARE(f.ComboMarques()->count(), 6);
     QCOMPARE(f.ComboMarques()->itemText(5), QStringLiteral("Modifications à faire"));
+  }
+
+  // In a narrow window the search line leaves GroupBox1's caption clear.
+  void legendeDegageeEnFenetreEtroite() {
+    Banc banc({CompteTavo("dupontj", "DUPONT", "Jean", "")});
+    TFormCorrinom& f = *banc.fenetre;
+    f.show();
+    f.resize(560, f.height());
+    QTest::qWait(1);
+    const auto* cadre = f.findChild<QWidget*>(QStringLiteral("GroupBox1"));
+    const int legende = f.fontMetrics().horizontalAdvance(VersQt(fenetre::TrouveControle("GroupBox1")->texte));
+    const QLabel* libelle = cadre->findChild<QLabel*>(VersQt(fenetre::kNomLibelleRecherche));
+    const QLabel* nombre = f.LabelNombreComptes();
+    QVERIFY2(libelle->x() > legende, qPrintable(QString::number(libelle->x())));
+    QVERIFY(nombre->width() == 0 || nombre->x() > legende);
+    QCOMPARE(f.ComboMarques()->geometry().right(), cadre->width() - 9);
   }
 
   void laLigneChoisieResteEnVue() {

@@ -105,6 +105,31 @@ TEST(LigneRecherche, TableEtPlacesSuiventLeCadre) {
   }
 }
 
+// A narrow GroupBox1 keeps its caption clear: the edit box gives up width first,
+// then the combo; the count takes what is left. A wide box places the line as
+// when the caption is not known.
+TEST(LigneRecherche, LaLegendeResteDegagee) {
+  struct Cas {
+    int largeur, dpi, edition, choix;  // the widths expected at 96 dpi, -1: not checked
+  };
+  for (const Cas c : {Cas{855, 96, 150, 170}, {500, 96, 86, 170}, {440, 96, 60, 136}, {1000, 192, -1, -1},
+                      {700, 144, -1, -1}}) {
+    const auto e = [&c](int v) { return AEchelle(v, c.dpi); };
+    const PlacesRecherche r = PlaceRecherche(c.largeur, c.dpi, e(150));
+    if (c.edition >= 0) {
+      EXPECT_EQ(std::pair(r.edition.largeur, r.choix.largeur), std::pair(c.edition, c.choix)) << c.largeur;
+    }
+    EXPECT_EQ(r.choix.x + r.choix.largeur, c.largeur - e(8)) << c.largeur;
+    EXPECT_EQ(r.edition.x + r.edition.largeur + e(4), r.choix.x) << c.largeur;
+    EXPECT_GE(r.libelle.x, e(158)) << c.largeur;
+    EXPECT_TRUE(r.nombre.largeur == 0 || r.nombre.x >= e(158)) << c.largeur;
+    EXPECT_EQ(r.nombre.x + r.nombre.largeur + e(8), r.libelle.x) << c.largeur;
+  }
+  const PlacesRecherche large = PlaceRecherche(855, 96, 150), sans = PlaceRecherche(855, 96);
+  EXPECT_EQ(std::tuple(large.libelle, large.edition, large.choix, large.nombre),
+            std::tuple(sans.libelle, sans.edition, sans.choix, sans.nombre));
+}
+
 // Only the new names of an attached row are emphasized, only where they differ.
 TEST(Surlignage, NouveauxNomsDUneLigneAttachee) {
   LigneCompte l = LigneCompte::Libre("lefevre.h", "LEFEVRE", "Helene", "");

@@ -414,15 +414,17 @@ int wmain(int argc, wchar_t** argv) {
         if (autre == h || !IsWindowVisible(autre) || DansUnControle(autre, haut) || EstCadre(autre)) continue;
         if (GetParent(autre) != GetParent(h)) continue;
         RECT a = Place(autre, haut);
-        // A label beside it is only as wide as its text; an empty one shows nothing.
+        // A label beside it is only as wide as its text; an empty one still
+        // paints its background over its whole box.
         const LONG type = GetWindowLongW(autre, GWL_STYLE) & SS_TYPEMASK;
         if (EstClasse(autre, L"Static") &&
             (type == SS_LEFT || type == SS_CENTER || type == SS_RIGHT || type == SS_LEFTNOWORDWRAP)) {
           RECT boiteAutre;
           std::wstring texteAutre;
-          if (!ZoneTexte(autre, haut, dpi, a, boiteAutre, texteAutre)) continue;
-          a.left = std::max(a.left, boiteAutre.left);
-          a.right = std::min(a.right, boiteAutre.right);
+          if (ZoneTexte(autre, haut, dpi, a, boiteAutre, texteAutre)) {
+            a.left = std::max(a.left, boiteAutre.left);
+            a.right = std::min(a.right, boiteAutre.right);
+          }
         }
         if (a.right <= a.left || a.bottom <= a.top || Contient(a, boite)) continue;
         // A group's caption only meets what crosses its top line.
