@@ -637,7 +637,12 @@ void TFormCorrinom::Redessine(Redessin quoi, const fenetre::Selections& selectio
 }
 
 void TFormCorrinom::MontreTexte(std::string_view nom, std::string_view texte) {
-  if (const HWND h = hwnd_ ? Controle(nom) : nullptr) SetWindowTextW(h, DeCp1252(texte).c_str());
+  const HWND h = hwnd_ ? Controle(nom) : nullptr;
+  if (!h) return;
+  SetWindowTextW(h, DeCp1252(texte).c_str());
+  // An empty label would still paint its box over what lies under it (the count
+  // of rows shown over GroupBox1's top line): it is hidden instead.
+  ShowWindow(h, texte.empty() ? SW_HIDE : SW_SHOWNA);
 }
 
 void TFormCorrinom::ActiveControle(std::string_view nom, bool actif) {
