@@ -28,7 +28,7 @@ inline constexpr int kIntervalleLecture = 100;
 
 // When the reading window draws its count. The first count of a load is drawn at
 // once, the others at most every kIntervalleLecture ms, and the count of a known
-// total read to its end always: it stays on screen until the main window shows.
+// total read to its end always: it is the last count the window shows.
 // The window still takes its events at every page, drawn or not. The clock is the
 // caller's (any steady clock in milliseconds).
 class CadenceLecture {
