@@ -3,9 +3,8 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <chrono>
 #include <optional>
-
-#include "window/progression_fenetre.h"
 
 namespace corrinom::win32 {
 
@@ -76,21 +75,17 @@ void FenetreProgression::Montre(std::string_view texte, std::size_t fait, std::s
   UpdateWindow(hwnd_);
 }
 
-void FenetreProgression::PompeSeule() {
-  // The filter takes this window's messages and its children's, nothing else.
-  MSG msg;
-  while (hwnd_ && PeekMessageW(&msg, hwnd_, 0, 0, PM_REMOVE)) {
-    if (IsDialogMessageW(hwnd_, &msg)) continue;
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
-}
+void FenetreProgression::PompeSeule() { Pompe(true); }
 
-void FenetreProgression::PompeTout() {
+void FenetreProgression::PompeTout() { Pompe(false); }
+
+void FenetreProgression::Pompe(bool seule) {
+  // Alone, the filter takes this window's messages and its children's, nothing
+  // else, and there are none left once the window is gone.
   MSG msg;
-  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+  while ((hwnd_ || !seule) && PeekMessageW(&msg, seule ? hwnd_ : nullptr, 0, 0, PM_REMOVE)) {
     if (msg.message == WM_QUIT) {
-      PostQuitMessage(static_cast<int>(msg.wParam));
+      PostQuitMessage(static_cast<int>(msg.wParam));  // the program ends: let its loop see it
       break;
     }
     if (hwnd_ && IsDialogMessageW(hwnd_, &msg)) continue;
@@ -102,19 +97,15 @@ void FenetreProgression::PompeTout() {
 void FenetreLecture::debut(std::size_t total) {
   fenetre_ = std::make_unique<FenetreProgression>(instance_, nullptr, false);
   fenetre_->Montre(kTitreLecture, 0, total);
-  montre_ = GetTickCount64();
+  cadence_.Recommence();
   fenetre_->PompeSeule();
 }
 
 void FenetreLecture::avance(std::size_t lus, std::size_t total) {
   if (!fenetre_) return;
-  // Pages come much faster than a person reads: the count is drawn ten times a
-  // second, the window's messages taken at every page.
-  const ULONGLONG maintenant = GetTickCount64();
-  if (maintenant - montre_ >= static_cast<ULONGLONG>(fenetre::kIntervalleLecture)) {
-    fenetre_->Montre(TexteLecture(lus, total), lus, total);
-    montre_ = maintenant;
-  }
+  // The count is drawn at the cadence's pace, the window's messages taken at every page.
+  const std::chrono::milliseconds maintenant(static_cast<std::chrono::milliseconds::rep>(GetTickCount64()));
+  if (cadence_.ADessiner(maintenant, lus, total)) fenetre_->Montre(TexteLecture(lus, total), lus, total);
   fenetre_->PompeSeule();
   ferme_ = ferme_ || fenetre_->ArretDemande();
 }

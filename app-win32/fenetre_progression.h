@@ -13,6 +13,7 @@
 
 #include "app-win32/outils_annexes.h"
 #include "session/progression.h"
+#include "window/progression_fenetre.h"
 
 namespace corrinom::win32 {
 
@@ -44,6 +45,9 @@ class FenetreProgression {
   LRESULT Traite(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
 
  private:
+  // Runs the waiting messages: this window's alone when `seule`, else all of them.
+  void Pompe(bool seule);
+
   HWND hwnd_ = nullptr;
   HWND texte_ = nullptr;
   HWND barre_ = nullptr;
@@ -74,7 +78,7 @@ class FenetreLecture : public Progression {
  private:
   HINSTANCE instance_;
   std::unique_ptr<FenetreProgression> fenetre_;
-  ULONGLONG montre_ = 0;  // when the count was last drawn (GetTickCount64)
+  fenetre::CadenceLecture cadence_;
   bool ferme_ = false;
 };
 

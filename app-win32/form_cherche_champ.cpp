@@ -46,22 +46,20 @@ annexes::Sorte SorteDe(Genre genre) {
   return {L"STATIC", SS_LEFTNOWORDWRAP | SS_NOPREFIX, 0};
 }
 
-// The client area at its design size, adjusted to the resolution and the screen,
-// centred over the owner.
+// Where the chooser opens (fenetre::PlaceChercheChamp): centred on the owner at
+// its size for the resolution, fitted to the work area.
 void Place(HWND dialogue, HWND proprietaire, UINT dpi) {
   const DWORD style = static_cast<DWORD>(GetWindowLongPtrW(dialogue, GWL_STYLE));
   const DWORD etendu = static_cast<DWORD>(GetWindowLongPtrW(dialogue, GWL_EXSTYLE));
   RECT cadre{0, 0, 0, 0};
   AdjustWindowRectEx(&cadre, style, FALSE, etendu);
-  fenetre::GeometrieFenetre g;
-  g.client = fenetre::kTailleChercheChamp;
-  g.cadre = {-cadre.left, -cadre.top, cadre.right, cadre.bottom};
   MONITORINFO mi{sizeof mi, {}, {}, 0};
   GetMonitorInfoW(MonitorFromWindow(proprietaire ? proprietaire : dialogue, MONITOR_DEFAULTTONEAREST), &mi);
-  RECT parent = mi.rcWork;
-  if (proprietaire) GetWindowRect(proprietaire, &parent);
+  RECT autour = mi.rcWork;
+  if (proprietaire) GetWindowRect(proprietaire, &autour);
   const fenetre::GeometrieFenetre n =
-      fenetre::PlaceCentree(g, annexes::DeRect(parent), static_cast<int>(dpi), annexes::DeRect(mi.rcWork));
+      fenetre::PlaceChercheChamp({-cadre.left, -cadre.top, cadre.right, cadre.bottom}, annexes::DeRect(autour),
+                                 static_cast<int>(dpi), annexes::DeRect(mi.rcWork));
   const fenetre::Taille ne = n.exterieur();
   SetWindowPos(dialogue, nullptr, n.position.x, n.position.y, ne.largeur, ne.hauteur, SWP_NOZORDER | SWP_NOACTIVATE);
 }

@@ -3,9 +3,9 @@
 #include <QApplication>
 #include <QLabel>
 #include <algorithm>
+#include <chrono>
 
 #include "app/texte_qt.h"
-#include "window/progression_fenetre.h"
 
 namespace corrinom::app {
 
@@ -24,17 +24,23 @@ void FenetreLecture::debut(std::size_t) {
   // The count is the window's title too: it shows in the task bar.
   setWindowTitle(VersQt(kTitreLecture));
   setLabelText(VersQt(kTitreLecture));
+  cadence_.Recommence();
   show();
   QApplication::processEvents();
 }
 
 void FenetreLecture::avance(std::size_t lus, std::size_t total) {
-  if (const std::optional<int> fin = fenetre::FinBarre(total)) {
-    setMaximum(*fin);
-    setValue(static_cast<int>(std::min(lus, total)));
+  const auto maintenant = std::chrono::duration_cast<std::chrono::milliseconds>(
+      std::chrono::steady_clock::now().time_since_epoch());
+  if (cadence_.ADessiner(maintenant, lus, total)) {
+    if (const std::optional<int> fin = fenetre::FinBarre(total)) {
+      setMaximum(*fin);
+      setValue(static_cast<int>(std::min(lus, total)));
+    }
+    setWindowTitle(VersQt(TexteLecture(lus, total)));
+    setLabelText(windowTitle());
   }
-  setWindowTitle(VersQt(TexteLecture(lus, total)));
-  setLabelText(windowTitle());
+  // A close is taken at every page, drawn or not.
   QApplication::processEvents();
 }
 

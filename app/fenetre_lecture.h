@@ -1,12 +1,14 @@
 // The small window shown while start-up reads the accounts of the server: how many
 // have been read, and of how many when the server says. The load stays on the
-// window's thread; the window is painted between pages. It has no Arrêter:
-// closing it ends the program before anything else is shown.
+// window's thread; the window takes its events between pages and draws the count
+// at the pace fenetre::CadenceLecture sets. It has no Arrêter: closing it ends the
+// program before anything else is shown.
 #pragma once
 
 #include <QProgressDialog>
 
 #include "session/progression.h"
+#include "window/progression_fenetre.h"
 
 namespace corrinom::app {
 
@@ -23,6 +25,7 @@ class FenetreLecture : public QProgressDialog, public Progression {
   bool arretDemande() const override { return fermee_; }
 
  private:
+  fenetre::CadenceLecture cadence_;
   bool fermee_ = false;
 };
 

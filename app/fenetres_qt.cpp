@@ -1,13 +1,10 @@
 #include "app/fenetres_qt.h"
 
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QScreen>
 #include <QWidget>
-#include <cmath>
 
 #include "app/texte_qt.h"
 #include "window/accessibilite.h"
@@ -96,21 +93,8 @@ void AjusteFenetre(QWidget& w, int dpi, const QRect& ecran) {
                                     {cadre.left(), cadre.top(), cadre.right(), cadre.bottom()}};
   const fenetre::GeometrieFenetre n =
       fenetre::CalculeAjustement(g, dpi, {ecran.x(), ecran.y(), ecran.width(), ecran.height()});
-  if (n.client != g.client) {
-    // Fixed-size windows (the field chooser) keep being fixed at their new size.
-    const QSize client(n.client.largeur, n.client.hauteur);
-    if (w.minimumSize() == w.maximumSize()) w.setFixedSize(client);
-    else w.resize(client);
-  }
+  if (n.client != g.client) w.resize(n.client.largeur, n.client.hauteur);
   if (n.position != g.position) w.move(n.position.x, n.position.y);
-}
-
-void AjusteFenetre(QWidget& fenetre) {
-  QScreen* ecran = fenetre.screen();
-  if (!ecran) ecran = QGuiApplication::primaryScreen();
-  if (!ecran) return;
-  AjusteFenetre(fenetre, static_cast<int>(std::lround(ecran->logicalDotsPerInch())),
-                ecran->availableGeometry());
 }
 
 }  // namespace corrinom::app

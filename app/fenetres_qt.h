@@ -67,7 +67,4 @@ void PlaceCentree(QWidget& fenetre, int largeur, int hauteur, int dpi, const QRe
 // Applies fenetre::CalculeAjustement to a top-level widget with the given resolution and screen.
 void AjusteFenetre(QWidget& fenetre, int dpi, const QRect& ecran);
 
-// The same with the logical resolution and available geometry of the widget's screen.
-void AjusteFenetre(QWidget& fenetre);
-
 }  // namespace corrinom::app

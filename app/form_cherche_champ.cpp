@@ -1,9 +1,13 @@
 #include "app/form_cherche_champ.h"
 
 #include <QFrame>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScreen>
+#include <QShowEvent>
+#include <cmath>
 
 #include "app/fenetres_qt.h"
 #include "app/texte_qt.h"
@@ -78,8 +82,6 @@ TFormChercheChamp::TFormChercheChamp(QWidget* parent) : QDialog(parent) {
     setTabOrder(findChild<QWidget*>(VersQt(fenetre::kTabulationChercheChamp[i - 1])),
                 findChild<QWidget*>(VersQt(fenetre::kTabulationChercheChamp[i])));
   NommeControles(*this);
-
-  AjusteFenetre(*this);
 }
 
 void TFormChercheChamp::Prepare(const DemandeChamp& demande) {
@@ -96,6 +98,27 @@ void TFormChercheChamp::Prepare(const DemandeChamp& demande) {
   }
   AfficheExemples();
   ListBoxNomChamps_->setFocus();
+}
+
+void TFormChercheChamp::Place(int dpi, const QRect& bureau) {
+  const QRect autour = parentWidget() ? parentWidget()->window()->frameGeometry() : bureau;
+  const QRect ext = frameGeometry(), client = geometry();
+  const fenetre::Marges cadre{client.left() - ext.left(), client.top() - ext.top(), ext.right() - client.right(),
+                              ext.bottom() - client.bottom()};
+  const auto rectangle = [](const QRect& r) { return fenetre::Rectangle{r.x(), r.y(), r.width(), r.height()}; };
+  const fenetre::GeometrieFenetre n = fenetre::PlaceChercheChamp(cadre, rectangle(autour), dpi, rectangle(bureau));
+  setFixedSize(n.client.largeur, n.client.hauteur);
+  // An explicit place: Qt's dialog no longer centres it on its own.
+  move(n.position.x, n.position.y);
+}
+
+void TFormChercheChamp::showEvent(QShowEvent* e) {
+  if (!e->spontaneous()) {
+    QScreen* ecran = parentWidget() ? parentWidget()->screen() : screen();
+    if (!ecran) ecran = QGuiApplication::primaryScreen();
+    if (ecran) Place(static_cast<int>(std::lround(ecran->logicalDotsPerInch())), ecran->availableGeometry());
+  }
+  QDialog::showEvent(e);
 }
 
 std::optional<int> TFormChercheChamp::Selection() const {

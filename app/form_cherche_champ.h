@@ -26,6 +26,15 @@ class TFormChercheChamp : public QDialog {
   // Prepare, exec, then the chosen entry: only with Ok and an entry selected.
   std::optional<int> ChoisirChamp(const DemandeChamp& demande);
 
+  // Sizes and places the dialog for a screen of `dpi` whose desktop is `bureau`
+  // (fenetre::PlaceChercheChamp), centred on its parent's window or on `bureau`.
+  void Place(int dpi, const QRect& bureau);
+
+ protected:
+  // The dialog is placed as it opens, on its parent's screen, instead of Qt's own
+  // centring.
+  void showEvent(QShowEvent* e) override;
+
  private:
   std::optional<int> Selection() const;
   void AfficheExemples();

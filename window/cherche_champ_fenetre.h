@@ -1,6 +1,6 @@
 // The field chooser's window for both shells: a fixed-size modal dialog (dialog
 // border, system menu only), captioned kTitreChercheChamp of
-// import/cherche_champ.h, adjusted to the screen when it is created. Its controls
+// import/cherche_champ.h, adjusted to the screen as it opens. Its controls
 // are one table that both shells build from; places are at 96 dpi in the client
 // area, texts CP1252.
 #pragma once
@@ -56,6 +56,12 @@ inline constexpr std::array<ControleChoix, 10> kControlesChercheChamp{{
 // names have the focus when the dialog opens.
 inline constexpr std::array<std::string_view, 3> kTabulationChercheChamp{"ListBoxNomChamps", "ButtonOk",
                                                                         "ButtonAnnuler"};
+
+// Where the chooser opens, in both shells: at its size for `dpi`, centred on
+// `autour` (its owner, or the desktop without one) as a new dialog is, then
+// AjusteFenetre (CalculeAjustement) for `dpi` and the desktop `bureau`, and never
+// partly off the desktop on the left or at the top. `cadre` is the frame at `dpi`.
+GeometrieFenetre PlaceChercheChamp(Marges cadre, const Rectangle& autour, int dpi, const Rectangle& bureau);
 
 // The preselected entry the dialog opens with, if it is one of the `n` names.
 std::optional<int> PreselectionChercheChamp(int preselection, int n);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <chrono>
 #include <cstddef>
 #include <optional>
 
@@ -24,6 +25,23 @@ inline constexpr Taille kTailleProgressionSansBouton{340, 62};
 // The count of the reading is drawn at most this often (milliseconds): pages come
 // much faster than a person reads.
 inline constexpr int kIntervalleLecture = 100;
+
+// When the reading window draws its count. The first count of a load is drawn at
+// once, the others at most every kIntervalleLecture ms, and the count of a known
+// total read to its end always: it is the last count the window shows.
+// The window still takes its events at every page, drawn or not. The clock is the
+// caller's (any steady clock in milliseconds).
+class CadenceLecture {
+ public:
+  // A new load begins: its first count is drawn.
+  void Recommence() { dessine_.reset(); }
+  // Whether the count `lus` of `total` (0: not known) is drawn at `maintenant`; a
+  // count drawn restarts the interval.
+  bool ADessiner(std::chrono::milliseconds maintenant, std::size_t lus, std::size_t total);
+
+ private:
+  std::optional<std::chrono::milliseconds> dessine_;  // when the last count was drawn
+};
 // The bar's end for a work of `total` steps; none when the total is unknown (0) or
 // beyond what a bar counts: the bar then only moves.
 std::optional<int> FinBarre(std::size_t total);

@@ -5,6 +5,7 @@
 #include <QScrollBar>
 #include <QTreeView>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -24,6 +25,7 @@
 #include "window/controles.h"
 #include "tests/app/outils.h"
 #include "tests/app/suites.h"
+#include "window/progression_fenetre.h"
 
 namespace corrinom::app::test {
 
@@ -90,6 +92,21 @@ class TestConfort : public QObject {
     }
     QVERIFY(vus.contains(QStringLiteral("Lecture des comptes du serveur... 120 / 120")));
     QVERIFY(vus.filter(QStringLiteral(" / 120")).size() >= 2);  // seen between pages
+  }
+
+  // Pages read in a burst: the first count is drawn, the next ones wait their
+  // turn, the complete count is drawn at once.
+  void lectureCadencee() {
+    FenetreLecture lecture;
+    lecture.debut(0);
+    QElapsedTimer chrono;
+    chrono.start();
+    for (std::size_t lus : {100, 200, 300}) lecture.avance(lus, 900);
+    if (chrono.elapsed() < fenetre::kIntervalleLecture)
+      QCOMPARE(lecture.labelText(), QStringLiteral("Lecture des comptes du serveur... 100 / 900"));
+    lecture.avance(900, 900);
+    QCOMPARE(lecture.labelText(), QStringLiteral("Lecture des comptes du serveur... 900 / 900"));
+    QCOMPARE(lecture.windowTitle(), lecture.labelText());
   }
 
   void arreterPendantLEcriture() {

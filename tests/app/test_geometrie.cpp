@@ -35,12 +35,20 @@ class TestGeometrie : public QObject {
     QVERIFY(f.frameGeometry().left() >= 0);
   }
 
-  // The field chooser is a fixed-size dialog and stays one at its scaled size.
+  // The field chooser is a fixed-size dialog and stays one at its scaled size,
+  // centred on its parent's window; it opens so on this screen too.
   void chercheChampA120Dpi() {
-    TFormChercheChamp f;
-    AjusteFenetre(f, 120, QRect(0, 0, 1920, 1200));
+    QWidget parent;
+    parent.setGeometry(100, 100, 800, 600);
+    TFormChercheChamp f(&parent);
+    f.Place(120, QRect(0, 0, 1920, 1200));
     QCOMPARE(f.size(), QSize(420, 386));
     QCOMPARE(f.minimumSize(), f.maximumSize());
+    QCOMPARE(f.frameGeometry().center(), parent.frameGeometry().center());
+    f.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f));
+    QCOMPARE(f.size(), QSize(336, 309));
+    QCOMPARE(f.frameGeometry().center(), parent.frameGeometry().center());
   }
 
   void boutonsAide_data() {

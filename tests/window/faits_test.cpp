@@ -272,6 +272,28 @@ TEST(FenetresAnnexes, BarreEtIdentifiants) {
   EXPECT_NE(ExplicationIdentifiants("").find("comptes de ce serveur,"), std::string::npos);
 }
 
+// The reading's count over one load, page after page: the first count at once,
+// then at most every 100 ms, the complete count whenever it comes.
+TEST(FenetresAnnexes, CadenceDeLaLecture) {
+  struct Page { int ms; std::size_t lus, total; bool dessine; };
+  const Page pages[] = {
+      {5000, 100, 0, true},     // the first count, however soon after the start
+      {5030, 200, 0, false},    // 30 ms later
+      {5099, 300, 0, false},    // 99 ms after the last drawn
+      {5100, 400, 0, true},     // 100 ms after it
+      {5150, 500, 900, false},  // a total now known, not reached
+      {5160, 900, 900, true},   // all read: drawn at once
+      {5170, 950, 900, true},   // more than announced is complete too
+  };
+  CadenceLecture cadence;
+  for (const Page& p : pages)
+    EXPECT_EQ(cadence.ADessiner(std::chrono::milliseconds(p.ms), p.lus, p.total), p.dessine) << p.ms;
+  // A new load draws its first count again.
+  cadence.Recommence();
+  EXPECT_TRUE(cadence.ADessiner(std::chrono::milliseconds(5180), 100, 0));
+  EXPECT_FALSE(cadence.ADessiner(std::chrono::milliseconds(5190), 200, 0));
+}
+
 // The bottom row of a secondary window: the last button keeps right but never
 // covers the others when the window is narrow; a missing button takes no room.
 TEST(FenetresAnnexes, RangeeBoutons) {
@@ -339,6 +361,23 @@ TEST(FenetresAnnexes, DateEtDossierDesJournaux) {
 
 // The chooser answers only Ok with an entry selected; a preselection outside the
 // names selects nothing; examples need a selection and a request that has them.
+// The chooser centred on its owner at every resolution, fitted to the desktop.
+TEST(ChercheChamp, Placement) {
+  const Marges cadre{3, 26, 3, 3};
+  const Rectangle bureau{0, 0, 1280, 1024}, proprietaire{100, 100, 800, 600};
+  struct Cas { Rectangle autour; int dpi; Rectangle bureau; GeometrieFenetre attendu; };
+  const Cas cas[] = {
+      {proprietaire, 96, bureau, {{329, 231}, {336, 309}, cadre}},
+      {proprietaire, 192, bureau, {{161, 77}, {672, 618}, cadre}},  // 678 x 647 with its frame
+      // Past the desktop's right edge: centred on the desktop.
+      {{1000, 100, 800, 600}, 144, bureau, {{385, 266}, {504, 463}, cadre}},
+      // Taller than the desktop: as tall as it, its caption on it.
+      {{0, 0, 800, 600}, 192, {0, 0, 800, 600}, {{61, 0}, {672, 571}, cadre}},
+      {{-500, -300, 400, 300}, 96, bureau, {{0, 0}, {336, 309}, cadre}},
+  };
+  for (const Cas& c : cas) EXPECT_EQ(PlaceChercheChamp(cadre, c.autour, c.dpi, c.bureau), c.attendu) << c.dpi;
+}
+
 TEST(ChercheChamp, ChoixEtPreselection) {
   EXPECT_EQ(ChoixChercheChamp(true, 2), 2);
   EXPECT_EQ(ChoixChercheChamp(true, std::nullopt), std::nullopt);
