@@ -14,6 +14,7 @@
 #include "window/accessibilite.h"
 #include "window/controles.h"
 #include "window/geometrie.h"
+#include "window/liste_changements.h"
 
 namespace corrinom::win32::annexes {
 
@@ -213,7 +214,7 @@ std::wstring Filtre(std::string_view filtre) {
 std::optional<std::wstring> ChoisitFichier(HWND proprietaire, Choix choix, std::string_view titre,
                                            const std::wstring& filtres, std::wstring nom, const std::wstring& dossier) {
   nom.resize(std::max<std::size_t>(nom.size() + 1, choix == Choix::Ouvrir ? 32768 : MAX_PATH), L'\0');
-  const std::wstring legende = DeCp1252(titre);
+  const std::wstring legende = DeCp1252(titre), extension = DeCp1252(fenetre::kExtensionChangements);
   OPENFILENAMEW ofn{};
   ofn.lStructSize = sizeof ofn;
   ofn.hwndOwner = proprietaire;
@@ -227,7 +228,7 @@ std::optional<std::wstring> ChoisitFichier(HWND proprietaire, Choix choix, std::
     case Choix::Ouvrir: ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_ENABLESIZING; break;
     case Choix::Existant: ofn.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR; break;
     case Choix::Enregistrer:
-      ofn.lpstrDefExt = L"csv";
+      ofn.lpstrDefExt = extension.c_str();
       ofn.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR;
       break;
   }

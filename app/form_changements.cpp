@@ -11,6 +11,8 @@
 
 #include "app/modeles.h"
 #include "app/fenetres_qt.h"
+#include "app/texte_qt.h"
+#include "text/encodage.h"
 
 namespace corrinom::app {
 
@@ -89,13 +91,15 @@ void TFormChangements::Remplit() {
 }
 
 bool TFormChangements::Enregistre(const QString& fichier) {
-  const std::string erreur = logique_.Enregistre(fichier.toUtf8().toStdString());
-  if (!erreur.empty()) QMessageBox::warning(this, windowTitle(), VersQt(erreur));
+  // A name UTF-8 cannot spell is none: the failure to open it is told.
+  const std::string erreur = logique_.Enregistre(NomFichierSysteme(VueUtf16(fichier)).value_or(std::string()));
+  if (!erreur.empty()) QMessageBox::warning(this, VersQt(fenetre::kTitreEnregistrerChangements), VersQt(erreur));
   return erreur.empty();
 }
 
 void TFormChangements::Restaure(const QString& journal) {
-  if (logique_.Restaure(journal.toUtf8().toStdString())) Remplit();
+  const std::optional<std::string> nom = NomFichierSysteme(VueUtf16(journal));
+  if (nom && logique_.Restaure(*nom)) Remplit();
 }
 
 void TFormChangements::ImprimerClick() {
@@ -105,11 +109,19 @@ void TFormChangements::ImprimerClick() {
   if (ChoisitImprimante(this, imprimante)) Imprime(imprimante);
 }
 
+std::unique_ptr<QFileDialog> TFormChangements::CreeDialogueEnregistrer() {
+  auto dialogue = std::make_unique<QFileDialog>(this, VersQt(fenetre::kTitreEnregistrerChangements), QString(),
+                                                VersQt(fenetre::kFiltreChangements));
+  dialogue->setAcceptMode(QFileDialog::AcceptSave);  // it asks before replacing a file
+  dialogue->setDefaultSuffix(VersQt(fenetre::kExtensionChangements));
+  dialogue->selectFile(VersQt(fenetre::kNomFichierChangements));
+  return dialogue;
+}
+
 void TFormChangements::EnregistrerClick() {
-  const QString fichier = QFileDialog::getSaveFileName(
-      this, VersQt(fenetre::kTitreEnregistrerChangements), VersQt(fenetre::kNomFichierChangements),
-      VersQt(fenetre::kFiltreChangements));
-  if (!fichier.isEmpty()) Enregistre(fichier);
+  const std::unique_ptr<QFileDialog> dialogue = CreeDialogueEnregistrer();
+  if (dialogue->exec() == QDialog::Accepted && !dialogue->selectedFiles().isEmpty())
+    Enregistre(dialogue->selectedFiles().front());
 }
 
 void TFormChangements::RestaurerClick() {

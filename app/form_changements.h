@@ -4,10 +4,12 @@
 
 #include <QDialog>
 #include <QString>
+#include <memory>
 #include <vector>
 
 #include "window/liste_changements.h"
 
+class QFileDialog;
 class QPrinter;
 class QPushButton;
 class QTreeWidget;
@@ -27,6 +29,9 @@ class TFormChangements : public QDialog {
 
   QTreeWidget* ListeChangements() const { return liste_; }
   QPushButton* ButtonRestaurer() const { return restaurer_; }  // null without a restore
+
+  // "Enregistrer..."'s dialog, not yet shown.
+  std::unique_ptr<QFileDialog> CreeDialogueEnregistrer();
 
   // What the buttons do once their file or printer is chosen.
   int Imprime(QPrinter& imprimante) const;

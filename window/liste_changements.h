@@ -40,6 +40,7 @@ inline constexpr std::array<ControleAnnexe, 4> kBoutonsChangements{{
 }};
 inline constexpr std::string_view kTitreEnregistrerChangements = "Enregistrer la liste des changements";
 inline constexpr std::string_view kNomFichierChangements = "changements.csv";
+inline constexpr std::string_view kExtensionChangements = "csv";  // added to a name typed without one
 inline constexpr std::string_view kFiltreChangements = "Fichiers CSV (*.csv)";
 
 // Where the list and the buttons go in a client area `client` at `dpi`: the

@@ -1,5 +1,6 @@
 // The change-list window: its rows, the CSV it saves, the pages it prints.
 #include <QFile>
+#include <QFileDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -52,6 +53,10 @@ class TestChangements : public QObject {
     QTemporaryDir dossier;
     const QString fichier = dossier.filePath(QStringLiteral("changements.csv"));
     QVERIFY(f.Enregistre(fichier));
+    // A name typed without an extension is saved as a CSV file, as on Windows.
+    const auto dialogue = f.CreeDialogueEnregistrer();
+    dialogue->selectFile(dossier.filePath(QStringLiteral("liste")));
+    QCOMPARE(dialogue->selectedFiles(), QStringList{dossier.filePath(QStringLiteral("liste.csv"))});
     QFile lu(fichier);
     QVERIFY(lu.open(QIODevice::ReadOnly));
     const std::string attendu = CsvChangements(Lignes(3));
