@@ -17,8 +17,8 @@ class DialoguesWin32 : public Dialogues {
 
   // The main window, which owns the boxes (none: they are modal for the whole
   // program). A box shown while a window it owns is active (the change list, the
-  // write's progress) goes over that window instead: centred on it, keeping it
-  // from taking input, and giving it the keyboard back when it closes.
+  // write's progress) belongs to that window instead: the window takes no input
+  // while the box is open and has the keyboard again when it closes.
   void setProprietaire(HWND proprietaire) { proprietaire_ = proprietaire; }
 
   // True between debutAttente and the matching finAttente: the window's

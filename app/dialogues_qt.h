@@ -16,7 +16,7 @@ class DialoguesQt : public Dialogues {
  public:
   // `proprietaire` owns the boxes (they are centred on it); `panneau` receives the
   // hint panel's text. A box shown while a window of the owner's is modal over it
-  // (the change list, the write's progress) goes over that window instead,
+  // (the change list, the write's progress) belongs to that window instead,
   // which has the keyboard again once the box is gone.
   explicit DialoguesQt(QWidget* proprietaire = nullptr,
                        std::function<void(const QString&)> panneau = {});
