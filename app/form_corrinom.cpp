@@ -221,11 +221,15 @@ void TFormCorrinom::CreeRaccourcis() {
       logique_->Execute(action);
     });
   };
-  raccourci(QKeySequence(Qt::CTRL | Qt::Key_Z), ActionClavier::Annuler);
-  raccourci(QKeySequence(Qt::CTRL | Qt::Key_Y), ActionClavier::Retablir);
-  raccourci(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), ActionClavier::Retablir);
-  raccourci(QKeySequence(Qt::CTRL | Qt::Key_Return), ActionClavier::Placer);
-  raccourci(QKeySequence(Qt::CTRL | Qt::Key_Enter), ActionClavier::Placer);
+  // The letters' key codes are Qt's too; Entrée is either of the two keys.
+  for (const fenetre::Raccourci& r : fenetre::kRaccourcis) {
+    const Qt::KeyboardModifiers avec = Qt::ControlModifier | (r.majuscule ? Qt::ShiftModifier : Qt::NoModifier);
+    if (r.touche != fenetre::kToucheEntree) {
+      raccourci(QKeyCombination(avec, Qt::Key(r.touche)), r.action);
+    } else {
+      for (const Qt::Key k : {Qt::Key_Return, Qt::Key_Enter}) raccourci(QKeyCombination(avec, k), r.action);
+    }
+  }
 }
 
 std::unique_ptr<QMenu> TFormCorrinom::MenuContextuel(ListeSource liste) {

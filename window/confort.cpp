@@ -134,9 +134,8 @@ Couleur CouleurMarque(Marque marque) {
 
 ActionClavier ActionTouche(int touche, bool ctrl, bool majuscule, bool alt) {
   if (!ctrl || alt) return ActionClavier::Aucune;
-  if (touche == kToucheZ) return majuscule ? ActionClavier::Retablir : ActionClavier::Annuler;
-  if (touche == kToucheY && !majuscule) return ActionClavier::Retablir;
-  if (touche == kToucheEntree && !majuscule) return ActionClavier::Placer;
+  for (const Raccourci& r : kRaccourcis)
+    if (r.touche == touche && r.majuscule == majuscule) return r.action;
   return ActionClavier::Aucune;
 }
 

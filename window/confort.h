@@ -103,6 +103,17 @@ inline constexpr int kToucheSuppr = 46;  // Delete
 inline constexpr int kToucheEntree = 0x0D;
 inline constexpr int kToucheZ = 'Z';
 inline constexpr int kToucheY = 'Y';
+// The keys held with Ctrl (and never Alt), Shift or not, and what they do; the
+// Qt window makes its shortcuts from this table.
+struct Raccourci {
+  int touche;
+  bool majuscule;
+  ActionClavier action;
+};
+inline constexpr std::array<Raccourci, 4> kRaccourcis{{{kToucheZ, false, ActionClavier::Annuler},
+                                                      {kToucheZ, true, ActionClavier::Retablir},
+                                                      {kToucheY, false, ActionClavier::Retablir},
+                                                      {kToucheEntree, false, ActionClavier::Placer}}};
 ActionClavier ActionTouche(int touche, bool ctrl, bool majuscule, bool alt);
 
 // One entry of a context menu.
