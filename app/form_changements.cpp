@@ -17,22 +17,27 @@
 namespace corrinom::app {
 
 int TFormChangements::Imprime(QPrinter& imprimante) const {
+  // Half an inch of margin from the paper's edges and a 24th of an inch between
+  // columns, as the Windows window prints; 9-point text, a line and a quarter apart.
+  imprimante.setFullPage(true);
+  const int dpi = imprimante.resolution();
+  const QRect papier = imprimante.pageLayout().fullRectPixels(dpi);
+  const fenetre::Rectangle zone = fenetre::PageAvecMarges({papier.width(), papier.height()}, {0, 0}, dpi, dpi).pixels;
+  const int largeur = zone.largeur;
   QPainter p;
   if (!p.begin(&imprimante)) return 0;
-  const QRect zone = imprimante.pageLayout().paintRectPixels(imprimante.resolution());
-  const int largeur = zone.width();
   QFont police(QStringLiteral("Liberation Sans"));
   police.setPointSizeF(9);
   p.setFont(police);
   const int hauteurLigne = p.fontMetrics().lineSpacing() * 5 / 4;
   const fenetre::PagesChangements mise =
-      fenetre::MetEnPageChangements(logique_.Lignes().size(), 0, largeur, zone.height(), hauteurLigne);
+      fenetre::MetEnPageChangements(logique_.Lignes().size(), zone.x, largeur, zone.hauteur, hauteurLigne, zone.y);
   const std::string date = fenetre::DateImpression(InstantLocalDe(std::time(nullptr)));
   QFont gras = police;
   gras.setBold(true);
   for (int page = 0; page < mise.pages; ++page) {
     if (page > 0) imprimante.newPage();
-    for (const fenetre::TexteImprime& t : logique_.Page(mise, page, date, 4)) {
+    for (const fenetre::TexteImprime& t : logique_.Page(mise, page, date, dpi / 24)) {
       const QRect r = RectQt(t.place);
       const QString texte = VersQt(t.texte);
       p.setFont(t.sorte == fenetre::TexteImprime::Sorte::Titre ? gras : police);
@@ -43,7 +48,7 @@ int TFormChangements::Imprime(QPrinter& imprimante) const {
       else
         p.drawText(r, Qt::AlignLeft | Qt::AlignVCenter, texte);
     }
-    p.drawLine(0, mise.Trait(), largeur, mise.Trait());
+    p.drawLine(zone.x, mise.Trait(), zone.x + largeur, mise.Trait());
   }
   p.end();
   return mise.pages;

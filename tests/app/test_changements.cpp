@@ -2,6 +2,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QPrinter>
+#include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -29,6 +30,23 @@ int PagesPdf(const QString& fichier) {
   if (!f.open(QIODevice::ReadOnly)) return -1;
   const QString texte = QString::fromLatin1(f.readAll());
   return static_cast<int>(texte.count(QRegularExpression(QStringLiteral("/Type\\s*/Page\\b(?!s)"))));
+}
+
+// The words of an A4 PDF printed within half an inch (36 points) of the paper's
+// edges, as poppler's pdftotext places them; 0 without pdftotext.
+int MotsHorsMarges(const QString& fichier) {
+  QProcess boites;
+  boites.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), fichier, QStringLiteral("-")});
+  if (!boites.waitForFinished(30000) || boites.exitCode() != 0) return 0;
+  const QRegularExpression mot(QStringLiteral(R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)")re"));
+  int hors = 0, mots = 0;
+  for (const QRegularExpressionMatch& m : mot.globalMatch(QString::fromUtf8(boites.readAllStandardOutput()))) {
+    ++mots;
+    if (m.captured(1).toDouble() < 36 || m.captured(2).toDouble() < 36 || m.captured(3).toDouble() > 595 - 36 ||
+        m.captured(4).toDouble() > 842 - 36)
+      ++hors;
+  }
+  return mots > 0 ? hors : -1;
 }
 
 }  // namespace
@@ -80,6 +98,7 @@ class TestChangements : public QObject {
       TFormChangements f(Lignes(n), QStringLiteral("/srv/comptes.db"));
       const int pages = f.Imprime(imprimante);
       QCOMPARE(PagesPdf(fichier), pages);
+      if (n == 10) QCOMPARE(MotsHorsMarges(fichier), 0);
       // About sixty rows fit on an A4 page.
       if (n <= 10) QCOMPARE(pages, 1);
       else QVERIFY2(pages >= 3 && pages <= 5, qPrintable(QString::number(pages)));
