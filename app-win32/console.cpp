@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "app-win32/texte_win32.h"
+#include "window/dialogues_fenetre.h"
 
 namespace corrinom::win32 {
 
@@ -44,7 +45,7 @@ void EcritSortie(const std::string& texte, bool erreur) {
     FreeConsole();
     if (ecrit) return;
   }
-  MessageBoxW(nullptr, DeUtf8(texte).c_str(), L"Corrinom", MB_OK | (erreur ? MB_ICONERROR : MB_ICONINFORMATION));
+  MessageBoxW(nullptr, DeUtf8(texte).c_str(), DeCp1252(fenetre::kTitreApplication).c_str(), MB_OK | (erreur ? MB_ICONERROR : MB_ICONINFORMATION));
 }
 
 }  // namespace corrinom::win32

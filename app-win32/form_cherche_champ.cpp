@@ -2,9 +2,9 @@
 
 #include <string>
 #include <string_view>
-#include <utility>
 
 #include "app-win32/outils_annexes.h"
+#include "window/accessibilite.h"
 #include "window/cherche_champ_fenetre.h"
 
 namespace corrinom::win32 {
@@ -96,9 +96,10 @@ void TFormChercheChamp::FormCreate() {
                                                              : c.texte;
     annexes::Deplace(Enfant(SorteDe(c.genre), texte, IdDe(c.nom)), fenetre::AEchelle(c.place, static_cast<int>(dpi_)));
   }
-  for (const auto& [liste, libelle] : {std::pair{"ListBoxNomChamps", "LabelNomsChamps"},
-                                       std::pair{"ListBoxExemples", "LabelExemples"}})
-    annexes::NommeControle(GetDlgItem(fenetre_, IdDe(liste)), liste, GetDlgItem(fenetre_, IdDe(libelle)));
+  // Each list named by the label before it, as window/accessibilite.h pairs them.
+  for (const fenetre::NomAccessible& n : fenetre::NomsAccessibles())
+    if (const HWND h = IdDe(n.controle) > 0 ? GetDlgItem(fenetre_, IdDe(n.controle)) : nullptr)
+      annexes::NommeControle(h, n.controle, GetDlgItem(fenetre_, IdDe(n.libelle)));
 }
 
 void TFormChercheChamp::FormShow() {

@@ -31,7 +31,7 @@ void MontreBoite(QWidget* proprietaire, QMessageBox::Icon icone, std::string_vie
                  std::string_view texte) {
   QMessageBox boite(icone, Legende(titre), VersQt(texte), QMessageBox::NoButton, proprietaire);
   boite.setTextFormat(Qt::PlainText);
-  QPushButton* ok = boite.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+  QPushButton* ok = boite.addButton(VersQt(fenetre::kTexteBoutonOk), QMessageBox::AcceptRole);
   boite.setDefaultButton(ok);
   boite.setEscapeButton(ok);
   boite.exec();

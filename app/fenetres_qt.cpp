@@ -9,6 +9,7 @@
 #include "app/texte_qt.h"
 #include "window/accessibilite.h"
 #include "window/controles.h"
+#include "window/dialogues_fenetre.h"
 #include "window/geometrie.h"
 
 namespace corrinom::app {
@@ -59,7 +60,7 @@ std::vector<QPushButton*> RangeeBoutons(QWidget* parent, QBoxLayout& disposition
 
 bool ChoisitImprimante(QWidget* parent, QPrinter& imprimante) {
   QPrintDialog dialogue(&imprimante, parent);
-  dialogue.setWindowTitle(QStringLiteral("Imprimer"));
+  dialogue.setWindowTitle(VersQt(fenetre::kTitreImprimer));
   return dialogue.exec() == QDialog::Accepted;
 }
 

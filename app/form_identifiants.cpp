@@ -34,10 +34,10 @@ FormIdentifiants::FormIdentifiants(const QString& serveur, QWidget* parent) : QD
   pile->addLayout(champs);
 
   auto* boutons = new QDialogButtonBox(this);
-  QPushButton* ok = boutons->addButton(QStringLiteral("Ok"), QDialogButtonBox::AcceptRole);
+  QPushButton* ok = boutons->addButton(VersQt(fenetre::kTexteOkIdentifiants), QDialogButtonBox::AcceptRole);
   ok->setObjectName(QStringLiteral("ButtonOk"));
   ok->setDefault(true);
-  boutons->addButton(QStringLiteral("Annuler"), QDialogButtonBox::RejectRole)
+  boutons->addButton(VersQt(fenetre::kTexteAnnulerIdentifiants), QDialogButtonBox::RejectRole)
       ->setObjectName(QStringLiteral("ButtonAnnuler"));
   connect(boutons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(boutons, &QDialogButtonBox::rejected, this, &QDialog::reject);

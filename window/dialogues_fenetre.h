@@ -14,6 +14,10 @@ namespace corrinom::fenetre {
 
 // The caption of a box whose caller names none.
 inline constexpr std::string_view kTitreApplication = "Corrinom";
+// The only button of a message or error box, where the toolkit does not give its own.
+inline constexpr std::string_view kTexteBoutonOk = "OK";
+// The print dialog's caption, where the toolkit does not give its own.
+inline constexpr std::string_view kTitreImprimer = "Imprimer";
 // A box's caption: the one its caller names, else kTitreApplication.
 constexpr std::string_view LegendeBoite(std::string_view titre) { return titre.empty() ? kTitreApplication : titre; }
 

@@ -54,6 +54,8 @@ inline constexpr std::string_view kTitreIdentifiants = "Identifiants de l'admini
 inline constexpr std::string_view kLibelleUtilisateur = "Nom de l'administrateur :";
 inline constexpr std::string_view kLibelleMotDePasse = "Mot de passe :";
 inline constexpr std::string_view kUtilisateurParDefaut = "root";
+inline constexpr std::string_view kTexteOkIdentifiants = "Ok";
+inline constexpr std::string_view kTexteAnnulerIdentifiants = "Annuler";
 inline constexpr int kLargeurIdentifiants = 360;  // at least
 // The explanation for the server named by --serveur (UTF-8, as it is given; empty:
 // this machine), in UTF-8.
