@@ -73,14 +73,16 @@ int Importe(const std::string& chemin, const std::string& tsv) {
   std::string erreur;
   if (!ImporteTsv(contenu, comptes, erreur, &lignes)) return Refus(erreur);
 
+  // The base's UTF-8 name as the system's path, as the base itself opens it.
   std::error_code ec;
-  const bool existait = std::filesystem::exists(chemin, ec);
+  const std::filesystem::path fichier = CheminUtf8(chemin);
+  const bool existait = std::filesystem::exists(fichier, ec);
   std::unique_ptr<MagasinSqlite> base = MagasinSqlite::OuvreOuCree(chemin, erreur);
   if (!base) return Refus(erreur);
   std::size_t echec = 0;
   if (!base->ajoute(comptes, erreur, &echec)) {
     base.reset();
-    if (!existait) std::filesystem::remove(chemin, ec);  // leave nothing behind
+    if (!existait) std::filesystem::remove(fichier, ec);  // leave nothing behind
     if (echec < lignes.size()) erreur = "Ligne " + std::to_string(lignes[echec]) + " : " + erreur;
     return Refus(erreur);
   }

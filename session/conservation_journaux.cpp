@@ -99,9 +99,8 @@ std::vector<JournalDuDossier> JournauxDuDossier(const std::string& dossier) {
   std::vector<JournalDuDossier> r;
   std::error_code ec;
   for (fs::directory_iterator it(CheminUtf8(dossier), ec), fin; !ec && it != fin; it.increment(ec)) {
-    // UTF-8, which any name converts to; only ASCII names are journals.
-    const std::u8string nom8 = it->path().filename().u8string();
-    const std::string nom(nom8.begin(), nom8.end());
+    // In UTF-8 (empty for a name it cannot spell); only ASCII names are journals.
+    const std::string nom = NomUtf8(it->path().filename());
     const std::optional<InstantLocal> date = DateNomJournal(nom);
     if (date && it->is_regular_file(ec)) r.push_back({nom, NomUtf8(it->path()), *date});
   }
